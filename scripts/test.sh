@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+cd "$root/build"
+ctest --output-on-failure -j "$(nproc)"

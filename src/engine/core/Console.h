@@ -1,0 +1,104 @@
+#pragma once
+
+#include "ConfigFile.h"
+#include "ConsoleState.h"
+#include "WaitTimer.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
+
+#include <QObject>
+#include <memory>
+
+namespace vorlo {
+
+class Dialogs;
+class Form;
+class MidiBackend;
+class MidiPortSetup;
+class PanelState;
+class ScreenMetrics;
+class SysexSender;
+
+// The console: the state store, its windows' visible state, the three MIDI ports and every
+// procedure of the program, wired together. It runs on the thread that owns the Qt event loop
+// and needs no widgets, so everything it does can be driven headless.
+class Console : public QObject {
+    Q_OBJECT
+public:
+    struct Environment {
+        QString appDir;               // the program folder: data files and configuration
+        MidiBackend* backend = nullptr;
+        Dialogs* dialogs = nullptr;
+        ScreenMetrics* screen = nullptr;
+    };
+
+    explicit Console(const Environment& env, QObject* parent = nullptr);
+    ~Console() override;
+
+    ConsoleState& state() { return state_; }
+    PanelState& panel() { return *panel_; }
+    Form& mainForm();
+    Form& form(const QString& name);
+    Dialogs& dialogs() { return *env_.dialogs; }
+    ScreenMetrics& screen() { return *env_.screen; }
+
+    MidiInputPort& MIDIInput1() { return *in1_; }
+    MidiInputPort& MIDIInput2() { return *in2_; }
+    MidiOutputPort& MIDIOutput1() { return *out_; }
+
+    MidiPortSetup& portSetup() { return *portSetup_; }
+    SysexSender& sysex() { return *sysex_; }
+    WaitTimer& waiter() { return waiter_; }
+
+    // The blocking wait that keeps the event loop running.
+    void Waiting_Timer(int ms) { waiter_.Waiting_Timer(ms); }
+
+    // --- Main window ---
+    // Start-up: scans the devices, reads the configuration, opens the ports, loads the stops
+    // table, builds the panel, resets the console and shows the windows.
+    void Form_Load();
+    // Shut-down. Returns false when the player chose to keep the program running.
+    bool Form_Unload();
+    void exit_Click();
+    void RESET_Click();
+    void RESET_vorlo2000();
+    void Gest_Errore_advanced();
+    void EnableCFG_Click();
+    // After the MIDI set-up: lists, memory captions and a reset on the new ports.
+    void Fine_Setup();
+    // The console update: sends what differs between the live slot and the sent slot.
+    void AGGIORNAMENTO_VORLO();
+
+    // Configuration file.
+    bool LEGGI_FILE_AVVIO();
+    void Salva_dati_di_avvio();
+    // Stops table.
+    void CARICAMENTO_DAT();
+
+    bool hasEnded() const { return ended_; }
+    bool isStarted() const { return started_; }
+
+signals:
+    // The main window was unloaded: the program ends.
+    void ended();
+
+private:
+    void connectPortEvents();
+    bool loadStopTable();
+    ScreenContext screenContext();
+    void showError(const QString& text);
+
+    Environment env_;
+    ConsoleState state_;
+    std::unique_ptr<PanelState> panel_;
+    WaitTimer waiter_;
+    std::unique_ptr<MidiInputPort> in1_;
+    std::unique_ptr<MidiInputPort> in2_;
+    std::unique_ptr<MidiOutputPort> out_;
+    std::unique_ptr<SysexSender> sysex_;
+    std::unique_ptr<MidiPortSetup> portSetup_;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+} // namespace vorlo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace vorlo {
+
+// Messages and questions to the player. The Qt windows answer them with message boxes;
+// tests answer them by script.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Exclamation, Critical };
+
+    virtual ~Dialogs() = default;
+
+    // A message with an OK button; returns when the player has read it.
+    virtual void message(const QString& text, const QString& title, Icon icon) = 0;
+    // A Yes/No question with the exclamation icon and No as the default button.
+    // True only for Yes.
+    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // The platform's file dialogs. filter is a star pattern such as "*.sqs".
+    // nullopt when the player cancels.
+    virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                                const QString& defaultSuffix) = 0;
+};
+
+} // namespace vorlo

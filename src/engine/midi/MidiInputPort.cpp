@@ -1,0 +1,84 @@
+#include "MidiInputPort.h"
+
+#include "MidiConstants.h"
+
+#include <QMetaObject>
+
+namespace vorlo {
+namespace {
+
+int filterBit(uint8_t status) {
+    for (size_t i = 0; i < midi::kFilterStatus.size(); ++i) {
+        if (midi::kFilterStatus[i] == status)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+MidiInputPort::MidiInputPort(QObject* parent) : QObject(parent) {}
+MidiInputPort::~MidiInputPort() = default;
+
+void MidiInputPort::setFilter(uint8_t status, bool reject) {
+    const int bit = filterBit(status);
+    if (bit < 0)
+        return;
+    if (reject)
+        filterBits_.fetch_or(1u << bit);
+    else
+        filterBits_.fetch_and(~(1u << bit));
+}
+
+bool MidiInputPort::filter(uint8_t status) const {
+    const int bit = filterBit(status);
+    return bit >= 0 && (filterBits_.load() & (1u << bit)) != 0;
+}
+
+int MidiInputPort::queuedCount() const {
+    return static_cast<int>(queue_.size());
+}
+
+ShortMessage MidiInputPort::oldest() const {
+    ShortMessage m;
+    queue_.front(m);
+    return m;
+}
+
+void MidiInputPort::dropOldest() {
+    queue_.pop();
+}
+
+void MidiInputPort::clearQueue() {
+    queue_.clear();
+}
+
+void MidiInputPort::receive(const uint8_t* bytes, size_t size) {
+    if (size == 0)
+        return;
+    const uint8_t status = bytes[0];
+    if (status < 0x80 || status == midi::SysexStart || status == midi::SysexEnd)
+        return; // data without status, and system-exclusive input, are not delivered
+    if (filter(status))
+        return;
+    ShortMessage m;
+    m.status = status;
+    m.data1 = size > 1 ? bytes[1] : 0;
+    m.data2 = size > 2 ? bytes[2] : 0;
+    queue_.push(m);
+    if (!deliveryPending_.exchange(true))
+        QMetaObject::invokeMethod(this, &MidiInputPort::deliver, Qt::QueuedConnection);
+}
+
+void MidiInputPort::deliver() {
+    deliveryPending_.store(false);
+    if (queue_.size() > 0)
+        emit message();
+}
+
+void MidiInputPort::reportError(int code, const QString& text) {
+    QMetaObject::invokeMethod(
+        this, [this, code, text] { emit error(code, text); }, Qt::QueuedConnection);
+}
+
+} // namespace vorlo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "MidiInputQueue.h"
+#include "ShortMessage.h"
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <cstdint>
+
+namespace vorlo {
+
+// An input port of the MIDI port component. Backends deliver incoming messages with
+// receive() on whatever thread their library uses; the port queues them and raises message()
+// on the thread that owns the port (the user-interface thread). The handler then reads the
+// queue: queuedCount(), oldest(), dropOldest().
+class MidiInputPort : public QObject {
+    Q_OBJECT
+public:
+    explicit MidiInputPort(QObject* parent = nullptr);
+    ~MidiInputPort() override;
+
+    virtual int deviceCount() = 0;
+    // Throws MidiPortError for an index outside 0..deviceCount()-1.
+    virtual QString deviceName(int index) = 0;
+    // Chooses the device the next open() uses; throws MidiPortError for a bad index.
+    virtual void selectDevice(int index) = 0;
+    // Throws MidiPortError when the device cannot be opened.
+    virtual void open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Filters for the system status bytes FE, F1, F6, F8, FA, FB, FD, FF: true = messages with
+    // that status byte are not delivered.
+    void setFilter(uint8_t status, bool reject);
+    bool filter(uint8_t status) const;
+
+    int queuedCount() const;
+    // The oldest queued message (all zero when the queue is empty).
+    ShortMessage oldest() const;
+    void dropOldest();
+
+    // Called by the backend, from any thread, with one complete incoming message. Filtered
+    // status bytes and system-exclusive messages are not queued.
+    void receive(const uint8_t* bytes, size_t size);
+
+signals:
+    // At least one message is queued.
+    void message();
+    void error(int code, const QString& text);
+
+protected:
+    // Raises error() on the port's thread; callable from any thread.
+    void reportError(int code, const QString& text);
+    void clearQueue();
+
+private:
+    void deliver();
+
+    MidiInputQueue queue_;
+    std::atomic<uint32_t> filterBits_{0};
+    std::atomic<bool> deliveryPending_{false};
+};
+
+} // namespace vorlo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+namespace vorlo {
+
+// The output port of the MIDI port component. Messages go out at once, in call order.
+// Sending on a port that is not open does nothing (the console runs without a module).
+class MidiOutputPort : public QObject {
+    Q_OBJECT
+public:
+    explicit MidiOutputPort(QObject* parent = nullptr) : QObject(parent) {}
+
+    virtual int deviceCount() = 0;
+    virtual QString deviceName(int index) = 0; // throws MidiPortError for a bad index
+    virtual void selectDevice(int index) = 0;  // throws MidiPortError for a bad index
+    virtual void open() = 0;                   // throws MidiPortError
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    virtual void sendShort(uint8_t status, uint8_t data1, uint8_t data2) = 0;
+    // The bytes go out as one transmission.
+    virtual void sendSysex(const QByteArray& bytes) = 0;
+
+signals:
+    void error(int code, const QString& text);
+};
+
+} // namespace vorlo

@@ -1,0 +1,264 @@
+#include "MidiPortSetup.h"
+
+#include "MidiConstants.h"
+#include "MidiPortError.h"
+#include "core/Console.h"
+#include "core/Dialogs.h"
+#include "core/ScreenMetrics.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelState.h"
+
+namespace vorlo {
+namespace {
+
+const QString kNoDevice = QStringLiteral("No device");
+
+} // namespace
+
+MidiPortSetup::MidiPortSetup(Console& console) : console_(console) {
+    Control& ok = setupControl("Command1");
+    ok.onClick = [this] { Command1_Click(); };
+    setupControl("Command3").onClick = [this] { Command3_Click(); };
+    setupControl("InputDev1Combo").onClick = [this] { InputDev1Combo_Click(); };
+    setupControl("InputDev2Combo").onClick = [this] { InputDev2Combo_Click(); };
+    setupControl("outputDevcombo").onClick = [this] { outputDevcombo_Click(); };
+    setupControl("Slider1").onScroll = [this] { Slider1_Scroll(); };
+    setupControl("Slider2").onScroll = [this] { Slider2_Scroll(); };
+    for (int i = 0; i < 8; ++i)
+        setupControl("Check_Filters", i).onClick = [this, i] { Check_Filters_Click(i); };
+    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    // Closing the window with its close box works like CANCEL.
+    setup.onQueryUnload = [this] {
+        Command3_Click();
+        return false;
+    };
+    console_.mainForm()("SetMidi").onClick = [this] { SetMidi_Click(); };
+}
+
+Control& MidiPortSetup::setupControl(const char* name, int index) {
+    return console_.form(QString::fromLatin1(forms::Setup))(QString::fromLatin1(name), index);
+}
+
+void MidiPortSetup::MIDI_DEVICES_ACK() {
+    ConsoleState& st = console_.state();
+    // The lists are filled afresh: a rescan replaces what an earlier scan found.
+    auto scan = [](auto& port, Control& list) {
+        list.clearItems();
+        int count = 0;
+        try {
+            count = port.deviceCount();
+            for (int i = 0; i < count; ++i)
+                list.addItem(port.deviceName(i));
+        } catch (const MidiPortError&) {
+            count = static_cast<int>(list.items().size());
+        }
+        list.addItem(kNoDevice);
+        return static_cast<int16_t>(count);
+    };
+    st.MidiOutNoDevice = scan(console_.MIDIOutput1(), setupControl("outputDevcombo"));
+    st.MidiIn1NoDevice = scan(console_.MIDIInput1(), setupControl("InputDev1Combo"));
+    st.MidiIn2NoDevice = scan(console_.MIDIInput2(), setupControl("InputDev2Combo"));
+}
+
+void MidiPortSetup::setFilters(MidiInputPort& port) {
+    const ConsoleState& st = console_.state();
+    for (size_t i = 0; i < midi::kFilterStatus.size(); ++i)
+        port.setFilter(midi::kFilterStatus[i], st.InputFilter[i]);
+}
+
+void MidiPortSetup::openInput(MidiInputPort& port, int device) {
+    port.selectDevice(device);
+    setFilters(port);
+    port.open();
+}
+
+void MidiPortSetup::MIDI_OPENING() {
+    ConsoleState& st = console_.state();
+    try {
+        if (st.MidiIn1Device != st.MidiIn1NoDevice)
+            openInput(console_.MIDIInput1(), st.MidiIn1Device);
+        if (st.MidiIn2Device != st.MidiIn2NoDevice)
+            openInput(console_.MIDIInput2(), st.MidiIn2Device);
+        if (st.MidiOutDevice != st.MidiOutNoDevice) {
+            console_.MIDIOutput1().selectDevice(st.MidiOutDevice);
+            console_.MIDIOutput1().open();
+        }
+    } catch (const MidiPortError&) {
+        console_.dialogs().message(
+            QStringLiteral(" MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY "
+                           "SETUP MENU"),
+            st.ProgramTitle, Dialogs::Icon::Critical);
+    }
+}
+
+void MidiPortSetup::CHIUSURA_PORTE_MIDI() {
+    const ConsoleState& st = console_.state();
+    if (st.MidiIn1Device != st.MidiIn1NoDevice)
+        console_.MIDIInput1().close();
+    if (st.MidiIn2Device != st.MidiIn2NoDevice)
+        console_.MIDIInput2().close();
+    if (st.MidiOutDevice != st.MidiOutNoDevice)
+        console_.MIDIOutput1().close();
+}
+
+void MidiPortSetup::selectListEntries() {
+    const ConsoleState& st = console_.state();
+    // A stored index that the (shorter) list cannot take ends the selection there.
+    const struct {
+        const char* list;
+        int16_t device;
+    } lists[] = {{"InputDev1Combo", st.MidiIn1Device},
+                 {"InputDev2Combo", st.MidiIn2Device},
+                 {"outputDevcombo", st.MidiOutDevice}};
+    for (const auto& l : lists) {
+        Control& list = setupControl(l.list);
+        if (l.device < 0 || l.device >= list.items().size())
+            return;
+        list.setListIndex(l.device);
+    }
+}
+
+void MidiPortSetup::SetMidi_Click() {
+    ConsoleState& st = console_.state();
+    // A port's settings are only changed while it is closed.
+    CHIUSURA_PORTE_MIDI();
+    if (!st.DeviceListFresh)
+        MIDI_DEVICES_ACK();
+    st.DeviceListFresh = false;
+    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    if (!setup.isLoaded())
+        Form_Load();
+    selectListEntries();
+    setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
+    setupControl("Slider2").setValue(st.NoteDelay);
+    setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
+    setupControl("Slider1").setValue(st.SysexDelay);
+    SavedSysexDelay = st.SysexDelay;
+    SavedNoteDelay = st.NoteDelay;
+    for (int i = 0; i < 8; ++i)
+        setupControl("Check_Filters", i).setValue(st.InputFilter[i] ? 1 : 0);
+    setup.setVisible(true);
+}
+
+void MidiPortSetup::Form_Load() {
+    ConsoleState& st = console_.state();
+    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    setup.setLoaded(true);
+    setup.setPicture(st.appFile(QStringLiteral("light.ico")));
+    if (!std::isnan(setup.width()) && !std::isnan(setup.height())) {
+        setup.setLeft((console_.screen().screenWidthTwips() - setup.width()) / 2);
+        setup.setTop((console_.screen().screenHeightTwips() - setup.height()) / 2);
+    }
+}
+
+void MidiPortSetup::InputDev1Combo_Click() {
+    const ConsoleState& st = console_.state();
+    const int i = setupControl("InputDev1Combo").listIndex();
+    if (i >= 0 && i != st.MidiIn1NoDevice) {
+        try {
+            console_.MIDIInput1().selectDevice(i);
+        } catch (const MidiPortError& e) {
+            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+        }
+    }
+}
+
+void MidiPortSetup::InputDev2Combo_Click() {
+    const ConsoleState& st = console_.state();
+    const int i = setupControl("InputDev2Combo").listIndex();
+    if (i >= 0 && i != st.MidiIn2NoDevice) {
+        try {
+            console_.MIDIInput2().selectDevice(i);
+        } catch (const MidiPortError& e) {
+            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+        }
+    }
+}
+
+void MidiPortSetup::outputDevcombo_Click() {
+    const ConsoleState& st = console_.state();
+    const int i = setupControl("outputDevcombo").listIndex();
+    if (i >= 0 && i != st.MidiOutNoDevice) {
+        try {
+            console_.MIDIOutput1().selectDevice(i);
+        } catch (const MidiPortError& e) {
+            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+        }
+    }
+}
+
+void MidiPortSetup::Check_Filters_Click(int index) {
+    console_.state().InputFilter[static_cast<size_t>(index)] =
+        setupControl("Check_Filters", index).value() != 0;
+}
+
+void MidiPortSetup::Slider1_Scroll() {
+    ConsoleState& st = console_.state();
+    st.SysexDelay = static_cast<int16_t>(setupControl("Slider1").value());
+    setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
+}
+
+void MidiPortSetup::Slider2_Scroll() {
+    ConsoleState& st = console_.state();
+    st.NoteDelay = static_cast<int16_t>(setupControl("Slider2").value());
+    setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
+}
+
+void MidiPortSetup::Command1_Click() {
+    ConsoleState& st = console_.state();
+    const int in1 = setupControl("InputDev1Combo").listIndex();
+    const int in2 = setupControl("InputDev2Combo").listIndex();
+    const int out = setupControl("outputDevcombo").listIndex();
+    // A list without a selection counts as "No device": no port opens on an undefined device.
+    auto tell = [&](const MidiPortError& e) {
+        console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+    };
+    if (in1 >= 0 && in1 != st.MidiIn1NoDevice) {
+        try {
+            openInput(console_.MIDIInput1(), in1);
+        } catch (const MidiPortError& e) {
+            tell(e);
+        }
+    }
+    if (in2 >= 0 && in2 != st.MidiIn2NoDevice) {
+        try {
+            openInput(console_.MIDIInput2(), in2);
+        } catch (const MidiPortError& e) {
+            tell(e);
+        }
+    }
+    if (out >= 0 && out != st.MidiOutNoDevice) {
+        try {
+            console_.MIDIOutput1().selectDevice(out);
+            console_.MIDIOutput1().open();
+        } catch (const MidiPortError& e) {
+            tell(e);
+        }
+    }
+    st.MidiIn1Device = static_cast<int16_t>(in1 >= 0 ? in1 : st.MidiIn1NoDevice);
+    st.MidiIn2Device = static_cast<int16_t>(in2 >= 0 ? in2 : st.MidiIn2NoDevice);
+    st.MidiOutDevice = static_cast<int16_t>(out >= 0 ? out : st.MidiOutNoDevice);
+    Fine_Setup();
+    closeWindow();
+}
+
+void MidiPortSetup::Command3_Click() {
+    ConsoleState& st = console_.state();
+    MIDI_OPENING();
+    st.SysexDelay = SavedSysexDelay;
+    st.NoteDelay = SavedNoteDelay;
+    closeWindow();
+    console_.AGGIORNAMENTO_VORLO();
+}
+
+void MidiPortSetup::closeWindow() {
+    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    setup.setVisible(false);
+    setup.setLoaded(false);
+}
+
+void MidiPortSetup::Fine_Setup() {
+    console_.Fine_Setup();
+}
+
+} // namespace vorlo

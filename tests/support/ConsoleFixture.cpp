@@ -1,0 +1,114 @@
+#include "ConsoleFixture.h"
+
+#include "core/ConfigFile.h"
+#include "midi/RolandChecksum.h"
+#include "stops_table/DatFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace vorlo::test {
+
+ConsoleFixture::ConsoleFixture()
+    : midi(std::make_unique<VirtualMidiBackend>(
+          QStringList{QString::fromLatin1(kKeyboard1), QString::fromLatin1(kKeyboard2)},
+          QStringList{QString::fromLatin1(kModule)})) {}
+
+ConsoleFixture::~ConsoleFixture() {
+    console.reset();
+}
+
+StopTable ConsoleFixture::markerTable() {
+    StopTable t;
+    for (int n = 0; n < StopTable::kEntryCount; ++n) {
+        const char addr[] = {0x40, static_cast<char>(n >> 7), static_cast<char>(n & 0x7F), 0x00};
+        t.set(n, RolandChecksum::dataSet(0x10, QByteArrayView(addr, 4)));
+    }
+    for (int i = 0; i < 30; ++i)
+        t.set(StopTable::kFondiNames + i, QByteArray("Fondo ") + QByteArray::number(i));
+    for (int i = 0; i < 20; ++i) {
+        t.set(StopTable::kMutazioniNames + i, QByteArray("Mutazione ") + QByteArray::number(i));
+        t.set(StopTable::kAncieNames + i, QByteArray("Ancia ") + QByteArray::number(i));
+        t.set(StopTable::kPedaleNames + i, QByteArray("Pedale ") + QByteArray::number(i));
+    }
+    for (int i = 0; i < 30; ++i)
+        t.set(StopTable::kReinforceFondi + i, "0");
+    for (int i = 0; i < 20; ++i)
+        t.set(StopTable::kReinforceAncie + i, "0");
+    for (int t12 = 0; t12 < 12; ++t12)
+        t.set(StopTable::kTemperamentNames + t12, QByteArray("Temperament ") + QByteArray::number(t12));
+    for (int r = 0; r < 8; ++r)
+        t.set(StopTable::kReverbNames + r, QByteArray("Reverb ") + QByteArray::number(r));
+    t.set(StopTable::kGroupNames + 0, "Fondi");
+    t.set(StopTable::kGroupNames + 1, "Mutazioni");
+    t.set(StopTable::kGroupNames + 2, "Ance / Archi");
+    t.set(StopTable::kGroupNames + 3, "Pedale");
+    return t;
+}
+
+QString ConsoleFixture::marker(int entry) {
+    const char addr[] = {0x40, static_cast<char>(entry >> 7), static_cast<char>(entry & 0x7F),
+                         0x00};
+    return VirtualMidiBackend::hex(RolandChecksum::dataSet(0x10, QByteArrayView(addr, 4)));
+}
+
+QByteArray ConsoleFixture::temperamentMessage(const QByteArray& offsets) {
+    QByteArray body("\x40\x11\x40", 3);
+    body.append(offsets);
+    return RolandChecksum::dataSet(0x10, body);
+}
+
+QString ConsoleFixture::appFile(const QString& name) const {
+    return QDir(dir.path()).filePath(name);
+}
+
+void ConsoleFixture::writeTable(const StopTable& t, const QString& name) {
+    ASSERT_TRUE(DatFile::write(appFile(name), t));
+}
+
+void ConsoleFixture::writeConfig(const std::function<void(ConsoleState&)>& tweak) {
+    ConsoleState s;
+    s.AppDir = dir.path();
+    s.MidiIn1NoDevice = 2;
+    s.MidiIn2NoDevice = 2;
+    s.MidiOutNoDevice = 1;
+    ConfigFile::installDefaults(s, ScreenContext{28800, 16200, 9680, 6870});
+    s.MidiIn1Device = 0;
+    s.MidiIn2Device = 1;
+    s.MidiOutDevice = 0;
+    s.InputFilter.fill(false);
+    s.RecallGlobals = 1;
+    s.RecallBalance = 1;
+    s.TremoloRate = 100;
+    s.ReverbType = 0;
+    if (tweak)
+        tweak(s);
+    ASSERT_TRUE(ConfigFile::write(appFile(QStringLiteral("vorlo2000.CFG")), s));
+}
+
+void ConsoleFixture::makeConsole() {
+    Console::Environment env;
+    env.appDir = dir.path();
+    env.backend = midi.get();
+    env.dialogs = &dialogs;
+    env.screen = &screen;
+    console = std::make_unique<Console>(env);
+}
+
+void ConsoleFixture::start() {
+    makeConsole();
+    console->Form_Load();
+    settle();
+    midi->clearLog();
+}
+
+void ConsoleFixture::play(const char* device, std::initializer_list<uint8_t> bytes) {
+    midi->play(QString::fromLatin1(device), bytes);
+}
+
+void ConsoleFixture::settle() {
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace vorlo::test

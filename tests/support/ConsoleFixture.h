@@ -1,0 +1,58 @@
+#pragma once
+
+#include "FixedScreen.h"
+#include "ScriptedDialogs.h"
+#include "core/Console.h"
+#include "core/ConsoleState.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelState.h"
+#include "virtual/VirtualMidiBackend.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace vorlo::test {
+
+// A console in a temporary program folder, on a virtual MIDI system with two keyboards and a
+// sound module, answered by scripted dialogs.
+class ConsoleFixture : public ::testing::Test {
+protected:
+    ConsoleFixture();
+    ~ConsoleFixture() override;
+
+    static constexpr const char* kKeyboard1 = "Keyboard 1";
+    static constexpr const char* kKeyboard2 = "Keyboard 2";
+    static constexpr const char* kModule = "Sound Module";
+
+    // A stops table where every data entry n is one small GS message carrying n, so the log
+    // shows which entry went out: "F0 41 10 42 12 40 hi lo cs F7" with hi/lo = n.
+    static StopTable markerTable();
+    static QString marker(int entry);
+    // The temperament message a test table stores at entry 10 + t.
+    static QByteArray temperamentMessage(const QByteArray& offsets);
+
+    QString appFile(const QString& name) const;
+    void writeTable(const StopTable& t, const QString& name = QStringLiteral("vorlo2000.dat"));
+    // A configuration that opens both keyboards and the module.
+    void writeConfig(const std::function<void(ConsoleState&)>& tweak = {});
+    // Makes the console and runs its start-up; the log starts empty afterwards.
+    void start();
+    void makeConsole();
+
+    ConsoleState& st() { return console->state(); }
+    Form& main() { return console->mainForm(); }
+    Form& form(const char* name) { return console->form(QString::fromLatin1(name)); }
+    QStringList log() { return midi->takeLog(); }
+    void play(const char* device, std::initializer_list<uint8_t> bytes);
+    // Runs queued events (incoming MIDI) until none is left.
+    void settle();
+
+    QTemporaryDir dir;
+    std::unique_ptr<VirtualMidiBackend> midi;
+    ScriptedDialogs dialogs;
+    FixedScreen screen;
+    std::unique_ptr<Console> console;
+};
+
+} // namespace vorlo::test

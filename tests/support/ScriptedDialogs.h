@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace vorlo::test {
+
+// Answers the console's questions from a script and records every message it shows.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+
+    void message(const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    std::optional<QString> openFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        const QString& defaultSuffix) override;
+
+    // Answers for the next questions, in order; when none is left the answer is No.
+    std::deque<bool> answers;
+    // File names for the next file dialogs (nullopt = cancelled).
+    std::deque<std::optional<QString>> files;
+    // Run while a message is shown (as the player would act while reading it).
+    std::function<void(const QString&)> whileShown;
+
+    std::vector<Shown> messages;
+    QStringList questions;
+    QStringList fileDialogTitles;
+
+    QStringList messageTexts() const;
+};
+
+} // namespace vorlo::test
