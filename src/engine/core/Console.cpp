@@ -3,11 +3,28 @@
 #include "ConfigFile.h"
 #include "Dialogs.h"
 #include "ScreenMetrics.h"
+#include "advanced/AdvancedControls.h"
+#include "combination/Buffers.h"
+#include "combination/Drawstops.h"
+#include "combination/Hotkeys.h"
+#include "combination/Memories.h"
+#include "combination/MemoryFile.h"
+#include "midi/ConsoleUpdate.h"
+#include "midi/Couplers.h"
+#include "midi/InputDispatcher.h"
+#include "midi/LevelSender.h"
 #include "midi/MidiBackend.h"
 #include "midi/MidiPortSetup.h"
+#include "midi/Panic.h"
 #include "midi/SysexSender.h"
+#include "midi/Thru.h"
+#include "midi/TotalRecall.h"
+#include "panel/AboutHelp.h"
 #include "panel/ConsoleForms.h"
+#include "panel/Fonts.h"
+#include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
+#include "panel/StopCaptions.h"
 #include "stops_table/DatFile.h"
 
 #include <QDir>
@@ -23,6 +40,23 @@ Console::Console(const Environment& env, QObject* parent)
     out_ = env_.backend->createOutput();
     sysex_ = std::make_unique<SysexSender>(*this);
     portSetup_ = std::make_unique<MidiPortSetup>(*this);
+    update_ = std::make_unique<ConsoleUpdate>(*this);
+    levels_ = std::make_unique<LevelSender>(*this);
+    couplers_ = std::make_unique<Couplers>(*this);
+    thru_ = std::make_unique<Thru>(*this);
+    panic_ = std::make_unique<Panic>(*this);
+    input_ = std::make_unique<InputDispatcher>(*this);
+    totalRecall_ = std::make_unique<TotalRecall>(*this);
+    memories_ = std::make_unique<Memories>(*this);
+    drawstops_ = std::make_unique<Drawstops>(*this);
+    buffers_ = std::make_unique<Buffers>(*this);
+    memoryFile_ = std::make_unique<MemoryFile>(*this);
+    hotkeys_ = std::make_unique<Hotkeys>(*this);
+    advanced_ = std::make_unique<AdvancedControls>(*this);
+    layout_ = std::make_unique<PanelLayout>(*this);
+    captions_ = std::make_unique<StopCaptions>(*this);
+    fonts_ = std::make_unique<Fonts>(*this);
+    aboutHelp_ = std::make_unique<AboutHelp>(*this);
     connectPortEvents();
 
     Form& main = mainForm();
@@ -77,6 +111,7 @@ void Console::showError(const QString& text) {
 void Console::Form_Load() {
     ConsoleState& st = state_;
     Form& main = mainForm();
+    Form& adv = form(QString::fromLatin1(forms::Advanced));
 
     st.PicGreenOn = st.appFile(QStringLiteral("green-on.gif"));
     st.PicGreenOff = st.appFile(QStringLiteral("green-off.gif"));
@@ -98,11 +133,34 @@ void Console::Form_Load() {
     CARICAMENTO_DAT();
     st.RecallTarget = 11;
 
+    layout_->ATTIVA_DISATTIVA_GRAPHIC_Interface();
+    if (st.GraphicMode)
+        layout_->LOAD_GRAPHIC_INTERFACE();
+    else
+        layout_->LOAD_NORMAL_INTERFACE();
+    st.SyxLoadEnabled = true;
+
+    memories_->Scrivi_ToolTips_memorie();
+    memories_->SPENGO_MEMORIE();
+    memories_->Spengo_Graduatore();
+    captions_->CARICAMENTO_LIST_BOXES();
+
+    advanced_->Form_Load();
     RESET_Click();
+    if (ended_)
+        return;
     st.RecallTarget = 11;
+
+    adv("OptionGlobalCoupling", std::clamp<int>(st.GlobalCoupling, 0, 2)).selectOption();
+    adv("Valore").setCaption(QString::number(st.TremoloRate));
+    adv("Memory_Recall", 0).setCheckValue(st.RecallGlobals);
+    adv("Memory_Recall", 1).setCheckValue(st.RecallBalance);
+
+    AGGIORNAMENTO_VORLO();
 
     main.setLeft(st.MainLeft);
     main.setTop(st.MainTop);
+    adv.setVisible(true);
     main.setVisible(true);
     st.FreeMemoriesUnsaved = false;
     started_ = true;
@@ -118,6 +176,7 @@ void Console::RESET_Click() {
 void Console::RESET_vorlo2000() {
     ConsoleState& st = state_;
     Form& main = mainForm();
+    Form& adv = form(QString::fromLatin1(forms::Advanced));
     Control& reset = main("RESET");
 
     reset.setBackColor(color::Lit);
@@ -130,7 +189,47 @@ void Console::RESET_vorlo2000() {
     sysex_->Sysex_Sending(3);
     sysex_->Sysex_Sending(st.ReverbType + StopTable::kReverbFirst);
 
+    memories_->SPENGO_MEMORIE();
+    memories_->Spengo_Graduatore();
+
+    // The knobs drawn before the reset go back to "off", whichever panel is shown.
+    const struct {
+        const char* knobs;
+        const SlotArray& field;
+        const QString& off;
+        int rows;
+    } knobs[] = {
+        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
+        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
+        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
+        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
+        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
+        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
+        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
+    };
+    for (const auto& k : knobs) {
+        const int p = k.field[SlotLive];
+        if (p >= 0 && p < k.rows)
+            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
+    }
+
     st.ResetConsoleSlots();
+
+    adv("SliderGO").setValue(st.MemExprGO[SlotLive]);
+    adv("SliderSW").setValue(st.MemExprSW[SlotLive]);
+    adv("SliderPE").setValue(st.MemExprPE[SlotLive]);
+    adv("EXPGO").setCaption(QString::number(st.MemExprGO[SlotLive]));
+    adv("EXPSW").setCaption(QString::number(st.MemExprSW[SlotLive]));
+    adv("EXPPE").setCaption(QString::number(st.MemExprPE[SlotLive]));
+    adv("EXPfondi", 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
+    adv("EXPmutazioni", 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
+    adv("EXPancie", 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
+    adv("EXPfondi", 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
+    adv("EXPmutazioni", 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
+    adv("EXPancie", 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
+    adv("SliderTremoloRate").setValue(st.TremoloRate);
+
+    layout_->VISUALIZZA_LED_O_PANNELLINI();
 
     st.RecArmed = false;
     main("Rec_button").setBackColor(color::ButtonFace);
@@ -141,9 +240,16 @@ void Console::RESET_vorlo2000() {
     main("THRUBUTTON").setVisible(st.ThruMode == 1);
 
     try {
+        selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
+        selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
+        selectStoredListEntry("NotaInizTemp", st.TemperamentStart,
+                              QStringLiteral("tuning start note"));
+        selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+        memories_->Scrivi_Label_memorie();
         main("EnableCFG").setChecked(st.SaveCfgOnExit == 1);
         main("DisplayLeds").setChecked(st.MemoryLedsShown);
         st.MemoryLedsShown = main("DisplayLeds").isChecked();
+        AGGIORNAMENTO_VORLO();
     } catch (const std::exception&) {
         Gest_Errore_advanced();
         return;
@@ -151,11 +257,35 @@ void Console::RESET_vorlo2000() {
     reset.setBackColor(color::ButtonFace);
 }
 
+void Console::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {
+    Control& l = form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(list));
+    const int count = static_cast<int>(l.items().size());
+    if (count == 0)
+        return; // the stops table names no entries for this list
+    if (setting < 0 || setting >= count) {
+        dialogs().message(QStringLiteral("The stored %1 number %2 is not in the list of this "
+                                         "stops table: the first %1 is used.")
+                              .arg(what)
+                              .arg(setting),
+                          state_.ProgramTitle, Dialogs::Icon::Exclamation);
+        setting = 0;
+    }
+    l.setListIndex(setting);
+}
+
 void Console::Fine_Setup() {
+    ConsoleState& st = state_;
+    selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
+    selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
+    selectStoredListEntry("NotaInizTemp", st.TemperamentStart, QStringLiteral("tuning start note"));
+    selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+    memories_->Scrivi_Label_memorie();
     RESET_Click();
 }
 
-void Console::AGGIORNAMENTO_VORLO() {}
+void Console::AGGIORNAMENTO_VORLO() {
+    update_->AGGIORNAMENTO_VORLO();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Shut-down
@@ -244,6 +374,7 @@ bool Console::loadStopTable() {
     if (!r.ok)
         return false;
     st.Table = table;
+    captions_->SCRITTURA_TESTI_DEI_REGISTRI();
     st.copyReinforcementFlags();
     st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
     form(QString::fromLatin1(forms::Setup))("LabelNomeprog").setCaption(st.ProgramTitle);
@@ -269,6 +400,7 @@ void Console::CARICAMENTO_DAT() {
         return;
     // Neither table can be read: the console runs without stops rather than not at all.
     st.Table.clear();
+    captions_->SCRITTURA_TESTI_DEI_REGISTRI();
     st.copyReinforcementFlags();
     st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
     mainForm().setCaption(st.ProgramTitle);

@@ -11,13 +11,30 @@
 
 namespace vorlo {
 
+class AboutHelp;
+class AdvancedControls;
+class Buffers;
+class ConsoleUpdate;
+class Couplers;
 class Dialogs;
+class Drawstops;
+class Fonts;
 class Form;
+class Hotkeys;
+class InputDispatcher;
+class LevelSender;
+class Memories;
+class MemoryFile;
 class MidiBackend;
 class MidiPortSetup;
+class PanelLayout;
 class PanelState;
+class Panic;
 class ScreenMetrics;
+class StopCaptions;
 class SysexSender;
+class Thru;
+class TotalRecall;
 
 // The console: the state store, its windows' visible state, the three MIDI ports and every
 // procedure of the program, wired together. It runs on the thread that owns the Qt event loop
@@ -46,8 +63,26 @@ public:
     MidiInputPort& MIDIInput2() { return *in2_; }
     MidiOutputPort& MIDIOutput1() { return *out_; }
 
+    // The console's procedures, by subsystem.
     MidiPortSetup& portSetup() { return *portSetup_; }
     SysexSender& sysex() { return *sysex_; }
+    ConsoleUpdate& update() { return *update_; }
+    LevelSender& levels() { return *levels_; }
+    Couplers& couplers() { return *couplers_; }
+    Thru& thru() { return *thru_; }
+    Panic& panic() { return *panic_; }
+    InputDispatcher& input() { return *input_; }
+    TotalRecall& totalRecall() { return *totalRecall_; }
+    Memories& memories() { return *memories_; }
+    Drawstops& drawstops() { return *drawstops_; }
+    Buffers& buffers() { return *buffers_; }
+    MemoryFile& memoryFile() { return *memoryFile_; }
+    Hotkeys& hotkeys() { return *hotkeys_; }
+    AdvancedControls& advanced() { return *advanced_; }
+    PanelLayout& layout() { return *layout_; }
+    StopCaptions& captions() { return *captions_; }
+    Fonts& fonts() { return *fonts_; }
+    AboutHelp& aboutHelp() { return *aboutHelp_; }
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.
@@ -84,6 +119,10 @@ signals:
 
 private:
     void connectPortEvents();
+    // Selects a stored index in one of the Advanced window's lists (running its handler when
+    // the selection changes); an index the list cannot take is reported and the first entry
+    // is used instead.
+    void selectStoredListEntry(const char* list, int16_t& setting, const QString& what);
     bool loadStopTable();
     ScreenContext screenContext();
     void showError(const QString& text);
@@ -97,6 +136,23 @@ private:
     std::unique_ptr<MidiOutputPort> out_;
     std::unique_ptr<SysexSender> sysex_;
     std::unique_ptr<MidiPortSetup> portSetup_;
+    std::unique_ptr<ConsoleUpdate> update_;
+    std::unique_ptr<LevelSender> levels_;
+    std::unique_ptr<Couplers> couplers_;
+    std::unique_ptr<Thru> thru_;
+    std::unique_ptr<Panic> panic_;
+    std::unique_ptr<InputDispatcher> input_;
+    std::unique_ptr<TotalRecall> totalRecall_;
+    std::unique_ptr<Memories> memories_;
+    std::unique_ptr<Drawstops> drawstops_;
+    std::unique_ptr<Buffers> buffers_;
+    std::unique_ptr<MemoryFile> memoryFile_;
+    std::unique_ptr<Hotkeys> hotkeys_;
+    std::unique_ptr<AdvancedControls> advanced_;
+    std::unique_ptr<PanelLayout> layout_;
+    std::unique_ptr<StopCaptions> captions_;
+    std::unique_ptr<Fonts> fonts_;
+    std::unique_ptr<AboutHelp> aboutHelp_;
     bool started_ = false;
     bool ended_ = false;
 };

@@ -39,6 +39,10 @@ struct ConsoleState : ConsoleSlots, ConsoleSettings {
     bool DeviceListFresh = false; // the set-up lists still hold the start-up scan
     bool MidiPortsReady = false;
 
+    // Stops table editor.
+    bool SyxLoadEnabled = false;
+    bool LoadSyxName = true; // a loaded .syx file names its stop
+
     // Program folder, files and texts.
     QString AppDir;
     QString CfgFilePath;

@@ -1,0 +1,36 @@
+#pragma once
+
+namespace vorlo {
+
+class Console;
+
+// Group drawstops of both panels, the family cancels of each manual and the cancel-all.
+class Drawstops {
+public:
+    explicit Drawstops(Console& console);
+
+    void Tir_FO_GO_Click(int row);
+    void Tir_FO_SW_Click(int row);
+    void Tir_MU_GO_Click(int row);
+    void Tir_MU_SW_Click(int row);
+    void Tir_AN_GO_Click(int row);
+    void Tir_AN_SW_Click(int row);
+    void NomePedale_Click(int row);
+    void Tir_FO_GO_graph_Click(int row);
+    void Tir_FO_SW_graph_Click(int row);
+    void Tir_MU_GO_graph_Click(int row);
+    void Tir_MU_SW_graph_Click(int row);
+    void Tir_AN_GO_graph_Click(int row);
+    void Tir_AN_SW_graph_Click(int row);
+    void Tir_PED_graph_Click(int row);
+    void Button_Annullatori_go_Click(int family);
+    void Button_Annullatori_sw_Click(int family);
+    void CancelALL_Click();
+
+private:
+    void draw(int field, int row);
+
+    Console& console_;
+};
+
+} // namespace vorlo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vorlo {
+
+class Console;
+
+// The thru mode: how incoming channels are mapped onto the division channels, the panel's
+// body button and the "Thru Mode" window with its channel learning.
+class Thru {
+public:
+    explicit Thru(Console& console);
+
+    // Panel button: next body (Great, Swell, Pedal).
+    void THRUBUTTON_Click();
+    // Shows and places the body button and the sub-octave button for the mode and panel.
+    void ADATTA_PULSANTE_THRU();
+    // Repaints the body button for the live body (memory recall, reset); does not advance it.
+    void refreshThruButton();
+
+    // Menu "Midi &Thru..." and the window's handlers.
+    void MidiThru_Click();
+    void Form_Load();
+    void refresh();
+    void Thru_choose_Click(int index);
+    void Custom_Thru_label_Click(int index);
+    void Command1_Click(); // OK
+    void Command2_Click(); // CANCEL
+
+private:
+    Console& console_;
+    int16_t ThruModeSaved = 0;
+};
+
+} // namespace vorlo
