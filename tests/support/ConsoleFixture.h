@@ -2,8 +2,22 @@
 
 #include "FixedScreen.h"
 #include "ScriptedDialogs.h"
+#include "advanced/AdvancedControls.h"
+#include "combination/Buffers.h"
+#include "combination/Drawstops.h"
+#include "combination/Hotkeys.h"
+#include "combination/Memories.h"
+#include "combination/MemoryFile.h"
 #include "core/Console.h"
 #include "core/ConsoleState.h"
+#include "midi/ConsoleUpdate.h"
+#include "midi/Couplers.h"
+#include "midi/InputDispatcher.h"
+#include "midi/LevelSender.h"
+#include "midi/Panic.h"
+#include "midi/SysexSender.h"
+#include "midi/Thru.h"
+#include "midi/TotalRecall.h"
 #include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
 #include "virtual/VirtualMidiBackend.h"
@@ -17,6 +31,14 @@ namespace vorlo::test {
 // A console in a temporary program folder, on a virtual MIDI system with two keyboards and a
 // sound module, answered by scripted dialogs.
 class ConsoleFixture : public ::testing::Test {
+public:
+    // A stops table where every data entry n is one small GS message carrying n, so the log
+    // shows which entry went out: "F0 41 10 42 12 40 hi lo cs F7" with hi/lo = n.
+    static StopTable markerTable();
+    static QString marker(int entry);
+    // The temperament message a test table stores at entry 10 + t.
+    static QByteArray temperamentMessage(const QByteArray& offsets);
+
 protected:
     ConsoleFixture();
     ~ConsoleFixture() override;
@@ -24,13 +46,6 @@ protected:
     static constexpr const char* kKeyboard1 = "Keyboard 1";
     static constexpr const char* kKeyboard2 = "Keyboard 2";
     static constexpr const char* kModule = "Sound Module";
-
-    // A stops table where every data entry n is one small GS message carrying n, so the log
-    // shows which entry went out: "F0 41 10 42 12 40 hi lo cs F7" with hi/lo = n.
-    static StopTable markerTable();
-    static QString marker(int entry);
-    // The temperament message a test table stores at entry 10 + t.
-    static QByteArray temperamentMessage(const QByteArray& offsets);
 
     QString appFile(const QString& name) const;
     void writeTable(const StopTable& t, const QString& name = QStringLiteral("vorlo2000.dat"));
@@ -47,6 +62,11 @@ protected:
     void play(const char* device, std::initializer_list<uint8_t> bytes);
     // Runs queued events (incoming MIDI) until none is left.
     void settle();
+    // Hex of temperament message p as the console holds it now.
+    QString temp(int p) { return VirtualMidiBackend::hex(st().SysexTemp[p]); }
+    // What a console update sends when every item differs, with the live state at the values a
+    // reset leaves (all positions 0, levels and balances 127, tremolos off).
+    QStringList fullUpdateAfterReset();
 
     QTemporaryDir dir;
     std::unique_ptr<VirtualMidiBackend> midi;

@@ -1,23 +1,243 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "AdvancedControls.h"
 
-namespace vorlo {
+#include "TemperamentBuilder.h"
+#include "combination/Memories.h"
+#include "core/Console.h"
+#include "core/ScreenMetrics.h"
+#include "midi/LevelSender.h"
+#include "midi/SysexSender.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelState.h"
 
-AdvancedControls::AdvancedControls(Console& console) : console_(console) {}
-void AdvancedControls::advanced_s_Click() {}
-void AdvancedControls::Form_Load() {}
-void AdvancedControls::SliderFondi_Scroll(int index) {}
-void AdvancedControls::SliderMutazioni_Scroll(int index) {}
-void AdvancedControls::SliderAncie_Scroll(int index) {}
-void AdvancedControls::SliderGO_Scroll() {}
-void AdvancedControls::SliderSW_Scroll() {}
-void AdvancedControls::SliderPE_Scroll() {}
-void AdvancedControls::OptionGlobalCoupling_Click(int index) {}
-void AdvancedControls::Memory_Recall_Click(int index) {}
-void AdvancedControls::Temperamenti_Click() {}
-void AdvancedControls::NotaInizTemp_Click() {}
-void AdvancedControls::Riverberi_Click() {}
-void AdvancedControls::TremoloType_Click() {}
-void AdvancedControls::SliderTremoloRate_Scroll() {}
+namespace vorlo {
+namespace {
+
+Form& advancedForm(Console& c) {
+    return c.form(QString::fromLatin1(forms::Advanced));
+}
+
+} // namespace
+
+AdvancedControls::AdvancedControls(Console& console) : console_(console) {
+    Form& f = advancedForm(console_);
+    for (int i = 1; i <= 2; ++i) {
+        f("SliderFondi", i).onScroll = [this, i] { SliderFondi_Scroll(i); };
+        f("SliderMutazioni", i).onScroll = [this, i] { SliderMutazioni_Scroll(i); };
+        f("SliderAncie", i).onScroll = [this, i] { SliderAncie_Scroll(i); };
+    }
+    f("SliderGO").onScroll = [this] { SliderGO_Scroll(); };
+    f("SliderSW").onScroll = [this] { SliderSW_Scroll(); };
+    f("SliderPE").onScroll = [this] { SliderPE_Scroll(); };
+    for (int i = 0; i < 3; ++i)
+        f("OptionGlobalCoupling", i).onClick = [this, i] { OptionGlobalCoupling_Click(i); };
+    for (int i = 0; i < 2; ++i)
+        f("Memory_Recall", i).onClick = [this, i] { Memory_Recall_Click(i); };
+    f("Temperamenti").onClick = [this] { Temperamenti_Click(); };
+    f("NotaInizTemp").onClick = [this] { NotaInizTemp_Click(); };
+    f("Riverberi").onClick = [this] { Riverberi_Click(); };
+    f("TremoloType").onClick = [this] { TremoloType_Click(); };
+    f("SliderTremoloRate").onScroll = [this] { SliderTremoloRate_Scroll(); };
+    // The window stays open as long as the console runs.
+    f.onQueryUnload = [] { return true; };
+    console_.mainForm()("advanced_s").onClick = [this] { advanced_s_Click(); };
+}
+
+void AdvancedControls::advanced_s_Click() {
+    Form& f = advancedForm(console_);
+    if (!f.isLoaded())
+        Form_Load();
+    f.setVisible(true);
+}
+
+void AdvancedControls::Form_Load() {
+    const ConsoleState& st = console_.state();
+    Form& f = advancedForm(console_);
+    f.setLoaded(true);
+    f.setWidth(9600);
+    const double sw = console_.screen().screenWidthTwips();
+    const double sh = console_.screen().screenHeightTwips();
+    if (st.AdvancedTop > sh || st.AdvancedLeft > sw) {
+        const double h = std::isnan(f.height()) ? 0 : f.height();
+        f.setLeft((sw - f.width()) / 2);
+        f.setTop((sh - h) / 2);
+    } else {
+        f.setLeft(st.AdvancedLeft);
+        f.setTop(st.AdvancedTop);
+    }
+    f.setPicture(st.appFile(QStringLiteral("panda1.ico")));
+}
+
+// --- Balances: never coupled ---
+
+void AdvancedControls::SliderFondi_Scroll(int index) {
+    ConsoleState& st = console_.state();
+    const int v = advancedForm(console_)("SliderFondi", index).value();
+    if (index == 1) {
+        st.MemBalFO_GO[SlotLive] = static_cast<int16_t>(v);
+        console_.levels().BILANCIA_FONDI_GO();
+    } else {
+        st.MemBalFO_SW[SlotLive] = static_cast<int16_t>(v);
+        console_.levels().BILANCIA_FONDI_SW();
+    }
+    console_.memories().Marca_Led_giallo();
+}
+
+void AdvancedControls::SliderMutazioni_Scroll(int index) {
+    ConsoleState& st = console_.state();
+    const int v = advancedForm(console_)("SliderMutazioni", index).value();
+    if (index == 1) {
+        st.MemBalMU_GO[SlotLive] = static_cast<int16_t>(v);
+        console_.levels().BILANCIA_MUTAZ_GO();
+    } else {
+        st.MemBalMU_SW[SlotLive] = static_cast<int16_t>(v);
+        console_.levels().BILANCIA_MUTAZ_SW();
+    }
+    console_.memories().Marca_Led_giallo();
+}
+
+void AdvancedControls::SliderAncie_Scroll(int index) {
+    ConsoleState& st = console_.state();
+    const int v = advancedForm(console_)("SliderAncie", index).value();
+    if (index == 1) {
+        st.MemBalAN_GO[SlotLive] = static_cast<int16_t>(v);
+        console_.levels().BILANCIA_ANCIE_GO();
+    } else {
+        st.MemBalAN_SW[SlotLive] = static_cast<int16_t>(v);
+        console_.levels().BILANCIA_ANCIE_SW();
+    }
+    console_.memories().Marca_Led_giallo();
+}
+
+// --- Division levels, with the coupling of the global sliders ---
+// Followers are moved and sent directly; their own handlers do not run.
+
+void AdvancedControls::SliderGO_Scroll() {
+    ConsoleState& st = console_.state();
+    Form& f = advancedForm(console_);
+    const auto v = static_cast<int16_t>(f("SliderGO").value());
+    st.MemExprGO[SlotLive] = v;
+    if (st.GlobalCoupling == 1) {
+        f("SliderSW").setValue(v);
+        st.MemExprSW[SlotLive] = v;
+        console_.levels().EXPRESSION_SW();
+    }
+    if (st.GlobalCoupling == 2) {
+        f("SliderSW").setValue(v);
+        f("SliderPE").setValue(v);
+        st.MemExprSW[SlotLive] = v;
+        st.MemExprPE[SlotLive] = v;
+        console_.levels().EXPRESSION_SW();
+        console_.levels().EXPRESSION_PE();
+    }
+    console_.levels().EXPRESSION_GO();
+    console_.memories().Marca_Led_giallo();
+}
+
+void AdvancedControls::SliderSW_Scroll() {
+    ConsoleState& st = console_.state();
+    Form& f = advancedForm(console_);
+    const auto v = static_cast<int16_t>(f("SliderSW").value());
+    st.MemExprSW[SlotLive] = v;
+    if (st.GlobalCoupling == 1) {
+        f("SliderGO").setValue(v);
+        st.MemExprGO[SlotLive] = v;
+        console_.levels().EXPRESSION_GO();
+    }
+    if (st.GlobalCoupling == 2) {
+        f("SliderGO").setValue(v);
+        f("SliderPE").setValue(v);
+        st.MemExprGO[SlotLive] = v;
+        st.MemExprPE[SlotLive] = v;
+        console_.levels().EXPRESSION_GO();
+        console_.levels().EXPRESSION_PE();
+    }
+    console_.levels().EXPRESSION_SW();
+    console_.memories().Marca_Led_giallo();
+}
+
+void AdvancedControls::SliderPE_Scroll() {
+    ConsoleState& st = console_.state();
+    Form& f = advancedForm(console_);
+    const auto v = static_cast<int16_t>(f("SliderPE").value());
+    st.MemExprPE[SlotLive] = v;
+    if (st.GlobalCoupling == 2) {
+        f("SliderSW").setValue(v);
+        f("SliderGO").setValue(v);
+        st.MemExprSW[SlotLive] = v;
+        st.MemExprGO[SlotLive] = v;
+        console_.levels().EXPRESSION_SW();
+        console_.levels().EXPRESSION_GO();
+    }
+    console_.levels().EXPRESSION_PE();
+    console_.memories().Marca_Led_giallo();
+}
+
+void AdvancedControls::OptionGlobalCoupling_Click(int index) {
+    console_.state().GlobalCoupling = static_cast<int16_t>(index);
+}
+
+void AdvancedControls::Memory_Recall_Click(int index) {
+    ConsoleState& st = console_.state();
+    const auto v = static_cast<int16_t>(advancedForm(console_)("Memory_Recall", index).value());
+    if (index == 0)
+        st.RecallGlobals = v;
+    else
+        st.RecallBalance = v;
+}
+
+// --- Temperament, reverb, tremolo ---
+
+void AdvancedControls::Calcola_Sysex_Temp() {
+    ConsoleState& st = console_.state();
+    TemperamentBuilder::build(st.Table[st.Temperament + StopTable::kTemperamentFirst],
+                              st.TemperamentStart, st.SysexTemp);
+}
+
+void AdvancedControls::sendTemperament() {
+    Calcola_Sysex_Temp();
+    for (int p = 1; p <= 32; ++p)
+        console_.sysex().Sysex_Temp_sending(p);
+}
+
+void AdvancedControls::Temperamenti_Click() {
+    const int i = advancedForm(console_)("Temperamenti").listIndex();
+    if (i < 0)
+        return;
+    console_.state().Temperament = static_cast<int16_t>(i);
+    sendTemperament();
+}
+
+void AdvancedControls::NotaInizTemp_Click() {
+    const int i = advancedForm(console_)("NotaInizTemp").listIndex();
+    console_.state().TemperamentStart = static_cast<int16_t>(i);
+    sendTemperament();
+}
+
+void AdvancedControls::Riverberi_Click() {
+    const int i = advancedForm(console_)("Riverberi").listIndex();
+    if (i < 0)
+        return;
+    console_.state().ReverbType = static_cast<int16_t>(i);
+    console_.sysex().Sysex_Sending(i + StopTable::kReverbFirst);
+}
+
+void AdvancedControls::TremoloType_Click() {
+    const int i = advancedForm(console_)("TremoloType").listIndex();
+    if (i < 0)
+        return;
+    console_.state().TremoloType = static_cast<int16_t>(i);
+    const int first = i == 0 ? StopTable::kTremoloDouxFirst : StopTable::kTremoloFortFirst;
+    console_.sysex().Sysex_Sending(first);
+    console_.sysex().Sysex_Sending(first + 1);
+}
+
+void AdvancedControls::SliderTremoloRate_Scroll() {
+    ConsoleState& st = console_.state();
+    Form& f = advancedForm(console_);
+    st.TremoloRate = static_cast<int16_t>(f("SliderTremoloRate").value());
+    f("Valore").setCaption(QString::number(st.TremoloRate));
+    console_.levels().Send_Tremolo_GO(st.MemTremGO[SlotLive]);
+    console_.levels().Send_Tremolo_SW(st.MemTremSW[SlotLive]);
+}
 
 } // namespace vorlo

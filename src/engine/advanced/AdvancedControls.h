@@ -27,8 +27,12 @@ public:
     void Riverberi_Click();
     void TremoloType_Click();
     void SliderTremoloRate_Scroll();
+    // Rebuilds the 32 temperament messages from the chosen temperament and start note.
+    void Calcola_Sysex_Temp();
 
 private:
+    void sendTemperament();
+
     Console& console_;
 };
 

@@ -1,11 +1,72 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "Buffers.h"
+
+#include "core/Console.h"
+#include "core/Dialogs.h"
+#include "panel/PanelState.h"
 
 namespace vorlo {
 
-Buffers::Buffers(Console& console) : console_(console) {}
-void Buffers::TempMemButton_Click(int index) {}
-void Buffers::LoadBuffer_Click(int index) {}
-void Buffers::CLEAR_Click() {}
+Buffers::Buffers(Console& console) : console_(console) {
+    Form& main = console_.mainForm();
+    for (int i = 0; i < 2; ++i) {
+        main("TempMemButton", i).onClick = [this, i] { TempMemButton_Click(i); };
+        main("LoadBuffer", i).onClick = [this, i] { LoadBuffer_Click(i); };
+    }
+    main("CLEAR").onClick = [this] { CLEAR_Click(); };
+}
+
+void Buffers::TempMemButton_Click(int index) {
+    ConsoleState& st = console_.state();
+    console_.dialogs().message(QStringLiteral("Actual Stops is now copied on Temporary Buffer ") +
+                                   QString::number(index + 1),
+                               st.ProgramTitle, Dialogs::Icon::Information);
+    // The state stored is the one current when the player has read the message.
+    st.copySlot(SlotLive, SlotBuffer1 + index);
+    console_.mainForm()("TempMemButton", index).setBackColor(color::Lit);
+}
+
+void Buffers::LoadBuffer_Click(int index) {
+    ConsoleState& st = console_.state();
+    Form& main = console_.mainForm();
+    // A buffer counts as filled once either store button has been used this run.
+    const bool stored = main("TempMemButton", 0).backColor() == color::Lit ||
+                        main("TempMemButton", 1).backColor() == color::Lit;
+    if (!stored) {
+        console_.dialogs().message(
+            QStringLiteral("NO buffered stops available! To load it, push T1 or T2 buffer memories"),
+            st.ProgramTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+    st.copySlot(SlotBuffer1 + index, SlotLive);
+    console_.AGGIORNAMENTO_VORLO();
+}
+
+void Buffers::CLEAR_Click() {
+    ConsoleState& st = console_.state();
+    Form& main = console_.mainForm();
+    Control& clear = main("CLEAR");
+    clear.setBackColor(color::Lit);
+    if (st.FreeMemoriesUnsaved) {
+        if (!console_.dialogs().askYesNo(QStringLiteral("Free memories unsaved: erase anyway ?"),
+                                         QStringLiteral("Warning"))) {
+            clear.setBackColor(color::ButtonFace);
+            return;
+        }
+        st.FreeMemoriesUnsaved = false;
+    }
+    for (int slot = kFirstFree; slot <= kLastFree; ++slot)
+        st.writeStartValues(slot);
+    st.RecArmed = false;
+    main("Rec_button").setBackColor(color::ButtonFace);
+    st.MemoryUnchanged = false;
+    st.LastMemory = 1;
+    for (int i = 1; i <= 12; ++i) {
+        if (st.MemoryLedsShown)
+            main("LedFree", i).setPicture(st.PicGreenOff);
+        else
+            main("C_memory", i).setBackColor(color::ButtonFace);
+    }
+    clear.setBackColor(color::ButtonFace);
+}
 
 } // namespace vorlo

@@ -1,18 +1,165 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "Thru.h"
 
-namespace vorlo {
+#include "combination/Memories.h"
+#include "core/Console.h"
+#include "core/ScreenMetrics.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelState.h"
 
-Thru::Thru(Console& console) : console_(console) {}
-void Thru::THRUBUTTON_Click() {}
-void Thru::ADATTA_PULSANTE_THRU() {}
-void Thru::refreshThruButton() {}
-void Thru::MidiThru_Click() {}
-void Thru::Form_Load() {}
-void Thru::refresh() {}
-void Thru::Thru_choose_Click(int index) {}
-void Thru::Custom_Thru_label_Click(int index) {}
-void Thru::Command1_Click() {}
-void Thru::Command2_Click() {}
+namespace vorlo {
+namespace {
+
+QString bodyCaption(int body) {
+    switch (body) {
+    case 1: return QStringLiteral("Great");
+    case 2: return QStringLiteral("Swell");
+    case 3: return QStringLiteral("Pedal");
+    default: return {};
+    }
+}
+
+} // namespace
+
+Thru::Thru(Console& console) : console_(console) {
+    console_.mainForm()("THRUBUTTON").onClick = [this] { THRUBUTTON_Click(); };
+    console_.mainForm()("MidiTHRU").onClick = [this] { MidiThru_Click(); };
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    for (int i = 0; i < 3; ++i) {
+        f("Thru_choose", i).onClick = [this, i] { Thru_choose_Click(i); };
+        f("Custom_Thru_label", i).onClick = [this, i] { Custom_Thru_label_Click(i); };
+    }
+    f("Command1").onClick = [this] { Command1_Click(); };
+    f("Command2").onClick = [this] { Command2_Click(); };
+    // The close box works like CANCEL.
+    f.onQueryUnload = [this] {
+        Command2_Click();
+        return false;
+    };
+}
+
+void Thru::THRUBUTTON_Click() {
+    ConsoleState& st = console_.state();
+    int16_t& body = st.MemThru[SlotLive];
+    body = static_cast<int16_t>(body >= 1 && body < 3 ? body + 1 : 1);
+    st.MemThru[SlotSent] = body;
+    if (st.ThruMode == 1) {
+        console_.mainForm()("THRUBUTTON").setCaption(bodyCaption(body));
+        console_.memories().Marca_Led_giallo();
+    }
+    ADATTA_PULSANTE_THRU();
+}
+
+void Thru::refreshThruButton() {
+    ConsoleState& st = console_.state();
+    if (st.ThruMode == 1) {
+        const QString caption = bodyCaption(st.MemThru[SlotLive]);
+        if (!caption.isEmpty())
+            console_.mainForm()("THRUBUTTON").setCaption(caption);
+    }
+    ADATTA_PULSANTE_THRU();
+}
+
+void Thru::ADATTA_PULSANTE_THRU() {
+    const ConsoleState& st = console_.state();
+    Form& main = console_.mainForm();
+    Control& thru = main("THRUBUTTON");
+    Control& sub = main("Subottava");
+    const bool normal = st.ThruMode == 1;
+    thru.setVisible(normal);
+    if (st.GraphicMode) {
+        sub.setTop(30);
+        sub.setLeft(7050);
+        sub.setWidth(normal ? 1100 : 2265);
+        thru.setTop(30);
+        thru.setLeft(8220);
+        thru.setWidth(1100);
+    } else {
+        const double s = st.PanelScale;
+        sub.setGeometry(5375 * s, 30 * s, (normal ? 1000 : 1975) * s, 240 * s);
+        thru.setGeometry(6400 * s, 30 * s, 975 * s, 240 * s);
+    }
+}
+
+void Thru::MidiThru_Click() {
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    if (!f.isLoaded())
+        Form_Load();
+    f.setVisible(true);
+}
+
+void Thru::Form_Load() {
+    ConsoleState& st = console_.state();
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    f.setLoaded(true);
+    if (!std::isnan(f.width()) && !std::isnan(f.height())) {
+        f.setLeft((console_.screen().screenWidthTwips() - f.width()) / 2);
+        f.setTop((console_.screen().screenHeightTwips() - f.height()) / 2);
+    }
+    f("LabelNomeprog").setCaption(st.ProgramTitle);
+    f.setPicture(st.appFile(QStringLiteral("wrench.ico")));
+    ThruModeSaved = st.ThruMode;
+    // Showing the mode in force is not choosing it: the learned channels stay as they are.
+    for (int i = 0; i < 3; ++i)
+        f("Thru_choose", i).setValue(i == st.ThruMode ? 1 : 0);
+    refresh();
+}
+
+void Thru::refresh() {
+    const ConsoleState& st = console_.state();
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    f("Label3").setBackColor(st.ThruMode == 0 ? color::Lit : color::Unlit);
+    f("Label2", 3).setBackColor(st.ThruMode == 1 ? color::Lit : color::Unlit);
+    if (st.ThruMode != 2) {
+        f("Label1").setBackColor(color::Unlit);
+        for (int k = 0; k < 3; ++k) {
+            f("Custom_Thru_label", k).setBackColor(color::Unlit);
+            f("Custom_Thru_label", k).setCaption(QStringLiteral("Not rechanneled "));
+        }
+    } else {
+        f("Label1").setBackColor(color::Lit);
+        for (int k = 0; k < 3; ++k)
+            f("Custom_Thru_label", k)
+                .setCaption(QStringLiteral("channel = ") + QString::number(st.ThruCustom[k] + 1));
+    }
+}
+
+void Thru::Thru_choose_Click(int index) {
+    ConsoleState& st = console_.state();
+    st.ThruMode = static_cast<int16_t>(index);
+    if (index == 2) {
+        // Starting table: Great channel 2, Swell channel 1, Pedal channel 4.
+        st.ThruCustom[0] = 1;
+        st.ThruCustom[1] = 0;
+        st.ThruCustom[2] = 3;
+        st.LearnActive = true;
+    }
+    refresh();
+}
+
+void Thru::Custom_Thru_label_Click(int index) {
+    ConsoleState& st = console_.state();
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    st.LearnIndex = static_cast<int16_t>(index);
+    for (int k = 0; k < 3; ++k)
+        f("Custom_Thru_label", k).setBackColor(k == index ? color::Lit : color::Unlit);
+}
+
+void Thru::Command1_Click() {
+    ADATTA_PULSANTE_THRU();
+    console_.state().LearnActive = false;
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    f.setVisible(false);
+    f.setLoaded(false);
+}
+
+void Thru::Command2_Click() {
+    ConsoleState& st = console_.state();
+    st.LearnActive = false;
+    st.ThruMode = ThruModeSaved;
+    ADATTA_PULSANTE_THRU();
+    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    f.setVisible(false);
+    f.setLoaded(false);
+}
 
 } // namespace vorlo

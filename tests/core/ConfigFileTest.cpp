@@ -1,0 +1,172 @@
+#include "core/ConfigFile.h"
+#include "core/ConsoleState.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vorlo;
+
+namespace {
+
+const ScreenContext kScreen{28800, 16200, 9680, 6870};
+
+ConsoleState sample() {
+    ConsoleState s;
+    s.AppDir = QStringLiteral("/opt/vorlo");
+    s.DatFilePath = QString::fromUtf8("/home/organista/Organi/Chiesa di Sant\u00C0ngelo.dat");
+    s.MidiIn1Device = 0;
+    s.MidiIn2Device = 3;
+    s.MidiOutDevice = 1;
+    s.Temperament = 4;
+    s.TremoloRate = 87;
+    s.TremoloType = 1;
+    s.ReverbType = 6;
+    s.TemperamentStart = 9;
+    s.ThruMode = 2;
+    s.ThruCustom = {6, 0, 15, 0};
+    s.NoteDelay = 12;
+    s.SysexDelay = 33;
+    s.MemoryLabelMode = 2;
+    s.MemoryLedsShown = true;
+    s.RecallGlobals = 1;
+    s.RecallBalance = 0;
+    s.GlobalCoupling = 2;
+    s.SaveCfgOnExit = 1;
+    s.AdvancedTop = 1200;
+    s.AdvancedLeft = 300.5f;
+    s.MainTop = 0;
+    s.MainLeft = 4500;
+    s.InputFilter = {true, false, true, true, false, false, true, false};
+    s.StopFont = {QStringLiteral("Times New Roman"), 9, false, true};
+    s.GraphicMode = false;
+    s.PanelScale = 1.4;
+    for (int slot = 13; slot <= 24; ++slot)
+        for (int f = 0; f < kFieldCount; ++f)
+            s[static_cast<SlotField>(f)][slot] = static_cast<int16_t>(slot * 3 - f - 40);
+    return s;
+}
+
+QList<QByteArray> lines(const QByteArray& bytes) {
+    QList<QByteArray> l = bytes.split('\n');
+    l.removeLast();
+    return l;
+}
+
+} // namespace
+
+TEST(ConfigFile, WritesTheFixedLayoutWithBlanksAroundNumbersAndCrLf) {
+    const QByteArray bytes = ConfigFile::serialize(sample());
+    const QList<QByteArray> l = lines(bytes);
+    ASSERT_EQ(l.size(), 375);
+    for (const QByteArray& line : l)
+        EXPECT_TRUE(line.endsWith('\r'));
+    EXPECT_EQ(l[0], QByteArray("/home/organista/Organi/Chiesa di Sant\xC0ngelo.dat\r"));
+    EXPECT_EQ(l[1], " 0 \r");
+    EXPECT_EQ(l[2], " 3 \r");
+    EXPECT_EQ(l[16], " 1 \r") << "LEDs shown";
+    EXPECT_EQ(l[22], " 300.5 \r");
+    EXPECT_EQ(l[25], "1\r") << "filters are the texts 1 and 0";
+    EXPECT_EQ(l[26], "0\r");
+    EXPECT_EQ(l[33], " 0 \r") << "not bold: the number 0";
+    EXPECT_EQ(l[34], "Times New Roman\r");
+    EXPECT_EQ(l[36], "1\r") << "italic: the text 1";
+    EXPECT_EQ(l[37], " 0 \r");
+    EXPECT_EQ(l[38], " 14 \r") << "panel scale times ten";
+    EXPECT_EQ(l[39], "-1 \r") << "first field of fixed memory 13 is 13*3-0-40";
+}
+
+TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
+    const ConsoleState original = sample();
+    QByteArray bytes = ConfigFile::serialize(original);
+    // Re-space every number line: tabs, no blanks, several blanks.
+    QList<QByteArray> l = lines(bytes);
+    QByteArray respaced;
+    for (int i = 0; i < l.size(); ++i) {
+        QByteArray line = l[i];
+        line.chop(1);
+        if (i != 0 && i != 34)
+            line = (i % 3 == 0 ? "\t" : i % 3 == 1 ? "" : "   ") + line.trimmed() + "  ";
+        respaced += line + "\r\n";
+    }
+    ConsoleState read;
+    ASSERT_TRUE(ConfigFile::parse(respaced, read, kScreen));
+    EXPECT_EQ(ConfigFile::serialize(read), bytes);
+    EXPECT_EQ(read.DatFilePath, original.DatFilePath);
+    EXPECT_EQ(read.ThruCustom[2], 15);
+    EXPECT_FLOAT_EQ(read.AdvancedLeft, 300.5f);
+    EXPECT_EQ(read.StopFont, original.StopFont);
+    EXPECT_DOUBLE_EQ(read.PanelScale, 1.4);
+    EXPECT_EQ(read.MemBalAN_SW[24], original.MemBalAN_SW[24]);
+}
+
+TEST(ConfigFile, FlagsOtherThanOneReadAsFalseAndOffScreenWindowsAreCentred) {
+    ConsoleState s = sample();
+    s.MainLeft = 40000;     // right of a 28800-twip screen
+    s.AdvancedTop = 20000;  // below a 16200-twip screen
+    QList<QByteArray> l = lines(ConfigFile::serialize(s));
+    l[16] = " 2 \r";  // LEDs: only 1 means shown
+    l[33] = " 5 \r";  // bold
+    l[37] = "-1 \r";  // graphic mode
+    ConsoleState read;
+    ASSERT_TRUE(ConfigFile::parse(l.join('\n') + '\n', read, kScreen));
+    EXPECT_FALSE(read.MemoryLedsShown);
+    EXPECT_FALSE(read.StopFont.bold);
+    EXPECT_FALSE(read.GraphicMode);
+    EXPECT_FLOAT_EQ(read.MainLeft, (28800 - 9680) / 2.0f);
+    EXPECT_FLOAT_EQ(read.AdvancedTop, (16200 - 6870) / 2.0f);
+    EXPECT_FLOAT_EQ(read.MainTop, 0);
+}
+
+TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead) {
+    const QList<QByteArray> full = lines(ConfigFile::serialize(sample()));
+    for (int cut : {0, 5, 12, 20, 38, 200, 374}) {
+        ConsoleState read;
+        read.AppDir = QStringLiteral("/prog");
+        read.MidiIn1NoDevice = 4;
+        read.MidiIn2NoDevice = 4;
+        read.MidiOutNoDevice = 2;
+        EXPECT_FALSE(ConfigFile::parse(full.mid(0, cut).join('\n') + '\n', read, kScreen))
+            << "cut at " << cut;
+        EXPECT_EQ(read.MidiIn1Device, 4);
+        EXPECT_EQ(read.MidiOutDevice, 2);
+        EXPECT_EQ(read.DatFilePath, QStringLiteral("/prog/vorlo2000.dat"));
+        EXPECT_EQ(read.TremoloRate, 100);
+        EXPECT_EQ(read.ReverbType, 5);
+        EXPECT_EQ(read.MemoryLabelMode, 1);
+        EXPECT_TRUE(read.GraphicMode);
+        EXPECT_EQ(read.SaveCfgOnExit, 1);
+        EXPECT_EQ(read.StopFont, (FontSpec{QStringLiteral("Small Fonts"), 7, true, false}));
+        EXPECT_EQ(read.InputFilter, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+        for (int slot = 13; slot <= 24; ++slot) {
+            EXPECT_EQ(read.MemThru[slot], 0);
+            EXPECT_EQ(read.MemExprPE[slot], 127);
+            EXPECT_EQ(read.MemAnnullSW[1][slot], 1);
+            EXPECT_EQ(read.MemFO_GO[slot], 0);
+        }
+        // Read before the cut, and not among the defaults.
+        EXPECT_EQ(read.TemperamentStart, cut > 8 ? 9 : 0);
+        EXPECT_EQ(read.ThruCustom[0], cut > 10 ? 6 : 0);
+        EXPECT_EQ(read.GlobalCoupling, cut > 19 ? 2 : 0);
+    }
+    // A line that is not a number is as bad as a missing one.
+    QList<QByteArray> damaged = full;
+    damaged[5] = "fast\r";
+    ConsoleState read;
+    EXPECT_FALSE(ConfigFile::parse(damaged.join('\n') + '\n', read, kScreen));
+    EXPECT_EQ(read.TremoloRate, 100);
+    damaged = full;
+    damaged[100] = " 70000 \r"; // beyond 16 bits
+    EXPECT_FALSE(ConfigFile::parse(damaged.join('\n') + '\n', read, kScreen));
+}
+
+TEST(ConfigFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vorlo2000.CFG"));
+    ASSERT_TRUE(ConfigFile::write(path, sample()));
+    QString error;
+    EXPECT_FALSE(ConfigFile::write(dir.filePath(QStringLiteral("missing/vorlo2000.CFG")), sample(), &error));
+    EXPECT_FALSE(error.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), ConfigFile::serialize(sample()));
+}

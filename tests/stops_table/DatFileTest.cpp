@@ -1,0 +1,90 @@
+#include "stops_table/DatFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vorlo;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(DatFile, EmptyTableIs862BytesAndEntriesAreLengthPrefixedLittleEndian) {
+    StopTable t;
+    EXPECT_EQ(DatFile::serialize(t)->size(), 862);
+    t.set(0, QByteArray(300, 'x'));
+    t.set(430, "\xF0\xF7");
+    const QByteArray b = *DatFile::serialize(t);
+    EXPECT_EQ(b.left(2), QByteArray("\x2C\x01", 2)) << "300 = 0x012C, low byte first";
+    EXPECT_EQ(b.right(4), QByteArray("\x02\x00\xF0\xF7", 4));
+    EXPECT_EQ(b.size(), 862 + 300 + 2);
+}
+
+TEST(DatFile, RoundTripKeepsEveryByteOfDataAndNames) {
+    StopTable t;
+    for (int n = 0; n < StopTable::kEntryCount; ++n) {
+        QByteArray e;
+        for (int i = 0; i < n % 37; ++i)
+            e.append(static_cast<char>((n * 7 + i) & 0xFF));
+        t.set(n, e);
+    }
+    t.set(200, "Principale 8'"); // names are plain bytes too
+    t.set(201, "Voce umana \xEC");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("organ.dat"));
+    ASSERT_TRUE(DatFile::write(path, t));
+    StopTable back;
+    ASSERT_TRUE(DatFile::read(path, back).ok);
+    EXPECT_EQ(back.entries(), t.entries());
+    EXPECT_EQ(*DatFile::serialize(back), readAll(path));
+}
+
+TEST(DatFile, ShortAndOverlongFilesReadWhatIsThere) {
+    StopTable t;
+    t.set(0, "ABC");
+    t.set(1, "DEFGH");
+    t.set(2, "IJ");
+    const QByteArray full = *DatFile::serialize(t);
+    // Cut inside entry 1: entry 0 whole, entry 1 what is left of it, the rest empty.
+    const StopTable cut = DatFile::parse(full.left(2 + 3 + 2 + 2));
+    EXPECT_EQ(cut[0], "ABC");
+    EXPECT_EQ(cut[1], "DE");
+    EXPECT_TRUE(cut[2].isEmpty());
+    EXPECT_TRUE(cut[430].isEmpty());
+    // Bytes after the 431st string are ignored.
+    const StopTable tail = DatFile::parse(full + "old tail of a longer file");
+    EXPECT_EQ(tail.entries(), t.entries());
+    EXPECT_TRUE(DatFile::parse(QByteArray()).entries() == StopTable().entries());
+}
+
+TEST(DatFile, AnEntryTooLongForItsLengthIsRefusedAndNothingIsWritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("organ.dat"));
+    StopTable good;
+    good.set(5, "keep me");
+    ASSERT_TRUE(DatFile::write(path, good));
+    StopTable bad;
+    bad.set(7, QByteArray(65536, '\x7F'));
+    QString error;
+    EXPECT_FALSE(DatFile::write(path, bad, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("65535")));
+    EXPECT_EQ(readAll(path), *DatFile::serialize(good));
+    StopTable edge;
+    edge.set(7, QByteArray(65535, '\x7F'));
+    EXPECT_TRUE(DatFile::serialize(edge).has_value());
+}
+
+TEST(DatFile, AMissingFileIsReportedAndLeavesTheTableAlone) {
+    StopTable t;
+    t.set(3, "unchanged");
+    const auto r = DatFile::read(QStringLiteral("/nonexistent/organ.dat"), t);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(t[3], "unchanged");
+}
