@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixedScreen.h"
+#include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "advanced/AdvancedControls.h"
 #include "combination/Buffers.h"

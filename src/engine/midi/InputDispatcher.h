@@ -1,8 +1,14 @@
 #pragma once
 
+#include "ShortMessage.h"
+
+#include <array>
+#include <cstdint>
+
 namespace vorlo {
 
 class Console;
+class MidiInputPort;
 
 // Everything the player does on the keyboards: drains each input port's queue, learns
 // channels, rechannels, passes notes through with their coupler and sub-octave copies, and
@@ -14,8 +20,36 @@ public:
     void MIDIInput1_Message();
     void MIDIInput2_Message();
 
+    // Handles one message as it came from input 1 or 2 (the queue loop's body, without the
+    // queue): learning, rechannelling, classification, pass-through.
+    void process(int input, ShortMessage m);
+
+    // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
+    static int expressionLevel(int value);
+
 private:
+    // The copies a played note made, in the order they were sent: up to two coupler copies
+    // (their output channels) and the sub-octave copy.
+    struct Copies {
+        uint8_t couplerChannel[2] = {0, 0};
+        bool subOctave = false;
+    };
+
+    void drain(int input, MidiInputPort& port);
+    void passThrough(const ShortMessage& m);
+    Copies copiesFor(int status) const;
+    void sendCopies(const ShortMessage& played, const Copies& c);
+    void switchEvent(ShortMessage& m);
+    void pitchBend(int input, const ShortMessage& m);
+    void expression(int input, const ShortMessage& m);
+    void noteDelay();
+
     Console& console_;
+    std::array<bool, 2> draining_{false, false};
+    // Copies made for each key held on the Great, Swell and Pedal channels, so that a release
+    // silences exactly what its press sounded, whatever the couplers are by then.
+    std::array<std::array<Copies, 128>, 3> held_{};
+    std::array<std::array<bool, 128>, 3> isHeld_{};
 };
 
 } // namespace vorlo

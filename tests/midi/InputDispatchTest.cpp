@@ -1,0 +1,265 @@
+#include "support/ConsoleFixture.h"
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+const QStringList kPanic{"B0 7B 00", "B0 7B 00", "B1 7B 00", "B1 7B 00", "B2 7B 00", "B2 7B 00"};
+
+class Playing : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig([this](ConsoleState& s) { tweak(s); });
+        start();
+    }
+    virtual void tweak(ConsoleState&) {}
+    // Plays messages on keyboard 1 (input 1) and returns what went out.
+    QStringList keys1(std::initializer_list<std::initializer_list<uint8_t>> messages) {
+        for (auto m : messages)
+            play(kKeyboard1, m);
+        settle();
+        return log();
+    }
+    QStringList keys2(std::initializer_list<std::initializer_list<uint8_t>> messages) {
+        for (auto m : messages)
+            play(kKeyboard2, m);
+        settle();
+        return log();
+    }
+    Control& adv(const char* name, int index = -1) {
+        return form(forms::Advanced)(QString::fromLatin1(name), index);
+    }
+};
+
+} // namespace
+
+TEST_F(Playing, NotesPassThroughAndThePanicSendsAllNotesOffTwicePerDivision) {
+    EXPECT_EQ(keys1({{0x90, 60, 100}, {0x80, 60, 0}, {0x95, 61, 90}, {0xB0, 10, 64}}),
+              QStringList({"90 3C 64", "80 3C 00", "95 3D 5A", "B0 0A 40"}));
+    main()("Panic").click();
+    EXPECT_EQ(log(), kPanic);
+}
+
+TEST_F(Playing, NormalRechannellingSendsEveryKeyboardToTheChosenBody) {
+    st().ThruMode = 1;
+    main()("THRUBUTTON").click(); // Great -> Swell
+    EXPECT_EQ(st().MemThru[SlotLive], 2);
+    EXPECT_EQ(main()("THRUBUTTON").caption(), QStringLiteral("Swell"));
+    EXPECT_EQ(keys1({{0x98, 60, 100}, {0x88, 60, 0}, {0xE8, 0, 64}}),
+              QStringList({"91 3C 64", "81 3C 00"}))
+        << "the bend lands on the Swell channel, in its centre band: consumed";
+    // A program change keeps its channel and is still a command: key 30 + 36 = free memory 7.
+    keys1({{0xC8, 30}});
+    EXPECT_EQ(st().LastMemory, 7);
+    EXPECT_EQ(main()("THRUBUTTON").caption(), QStringLiteral("Great"))
+        << "the memory brought its body back";
+    for (const char* body : {"Swell", "Pedal", "Great"}) {
+        main()("THRUBUTTON").click();
+        EXPECT_EQ(main()("THRUBUTTON").caption(), QString::fromLatin1(body));
+    }
+}
+
+TEST_F(Playing, FixedRechannellingUsesTheLearnedTableFirstMatchWinning) {
+    st().ThruMode = 2;
+    st().ThruCustom = {4, 4, 9, 0};
+    EXPECT_EQ(keys1({{0x94, 60, 100}, {0x99, 40, 100}, {0x93, 50, 100}}),
+              QStringList({"90 3C 64", "92 28 64", "93 32 64"}));
+}
+
+TEST_F(Playing, LearningSetsTheClickedBodysChannelFromTheNextNoteOn) {
+    main()("MidiTHRU").click();
+    Form& thru = form(forms::Thru);
+    EXPECT_TRUE(thru.isVisible());
+    thru("Thru_choose", 2).selectOption();
+    EXPECT_EQ(thru("Custom_Thru_label", 0).caption(), QStringLiteral("channel = 2"));
+    EXPECT_EQ(thru("Custom_Thru_label", 1).caption(), QStringLiteral("channel = 1"));
+    EXPECT_EQ(thru("Custom_Thru_label", 2).caption(), QStringLiteral("channel = 4"));
+    thru("Custom_Thru_label", 1).click();
+    EXPECT_EQ(thru("Custom_Thru_label", 1).backColor(), color::Lit);
+    EXPECT_EQ(keys1({{0x96, 60, 100}}), QStringList({"91 3C 64"})) << "learned and still played";
+    EXPECT_EQ(thru("Custom_Thru_label", 1).caption(), QStringLiteral("Channel = 7"));
+    thru("Command1").click();
+    EXPECT_FALSE(thru.isVisible());
+    EXPECT_FALSE(st().LearnActive);
+    EXPECT_EQ(keys1({{0x96, 62, 100}, {0x91, 62, 100}}), QStringList({"91 3E 64", "90 3E 64"}))
+        << "after the window closed: channel 7 is the Swell; channel 2 the Great";
+
+    // Opening again shows the learned channels; CANCEL brings the previous mode back.
+    main()("MidiTHRU").click();
+    EXPECT_EQ(thru("Custom_Thru_label", 1).caption(), QStringLiteral("channel = 7"));
+    thru("Thru_choose", 1).selectOption();
+    EXPECT_EQ(st().ThruMode, 1);
+    thru("Command2").click();
+    EXPECT_EQ(st().ThruMode, 2);
+    EXPECT_FALSE(main()("THRUBUTTON").isVisible());
+}
+
+TEST_F(Playing, SustainGesturesArmTheSwitchEventForCommands) {
+    EXPECT_EQ(keys1({{0xB0, 64, 127}, {0xB0, 64, 0}}), kPanic) << "press and release";
+    keys1({{0xB0, 64, 127}, {0x90, 64, 100}});
+    EXPECT_EQ(st().LastMemory, 5);
+    EXPECT_FALSE(st().SwitchEventArmed);
+    EXPECT_TRUE(keys1({{0xB0, 64, 0}}).isEmpty()) << "no panic after a memory key";
+
+    const QStringList sent =
+        keys1({{0xB1, 64, 127}, {0x91, 41, 90}, {0x91, 39, 90}, {0x91, 39, 90}, {0xB1, 64, 0}});
+    EXPECT_EQ(st().RecallTarget, 11);
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 2);
+    EXPECT_EQ(sent.mid(sent.size() - 6), kPanic);
+    EXPECT_TRUE(sent.contains(marker(41)));
+    EXPECT_TRUE(sent.contains(marker(42)));
+}
+
+TEST_F(Playing, ProgramChangesAreCommandsWithoutASustainGesture) {
+    keys2({{0xC1, 30}});
+    EXPECT_EQ(st().LastMemory, 7);
+    keys2({{0xC1, 40}});
+    EXPECT_EQ(st().LastMemory, 17) << "key 76 recalls fixed memory 5";
+    EXPECT_EQ(main()("Graduatore", 5).backColor(), color::Lit);
+    // Program 0 is key 36, a step key: the switch event stays armed, so the next key is a
+    // command too (key 42: target Swell Fondi).
+    keys2({{0xC1, 0}});
+    EXPECT_TRUE(st().SwitchEventArmed);
+    EXPECT_TRUE(keys2({{0x91, 42, 100}}).isEmpty());
+    EXPECT_EQ(st().RecallTarget, 21);
+    // While armed, a velocity-0 note-on is still a release and gets its copies.
+    console->couplers().UN_SWGO_Click();
+    EXPECT_EQ(keys2({{0x91, 50, 0}}), QStringList({"91 32 00", "90 32 00"}));
+    // A modulation wheel while armed is key 1: outside the map, a panic that ends the command.
+    EXPECT_EQ(keys2({{0xB1, 1, 40}}), kPanic);
+    EXPECT_FALSE(st().SwitchEventArmed);
+}
+
+TEST_F(Playing, ExpressionPedalsSetTheDivisionLevelsThroughTheSliders) {
+    EXPECT_EQ(InputDispatcher::expressionLevel(0), 61);
+    EXPECT_EQ(InputDispatcher::expressionLevel(64), 97);
+    EXPECT_EQ(InputDispatcher::expressionLevel(127), 127);
+    EXPECT_EQ(keys1({{0xB2, 11, 0}}), QStringList({"B2 0B 3D"}));
+    EXPECT_EQ(adv("SliderPE").value(), 61);
+    EXPECT_TRUE(keys1({{0xB2, 7, 0}}).isEmpty()) << "same level: nothing sent";
+    EXPECT_EQ(keys1({{0xB2, 7, 1}}), QStringList({"B2 0B 40"}));
+    EXPECT_EQ(keys1({{0xB1, 1, 64}}), QStringList({"B1 0B 61"})) << "no coupling";
+    EXPECT_EQ(st().MemExprSW[SlotLive], 97);
+
+    adv("OptionGlobalCoupling", 1).selectOption();
+    EXPECT_EQ(keys1({{0xB0, 11, 0}}),
+              QStringList({"B1 0B 3D", "B0 0B 3D", "B0 0B 3D", "B1 0B 3D"}))
+        << "input 1: Great handler, then Swell handler";
+    EXPECT_EQ(keys2({{0xB0, 11, 127}}),
+              QStringList({"B1 0B 7F", "B0 0B 7F", "B0 0B 7F", "B1 0B 7F"}));
+
+    adv("OptionGlobalCoupling", 2).selectOption();
+    const QStringList all = keys1({{0xB1, 11, 64}});
+    EXPECT_EQ(all.size(), 9) << "Pedal, Great and Swell handlers each send all three";
+    EXPECT_EQ(all.last(), QStringLiteral("B1 0B 61"));
+    EXPECT_EQ(st().MemExprPE[SlotLive], 97);
+    EXPECT_EQ(keys2({{0xB0, 11, 0}}), QStringList({"B1 0B 3D", "B2 0B 3D", "B0 0B 3D"}))
+        << "input 2 runs only its channel's handler, whose own coupling moves the others";
+}
+
+TEST_F(Playing, PitchBendSwitchesFireOncePerExcursion) {
+    keys1({{0xE0, 0, 78}});
+    EXPECT_EQ(st().MemTremGO[SlotLive], 1);
+    keys1({{0xE0, 0, 80}, {0xE0, 0, 76}, {0xE0, 0, 48}});
+    EXPECT_EQ(st().MemTremGO[SlotLive], 1);
+    EXPECT_EQ(st().MemTremSW[SlotLive], 0);
+    keys1({{0xE0, 0, 64}, {0xE0, 0, 48}});
+    EXPECT_EQ(st().MemTremSW[SlotLive], 1) << "input 1: wheel down is the Swell tremolo";
+    keys1({{0xE0, 0, 64}, {0xE2, 0, 79}});
+    EXPECT_EQ(st().MemUnPedale[SlotLive], 1) << "Pedal channel: up is I - P";
+    // Input 2: up switches its own division's tremolo, down does nothing.
+    keys2({{0xE1, 0, 64}, {0xE1, 0, 77}});
+    EXPECT_EQ(st().MemTremSW[SlotLive], 0);
+    keys2({{0xE1, 0, 64}, {0xE1, 0, 46}});
+    EXPECT_EQ(st().MemTremSW[SlotLive], 0);
+    EXPECT_EQ(st().MemTremGO[SlotLive], 1);
+    EXPECT_TRUE(st().BendLatch);
+}
+
+TEST_F(Playing, CouplersChainAndTheSubOctaveStaysOnTheKeyboard) {
+    console->couplers().UNPI_Click();
+    console->couplers().UN_GOSW_Click();
+    EXPECT_EQ(keys1({{0x92, 36, 80}}), QStringList({"92 24 50", "90 24 50", "91 24 50"}));
+    keys1({{0x82, 36, 0}});
+    console->couplers().UNPII_Click();
+    console->couplers().UN_SWGO_Click();
+    EXPECT_EQ(keys1({{0x92, 38, 80}}), QStringList({"92 26 50", "91 26 50", "90 26 50"}));
+    keys1({{0x82, 38, 0}});
+    console->couplers().UNPII_Click();
+    console->couplers().UN_SWGO_Click();
+    console->couplers().Subottava_Click();
+    log();
+    EXPECT_EQ(keys1({{0x92, 24, 80}, {0x92, 10, 80}}), QStringList({"92 18 50", "92 0C 50", "92 0A 50"}))
+        << "no sub-octave below key 12";
+    EXPECT_EQ(keys1({{0x90, 60, 80}}), QStringList({"90 3C 50"})) << "manual notes are not copied";
+}
+
+TEST_F(Playing, AReleaseSilencesExactlyWhatItsPressSounded) {
+    console->couplers().UNPI_Click();
+    console->couplers().Subottava_Click();
+    log();
+    EXPECT_EQ(keys1({{0x92, 40, 90}}), QStringList({"92 28 5A", "90 28 5A", "92 1C 5A"}));
+    // The organist changes couplers while holding the key.
+    console->couplers().UNPII_Click();
+    console->couplers().Subottava_Click();
+    EXPECT_EQ(keys1({{0x82, 40, 0}}), QStringList({"82 28 00", "80 28 00", "82 1C 00"}));
+    // A key pressed with no coupler gets no coupled note-off after a coupler is switched on.
+    console->couplers().UNPII_Click();
+    keys1({{0x92, 41, 90}});
+    console->couplers().UNPII_Click();
+    EXPECT_EQ(keys1({{0x92, 41, 0}}), QStringList({"92 29 00"}));
+    // A key struck twice while held is released on every channel either press sounded.
+    keys1({{0x92, 43, 90}});
+    console->couplers().UNPI_Click();
+    keys1({{0x92, 43, 90}});
+    console->couplers().UNPI_Click();
+    EXPECT_EQ(keys1({{0x82, 43, 0}}), QStringList({"82 2B 00", "81 2B 00", "80 2B 00"}));
+}
+
+TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
+    console->drawstops().Tir_FO_GO_Click(25);
+    console->totalRecall().Total_Recall(40);
+    EXPECT_EQ(st().MemFO_GO[SlotLive], 25);
+    for (int i = 0; i < 5; ++i)
+        console->totalRecall().Total_Recall(39);
+    EXPECT_EQ(st().MemFO_GO[SlotLive], 29);
+
+    console->totalRecall().Total_Recall(47);
+    console->drawstops().NomePedale_Click(3);
+    console->totalRecall().Total_Recall(36);
+    EXPECT_EQ(st().MemPED[SlotLive], 3);
+    console->totalRecall().Total_Recall(38);
+    EXPECT_EQ(st().MemPED[SlotLive], 14);
+    console->totalRecall().Total_Recall(42);
+    console->totalRecall().Total_Recall(37);
+    EXPECT_EQ(st().MemFO_SW[SlotLive], 0) << "Swell Fondi at 0 cannot go down";
+    EXPECT_EQ(st().RecallTarget, 21);
+
+    // The last temperament stays selected and is sent again.
+    Control& temperaments = adv("Temperamenti");
+    ASSERT_GT(temperaments.items().size(), 0);
+    temperaments.chooseListIndex(static_cast<int>(temperaments.items().size()) - 1);
+    log();
+    st().SwitchEventArmed = true;
+    console->totalRecall().Total_Recall(90);
+    EXPECT_EQ(temperaments.listIndex(), temperaments.items().size() - 1);
+    EXPECT_EQ(log().size(), 32);
+    EXPECT_TRUE(st().SwitchEventArmed);
+    console->totalRecall().Total_Recall(93);
+    console->totalRecall().Total_Recall(93);
+    EXPECT_EQ(adv("Riverberi").listIndex(), 0);
+    EXPECT_EQ(log(), QStringList({marker(22), marker(22)})) << "the first reverb, sent again";
+
+    for (int key : {59, 88, 95, 20}) {
+        st().SwitchEventArmed = true;
+        console->totalRecall().Total_Recall(key);
+        EXPECT_EQ(log(), kPanic) << key;
+        EXPECT_FALSE(st().SwitchEventArmed);
+    }
+    st().SwitchEventArmed = true;
+    console->totalRecall().Total_Recall(84);
+    EXPECT_EQ(st().MemAnnullGO[1][SlotLive], 0);
+    EXPECT_TRUE(st().SwitchEventArmed) << "cancel keys leave the command open";
+}
