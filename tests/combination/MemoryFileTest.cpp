@@ -1,0 +1,226 @@
+#include "support/ConsoleFixture.h"
+
+#include <QFile>
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+class MemoryFiles : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig([](ConsoleState& s) { s.MemoryLedsShown = false; });
+        start();
+    }
+    QString path(const char* name) { return appFile(QString::fromLatin1(name)); }
+    QByteArray read(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void write(const QString& p, const QByteArray& bytes) {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // A valid file's lines (without CR LF), to be edited by a test.
+    QList<QByteArray> lines() {
+        QList<QByteArray> l = MemoryFile::serialize(st()).split('\n');
+        l.removeLast();
+        for (auto& x : l)
+            x.chop(1);
+        return l;
+    }
+    static QByteArray join(const QList<QByteArray>& l) { return l.join("\r\n") + "\r\n"; }
+    void load(const QString& p) {
+        dialogs.files = {p};
+        main()("LoadFile").click();
+    }
+    // Line of field k of free memory n.
+    static int line(int n, int k) { return 7 + 28 * (n - 1) + k; }
+};
+
+} // namespace
+
+TEST_F(MemoryFiles, TheFileHoldsTheSettingsAndTheTwelveMemoriesAsPrintedNumbers) {
+    st().DatFilePath = QStringLiteral("C:\\Programmi\\Vorlo\\chiesa.dat");
+    st().Temperament = 3;
+    st().TremoloRate = 87;
+    st().MemoryLabelMode = 2;
+    st().MemoryLedsShown = true;
+    st().TemperamentStart = 11;
+    st().MemFO_GO[1] = 12;
+    st().MemSubottava[12] = 1;
+    st().MemThru[5] = -2;
+    const QByteArray b = MemoryFile::serialize(st());
+    QList<QByteArray> l = b.split('\n');
+    ASSERT_EQ(l.takeLast(), QByteArray());
+    ASSERT_EQ(l.size(), 344);
+    for (const auto& x : l)
+        ASSERT_TRUE(x.endsWith('\r'));
+    EXPECT_EQ(l[0], "chiesa.dat\r");
+    EXPECT_EQ(l[1], " 3 \r");
+    EXPECT_EQ(l[2], " 87 \r");
+    EXPECT_EQ(l[5], " 2 \r");
+    EXPECT_EQ(l[6], " 1 \r");
+    EXPECT_EQ(l[7], " 12 \r");
+    EXPECT_EQ(l[line(5, 20)], "-2 \r");
+    EXPECT_EQ(l[342], " 1 \r");
+    EXPECT_EQ(l[343], " 11 \r");
+}
+
+TEST_F(MemoryFiles, SaveAndLoadGiveBackTheSameMemoriesAndRecallMemoryOne) {
+    for (int n = 1; n <= 12; ++n) {
+        st().MemFO_SW[n] = static_cast<int16_t>(n * 2);
+        st().MemExprGO[n] = static_cast<int16_t>(60 + n);
+        st().MemBalAN_GO[n] = static_cast<int16_t>(n);
+        st().MemAnnullSW[2][n] = 0;
+    }
+    st().FreeMemoriesUnsaved = true;
+    dialogs.files = {path("bach.SQS")};
+    main()("savefile").click();
+    EXPECT_FALSE(st().FreeMemoriesUnsaved);
+    const ConsoleSlots saved = st();
+
+    st().initFreeMemories();
+    load(path("bach.SQS"));
+    for (int n = 1; n <= 12; ++n)
+        for (int f = 0; f < kFieldCount; ++f)
+            EXPECT_EQ(st()[static_cast<SlotField>(f)][n], saved[static_cast<SlotField>(f)][n]);
+    EXPECT_EQ(st().LastMemory, 1);
+    EXPECT_EQ(st().MemFO_SW[SlotSent], 2) << "memory 1 is recalled after the reset";
+    EXPECT_EQ(main()("C_memory", 1).backColor(), color::Green);
+}
+
+TEST_F(MemoryFiles, LoadingLimitsEveryFieldThatHasALimit) {
+    QList<QByteArray> l = lines();
+    l[line(1, 0)] = " 35 ";  // Fondi
+    l[line(1, 6)] = " 25 ";  // Pedal
+    l[line(1, 7)] = " 2 ";   // tremolo 2 is kept
+    l[line(1, 8)] = " 3 ";   // tremolo 3 is not
+    l[line(1, 9)] = " 40 ";  // level below 60
+    l[line(1, 10)] = "128";  // level above 127
+    l[line(1, 12)] = " 0 ";  // balance 0 is fine
+    l[line(1, 13)] = "-1 ";  // negative balance
+    l[line(1, 18)] = " 3 ";  // pedal coupler
+    l[line(1, 19)] = " 7 ";  // manual coupler: unchecked
+    l[line(2, 2)] = "-4 ";   // negative position: kept, refused later by the console
+    write(path("limits.sqs"), join(l));
+    load(path("limits.sqs"));
+    EXPECT_EQ(st().MemFO_GO[1], 29);
+    EXPECT_EQ(st().MemPED[1], 19);
+    EXPECT_EQ(st().MemTremGO[1], 2);
+    EXPECT_EQ(st().MemTremSW[1], 0);
+    EXPECT_EQ(st().MemExprGO[1], 127);
+    EXPECT_EQ(st().MemExprSW[1], 127);
+    EXPECT_EQ(st().MemBalFO_GO[1], 0);
+    EXPECT_EQ(st().MemBalMU_GO[1], 127);
+    EXPECT_EQ(st().MemUnPedale[1], 0);
+    EXPECT_EQ(st().MemUnManuali[1], 7);
+    EXPECT_EQ(st().MemMU_GO[2], -4);
+    EXPECT_FALSE(console->hasEnded());
+}
+
+TEST_F(MemoryFiles, ListsAreSelectedInOrderAndSendTheirSettingsBeforeTheReset) {
+    QList<QByteArray> l = lines();
+    l[1] = " 2 ";   // temperament
+    l[3] = " 1 ";   // tremolo type
+    l[4] = " 6 ";   // reverb
+    l[343] = " 5 "; // start note
+    write(path("order.sqs"), join(l));
+    load(path("order.sqs"));
+    const QStringList sent = log();
+    ASSERT_GT(sent.size(), 70);
+    EXPECT_EQ(sent[0], temp(1));
+    EXPECT_EQ(sent.mid(64, 4), QStringList({marker(28), marker(37), marker(38), marker(0)}))
+        << "temperament, start note, reverb, tremolo type, then the reset";
+    EXPECT_EQ(st().SysexTemp[1].mid(8, 12), QByteArray(12, '\x42'));
+}
+
+TEST_F(MemoryFiles, FieldsMayAlsoEndAtACommaAndLinesAfterTheLastAreIgnored) {
+    QList<QByteArray> l = lines();
+    l[line(3, 0)] = " 4, 5";    // Great Fondi 4, then Swell Fondi 5 from the same line
+    l.removeAt(line(3, 1));
+    l.append("extra line of a newer program");
+    write(path("commas.sqs"), join(l));
+    load(path("commas.sqs"));
+    EXPECT_EQ(st().MemFO_GO[3], 4);
+    EXPECT_EQ(st().MemFO_SW[3], 5);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MemoryFiles, ABadFileIsReportedAndKeepsWhatWasReadWithoutResetting) {
+    QList<QByteArray> l = lines();
+    l[line(2, 0)] = " 9 ";
+    write(path("short.sqs"), join(l.mid(0, line(3, 4))));
+    st().MemFO_GO[2] = 1;
+    st().MemFO_GO[4] = 1;
+    console->memories().c_memory_Click(6);
+    log();
+    load(path("short.sqs"));
+    EXPECT_EQ(dialogs.messageTexts().last(),
+              QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version"));
+    EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(st().MemFO_GO[2], 9) << "read before the end: kept";
+    EXPECT_EQ(st().MemFO_GO[4], 1) << "after the end: untouched";
+    EXPECT_TRUE(log().isEmpty()) << "no reset, no recall";
+    EXPECT_EQ(main()("C_memory", 6).backColor(), color::ActiveBorder);
+
+    l = lines();
+    l[line(1, 9)] = "loud";
+    write(path("word.sqs"), join(l));
+    load(path("word.sqs"));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    load(path("missing.sqs"));
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+    // A stored reverb the list cannot take.
+    l = lines();
+    l[4] = " 40 ";
+    write(path("reverb.sqs"), join(l));
+    load(path("reverb.sqs"));
+    EXPECT_EQ(dialogs.messages.size(), 4u);
+}
+
+TEST_F(MemoryFiles, OnlyItsOwnExtensionPassesTheDialogAndCancellingSaysNothing) {
+    write(path("notes.txt"), join(lines()));
+    load(path("notes.txt"));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList({"Unauthorized file"}));
+    EXPECT_TRUE(log().isEmpty());
+    dialogs.files = {std::nullopt};
+    main()("LoadFile").click();
+    dialogs.files = {std::nullopt};
+    main()("savefile").click();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.fileDialogTitles.mid(1),
+              QStringList({"Load memories from file", "Save memories in file"}));
+    QString name = QStringLiteral("unchanged");
+    dialogs.files = {std::nullopt};
+    EXPECT_EQ(console->memoryFile().Dialogo_Apri(QStringLiteral("t"), QStringLiteral(".dat"), name), 1);
+    EXPECT_EQ(name, QStringLiteral("unchanged"));
+}
+
+TEST_F(MemoryFiles, UnsavedMemoriesAreProtectedAndAFailedSaveTellsThePlayer) {
+    st().FreeMemoriesUnsaved = true;
+    dialogs.answers = {false};
+    dialogs.files = {path("x.sqs")};
+    main()("LoadFile").click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList({"Free memories unsaved: loading will erase them. Continue anyway ?"}));
+    EXPECT_EQ(dialogs.fileDialogTitles.size(), 0) << "declined before the dialog";
+
+    write(path("keep.sqs"), "old contents");
+    dialogs.files = {path("no-such-folder/keep.sqs")};
+    main()("savefile").click();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("could not be written")));
+    EXPECT_TRUE(st().FreeMemoriesUnsaved);
+    EXPECT_EQ(read(path("keep.sqs")), "old contents");
+}
+
+TEST(MemoryFileNames, TheNameIsWhatFollowsTheLastSeparator) {
+    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\Organi\\chiesa.dat")), QStringLiteral("chiesa.dat"));
+    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("/home/org/chiesa.dat")), QStringLiteral("chiesa.dat"));
+    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("chiesa.dat")), QStringLiteral("chiesa.dat"));
+    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\")), QString());
+}
