@@ -17,7 +17,8 @@ int filterBit(uint8_t status) {
 
 } // namespace
 
-MidiInputPort::MidiInputPort(QObject* parent) : QObject(parent) {}
+MidiInputPort::MidiInputPort(QObject* parent)
+    : QObject(parent), waker_([this] { deliver(); }) {}
 MidiInputPort::~MidiInputPort() = default;
 
 void MidiInputPort::setFilter(uint8_t status, bool reject) {
@@ -66,12 +67,10 @@ void MidiInputPort::receive(const uint8_t* bytes, size_t size) {
     m.data1 = size > 1 ? bytes[1] : 0;
     m.data2 = size > 2 ? bytes[2] : 0;
     queue_.push(m);
-    if (!deliveryPending_.exchange(true))
-        QMetaObject::invokeMethod(this, &MidiInputPort::deliver, Qt::QueuedConnection);
+    waker_.wake();
 }
 
 void MidiInputPort::deliver() {
-    deliveryPending_.store(false);
     if (queue_.size() > 0)
         emit message();
 }

@@ -2,6 +2,7 @@
 
 #include "MidiInputQueue.h"
 #include "ShortMessage.h"
+#include "ThreadWaker.h"
 
 #include <QObject>
 #include <QString>
@@ -59,7 +60,7 @@ private:
 
     MidiInputQueue queue_;
     std::atomic<uint32_t> filterBits_{0};
-    std::atomic<bool> deliveryPending_{false};
+    ThreadWaker waker_;
 };
 
 } // namespace vorlo

@@ -1,14 +1,95 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "AboutHelp.h"
 
+#include "ConsoleForms.h"
+#include "Form.h"
+#include "core/Console.h"
+#include "core/Dialogs.h"
+#include "core/ScreenMetrics.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
 namespace vorlo {
+namespace {
 
-AboutHelp::AboutHelp(Console& console) : console_(console) {}
+// A window size that was never set counts as nothing.
+double sizeOrZero(double v) {
+    return std::isfinite(v) ? v : 0;
+}
 
-void AboutHelp::About_Click() {}
-void AboutHelp::Form_Load() {}
-void AboutHelp::Command1_Click() {}
-void AboutHelp::Help1_Click() {}
-QString AboutHelp::helpFile() const { return {}; }
+// Closing from the title bar unloads the window, like its own close button.
+void unloadOnClose(Form& f) {
+    f.onQueryUnload = [&f] {
+        f.setLoaded(false);
+        return false;
+    };
+}
+
+} // namespace
+
+AboutHelp::AboutHelp(Console& console) : console_(console) {
+    Form& main = console_.mainForm();
+    main("About").onClick = [this] { About_Click(); };
+    main("Help1").onClick = [this] { Help1_Click(); };
+    aboutWindow()("Command1").onClick = [this] { Command1_Click(); };
+    unloadOnClose(aboutWindow());
+    unloadOnClose(helpWindow());
+}
+
+Form& AboutHelp::aboutWindow() {
+    return console_.form(QString::fromLatin1(forms::About));
+}
+
+Form& AboutHelp::helpWindow() {
+    return console_.form(QString::fromLatin1(forms::Help));
+}
+
+QString AboutHelp::helpFile() const {
+    return console_.state().appFile(QString::fromLatin1(kHelpFileName));
+}
+
+void AboutHelp::About_Click() {
+    Form& f = aboutWindow();
+    if (!f.isLoaded()) {
+        f.setLoaded(true);
+        Form_Load();
+    }
+    f.setVisible(true);
+}
+
+void AboutHelp::Form_Load() {
+    Form& f = aboutWindow();
+    const ConsoleState& st = console_.state();
+    ScreenMetrics& screen = console_.screen();
+    f.setLeft((screen.screenWidthTwips() - sizeOrZero(f.width())) / 2);
+    f.setTop((screen.screenHeightTwips() - sizeOrZero(f.height())) / 2);
+    f("LabelNomeprog").setCaption(st.ProgramTitle);
+    f("Image1").setPicture(st.appFile(QStringLiteral("about.jpg")));
+    f.setPicture(st.appFile(QStringLiteral("flgitaly.ico")));
+}
+
+void AboutHelp::Command1_Click() {
+    Form& f = aboutWindow();
+    f.setVisible(false);
+    f.setLoaded(false);
+}
+
+void AboutHelp::Help1_Click() {
+    const QString path = helpFile();
+    if (!QFileInfo(path).isFile()) {
+        console_.dialogs().message(
+            QStringLiteral("The help file %1 cannot be found. Reinstall Vorlo2000 to get it "
+                           "back; the console goes on working without it.")
+                .arg(QDir::toNativeSeparators(path)),
+            console_.state().ProgramTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+    Form& f = helpWindow();
+    f.setPicture(console_.state().appFile(QStringLiteral("bach.ico")));
+    f("HelpBrowser").setCaption(path);
+    f.setLoaded(true);
+    f.setVisible(true);
+}
 
 } // namespace vorlo

@@ -2,6 +2,8 @@
 
 #include "PanelState.h"
 
+#include <QVariant>
+
 namespace vorlo {
 namespace {
 
@@ -50,7 +52,9 @@ void declareMainForm(Form& f) {
     for (const auto& m : menu)
         f.add(QString::fromLatin1(m.name)).setCaption(QString::fromLatin1(m.caption));
 
-    f.add(QStringLiteral("Panel_nograph"), 0);
+    // The standard panel's frame. The stop grid's name labels and drawstop labels (Nome*,
+    // Tir_*_GO, Tir_*_SW) lie inside it: their positions are relative to the frame.
+    f.add(QStringLiteral("Panel_nograph"), 0).setLeft(0);
     f.add(QStringLiteral("Sfondo"));
     f.addArray(QStringLiteral("LabelCorpiOrgano"), 0, 3);
 
@@ -71,8 +75,8 @@ void declareMainForm(Form& f) {
          "Tir_MU_GO", "Tir_MU_SW", 20},
         {"NomeAnce", "PergamenaA", "Scritta_Ancie", "Tir_AN_GO_graph", "Tir_AN_SW_graph",
          "Tir_AN_GO", "Tir_AN_SW", 20},
-        {"NomePedale", "PergamenaP", "Scritta_Pedale", "Tir_PED_graph", nullptr, nullptr,
-         nullptr, 20},
+        {"NomePedale", "PergamenaP", "Scritta_Pedale", "Tir_PED_graph", nullptr, nullptr, nullptr,
+         20},
     };
     for (const auto& g : groups) {
         f.addArray(QString::fromLatin1(g.name), 0, g.count - 1);
@@ -86,7 +90,8 @@ void declareMainForm(Form& f) {
                 f.add(QString::fromLatin1(g.drawGo), i)
                     .setCaption(QStringLiteral("                      Great"));
                 f.add(QString::fromLatin1(g.drawSw), i)
-                    .setCaption(QStringLiteral("                Swell                          Swell"));
+                    .setCaption(
+                        QStringLiteral("                Swell                          Swell"));
             }
         }
     }
@@ -187,11 +192,13 @@ void declareAdvancedForm(Form& f) {
                                 "Sweel ands Great Global Sliders are coupled",
                                 "All Global Sliders are Coupled "};
     for (int i = 0; i < 3; ++i) {
-        f(QStringLiteral("OptionGlobalCoupling"), i).setCaption(QString::fromLatin1(couplCaptions[i]));
+        f(QStringLiteral("OptionGlobalCoupling"), i)
+            .setCaption(QString::fromLatin1(couplCaptions[i]));
         f(QStringLiteral("OptionGlobalCoupling"), i).setToolTip(QString::fromLatin1(couplTips[i]));
     }
 
-    f.add(QStringLiteral("LabelRecall")).setCaption(QStringLiteral("Sliders Handled from Memories:"));
+    f.add(QStringLiteral("LabelRecall"))
+        .setCaption(QStringLiteral("Sliders Handled from Memories:"));
     f.add(QStringLiteral("Memory_Recall"), 0).setCaption(QStringLiteral("Global "));
     f(QStringLiteral("Memory_Recall"), 0)
         .setToolTip(QStringLiteral(
@@ -207,7 +214,8 @@ void declareAdvancedForm(Form& f) {
     f.add(QStringLiteral("LabelTune")).setCaption(QStringLiteral("Tune Temp:"));
     for (const char* name : {"Temperamenti", "NotaInizTemp", "Riverberi", "TremoloType"})
         f.add(QString::fromLatin1(name)).setValue(-1);
-    f(QStringLiteral("Temperamenti")).setToolTip(QStringLiteral("Select Vorlo2000 Temperament Type"));
+    f(QStringLiteral("Temperamenti"))
+        .setToolTip(QStringLiteral("Select Vorlo2000 Temperament Type"));
     f(QStringLiteral("NotaInizTemp"))
         .setToolTip(QStringLiteral("Select Tuning Start for Actual Temperament"));
     f(QStringLiteral("TremoloType")).setToolTip(QStringLiteral("Select Tremolo Type"));
@@ -276,9 +284,11 @@ void declareFontsForm(Form& f) {
     f.add(QStringLiteral("LabelNomeprog"));
     f.add(QStringLiteral("Frame1"))
         .setCaption(QStringLiteral("Select Font Type / Dimension for Vorlo Stops Text...."));
-    f.add(QStringLiteral("lstSearch")).setToolTip(QStringLiteral("Click a font to see it on text above"));
+    f.add(QStringLiteral("lstSearch"))
+        .setToolTip(QStringLiteral("Click a font to see it on text above"));
     f(QStringLiteral("lstSearch")).setValue(-1);
-    f.add(QStringLiteral("txtSearch")).setToolTip(QStringLiteral("Start typing and I will find your string!"));
+    f.add(QStringLiteral("txtSearch"))
+        .setToolTip(QStringLiteral("Start typing and I will find your string!"));
     f.add(QStringLiteral("VScroll_fontSize")).setRange(4, 72, 1, 4);
     f.add(QStringLiteral("Label_size"));
     f.add(QStringLiteral("Check_bold")).setCaption(QStringLiteral("Bold"));
@@ -305,14 +315,35 @@ void declareTotalRecallForm(Form& f) {
 
 void declareAboutForm(Form& f) {
     f.setCaption(QStringLiteral("About VORLO 2000 Graphic Version"));
+    f.setWidth(6000);
+    f.setHeight(4800);
     f.add(QStringLiteral("LabelNomeprog"));
     f.add(QStringLiteral("Image1"));
     f.add(QStringLiteral("Label1"))
-        .setCaption(QStringLiteral("This program is designed for Roland Sound Canvas SC88 or Highers  "));
+        .setCaption(
+            QStringLiteral("This program is designed for Roland Sound Canvas SC88 or Highers  "));
     f.add(QStringLiteral("Command1")).setCaption(QStringLiteral(" OK"));
 }
 
+void declareHelpForm(Form& f) {
+    f.setCaption(QStringLiteral("Vorlo2000 Help"));
+    f.setWidth(10800);
+    f.setHeight(8100);
+    // Caption: the full path of the HTML help file shown.
+    f.add(QStringLiteral("HelpBrowser"));
+}
+
+constexpr char kMinimizedProperty[] = "minimized";
+
 } // namespace
+
+void setWindowMinimized(Form& form, bool minimized) {
+    form.setProperty(kMinimizedProperty, minimized);
+}
+
+bool isWindowMinimized(const Form& form) {
+    return form.property(kMinimizedProperty).toBool();
+}
 
 void declareConsoleForms(PanelState& panel) {
     declareMainForm(panel.addForm(QString::fromLatin1(forms::Main)));
@@ -322,6 +353,7 @@ void declareConsoleForms(PanelState& panel) {
     declareFontsForm(panel.addForm(QString::fromLatin1(forms::Fonts)));
     declareTotalRecallForm(panel.addForm(QString::fromLatin1(forms::TotalRecall)));
     declareAboutForm(panel.addForm(QString::fromLatin1(forms::About)));
+    declareHelpForm(panel.addForm(QString::fromLatin1(forms::Help)));
 }
 
 } // namespace vorlo

@@ -2,6 +2,7 @@
 
 namespace vorlo {
 
+class Form;
 class PanelState;
 
 // Window and control names of the console.
@@ -13,10 +14,17 @@ inline constexpr char Thru[] = "Thru_form";
 inline constexpr char Fonts[] = "SetFonts";
 inline constexpr char TotalRecall[] = "Totalrec";
 inline constexpr char About[] = "frmABout";
+// The help window: its control HelpBrowser shows the HTML file whose full path is its caption.
+inline constexpr char Help[] = "HelpViewer";
 } // namespace forms
 
 // Declares every window of the console with its controls and their design-time captions,
 // tooltips and ranges. Layout procedures place them later.
 void declareConsoleForms(PanelState& panel);
+
+// Whether a window is minimised (collapsed on the task bar). The panel layer reports it as the
+// window's state changes; the layouts read it, because a minimised window cannot be resized.
+void setWindowMinimized(Form& form, bool minimized);
+bool isWindowMinimized(const Form& form);
 
 } // namespace vorlo

@@ -1,25 +1,307 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "Fonts.h"
 
+#include "ConsoleForms.h"
+#include "Form.h"
+#include "StopGroup.h"
+#include "core/Console.h"
+#include "core/Dialogs.h"
+#include "core/NumberText.h"
+#include "core/ScreenMetrics.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace vorlo {
+namespace {
 
-Fonts::Fonts(Console& console) : console_(console) {}
+struct FontRow {
+    const char* name;
+    double size;
+    bool bold;
 
-void Fonts::SET_FONTS_GRAPH_INTERFACE() {}
-void Fonts::SET_FONTS_NORMAL_INTERFACE() {}
-void Fonts::SetFont_Click() {}
-void Fonts::Form_Load() {}
-void Fonts::ShowFont() {}
-void Fonts::AutoFind() {}
-void Fonts::Check_bold_Click() {}
-void Fonts::Check_corsivo_Click() {}
-void Fonts::VScroll_fontsize_Change() {}
-void Fonts::lstSearch_Click() {}
-void Fonts::txtSearch_Change() {}
-void Fonts::txtSearch_GotFocus() {}
-void Fonts::txtSearch_LostFocus() {}
-void Fonts::Command_default_Click() {}
-void Fonts::Command_ok_Click() {}
-void Fonts::Command_Cancel_Click() {}
+    FontSpec toFont() const { return FontSpec{QString::fromLatin1(name), size, bold, false}; }
+};
+
+// The standard panel's fonts by panel size k = size factor x 10.
+struct ScaleFonts {
+    int k;
+    FontRow label;
+    FontRow selector;
+    FontRow button;
+    int titleBlanks; // blanks before "Great" and "Swell"
+};
+
+constexpr ScaleFonts kScaleFonts[] = {
+    {8, {"Small Fonts", 5, false}, {"Small Fonts", 5, true}, {"Arial", 6, true}, 26},
+    {9, {"Small Fonts", 6, false}, {"Small Fonts", 6, true}, {"Arial", 7, true}, 20},
+    {10, {"Arial", 7, false}, {"Small Fonts", 6, true}, {"Arial", 8, true}, 15},
+    {11, {"Arial", 7, false}, {"Arial", 7, false}, {"Arial", 8, true}, 20},
+    {12, {"Arial", 8, false}, {"Arial", 8, false}, {"Arial", 9, true}, 20},
+    {13, {"Arial", 9, false}, {"Arial", 8, false}, {"Arial", 10, true}, 26},
+    // The buttons of this size have always been drawn at 7 points, not 10.
+    {14, {"Arial", 9, false}, {"Arial", 8, false}, {"Arial", 7, true}, 20},
+    {15, {"Arial", 10, false}, {"Arial", 9, false}, {"Arial", 10, true}, 24},
+    {16, {"Arial", 11, false}, {"Arial", 10, false}, {"Arial", 12, true}, 20},
+};
+
+// The command buttons that take the standard panel's button font, in their order.
+constexpr struct {
+    const char* name;
+    int index;
+} kFontButtons[] = {
+    {"Tir_TREMOLOGO", -1}, {"TIR_TREMOLOSW", -1}, {"UNPII", -1},        {"UNPI", -1},
+    {"Subottava", -1},     {"THRUBUTTON", -1},    {"RESET", -1},        {"Panic", -1},
+    {"CancelALL", -1},     {"Rec_button", -1},    {"TempMemButton", 0}, {"TempMemButton", 1},
+    {"LoadBuffer", 0},     {"LoadBuffer", 1},     {"LabelMode", -1},
+};
+
+const ScaleFonts* fontsForScale(double scale) {
+    const double tenths = scale * 10;
+    if (!std::isfinite(tenths) || std::fabs(tenths) > 1000)
+        return nullptr;
+    const int k = NumberText::roundHalfEven(tenths);
+    for (const ScaleFonts& row : kScaleFonts) {
+        if (row.k == k)
+            return &row;
+    }
+    return nullptr;
+}
+
+QString latin(const char* s) {
+    return QString::fromLatin1(s);
+}
+
+} // namespace
+
+Fonts::Fonts(Console& console) : console_(console) {
+    console_.mainForm()("SetFont").onClick = [this] { SetFont_Click(); };
+
+    Form& f = window();
+    f("Check_bold").onClick = [this] { Check_bold_Click(); };
+    f("Check_corsivo").onClick = [this] { Check_corsivo_Click(); };
+    f("VScroll_fontSize").onScroll = [this] { VScroll_fontsize_Change(); };
+    f("lstSearch").onClick = [this] { lstSearch_Click(); };
+    f("txtSearch").onChange = [this] { txtSearch_Change(); };
+    f("txtSearch").onGotFocus = [this] { txtSearch_GotFocus(); };
+    f("txtSearch").onLostFocus = [this] { txtSearch_LostFocus(); };
+    f("Command_default").onClick = [this] { Command_default_Click(); };
+    f("Command_ok").onClick = [this] { Command_ok_Click(); };
+    f("Command_Cancel").onClick = [this] { Command_Cancel_Click(); };
+    // Closing the window from its title bar unloads it; the next opening loads it afresh.
+    f.onQueryUnload = [this] {
+        window().setLoaded(false);
+        return false;
+    };
+}
+
+FontSpec Fonts::defaultStopFont() {
+    return FontSpec{QStringLiteral("Small Fonts"), 7, true, false};
+}
+
+Form& Fonts::window() {
+    return console_.form(QString::fromLatin1(forms::Fonts));
+}
+
+void Fonts::SET_FONTS_GRAPH_INTERFACE() {
+    Form& main = console_.mainForm();
+    const FontSpec& font = console_.state().StopFont;
+    for (int i = 0; i < 30; ++i)
+        main("Scritta_Fondi", i).setFont(font);
+    for (int i = 0; i < 20; ++i) {
+        main("Scritta_Mutaz", i).setFont(font);
+        main("Scritta_Ancie", i).setFont(font);
+        main("Scritta_Pedale", i).setFont(font);
+    }
+}
+
+void Fonts::SET_FONTS_NORMAL_INTERFACE() {
+    ConsoleState& st = console_.state();
+    LabelFont = unsetFont();
+    SelectorFont = unsetFont();
+    ButtonFont = unsetFont();
+    if (const ScaleFonts* row = fontsForScale(st.PanelScale)) {
+        LabelFont = row->label.toFont();
+        SelectorFont = row->selector.toFont();
+        ButtonFont = row->button.toFont();
+        const QString blanks(row->titleBlanks, QLatin1Char(' '));
+        st.GreatTitle = blanks + QStringLiteral("Great");
+        st.SwellTitle = blanks + QStringLiteral("Swell");
+    }
+
+    Form& main = console_.mainForm();
+    const StopGroup& fondi = kStopGroups[0];
+    for (int i = 0; i < fondi.count; ++i) {
+        main(latin(fondi.names), i).setFont(LabelFont);
+        main(latin(fondi.overlayGo), i).setFont(SelectorFont);
+        main(latin(fondi.overlaySw), i).setFont(SelectorFont);
+    }
+    for (int i = 0; i < 20; ++i) {
+        for (size_t g = 1; g < kStopGroups.size(); ++g)
+            main(latin(kStopGroups[g].names), i).setFont(LabelFont);
+        for (size_t g = 1; g < kStopGroups.size(); ++g) {
+            if (!kStopGroups[g].isManual())
+                continue;
+            main(latin(kStopGroups[g].overlayGo), i).setFont(SelectorFont);
+            main(latin(kStopGroups[g].overlaySw), i).setFont(SelectorFont);
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        main("LabelCorpiOrgano", i).setFont(ButtonFont);
+    for (const auto& b : kFontButtons)
+        main(latin(b.name), b.index).setFont(ButtonFont);
+}
+
+void Fonts::SetFont_Click() {
+    if (!console_.state().GraphicMode) {
+        console_.dialogs().message(
+            QStringLiteral("This feature is active only for Graphical Interface!"),
+            QStringLiteral("Warning"), Dialogs::Icon::Exclamation);
+        return;
+    }
+    Form& f = window();
+    if (!f.isLoaded()) {
+        f.setLoaded(true);
+        Form_Load();
+    }
+    f.setVisible(true);
+}
+
+void Fonts::Form_Load() {
+    Form& f = window();
+    ConsoleState& st = console_.state();
+    f.setPicture(st.appFile(QStringLiteral("Alph1f.ico")));
+    f("LabelNomeprog").setCaption(st.ProgramTitle);
+    Control& list = f("lstSearch");
+    list.clearItems();
+    for (const QString& family : console_.screen().fontFamilies())
+        list.addItem(family);
+    SavedFont = st.StopFont;
+    ShowFont();
+}
+
+void Fonts::setSearchText(const QString& text) {
+    Control& box = window()("txtSearch");
+    if (box.text() == text)
+        return;
+    box.setCaption(text);
+    txtSearch_Change();
+}
+
+void Fonts::ShowFont() {
+    Form& f = window();
+    const FontSpec& font = console_.state().StopFont;
+    ShowingFont = true;
+    f("txtSearch").setFont(font);
+    setSearchText(font.name);
+    const double size = std::isfinite(font.size) ? font.size : 0;
+    f("Label_size").setCaption(QString::number(size));
+    f("VScroll_fontSize").setValue(NumberText::roundHalfEven(std::clamp(size, -1e6, 1e6)));
+    f("Check_bold").setCheckValue(font.bold ? 1 : 0);
+    f("Check_corsivo").setCheckValue(font.italic ? 1 : 0);
+    ShowingFont = false;
+}
+
+void Fonts::Check_bold_Click() {
+    if (ShowingFont)
+        return;
+    console_.state().StopFont.bold = window()("Check_bold").value() == 1;
+    ShowFont();
+}
+
+void Fonts::Check_corsivo_Click() {
+    if (ShowingFont)
+        return;
+    console_.state().StopFont.italic = window()("Check_corsivo").value() == 1;
+    ShowFont();
+}
+
+void Fonts::VScroll_fontsize_Change() {
+    if (ShowingFont)
+        return;
+    console_.state().StopFont.size = window()("VScroll_fontSize").value();
+    ShowFont();
+}
+
+void Fonts::lstSearch_Click() {
+    Form& f = window();
+    Control& list = f("lstSearch");
+    const int i = list.listIndex();
+    if (i < 0 || i >= list.items().size())
+        return;
+    const QString entry = list.items().at(i);
+    FontSpec& font = console_.state().StopFont;
+    font.bold = f("Check_bold").value() == 1;
+    font.name = entry;
+    font.size = f("VScroll_fontSize").value();
+    f("txtSearch").setFont(font);
+    setSearchText(entry);
+}
+
+void Fonts::txtSearch_Change() {
+    AutoFind();
+}
+
+void Fonts::AutoFind() {
+    Control& list = window()("lstSearch");
+    const QString text = window()("txtSearch").text();
+    SearchFound = false;
+    // Selecting from here, as the list's own messages do, runs no click handler.
+    if (text.isEmpty()) {
+        list.setValue(-1);
+        return;
+    }
+    const QStringList& items = list.items();
+    for (int i = 0; i < items.size(); ++i) {
+        if (items.at(i).startsWith(text, Qt::CaseInsensitive)) {
+            list.setValue(i);
+            SearchFound = true;
+            return;
+        }
+    }
+    list.setValue(-1);
+}
+
+void Fonts::txtSearch_GotFocus() {
+    SearchFound = true;
+}
+
+void Fonts::txtSearch_LostFocus() {
+    if (!SearchFound)
+        return;
+    const Control& list = window()("lstSearch");
+    const int i = list.listIndex();
+    // With nothing selected there is no entry to take: the typed text stays.
+    if (i >= 0 && i < list.items().size())
+        setSearchText(list.items().at(i));
+}
+
+void Fonts::Command_default_Click() {
+    console_.state().StopFont = defaultStopFont();
+    ShowFont();
+    SET_FONTS_GRAPH_INTERFACE();
+}
+
+void Fonts::Command_ok_Click() {
+    if (console_.state().GraphicMode)
+        SET_FONTS_GRAPH_INTERFACE();
+    else
+        SET_FONTS_NORMAL_INTERFACE();
+    unloadWindow();
+}
+
+void Fonts::Command_Cancel_Click() {
+    // SavedFont is only meaningful while the window is loaded.
+    if (!window().isLoaded())
+        return;
+    console_.state().StopFont = SavedFont;
+    SET_FONTS_GRAPH_INTERFACE();
+    unloadWindow();
+}
+
+void Fonts::unloadWindow() {
+    Form& f = window();
+    f.setVisible(false);
+    f.setLoaded(false);
+}
 
 } // namespace vorlo

@@ -5,12 +5,18 @@
 namespace vorlo {
 
 class Console;
+class Form;
 
 // Panel fonts: the standard panel's fonts follow the panel size; the graphic panel's stop
 // captions use the font chosen in the "Font setting" window.
 class Fonts {
 public:
     explicit Fonts(Console& console);
+
+    // The stop font of a fresh installation and of the window's Default button.
+    static FontSpec defaultStopFont();
+    // A font object nobody has set: an empty name stands for the platform's default face.
+    static FontSpec unsetFont() { return FontSpec{}; }
 
     void SET_FONTS_GRAPH_INTERFACE();
     void SET_FONTS_NORMAL_INTERFACE();
@@ -32,8 +38,20 @@ public:
     void Command_ok_Click();
     void Command_Cancel_Click();
 
+    // The search text matched a font name.
+    bool searchFound() const { return SearchFound; }
+
 private:
+    Form& window();
+    // Writes a text into the search box as the program would: the box's change event runs
+    // when the text differs.
+    void setSearchText(const QString& text);
+    void unloadWindow();
+
     Console& console_;
+    FontSpec LabelFont;
+    FontSpec SelectorFont;
+    FontSpec ButtonFont;
     FontSpec SavedFont;
     bool ShowingFont = false;
     bool SearchFound = false;

@@ -1,15 +1,410 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "PanelLayout.h"
 
+#include "ConsoleForms.h"
+#include "Fonts.h"
+#include "Form.h"
+#include "StopGroup.h"
+#include "combination/Memories.h"
+#include "core/Console.h"
+#include "core/Cp1252.h"
+#include "core/Dialogs.h"
+#include "core/NumberText.h"
+#include "midi/Thru.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
 namespace vorlo {
+namespace {
 
-PanelLayout::PanelLayout(Console& console) : console_(console) {}
+// A control's place in twips: on the standard panel before scaling.
+struct Placement {
+    const char* name;
+    int index;
+    double left, top, width, height;
+    bool scaledLeft = true;
+};
 
-void PanelLayout::ATTIVA_DISATTIVA_GRAPHIC_Interface() {}
-void PanelLayout::LOAD_NORMAL_INTERFACE() {}
-void PanelLayout::LOAD_GRAPHIC_INTERFACE() {}
-void PanelLayout::VISUALIZZA_LED_O_PANNELLINI() {}
-void PanelLayout::REGOLA_ALTEZZA_PULSANTI_BASSI() {}
-void PanelLayout::Graphmode_Click() {}
+// Standard panel, first part: couplers, group headings and tremolos (the thru button is
+// placed after them).
+constexpr Placement kStandardTop[] = {
+    {"UN_GOSW", -1, 75, 30, 1515, 240},
+    {"UN_SWGO", -1, 1650, 30, 1515, 240},
+    {"LabelCorpiOrgano", 0, 75, 300, 3090, 240},
+    {"LabelCorpiOrgano", 1, 3250, 300, 2010, 240},
+    {"LabelCorpiOrgano", 2, 5375, 300, 1975, 240},
+    {"LabelCorpiOrgano", 3, 7475, 300, 2040, 240},
+    {"Tir_TREMOLOGO", -1, 3250, 30, 970, 240},
+    {"TIR_TREMOLOSW", -1, 4275, 30, 970, 240},
+};
+
+// Standard panel, second part: pedal couplers and the bottom command buttons. RESET keeps its
+// left edge at every size.
+constexpr Placement kStandardBottom[] = {
+    {"UNPII", -1, 7475, 30, 1010, 240},
+    {"UNPI", -1, 8500, 30, 1010, 240},
+    {"RESET", -1, 75, 5550, 3090, 240, false},
+    {"Button_Annullatori_go", 1, 3225, 5550, 990, 240},
+    {"Button_Annullatori_sw", 1, 4275, 5550, 990, 240},
+    {"Button_Annullatori_go", 2, 5325, 5550, 990, 240},
+    {"Button_Annullatori_sw", 2, 6400, 5550, 990, 240},
+    {"CancelALL", -1, 7500, 5550, 960, 240},
+    {"Panic", -1, 8560, 5550, 960, 240},
+};
+
+// Standard panel, the memory buttons row: its top follows the memory indicators' form.
+constexpr Placement kStandardRow[] = {
+    {"CLEAR", -1, 3225, 0, 435, 240},        {"Rec_button", -1, 3675, 0, 930, 240},
+    {"TempMemButton", 0, 4650, 0, 315, 240}, {"TempMemButton", 1, 4950, 0, 315, 240},
+    {"LoadBuffer", 0, 5325, 0, 330, 240},    {"LoadBuffer", 1, 5675, 0, 330, 240},
+    {"LabelMode", -1, 6025, 0, 270, 240},
+};
+
+constexpr Placement kGraphicTop[] = {
+    {"UN_GOSW", -1, 75, 30, 1740, 260},
+    {"UN_SWGO", -1, 1875, 30, 1740, 260},
+    {"LabelCorpiOrgano", 0, 75, 300, 3540, 255},
+    {"LabelCorpiOrgano", 1, 4125, 300, 2385, 255},
+    {"LabelCorpiOrgano", 2, 7050, 315, 2265, 255},
+    {"LabelCorpiOrgano", 3, 9750, 315, 2340, 255},
+    {"Tir_TREMOLOGO", -1, 4125, 30, 1155, 260},
+    {"TIR_TREMOLOSW", -1, 5310, 30, 1200, 260},
+};
+
+constexpr Placement kGraphicBottom[] = {
+    {"UNPI", -1, 9780, 30, 1120, 260},
+    {"UNPII", -1, 10980, 30, 1120, 260},
+    {"RESET", -1, 75, 7440, 3585, 260},
+    {"Button_Annullatori_go", 1, 4140, 7440, 1140, 250},
+    {"Button_Annullatori_go", 2, 7030, 7440, 1140, 250},
+    {"Button_Annullatori_sw", 1, 5370, 7440, 1120, 250},
+    {"Button_Annullatori_sw", 2, 8265, 7440, 1120, 250},
+    {"Panic", -1, 9825, 7440, 2310, 260},
+    {"CLEAR", -1, 3450, 7760, 630, 260},
+    {"Rec_button", -1, 4140, 7760, 1140, 260},
+    {"CancelALL", -1, 5370, 7760, 660, 260},
+    {"LabelMode", -1, 9480, 7760, 270, 260},
+    {"TempMemButton", 0, 9825, 7760, 530, 260},
+    {"TempMemButton", 1, 10380, 7760, 530, 260},
+    {"LoadBuffer", 0, 11020, 7760, 530, 260},
+    {"LoadBuffer", 1, 11610, 7760, 530, 260},
+};
+
+// Standard panel grid.
+constexpr double kStandardFirstRow = 160;
+constexpr double kStandardColumnStep = 1005;
+constexpr double kStandardRowStep = 465;
+// Graphic panel grid.
+constexpr double kGraphicFirstRow = 910;
+constexpr double kGraphicColumnStep = 1220;
+constexpr double kGraphicRowStep = 685;
+constexpr double kGraphicCell = 320; // knob size and plate height
+constexpr double kGraphicPlateWidth = 1100;
+
+constexpr double kGraphicWindowWidth = 12288;
+constexpr double kGraphicWindowHeight = 8793.6;
+
+// Memory buttons row of the standard panel, before scaling.
+constexpr double kRowTopWithLeds = 5920;
+constexpr double kRowTopWithLabels = 5870;
+
+// Stop names whose Great data is this long or shorter count as stops without data.
+constexpr int kNoDataBytes = 40;
+
+QString latin(const char* s) {
+    return QString::fromLatin1(s);
+}
+
+// Integer part of a non-negative twip value; the small allowance keeps products such as
+// 1005 x 1.2 / 2 from dropping to the integer below through rounding of the factor.
+double integerPart(double v) {
+    return std::floor(v + 1e-9);
+}
+
+} // namespace
+
+PanelLayout::PanelLayout(Console& console) : console_(console) {
+    console_.mainForm()("Graphmode").onClick = [this] { Graphmode_Click(); };
+}
+
+double PanelLayout::scale() const {
+    const double s = console_.state().PanelScale;
+    if (!std::isfinite(s))
+        return 1.0;
+    return std::clamp(s, kMinScale, kMaxScale);
+}
+
+void PanelLayout::syncGraphmodeCheck() {
+    console_.mainForm()("Graphmode").setChecked(console_.state().GraphicMode);
+}
+
+void PanelLayout::ATTIVA_DISATTIVA_GRAPHIC_Interface() {
+    Form& main = console_.mainForm();
+    const bool graphic = console_.state().GraphicMode;
+    main("Panel_nograph", 0).setVisible(!graphic);
+    main("Sfondo").setVisible(graphic);
+    for (const StopGroup& g : kStopGroups) {
+        for (int k = 0; k < g.count; ++k) {
+            main(latin(g.plates), k).setVisible(graphic);
+            main(latin(g.captions), k).setVisible(graphic);
+            main(latin(g.knobsGo), k).setVisible(graphic);
+            if (g.knobsSw)
+                main(latin(g.knobsSw), k).setVisible(graphic);
+        }
+    }
+    syncGraphmodeCheck();
+}
+
+void PanelLayout::VISUALIZZA_LED_O_PANNELLINI() {
+    Form& main = console_.mainForm();
+    const bool leds = console_.state().MemoryLedsShown;
+    for (int i = 1; i <= 12; ++i) {
+        main("C_memory", i).setVisible(!leds);
+        main("Graduatore", i).setVisible(!leds);
+        main("LedFree", i).setVisible(leds);
+        main("LedFix", i).setVisible(leds);
+        main("Numerino_Led", i).setVisible(leds);
+        main("Numerino_Led", i + 12).setVisible(leds);
+    }
+    REGOLA_ALTEZZA_PULSANTI_BASSI();
+}
+
+void PanelLayout::REGOLA_ALTEZZA_PULSANTI_BASSI() {
+    const ConsoleState& st = console_.state();
+    if (st.GraphicMode)
+        return;
+    const double top = (st.MemoryLedsShown ? kRowTopWithLeds : kRowTopWithLabels) * scale();
+    Form& main = console_.mainForm();
+    for (const Placement& p : kStandardRow)
+        main(latin(p.name), p.index).setTop(top);
+}
+
+void PanelLayout::showPlacementError() {
+    console_.dialogs().message(
+        QStringLiteral("Error! Main Panel cannot be resized when it is collapsed on window bar!"),
+        QStringLiteral("Fatal Error!"), Dialogs::Icon::Critical);
+}
+
+void PanelLayout::LOAD_NORMAL_INTERFACE() {
+    Form& main = console_.mainForm();
+    main("Panel_nograph", 0).setVisible(true);
+    for (int i = 1; i <= 24; ++i)
+        main("Numerino_Led", i).setVisible(true);
+    console_.fonts().SET_FONTS_NORMAL_INTERFACE();
+    syncGraphmodeCheck();
+
+    // A window collapsed on the task bar cannot be resized: the panel keeps its old geometry
+    // and only the stop cells are redrawn.
+    if (isWindowMinimized(main)) {
+        showPlacementError();
+    } else {
+        try {
+            placeStandardPanel(scale());
+        } catch (const std::exception&) {
+            showPlacementError();
+        }
+    }
+    standardCellLooks();
+}
+
+void PanelLayout::placeStandardPanel(double s) {
+    Form& main = console_.mainForm();
+    const ConsoleState& st = console_.state();
+
+    main.setWidth(9680 * s);
+    main.setHeight(6870 * s + 500 * (1 - s));
+
+    Control& frame = main("Panel_nograph", 0);
+    frame.setWidth(9468 * s);
+    frame.setHeight(4900 * s);
+    frame.setTop(560 * s);
+
+    auto place = [&](const Placement& p) {
+        main(latin(p.name), p.index)
+            .setGeometry(p.scaledLeft ? p.left * s : p.left, p.top * s, p.width * s, p.height * s);
+    };
+    for (const Placement& p : kStandardTop)
+        place(p);
+    for (int i = 0; i < 4; ++i)
+        main("LabelCorpiOrgano", i)
+            .setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
+    console_.thru().ADATTA_PULSANTE_THRU();
+    for (const Placement& p : kStandardBottom)
+        place(p);
+    REGOLA_ALTEZZA_PULSANTI_BASSI();
+    for (const Placement& p : kStandardRow) {
+        Control& c = main(latin(p.name), p.index);
+        c.setLeft(p.left * s);
+        c.setWidth(p.width * s);
+        c.setHeight(p.height * s);
+    }
+
+    // The stop grid, inside the frame.
+    const double firstRow = NumberText::roundHalfEven(kStandardFirstRow * s);
+    const double dX = kStandardColumnStep * s;
+    const double dY = kStandardRowStep * s;
+    const double swellShift = integerPart(dX / 2);
+    for (const StopGroup& g : kStopGroups) {
+        for (int column = 0; column < g.columns(); ++column) {
+            const double left = g.standardOrigin * s + column * dX;
+            for (int row = 0; row < kRowsPerColumn; ++row) {
+                const int k = column * kRowsPerColumn + row;
+                const double top = firstRow + row * dY;
+                main(latin(g.names), k).setGeometry(left, top, 996 * s, 480 * s);
+                if (!g.isManual())
+                    continue;
+                main(latin(g.overlayGo), k).setGeometry(left, top, 480 * s, 468 * s);
+                main(latin(g.overlaySw), k).setGeometry(left + swellShift, top, 480 * s, 468 * s);
+            }
+        }
+    }
+
+    VISUALIZZA_LED_O_PANNELLINI();
+
+    for (int i = 1; i <= 12; ++i) {
+        const double x = 30 + 265 * (i - 1);
+        main("LedFree", i).setGeometry(x * s, 5820 * s, 230 * s, 230 * s);
+        main("Numerino_Led", i).setGeometry((x + 45) * s, 6030 * s, 240 * s, 210 * s);
+        main("LedFix", i).setGeometry((x + 6300) * s, 5820 * s, 230 * s, 230 * s);
+        main("Numerino_Led", i + 12).setGeometry((x + 6345) * s, 6030 * s, 240 * s, 210 * s);
+        main("C_memory", i).setGeometry(x * s, 5860 * s, 240 * s, 220 * s);
+        main("Graduatore", i).setGeometry((x + 6375) * s, 5860 * s, 240 * s, 220 * s);
+    }
+
+    console_.memories().Scrivi_ToolTips_memorie();
+}
+
+void PanelLayout::standardCellLooks() {
+    Form& main = console_.mainForm();
+    const StopTable& table = console_.state().Table;
+    for (const StopGroup& g : kStopGroups) {
+        for (int k = 0; k < g.count; ++k) {
+            if (g.isManual()) {
+                for (const char* overlay : {g.overlayGo, g.overlaySw}) {
+                    Control& c = main(latin(overlay), k);
+                    c.setBorder(false);
+                    c.setTransparent(true);
+                    c.setCaption(QStringLiteral(" "));
+                }
+            }
+            Control& name = main(latin(g.names), k);
+            name.setBackColor(color::ButtonFace);
+            name.setForeColor(table[g.dataEntry + k].size() > kNoDataBytes ? color::ButtonText
+                                                                           : color::White);
+        }
+    }
+}
+
+void PanelLayout::LOAD_GRAPHIC_INTERFACE() {
+    Form& main = console_.mainForm();
+    ConsoleState& st = console_.state();
+    main("Panel_nograph", 0).setVisible(false);
+    VISUALIZZA_LED_O_PANNELLINI();
+    st.GreatTitle = QStringLiteral("                 Great ");
+    st.SwellTitle = QStringLiteral("                    swell ");
+    syncGraphmodeCheck();
+
+    // The graphic panel has no error handler of its own in the design; a minimised window is
+    // answered as on the standard panel: the panel keeps its old geometry.
+    if (isWindowMinimized(main)) {
+        showPlacementError();
+    } else {
+        try {
+            placeGraphicPanel();
+        } catch (const std::exception&) {
+            showPlacementError();
+        }
+    }
+    st.LoadSyxName = true;
+    console_.fonts().SET_FONTS_GRAPH_INTERFACE();
+}
+
+void PanelLayout::placeGraphicPanel() {
+    Form& main = console_.mainForm();
+    ConsoleState& st = console_.state();
+
+    main.setHeight(kGraphicWindowHeight);
+    main.setWidth(kGraphicWindowWidth);
+
+    Control& background = main("Sfondo");
+    background.setGeometry(0, 0, main.width() - 20, main.height() - 20);
+    background.setPicture(st.appFile(QStringLiteral("tavola.jpg")));
+
+    st.PicDrawOn = st.appFile(QStringLiteral("tirante_on.jpg"));
+    st.PicDrawOff = st.appFile(QStringLiteral("tirante_off.jpg"));
+    st.PicDrawOnGO = st.appFile(QStringLiteral("tirante_on_go.jpg"));
+    st.PicDrawOffGO = st.appFile(QStringLiteral("tirante_off_go.jpg"));
+    st.PicDrawOnSW = st.appFile(QStringLiteral("tirante_on_sw.jpg"));
+    st.PicDrawOffSW = st.appFile(QStringLiteral("tirante_off_sw.jpg"));
+
+    auto place = [&](const Placement& p) {
+        main(latin(p.name), p.index).setGeometry(p.left, p.top, p.width, p.height);
+    };
+    for (const Placement& p : kGraphicTop)
+        place(p);
+    for (int i = 0; i < 4; ++i)
+        main("LabelCorpiOrgano", i)
+            .setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
+    console_.thru().ADATTA_PULSANTE_THRU();
+    for (const Placement& p : kGraphicBottom)
+        place(p);
+
+    const QString plate = st.appFile(QStringLiteral("stucco.gif"));
+    for (const StopGroup& g : kStopGroups) {
+        for (int column = 0; column < g.columns(); ++column) {
+            const double left = g.graphicOrigin + column * kGraphicColumnStep;
+            for (int row = 0; row < kRowsPerColumn; ++row) {
+                const int k = column * kRowsPerColumn + row;
+                const double top = kGraphicFirstRow + row * kGraphicRowStep;
+                const double knobTop = top - kGraphicCell;
+                Control& p = main(latin(g.plates), k);
+                p.setPicture(plate);
+                p.setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
+                main(latin(g.captions), k).setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
+                Control& knob = main(latin(g.knobsGo), k);
+                if (g.isManual()) {
+                    knob.setGeometry(left + 150, knobTop, kGraphicCell, kGraphicCell);
+                    knob.setPicture(st.PicDrawOffGO);
+                    Control& swell = main(latin(g.knobsSw), k);
+                    swell.setGeometry(left + 650, knobTop, kGraphicCell, kGraphicCell);
+                    swell.setPicture(st.PicDrawOffSW);
+                } else {
+                    knob.setGeometry(left + 400, knobTop, kGraphicCell, kGraphicCell);
+                    knob.setPicture(st.PicDrawOff);
+                }
+            }
+        }
+    }
+
+    // LED pictures keep their own height: NaN leaves it to the picture.
+    const double ownHeight = std::nan("");
+    for (int i = 1; i <= 12; ++i) {
+        const double x = 84 + 270 * (i - 1);
+        main("C_memory", i).setGeometry(x, 7760, 266, 240);
+        main("Graduatore", i).setGeometry(x + 6056, 7760, 266, 240);
+        main("LedFree", i).setGeometry(x, 7710, 266, ownHeight);
+        Control& free = main("Numerino_Led", i);
+        free.setGeometry(x + 75, 7940, 266, 210);
+        free.setBorder(false);
+        main("LedFix", i).setGeometry(x + 6056, 7710, 266, ownHeight);
+        Control& fixed = main("Numerino_Led", i + 12);
+        fixed.setGeometry(x + 6120, 7940, 266, 210);
+        fixed.setBorder(false);
+    }
+}
+
+void PanelLayout::Graphmode_Click() {
+    Control& item = console_.mainForm()("Graphmode");
+    item.setChecked(!item.isChecked());
+    ConsoleState& st = console_.state();
+    st.GraphicMode = item.isChecked();
+    console_.dialogs().message(
+        st.GraphicMode ? QStringLiteral("Interface is now set to GRAPHIC mode; exit and restart "
+                                        "Vorlo2000, please!")
+                       : QStringLiteral("Interface is now set to STANDARD PANEL mode; exit and "
+                                        "restart Vorlo2000, please!"),
+        st.ProgramTitle, Dialogs::Icon::Information);
+}
 
 } // namespace vorlo

@@ -3,11 +3,16 @@
 namespace vorlo {
 
 class Console;
+class Control;
 
 // Places the console's controls for the standard panel (scaled by the panel size) or the
 // graphic panel, and shows the memory indicators as labels or LEDs.
 class PanelLayout {
 public:
+    // The standard panel's size factors.
+    static constexpr double kMinScale = 0.8;
+    static constexpr double kMaxScale = 1.6;
+
     explicit PanelLayout(Console& console);
 
     void ATTIVA_DISATTIVA_GRAPHIC_Interface();
@@ -15,9 +20,22 @@ public:
     void LOAD_GRAPHIC_INTERFACE();
     void VISUALIZZA_LED_O_PANNELLINI();
     void REGOLA_ALTEZZA_PULSANTI_BASSI();
+    // Menu "Graphic interface".
     void Graphmode_Click();
 
+    // The size factor the standard panel is drawn with: the panel size setting, kept within
+    // kMinScale..kMaxScale (a damaged configuration file can hold anything).
+    double scale() const;
+
 private:
+    // Steps 2 to 8 of the standard layout: the placement that fails on a minimised window.
+    void placeStandardPanel(double s);
+    // Step 9: drawstop labels and name labels of every stop cell.
+    void standardCellLooks();
+    void placeGraphicPanel();
+    void showPlacementError();
+    void syncGraphmodeCheck();
+
     Console& console_;
 };
 

@@ -1,11 +1,70 @@
-// Placeholder: the implementation comes with its subsystem.
 #include "StopCaptions.h"
 
+#include "ConsoleForms.h"
+#include "Form.h"
+#include "StopGroup.h"
+#include "core/Console.h"
+#include "core/Cp1252.h"
+
 namespace vorlo {
+namespace {
+
+// A stop whose Great data is this long or shorter has no usable data and is shown grey.
+constexpr int kNoDataBytes = 40;
+
+// Fills a list from a column of names in the stops table. A first name of at least 2
+// characters starts the list, which takes names while they are at least 4 characters long;
+// a shorter first name gives six blank items. The scan stops at the end of its column rather
+// than running into the texts that follow it in the table.
+void fillFromColumn(Control& list, const StopTable& table, int first, int count) {
+    list.clearItems();
+    if (table[first].size() < 2) {
+        for (int i = 0; i < 6; ++i)
+            list.addItem(QStringLiteral("  "));
+        return;
+    }
+    for (int k = first; k < first + count && table[k].size() >= 4; ++k)
+        list.addItem(cp1252::decode(table[k]));
+}
+
+} // namespace
 
 StopCaptions::StopCaptions(Console& console) : console_(console) {}
 
-void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {}
-void StopCaptions::CARICAMENTO_LIST_BOXES() {}
+void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
+    const ConsoleState& st = console_.state();
+    Form& main = console_.mainForm();
+    auto write = [&](const StopGroup& g, int i) {
+        const QString labels = QString::fromLatin1(st.GraphicMode ? g.captions : g.names);
+        Control& label = main(labels, i);
+        label.setForeColor(st.Table[g.dataEntry + i].size() > kNoDataBytes ? color::ButtonText
+                                                                           : color::LightGrey);
+        label.setCaption(cp1252::decode(st.Table[g.nameEntry + i]));
+    };
+    for (int i = 0; i < kStopGroups[0].count; ++i)
+        write(kStopGroups[0], i);
+    for (int i = 0; i < 20; ++i) {
+        for (size_t g = 1; g < kStopGroups.size(); ++g)
+            write(kStopGroups[g], i);
+    }
+}
+
+void StopCaptions::CARICAMENTO_LIST_BOXES() {
+    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    const StopTable& table = console_.state().Table;
+
+    Control& notes = adv("NotaInizTemp");
+    notes.clearItems();
+    for (const char* n : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"})
+        notes.addItem(QString::fromLatin1(n));
+
+    Control& tremolo = adv("TremoloType");
+    tremolo.clearItems();
+    tremolo.addItem(QStringLiteral("Tremblant Doux"));
+    tremolo.addItem(QStringLiteral("Tremblant Fort"));
+
+    fillFromColumn(adv("Riverberi"), table, StopTable::kReverbNames, kReverbCount);
+    fillFromColumn(adv("Temperamenti"), table, StopTable::kTemperamentNames, kTemperamentCount);
+}
 
 } // namespace vorlo

@@ -7,6 +7,10 @@ class Console;
 // Carries the stops table's names onto the panel and into the Advanced window's lists.
 class StopCaptions {
 public:
+    // The name columns of the stops table that feed the Advanced window's lists.
+    static constexpr int kTemperamentCount = 12; // entries 300..311
+    static constexpr int kReverbCount = 8;       // entries 312..319
+
     explicit StopCaptions(Console& console);
 
     void SCRITTURA_TESTI_DEI_REGISTRI();
