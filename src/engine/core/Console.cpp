@@ -64,6 +64,8 @@ Console::Console(const Environment& env, QObject* parent)
     main("RESET").onClick = [this] { RESET_Click(); };
     main("EnableCFG").onClick = [this] { EnableCFG_Click(); };
     main.onQueryUnload = [this] { return !Form_Unload(); };
+    // The stops table editor is not part of this console yet.
+    main("LoadEditor").setEnabled(false);
 }
 
 Console::~Console() = default;
