@@ -243,26 +243,7 @@ void MemoryFile::Loadfile_Click() {
         st.MemoryLabelMode = 1;
     console_.memories().Scrivi_Label_memorie();
 
-    Form& main = console_.mainForm();
-    const struct {
-        const char* knobs;
-        const SlotArray& field;
-        const QString& off;
-        int rows;
-    } knobs[] = {
-        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
-        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
-        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
-        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
-        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
-        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
-        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
-    };
-    for (const auto& k : knobs) {
-        const int p = k.field[SlotSent];
-        if (p >= 0 && p < k.rows)
-            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
-    }
+    console_.showKnobsOff(SlotSent);
 
     console_.RESET_Click();
     if (console_.hasEnded())

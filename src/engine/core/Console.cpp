@@ -195,25 +195,7 @@ void Console::RESET_vorlo2000() {
     memories_->Spengo_Graduatore();
 
     // The knobs drawn before the reset go back to "off", whichever panel is shown.
-    const struct {
-        const char* knobs;
-        const SlotArray& field;
-        const QString& off;
-        int rows;
-    } knobs[] = {
-        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
-        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
-        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
-        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
-        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
-        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
-        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
-    };
-    for (const auto& k : knobs) {
-        const int p = k.field[SlotLive];
-        if (p >= 0 && p < k.rows)
-            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
-    }
+    showKnobsOff(SlotLive);
 
     st.ResetConsoleSlots();
 
@@ -257,6 +239,30 @@ void Console::RESET_vorlo2000() {
         return;
     }
     reset.setBackColor(color::ButtonFace);
+}
+
+void Console::showKnobsOff(int slot) {
+    ConsoleState& st = state_;
+    Form& main = mainForm();
+    const struct {
+        const char* knobs;
+        const SlotArray& field;
+        const QString& off;
+        int rows;
+    } knobs[] = {
+        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
+        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
+        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
+        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
+        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
+        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
+        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
+    };
+    for (const auto& k : knobs) {
+        const int p = k.field[slot];
+        if (p >= 0 && p < k.rows)
+            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
+    }
 }
 
 void Console::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {

@@ -109,6 +109,8 @@ public:
     void Salva_dati_di_avvio();
     // Stops table.
     void CARICAMENTO_DAT();
+    // The graphic panel's knobs at the positions a slot holds show their "off" picture.
+    void showKnobsOff(int slot);
 
     bool hasEnded() const { return ended_; }
     bool isStarted() const { return started_; }

@@ -251,49 +251,37 @@ void InputDispatcher::expression(int input, const ShortMessage& m) {
         }
         return;
     }
-    if (input == 1) {
-        if (st.GlobalCoupling == 1) {
-            if (go.value() != level) {
-                go.setValue(level);
-                sw.setValue(level);
-                a.SliderGO_Scroll();
-                a.SliderSW_Scroll();
-            }
-        } else if (st.GlobalCoupling == 2) {
-            if (go.value() != level) {
-                go.setValue(level);
-                sw.setValue(level);
-                pe.setValue(level);
-                a.SliderPE_Scroll();
-                a.SliderGO_Scroll();
-                a.SliderSW_Scroll();
-            }
-        } else if (channel == midi::GreatChannel) {
-            if (go.value() != level) {
-                go.setValue(level);
-                a.SliderGO_Scroll();
-            }
-        } else if (sw.value() != level) {
-            sw.setValue(level);
+    // Without coupling (and on input 2 with all levels coupled, where the slider's own
+    // coupling moves the others) the pedal moves its own division's slider.
+    auto alone = [&] {
+        Control& own = channel == midi::GreatChannel ? go : sw;
+        if (own.value() == level)
+            return;
+        own.setValue(level);
+        if (channel == midi::GreatChannel)
+            a.SliderGO_Scroll();
+        else
             a.SliderSW_Scroll();
-        }
-        return;
-    }
+    };
     if (st.GlobalCoupling == 1) {
-        if (sw.value() != level) {
+        // Input 1 watches the Great slider, input 2 the Swell one.
+        if ((input == 1 ? go : sw).value() != level) {
             go.setValue(level);
             sw.setValue(level);
             a.SliderGO_Scroll();
             a.SliderSW_Scroll();
         }
-    } else if (channel == midi::GreatChannel) {
+    } else if (st.GlobalCoupling == 2 && input == 1) {
         if (go.value() != level) {
             go.setValue(level);
+            sw.setValue(level);
+            pe.setValue(level);
+            a.SliderPE_Scroll();
             a.SliderGO_Scroll();
+            a.SliderSW_Scroll();
         }
-    } else if (sw.value() != level) {
-        sw.setValue(level);
-        a.SliderSW_Scroll();
+    } else {
+        alone();
     }
 }
 
