@@ -1,45 +1,91 @@
-// Writes a minimal but valid default stops table: a name for every stop and group, a GS reset
-// as the first global message, and no stop data.
-#include "core/Cp1252.h"
-#include "midi/RolandChecksum.h"
+// vorlo-datgen: builds a stops table (.dat) from the readable organ source, and dumps any stops
+// table back to text.
+//
+//   vorlo-datgen build SOURCE OUTPUT.dat   SOURCE is an organ source (JSON) or a dump
+//   vorlo-datgen dump FILE.dat [OUTPUT.txt]  writes to standard output without OUTPUT.txt
+#include "DatDump.h"
+#include "OrganBuilder.h"
+#include "OrganSource.h"
+#include "core/SafeFile.h"
 #include "stops_table/DatFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
-using vorlo::StopTable;
+using namespace vorlo;
+using namespace vorlo::datgen;
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+int usage() {
+    QTextStream(stderr) << "usage: vorlo-datgen build SOURCE OUTPUT.dat\n"
+                           "       vorlo-datgen dump FILE.dat [OUTPUT.txt]\n";
+    return kUsage;
+}
+
+int failed(const QString& why) {
+    QTextStream(stderr) << "vorlo-datgen: " << why << "\n";
+    return kFailed;
+}
+
+// A dump starts with a comment or an entry line; an organ source with '{'.
+bool looksLikeJson(const QByteArray& bytes) {
+    return bytes.trimmed().startsWith('{');
+}
+
+int build(const QString& sourcePath, const QString& outputPath) {
+    QFile file(sourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(sourcePath + QStringLiteral(": ") + file.errorString());
+    const QByteArray bytes = file.readAll();
+    QString error;
+    std::optional<StopTable> table;
+    if (looksLikeJson(bytes)) {
+        const auto organ = OrganSource::parse(bytes, &error);
+        if (organ)
+            table = OrganBuilder::build(*organ);
+    } else {
+        table = DatDump::fromText(QString::fromUtf8(bytes), &error);
+    }
+    if (!table)
+        return failed(sourcePath + QStringLiteral(": ") + error);
+    if (!DatFile::write(outputPath, *table, &error))
+        return failed(outputPath + QStringLiteral(": ") + error);
+    return kOk;
+}
+
+int dump(const QString& datPath, const QString& outputPath) {
+    QFile file(datPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(datPath + QStringLiteral(": ") + file.errorString());
+    const QString text =
+        DatDump::toText(DatFile::parse(file.readAll()), QFileInfo(datPath).fileName());
+    if (outputPath.isEmpty()) {
+        QTextStream out(stdout);
+        out.setEncoding(QStringConverter::Utf8);
+        out << text;
+        return kOk;
+    }
+    QString error;
+    if (!SafeFile::write(outputPath, text.toUtf8(), &error))
+        return failed(outputPath + QStringLiteral(": ") + error);
+    return kOk;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        QTextStream(stderr) << "usage: vorlo-datgen OUTPUT.dat\n";
-        return 2;
-    }
-    StopTable t;
-    const char gsReset[] = {0x40, 0x00, 0x7F, 0x00};
-    t.set(0, vorlo::RolandChecksum::dataSet(0x10, QByteArrayView(gsReset, 4)));
-    auto name = [&t](int entry, const QString& text) { t.set(entry, vorlo::cp1252::encode(text)); };
-    for (int i = 0; i < 30; ++i)
-        name(StopTable::kFondiNames + i, i == 0 ? QStringLiteral("Cancel") : QStringLiteral("Fondo %1").arg(i));
-    for (int i = 0; i < 20; ++i) {
-        name(StopTable::kMutazioniNames + i, i == 0 ? QStringLiteral("Cancel") : QStringLiteral("Mutazione %1").arg(i));
-        name(StopTable::kAncieNames + i, i == 0 ? QStringLiteral("Cancel") : QStringLiteral("Ancia %1").arg(i));
-        name(StopTable::kPedaleNames + i, i == 0 ? QStringLiteral("Cancel") : QStringLiteral("Pedale %1").arg(i));
-    }
-    name(StopTable::kGroupNames + 0, QStringLiteral("Principali e Flauti"));
-    name(StopTable::kGroupNames + 1, QStringLiteral("Mutazioni"));
-    name(StopTable::kGroupNames + 2, QStringLiteral("Ance / Archi"));
-    name(StopTable::kGroupNames + 3, QStringLiteral("Pedale"));
-    name(StopTable::kGlobalTexts + 0, QStringLiteral("GS Reset"));
-    for (int i = 0; i < 30; ++i)
-        name(StopTable::kReinforceFondi + i, QStringLiteral("0"));
-    for (int i = 0; i < 20; ++i)
-        name(StopTable::kReinforceAncie + i, QStringLiteral("0"));
-    QString error;
-    if (!vorlo::DatFile::write(args[1], t, &error)) {
-        QTextStream(stderr) << "vorlo-datgen: " << error << "\n";
-        return 1;
-    }
-    return 0;
+    if (args.size() == 4 && args[1] == QLatin1String("build"))
+        return build(args[2], args[3]);
+    if ((args.size() == 3 || args.size() == 4) && args[1] == QLatin1String("dump"))
+        return dump(args[2], args.size() == 4 ? args[3] : QString());
+    return usage();
 }

@@ -1,0 +1,131 @@
+// The console started on the default stops table: its panel and lists, and what it sends the
+// module when the player draws a stop or picks a temperament.
+#include "BuiltTable.h"
+#include "ConsoleGroups.h"
+#include "GsMessage.h"
+#include "ModuleModel.h"
+#include "core/Cp1252.h"
+#include "panel/Colors.h"
+#include "support/ConsoleFixture.h"
+
+#include <functional>
+#include <set>
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+constexpr int kTemperaments = 12;
+constexpr int kReverbs = 8;
+constexpr int kModuleParts = 32;
+constexpr int kScaleTuning = 0x40;
+
+QString name(int entry) {
+    return cp1252::decode(BuiltTable::table()[entry]);
+}
+
+std::optional<GsMessage> decode(const QString& hexLine) {
+    return GsMessage::parse(QByteArray::fromHex(hexLine.toLatin1()));
+}
+
+class DefaultOrgan : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(BuiltTable::table());
+        writeConfig([](ConsoleState& s) { s.GraphicMode = false; });
+        start();
+    }
+    Control& adv(const char* control) {
+        return form(forms::Advanced)(QString::fromLatin1(control));
+    }
+    std::function<void(int)> drawstop(int group) {
+        Drawstops& d = console->drawstops();
+        switch (group) {
+        case 0:
+            return [&d](int row) { d.Tir_FO_GO_Click(row); };
+        case 1:
+            return [&d](int row) { d.Tir_FO_SW_Click(row); };
+        case 2:
+            return [&d](int row) { d.Tir_MU_GO_Click(row); };
+        case 3:
+            return [&d](int row) { d.Tir_MU_SW_Click(row); };
+        case 4:
+            return [&d](int row) { d.Tir_AN_GO_Click(row); };
+        case 5:
+            return [&d](int row) { d.Tir_AN_SW_Click(row); };
+        default:
+            return [&d](int row) { d.NomePedale_Click(row); };
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(DefaultOrgan, EveryStopIsNamedOnThePanelAndNoneIsGreyed) {
+    const std::pair<const char*, int> columns[] = {{"NomeFondi", StopTable::kFondiNames},
+                                                   {"NomeMutaz", StopTable::kMutazioniNames},
+                                                   {"NomeAnce", StopTable::kAncieNames},
+                                                   {"NomePedale", StopTable::kPedaleNames}};
+    for (const auto& [labels, first] : columns) {
+        const int count = first == StopTable::kFondiNames ? 30 : 20;
+        for (int i = 0; i < count; ++i) {
+            const Control& label = main()(QString::fromLatin1(labels), i);
+            EXPECT_EQ(label.caption(), name(first + i)) << labels << " " << i;
+            EXPECT_EQ(label.foreColor(), color::ButtonText) << labels << " " << i << " looks empty";
+        }
+    }
+}
+
+TEST_F(DefaultOrgan, TheAdvancedWindowListsTheTwelveTemperamentsAndEightReverbs) {
+    QStringList temperaments;
+    for (int t = 0; t < kTemperaments; ++t)
+        temperaments << name(StopTable::kTemperamentNames + t);
+    QStringList reverbs;
+    for (int r = 0; r < kReverbs; ++r)
+        reverbs << name(StopTable::kReverbNames + r);
+    EXPECT_EQ(adv("Temperamenti").items(), temperaments);
+    EXPECT_EQ(adv("Riverberi").items(), reverbs);
+}
+
+TEST_F(DefaultOrgan, ATemperamentRetunesAllThirtyTwoPartsByItsOffsets) {
+    for (int t = 0; t < kTemperaments; ++t) {
+        adv("Temperamenti").chooseListIndex(t);
+        const QStringList sent = log();
+        ASSERT_EQ(sent.size(), kModuleParts) << "temperament " << t;
+        const QByteArray offsets = BuiltTable::table()[StopTable::kTemperamentFirst + t].mid(8, 12);
+        for (int p = 1; p <= kModuleParts; ++p) {
+            const auto m = decode(sent[p - 1]);
+            ASSERT_TRUE(m.has_value()) << sent[p - 1].toStdString();
+            EXPECT_TRUE(m->checksumOk) << sent[p - 1].toStdString();
+            EXPECT_EQ(m->part(), p);
+            EXPECT_EQ(m->parameter(), kScaleTuning);
+            EXPECT_EQ(m->data, offsets) << "temperament " << t << " part " << p;
+        }
+    }
+}
+
+TEST_F(DefaultOrgan, DrawingAStopSendsItsDataAndRetunesThePartsItPlaysOn) {
+    const auto& groups = ConsoleGroups::all();
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const auto& group = groups[g];
+        for (int position : {2, 1, 0}) {
+            drawstop(static_cast<int>(g))(position);
+            const QStringList sent = log();
+            ASSERT_FALSE(sent.isEmpty()) << group.label << " " << position;
+            const QByteArray entry = BuiltTable::table()[group.firstEntry + position];
+            EXPECT_EQ(QByteArray::fromHex(sent[0].toLatin1()), entry)
+                << group.label << " " << position;
+            std::set<int> retuned;
+            for (const QString& line : sent) {
+                const auto m = decode(line);
+                if (m && m->isPartParameter() && m->parameter() == kScaleTuning)
+                    retuned.insert(m->part());
+            }
+            ModuleModel module;
+            for (int part : module.apply(entry))
+                EXPECT_TRUE(retuned.count(part)) << group.label << " " << position << ": part "
+                                                 << part << " keeps its old tuning";
+        }
+    }
+}

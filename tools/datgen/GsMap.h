@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <cstdint>
+
+namespace vorlo::datgen {
+
+// The part of the GS parameter map (model ID 42H, data set 1) that the organ uses, for a module
+// of the Sound Canvas SC88 class: 32 parts, 1..16 on port A and 17..32 on port B.
+//
+// Sources: Roland SC-88 Pro Owner's Manual, MIDI Implementation, "Parameter Address Map"
+// (https://manualsdump.com/en/manuals/roland-sc-88_pro/245060/190 ff.) and Roland SC-8850 Owner's
+// Manual, Appendices (https://www.easymanua.ls/roland/sound-canvas-sc-8850/manual?p=238 ff.);
+// cross-checked against the GS parser of TiMidity++ 2.14 (readmidi.c).
+//
+// Addresses are three bytes: port (40 = A, 50 = B), block, parameter. Part blocks are 1x (part
+// parameters) and 2x (controller destinations), where x is the part's block number: part 10 is
+// block 0, parts 1..9 are blocks 1..9 and parts 11..16 blocks A..F (the same on port B for parts
+// 17..32).
+class GsMap {
+public:
+    static constexpr uint8_t kDefaultDeviceId = 0x10;
+
+    static constexpr uint8_t kPortA = 0x40;
+    static constexpr uint8_t kPortB = 0x50;
+    static constexpr uint8_t kPartBlock = 0x10;
+    static constexpr uint8_t kControllerBlock = 0x20;
+    static constexpr int kPartsPerPort = 16;
+    static constexpr int kPartCount = 32;
+
+    // System parameters (port A address space).
+    static constexpr uint8_t kSystemBlock = 0x00;
+    static constexpr uint8_t kGsResetParameter = 0x7F; // 40 00 7F 00: GS reset
+    static constexpr uint8_t kGsResetValue = 0x00;
+    static constexpr uint8_t kEffectBlock = 0x01;
+    static constexpr uint8_t kReverbMacro = 0x30; // 40 01 30: 0..7, Room 1 .. Panning Delay
+    static constexpr uint8_t kReverbMacroCount = 8;
+
+    // Part parameters, 40 1x yy.
+    static constexpr uint8_t kToneNumber = 0x00; // two bytes: variation (CC#00), program
+    static constexpr uint8_t kRxChannel = 0x02;  // 00..0F = channel 1..16, 10 = off
+    static constexpr uint8_t kRxVolume = 0x0C;
+    static constexpr uint8_t kUseForRhythmPart = 0x15; // 0 = normal part
+    static constexpr uint8_t kPitchKeyShift = 0x16;    // 28..58 = -24..+24 semitones
+    static constexpr uint8_t kPartLevel = 0x19;        // same as controller 7
+    static constexpr uint8_t kVelocitySenseDepth = 0x1A;
+    static constexpr uint8_t kVelocitySenseOffset = 0x1B;
+    static constexpr uint8_t kPartPanpot = 0x1C;
+    static constexpr uint8_t kKeyRangeLow = 0x1D;
+    static constexpr uint8_t kKeyRangeHigh = 0x1E;
+    static constexpr uint8_t kCc1ControllerNumber = 0x1F; // 00..5F
+    static constexpr uint8_t kReverbSendLevel = 0x22;
+    static constexpr uint8_t kVibratoRate = 0x30;  // relative, 40 = tone's own
+    static constexpr uint8_t kVibratoDelay = 0x37; // relative, 40 = tone's own
+    static constexpr uint8_t kScaleTuning = 0x40;  // twelve bytes, C..B, 40 = 0 cent
+
+    // Controller destinations, 40 2x (source + destination): the effect of a controller at its
+    // full value.
+    static constexpr uint8_t kModulationSource = 0x00; // controller 1
+    static constexpr uint8_t kCc1Source = 0x40;        // the assignable controller CC1
+    static constexpr uint8_t kAmplitudeControl = 0x02; // 00..7F = -100..+100 %
+    static constexpr uint8_t kLfo1RateControl = 0x03;  // 00..7F = -10..+10 Hz
+    static constexpr uint8_t kLfo1PitchDepth = 0x04;   // 00..7F = 0..600 cents
+    static constexpr uint8_t kLfo1TvaDepth = 0x06;     // 00..7F = 0..100 %
+
+    // Values.
+    static constexpr uint8_t kCentre = 0x40; // zero of every signed parameter
+    static constexpr uint8_t kOff = 0x00;
+    static constexpr uint8_t kOn = 0x01;
+    static constexpr uint8_t kRxChannelOff = 0x10;
+    static constexpr int kKeyShiftRange = 24;
+    static constexpr uint8_t kLowestKey = 0x00;
+    static constexpr uint8_t kHighestKey = 0x7F;
+    static constexpr int kScaleTuningRange = 64; // cents either side; +63 is the top byte 7F
+
+    static bool isValidPart(int part) { return part >= 1 && part <= kPartCount; }
+    // 40 for parts 1..16, 50 for 17..32.
+    static uint8_t portByte(int part);
+    // The block number x of the part on its port.
+    static uint8_t blockNumber(int part);
+
+    // Complete data-set messages (F0 .. F7 with the Roland checksum).
+    static QByteArray partParameter(uint8_t device, int part, uint8_t parameter,
+                                    QByteArrayView data);
+    static QByteArray partParameter(uint8_t device, int part, uint8_t parameter, uint8_t value);
+    static QByteArray controllerDestination(uint8_t device, int part, uint8_t source,
+                                            uint8_t destination, uint8_t value);
+    static QByteArray systemParameter(uint8_t device, uint8_t block, uint8_t parameter,
+                                      uint8_t value);
+};
+
+} // namespace vorlo::datgen
