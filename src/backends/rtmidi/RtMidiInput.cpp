@@ -1,0 +1,97 @@
+#include "RtMidiInput.h"
+
+#include "RtMidiBackend.h"
+
+namespace vorlo {
+
+RtMidiInput::RtMidiInput(RtMidi::Api api, const QString& portName, const QString& unavailableReason,
+                         QObject* parent)
+    : MidiInputPort(parent), link_(RtMidiDeviceLink::Direction::Input, portName) {
+    QString reason = unavailableReason;
+    if (api != RtMidi::UNSPECIFIED) {
+        try {
+            midi_ = std::make_unique<RtMidiIn>(api, RtMidiBackend::kClientName);
+            link_.attach(midi_.get(), midi_->getCurrentApi());
+            midi_->setCallback(&RtMidiInput::onMidi, this);
+            // Incoming system-exclusive is dropped; clock, time code and active sensing come
+            // through for the console's own filters to judge.
+            midi_->ignoreTypes(true, false, false);
+        } catch (const RtMidiError& e) {
+            reason = QString::fromStdString(e.getMessage()).trimmed();
+            midi_.reset();
+        }
+    }
+    if (!midi_) {
+        link_.setUnavailable(reason);
+        reportError(RtMidiBackend::NoMidiSystem, link_.noMidiSystemText());
+    }
+    watch_.setInterval(RtMidiDeviceLink::kWatchIntervalMs);
+    connect(&watch_, &QTimer::timeout, this, &RtMidiInput::watchDevice);
+}
+
+RtMidiInput::~RtMidiInput() {
+    close();
+    // Ends RtMidi's thread (and its use of the trap) before the link goes.
+    midi_.reset();
+}
+
+void RtMidiInput::onMidi(double, std::vector<unsigned char>* message, void* port) {
+    auto* self = static_cast<RtMidiInput*>(port);
+    if (message != nullptr && !message->empty() && self->accepting_.load(std::memory_order_acquire))
+        self->receive(message->data(), message->size());
+}
+
+int RtMidiInput::deviceCount() {
+    return link_.deviceCount();
+}
+
+QString RtMidiInput::deviceName(int index) {
+    return link_.deviceName(index);
+}
+
+void RtMidiInput::selectDevice(int index) {
+    link_.select(index);
+}
+
+void RtMidiInput::open() {
+    close();
+    // Accept from the start: the first message may follow the connection at once.
+    accepting_.store(true, std::memory_order_release);
+    try {
+        link_.open();
+    } catch (...) {
+        accepting_.store(false, std::memory_order_release);
+        throw;
+    }
+    watch_.start();
+}
+
+void RtMidiInput::close() {
+    disconnectDevice();
+    clearQueue();
+}
+
+void RtMidiInput::disconnectDevice() {
+    watch_.stop();
+    accepting_.store(false, std::memory_order_release);
+    link_.close();
+}
+
+void RtMidiInput::watchDevice() {
+    if (!link_.isOpen()) {
+        watch_.stop();
+        return;
+    }
+    QString text;
+    if (link_.takeLateError(text))
+        reportError(RtMidiBackend::SystemError, text);
+    if (link_.deviceStillThere())
+        return;
+    const QString device = link_.openDevice();
+    // What arrived before the device went stays queued for the console to read.
+    disconnectDevice();
+    reportError(RtMidiBackend::DeviceGone,
+                QStringLiteral("The MIDI input device \"%1\" is no longer available").arg(device));
+}
+
+} // namespace vorlo

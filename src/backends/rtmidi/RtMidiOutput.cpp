@@ -1,0 +1,214 @@
+#include "RtMidiOutput.h"
+
+#include "RtMidiBackend.h"
+#include "midi/MidiConstants.h"
+
+#include <QByteArray>
+#include <QMetaObject>
+#include <algorithm>
+#include <exception>
+
+namespace vorlo {
+namespace {
+
+constexpr uint8_t kStatusBit = 0x80;
+// How much of refused data the error message shows.
+constexpr qsizetype kShownBytes = 16;
+// RtMidi hands a message to its JACK thread through a 16 KiB ring buffer, together with its
+// 4-byte length, and silently drops what does not fit.
+constexpr size_t kJackLongestMessage = 16384 - 1 - 4;
+
+QString hex(const unsigned char* bytes, size_t size) {
+    const QByteArray data(reinterpret_cast<const char*>(bytes),
+                          static_cast<qsizetype>(std::min<size_t>(size, kShownBytes)));
+    QString text = QString::fromLatin1(data.toHex(' ').toUpper());
+    if (size > static_cast<size_t>(kShownBytes))
+        text += QStringLiteral(" ...");
+    return text;
+}
+
+bool isShortMessage(const unsigned char* bytes, int length) {
+    const uint8_t status = bytes[0];
+    if ((status & kStatusBit) == 0 || status == midi::SysexStart || status == midi::SysexEnd)
+        return false;
+    for (int i = 1; i < length; ++i) {
+        if ((bytes[i] & kStatusBit) != 0)
+            return false;
+    }
+    return true;
+}
+
+// One or more F0 ... F7 messages, nothing between them, no status byte inside them; longest
+// tells the length of the longest one.
+bool isSysexSequence(const unsigned char* bytes, size_t size, size_t& longest) {
+    bool inside = false;
+    size_t start = 0;
+    longest = 0;
+    for (size_t i = 0; i < size; ++i) {
+        const uint8_t b = bytes[i];
+        if (!inside) {
+            if (b != midi::SysexStart)
+                return false;
+            inside = true;
+            start = i;
+        } else if (b == midi::SysexEnd) {
+            inside = false;
+            longest = std::max(longest, i + 1 - start);
+        } else if ((b & kStatusBit) != 0) {
+            return false;
+        }
+    }
+    return !inside;
+}
+
+} // namespace
+
+RtMidiOutput::RtMidiOutput(RtMidi::Api api, const QString& portName,
+                           const QString& unavailableReason, QObject* parent)
+    : MidiOutputPort(parent), link_(RtMidiDeviceLink::Direction::Output, portName) {
+    QString reason = unavailableReason;
+    if (api != RtMidi::UNSPECIFIED) {
+        try {
+            midi_ = std::make_unique<RtMidiOut>(api, RtMidiBackend::kClientName);
+            link_.attach(midi_.get(), midi_->getCurrentApi());
+        } catch (const RtMidiError& e) {
+            reason = QString::fromStdString(e.getMessage()).trimmed();
+            midi_.reset();
+        }
+    }
+    if (!midi_) {
+        link_.setUnavailable(reason);
+        fail(RtMidiBackend::NoMidiSystem, link_.noMidiSystemText());
+    }
+    watch_.setInterval(RtMidiDeviceLink::kWatchIntervalMs);
+    connect(&watch_, &QTimer::timeout, this, &RtMidiOutput::watchDevice);
+}
+
+RtMidiOutput::~RtMidiOutput() {
+    close();
+    midi_.reset();
+}
+
+int RtMidiOutput::deviceCount() {
+    return link_.deviceCount();
+}
+
+QString RtMidiOutput::deviceName(int index) {
+    return link_.deviceName(index);
+}
+
+void RtMidiOutput::selectDevice(int index) {
+    link_.select(index);
+}
+
+void RtMidiOutput::open() {
+    close();
+    link_.open();
+    watch_.start();
+}
+
+void RtMidiOutput::close() {
+    watch_.stop();
+    link_.close();
+}
+
+void RtMidiOutput::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (!link_.isOpen())
+        return;
+    const int length = midi::shortMessageLength(status);
+    const unsigned char bytes[3] = {status, data1, data2};
+    if (!isShortMessage(bytes, length)) {
+        fail(RtMidiBackend::BadMessage, QStringLiteral("Not a MIDI message, not sent: %1")
+                                            .arg(hex(bytes, static_cast<size_t>(length))));
+        return;
+    }
+    transmit(bytes, static_cast<size_t>(length));
+}
+
+void RtMidiOutput::sendSysex(const QByteArray& bytes) {
+    if (!link_.isOpen() || bytes.isEmpty())
+        return;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto size = static_cast<size_t>(bytes.size());
+    size_t longest = 0;
+    if (!isSysexSequence(data, size, longest)) {
+        fail(RtMidiBackend::BadMessage,
+             QStringLiteral("Not a system-exclusive message, not sent: %1").arg(hex(data, size)));
+        return;
+    }
+    if (link_.api() == RtMidi::UNIX_JACK && longest > kJackLongestMessage) {
+        fail(RtMidiBackend::SendFailed,
+             QStringLiteral("A system-exclusive message of %1 bytes is too long for JACK (at most "
+                            "%2 bytes), not sent")
+                 .arg(longest)
+                 .arg(kJackLongestMessage));
+        return;
+    }
+    // JACK and ALSA carry one MIDI message per event, so each F0 ... F7 is handed over on its
+    // own; they still leave back to back.
+    size_t start = 0;
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] != midi::SysexEnd)
+            continue;
+        if (!transmit(data + start, i + 1 - start))
+            return;
+        start = i + 1;
+    }
+}
+
+bool RtMidiOutput::transmit(const unsigned char* bytes, size_t size) {
+    RtMidiErrorTrap& trap = link_.trap();
+    QString failure;
+    try {
+        midi_->sendMessage(bytes, size);
+        if (!trap.caught())
+            return true;
+        failure = trap.take();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what()).trimmed();
+    }
+    if (!link_.deviceStillThere()) {
+        deviceLost();
+        return false;
+    }
+    fail(RtMidiBackend::SendFailed,
+         QStringLiteral("The MIDI output device \"%1\" could not send: %2")
+             .arg(link_.openDevice(), failure));
+    return false;
+}
+
+void RtMidiOutput::fail(int code, const QString& text) {
+    // One report of a failure at a time: a device that fails on every message must not bury
+    // the player under the same message.
+    if (pendingErrors_.contains(text))
+        return;
+    pendingErrors_.append(text);
+    QMetaObject::invokeMethod(
+        this,
+        [this, code, text] {
+            pendingErrors_.removeOne(text);
+            emit error(code, text);
+        },
+        Qt::QueuedConnection);
+}
+
+void RtMidiOutput::deviceLost() {
+    const QString device = link_.openDevice();
+    close();
+    fail(RtMidiBackend::DeviceGone,
+         QStringLiteral("The MIDI output device \"%1\" is no longer available").arg(device));
+}
+
+void RtMidiOutput::watchDevice() {
+    if (!link_.isOpen()) {
+        watch_.stop();
+        return;
+    }
+    QString text;
+    if (link_.takeLateError(text))
+        fail(RtMidiBackend::SystemError, text);
+    if (!link_.deviceStillThere())
+        deviceLost();
+}
+
+} // namespace vorlo

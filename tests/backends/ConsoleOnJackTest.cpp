@@ -1,0 +1,77 @@
+// The console itself on the JACK backend: what goes wrong with a device is told to the player,
+// and the console plays on.
+#include "AbsentJackServer.h"
+#include "JackProbeInput.h"
+#include "JackProbeOutput.h"
+#include "JackTest.h"
+#include "core/Console.h"
+#include "midi/MidiConstants.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
+#include "support/FixedScreen.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+class ConsoleOnJack : public JackTest {
+protected:
+    void TearDown() override { console.reset(); }
+
+    void makeConsole(MidiBackend& midi) {
+        Console::Environment env;
+        env.appDir = dir.path();
+        env.backend = &midi;
+        env.dialogs = &dialogs;
+        env.screen = &screen;
+        console = std::make_unique<Console>(env);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    FixedScreen screen;
+    std::unique_ptr<Console> console;
+};
+
+TEST_F(ConsoleOnJack, AKeyboardThatVanishesIsToldToThePlayerAndTheModuleStillPlays) {
+    makeConsole(*backend);
+    auto keyboard = std::make_unique<JackProbeOutput>("keyboard", "out");
+    JackProbeInput module("module", "in");
+
+    MidiInputPort& in = console->MIDIInput1();
+    in.selectDevice(indexOf(in, keyboard->portName()));
+    in.open();
+    MidiOutputPort& out = console->MIDIOutput1();
+    out.selectDevice(indexOf(out, module.portName()));
+    out.open();
+
+    keyboard.reset(); // the keyboard's program quits
+    ASSERT_TRUE(waitUntil([&] { return !dialogs.messages.empty(); }, 3000)) << "nothing told";
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{
+                  QStringLiteral("The MIDI input device \"keyboard:out\" is no longer available")});
+    EXPECT_FALSE(in.isOpen());
+
+    out.sendShort(midi::status(midi::NoteOn, midi::GreatChannel), 60, 100);
+    ASSERT_TRUE(module.waitFor(1));
+    EXPECT_EQ(hex(module.messages()), std::vector<std::string>{"90 3C 64"});
+}
+
+TEST_F(ConsoleOnJack, NoMidiSystemIsToldOnceNotOncePerPort) {
+    std::unique_ptr<RtMidiBackend> none;
+    {
+        const AbsentJackServer absent;
+        none = std::make_unique<RtMidiBackend>(RtMidi::UNIX_JACK);
+    }
+    makeConsole(*none);
+    runEvents(50);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("No MIDI system available")))
+        << dialogs.messages[0].text.toStdString();
+}
+
+} // namespace
