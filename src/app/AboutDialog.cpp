@@ -1,0 +1,38 @@
+#include "AboutDialog.h"
+
+#include "PanelLabel.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace vorlo {
+
+AboutDialog::AboutDialog(Console& console, Form& form, QWidget* parent)
+    : FormDialog(console, form, true, parent) {
+    auto* top = new QVBoxLayout(this);
+    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
+        QFont f = title->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.6);
+        title->setFont(f);
+        title->setAlignment(Qt::AlignHCenter);
+        top->addWidget(title);
+    }
+    if (QWidget* picture = bind(QStringLiteral("Image1")))
+        top->addWidget(picture, 0, Qt::AlignHCenter);
+    if (auto* text = bindAs<PanelLabel>(QStringLiteral("Label1"))) {
+        text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        top->addWidget(text);
+    }
+    top->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    if (QWidget* ok = bind(QStringLiteral("Command1"))) {
+        ok->setMinimumWidth(90);
+        buttons->addWidget(ok);
+    }
+    buttons->addStretch(1);
+    top->addLayout(buttons);
+}
+
+} // namespace vorlo

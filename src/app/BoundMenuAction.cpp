@@ -1,0 +1,45 @@
+#include "BoundMenuAction.h"
+
+#include "panel/Control.h"
+
+#include <QDebug>
+#include <exception>
+
+namespace vorlo {
+
+BoundMenuAction::BoundMenuAction(Control& control, bool checkable, QObject* parent)
+    : QAction(parent), control_(&control) {
+    setObjectName(control.name());
+    setCheckable(checkable);
+    connect(&control, &Control::changed, this, &BoundMenuAction::refresh);
+    connect(this, &QAction::triggered, this, [this] {
+        if (control_) {
+            try {
+                control_->click();
+            } catch (const std::exception& e) {
+                qWarning() << "vorlo2000:" << control_->key() << "handler failed:" << e.what();
+            } catch (...) {
+                qWarning() << "vorlo2000:" << control_->key() << "handler failed";
+            }
+        }
+        // Qt flips the check mark by itself; the console decides what it shows.
+        refresh();
+    });
+    refresh();
+}
+
+void BoundMenuAction::refresh() {
+    if (!control_)
+        return;
+    const Control& c = *control_;
+    setSeparator(c.caption() == QLatin1String("-"));
+    if (text() != c.caption())
+        setText(c.caption());
+    setToolTip(c.toolTip());
+    setVisible(c.isVisible());
+    setEnabled(c.isEnabled());
+    if (isCheckable() && isChecked() != c.isChecked())
+        setChecked(c.isChecked());
+}
+
+} // namespace vorlo

@@ -1,0 +1,50 @@
+#include "BoundWidgetFactory.h"
+
+#include "BoundCheckBox.h"
+#include "BoundComboBox.h"
+#include "BoundGroupBox.h"
+#include "BoundLineEdit.h"
+#include "BoundListWidget.h"
+#include "BoundRadioButton.h"
+#include "BoundScrollBar.h"
+#include "BoundSlider.h"
+#include "ControlKinds.h"
+#include "PanelButton.h"
+#include "PanelLabel.h"
+
+namespace vorlo {
+
+QWidget* BoundWidgetFactory::create(const Form& form, Control& control, ControlKind kind,
+                                    std::optional<TwipsConverter> converter, QWidget* parent) {
+    switch (kind) {
+    case ControlKind::MenuItem:
+        return nullptr;
+    case ControlKind::Frame:
+        return new BoundGroupBox(control, converter, parent);
+    case ControlKind::Picture:
+        return new PanelLabel(control, PanelLabel::Role::Picture, converter, parent);
+    case ControlKind::Button:
+        return new PanelButton(control, converter, parent);
+    case ControlKind::Slider:
+        return new BoundSlider(control, converter, parent);
+    case ControlKind::ScrollBar:
+        return new BoundScrollBar(control, converter, parent);
+    case ControlKind::ComboBox:
+        return new BoundComboBox(control, converter, parent);
+    case ControlKind::ListBox:
+        return new BoundListWidget(control, converter, parent);
+    case ControlKind::CheckBox:
+        return new BoundCheckBox(control, converter, parent);
+    case ControlKind::OptionButton:
+        return new BoundRadioButton(control, converter, parent);
+    case ControlKind::TextBox:
+        return new BoundLineEdit(control, converter, parent);
+    case ControlKind::Label:
+        break;
+    }
+    auto* label = new PanelLabel(control, PanelLabel::Role::Text, converter, parent);
+    label->setAlignment(ControlKinds::alignmentOf(form, control));
+    return label;
+}
+
+} // namespace vorlo

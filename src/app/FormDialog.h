@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+namespace vorlo {
+
+class Console;
+class Form;
+class FormWindowBinding;
+
+// Base of the console's dialog windows: their controls are made from the console window's
+// controls and arranged by Qt layouts. Escape and the close box ask the console to close the
+// window, as its close box would.
+class FormDialog : public QDialog {
+    Q_OBJECT
+public:
+    // sizeFromForm: the window takes its size from the console window instead of its layout.
+    FormDialog(Console& console, Form& form, bool sizeFromForm = false, QWidget* parent = nullptr);
+
+    Form& form() const { return form_; }
+    QWidget* controlWidget(const QString& name, int index = -1) const;
+    template <typename T> T* control(const QString& name, int index = -1) const {
+        return qobject_cast<T*>(controlWidget(name, index));
+    }
+
+public slots:
+    void reject() override;
+
+protected:
+    // Makes the widget of a control of this window; null when the window has no such control.
+    QWidget* bind(const QString& name, int index = -1);
+    template <typename T> T* bindAs(const QString& name, int index = -1) {
+        return qobject_cast<T*>(bind(name, index));
+    }
+
+    Console& console_;
+    Form& form_;
+    FormWindowBinding* binding_;
+
+private:
+    QHash<QString, QWidget*> widgets_;
+};
+
+} // namespace vorlo

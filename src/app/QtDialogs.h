@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/Dialogs.h"
+
+class QWidget;
+
+namespace vorlo {
+
+// The console's messages, questions and file dialogs as Qt dialogs, over the active window.
+class QtDialogs : public Dialogs {
+public:
+    void message(const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    std::optional<QString> openFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        const QString& defaultSuffix) override;
+
+    // "*.sqs" or "Memory files (*.sqs)|*.sqs" as a Qt name filter.
+    static QString nameFilter(const QString& filter);
+
+private:
+    static QWidget* owner();
+};
+
+} // namespace vorlo

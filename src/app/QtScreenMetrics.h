@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/ScreenMetrics.h"
+
+namespace vorlo {
+
+// The primary screen: its size in twips, its resolution and its installed fonts.
+class QtScreenMetrics : public ScreenMetrics {
+public:
+    double screenWidthTwips() const override;
+    double screenHeightTwips() const override;
+    double twipsPerPixel() const override;
+    QStringList fontFamilies() const override;
+};
+
+} // namespace vorlo

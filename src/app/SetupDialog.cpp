@@ -1,0 +1,96 @@
+#include "SetupDialog.h"
+
+#include "PanelLabel.h"
+#include "panel/Form.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vorlo {
+namespace {
+
+void addRow(QFormLayout* form, const QString& text, QWidget* field) {
+    if (field)
+        form->addRow(text, field);
+}
+
+// A delay: its frame holds the slider and the label with the value in milliseconds.
+QWidget* delayRow(QWidget* frame, QWidget* slider, QWidget* value) {
+    if (!frame)
+        return nullptr;
+    auto* row = new QHBoxLayout(frame);
+    if (slider)
+        row->addWidget(slider, 1);
+    if (value) {
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+        row->addWidget(value);
+        row->addWidget(new QLabel(QStringLiteral("ms"), frame));
+    }
+    return frame;
+}
+
+} // namespace
+
+SetupDialog::SetupDialog(Console& console, Form& form, QWidget* parent)
+    : FormDialog(console, form, false, parent) {
+    auto* top = new QVBoxLayout(this);
+
+    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
+        QFont f = title->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.3);
+        title->setFont(f);
+        title->setAlignment(Qt::AlignHCenter);
+        top->addWidget(title);
+    }
+
+    auto* devices = new QFormLayout;
+    addRow(devices, QStringLiteral("MIDI OUT (sound module)"),
+           bind(QStringLiteral("outputDevcombo")));
+    addRow(devices, QStringLiteral("MIDI IN 1 (keyboard 1)"),
+           bind(QStringLiteral("InputDev1Combo")));
+    addRow(devices, QStringLiteral("MIDI IN 2 (keyboard 2)"),
+           bind(QStringLiteral("InputDev2Combo")));
+    top->addLayout(devices);
+
+    auto* filters = new QGroupBox(QStringLiteral("INPUT FILTERS"), this);
+    filters->setObjectName(QStringLiteral("filters"));
+    auto* filterGrid = new QGridLayout(filters);
+    for (int i = 0; i < 8; ++i) {
+        if (QWidget* box = bind(QStringLiteral("Check_Filters"), i)) {
+            box->setParent(filters);
+            filterGrid->addWidget(box, i / 4, i % 4);
+        }
+    }
+    top->addWidget(filters);
+
+    QWidget* sysex = delayRow(bind(QStringLiteral("FrameSysex")), bind(QStringLiteral("Slider1")),
+                              bind(QStringLiteral("UserDelay")));
+    QWidget* note = delayRow(bind(QStringLiteral("FrameNote")), bind(QStringLiteral("Slider2")),
+                             bind(QStringLiteral("Label_hang")));
+    auto* delays = new QHBoxLayout;
+    if (sysex)
+        delays->addWidget(sysex);
+    if (note)
+        delays->addWidget(note);
+    top->addLayout(delays);
+    if (QWidget* hint = bind(QStringLiteral("LabelSysexHint")))
+        top->addWidget(hint);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (const char* name : {"Command1", "Command3"}) {
+        if (QWidget* b = bind(QString::fromLatin1(name))) {
+            b->setMinimumWidth(90);
+            buttons->addWidget(b);
+        }
+    }
+    top->addLayout(buttons);
+    setMinimumWidth(520);
+}
+
+} // namespace vorlo

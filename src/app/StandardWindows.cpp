@@ -1,0 +1,26 @@
+#include "StandardWindows.h"
+
+#include "AboutDialog.h"
+#include "FontsDialog.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "SetupDialog.h"
+#include "WindowManager.h"
+#include "panel/ConsoleForms.h"
+
+namespace vorlo {
+
+void StandardWindows::registerAll(WindowManager& windows) {
+    windows.registerWindow(QString::fromLatin1(forms::Main),
+                           [](Console& c, Form& f) { return new MainWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Setup),
+                           [](Console& c, Form& f) { return new SetupDialog(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::About),
+                           [](Console& c, Form& f) { return new AboutDialog(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Fonts),
+                           [](Console& c, Form& f) { return new FontsDialog(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Help),
+                           [](Console& c, Form& f) { return new HelpWindow(c, f); });
+}
+
+} // namespace vorlo

@@ -1,0 +1,351 @@
+// The main window on a running console: menu bar, panel widgets where the layout puts them,
+// clicks that reach the console, state changes that repaint, hotkeys and closing.
+#include "AppFixture.h"
+#include "BoundMenuAction.h"
+#include "PanelButton.h"
+#include "PanelLabel.h"
+#include "SystemColors.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+namespace vorlo::test {
+namespace {
+
+class MainWindowTest : public AppFixture {};
+
+QStringList menuTexts(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+// Index of the first log line at or after from that holds the message.
+int logIndex(const QStringList& log, const QString& message, int from = 0) {
+    for (int i = from; i < log.size(); ++i)
+        if (log[i].contains(message))
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, MenuBarHasTheConsoleMenusInOrder) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    ASSERT_NE(w, nullptr);
+    QStringList top;
+    for (QAction* a : w->menuBar()->actions())
+        top << a->text();
+    EXPECT_EQ(top, (QStringList{"File", "Setup", "Help", "Advanced"}));
+    // "Advanced" acts by itself; the others open menus.
+    EXPECT_EQ(w->menuBar()->actions().last()->menu(), nullptr);
+    ASSERT_EQ(w->menus().size(), 3);
+    EXPECT_EQ(
+        menuTexts(w->menus()[0]),
+        (QStringList{"&Load  Memory File", "&Save Memory File", "-", "Save &Configuration on EXIT",
+                     "-", "Load current Memories as &Fixed Memories", "-", "&Exit"}));
+    EXPECT_EQ(menuTexts(w->menus()[1]),
+              (QStringList{"&Midi Devices", "Midi &Thru...", "Font&s", "-", "Graphic interface",
+                           "-", "E&ditor", "-", "Leds on memor&ies"}));
+    EXPECT_EQ(menuTexts(w->menus()[2]), (QStringList{"&Help", "Total Recall Displa&y", "&About"}));
+    for (const char* checkable : {"EnableCFG", "Graphmode", "DisplayLeds"})
+        EXPECT_TRUE(w->menuAction(QString::fromLatin1(checkable))->isCheckable()) << checkable;
+    EXPECT_FALSE(w->menuAction(QStringLiteral("SaveFIXED"))->isCheckable());
+}
+
+TEST_F(MainWindowTest, CheckMarksFollowTheConsoleAndItsMenuHandlers) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    BoundMenuAction* cfg = w->menuAction(QStringLiteral("EnableCFG"));
+    BoundMenuAction* graph = w->menuAction(QStringLiteral("Graphmode"));
+    BoundMenuAction* leds = w->menuAction(QStringLiteral("DisplayLeds"));
+    // As the reset left them.
+    EXPECT_EQ(cfg->isChecked(), st().SaveCfgOnExit == 1);
+    EXPECT_FALSE(graph->isChecked());
+    EXPECT_EQ(leds->isChecked(), st().MemoryLedsShown);
+
+    const bool before = cfg->isChecked();
+    cfg->trigger();
+    EXPECT_EQ(cfg->isChecked(), !before);
+    EXPECT_EQ(st().SaveCfgOnExit, before ? 0 : 1);
+
+    graph->trigger();
+    EXPECT_TRUE(graph->isChecked());
+    EXPECT_TRUE(st().GraphicMode);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text,
+              QStringLiteral("Interface is now set to GRAPHIC mode; exit and restart Vorlo2000, "
+                             "please!"));
+
+    // The console changing a check mark by itself shows on the menu too.
+    main()("DisplayLeds").setChecked(!leds->isChecked());
+    EXPECT_EQ(leds->isChecked(), main()("DisplayLeds").isChecked());
+}
+
+TEST_F(MainWindowTest, CaptionIconAndPanelSizeComeFromTheConsole) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), st().ProgramTitle);
+    EXPECT_FALSE(w->windowTitle().isEmpty());
+    // 9680 x 6870 twips at 15 twips a pixel; the menu bar comes on top.
+    EXPECT_EQ(w->panel()->size(), QSize(645, 458));
+    EXPECT_EQ(w->height(), 458 + w->menuBar()->height());
+    main().setCaption(QStringLiteral("Another title"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Another title"));
+}
+
+TEST_F(MainWindowTest, StandardPanelWidgetsSitWhereTheLayoutPutsThem) {
+    startStandard(1.0);
+    auto* reset = panelWidget<PanelButton>("RESET");
+    ASSERT_NE(reset, nullptr);
+    EXPECT_EQ(reset->geometry(), QRect(5, 370, 206, 16));
+    EXPECT_TRUE(reset->isVisible());
+    // The first Fondi name sits at (75, 160) inside the frame, its Swell overlay at 577.
+    auto* frame = mainWindow()->controlWidget(QStringLiteral("Panel_nograph"), 0);
+    auto* name = panelWidget<PanelLabel>("NomeFondi", 0);
+    auto* swell = panelWidget<PanelLabel>("Tir_FO_SW", 0);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(name->parentWidget(), frame);
+    EXPECT_EQ(frame->geometry().top(), 37); // 560 twips
+    EXPECT_EQ(name->geometry(), QRect(5, 11, 66, 32));
+    EXPECT_EQ(swell->geometry().left(), 38); // 577 twips
+    EXPECT_EQ(name->text(), QStringLiteral("Fondo 0"));
+    // Graphic-panel controls are out of sight on the standard panel.
+    EXPECT_FALSE(panelWidget<PanelLabel>("Sfondo")->isVisible());
+    EXPECT_FALSE(panelWidget<PanelLabel>("Tir_FO_GO_graph", 0)->isVisible());
+    EXPECT_TRUE(name->isVisible());
+    // Every control of the panel has its widget, named after it.
+    int widgets = 0;
+    for (Control* c : main().controls()) {
+        if (mainWindow()->controlWidget(c->name(), c->index())) {
+            ++widgets;
+            QWidget* w = mainWindow()->controlWidget(c->name(), c->index());
+            EXPECT_EQ(w->objectName(), c->name());
+            if (c->index() >= 0) {
+                EXPECT_EQ(w->property("index").toInt(), c->index());
+            }
+        }
+    }
+    EXPECT_GT(widgets, 500);
+}
+
+TEST_F(MainWindowTest, StandardPanelAtLargestSizeGrowsWithTheScale) {
+    startStandard(1.6);
+    // 15488 x 10692 twips.
+    EXPECT_EQ(mainWindow()->panel()->size(), QSize(1033, 713));
+    // RESET keeps its left edge, the rest scales.
+    EXPECT_EQ(panelWidget<PanelButton>("RESET")->geometry(), QRect(5, 592, 330, 26));
+    EXPECT_EQ(panelWidget<PanelButton>("Panic")->geometry().left(), 913);
+}
+
+TEST_F(MainWindowTest, GraphicPanelShowsBackgroundPlatesAndKnobs) {
+    startGraphic();
+    MainWindow* w = mainWindow();
+    EXPECT_EQ(w->panel()->size(), QSize(819, 586));
+    auto* background = panelWidget<PanelLabel>("Sfondo");
+    EXPECT_TRUE(background->isVisible());
+    EXPECT_EQ(background->geometry(), QRect(0, 0, 818, 585));
+    EXPECT_FALSE(w->controlWidget(QStringLiteral("Panel_nograph"), 0)->isVisible());
+    auto* knob = panelWidget<PanelLabel>("Tir_FO_GO_graph", 0);
+    EXPECT_TRUE(knob->isVisible());
+    EXPECT_EQ(knob->geometry(), QRect(15, 39, 21, 21));
+    EXPECT_EQ(knob->pictureFile(), main()("Tir_FO_GO_graph", 0).picture());
+    EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO_graph", 1)->pictureFile(), st().PicDrawOffGO);
+    auto* caption = panelWidget<PanelLabel>("Scritta_Fondi", 0);
+    EXPECT_EQ(caption->text(), QStringLiteral("Fondo 0"));
+    EXPECT_FALSE(caption->backgroundColor().isValid()); // the plate shows through
+    // The background lies beneath the plates and knobs.
+    const QObjectList& children = w->panel()->children();
+    EXPECT_LT(children.indexOf(background), children.indexOf(knob));
+    EXPECT_LT(children.indexOf(panelWidget<PanelLabel>("PergamenaF", 0)),
+              children.indexOf(caption));
+}
+
+TEST_F(MainWindowTest, ResetButtonRunsTheResetAndLightsWhileItRuns) {
+    startStandard();
+    auto* reset = panelWidget<PanelButton>("RESET");
+    QColor during;
+    QTimer::singleShot(30, reset, [&] { during = reset->faceColor(); });
+    clickWidget(reset);
+    const QStringList log = midi->takeLog();
+    const int first = logIndex(log, marker(0));
+    ASSERT_GE(first, 0) << log.join('\n').toStdString();
+    const int second = logIndex(log, marker(1), first);
+    const int third = logIndex(log, marker(2), second);
+    const int fourth = logIndex(log, marker(3), third);
+    const int reverb = logIndex(log, marker(22 + st().ReverbType), fourth);
+    EXPECT_GT(second, first);
+    EXPECT_GT(third, second);
+    EXPECT_GT(fourth, third);
+    EXPECT_GT(reverb, fourth);
+    EXPECT_EQ(during, SystemColors::lit());
+    EXPECT_NE(reset->faceColor(), SystemColors::lit());
+}
+
+TEST_F(MainWindowTest, DrawstopClickDrawsTheStopAndRepaintsTheCell) {
+    startStandard();
+    clickWidget(panelWidget<PanelLabel>("Tir_FO_GO", 3));
+    EXPECT_EQ(st().MemFO_GO[SlotLive], 3);
+    EXPECT_GE(logIndex(midi->takeLog(), marker(StopTable::kFondiGreat + 3)), 0);
+    EXPECT_EQ(panelWidget<PanelLabel>("NomeFondi", 3)->backgroundColor(), SystemColors::lit());
+    EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO", 3)->text(), st().GreatTitle);
+
+    clickWidget(panelWidget<PanelLabel>("Tir_MU_SW", 12));
+    EXPECT_EQ(st().MemMU_SW[SlotLive], 12);
+    EXPECT_EQ(panelWidget<PanelLabel>("Tir_MU_SW", 12)->text(), st().SwellTitle);
+
+    // Drawing another Great Fondi darkens the first one.
+    clickWidget(panelWidget<PanelLabel>("Tir_FO_GO", 5));
+    EXPECT_EQ(st().MemFO_GO[SlotLive], 5);
+    EXPECT_NE(panelWidget<PanelLabel>("NomeFondi", 3)->backgroundColor(), SystemColors::lit());
+    EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO", 3)->text(), QStringLiteral(" "));
+
+    clickWidget(panelWidget<PanelLabel>("NomePedale", 7));
+    EXPECT_EQ(st().MemPED[SlotLive], 7);
+    EXPECT_EQ(panelWidget<PanelLabel>("NomePedale", 7)->backgroundColor(), SystemColors::lit());
+
+    clickWidget(panelWidget<PanelButton>("CancelALL"));
+    EXPECT_EQ(st().MemFO_GO[SlotLive], 0);
+    EXPECT_EQ(st().MemMU_SW[SlotLive], 0);
+    EXPECT_EQ(st().MemPED[SlotLive], 0);
+}
+
+TEST_F(MainWindowTest, GraphicKnobClickPullsTheKnob) {
+    startGraphic();
+    auto* knob = panelWidget<PanelLabel>("Tir_AN_SW_graph", 4);
+    clickWidget(knob);
+    EXPECT_EQ(st().MemAN_SW[SlotLive], 4);
+    EXPECT_EQ(knob->pictureFile(), st().PicDrawOnSW);
+    clickWidget(panelWidget<PanelLabel>("Tir_PED_graph", 2));
+    EXPECT_EQ(st().MemPED[SlotLive], 2);
+    EXPECT_EQ(panelWidget<PanelLabel>("Tir_PED_graph", 2)->pictureFile(), st().PicDrawOn);
+    EXPECT_GE(logIndex(midi->takeLog(), marker(StopTable::kPedale + 2)), 0);
+}
+
+TEST_F(MainWindowTest, CouplerAndRecButtonsLightOnClick) {
+    startStandard();
+    auto* unpi = panelWidget<PanelButton>("UNPI");
+    clickWidget(unpi);
+    EXPECT_EQ(st().MemUnPedale[SlotLive], 1);
+    EXPECT_EQ(unpi->faceColor(), SystemColors::lit());
+    auto* rec = panelWidget<PanelButton>("Rec_button");
+    clickWidget(rec);
+    EXPECT_TRUE(st().RecArmed);
+    EXPECT_EQ(rec->faceColor(), SystemColors::lit());
+    // With REC armed a click on a free memory stores the registration there.
+    clickWidget(panelWidget<PanelLabel>("C_memory", 4));
+    EXPECT_FALSE(st().RecArmed);
+    EXPECT_EQ(st().MemUnPedale[4], 1);
+    EXPECT_EQ(panelWidget<PanelLabel>("C_memory", 4)->backgroundColor(), QColor(0, 192, 0));
+}
+
+TEST_F(MainWindowTest, HotkeysWorkFromTheWindowAndFromAFocusedButton) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    QApplication::setActiveWindow(w);
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_F3);
+    EXPECT_EQ(st().LastMemory, 3);
+    EXPECT_EQ(panelWidget<PanelLabel>("C_memory", 3)->backgroundColor(), QColor(0, 192, 0));
+
+    // A button holds the focus: the digit 7 still recalls fixed memory 7, once.
+    auto* panic = panelWidget<PanelButton>("Panic");
+    panic->setFocus();
+    QTest::keyClick(panic, Qt::Key_7, Qt::NoModifier);
+    EXPECT_EQ(st().LastMemory, 19);
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(panelWidget<PanelLabel>("Graduatore", i)->backgroundColor() ==
+                      SystemColors::lit(),
+                  i <= 7)
+            << i;
+
+    QTest::keyClick(panic, Qt::Key_F12);
+    EXPECT_EQ(st().LastMemory, 12);
+    // 0, the apostrophe and ì: fixed memories 10, 11 and 12.
+    QTest::keyClick(w, Qt::Key_0);
+    EXPECT_EQ(st().LastMemory, 22);
+    QTest::keyClick(w, Qt::Key_Apostrophe, Qt::NoModifier);
+    EXPECT_EQ(st().LastMemory, 23);
+    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_Igrave, QString(QChar(0x00EC)), Qt::NoModifier);
+    EXPECT_EQ(st().LastMemory, 24);
+    // Other keys recall nothing.
+    QTest::keyClick(w, Qt::Key_Equal);
+    QTest::keyClick(panic, Qt::Key_A);
+    EXPECT_EQ(st().LastMemory, 24);
+    // Space still works the focused button.
+    midi->clearLog();
+    QTest::keyClick(panic, Qt::Key_Space);
+    EXPECT_FALSE(midi->takeLog().isEmpty());
+}
+
+TEST_F(MainWindowTest, AHotkeyOnAFocusedButtonActsOnce) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    QApplication::setActiveWindow(w);
+    // A recall sends both tremolos whatever else changed: the log counts the recalls.
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_F5);
+    const QStringList fromWindow = midi->takeLog();
+    ASSERT_FALSE(fromWindow.isEmpty());
+    auto* reset = panelWidget<PanelButton>("RESET");
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_F5);
+    EXPECT_EQ(midi->takeLog(), fromWindow);
+    QTest::keyClick(reset, Qt::Key_5);
+    const QStringList fixed = midi->takeLog();
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_5);
+    EXPECT_EQ(midi->takeLog(), fixed);
+}
+
+TEST_F(MainWindowTest, ClosingAsksAboutUnsavedMemoriesAndMayBeRefused) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    st().FreeMemoriesUnsaved = true;
+    dialogs.answers = {false};
+    w->close();
+    EXPECT_EQ(dialogs.questions, QStringList{"Free memories unsaved : exit anyway?"});
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(console->hasEnded());
+
+    bool ended = false;
+    QObject::connect(console.get(), &Console::ended, [&] { ended = true; });
+    dialogs.answers = {true};
+    w->close();
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(console->hasEnded());
+    EXPECT_FALSE(w->isVisible());
+    // Entry 0 went out on the way.
+    EXPECT_GE(logIndex(midi->takeLog(), marker(0)), 0);
+}
+
+TEST_F(MainWindowTest, ExitMenuEndsTheProgramAndTakesEveryWindowDown) {
+    startStandard();
+    QPointer<QWidget> advanced = windows->window(QString::fromLatin1(forms::Advanced));
+    ASSERT_TRUE(advanced);
+    EXPECT_TRUE(advanced->isVisible());
+    mainWindow()->menuAction(QStringLiteral("Exit"))->trigger();
+    EXPECT_TRUE(console->hasEnded());
+    EXPECT_EQ(windows->window(QString::fromLatin1(forms::Main)), nullptr);
+    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(advanced.isNull() || !advanced->isVisible());
+}
+
+TEST_F(MainWindowTest, PlayerMovingTheWindowIsWhatTheConfigurationKeeps) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    w->move(120, 90);
+    settle();
+    EXPECT_DOUBLE_EQ(main().left(), 120 * 15);
+    EXPECT_DOUBLE_EQ(main().top(), 90 * 15);
+    main().setLeft(300 * 15);
+    EXPECT_EQ(w->pos().x(), 300);
+}
+
+} // namespace vorlo::test

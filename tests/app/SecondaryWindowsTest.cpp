@@ -1,0 +1,293 @@
+// The set-up, about, font and help windows, and the plain rendering of windows that have no
+// window of their own.
+#include "AboutDialog.h"
+#include "AppFixture.h"
+#include "BoundCheckBox.h"
+#include "BoundComboBox.h"
+#include "BoundLineEdit.h"
+#include "BoundListWidget.h"
+#include "BoundMenuAction.h"
+#include "BoundRadioButton.h"
+#include "BoundSlider.h"
+#include "FontMapper.h"
+#include "FontsDialog.h"
+#include "GenericFormWindow.h"
+#include "HelpWindow.h"
+#include "PanelButton.h"
+#include "PanelLabel.h"
+#include "SetupDialog.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace vorlo::test {
+namespace {
+
+class SecondaryWindowsTest : public AppFixture {
+protected:
+    void trigger(const char* menuItem) {
+        BoundMenuAction* a = mainWindow()->menuAction(QString::fromLatin1(menuItem));
+        ASSERT_NE(a, nullptr) << menuItem;
+        a->trigger();
+        settle();
+    }
+    SetupDialog* openSetup() {
+        trigger("SetMidi");
+        return window<SetupDialog>(forms::Setup);
+    }
+    // The player picks entry i of a drop-down list.
+    static void pick(BoundComboBox* combo, int i) {
+        ASSERT_NE(combo, nullptr);
+        combo->setCurrentIndex(i);
+        emit combo->activated(i);
+    }
+};
+
+} // namespace
+
+TEST_F(SecondaryWindowsTest, SetupShowsTheDevicesFiltersAndDelays) {
+    startStandard();
+    SetupDialog* setup = openSetup();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_TRUE(setup->isVisible());
+    EXPECT_EQ(setup->windowTitle(), QStringLiteral("Set up MIDI DEVICES"));
+    EXPECT_EQ(setup->control<BoundComboBox>(QStringLiteral("outputDevcombo"))->entries(),
+              (QStringList{"Sound Module", "No device"}));
+    EXPECT_EQ(setup->control<BoundComboBox>(QStringLiteral("InputDev1Combo"))->entries(),
+              (QStringList{"Keyboard 1", "Keyboard 2", "No device"}));
+    // The stored choices are selected.
+    EXPECT_EQ(setup->control<BoundComboBox>(QStringLiteral("InputDev2Combo"))->currentIndex(), 1);
+    const QStringList filters = {"ACTIVE SENSE", "MTC",  "TUNE",      "CLOCK",
+                                 "START",        "CONT", "Undefined", "RESET"};
+    for (int i = 0; i < 8; ++i) {
+        auto* box = setup->control<BoundCheckBox>(QStringLiteral("Check_Filters"), i);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), filters[i]);
+        EXPECT_EQ(box->isChecked(), st().InputFilter[static_cast<size_t>(i)]);
+    }
+    EXPECT_EQ(setup->control<QGroupBox>(QStringLiteral("FrameSysex"))->title(),
+              QStringLiteral("SYSEX SENDING DELAY"));
+    EXPECT_EQ(setup->control<QGroupBox>(QStringLiteral("FrameNote"))->title(),
+              QStringLiteral("NOTE SENDING DELAY"));
+    EXPECT_EQ(setup->control<BoundSlider>(QStringLiteral("Slider1"))->maximum(), 100);
+    EXPECT_EQ(setup->control<PanelButton>(QStringLiteral("Command1"))->text(),
+              QStringLiteral("OK"));
+    EXPECT_EQ(setup->control<PanelButton>(QStringLiteral("Command3"))->text(),
+              QStringLiteral("CANCEL"));
+    // The window is centred on the screen.
+    EXPECT_NEAR(setup->pos().x(), (1920 - setup->width()) / 2, 1);
+}
+
+TEST_F(SecondaryWindowsTest, SetupOkStoresTheChosenDevicesAndFilters) {
+    startStandard();
+    SetupDialog* setup = openSetup();
+    ASSERT_NE(setup, nullptr);
+    pick(setup->control<BoundComboBox>(QStringLiteral("InputDev1Combo")), 1);
+    pick(setup->control<BoundComboBox>(QStringLiteral("InputDev2Combo")), 2);
+    pick(setup->control<BoundComboBox>(QStringLiteral("outputDevcombo")), 0);
+    auto* tune = setup->control<BoundCheckBox>(QStringLiteral("Check_Filters"), 2);
+    const bool wasRejected = st().InputFilter[2];
+    tune->click();
+    EXPECT_EQ(st().InputFilter[2], !wasRejected);
+    midi->clearLog();
+    clickWidget(setup->control<PanelButton>(QStringLiteral("Command1")));
+    settle();
+    EXPECT_EQ(st().MidiIn1Device, 1);
+    EXPECT_EQ(st().MidiIn2Device, st().MidiIn2NoDevice);
+    EXPECT_EQ(st().MidiOutDevice, 0);
+    // The window is gone and the console was reset on the new ports.
+    EXPECT_EQ(windows->window(QString::fromLatin1(forms::Setup)), nullptr);
+    const QStringList log = midi->takeLog();
+    EXPECT_TRUE(log.join('\n').contains(marker(0))) << log.join('\n').toStdString();
+    // The first keyboard now plays through input 1; nothing listens to the other one.
+    play(kKeyboard2, {0x90, 60, 100});
+    settle();
+    EXPECT_TRUE(midi->takeLog().join('\n').contains(QStringLiteral("3C 64")));
+    play(kKeyboard1, {0x90, 62, 100});
+    settle();
+    EXPECT_FALSE(midi->takeLog().join('\n').contains(QStringLiteral("3E 64")));
+}
+
+TEST_F(SecondaryWindowsTest, SetupCancelAndCloseBoxRestoreTheDelays) {
+    startStandard();
+    const int16_t sysex = st().SysexDelay, note = st().NoteDelay;
+    SetupDialog* setup = openSetup();
+    auto* slider1 = setup->control<BoundSlider>(QStringLiteral("Slider1"));
+    auto* slider2 = setup->control<BoundSlider>(QStringLiteral("Slider2"));
+    slider1->setFocus();
+    QTest::keyClick(slider1, Qt::Key_PageUp);
+    QTest::keyClick(slider2, Qt::Key_Right);
+    EXPECT_EQ(st().SysexDelay, sysex + 5);
+    EXPECT_EQ(st().NoteDelay, note + 1);
+    EXPECT_EQ(setup->control<PanelLabel>(QStringLiteral("UserDelay"))->text(),
+              QString::number(sysex + 5));
+    EXPECT_EQ(setup->control<PanelLabel>(QStringLiteral("Label_hang"))->text(),
+              QString::number(note + 1));
+    clickWidget(setup->control<PanelButton>(QStringLiteral("Command3")));
+    settle();
+    EXPECT_EQ(st().SysexDelay, sysex);
+    EXPECT_EQ(st().NoteDelay, note);
+    EXPECT_EQ(windows->window(QString::fromLatin1(forms::Setup)), nullptr);
+
+    // The close box and Escape work like CANCEL.
+    setup = openSetup();
+    ASSERT_NE(setup, nullptr);
+    setup->control<BoundSlider>(QStringLiteral("Slider2"))
+        ->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(st().NoteDelay, note + 5);
+    setup->close();
+    settle();
+    EXPECT_EQ(st().NoteDelay, note);
+    EXPECT_FALSE(form(forms::Setup).isVisible());
+
+    setup = openSetup();
+    ASSERT_NE(setup, nullptr);
+    setup->control<BoundSlider>(QStringLiteral("Slider1"))
+        ->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QTest::keyClick(setup, Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(st().SysexDelay, sysex);
+    EXPECT_FALSE(form(forms::Setup).isVisible());
+}
+
+TEST_F(SecondaryWindowsTest, AboutWindowShowsTitlePictureAndTextAndClosesOnOk) {
+    startStandard();
+    trigger("About");
+    auto* about = window<AboutDialog>(forms::About);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About VORLO 2000 Graphic Version"));
+    EXPECT_EQ(about->control<PanelLabel>(QStringLiteral("LabelNomeprog"))->text(),
+              mainWindow()->windowTitle());
+    EXPECT_EQ(about->control<PanelLabel>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("This program is designed for Roland Sound Canvas SC88 or Highers  "));
+    EXPECT_EQ(about->control<PanelLabel>(QStringLiteral("Image1"))->pixmap().size(),
+              QSize(320, 200));
+    EXPECT_EQ(about->control<PanelButton>(QStringLiteral("Command1"))->text(),
+              QStringLiteral(" OK"));
+    // Centred: the console places its 6000 x 4800 twips window in the middle of the screen.
+    EXPECT_EQ(about->pos(), QPoint(760, 380));
+    EXPECT_EQ(about->size(), QSize(400, 320));
+
+    // A second About brings back the same window.
+    trigger("About");
+    EXPECT_EQ(window<AboutDialog>(forms::About), about);
+    clickWidget(about->control<PanelButton>(QStringLiteral("Command1")));
+    settle();
+    EXPECT_EQ(windows->window(QString::fromLatin1(forms::About)), nullptr);
+}
+
+TEST_F(SecondaryWindowsTest, FontWindowSearchesChoosesAndAppliesTheStopFont) {
+    startGraphic();
+    trigger("SetFont");
+    auto* fonts = window<FontsDialog>(forms::Fonts);
+    ASSERT_NE(fonts, nullptr);
+    EXPECT_EQ(fonts->windowTitle(), QStringLiteral("Font setting"));
+    auto* list = fonts->control<BoundListWidget>(QStringLiteral("lstSearch"));
+    auto* search = fonts->control<BoundLineEdit>(QStringLiteral("txtSearch"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(search, nullptr);
+    EXPECT_EQ(list->entries(), screen.fontFamilies());
+    EXPECT_EQ(search->text(), st().StopFont.name);
+    EXPECT_EQ(fonts->control<QGroupBox>(QStringLiteral("Frame1"))->title(),
+              QStringLiteral("Select Font Type / Dimension for Vorlo Stops Text...."));
+
+    // Typing a prefix finds the font in the list.
+    QApplication::setActiveWindow(fonts);
+    search->setFocus();
+    search->selectAll();
+    QTest::keyClicks(search, QStringLiteral("ti"));
+    EXPECT_EQ(list->currentRow(), 3); // "Times New Roman"
+    QTest::keyClicks(search, QStringLiteral("x"));
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+
+    // Picking a font and OK put it on the panel's stop names.
+    list->setCurrentRow(1); // "Courier New"
+    EXPECT_EQ(st().StopFont.name, QStringLiteral("Courier New"));
+    EXPECT_EQ(search->text(), QStringLiteral("Courier New"));
+    clickWidget(fonts->control<PanelButton>(QStringLiteral("Command_ok")));
+    settle();
+    auto* caption = panelWidget<PanelLabel>("Scritta_Mutaz", 4);
+    EXPECT_EQ(caption->font().families().value(0),
+              FontMapper::family(QStringLiteral("Courier New")));
+    EXPECT_EQ(windows->window(QString::fromLatin1(forms::Fonts)), nullptr);
+
+    // Cancel after Default restores the font the window opened with, on the panel too.
+    trigger("SetFont");
+    fonts = window<FontsDialog>(forms::Fonts);
+    clickWidget(fonts->control<PanelButton>(QStringLiteral("Command_default")));
+    EXPECT_EQ(caption->font().families().value(0),
+              FontMapper::family(QStringLiteral("Small Fonts")));
+    clickWidget(fonts->control<PanelButton>(QStringLiteral("Command_Cancel")));
+    settle();
+    EXPECT_EQ(st().StopFont.name, QStringLiteral("Courier New"));
+    EXPECT_EQ(caption->font().families().value(0),
+              FontMapper::family(QStringLiteral("Courier New")));
+}
+
+TEST_F(SecondaryWindowsTest, FontWindowIsOnlyForTheGraphicPanel) {
+    startStandard();
+    trigger("SetFont");
+    EXPECT_EQ(windows->window(QString::fromLatin1(forms::Fonts)), nullptr);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text,
+              QStringLiteral("This feature is active only for Graphical Interface!"));
+}
+
+TEST_F(SecondaryWindowsTest, HelpOpensTheHelpFileInItsWindow) {
+    startStandard();
+    QFile help(appFile(QStringLiteral("vorlo 2000.html")));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html><body><h1>Playing the console</h1><p>Draw a stop.</p></body></html>");
+    help.close();
+    trigger("Help1");
+    auto* viewer = window<HelpWindow>(forms::Help);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("Playing the console")));
+    EXPECT_EQ(viewer->size(), QSize(720, 540));
+    // The console keeps working while it is open.
+    clickWidget(panelWidget<PanelLabel>("Tir_AN_GO", 1));
+    EXPECT_EQ(st().MemAN_GO[SlotLive], 1);
+    viewer->close();
+    settle();
+    EXPECT_FALSE(form(forms::Help).isVisible());
+}
+
+TEST_F(SecondaryWindowsTest, WindowsWithoutTheirOwnAreDrawnGenerically) {
+    startStandard();
+    // The Advanced window is shown at start-up.
+    auto* advanced = window<GenericFormWindow>(forms::Advanced);
+    ASSERT_NE(advanced, nullptr);
+    EXPECT_TRUE(advanced->isVisible());
+    auto* slider = qobject_cast<BoundSlider*>(advanced->controlWidget(QStringLiteral("SliderGO")));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->value(), st().MemExprGO[SlotLive]);
+    slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(st().MemExprGO[SlotLive], slider->value());
+    EXPECT_EQ(qobject_cast<PanelLabel*>(advanced->controlWidget(QStringLiteral("EXPGO")))->text(),
+              QString::number(slider->value()));
+    auto* coupling = qobject_cast<BoundRadioButton*>(
+        advanced->controlWidget(QStringLiteral("OptionGlobalCoupling"), 2));
+    ASSERT_NE(coupling, nullptr);
+    coupling->click();
+    EXPECT_EQ(st().GlobalCoupling, 2);
+    auto* reverbs =
+        qobject_cast<BoundComboBox*>(advanced->controlWidget(QStringLiteral("Riverberi")));
+    ASSERT_NE(reverbs, nullptr);
+    EXPECT_EQ(reverbs->count(), 8);
+
+    // The Thru window, from its menu item.
+    trigger("MidiTHRU");
+    auto* thru = window<GenericFormWindow>(forms::Thru);
+    ASSERT_NE(thru, nullptr);
+    EXPECT_TRUE(thru->isVisible());
+    EXPECT_NE(
+        qobject_cast<BoundRadioButton*>(thru->controlWidget(QStringLiteral("Thru_choose"), 1)),
+        nullptr);
+}
+
+} // namespace vorlo::test
