@@ -20,6 +20,10 @@ FormWindowBinding::FormWindowBinding(Form& form, QWidget& window, TwipsConverter
     window.setObjectName(form.name());
     window.installEventFilter(this);
     connect(&form, &Form::changed, this, &FormWindowBinding::refresh);
+    connect(&form, &Form::raiseRequested, this, [this] {
+        window_.raise();
+        window_.activateWindow();
+    });
     refresh();
 }
 

@@ -55,7 +55,7 @@ void AboutHelp::About_Click() {
         f.setLoaded(true);
         Form_Load();
     }
-    f.setVisible(true);
+    f.bringToFront();
 }
 
 void AboutHelp::Form_Load() {

@@ -60,6 +60,11 @@ void Form::setLoaded(bool v) {
     emit loadedChanged(v);
 }
 
+void Form::bringToFront() {
+    setVisible(true);
+    emit raiseRequested();
+}
+
 bool Form::requestClose() {
     if (onQueryUnload && onQueryUnload())
         return false;

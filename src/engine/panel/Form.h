@@ -43,9 +43,12 @@ public:
 
     // The player (or the window system) asks to close the window. Returns true if it closed.
     bool requestClose();
+    // Shows the window and brings it in front of the others, also when it is already shown.
+    void bringToFront();
 
 signals:
     void loadedChanged(bool loaded);
+    void raiseRequested();
 
 private:
     QHash<QString, Control*> controls_;

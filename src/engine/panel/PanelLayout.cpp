@@ -226,9 +226,12 @@ void PanelLayout::placeStandardPanel(double s) {
     };
     for (const Placement& p : kStandardTop)
         place(p);
-    for (int i = 0; i < 4; ++i)
-        main("LabelCorpiOrgano", i)
-            .setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
+    for (int i = 0; i < 4; ++i) {
+        Control& heading = main("LabelCorpiOrgano", i);
+        heading.setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
+        heading.setBackColor(color::ButtonFace);
+        heading.setForeColor(color::ButtonText);
+    }
     console_.thru().ADATTA_PULSANTE_THRU();
     for (const Placement& p : kStandardBottom)
         place(p);
@@ -343,9 +346,13 @@ void PanelLayout::placeGraphicPanel() {
     };
     for (const Placement& p : kGraphicTop)
         place(p);
-    for (int i = 0; i < 4; ++i)
-        main("LabelCorpiOrgano", i)
-            .setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
+    // Group headings as parchment plates, readable on the dark wood.
+    for (int i = 0; i < 4; ++i) {
+        Control& heading = main("LabelCorpiOrgano", i);
+        heading.setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
+        heading.setBackColor(color::rgb(236, 224, 192));
+        heading.setForeColor(color::rgb(70, 38, 12));
+    }
     console_.thru().ADATTA_PULSANTE_THRU();
     for (const Placement& p : kGraphicBottom)
         place(p);
@@ -361,7 +368,9 @@ void PanelLayout::placeGraphicPanel() {
                 Control& p = main(latin(g.plates), k);
                 p.setPicture(plate);
                 p.setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
-                main(latin(g.captions), k).setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
+                Control& caption = main(latin(g.captions), k);
+                caption.setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
+                caption.setTransparent(true); // the name is written on its plate
                 Control& knob = main(latin(g.knobsGo), k);
                 if (g.isManual()) {
                     knob.setGeometry(left + 150, knobTop, kGraphicCell, kGraphicCell);
