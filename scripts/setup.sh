@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev librtmidi-dev
     libgtest-dev libbenchmark-dev
-    jackd2 fonts-dejavu-core
+    jackd2 fonts-dejavu-core fonts-liberation
 )
 
 missing=()
