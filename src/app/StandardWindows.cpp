@@ -1,10 +1,13 @@
 #include "StandardWindows.h"
 
 #include "AboutDialog.h"
+#include "AdvancedWindow.h"
 #include "FontsDialog.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "SetupDialog.h"
+#include "ThruWindow.h"
+#include "TotalRecallWindow.h"
 #include "WindowManager.h"
 #include "panel/ConsoleForms.h"
 
@@ -21,6 +24,12 @@ void StandardWindows::registerAll(WindowManager& windows) {
                            [](Console& c, Form& f) { return new FontsDialog(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::Help),
                            [](Console& c, Form& f) { return new HelpWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Advanced),
+                           [](Console& c, Form& f) { return new AdvancedWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Thru),
+                           [](Console& c, Form& f) { return new ThruWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::TotalRecall),
+                           [](Console& c, Form& f) { return new TotalRecallWindow(c, f); });
 }
 
 } // namespace vorlo

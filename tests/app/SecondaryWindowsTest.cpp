@@ -259,8 +259,11 @@ TEST_F(SecondaryWindowsTest, HelpOpensTheHelpFileInItsWindow) {
 
 TEST_F(SecondaryWindowsTest, WindowsWithoutTheirOwnAreDrawnGenerically) {
     startStandard();
+    // A window manager that knows no window of its own draws every console window plainly.
+    WindowManager plain(*console);
+    plain.start();
     // The Advanced window is shown at start-up.
-    auto* advanced = window<GenericFormWindow>(forms::Advanced);
+    auto* advanced = plain.window<GenericFormWindow>(QString::fromLatin1(forms::Advanced));
     ASSERT_NE(advanced, nullptr);
     EXPECT_TRUE(advanced->isVisible());
     auto* slider = qobject_cast<BoundSlider*>(advanced->controlWidget(QStringLiteral("SliderGO")));
@@ -282,7 +285,7 @@ TEST_F(SecondaryWindowsTest, WindowsWithoutTheirOwnAreDrawnGenerically) {
 
     // The Thru window, from its menu item.
     trigger("MidiTHRU");
-    auto* thru = window<GenericFormWindow>(forms::Thru);
+    auto* thru = plain.window<GenericFormWindow>(QString::fromLatin1(forms::Thru));
     ASSERT_NE(thru, nullptr);
     EXPECT_TRUE(thru->isVisible());
     EXPECT_NE(

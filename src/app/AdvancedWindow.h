@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FormDialog.h"
+
+class QBoxLayout;
+class QGridLayout;
+class QGroupBox;
+
+namespace vorlo {
+
+// "Advanced Controls", laid out like a mixing desk: the Great and Swell balance and level
+// faders, the Pedal level fader, the coupling of the level faders and the recall boxes beside
+// them, and under them the temperament, its start note, the reverb and the tremolo. Modeless;
+// the console refuses to close it.
+class AdvancedWindow : public FormDialog {
+    Q_OBJECT
+public:
+    AdvancedWindow(Console& console, Form& form, QWidget* parent = nullptr);
+
+private:
+    // A division's frame: its balance faders (index 1 Great, 2 Swell) and its level fader.
+    QGroupBox* balanceFrame(const char* frame, int index, const char* level,
+                            const char* levelValue);
+    QGroupBox* pedalFrame();
+    QBoxLayout* couplingAndRecall();
+    QGridLayout* settings();
+    // One fader: heading (or a gap as high as one), vertical slider, value under it.
+    QBoxLayout* strip(QWidget* heading, QWidget* slider, QWidget* value, int width);
+    QWidget* heading(const char* name, int index);
+    QWidget* fader(const char* name, int index = -1);
+    QWidget* value(const char* name, int index = -1);
+    QWidget* caption(const char* name);
+
+    int stripWidth_;
+    int levelStripWidth_;
+    int headingHeight_;
+};
+
+} // namespace vorlo

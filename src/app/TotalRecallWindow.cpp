@@ -1,0 +1,40 @@
+#include "TotalRecallWindow.h"
+
+#include "PanelLabel.h"
+
+#include <QVBoxLayout>
+
+namespace vorlo {
+
+TotalRecallWindow::TotalRecallWindow(Console& console, Form& form, QWidget* parent)
+    : FormDialog(console, form, false, parent) {
+    auto* top = new QVBoxLayout(this);
+    top->setSpacing(8);
+    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
+        QFont f = title->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.3);
+        title->setFont(f);
+        title->setWordWrap(false);
+        title->setAlignment(Qt::AlignHCenter);
+        top->addWidget(title);
+    }
+    if (auto* heading = bindAs<PanelLabel>(QStringLiteral("Label1"))) {
+        QFont f = heading->font();
+        f.setBold(true);
+        heading->setFont(f);
+        heading->setWordWrap(true);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        top->addWidget(heading);
+    }
+    if (auto* text = bindAs<PanelLabel>(QStringLiteral("Label2"))) {
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        top->addWidget(text);
+    }
+    // The key map at its own size: its lettering is small.
+    if (QWidget* keyMap = bind(QStringLiteral("Image1")))
+        top->addWidget(keyMap, 1, Qt::AlignHCenter);
+}
+
+} // namespace vorlo
