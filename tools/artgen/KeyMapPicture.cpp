@@ -17,13 +17,13 @@ constexpr int kWhiteCount = 35;
 constexpr int kLeft = (KeyMapPicture::kWidth - kWhiteWidth * kWhiteCount) / 2;
 constexpr int kBandTop = 32;
 constexpr int kBandHeight = 16;
-constexpr int kUpperLabelsBottom = 120;
-constexpr int kKeysTop = 124;
+constexpr int kUpperLabelsBottom = 138;
+constexpr int kKeysTop = 142;
 constexpr int kWhiteHeight = 98;
 constexpr int kBlackHeight = 60;
 constexpr int kBlackWidth = 17;
 constexpr int kLowerLabelsTop = kKeysTop + kWhiteHeight + 4;
-constexpr int kLabelLength = 70; // room for a label along its key
+constexpr int kLabelLength = 88; // room for a label along its key
 
 struct Group {
     int first;

@@ -14,7 +14,7 @@ namespace vorlo::artgen {
 class KeyMapPicture {
 public:
     static constexpr int kWidth = 1000;
-    static constexpr int kHeight = 300;
+    static constexpr int kHeight = 336;
     static constexpr int kFirstKey = 36;
     static constexpr int kLastKey = 95;
 

@@ -33,7 +33,7 @@ const Expected kFiles[] = {
     {"pingu1.ico", "ico", 32, 32},         {"panda1.ico", "ico", 32, 32},
     {"Alph1f.ico", "ico", 32, 32},         {"flgitaly.ico", "ico", 32, 32},
     {"lookout.ico", "ico", 32, 32},        {"about.jpg", "jpeg", 320, 200},
-    {"tastiera.bmp", "bmp", 1000, 300},
+    {"tastiera.bmp", "bmp", 1000, 336},
 };
 
 // Drawn once for all the tests of this file.
