@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlBinding.h"
+#include "SliderSync.h"
 
 #include <QScrollBar>
 
@@ -19,7 +20,7 @@ public slots:
 
 private:
     ControlBinding binding_;
-    bool updating_ = false;
+    SliderSync sync_;
 };
 
 } // namespace vorlo
