@@ -3,8 +3,8 @@
 // sub-octave on, against a router that does nothing but forward; the sustained message rate;
 // and the heap allocations per note.
 #include "combination/Memories.h"
-#include "core/Console.h"
 #include "core/ConfigFile.h"
+#include "core/Console.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
 #include "midi/Couplers.h"
@@ -113,14 +113,16 @@ struct Percentiles {
 
 Percentiles percentiles(std::vector<double> v) {
     std::sort(v.begin(), v.end());
-    auto at = [&](double q) { return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1))]; };
+    auto at = [&](double q) {
+        return v[static_cast<size_t>(q * static_cast<double>(v.size() - 1))];
+    };
     return {at(0.5), at(0.999)};
 }
 
 // One note at a time from a player thread: the time from handing the message to the input
 // until the output has sent the note's last copy. The event loop runs meanwhile.
-std::vector<double> pingPong(VirtualMidiBackend& midi, const QString& device, Sink& sink,
-                             int notes, long* allocations) {
+std::vector<double> pingPong(VirtualMidiBackend& midi, const QString& device, Sink& sink, int notes,
+                             long* allocations) {
     std::vector<double> latencies;
     latencies.reserve(static_cast<size_t>(notes));
     sink.reset();
@@ -272,8 +274,8 @@ int main(int argc, char** argv) {
                 "copy sent)\n");
     std::printf("null router     %10.1f %10.1f\n", n.median, n.p999);
     std::printf("console         %10.1f %10.1f\n", c.median, c.p999);
-    std::printf("added           %10.1f %10.1f   (goal: at most 50 and 500)\n",
-                c.median - n.median, c.p999 - n.p999);
+    std::printf("added           %10.1f %10.1f   (goal: at most 50 and 500)\n", c.median - n.median,
+                c.p999 - n.p999);
     std::printf("throughput: console %.0f input messages/s, null router %.0f/s "
                 "(%d messages; goal: at least 100000/s)\n",
                 consoleRate, nullRate, throughputMessages);

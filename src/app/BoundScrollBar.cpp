@@ -6,7 +6,8 @@ namespace vorlo {
 
 BoundScrollBar::BoundScrollBar(Control& control, std::optional<TwipsConverter> converter,
                                QWidget* parent)
-    : QScrollBar(Qt::Vertical, parent), binding_(control, *this, converter), sync_(binding_, *this) {
+    : QScrollBar(Qt::Vertical, parent), binding_(control, *this, converter),
+      sync_(binding_, *this) {
     setInvertedAppearance(true);
     setInvertedControls(true);
     refresh();

@@ -61,7 +61,8 @@ TEST(TemperamentBuilder, ShortOrUnterminatedEntriesNeverReadPastTheirEnd) {
     std::array<QByteArray, 33> out{};
     out[4] = "previous";
     EXPECT_FALSE(TemperamentBuilder::build("\xF0\xF7", 0, out));
-    EXPECT_FALSE(TemperamentBuilder::build(QByteArray("\xF0\x41\x10\x42\x12\x40\x11\x40\x40\xF7", 10), 3, out));
+    EXPECT_FALSE(TemperamentBuilder::build(
+        QByteArray("\xF0\x41\x10\x42\x12\x40\x11\x40\x40\xF7", 10), 3, out));
     EXPECT_EQ(out[4], "previous");
     // Without an F7 the entry is used up to its end.
     QByteArray noEnd = ConsoleFixture::temperamentMessage(kOffsets);
@@ -110,7 +111,8 @@ TEST_F(Advanced, LevelSlidersFollowTheirCoupling) {
     adv("OptionGlobalCoupling", 1).selectOption();
     EXPECT_EQ(adv("OptionGlobalCoupling", 0).value(), 0);
     adv("SliderPE").scroll(90);
-    EXPECT_EQ(log(), QStringList({"B2 0B 5A"})) << "the Pedal moves alone with Great and Swell coupled";
+    EXPECT_EQ(log(), QStringList({"B2 0B 5A"}))
+        << "the Pedal moves alone with Great and Swell coupled";
     adv("SliderSW").scroll(80);
     EXPECT_EQ(log(), QStringList({"B0 0B 50", "B1 0B 50"}));
     EXPECT_EQ(adv("SliderGO").value(), 80);

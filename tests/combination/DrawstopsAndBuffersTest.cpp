@@ -81,8 +81,9 @@ TEST_F(Registration, TremoloButtonsToggleFromTheStateInForce) {
 
 TEST_F(Registration, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasMade) {
     console->buffers().LoadBuffer_Click(0);
-    EXPECT_EQ(dialogs.messageTexts().last(),
-              QStringLiteral("NO buffered stops available! To load it, push T1 or T2 buffer memories"));
+    EXPECT_EQ(
+        dialogs.messageTexts().last(),
+        QStringLiteral("NO buffered stops available! To load it, push T1 or T2 buffer memories"));
     // The player changes the console while reading the store message.
     dialogs.whileShown = [this](const QString& text) {
         if (text.startsWith(QStringLiteral("Actual Stops")))
@@ -91,7 +92,8 @@ TEST_F(Registration, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasMade) {
     console->drawstops().Tir_FO_GO_Click(6);
     st().MemExprGO[SlotLive] = 99;
     console->buffers().TempMemButton_Click(0);
-    EXPECT_EQ(dialogs.messageTexts().last(), QStringLiteral("Actual Stops is now copied on Temporary Buffer 1"));
+    EXPECT_EQ(dialogs.messageTexts().last(),
+              QStringLiteral("Actual Stops is now copied on Temporary Buffer 1"));
     EXPECT_EQ(st().MemFO_SW[SlotBuffer1], 11);
     EXPECT_EQ(main()("TempMemButton", 0).backColor(), color::Lit);
     dialogs.whileShown = {};

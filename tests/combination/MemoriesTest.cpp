@@ -1,6 +1,6 @@
+#include "combination/Memories.h"
 #include "advanced/AdvancedControls.h"
 #include "combination/Drawstops.h"
-#include "combination/Memories.h"
 #include "support/ConsoleFixture.h"
 
 using namespace vorlo;
@@ -134,8 +134,10 @@ TEST_F(MemoryBank, LabelModesCycleThroughNumbersAndNoteNames) {
     console->memories().Labelmode_Click();
     EXPECT_EQ(st().MemoryLabelMode, 1);
     EXPECT_EQ(freeIndicator(12).toolTip(),
-              QStringLiteral("Load Free Memory N. 12 .If REC ON, push led to store stops. Hotkeys: F1..F12"));
-    EXPECT_EQ(fixedIndicator(4).toolTip(), QStringLiteral("Load Fixed Memory N. 4.  Hotkeys: 1...9, = , ? , ^"));
+              QStringLiteral(
+                  "Load Free Memory N. 12 .If REC ON, push led to store stops. Hotkeys: F1..F12"));
+    EXPECT_EQ(fixedIndicator(4).toolTip(),
+              QStringLiteral("Load Fixed Memory N. 4.  Hotkeys: 1...9, = , ? , ^"));
 }
 
 TEST_F(LedBank, TheLedDisplayUsesPicturesAndSwitchingDisplaysLeavesEverythingDark) {

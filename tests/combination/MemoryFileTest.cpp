@@ -95,17 +95,17 @@ TEST_F(MemoryFiles, SaveAndLoadGiveBackTheSameMemoriesAndRecallMemoryOne) {
 
 TEST_F(MemoryFiles, LoadingLimitsEveryFieldThatHasALimit) {
     QList<QByteArray> l = lines();
-    l[line(1, 0)] = " 35 ";  // Fondi
-    l[line(1, 6)] = " 25 ";  // Pedal
-    l[line(1, 7)] = " 2 ";   // tremolo 2 is kept
-    l[line(1, 8)] = " 3 ";   // tremolo 3 is not
-    l[line(1, 9)] = " 40 ";  // level below 60
-    l[line(1, 10)] = "128";  // level above 127
-    l[line(1, 12)] = " 0 ";  // balance 0 is fine
-    l[line(1, 13)] = "-1 ";  // negative balance
-    l[line(1, 18)] = " 3 ";  // pedal coupler
-    l[line(1, 19)] = " 7 ";  // manual coupler: unchecked
-    l[line(2, 2)] = "-4 ";   // negative position: kept, refused later by the console
+    l[line(1, 0)] = " 35 "; // Fondi
+    l[line(1, 6)] = " 25 "; // Pedal
+    l[line(1, 7)] = " 2 ";  // tremolo 2 is kept
+    l[line(1, 8)] = " 3 ";  // tremolo 3 is not
+    l[line(1, 9)] = " 40 "; // level below 60
+    l[line(1, 10)] = "128"; // level above 127
+    l[line(1, 12)] = " 0 "; // balance 0 is fine
+    l[line(1, 13)] = "-1 "; // negative balance
+    l[line(1, 18)] = " 3 "; // pedal coupler
+    l[line(1, 19)] = " 7 "; // manual coupler: unchecked
+    l[line(2, 2)] = "-4 ";  // negative position: kept, refused later by the console
     write(path("limits.sqs"), join(l));
     load(path("limits.sqs"));
     EXPECT_EQ(st().MemFO_GO[1], 29);
@@ -140,7 +140,7 @@ TEST_F(MemoryFiles, ListsAreSelectedInOrderAndSendTheirSettingsBeforeTheReset) {
 
 TEST_F(MemoryFiles, FieldsMayAlsoEndAtACommaAndLinesAfterTheLastAreIgnored) {
     QList<QByteArray> l = lines();
-    l[line(3, 0)] = " 4, 5";    // Great Fondi 4, then Swell Fondi 5 from the same line
+    l[line(3, 0)] = " 4, 5"; // Great Fondi 4, then Swell Fondi 5 from the same line
     l.removeAt(line(3, 1));
     l.append("extra line of a newer program");
     write(path("commas.sqs"), join(l));
@@ -196,7 +196,8 @@ TEST_F(MemoryFiles, OnlyItsOwnExtensionPassesTheDialogAndCancellingSaysNothing) 
               QStringList({"Load memories from file", "Save memories in file"}));
     QString name = QStringLiteral("unchanged");
     dialogs.files = {std::nullopt};
-    EXPECT_EQ(console->memoryFile().Dialogo_Apri(QStringLiteral("t"), QStringLiteral(".dat"), name), 1);
+    EXPECT_EQ(console->memoryFile().Dialogo_Apri(QStringLiteral("t"), QStringLiteral(".dat"), name),
+              1);
     EXPECT_EQ(name, QStringLiteral("unchanged"));
 }
 
@@ -219,8 +220,10 @@ TEST_F(MemoryFiles, UnsavedMemoriesAreProtectedAndAFailedSaveTellsThePlayer) {
 }
 
 TEST(MemoryFileNames, TheNameIsWhatFollowsTheLastSeparator) {
-    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\Organi\\chiesa.dat")), QStringLiteral("chiesa.dat"));
-    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("/home/org/chiesa.dat")), QStringLiteral("chiesa.dat"));
+    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\Organi\\chiesa.dat")),
+              QStringLiteral("chiesa.dat"));
+    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("/home/org/chiesa.dat")),
+              QStringLiteral("chiesa.dat"));
     EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("chiesa.dat")), QStringLiteral("chiesa.dat"));
     EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\")), QString());
 }

@@ -101,12 +101,12 @@ TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
 
 TEST(ConfigFile, FlagsOtherThanOneReadAsFalseAndOffScreenWindowsAreCentred) {
     ConsoleState s = sample();
-    s.MainLeft = 40000;     // right of a 28800-twip screen
-    s.AdvancedTop = 20000;  // below a 16200-twip screen
+    s.MainLeft = 40000;    // right of a 28800-twip screen
+    s.AdvancedTop = 20000; // below a 16200-twip screen
     QList<QByteArray> l = lines(ConfigFile::serialize(s));
-    l[16] = " 2 \r";  // LEDs: only 1 means shown
-    l[33] = " 5 \r";  // bold
-    l[37] = "-1 \r";  // graphic mode
+    l[16] = " 2 \r"; // LEDs: only 1 means shown
+    l[33] = " 5 \r"; // bold
+    l[37] = "-1 \r"; // graphic mode
     ConsoleState read;
     ASSERT_TRUE(ConfigFile::parse(l.join('\n') + '\n', read, kScreen));
     EXPECT_FALSE(read.MemoryLedsShown);
@@ -136,7 +136,8 @@ TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead
         EXPECT_TRUE(read.GraphicMode);
         EXPECT_EQ(read.SaveCfgOnExit, 1);
         EXPECT_EQ(read.StopFont, (FontSpec{QStringLiteral("Small Fonts"), 7, true, false}));
-        EXPECT_EQ(read.InputFilter, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+        EXPECT_EQ(read.InputFilter,
+                  (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
         for (int slot = 13; slot <= 24; ++slot) {
             EXPECT_EQ(read.MemThru[slot], 0);
             EXPECT_EQ(read.MemExprPE[slot], 127);
@@ -164,7 +165,8 @@ TEST(ConfigFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
     const QString path = dir.filePath(QStringLiteral("vorlo2000.CFG"));
     ASSERT_TRUE(ConfigFile::write(path, sample()));
     QString error;
-    EXPECT_FALSE(ConfigFile::write(dir.filePath(QStringLiteral("missing/vorlo2000.CFG")), sample(), &error));
+    EXPECT_FALSE(
+        ConfigFile::write(dir.filePath(QStringLiteral("missing/vorlo2000.CFG")), sample(), &error));
     EXPECT_FALSE(error.isEmpty());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -22,7 +22,9 @@ TEST_F(Startup, FirstStartWithoutConfigurationRunsOnDefaultsWithEveryPortUnassig
     writeTable(markerTable());
     start();
     ASSERT_TRUE(console->isStarted());
-    EXPECT_EQ(dialogs.messageTexts().count(QStringLiteral("Midi devices are unassigned : go to Setup !")), 1);
+    EXPECT_EQ(
+        dialogs.messageTexts().count(QStringLiteral("Midi devices are unassigned : go to Setup !")),
+        1);
     EXPECT_EQ(st().MidiIn1Device, st().MidiIn1NoDevice);
     EXPECT_EQ(st().MidiIn1NoDevice, 2);
     EXPECT_EQ(st().MidiOutDevice, 1);
@@ -44,8 +46,8 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     st().MemFO_GO[SlotLive] = 7;
     st().MemExprSW[SlotLive] = 90;
     console->RESET_Click();
-    QStringList expected{marker(0), "wait 100", marker(1), "wait 2", marker(2), "wait 2",
-                         marker(3), marker(25)};
+    QStringList expected{marker(0), "wait 100", marker(1), "wait 2",
+                         marker(2), "wait 2",   marker(3), marker(25)};
     expected << fullUpdateAfterReset();
     EXPECT_EQ(log(), expected);
     EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
@@ -65,7 +67,8 @@ TEST_F(Startup, StartUpOpensTheChosenPortsAndTransmitsTheConsole) {
     EXPECT_TRUE(console->MIDIOutput1().isOpen());
     const QStringList sent = log();
     ASSERT_GE(sent.size(), 8);
-    EXPECT_EQ(sent.mid(0, 5), QStringList({marker(0), marker(1), marker(2), marker(3), marker(22)}));
+    EXPECT_EQ(sent.mid(0, 5),
+              QStringList({marker(0), marker(1), marker(2), marker(3), marker(22)}));
     EXPECT_TRUE(sent.contains(marker(40)));
     EXPECT_TRUE(sent.contains(QStringLiteral("B2 0B 7F")));
 }
@@ -75,8 +78,8 @@ TEST_F(Startup, APortThatCannotOpenIsReportedAndLeavesTheRemainingPortsClosed) {
     writeConfig();
     midi->setOpenFails(QString::fromLatin1(kKeyboard2), true);
     start();
-    EXPECT_EQ(dialogs.messageTexts().count(
-                  QStringLiteral(" MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY SETUP MENU")),
+    EXPECT_EQ(dialogs.messageTexts().count(QStringLiteral(
+                  " MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY SETUP MENU")),
               1);
     EXPECT_TRUE(console->MIDIInput1().isOpen());
     EXPECT_FALSE(console->MIDIInput2().isOpen());
@@ -90,9 +93,9 @@ TEST_F(Startup, AMissingStopsTableFallsBackToTheDefaultAndStoresItsPath) {
     writeConfig([this](ConsoleState& s) { s.DatFilePath = appFile(QStringLiteral("gone.dat")); });
     start();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Error Loading Stops Table File ") +
-                                                    appFile(QStringLiteral("gone.dat")) +
-                                                    QStringLiteral(" File is Damaged")));
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+        QStringLiteral("Error Loading Stops Table File ") + appFile(QStringLiteral("gone.dat")) +
+        QStringLiteral(" File is Damaged")));
     EXPECT_EQ(st().DatFilePath, appFile(QStringLiteral("vorlo2000.dat")));
     EXPECT_EQ(st().Table[200], "Fondo 0");
     EXPECT_TRUE(cfg().startsWith(appFile(QStringLiteral("vorlo2000.dat")).toUtf8() + "\r\n"));

@@ -26,6 +26,7 @@ TEST(Cp1252, EveryByteSurvivesARoundTripAndTheEuroIsByte80) {
         all.append(static_cast<char>(b));
     EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
     EXPECT_EQ(cp1252::decode("\x80"), QString(QChar(0x20AC)));
-    EXPECT_EQ(cp1252::encode(QString::fromUtf8("Voce umana \u00EC")), QByteArray("Voce umana \xEC"));
+    EXPECT_EQ(cp1252::encode(QString::fromUtf8("Voce umana \u00EC")),
+              QByteArray("Voce umana \xEC"));
     EXPECT_EQ(cp1252::encode(QString(QChar(0x4E2D))), "?");
 }

@@ -1,7 +1,7 @@
+#include "midi/ConsoleUpdate.h"
 #include "advanced/AdvancedControls.h"
 #include "combination/Drawstops.h"
 #include "combination/Memories.h"
-#include "midi/ConsoleUpdate.h"
 #include "support/ConsoleFixture.h"
 
 #include <QTimer>
@@ -42,7 +42,9 @@ TEST_F(Update, DrawingAFondiStopSendsItsEntryReinforcementTemperamentsAndTheManu
     log();
     console->drawstops().Tir_FO_GO_Click(3);
     QStringList expected{marker(43), marker(30)};
-    expected << temps({1, 2, 3, 4, 5}) << "B0 07 00" << "B0 0B 7F" << "B0 01 00";
+    expected << temps({1, 2, 3, 4, 5}) << "B0 07 00"
+             << "B0 0B 7F"
+             << "B0 01 00";
     EXPECT_EQ(log(), expected);
 
     // Drawing it again sends nothing.
@@ -53,7 +55,9 @@ TEST_F(Update, DrawingAFondiStopSendsItsEntryReinforcementTemperamentsAndTheManu
 TEST_F(Update, MutazioniPedaleAndPositionZeroSendWhatTheirGroupNeeds) {
     console->drawstops().Tir_MU_SW_Click(7);
     QStringList expected{marker(127)};
-    expected << temps({27, 28, 29}) << "B1 08 00" << "B1 0B 7F" << "B1 01 00";
+    expected << temps({27, 28, 29}) << "B1 08 00"
+             << "B1 0B 7F"
+             << "B1 01 00";
     EXPECT_EQ(log(), expected) << "no reinforcement for Mutazioni";
 
     console->drawstops().NomePedale_Click(5);
@@ -63,7 +67,9 @@ TEST_F(Update, MutazioniPedaleAndPositionZeroSendWhatTheirGroupNeeds) {
 
     console->drawstops().Tir_MU_SW_Click(0);
     expected = QStringList{marker(120)};
-    expected << temps({27, 28, 29}) << "B1 08 00" << "B1 0B 7F" << "B1 01 00";
+    expected << temps({27, 28, 29}) << "B1 08 00"
+             << "B1 0B 7F"
+             << "B1 01 00";
     EXPECT_EQ(log(), expected) << "the cancel position is sent like any other";
 }
 
@@ -107,7 +113,7 @@ TEST_F(Update, CancelsMuteAndRestoreOnlyWhileTheirFamilyHasAStop) {
 }
 
 TEST_F(Update, ARecallThatChangesTwoGreatGroupsSendsTheReinforcementTwice) {
-    st().MemFO_GO[4] = 9;   // flagged Fondi stop
+    st().MemFO_GO[4] = 9; // flagged Fondi stop
     st().MemAN_GO[4] = 2;
     console->memories().c_memory_Click(4);
     const QStringList sent = log();
@@ -122,7 +128,8 @@ TEST_F(Update, APositionOutsideItsRangeIsNotSentButTheRestGoesOn) {
     console->AGGIORNAMENTO_VORLO();
     const QStringList sent = log();
     for (const QString& m : sent)
-        EXPECT_FALSE(m.startsWith(QStringLiteral("F0 41 10 42 12 40 00 55"))) << "entry 85 must not be sent";
+        EXPECT_FALSE(m.startsWith(QStringLiteral("F0 41 10 42 12 40 00 55")))
+            << "entry 85 must not be sent";
     EXPECT_TRUE(sent.contains(marker(31))) << "reinforcement still decided";
     EXPECT_TRUE(sent.contains(QStringLiteral("B0 07 00")));
     EXPECT_TRUE(sent.contains(QStringLiteral("B2 0B 7F")));

@@ -144,8 +144,7 @@ TEST_F(Playing, ExpressionPedalsSetTheDivisionLevelsThroughTheSliders) {
     EXPECT_EQ(st().MemExprSW[SlotLive], 97);
 
     adv("OptionGlobalCoupling", 1).selectOption();
-    EXPECT_EQ(keys1({{0xB0, 11, 0}}),
-              QStringList({"B1 0B 3D", "B0 0B 3D", "B0 0B 3D", "B1 0B 3D"}))
+    EXPECT_EQ(keys1({{0xB0, 11, 0}}), QStringList({"B1 0B 3D", "B0 0B 3D", "B0 0B 3D", "B1 0B 3D"}))
         << "input 1: Great handler, then Swell handler";
     EXPECT_EQ(keys2({{0xB0, 11, 127}}),
               QStringList({"B1 0B 7F", "B0 0B 7F", "B0 0B 7F", "B1 0B 7F"}));
@@ -191,7 +190,8 @@ TEST_F(Playing, CouplersChainAndTheSubOctaveStaysOnTheKeyboard) {
     console->couplers().UN_SWGO_Click();
     console->couplers().Subottava_Click();
     log();
-    EXPECT_EQ(keys1({{0x92, 24, 80}, {0x92, 10, 80}}), QStringList({"92 18 50", "92 0C 50", "92 0A 50"}))
+    EXPECT_EQ(keys1({{0x92, 24, 80}, {0x92, 10, 80}}),
+              QStringList({"92 18 50", "92 0C 50", "92 0A 50"}))
         << "no sub-octave below key 12";
     EXPECT_EQ(keys1({{0x90, 60, 80}}), QStringList({"90 3C 50"})) << "manual notes are not copied";
 }

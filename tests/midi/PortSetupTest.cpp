@@ -67,8 +67,8 @@ TEST_F(PortSetup, CancelRestoresBothDelaysAndReopensThePreviousPorts) {
 TEST_F(PortSetup, TheSecondOpeningRescansTheDevices) {
     main()("SetMidi").click();
     setup("Command3").click();
-    midi->setInputDevices({QStringLiteral("Keyboard 1"), QStringLiteral("Keyboard 2"),
-                           QStringLiteral("Pedalboard")});
+    midi->setInputDevices(
+        {QStringLiteral("Keyboard 1"), QStringLiteral("Keyboard 2"), QStringLiteral("Pedalboard")});
     main()("SetMidi").click();
     EXPECT_EQ(setup("InputDev1Combo").items().size(), 4);
     EXPECT_EQ(st().MidiIn1NoDevice, 3);

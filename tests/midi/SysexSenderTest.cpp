@@ -35,8 +35,8 @@ TEST_F(SysexSending, WithADelayEachMessageIsSentAloneAndFollowedByAWait) {
     st().SysexDelay = 5;
     console->sysex().Sysex_Sending(5);
     console->sysex().Sysex_Sending(6);
-    EXPECT_EQ(log(), QStringList({"F0 01 F7", "wait 5", "F0 02 03 F7", "wait 5", "F0 F7",
-                                  "wait 5"}))
+    EXPECT_EQ(log(),
+              QStringList({"F0 01 F7", "wait 5", "F0 02 03 F7", "wait 5", "F0 F7", "wait 5"}))
         << "bytes after the last F7 are never sent; an empty entry sends nothing";
 }
 

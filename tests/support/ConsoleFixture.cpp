@@ -36,9 +36,11 @@ StopTable ConsoleFixture::markerTable() {
     for (int i = 0; i < 20; ++i)
         t.set(StopTable::kReinforceAncie + i, "0");
     for (int t12 = 0; t12 < 12; ++t12) {
-        t.set(StopTable::kTemperamentNames + t12, QByteArray("Temperament ") + QByteArray::number(t12));
+        t.set(StopTable::kTemperamentNames + t12,
+              QByteArray("Temperament ") + QByteArray::number(t12));
         // Temperament t raises every note by t cents.
-        t.set(StopTable::kTemperamentFirst + t12, temperamentMessage(QByteArray(12, char(0x40 + t12))));
+        t.set(StopTable::kTemperamentFirst + t12,
+              temperamentMessage(QByteArray(12, char(0x40 + t12))));
     }
     for (int r = 0; r < 8; ++r)
         t.set(StopTable::kReverbNames + r, QByteArray("Reverb ") + QByteArray::number(r));
@@ -117,15 +119,23 @@ QStringList ConsoleFixture::fullUpdateAfterReset() {
         return out;
     };
     QStringList l;
-    l << marker(40) << marker(31) << temps({1, 2, 3, 4, 5}) << "B0 07 00" << "B0 0B 7F"
+    l << marker(40) << marker(31) << temps({1, 2, 3, 4, 5}) << "B0 07 00"
+      << "B0 0B 7F"
       << "B0 01 00";
-    l << marker(70) << marker(33) << temps({17, 18, 19, 20, 21}) << "B1 07 00" << "B1 0B 7F"
+    l << marker(70) << marker(33) << temps({17, 18, 19, 20, 21}) << "B1 07 00"
+      << "B1 0B 7F"
       << "B1 01 00";
-    l << marker(100) << temps({11, 12, 13}) << "B0 08 00" << "B0 0B 7F" << "B0 01 00";
-    l << marker(120) << temps({27, 28, 29}) << "B1 08 00" << "B1 0B 7F" << "B1 01 00";
-    l << marker(140) << marker(31) << temps({6, 7, 8, 9}) << "B0 09 00" << "B0 0B 7F"
+    l << marker(100) << temps({11, 12, 13}) << "B0 08 00"
+      << "B0 0B 7F"
       << "B0 01 00";
-    l << marker(160) << marker(33) << temps({22, 23, 24, 25}) << "B1 09 00" << "B1 0B 7F"
+    l << marker(120) << temps({27, 28, 29}) << "B1 08 00"
+      << "B1 0B 7F"
+      << "B1 01 00";
+    l << marker(140) << marker(31) << temps({6, 7, 8, 9}) << "B0 09 00"
+      << "B0 0B 7F"
+      << "B0 01 00";
+    l << marker(160) << marker(33) << temps({22, 23, 24, 25}) << "B1 09 00"
+      << "B1 0B 7F"
       << "B1 01 00";
     l << marker(180) << temps({14, 15, 16, 30, 31, 32}) << "B2 0B 7F";
     return l;

@@ -33,8 +33,8 @@ void VirtualMidiInput::open() {
     if (selected_.isEmpty() || !backend_ || !backend_->inputDevices().contains(selected_))
         throw MidiPortError(2, QStringLiteral("No MIDI input device selected"));
     if (!backend_->opens(selected_))
-        throw MidiPortError(3, QStringLiteral("The MIDI input device \"%1\" cannot be opened")
-                                   .arg(selected_));
+        throw MidiPortError(
+            3, QStringLiteral("The MIDI input device \"%1\" cannot be opened").arg(selected_));
     openDevice_ = selected_;
     open_ = true;
 }
@@ -53,8 +53,8 @@ void VirtualMidiInput::deviceVanished(const QString& device) {
     if (!isOpenOn(device))
         return;
     open_ = false;
-    reportError(4, QStringLiteral("The MIDI input device \"%1\" is no longer available")
-                       .arg(device));
+    reportError(4,
+                QStringLiteral("The MIDI input device \"%1\" is no longer available").arg(device));
 }
 
 } // namespace vorlo

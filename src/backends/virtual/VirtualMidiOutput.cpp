@@ -34,8 +34,8 @@ void VirtualMidiOutput::open() {
     if (selected_.isEmpty() || !backend_ || !backend_->outputDevices().contains(selected_))
         throw MidiPortError(2, QStringLiteral("No MIDI output device selected"));
     if (!backend_->opens(selected_))
-        throw MidiPortError(3, QStringLiteral("The MIDI output device \"%1\" cannot be opened")
-                                   .arg(selected_));
+        throw MidiPortError(
+            3, QStringLiteral("The MIDI output device \"%1\" cannot be opened").arg(selected_));
     openDevice_ = selected_;
     open_ = true;
 }
@@ -64,8 +64,8 @@ void VirtualMidiOutput::deviceVanished(const QString& device) {
     if (!open_ || openDevice_ != device)
         return;
     open_ = false;
-    emit error(4, QStringLiteral("The MIDI output device \"%1\" is no longer available")
-                      .arg(device));
+    emit error(4,
+               QStringLiteral("The MIDI output device \"%1\" is no longer available").arg(device));
 }
 
 } // namespace vorlo

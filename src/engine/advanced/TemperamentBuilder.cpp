@@ -6,8 +6,8 @@
 namespace vorlo {
 namespace {
 
-constexpr int kHeaderBytes = 8;   // F0 41 dev 42 12 and the three address bytes
-constexpr int kOffsets = 12;      // tuning offsets of C, C#, ... B
+constexpr int kHeaderBytes = 8; // F0 41 dev 42 12 and the three address bytes
+constexpr int kOffsets = 12;    // tuning offsets of C, C#, ... B
 constexpr int kPortByte = 5;
 constexpr int kPartByte = 6;
 constexpr uint8_t kPortA = 0x40;

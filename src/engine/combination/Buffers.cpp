@@ -33,7 +33,8 @@ void Buffers::LoadBuffer_Click(int index) {
                         main("TempMemButton", 1).backColor() == color::Lit;
     if (!stored) {
         console_.dialogs().message(
-            QStringLiteral("NO buffered stops available! To load it, push T1 or T2 buffer memories"),
+            QStringLiteral(
+                "NO buffered stops available! To load it, push T1 or T2 buffer memories"),
             st.ProgramTitle, Dialogs::Icon::Exclamation);
         return;
     }

@@ -42,20 +42,48 @@ void Drawstops::draw(int field, int row) {
     console_.memories().Spengo_Graduatore();
 }
 
-void Drawstops::Tir_FO_GO_Click(int row) { draw(static_cast<int>(SlotField::MemFO_GO), row); }
-void Drawstops::Tir_FO_SW_Click(int row) { draw(static_cast<int>(SlotField::MemFO_SW), row); }
-void Drawstops::Tir_MU_GO_Click(int row) { draw(static_cast<int>(SlotField::MemMU_GO), row); }
-void Drawstops::Tir_MU_SW_Click(int row) { draw(static_cast<int>(SlotField::MemMU_SW), row); }
-void Drawstops::Tir_AN_GO_Click(int row) { draw(static_cast<int>(SlotField::MemAN_GO), row); }
-void Drawstops::Tir_AN_SW_Click(int row) { draw(static_cast<int>(SlotField::MemAN_SW), row); }
-void Drawstops::NomePedale_Click(int row) { draw(static_cast<int>(SlotField::MemPED), row); }
-void Drawstops::Tir_FO_GO_graph_Click(int row) { Tir_FO_GO_Click(row); }
-void Drawstops::Tir_FO_SW_graph_Click(int row) { Tir_FO_SW_Click(row); }
-void Drawstops::Tir_MU_GO_graph_Click(int row) { Tir_MU_GO_Click(row); }
-void Drawstops::Tir_MU_SW_graph_Click(int row) { Tir_MU_SW_Click(row); }
-void Drawstops::Tir_AN_GO_graph_Click(int row) { Tir_AN_GO_Click(row); }
-void Drawstops::Tir_AN_SW_graph_Click(int row) { Tir_AN_SW_Click(row); }
-void Drawstops::Tir_PED_graph_Click(int row) { NomePedale_Click(row); }
+void Drawstops::Tir_FO_GO_Click(int row) {
+    draw(static_cast<int>(SlotField::MemFO_GO), row);
+}
+void Drawstops::Tir_FO_SW_Click(int row) {
+    draw(static_cast<int>(SlotField::MemFO_SW), row);
+}
+void Drawstops::Tir_MU_GO_Click(int row) {
+    draw(static_cast<int>(SlotField::MemMU_GO), row);
+}
+void Drawstops::Tir_MU_SW_Click(int row) {
+    draw(static_cast<int>(SlotField::MemMU_SW), row);
+}
+void Drawstops::Tir_AN_GO_Click(int row) {
+    draw(static_cast<int>(SlotField::MemAN_GO), row);
+}
+void Drawstops::Tir_AN_SW_Click(int row) {
+    draw(static_cast<int>(SlotField::MemAN_SW), row);
+}
+void Drawstops::NomePedale_Click(int row) {
+    draw(static_cast<int>(SlotField::MemPED), row);
+}
+void Drawstops::Tir_FO_GO_graph_Click(int row) {
+    Tir_FO_GO_Click(row);
+}
+void Drawstops::Tir_FO_SW_graph_Click(int row) {
+    Tir_FO_SW_Click(row);
+}
+void Drawstops::Tir_MU_GO_graph_Click(int row) {
+    Tir_MU_GO_Click(row);
+}
+void Drawstops::Tir_MU_SW_graph_Click(int row) {
+    Tir_MU_SW_Click(row);
+}
+void Drawstops::Tir_AN_GO_graph_Click(int row) {
+    Tir_AN_GO_Click(row);
+}
+void Drawstops::Tir_AN_SW_graph_Click(int row) {
+    Tir_AN_SW_Click(row);
+}
+void Drawstops::Tir_PED_graph_Click(int row) {
+    NomePedale_Click(row);
+}
 
 void Drawstops::Button_Annullatori_go_Click(int family) {
     ConsoleState& st = console_.state();

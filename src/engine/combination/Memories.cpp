@@ -9,8 +9,8 @@
 namespace vorlo {
 namespace {
 
-const char* const kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F",
-                                    "F#", "G", "G#", "A", "A#", "B"};
+const char* const kNoteNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
+                                    "F#", "G",  "G#", "A",  "A#", "B"};
 
 } // namespace
 
@@ -72,9 +72,9 @@ void Memories::Memorie(int n) {
                 st[f][SlotLive] = st[f][n];
         }
         if (st.RecallBalance == 1) {
-            for (SlotField f : {SlotField::MemBalFO_GO, SlotField::MemBalMU_GO,
-                                SlotField::MemBalAN_GO, SlotField::MemBalFO_SW,
-                                SlotField::MemBalMU_SW, SlotField::MemBalAN_SW})
+            for (SlotField f :
+                 {SlotField::MemBalFO_GO, SlotField::MemBalMU_GO, SlotField::MemBalAN_GO,
+                  SlotField::MemBalFO_SW, SlotField::MemBalMU_SW, SlotField::MemBalAN_SW})
                 st[f][SlotLive] = st[f][n];
         }
         for (SlotField f :
@@ -189,9 +189,10 @@ void Memories::Scrivi_Label_memorie() {
     if (mode < 0 || mode > 2)
         return;
     Form& main = console_.mainForm();
-    main("LabelMode").setCaption(mode == 0 ? QStringLiteral("0")
-                                 : mode == 1 ? QStringLiteral("1")
-                                             : QStringLiteral("#"));
+    main("LabelMode")
+        .setCaption(mode == 0   ? QStringLiteral("0")
+                    : mode == 1 ? QStringLiteral("1")
+                                : QStringLiteral("#"));
     for (int i = 1; i <= 12; ++i) {
         QString label;
         QString led;

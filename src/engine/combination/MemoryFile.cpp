@@ -69,8 +69,8 @@ MemoryFile::MemoryFile(Console& console) : console_(console) {
 }
 
 QString MemoryFile::Estrae_nome(const QString& path) {
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')),
-                                   path.lastIndexOf(QDir::separator()));
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QDir::separator()));
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return path.mid(std::max(cut, slash) + 1);
 }
@@ -85,8 +85,8 @@ int MemoryFile::checkExtension(const QString& chosen, const QString& extension, 
 }
 
 int MemoryFile::Dialogo_Apri(const QString& title, const QString& extension, QString& fileName) {
-    const auto chosen = console_.dialogs().openFileName(
-        title, QStringLiteral("(*%1)|*%1|").arg(extension));
+    const auto chosen =
+        console_.dialogs().openFileName(title, QStringLiteral("(*%1)|*%1|").arg(extension));
     if (!chosen)
         return 1;
     return checkExtension(*chosen, extension, fileName);
@@ -176,7 +176,8 @@ bool MemoryFile::parse(const QByteArray& bytes, ConsoleState& st) {
 void MemoryFile::savefile_Click() {
     ConsoleState& st = console_.state();
     QString fileName;
-    if (Dialogo_Salva(QStringLiteral("Save memories in file"), QStringLiteral(".sqs"), fileName) != 0)
+    if (Dialogo_Salva(QStringLiteral("Save memories in file"), QStringLiteral(".sqs"), fileName) !=
+        0)
         return;
     QString error;
     if (!SafeFile::write(fileName, serialize(st), &error)) {
@@ -204,7 +205,8 @@ void MemoryFile::Loadfile_Click() {
             QStringLiteral("Warning")))
         return;
     QString fileName;
-    if (Dialogo_Apri(QStringLiteral("Load memories from file"), QStringLiteral(".sqs"), fileName) != 0)
+    if (Dialogo_Apri(QStringLiteral("Load memories from file"), QStringLiteral(".sqs"), fileName) !=
+        0)
         return;
     console_.memories().SPENGO_MEMORIE();
     console_.memories().Spengo_Graduatore();

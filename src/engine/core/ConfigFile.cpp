@@ -121,8 +121,7 @@ void ConfigFile::installDefaults(ConsoleState& st, const ScreenContext& screen) 
     st.LedsShownSaved = 0;
     st.MemoryLedsShown = false;
     st.TremoloType = 0;
-    st.MainLeft = st.AdvancedLeft =
-        static_cast<float>((screen.screenWidth - screen.mainWidth) / 2);
+    st.MainLeft = st.AdvancedLeft = static_cast<float>((screen.screenWidth - screen.mainWidth) / 2);
     st.MainTop = st.AdvancedTop = static_cast<float>((screen.screenHeight - screen.mainHeight) / 2);
     st.SaveCfgOnExit = 1;
     st.StopFont = FontSpec{QStringLiteral("Small Fonts"), 7, true, false};

@@ -43,7 +43,7 @@ class Console : public QObject {
     Q_OBJECT
 public:
     struct Environment {
-        QString appDir;               // the program folder: data files and configuration
+        QString appDir; // the program folder: data files and configuration
         MidiBackend* backend = nullptr;
         Dialogs* dialogs = nullptr;
         ScreenMetrics* screen = nullptr;

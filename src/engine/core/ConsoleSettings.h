@@ -21,23 +21,23 @@ struct ConsoleSettings {
     int16_t MidiIn2NoDevice = 0;
     int16_t MidiOutNoDevice = 0;
 
-    int16_t Temperament = 0;      // list index into the temperaments
-    int16_t TremoloRate = 0;      // modulation amount of a tremolo that is on
-    int16_t TremoloType = 0;      // 0 "Tremblant Doux", otherwise "Tremblant Fort"
-    int16_t ReverbType = 0;       // list index into the reverbs
-    int16_t TemperamentStart = 0; // 0 C .. 11 H
-    int16_t ThruMode = 0;         // 0 none, 1 normal, 2 fixed rechannelling
+    int16_t Temperament = 0;             // list index into the temperaments
+    int16_t TremoloRate = 0;             // modulation amount of a tremolo that is on
+    int16_t TremoloType = 0;             // 0 "Tremblant Doux", otherwise "Tremblant Fort"
+    int16_t ReverbType = 0;              // list index into the reverbs
+    int16_t TemperamentStart = 0;        // 0 C .. 11 H
+    int16_t ThruMode = 0;                // 0 none, 1 normal, 2 fixed rechannelling
     std::array<int16_t, 4> ThruCustom{}; // learned input channel 0..15 per body 0..2
-    int16_t NoteDelay = 0;        // 0..100
-    int16_t SysexDelay = 0;       // milliseconds, 0..100
-    int16_t MemoryLabelMode = 0;  // 0 numbers 0..11, 1 numbers 1..12, 2 note names
-    int16_t LedsShownSaved = 0;   // MemoryLedsShown as written to the configuration file
-    bool MemoryLedsShown = false; // memory indicators as LED pictures instead of labels
-    int16_t RecallGlobals = 0;    // a free-memory recall also restores the three levels
-    int16_t RecallBalance = 0;    // ... and the six balances
-    int16_t GlobalCoupling = 0;   // 0 none, 1 Great+Swell, 2 all three levels coupled
-    int16_t SaveCfgOnExit = 0;    // 1 = write the configuration file at exit
-    float AdvancedTop = 0;        // window positions, twips
+    int16_t NoteDelay = 0;               // 0..100
+    int16_t SysexDelay = 0;              // milliseconds, 0..100
+    int16_t MemoryLabelMode = 0;         // 0 numbers 0..11, 1 numbers 1..12, 2 note names
+    int16_t LedsShownSaved = 0;          // MemoryLedsShown as written to the configuration file
+    bool MemoryLedsShown = false;        // memory indicators as LED pictures instead of labels
+    int16_t RecallGlobals = 0;           // a free-memory recall also restores the three levels
+    int16_t RecallBalance = 0;           // ... and the six balances
+    int16_t GlobalCoupling = 0;          // 0 none, 1 Great+Swell, 2 all three levels coupled
+    int16_t SaveCfgOnExit = 0;           // 1 = write the configuration file at exit
+    float AdvancedTop = 0;               // window positions, twips
     float AdvancedLeft = 0;
     float MainTop = 0;
     float MainLeft = 0;

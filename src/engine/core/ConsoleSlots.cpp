@@ -4,34 +4,62 @@ namespace vorlo {
 
 SlotArray& ConsoleSlots::operator[](SlotField f) {
     switch (f) {
-    case SlotField::MemFO_GO: return MemFO_GO;
-    case SlotField::MemFO_SW: return MemFO_SW;
-    case SlotField::MemMU_GO: return MemMU_GO;
-    case SlotField::MemMU_SW: return MemMU_SW;
-    case SlotField::MemAN_GO: return MemAN_GO;
-    case SlotField::MemAN_SW: return MemAN_SW;
-    case SlotField::MemPED: return MemPED;
-    case SlotField::MemTremGO: return MemTremGO;
-    case SlotField::MemTremSW: return MemTremSW;
-    case SlotField::MemExprGO: return MemExprGO;
-    case SlotField::MemExprSW: return MemExprSW;
-    case SlotField::MemExprPE: return MemExprPE;
-    case SlotField::MemBalFO_GO: return MemBalFO_GO;
-    case SlotField::MemBalMU_GO: return MemBalMU_GO;
-    case SlotField::MemBalAN_GO: return MemBalAN_GO;
-    case SlotField::MemBalFO_SW: return MemBalFO_SW;
-    case SlotField::MemBalMU_SW: return MemBalMU_SW;
-    case SlotField::MemBalAN_SW: return MemBalAN_SW;
-    case SlotField::MemUnPedale: return MemUnPedale;
-    case SlotField::MemUnManuali: return MemUnManuali;
-    case SlotField::MemThru: return MemThru;
-    case SlotField::MemAnnullGO0: return MemAnnullGO[0];
-    case SlotField::MemAnnullGO1: return MemAnnullGO[1];
-    case SlotField::MemAnnullGO2: return MemAnnullGO[2];
-    case SlotField::MemAnnullSW0: return MemAnnullSW[0];
-    case SlotField::MemAnnullSW1: return MemAnnullSW[1];
-    case SlotField::MemAnnullSW2: return MemAnnullSW[2];
-    case SlotField::MemSubottava: return MemSubottava;
+    case SlotField::MemFO_GO:
+        return MemFO_GO;
+    case SlotField::MemFO_SW:
+        return MemFO_SW;
+    case SlotField::MemMU_GO:
+        return MemMU_GO;
+    case SlotField::MemMU_SW:
+        return MemMU_SW;
+    case SlotField::MemAN_GO:
+        return MemAN_GO;
+    case SlotField::MemAN_SW:
+        return MemAN_SW;
+    case SlotField::MemPED:
+        return MemPED;
+    case SlotField::MemTremGO:
+        return MemTremGO;
+    case SlotField::MemTremSW:
+        return MemTremSW;
+    case SlotField::MemExprGO:
+        return MemExprGO;
+    case SlotField::MemExprSW:
+        return MemExprSW;
+    case SlotField::MemExprPE:
+        return MemExprPE;
+    case SlotField::MemBalFO_GO:
+        return MemBalFO_GO;
+    case SlotField::MemBalMU_GO:
+        return MemBalMU_GO;
+    case SlotField::MemBalAN_GO:
+        return MemBalAN_GO;
+    case SlotField::MemBalFO_SW:
+        return MemBalFO_SW;
+    case SlotField::MemBalMU_SW:
+        return MemBalMU_SW;
+    case SlotField::MemBalAN_SW:
+        return MemBalAN_SW;
+    case SlotField::MemUnPedale:
+        return MemUnPedale;
+    case SlotField::MemUnManuali:
+        return MemUnManuali;
+    case SlotField::MemThru:
+        return MemThru;
+    case SlotField::MemAnnullGO0:
+        return MemAnnullGO[0];
+    case SlotField::MemAnnullGO1:
+        return MemAnnullGO[1];
+    case SlotField::MemAnnullGO2:
+        return MemAnnullGO[2];
+    case SlotField::MemAnnullSW0:
+        return MemAnnullSW[0];
+    case SlotField::MemAnnullSW1:
+        return MemAnnullSW[1];
+    case SlotField::MemAnnullSW2:
+        return MemAnnullSW[2];
+    case SlotField::MemSubottava:
+        return MemSubottava;
     }
     return MemSubottava; // unreachable: every enumerator is listed above
 }

@@ -6,8 +6,8 @@
 namespace vorlo {
 
 // Slot numbers of the console-state store.
-inline constexpr int kSlotCount = 29;  // 0..28; slot 0 is never addressed
-inline constexpr int kFirstFree = 1;   // free memories 1..12
+inline constexpr int kSlotCount = 29; // 0..28; slot 0 is never addressed
+inline constexpr int kFirstFree = 1;  // free memories 1..12
 inline constexpr int kLastFree = 12;
 inline constexpr int kFirstFixed = 13; // fixed memories 13..24
 inline constexpr int kLastFixed = 24;
@@ -60,7 +60,7 @@ struct ConsoleSlots {
     SlotArray MemMU_SW{};
     SlotArray MemAN_GO{}; // Great Ancie/Archi position 0..19
     SlotArray MemAN_SW{};
-    SlotArray MemPED{};   // Pedale position 0..19
+    SlotArray MemPED{}; // Pedale position 0..19
     SlotArray MemTremGO{};
     SlotArray MemTremSW{};
     SlotArray MemExprGO{}; // division levels 0..127
@@ -72,9 +72,9 @@ struct ConsoleSlots {
     SlotArray MemBalFO_SW{};
     SlotArray MemBalMU_SW{};
     SlotArray MemBalAN_SW{};
-    SlotArray MemUnPedale{};  // 0 none, 1 Great to Pedal, 2 Swell to Pedal
-    SlotArray MemUnManuali{}; // 0 none, 1 Great to Swell, 2 Swell to Great
-    SlotArray MemThru{};      // thru body 1 Great, 2 Swell, 3 Pedal
+    SlotArray MemUnPedale{};                // 0 none, 1 Great to Pedal, 2 Swell to Pedal
+    SlotArray MemUnManuali{};               // 0 none, 1 Great to Swell, 2 Swell to Great
+    SlotArray MemThru{};                    // thru body 1 Great, 2 Swell, 3 Pedal
     std::array<SlotArray, 3> MemAnnullGO{}; // [family][slot]: 1 sounding, 0 muted
     std::array<SlotArray, 3> MemAnnullSW{};
     SlotArray MemSubottava{};

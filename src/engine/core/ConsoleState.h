@@ -25,7 +25,7 @@ struct ConsoleState : ConsoleSlots, ConsoleSettings {
     StopTable Table;
     std::array<QByteArray, 30> ReinforceFondi{}; // "1" = reinforceable Fondi position
     std::array<QByteArray, 20> ReinforceAncie{};
-    std::array<QByteArray, 33> SysexTemp{};      // temperament messages 1..32
+    std::array<QByteArray, 33> SysexTemp{}; // temperament messages 1..32
 
     // Remote control and incoming MIDI.
     bool SwitchEventArmed = false; // the next message is a command

@@ -21,14 +21,14 @@
 namespace vorlo {
 namespace {
 
-constexpr int kNoteOff1 = midi::status(midi::NoteOff, midi::GreatChannel);        // 128
-constexpr int kNoteOff3 = midi::status(midi::NoteOff, midi::PedalChannel);        // 130
-constexpr int kNoteOn1 = midi::status(midi::NoteOn, midi::GreatChannel);          // 144
-constexpr int kNoteOn3 = midi::status(midi::NoteOn, midi::PedalChannel);          // 146
-constexpr int kControl1 = midi::status(midi::ControlChange, midi::GreatChannel);  // 176
-constexpr int kControl3 = midi::status(midi::ControlChange, midi::PedalChannel);  // 178
-constexpr int kBend1 = midi::status(midi::PitchBend, midi::GreatChannel);         // 224
-constexpr int kBend3 = midi::status(midi::PitchBend, midi::PedalChannel);         // 226
+constexpr int kNoteOff1 = midi::status(midi::NoteOff, midi::GreatChannel);       // 128
+constexpr int kNoteOff3 = midi::status(midi::NoteOff, midi::PedalChannel);       // 130
+constexpr int kNoteOn1 = midi::status(midi::NoteOn, midi::GreatChannel);         // 144
+constexpr int kNoteOn3 = midi::status(midi::NoteOn, midi::PedalChannel);         // 146
+constexpr int kControl1 = midi::status(midi::ControlChange, midi::GreatChannel); // 176
+constexpr int kControl3 = midi::status(midi::ControlChange, midi::PedalChannel); // 178
+constexpr int kBend1 = midi::status(midi::PitchBend, midi::GreatChannel);        // 224
+constexpr int kBend3 = midi::status(midi::PitchBend, midi::PedalChannel);        // 226
 
 bool isKind(int status, uint8_t kind) {
     return status >= kind && status <= kind + 15;
@@ -118,7 +118,8 @@ void InputDispatcher::process(int input, ShortMessage m) {
     // Rechannelling onto the division channels.
     if (st.ThruMode == 1) {
         // A body outside 1..3 (a damaged memory) plays on the Great.
-        const int b = st.MemThru[SlotLive] >= 1 && st.MemThru[SlotLive] <= 3 ? st.MemThru[SlotLive] : 1;
+        const int b =
+            st.MemThru[SlotLive] >= 1 && st.MemThru[SlotLive] <= 3 ? st.MemThru[SlotLive] : 1;
         for (uint8_t kind : {midi::ControlChange, midi::NoteOn, midi::PitchBend, midi::NoteOff}) {
             if (isKind(m.status, kind)) {
                 m.status = static_cast<int16_t>(midi::status(kind, b));

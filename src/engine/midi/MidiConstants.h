@@ -66,8 +66,8 @@ constexpr int shortMessageLength(uint8_t status) {
 
 // The input filters, in the order of the set-up window's check boxes.
 inline constexpr std::array<uint8_t, 8> kFilterStatus = {
-    ActiveSensing, MtcQuarterFrame, TuneRequest, TimingClock, Start, Continue, Undefined,
-    SystemReset};
+    ActiveSensing, MtcQuarterFrame, TuneRequest, TimingClock,
+    Start,         Continue,        Undefined,   SystemReset};
 
 // GS system-exclusive framing.
 inline constexpr uint8_t RolandId = 0x41;

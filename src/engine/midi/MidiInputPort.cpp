@@ -17,8 +17,7 @@ int filterBit(uint8_t status) {
 
 } // namespace
 
-MidiInputPort::MidiInputPort(QObject* parent)
-    : QObject(parent), waker_([this] { deliver(); }) {}
+MidiInputPort::MidiInputPort(QObject* parent) : QObject(parent), waker_([this] { deliver(); }) {}
 MidiInputPort::~MidiInputPort() = default;
 
 void MidiInputPort::setFilter(uint8_t status, bool reject) {

@@ -2,7 +2,8 @@
 
 namespace vorlo {
 
-MidiInputQueue::MidiInputQueue(size_t initialCapacity) : ring_(std::max<size_t>(initialCapacity, 2)) {}
+MidiInputQueue::MidiInputQueue(size_t initialCapacity)
+    : ring_(std::max<size_t>(initialCapacity, 2)) {}
 
 void MidiInputQueue::push(const ShortMessage& m) {
     std::lock_guard lock(mutex_);

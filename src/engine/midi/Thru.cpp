@@ -11,10 +11,14 @@ namespace {
 
 QString bodyCaption(int body) {
     switch (body) {
-    case 1: return QStringLiteral("Great");
-    case 2: return QStringLiteral("Swell");
-    case 3: return QStringLiteral("Pedal");
-    default: return {};
+    case 1:
+        return QStringLiteral("Great");
+    case 2:
+        return QStringLiteral("Swell");
+    case 3:
+        return QStringLiteral("Pedal");
+    default:
+        return {};
     }
 }
 

@@ -4,10 +4,10 @@
 #include "LevelSender.h"
 #include "Panic.h"
 #include "Thru.h"
+#include "advanced/AdvancedControls.h"
 #include "combination/Buffers.h"
 #include "combination/Drawstops.h"
 #include "combination/Memories.h"
-#include "advanced/AdvancedControls.h"
 #include "core/Console.h"
 #include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
@@ -72,7 +72,8 @@ void TotalRecall::Total_Recall(int key) {
     // Moves one of the Advanced window's lists to a neighbour within the list, then runs its
     // handler (which sends the setting again even when the list stayed at its end).
     auto listStep = [&](const char* name, int delta, void (AdvancedControls::*handler)()) {
-        Control& list = console_.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(name));
+        Control& list =
+            console_.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(name));
         const int last = static_cast<int>(list.items().size()) - 1;
         if (last < 0)
             return;
@@ -82,10 +83,18 @@ void TotalRecall::Total_Recall(int key) {
     auto disarm = [&] { st.SwitchEventArmed = false; };
 
     switch (key) {
-    case 36: step(-10); break;
-    case 37: step(-1); break;
-    case 39: step(1); break;
-    case 40: step(10); break;
+    case 36:
+        step(-10);
+        break;
+    case 37:
+        step(-1);
+        break;
+    case 39:
+        step(1);
+        break;
+    case 40:
+        step(10);
+        break;
     case 38:
         for (const Target& t : kTargets) {
             if (t.code == st.RecallTarget)
@@ -93,34 +102,100 @@ void TotalRecall::Total_Recall(int key) {
         }
         step(0);
         break;
-    case 41: st.RecallTarget = 11; break;
-    case 42: st.RecallTarget = 21; break;
-    case 43: st.RecallTarget = 12; break;
-    case 44: st.RecallTarget = 22; break;
-    case 45: st.RecallTarget = 13; break;
-    case 46: st.RecallTarget = 23; break;
-    case 47: st.RecallTarget = 31; break;
-    case 48: console_.couplers().UN_GOSW_Click(); disarm(); break;
-    case 49: console_.couplers().UNPI_Click(); disarm(); break;
-    case 50: console_.couplers().UN_SWGO_Click(); disarm(); break;
-    case 51: console_.couplers().UNPII_Click(); disarm(); break;
-    case 52: console_.buffers().CLEAR_Click(); disarm(); break;
-    case 53: console_.memories().Rec_button_Click(); break;
-    case 54: console_.thru().THRUBUTTON_Click(); disarm(); break;
-    case 55: console_.RESET_Click(); disarm(); break;
-    case 56: console_.levels().TIR_TREMOLOSW_Click(); disarm(); break;
-    case 57: d.CancelALL_Click(); disarm(); break;
-    case 58: console_.levels().Tir_TREMOLOGO_Click(); disarm(); break;
-    case 84: d.Button_Annullatori_go_Click(1); break;
-    case 85: d.Button_Annullatori_sw_Click(1); break;
-    case 86: d.Button_Annullatori_go_Click(2); break;
-    case 87: d.Button_Annullatori_sw_Click(2); break;
-    case 89: listStep("Temperamenti", -1, &AdvancedControls::Temperamenti_Click); break;
-    case 90: listStep("Temperamenti", 1, &AdvancedControls::Temperamenti_Click); break;
-    case 91: listStep("NotaInizTemp", -1, &AdvancedControls::NotaInizTemp_Click); break;
-    case 92: listStep("NotaInizTemp", 1, &AdvancedControls::NotaInizTemp_Click); break;
-    case 93: listStep("Riverberi", -1, &AdvancedControls::Riverberi_Click); break;
-    case 94: listStep("Riverberi", 1, &AdvancedControls::Riverberi_Click); break;
+    case 41:
+        st.RecallTarget = 11;
+        break;
+    case 42:
+        st.RecallTarget = 21;
+        break;
+    case 43:
+        st.RecallTarget = 12;
+        break;
+    case 44:
+        st.RecallTarget = 22;
+        break;
+    case 45:
+        st.RecallTarget = 13;
+        break;
+    case 46:
+        st.RecallTarget = 23;
+        break;
+    case 47:
+        st.RecallTarget = 31;
+        break;
+    case 48:
+        console_.couplers().UN_GOSW_Click();
+        disarm();
+        break;
+    case 49:
+        console_.couplers().UNPI_Click();
+        disarm();
+        break;
+    case 50:
+        console_.couplers().UN_SWGO_Click();
+        disarm();
+        break;
+    case 51:
+        console_.couplers().UNPII_Click();
+        disarm();
+        break;
+    case 52:
+        console_.buffers().CLEAR_Click();
+        disarm();
+        break;
+    case 53:
+        console_.memories().Rec_button_Click();
+        break;
+    case 54:
+        console_.thru().THRUBUTTON_Click();
+        disarm();
+        break;
+    case 55:
+        console_.RESET_Click();
+        disarm();
+        break;
+    case 56:
+        console_.levels().TIR_TREMOLOSW_Click();
+        disarm();
+        break;
+    case 57:
+        d.CancelALL_Click();
+        disarm();
+        break;
+    case 58:
+        console_.levels().Tir_TREMOLOGO_Click();
+        disarm();
+        break;
+    case 84:
+        d.Button_Annullatori_go_Click(1);
+        break;
+    case 85:
+        d.Button_Annullatori_sw_Click(1);
+        break;
+    case 86:
+        d.Button_Annullatori_go_Click(2);
+        break;
+    case 87:
+        d.Button_Annullatori_sw_Click(2);
+        break;
+    case 89:
+        listStep("Temperamenti", -1, &AdvancedControls::Temperamenti_Click);
+        break;
+    case 90:
+        listStep("Temperamenti", 1, &AdvancedControls::Temperamenti_Click);
+        break;
+    case 91:
+        listStep("NotaInizTemp", -1, &AdvancedControls::NotaInizTemp_Click);
+        break;
+    case 92:
+        listStep("NotaInizTemp", 1, &AdvancedControls::NotaInizTemp_Click);
+        break;
+    case 93:
+        listStep("Riverberi", -1, &AdvancedControls::Riverberi_Click);
+        break;
+    case 94:
+        listStep("Riverberi", 1, &AdvancedControls::Riverberi_Click);
+        break;
     default:
         // Key 59 and every key outside the map: all notes off, and the command ends.
         console_.panic().Panic_Click();

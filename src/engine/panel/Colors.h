@@ -18,9 +18,9 @@ constexpr uint32_t rgb(int r, int g, int b) {
            (static_cast<uint32_t>(b) << 16);
 }
 
-inline constexpr uint32_t None = 0xFFFFFFFFu;       // not set: the platform's default
-inline constexpr uint32_t Lit = system(9);           // lit buttons, indicators and stop names
-inline constexpr uint32_t ButtonFace = system(15);   // unlit
+inline constexpr uint32_t None = 0xFFFFFFFFu;      // not set: the platform's default
+inline constexpr uint32_t Lit = system(9);         // lit buttons, indicators and stop names
+inline constexpr uint32_t ButtonFace = system(15); // unlit
 inline constexpr uint32_t Unlit = ButtonFace;
 inline constexpr uint32_t ActiveBorder = system(10); // memory indicators switched off
 inline constexpr uint32_t ButtonText = system(18);   // stop names with data

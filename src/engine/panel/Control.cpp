@@ -18,16 +18,36 @@ template <typename T> void Control::assign(T& field, const T& v) {
     emit changed();
 }
 
-void Control::setCaption(const QString& v) { assign(caption_, v); }
-void Control::setToolTip(const QString& v) { assign(toolTip_, v); }
-void Control::setBackColor(uint32_t v) { assign(backColor_, v); }
-void Control::setForeColor(uint32_t v) { assign(foreColor_, v); }
-void Control::setPicture(const QString& v) { assign(picture_, v); }
-void Control::setVisible(bool v) { assign(visible_, v); }
-void Control::setEnabled(bool v) { assign(enabled_, v); }
-void Control::setTransparent(bool v) { assign(transparent_, v); }
-void Control::setBorder(bool v) { assign(border_, v); }
-void Control::setChecked(bool v) { assign(checked_, v); }
+void Control::setCaption(const QString& v) {
+    assign(caption_, v);
+}
+void Control::setToolTip(const QString& v) {
+    assign(toolTip_, v);
+}
+void Control::setBackColor(uint32_t v) {
+    assign(backColor_, v);
+}
+void Control::setForeColor(uint32_t v) {
+    assign(foreColor_, v);
+}
+void Control::setPicture(const QString& v) {
+    assign(picture_, v);
+}
+void Control::setVisible(bool v) {
+    assign(visible_, v);
+}
+void Control::setEnabled(bool v) {
+    assign(enabled_, v);
+}
+void Control::setTransparent(bool v) {
+    assign(transparent_, v);
+}
+void Control::setBorder(bool v) {
+    assign(border_, v);
+}
+void Control::setChecked(bool v) {
+    assign(checked_, v);
+}
 
 static bool sameNumber(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || a == b;

@@ -2,8 +2,8 @@
 
 #include "Form.h"
 
-#include <QObject>
 #include <QHash>
+#include <QObject>
 
 namespace vorlo {
 
