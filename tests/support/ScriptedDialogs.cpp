@@ -19,21 +19,24 @@ bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
 
 std::optional<QString> ScriptedDialogs::openFileName(const QString& title, const QString&) {
     fileDialogTitles.append(title);
-    if (files.empty())
-        return std::nullopt;
-    auto f = files.front();
-    files.pop_front();
-    return f;
+    return nextFile();
 }
 
 std::optional<QString> ScriptedDialogs::saveFileName(const QString& title, const QString&,
                                                      const QString&) {
     fileDialogTitles.append(title);
+    return nextFile();
+}
+
+std::optional<QString> ScriptedDialogs::nextFile() {
     if (files.empty())
         return std::nullopt;
-    auto f = files.front();
+    const bool cancelled = !files.front().has_value();
+    const QString name = files.front().value_or(QString());
     files.pop_front();
-    return f;
+    if (cancelled)
+        return std::nullopt;
+    return name;
 }
 
 QStringList ScriptedDialogs::messageTexts() const {

@@ -35,6 +35,9 @@ public:
     QStringList fileDialogTitles;
 
     QStringList messageTexts() const;
+
+private:
+    std::optional<QString> nextFile();
 };
 
 } // namespace vorlo::test
