@@ -65,16 +65,16 @@ bool FontMapper::needsCondensing(const QString& name) {
     return s && s->condensedFallback && family(name) == s->candidates.last();
 }
 
-QFont FontMapper::toQFont(const FontSpec& spec) {
+QFont FontMapper::toQFont(const FontStyle& style) {
     QFont f;
-    const QString fam = family(spec.name);
+    const QString fam = family(style.name);
     if (!fam.isEmpty())
         f.setFamilies({fam});
-    if (spec.size > 0)
-        f.setPointSizeF(spec.size);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    if (needsCondensing(spec.name))
+    if (style.size > 0)
+        f.setPointSizeF(style.size);
+    f.setBold(style.bold);
+    f.setItalic(style.italic);
+    if (needsCondensing(style.name))
         f.setStretch(QFont::SemiCondensed);
     return f;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FontSpec.h"
+#include "core/FontStyle.h"
 
 #include <QFont>
 
@@ -10,7 +10,7 @@ namespace vorlo {
 // ("Small Fonts", "Arial"...) are replaced by the closest family this machine has.
 class FontMapper {
 public:
-    static QFont toQFont(const FontSpec& spec);
+    static QFont toQFont(const FontStyle& style);
     // The installed family that stands in for a console font name.
     static QString family(const QString& name);
     // Whether the family had to be replaced by a condensed face to keep the Windows widths.

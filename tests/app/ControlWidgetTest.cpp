@@ -85,7 +85,7 @@ TEST_F(ControlWidgetTest, LabelFollowsCaptionColoursVisibilityAndGeometry) {
     EXPECT_FALSE(label.isEnabled());
     c.setToolTip(QStringLiteral("tip"));
     EXPECT_EQ(label.toolTip(), QStringLiteral("tip"));
-    c.setFont(FontSpec{QStringLiteral("Arial"), 11, true, false});
+    c.setFont(FontStyle{QStringLiteral("Arial"), 11, true, false});
     EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 11);
     EXPECT_TRUE(label.font().bold());
 }

@@ -115,12 +115,12 @@ TEST(TwipsConverterTest, RoundsToTheNearestPixel) {
 
 TEST(FontMapperTest, WindowsFontsBecomeInstalledFamiliesWithTheirStyle) {
     const QFont small =
-        FontMapper::toQFont(FontSpec{QStringLiteral("Small Fonts"), 7, true, false});
+        FontMapper::toQFont(FontStyle{QStringLiteral("Small Fonts"), 7, true, false});
     EXPECT_TRUE(QFontDatabase::hasFamily(FontMapper::family(QStringLiteral("Small Fonts"))));
     EXPECT_DOUBLE_EQ(small.pointSizeF(), 7);
     EXPECT_TRUE(small.bold());
     EXPECT_FALSE(small.italic());
-    const QFont arial = FontMapper::toQFont(FontSpec{QStringLiteral("Arial"), 12, false, true});
+    const QFont arial = FontMapper::toQFont(FontStyle{QStringLiteral("Arial"), 12, false, true});
     EXPECT_TRUE(QFontDatabase::hasFamily(FontMapper::family(QStringLiteral("Arial"))));
     EXPECT_DOUBLE_EQ(arial.pointSizeF(), 12);
     EXPECT_TRUE(arial.italic());
@@ -133,7 +133,7 @@ TEST(FontMapperTest, InstalledFamiliesAreKeptAsTheyAre) {
     const QString installed = families.first();
     EXPECT_EQ(FontMapper::family(installed), installed);
     EXPECT_FALSE(FontMapper::needsCondensing(installed));
-    EXPECT_EQ(QFontInfo(FontMapper::toQFont(FontSpec{installed, 9, false, false})).family(),
+    EXPECT_EQ(QFontInfo(FontMapper::toQFont(FontStyle{installed, 9, false, false})).family(),
               installed);
 }
 

@@ -135,7 +135,7 @@ TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead
         EXPECT_EQ(read.MemoryLabelMode, 1);
         EXPECT_TRUE(read.GraphicMode);
         EXPECT_EQ(read.SaveCfgOnExit, 1);
-        EXPECT_EQ(read.StopFont, (FontSpec{QStringLiteral("Small Fonts"), 7, true, false}));
+        EXPECT_EQ(read.StopFont, (FontStyle{QStringLiteral("Small Fonts"), 7, true, false}));
         EXPECT_EQ(read.InputFilter,
                   (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
         for (int slot = 13; slot <= 24; ++slot) {

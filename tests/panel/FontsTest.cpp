@@ -5,8 +5,8 @@
 namespace vorlo::test {
 namespace {
 
-FontSpec font(const char* name, double size, bool bold = false) {
-    return FontSpec{QString::fromLatin1(name), size, bold, false};
+FontStyle font(const char* name, double size, bool bold = false) {
+    return FontStyle{QString::fromLatin1(name), size, bold, false};
 }
 
 class FontsTest : public ConsoleFixture {
@@ -38,7 +38,7 @@ TEST_F(FontsTest, StandardPanelFontsFollowThePanelSize) {
     // The table of panel sizes 8..16 (tenths of the full size).
     const struct {
         double scale;
-        FontSpec label, selector, button;
+        FontStyle label, selector, button;
         int blanks;
     } rows[] = {
         {0.8, font("Small Fonts", 5), font("Small Fonts", 5, true), font("Arial", 6, true), 26},
@@ -134,7 +134,7 @@ TEST_F(FontsTest, FontMenuWorksOnlyOnTheGraphicPanel) {
 }
 
 TEST_F(FontsTest, FontWindowOpensOnTheCurrentStopFont) {
-    st().StopFont = FontSpec{QStringLiteral("Small Fonts"), 7, true, false};
+    st().StopFont = FontStyle{QStringLiteral("Small Fonts"), 7, true, false};
     openWindow();
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().isLoaded());
@@ -148,7 +148,7 @@ TEST_F(FontsTest, FontWindowOpensOnTheCurrentStopFont) {
     EXPECT_EQ(w("Check_bold").value(), 1);
     EXPECT_EQ(w("Check_corsivo").value(), 0);
     EXPECT_EQ(w("lstSearch").listIndex(), screen.fontFamilies().indexOf("Small Fonts"));
-    EXPECT_EQ(st().StopFont, (FontSpec{QStringLiteral("Small Fonts"), 7, true, false}))
+    EXPECT_EQ(st().StopFont, (FontStyle{QStringLiteral("Small Fonts"), 7, true, false}))
         << "showing the font changes nothing";
 
     // Opening it again while open does not load it twice.
@@ -192,7 +192,7 @@ TEST_F(FontsTest, SearchBoxFindsTheFirstFontByPrefix) {
 }
 
 TEST_F(FontsTest, WindowControlsEditTheStopFont) {
-    st().StopFont = FontSpec{QStringLiteral("Arial"), 8, false, false};
+    st().StopFont = FontStyle{QStringLiteral("Arial"), 8, false, false};
     openWindow();
     w("Check_corsivo").toggleCheck(true);
     EXPECT_TRUE(st().StopFont.italic);
@@ -206,7 +206,7 @@ TEST_F(FontsTest, WindowControlsEditTheStopFont) {
     // Clicking a font takes its name with the window's size and bold.
     const int courier = screen.fontFamilies().indexOf("Courier New");
     w("lstSearch").chooseListIndex(courier);
-    EXPECT_EQ(st().StopFont, (FontSpec{QStringLiteral("Courier New"), 12, true, true}));
+    EXPECT_EQ(st().StopFont, (FontStyle{QStringLiteral("Courier New"), 12, true, true}));
     EXPECT_EQ(w("txtSearch").text(), QStringLiteral("Courier New"));
     EXPECT_EQ(w("lstSearch").listIndex(), courier);
     // Nothing reaches the panel before OK.
@@ -220,14 +220,14 @@ TEST_F(FontsTest, WindowControlsEditTheStopFont) {
 }
 
 TEST_F(FontsTest, CancelAfterDefaultRestoresTheFontOnThePanelToo) {
-    const FontSpec opened{QStringLiteral("Times New Roman"), 11, false, true};
+    const FontStyle opened{QStringLiteral("Times New Roman"), 11, false, true};
     st().StopFont = opened;
     fonts().SET_FONTS_GRAPH_INTERFACE();
     openWindow();
 
     w("Command_default").click();
     EXPECT_EQ(st().StopFont, Fonts::defaultStopFont());
-    EXPECT_EQ(st().StopFont, (FontSpec{QStringLiteral("Small Fonts"), 7, true, false}));
+    EXPECT_EQ(st().StopFont, (FontStyle{QStringLiteral("Small Fonts"), 7, true, false}));
     EXPECT_EQ(c("Scritta_Mutaz", 3).font(), Fonts::defaultStopFont()) << "Default acts at once";
     EXPECT_EQ(w("txtSearch").text(), QStringLiteral("Small Fonts"));
     EXPECT_EQ(w("Check_corsivo").value(), 0);

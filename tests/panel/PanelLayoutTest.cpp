@@ -279,7 +279,7 @@ TEST_F(PanelLayoutTest, GraphicPanelWindowBackgroundAndButtons) {
 
 TEST_F(PanelLayoutTest, GraphicStopCellsPlatesKnobsAndFont) {
     st().LoadSyxName = false;
-    st().StopFont = FontSpec{QStringLiteral("Courier New"), 9, false, true};
+    st().StopFont = FontStyle{QStringLiteral("Courier New"), 9, false, true};
     buildGraphic();
     EXPECT_TRUE(st().LoadSyxName);
     const char* knobs[] = {"tirante_on.jpg",     "tirante_off.jpg",   "tirante_on_go.jpg",

@@ -124,7 +124,7 @@ void ConfigFile::installDefaults(ConsoleState& st, const ScreenContext& screen) 
     st.MainLeft = st.AdvancedLeft = static_cast<float>((screen.screenWidth - screen.mainWidth) / 2);
     st.MainTop = st.AdvancedTop = static_cast<float>((screen.screenHeight - screen.mainHeight) / 2);
     st.SaveCfgOnExit = 1;
-    st.StopFont = FontSpec{QStringLiteral("Small Fonts"), 7, true, false};
+    st.StopFont = FontStyle{QStringLiteral("Small Fonts"), 7, true, false};
     st.GraphicMode = true;
     st.PanelScale = 1.0;
     for (int slot = kFirstFixed; slot <= kLastFixed; ++slot) {

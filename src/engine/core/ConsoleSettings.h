@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FontSpec.h"
+#include "FontStyle.h"
 
 #include <QString>
 #include <array>
@@ -43,7 +43,7 @@ struct ConsoleSettings {
     float MainLeft = 0;
     // Per status byte FE, F1, F6, F8, FA, FB, FD, FF: true = reject on both inputs.
     std::array<bool, 8> InputFilter{};
-    FontSpec StopFont;
+    FontStyle StopFont;
     bool GraphicMode = false;
     double PanelScale = 1.0; // standard panel size factor 0.8..1.6
 };

@@ -90,7 +90,7 @@ void Control::setGeometry(double left, double top, double width, double height) 
     emit changed();
 }
 
-void Control::setFont(const FontSpec& f) {
+void Control::setFont(const FontStyle& f) {
     if (hasFont_ && font_ == f)
         return;
     hasFont_ = true;

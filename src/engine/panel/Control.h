@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FontSpec.h"
+#include "core/FontStyle.h"
 #include "panel/Colors.h"
 
 #include <QObject>
@@ -59,8 +59,8 @@ public:
     bool hasGeometry() const { return !std::isnan(left_) && !std::isnan(top_); }
 
     bool hasFont() const { return hasFont_; }
-    const FontSpec& font() const { return font_; }
-    void setFont(const FontSpec& f);
+    const FontStyle& font() const { return font_; }
+    void setFont(const FontStyle& f);
 
     // Slider position, check box value (0/1), option button (1 chosen), list index (-1: none).
     int value() const { return value_; }
@@ -140,7 +140,7 @@ private:
     double width_ = std::nan("");
     double height_ = std::nan("");
     bool hasFont_ = false;
-    FontSpec font_;
+    FontStyle font_;
     int value_ = 0;
     int minimum_ = 0;
     int maximum_ = 0;

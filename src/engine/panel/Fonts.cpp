@@ -19,7 +19,7 @@ struct FontRow {
     double size;
     bool bold;
 
-    FontSpec toFont() const { return FontSpec{QString::fromLatin1(name), size, bold, false}; }
+    FontStyle toFont() const { return FontStyle{QString::fromLatin1(name), size, bold, false}; }
 };
 
 // The standard panel's fonts by panel size k = size factor x 10.
@@ -94,8 +94,8 @@ Fonts::Fonts(Console& console) : console_(console) {
     };
 }
 
-FontSpec Fonts::defaultStopFont() {
-    return FontSpec{QStringLiteral("Small Fonts"), 7, true, false};
+FontStyle Fonts::defaultStopFont() {
+    return FontStyle{QStringLiteral("Small Fonts"), 7, true, false};
 }
 
 Form& Fonts::window() {
@@ -104,7 +104,7 @@ Form& Fonts::window() {
 
 void Fonts::SET_FONTS_GRAPH_INTERFACE() {
     Form& main = console_.mainForm();
-    const FontSpec& font = console_.state().StopFont;
+    const FontStyle& font = console_.state().StopFont;
     for (int i = 0; i < 30; ++i)
         main("Scritta_Fondi", i).setFont(font);
     for (int i = 0; i < 20; ++i) {
@@ -189,7 +189,7 @@ void Fonts::setSearchText(const QString& text) {
 
 void Fonts::ShowFont() {
     Form& f = window();
-    const FontSpec& font = console_.state().StopFont;
+    const FontStyle& font = console_.state().StopFont;
     ShowingFont = true;
     f("txtSearch").setFont(font);
     setSearchText(font.name);
@@ -229,7 +229,7 @@ void Fonts::lstSearch_Click() {
     if (i < 0 || i >= list.items().size())
         return;
     const QString entry = list.items().at(i);
-    FontSpec& font = console_.state().StopFont;
+    FontStyle& font = console_.state().StopFont;
     font.bold = f("Check_bold").value() == 1;
     font.name = entry;
     font.size = f("VScroll_fontSize").value();

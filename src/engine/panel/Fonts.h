@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FontSpec.h"
+#include "core/FontStyle.h"
 
 namespace vorlo {
 
@@ -14,9 +14,9 @@ public:
     explicit Fonts(Console& console);
 
     // The stop font of a fresh installation and of the window's Default button.
-    static FontSpec defaultStopFont();
+    static FontStyle defaultStopFont();
     // A font object nobody has set: an empty name stands for the platform's default face.
-    static FontSpec unsetFont() { return FontSpec{}; }
+    static FontStyle unsetFont() { return FontStyle{}; }
 
     void SET_FONTS_GRAPH_INTERFACE();
     void SET_FONTS_NORMAL_INTERFACE();
@@ -49,10 +49,10 @@ private:
     void unloadWindow();
 
     Console& console_;
-    FontSpec LabelFont;
-    FontSpec SelectorFont;
-    FontSpec ButtonFont;
-    FontSpec SavedFont;
+    FontStyle LabelFont;
+    FontStyle SelectorFont;
+    FontStyle ButtonFont;
+    FontStyle SavedFont;
     bool ShowingFont = false;
     bool SearchFound = false;
 };

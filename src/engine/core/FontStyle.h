@@ -5,13 +5,13 @@
 namespace vorlo {
 
 // A font as the console describes it: the panel layer turns it into a platform font.
-struct FontSpec {
+struct FontStyle {
     QString name;
     double size = 8;
     bool bold = false;
     bool italic = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontStyle&) const = default;
 };
 
 } // namespace vorlo
