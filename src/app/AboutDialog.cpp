@@ -10,14 +10,7 @@ namespace vorlo {
 AboutDialog::AboutDialog(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, true, parent) {
     auto* top = new QVBoxLayout(this);
-    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
-        QFont f = title->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.6);
-        title->setFont(f);
-        title->setAlignment(Qt::AlignHCenter);
-        top->addWidget(title);
-    }
+    addProgramTitle(top, 1.6);
     if (QWidget* picture = bind(QStringLiteral("Image1")))
         top->addWidget(picture, 0, Qt::AlignHCenter);
     if (auto* text = bindAs<PanelLabel>(QStringLiteral("Label1"))) {

@@ -11,13 +11,7 @@ namespace vorlo {
 FontsDialog::FontsDialog(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
     auto* top = new QVBoxLayout(this);
-    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
-        QFont f = title->font();
-        f.setBold(true);
-        title->setFont(f);
-        title->setAlignment(Qt::AlignHCenter);
-        top->addWidget(title);
-    }
+    addProgramTitle(top, 1.0);
 
     QWidget* frame = bind(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout;

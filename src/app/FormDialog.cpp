@@ -1,5 +1,8 @@
 #include "FormDialog.h"
 
+#include "PanelLabel.h"
+#include <QBoxLayout>
+
 #include "BoundWidgetFactory.h"
 #include "ControlKinds.h"
 #include "FormWindowBinding.h"
@@ -8,6 +11,19 @@
 #include "panel/Form.h"
 
 namespace vorlo {
+
+void FormDialog::addProgramTitle(QBoxLayout* layout, double scale) {
+    auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"));
+    if (!title)
+        return;
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * scale);
+    title->setFont(f);
+    title->setWordWrap(false);
+    title->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(title);
+}
 namespace {
 
 QString controlKey(const QString& name, int index) {

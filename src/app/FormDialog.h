@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QHash>
 
+class QBoxLayout;
+
 namespace vorlo {
 
 class Console;
@@ -33,6 +35,9 @@ protected:
     template <typename T> T* bindAs(const QString& name, int index = -1) {
         return qobject_cast<T*>(bind(name, index));
     }
+    // The program title (LabelNomeprog) in bold, centred on one line at the top of the layout,
+    // its font scaled by the given factor.
+    void addProgramTitle(QBoxLayout* layout, double scale = 1.3);
 
     Console& console_;
     Form& form_;

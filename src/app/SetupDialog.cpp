@@ -39,14 +39,7 @@ SetupDialog::SetupDialog(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
     auto* top = new QVBoxLayout(this);
 
-    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
-        QFont f = title->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.3);
-        title->setFont(f);
-        title->setAlignment(Qt::AlignHCenter);
-        top->addWidget(title);
-    }
+    addProgramTitle(top);
 
     auto* devices = new QFormLayout;
     addRow(devices, QStringLiteral("MIDI OUT (sound module)"),

@@ -18,15 +18,7 @@ constexpr int kIndent = 20;
 ThruWindow::ThruWindow(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
     auto* top = new QVBoxLayout(this);
-    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
-        QFont f = title->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.3);
-        title->setFont(f);
-        title->setWordWrap(false);
-        title->setAlignment(Qt::AlignHCenter);
-        top->addWidget(title);
-    }
+    addProgramTitle(top);
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(12);

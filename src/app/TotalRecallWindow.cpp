@@ -10,15 +10,7 @@ TotalRecallWindow::TotalRecallWindow(Console& console, Form& form, QWidget* pare
     : FormDialog(console, form, false, parent) {
     auto* top = new QVBoxLayout(this);
     top->setSpacing(8);
-    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"))) {
-        QFont f = title->font();
-        f.setBold(true);
-        f.setPointSizeF(f.pointSizeF() * 1.3);
-        title->setFont(f);
-        title->setWordWrap(false);
-        title->setAlignment(Qt::AlignHCenter);
-        top->addWidget(title);
-    }
+    addProgramTitle(top);
     if (auto* heading = bindAs<PanelLabel>(QStringLiteral("Label1"))) {
         QFont f = heading->font();
         f.setBold(true);

@@ -224,11 +224,7 @@ void Console::RESET_vorlo2000() {
     main("THRUBUTTON").setVisible(st.ThruMode == 1);
 
     try {
-        selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
-        selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
-        selectStoredListEntry("NotaInizTemp", st.TemperamentStart,
-                              QStringLiteral("tuning start note"));
-        selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+        selectStoredLists();
         memories_->Scrivi_Label_memorie();
         main("EnableCFG").setChecked(st.SaveCfgOnExit == 1);
         main("DisplayLeds").setChecked(st.MemoryLedsShown);
@@ -265,6 +261,14 @@ void Console::showKnobsOff(int slot) {
     }
 }
 
+void Console::selectStoredLists() {
+    ConsoleState& st = state_;
+    selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
+    selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
+    selectStoredListEntry("NotaInizTemp", st.TemperamentStart, QStringLiteral("tuning start note"));
+    selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+}
+
 void Console::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {
     Control& l = form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(list));
     const int count = static_cast<int>(l.items().size());
@@ -282,11 +286,7 @@ void Console::selectStoredListEntry(const char* list, int16_t& setting, const QS
 }
 
 void Console::Fine_Setup() {
-    ConsoleState& st = state_;
-    selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
-    selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
-    selectStoredListEntry("NotaInizTemp", st.TemperamentStart, QStringLiteral("tuning start note"));
-    selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+    selectStoredLists();
     memories_->Scrivi_Label_memorie();
     RESET_Click();
 }

@@ -125,6 +125,9 @@ private:
     // the selection changes); an index the list cannot take is reported and the first entry
     // is used instead.
     void selectStoredListEntry(const char* list, int16_t& setting, const QString& what);
+    // The Advanced window's four lists show the stored temperament, reverb, start note and
+    // tremolo type.
+    void selectStoredLists();
     bool loadStopTable();
     ScreenContext screenContext();
     void showError(const QString& text);

@@ -8,6 +8,8 @@
 #include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
 
+#include <functional>
+
 namespace vorlo {
 namespace {
 
@@ -151,40 +153,32 @@ void MidiPortSetup::Form_Load() {
     }
 }
 
-void MidiPortSetup::InputDev1Combo_Click() {
-    const ConsoleState& st = console_.state();
-    const int i = setupControl("InputDev1Combo").listIndex();
-    if (i >= 0 && i != st.MidiIn1NoDevice) {
-        try {
-            console_.MIDIInput1().selectDevice(i);
-        } catch (const MidiPortError& e) {
-            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
-        }
+// A device chosen in a list is selected on its port at once; the port is opened only by OK.
+template <typename Port>
+static void selectChosenDevice(Console& c, Control& list, Port& port, int noDevice) {
+    const int i = list.listIndex();
+    if (i < 0 || i == noDevice)
+        return;
+    try {
+        port.selectDevice(i);
+    } catch (const MidiPortError& e) {
+        c.dialogs().message(e.text(), c.state().ProgramTitle, Dialogs::Icon::None);
     }
+}
+
+void MidiPortSetup::InputDev1Combo_Click() {
+    selectChosenDevice(console_, setupControl("InputDev1Combo"), console_.MIDIInput1(),
+                       console_.state().MidiIn1NoDevice);
 }
 
 void MidiPortSetup::InputDev2Combo_Click() {
-    const ConsoleState& st = console_.state();
-    const int i = setupControl("InputDev2Combo").listIndex();
-    if (i >= 0 && i != st.MidiIn2NoDevice) {
-        try {
-            console_.MIDIInput2().selectDevice(i);
-        } catch (const MidiPortError& e) {
-            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
-        }
-    }
+    selectChosenDevice(console_, setupControl("InputDev2Combo"), console_.MIDIInput2(),
+                       console_.state().MidiIn2NoDevice);
 }
 
 void MidiPortSetup::outputDevcombo_Click() {
-    const ConsoleState& st = console_.state();
-    const int i = setupControl("outputDevcombo").listIndex();
-    if (i >= 0 && i != st.MidiOutNoDevice) {
-        try {
-            console_.MIDIOutput1().selectDevice(i);
-        } catch (const MidiPortError& e) {
-            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
-        }
-    }
+    selectChosenDevice(console_, setupControl("outputDevcombo"), console_.MIDIOutput1(),
+                       console_.state().MidiOutNoDevice);
 }
 
 void MidiPortSetup::Check_Filters_Click(int index) {
@@ -210,31 +204,22 @@ void MidiPortSetup::Command1_Click() {
     const int in2 = setupControl("InputDev2Combo").listIndex();
     const int out = setupControl("outputDevcombo").listIndex();
     // A list without a selection counts as "No device": no port opens on an undefined device.
-    auto tell = [&](const MidiPortError& e) {
-        console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+    // A port that fails to open is told to the player; the others are still opened.
+    auto tryOpen = [&](int device, int noDevice, const std::function<void()>& open) {
+        if (device < 0 || device == noDevice)
+            return;
+        try {
+            open();
+        } catch (const MidiPortError& e) {
+            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+        }
     };
-    if (in1 >= 0 && in1 != st.MidiIn1NoDevice) {
-        try {
-            openInput(console_.MIDIInput1(), in1);
-        } catch (const MidiPortError& e) {
-            tell(e);
-        }
-    }
-    if (in2 >= 0 && in2 != st.MidiIn2NoDevice) {
-        try {
-            openInput(console_.MIDIInput2(), in2);
-        } catch (const MidiPortError& e) {
-            tell(e);
-        }
-    }
-    if (out >= 0 && out != st.MidiOutNoDevice) {
-        try {
-            console_.MIDIOutput1().selectDevice(out);
-            console_.MIDIOutput1().open();
-        } catch (const MidiPortError& e) {
-            tell(e);
-        }
-    }
+    tryOpen(in1, st.MidiIn1NoDevice, [&] { openInput(console_.MIDIInput1(), in1); });
+    tryOpen(in2, st.MidiIn2NoDevice, [&] { openInput(console_.MIDIInput2(), in2); });
+    tryOpen(out, st.MidiOutNoDevice, [&] {
+        console_.MIDIOutput1().selectDevice(out);
+        console_.MIDIOutput1().open();
+    });
     st.MidiIn1Device = static_cast<int16_t>(in1 >= 0 ? in1 : st.MidiIn1NoDevice);
     st.MidiIn2Device = static_cast<int16_t>(in2 >= 0 ? in2 : st.MidiIn2NoDevice);
     st.MidiOutDevice = static_cast<int16_t>(out >= 0 ? out : st.MidiOutNoDevice);
