@@ -134,15 +134,6 @@ TEST_F(MainWindowTest, StandardPanelWidgetsSitWhereTheLayoutPutsThem) {
     EXPECT_GT(widgets, 500);
 }
 
-TEST_F(MainWindowTest, StandardPanelAtLargestSizeGrowsWithTheScale) {
-    startStandard(1.6);
-    // 15488 x 10692 twips.
-    EXPECT_EQ(mainWindow()->panel()->size(), QSize(1033, 713));
-    // RESET keeps its left edge, the rest scales.
-    EXPECT_EQ(panelWidget<PanelButton>("RESET")->geometry(), QRect(5, 592, 330, 26));
-    EXPECT_EQ(panelWidget<PanelButton>("Panic")->geometry().left(), 913);
-}
-
 TEST_F(MainWindowTest, GraphicPanelShowsBackgroundPlatesAndKnobs) {
     startGraphic();
     MainWindow* w = mainWindow();

@@ -228,15 +228,6 @@ TEST_F(SecondaryWindowsTest, FontWindowSearchesChoosesAndAppliesTheStopFont) {
               FontMapper::family(QStringLiteral("Courier New")));
 }
 
-TEST_F(SecondaryWindowsTest, FontWindowIsOnlyForTheGraphicPanel) {
-    startStandard();
-    trigger("SetFont");
-    EXPECT_EQ(windows->window(QString::fromLatin1(forms::Fonts)), nullptr);
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages.back().text,
-              QStringLiteral("This feature is active only for Graphical Interface!"));
-}
-
 TEST_F(SecondaryWindowsTest, HelpOpensTheHelpFileInItsWindow) {
     startStandard();
     QFile help(appFile(QStringLiteral("vorlo 2000.html")));
