@@ -25,6 +25,10 @@ public:
     // The bytes go out as one transmission.
     virtual void sendSysex(const QByteArray& bytes) = 0;
 
+    // False while the selected device takes its messages without a MIDI cable in between
+    // (the built-in synthesizer): pacing at wire speed does not apply to it.
+    virtual bool selectedDeviceHasWire() const { return true; }
+
 signals:
     void error(int code, const QString& text);
 };
