@@ -40,9 +40,13 @@ ConsoleState sample() {
     s.StopFont = {QStringLiteral("Times New Roman"), 9, false, true};
     s.GraphicMode = false;
     s.PanelScale = 1.4;
+    // Every memory value different and within what the console can set.
+    const int top[kFieldCount] = {29,  29,  19,  19,  19, 19, 19, 1, 1, 127, 127, 127, 127, 127,
+                                  127, 127, 127, 127, 2,  2,  3,  1, 1, 1,   1,   1,   1,   1};
     for (int slot = 13; slot <= 24; ++slot)
         for (int f = 0; f < kFieldCount; ++f)
-            s[static_cast<SlotField>(f)][slot] = static_cast<int16_t>(slot * 3 - f - 40);
+            s[static_cast<SlotField>(f)][slot] =
+                static_cast<int16_t>((slot * 7 + f) % (top[f] + 1));
     return s;
 }
 
@@ -72,7 +76,7 @@ TEST(ConfigFile, WritesTheFixedLayoutWithBlanksAroundNumbersAndCrLf) {
     EXPECT_EQ(l[36], "1\r") << "italic: the text 1";
     EXPECT_EQ(l[37], " 0 \r");
     EXPECT_EQ(l[38], " 14 \r") << "panel scale times ten";
-    EXPECT_EQ(l[39], "-1 \r") << "first field of fixed memory 13 is 13*3-0-40";
+    EXPECT_EQ(l[39], " 1 \r") << "first field of fixed memory 13 is 13*7 mod 30";
 }
 
 TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
@@ -171,4 +175,128 @@ TEST(ConfigFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), ConfigFile::serialize(sample()));
+}
+
+TEST(ConfigFile, ValuesBeyondWhatTheConsoleCanSetAreBroughtWithinRangeAndNamedByLine) {
+    QList<QByteArray> l = lines(ConfigFile::serialize(sample()));
+    l[14] = " 32767 \r"; // sysex delay: the set-up slider goes to 100 ms
+    l[13] = "-5 \r";     // note delay
+    l[5] = " 300 \r";    // tremolo rate
+    l[7] = " 99 \r";     // reverb type: entry 99 + 22 would go out as the reverb
+    l[9] = " 7 \r";      // thru mode: anything but 1 and 2 rechannels nothing
+    l[35] = " 400 \r";   // font size
+    l[38] = " 0 \r";     // panel size
+    l[39] = " 50 \r";    // fixed memory 1, Great Fondi stop
+    l[48] = " 300 \r";   // fixed memory 1, Great level
+    l[46] = " 5 \r";     // fixed memory 1, Great tremolo: on only when 1
+    l[60] = "-1 \r";     // fixed memory 1, Great Fondi cancel: muted only when 0
+    ConsoleState read;
+    const ConfigFile::ReadResult r = ConfigFile::parse(l.join('\n') + '\n', read, kScreen);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(read.SysexDelay, 100);
+    EXPECT_EQ(read.NoteDelay, 0);
+    EXPECT_EQ(read.TremoloRate, 127);
+    EXPECT_EQ(read.ReverbType, 0);
+    EXPECT_EQ(read.ThruMode, 0);
+    EXPECT_EQ(read.StopFont.size, 72);
+    EXPECT_DOUBLE_EQ(read.PanelScale, 0.8);
+    EXPECT_EQ(read.MemFO_GO[13], 29);
+    EXPECT_EQ(read.MemExprGO[13], 127);
+    EXPECT_EQ(read.MemTremGO[13], 0);
+    EXPECT_EQ(read.MemAnnullGO[0][13], 1);
+    ASSERT_EQ(r.adjusted.size(), 11);
+    EXPECT_EQ(
+        r.adjusted[4],
+        QStringLiteral("line 15 (the sysex delay in milliseconds, 0..100): 32767 is now 100"));
+    EXPECT_EQ(r.adjusted[7], QStringLiteral("line 40 (fixed memory 1, Great Fondi stop, 0..29): "
+                                            "50 is now 29"));
+    // Values within range are read as they are, and nothing is reported.
+    ConsoleState plain;
+    const ConfigFile::ReadResult good =
+        ConfigFile::parse(ConfigFile::serialize(sample()), plain, kScreen);
+    EXPECT_TRUE(good.adjusted.isEmpty());
+    EXPECT_EQ(ConfigFile::serialize(plain), ConfigFile::serialize(sample()));
+}
+
+TEST(ConfigFile, ADamagedLineIsNamedWithWhatItShouldHold) {
+    const QList<QByteArray> full = lines(ConfigFile::serialize(sample()));
+    QList<QByteArray> damaged = full;
+    damaged[5] = "fast\r";
+    ConsoleState read;
+    ConfigFile::ReadResult r = ConfigFile::parse(damaged.join('\n') + '\n', read, kScreen);
+    EXPECT_EQ(r.status, ConfigFile::ReadResult::Status::Damaged);
+    EXPECT_EQ(r.line, 6);
+    EXPECT_EQ(ConfigFile::lineMeaning(r.line), QStringLiteral("the tremolo rate"));
+    EXPECT_EQ(r.expected, QStringLiteral("a whole number"));
+    EXPECT_EQ(r.found, "fast");
+    EXPECT_FALSE(r.endsEarly);
+
+    r = ConfigFile::parse(full.mid(0, 374).join('\n') + '\n', read, kScreen);
+    EXPECT_EQ(r.status, ConfigFile::ReadResult::Status::Damaged);
+    EXPECT_EQ(r.line, 375);
+    EXPECT_TRUE(r.endsEarly);
+    EXPECT_EQ(ConfigFile::lineMeaning(375), QStringLiteral("fixed memory 12, pedal sub-octave"));
+
+    QTemporaryDir dir;
+    r = ConfigFile::read(dir.filePath(QStringLiteral("none.CFG")), read, kScreen);
+    EXPECT_EQ(r.status, ConfigFile::ReadResult::Status::Missing);
+}
+
+TEST(ConfigFile, AWindowPartlyOffScreenIsCentredWithTheSizeOfThePanelItWillShow) {
+    ScreenContext screen(24000, 15000); // 1600 x 1000 pixels
+    screen.mainSizeFor = [](const ConsoleState& st) {
+        return st.GraphicMode ? QSizeF(12288, 8793.6) : QSizeF(9680 * st.PanelScale, 8000);
+    };
+    screen.advancedWidth = 9600;
+    screen.advancedHeight = 6000;
+    ConsoleState s = sample(); // standard panel at 1.4: 13552 twips wide
+    s.MainLeft = -300;         // its left edge off the screen
+    s.MainTop = 7500;          // its bottom edge off the screen (7500 + 8000 > 15000)
+    s.AdvancedLeft = 15000;    // its right edge off the screen (15000 + 9600 > 24000)
+    s.AdvancedTop = 9000;      // wholly on the screen
+    ConsoleState read;
+    ASSERT_TRUE(ConfigFile::parse(ConfigFile::serialize(s), read, screen));
+    EXPECT_FLOAT_EQ(read.MainLeft, (24000 - 13552) / 2.0f);
+    EXPECT_FLOAT_EQ(read.MainTop, (15000 - 8000) / 2.0f);
+    EXPECT_FLOAT_EQ(read.AdvancedLeft, (24000 - 13552) / 2.0f) << "centred as the main window";
+    EXPECT_FLOAT_EQ(read.AdvancedTop, 9000);
+
+    // A window on the screen stays where it was left.
+    s.MainLeft = 24000 - 13552;
+    s.MainTop = 0;
+    ASSERT_TRUE(ConfigFile::parse(ConfigFile::serialize(s), read, screen));
+    EXPECT_FLOAT_EQ(read.MainLeft, 24000 - 13552);
+    EXPECT_FLOAT_EQ(read.MainTop, 0);
+
+    // Defaults centre both windows with the default (graphic) panel's size.
+    ConsoleState fresh;
+    ConfigFile::installDefaults(fresh, screen);
+    EXPECT_FLOAT_EQ(fresh.MainLeft, (24000 - 12288) / 2.0f);
+    EXPECT_FLOAT_EQ(fresh.MainTop, (15000 - 8793.6f) / 2.0f);
+    EXPECT_FLOAT_EQ(fresh.AdvancedLeft, fresh.MainLeft);
+}
+
+TEST(ConfigFile, ADamagedFileIsMovedAsideUnderADatedName) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vorlo2000.CFG"));
+    auto put = [&](const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const QDateTime when(QDate(2026, 12, 6), QTime(17, 15, 0));
+    put("first damaged\r\n");
+    QString error;
+    const QString kept = ConfigFile::keepDamaged(path, when, &error);
+    EXPECT_EQ(kept, path + QStringLiteral(".damaged-20261206-171500"));
+    EXPECT_FALSE(QFile::exists(path));
+    put("second damaged\r\n");
+    const QString again = ConfigFile::keepDamaged(path, when, &error);
+    EXPECT_EQ(again, path + QStringLiteral(".damaged-20261206-171500-2"));
+    QFile first(kept);
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), "first damaged\r\n") << "an earlier copy is never replaced";
+    EXPECT_TRUE(
+        ConfigFile::keepDamaged(dir.filePath(QStringLiteral("gone.CFG")), when, &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
 }

@@ -235,6 +235,27 @@ TEST_F(PanelLayoutTest, DamagedPanelSizeIsDrawnWithinItsRange) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(PanelLayoutTest, ThruAndSubOctaveButtonsUseThePanelSizeOfEveryOtherControl) {
+    const struct {
+        double stored;
+        double drawn;
+    } cases[] = {{0.0, 0.8}, {-3.0, 0.8}, {3276.7, 1.6}, {std::nan(""), 1.0}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.stored);
+        const double stored = k.stored;
+        const double s = k.drawn;
+        for (int thruMode : {0, 1}) {
+            st().ThruMode = static_cast<int16_t>(thruMode);
+            buildStandard(stored);
+            // Beside the Ancie heading, scaled like it.
+            expectBox(c("Subottava"),
+                      {5375 * s, 30 * s, (thruMode == 1 ? 1000 : 1975) * s, 240 * s}, s);
+            expectBox(c("THRUBUTTON"), {6400 * s, 30 * s, 975 * s, 240 * s}, s);
+            EXPECT_NEAR(c("Subottava").left(), c("LabelCorpiOrgano", 2).left(), kTolerance);
+        }
+    }
+}
+
 TEST_F(PanelLayoutTest, ModeSwitchShowsOneFamilyAndHidesTheOther) {
     buildGraphic();
     EXPECT_FALSE(c("Panel_nograph", 0).isVisible());

@@ -88,3 +88,28 @@ TEST(DatFile, AMissingFileIsReportedAndLeavesTheTableAlone) {
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_EQ(t[3], "unchanged");
 }
+
+TEST(DatFile, AReadCountsTheEntriesTheFileHoldsWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("organ.dat"));
+    StopTable t;
+    t.set(0, "ABC");
+    t.set(1, "DEFGH");
+    const QByteArray full = *DatFile::serialize(t);
+    auto readCut = [&](qsizetype bytes) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(full.left(bytes));
+        f.close();
+        StopTable back;
+        return DatFile::read(path, back);
+    };
+    EXPECT_EQ(readCut(full.size()).entriesRead, 431);
+    EXPECT_FALSE(readCut(full.size()).isShort());
+    EXPECT_EQ(readCut(2 + 3 + 2 + 2).entriesRead, 1) << "entry 1 cut inside its bytes";
+    EXPECT_EQ(readCut(2 + 3 + 2 + 5).entriesRead, 2);
+    EXPECT_EQ(readCut(0).entriesRead, 0);
+    const auto r = readCut(100);
+    EXPECT_TRUE(r.isShort());
+    EXPECT_EQ(r.size, 100);
+}

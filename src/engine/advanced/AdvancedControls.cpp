@@ -56,10 +56,13 @@ void AdvancedControls::Form_Load() {
     f.setWidth(9600);
     const double sw = console_.screen().screenWidthTwips();
     const double sh = console_.screen().screenHeightTwips();
-    if (st.AdvancedTop > sh || st.AdvancedLeft > sw) {
-        const double h = std::isnan(f.height()) ? 0 : f.height();
-        f.setLeft((sw - f.width()) / 2);
-        f.setTop((sh - h) / 2);
+    // Centred unless the whole window (as far as its size is known) lies on the screen.
+    const double h = std::isnan(f.height()) ? 0 : f.height();
+    const bool onScreen = st.AdvancedLeft >= 0 && st.AdvancedLeft + f.width() <= sw &&
+                          st.AdvancedTop >= 0 && st.AdvancedTop + h <= sh;
+    if (!onScreen) {
+        f.setLeft(std::max(0.0, (sw - f.width()) / 2));
+        f.setTop(std::max(0.0, (sh - h) / 2));
     } else {
         f.setLeft(st.AdvancedLeft);
         f.setTop(st.AdvancedTop);

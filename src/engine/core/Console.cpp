@@ -1,6 +1,7 @@
 #include "Console.h"
 
 #include "ConfigFile.h"
+#include "Cp1252.h"
 #include "Dialogs.h"
 #include "ScreenMetrics.h"
 #include "advanced/AdvancedControls.h"
@@ -27,6 +28,7 @@
 #include "panel/StopCaptions.h"
 #include "stops_table/DatFile.h"
 
+#include <QDateTime>
 #include <QDir>
 
 namespace vorlo {
@@ -94,12 +96,16 @@ void Console::connectPortEvents() {
 }
 
 ScreenContext Console::screenContext() {
-    Form& main = mainForm();
-    ScreenContext c;
-    c.screenWidth = screen().screenWidthTwips();
-    c.screenHeight = screen().screenHeightTwips();
-    c.mainWidth = std::isnan(main.width()) ? 0 : main.width();
-    c.mainHeight = std::isnan(main.height()) ? 0 : main.height();
+    auto known = [](double v) { return std::isnan(v) ? 0.0 : v; };
+    Form& adv = form(QString::fromLatin1(forms::Advanced));
+    ScreenContext c(screen().screenWidthTwips(), screen().screenHeightTwips());
+    // The main window takes the size of the panel the settings choose when the layout is
+    // built; until then it has none.
+    c.mainSizeFor = [](const ConsoleState& st) {
+        return PanelLayout::mainWindowSize(st.GraphicMode, st.PanelScale);
+    };
+    c.advancedWidth = known(adv.width());
+    c.advancedHeight = known(adv.height());
     return c;
 }
 
@@ -128,9 +134,7 @@ void Console::Form_Load() {
     st.CopyFreeToFixed = false;
     st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
     st.initFreeMemories();
-    if (!LEGGI_FILE_AVVIO())
-        dialogs().message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
-                          st.ProgramTitle, Dialogs::Icon::Exclamation);
+    LEGGI_FILE_AVVIO();
     portSetup_->MIDI_OPENING();
     CARICAMENTO_DAT();
     st.RecallTarget = 11;
@@ -334,7 +338,70 @@ void Console::Gest_Errore_advanced() {
 // Configuration file
 
 bool Console::LEGGI_FILE_AVVIO() {
-    return ConfigFile::read(state_.CfgFilePath, state_, screenContext());
+    ConsoleState& st = state_;
+    const ConfigFile::ReadResult r = ConfigFile::read(st.CfgFilePath, st, screenContext());
+    switch (r.status) {
+    case ConfigFile::ReadResult::Status::Read:
+        if (!r.adjusted.isEmpty())
+            reportAdjustedSettings(r.adjusted);
+        return true;
+    case ConfigFile::ReadResult::Status::Missing:
+        dialogs().message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
+                          st.ProgramTitle, Dialogs::Icon::Exclamation);
+        return false;
+    case ConfigFile::ReadResult::Status::Damaged:
+        reportDamagedConfiguration(r);
+        return false;
+    }
+    return false;
+}
+
+void Console::reportDamagedConfiguration(const ConfigFile::ReadResult& r) {
+    ConsoleState& st = state_;
+    const QString file = QDir::toNativeSeparators(st.CfgFilePath);
+    // Moved aside before anything can write the defaults over it.
+    QString error;
+    const QString kept =
+        ConfigFile::keepDamaged(st.CfgFilePath, QDateTime::currentDateTime(), &error);
+    QString what;
+    if (r.endsEarly) {
+        what = QStringLiteral("it ends after line %1, where line %2 should hold %3 (%4).")
+                   .arg(r.line - 1)
+                   .arg(r.line)
+                   .arg(ConfigFile::lineMeaning(r.line), r.expected);
+    } else {
+        QString found = cp1252::decode(r.found).trimmed();
+        if (found.size() > 40)
+            found = found.left(40) + QStringLiteral("...");
+        what = QStringLiteral("line %1 should hold %2 (%3) but holds \"%4\".")
+                   .arg(r.line)
+                   .arg(ConfigFile::lineMeaning(r.line), r.expected, found);
+    }
+    QString text = QStringLiteral("The configuration file %1 is damaged: %2\n\nVorlo2000 starts "
+                                  "with its default settings: the MIDI devices are unassigned "
+                                  "(go to Setup !) and the fixed memories are cleared.")
+                       .arg(file, what);
+    if (!kept.isEmpty())
+        text += QStringLiteral("\n\nThe damaged file is kept as %1; the settings in it are "
+                               "not lost and can be copied back from it.")
+                    .arg(QDir::toNativeSeparators(kept));
+    else
+        text += QStringLiteral("\n\nThe damaged file could not be kept (%1): it will be "
+                               "replaced when the configuration is next saved.")
+                    .arg(error);
+    dialogs().message(text, st.ProgramTitle, Dialogs::Icon::Exclamation);
+}
+
+void Console::reportAdjustedSettings(const QStringList& adjusted) {
+    constexpr int kShown = 8;
+    QString text = QStringLiteral("The configuration file %1 holds values that Vorlo2000 "
+                                  "cannot set; they are brought within range:")
+                       .arg(QDir::toNativeSeparators(state_.CfgFilePath));
+    for (int i = 0; i < std::min<int>(kShown, static_cast<int>(adjusted.size())); ++i)
+        text += QStringLiteral("\n") + adjusted[i];
+    if (adjusted.size() > kShown)
+        text += QStringLiteral("\n... and %1 more.").arg(adjusted.size() - kShown);
+    dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
 }
 
 void Console::Salva_dati_di_avvio() {
@@ -379,7 +446,8 @@ bool Console::loadStopTable() {
     ConsoleState& st = state_;
     StopTable table;
     const DatFile::ReadResult r = DatFile::read(st.DatFilePath, table);
-    if (!r.ok)
+    // A table with every entry empty has no organ in it: as unusable as a missing file.
+    if (!r.ok || table.isEmpty())
         return false;
     st.Table = table;
     captions_->SCRITTURA_TESTI_DEI_REGISTRI();
@@ -390,6 +458,17 @@ bool Console::loadStopTable() {
     st.MidiPortsReady = true;
     st.LearnActive = false;
     st.LearnIndex = 0;
+    if (r.isShort())
+        dialogs().message(
+            QStringLiteral("The stops table file %1 ends early, after %2 bytes: only %3 of its "
+                           "%4 entries were read whole, and the entries after them are empty. "
+                           "Stops without data make no sound. Load a complete stops table in "
+                           "the editor, or reinstall Vorlo2000.")
+                .arg(QDir::toNativeSeparators(st.DatFilePath))
+                .arg(r.size)
+                .arg(r.entriesRead)
+                .arg(StopTable::kEntryCount),
+            st.ProgramTitle, Dialogs::Icon::Exclamation);
     return true;
 }
 

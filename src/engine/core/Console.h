@@ -104,7 +104,8 @@ public:
     // The console update: sends what differs between the live slot and the sent slot.
     void AGGIORNAMENTO_VORLO();
 
-    // Configuration file.
+    // Configuration file. Reads it and tells the player what was missing, damaged or out of
+    // range; false when the defaults were installed.
     bool LEGGI_FILE_AVVIO();
     void Salva_dati_di_avvio();
     // Stops table.
@@ -130,6 +131,10 @@ private:
     void selectStoredLists();
     bool loadStopTable();
     ScreenContext screenContext();
+    // The one message about a damaged configuration file: where, what, and where the damaged
+    // file is kept.
+    void reportDamagedConfiguration(const ConfigFile::ReadResult& r);
+    void reportAdjustedSettings(const QStringList& adjusted);
     void showError(const QString& text);
 
     Environment env_;

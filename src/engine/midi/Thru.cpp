@@ -4,6 +4,7 @@
 #include "core/Console.h"
 #include "core/ScreenMetrics.h"
 #include "panel/ConsoleForms.h"
+#include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
@@ -78,7 +79,7 @@ void Thru::ADATTA_PULSANTE_THRU() {
         thru.setLeft(8220);
         thru.setWidth(1100);
     } else {
-        const double s = st.PanelScale;
+        const double s = console_.layout().scale();
         sub.setGeometry(5375 * s, 30 * s, (normal ? 1000 : 1975) * s, 240 * s);
         thru.setGeometry(6400 * s, 30 * s, 975 * s, 240 * s);
     }

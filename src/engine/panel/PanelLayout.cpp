@@ -129,10 +129,20 @@ PanelLayout::PanelLayout(Console& console) : console_(console) {
 }
 
 double PanelLayout::scale() const {
-    const double s = console_.state().PanelScale;
-    if (!std::isfinite(s))
+    return clampedScale(console_.state().PanelScale);
+}
+
+double PanelLayout::clampedScale(double panelScale) {
+    if (!std::isfinite(panelScale))
         return 1.0;
-    return std::clamp(s, kMinScale, kMaxScale);
+    return std::clamp(panelScale, kMinScale, kMaxScale);
+}
+
+QSizeF PanelLayout::mainWindowSize(bool graphic, double panelScale) {
+    if (graphic)
+        return {kGraphicWindowWidth, kGraphicWindowHeight};
+    const double s = clampedScale(panelScale);
+    return {9680 * s, 6870 * s + 500 * (1 - s)};
 }
 
 void PanelLayout::syncGraphmodeCheck() {
@@ -212,8 +222,9 @@ void PanelLayout::placeStandardPanel(double s) {
     Form& main = console_.mainForm();
     const ConsoleState& st = console_.state();
 
-    main.setWidth(9680 * s);
-    main.setHeight(6870 * s + 500 * (1 - s));
+    const QSizeF window = mainWindowSize(false, s);
+    main.setWidth(window.width());
+    main.setHeight(window.height());
 
     Control& frame = main("Panel_nograph", 0);
     frame.setWidth(9468 * s);
@@ -327,8 +338,9 @@ void PanelLayout::placeGraphicPanel() {
     Form& main = console_.mainForm();
     ConsoleState& st = console_.state();
 
-    main.setHeight(kGraphicWindowHeight);
-    main.setWidth(kGraphicWindowWidth);
+    const QSizeF window = mainWindowSize(true, 1.0);
+    main.setHeight(window.height());
+    main.setWidth(window.width());
 
     Control& background = main("Sfondo");
     background.setGeometry(0, 0, main.width() - 20, main.height() - 20);

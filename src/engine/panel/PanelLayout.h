@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSizeF>
+
 namespace vorlo {
 
 class Console;
@@ -26,6 +28,10 @@ public:
     // The size factor the standard panel is drawn with: the panel size setting, kept within
     // kMinScale..kMaxScale (a damaged configuration file can hold anything).
     double scale() const;
+    static double clampedScale(double panelScale);
+    // The main window's size for a panel in twips: the graphic panel's fixed size, or the
+    // standard panel's at the clamped size factor.
+    static QSizeF mainWindowSize(bool graphic, double panelScale);
 
 private:
     // Steps 2 to 8 of the standard layout: the placement that fails on a minimised window.

@@ -6,10 +6,11 @@
 
 namespace vorlo {
 
-StopTable DatFile::parse(const QByteArray& bytes) {
+StopTable DatFile::parse(const QByteArray& bytes, int* entriesRead) {
     StopTable table;
     qsizetype pos = 0;
     const qsizetype size = bytes.size();
+    int whole = 0;
     for (int n = 0; n < StopTable::kEntryCount; ++n) {
         if (pos + 2 > size)
             break;
@@ -20,7 +21,11 @@ StopTable DatFile::parse(const QByteArray& bytes) {
         const qsizetype available = std::min(length, size - pos);
         table.set(n, bytes.mid(pos, available));
         pos += available;
+        if (available == length)
+            whole = n + 1;
     }
+    if (entriesRead)
+        *entriesRead = whole;
     return table;
 }
 
@@ -31,8 +36,10 @@ DatFile::ReadResult DatFile::read(const QString& path, StopTable& table) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {false, file.errorString()};
-    table = parse(bytes);
-    return {true, {}};
+    ReadResult r{true, {}};
+    r.size = bytes.size();
+    table = parse(bytes, &r.entriesRead);
+    return r;
 }
 
 std::optional<QByteArray> DatFile::serialize(const StopTable& table, QString* error) {

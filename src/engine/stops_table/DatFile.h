@@ -15,11 +15,16 @@ public:
     struct ReadResult {
         bool ok = false;
         QString error; // why the file could not be read (missing, unreadable)
+        // How many of the 431 strings the file holds whole; fewer when it ends early.
+        int entriesRead = 0;
+        qint64 size = 0; // the file's length in bytes
+        bool isShort() const { return entriesRead < StopTable::kEntryCount; }
     };
 
     // A file shorter than the 431 strings gives empty entries past its end (a string cut by
     // the end keeps the bytes that are there); bytes after the 431st string are ignored.
-    static StopTable parse(const QByteArray& bytes);
+    // entriesRead, when given, receives how many strings were there whole.
+    static StopTable parse(const QByteArray& bytes, int* entriesRead = nullptr);
     static ReadResult read(const QString& path, StopTable& table);
 
     // Fails (and writes nothing) when an entry is longer than 65535 bytes.

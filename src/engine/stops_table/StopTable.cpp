@@ -1,5 +1,7 @@
 #include "StopTable.h"
 
+#include <algorithm>
+
 namespace vorlo {
 
 const QByteArray& StopTable::operator[](int n) const {
@@ -12,6 +14,11 @@ const QByteArray& StopTable::operator[](int n) const {
 void StopTable::set(int n, const QByteArray& bytes) {
     if (isValidIndex(n))
         entries_[static_cast<size_t>(n)] = bytes;
+}
+
+bool StopTable::isEmpty() const {
+    return std::all_of(entries_.begin(), entries_.end(),
+                       [](const QByteArray& e) { return e.isEmpty(); });
 }
 
 void StopTable::clear() {

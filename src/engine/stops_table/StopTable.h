@@ -63,6 +63,8 @@ public:
     QByteArray& at(int n) { return entries_.at(static_cast<size_t>(n)); }
     void set(int n, const QByteArray& bytes);
     void clear();
+    // True when every entry is empty: a table with no organ in it.
+    bool isEmpty() const;
 
     const std::array<QByteArray, kEntryCount>& entries() const { return entries_; }
 
