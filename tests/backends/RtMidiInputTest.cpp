@@ -139,6 +139,20 @@ TEST_F(RtMidiInputOverJack, IncomingSystemExclusiveIsDropped) {
     EXPECT_EQ(received, (std::vector<std::string>{"90 3C 64", kMarker}));
 }
 
+TEST_F(RtMidiInputOverJack, DamagedEventsAreReadByTheByteRulesOfMidi) {
+    JackProbeOutput keyboard("keyboard", "out");
+    openOn(keyboard);
+    keyboard.play(QByteArray::fromHex("B0C22F"));     // a status byte where data belong
+    keyboard.play(QByteArray::fromHex("903C643E64")); // running status within one event
+    keyboard.play(QByteArray::fromHex("3F64"));       // ... and across events
+    keyboard.play(QByteArray::fromHex("F04110"));     // system-exclusive in pieces
+    keyboard.play(QByteArray::fromHex("3C64F7"));
+    keyboard.play(QByteArray::fromHex("91F83C64")); // real time inside a note
+    markAndWait(keyboard);
+    EXPECT_EQ(received, (std::vector<std::string>{"C2 2F 00", "90 3C 64", "90 3E 64", "90 3F 64",
+                                                  "F8 00 00", "91 3C 64", kMarker}));
+}
+
 TEST_F(RtMidiInputOverJack, NothingIsQueuedWhileClosed) {
     JackProbeOutput keyboard("keyboard", "out");
     openOn(keyboard);

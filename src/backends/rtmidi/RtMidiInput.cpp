@@ -13,9 +13,11 @@ RtMidiInput::RtMidiInput(RtMidi::Api api, const QString& portName, const QString
             midi_ = std::make_unique<RtMidiIn>(api, RtMidiBackend::kClientName);
             link_.attach(midi_.get(), midi_->getCurrentApi());
             midi_->setCallback(&RtMidiInput::onMidi, this);
-            // Incoming system-exclusive is dropped; clock, time code and active sensing come
-            // through for the console's own filters to judge.
-            midi_->ignoreTypes(true, false, false);
+            // Everything comes through, system-exclusive included: the port's byte parser
+            // swallows system-exclusive itself, so that a piece of one arriving on its own is
+            // never taken for notes, and the console's own filters judge clock, time code and
+            // active sensing.
+            midi_->ignoreTypes(false, false, false);
         } catch (const RtMidiError& e) {
             reason = QString::fromStdString(e.getMessage()).trimmed();
             midi_.reset();

@@ -51,22 +51,22 @@ void MidiInputPort::dropOldest() {
 
 void MidiInputPort::clearQueue() {
     queue_.clear();
+    resetParser_.store(true, std::memory_order_release);
 }
 
 void MidiInputPort::receive(const uint8_t* bytes, size_t size) {
-    if (size == 0)
-        return;
-    const uint8_t status = bytes[0];
-    if (status < 0x80 || status == midi::SysexStart || status == midi::SysexEnd)
-        return; // data without status, and system-exclusive input, are not delivered
-    if (filter(status))
-        return;
-    ShortMessage m;
-    m.status = status;
-    m.data1 = size > 1 ? bytes[1] : 0;
-    m.data2 = size > 2 ? bytes[2] : 0;
-    queue_.push(m);
-    waker_.wake();
+    if (resetParser_.load(std::memory_order_relaxed) &&
+        resetParser_.exchange(false, std::memory_order_acquire))
+        parser_.reset();
+    bool queued = false;
+    parser_.feed(bytes, size, [&](const ShortMessage& m) {
+        if (filter(static_cast<uint8_t>(m.status)))
+            return;
+        queue_.push(m);
+        queued = true;
+    });
+    if (queued)
+        waker_.wake();
 }
 
 void MidiInputPort::deliver() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MidiByteParser.h"
 #include "MidiInputQueue.h"
 #include "ShortMessage.h"
 #include "ThreadWaker.h"
@@ -41,8 +42,9 @@ public:
     ShortMessage oldest() const;
     void dropOldest();
 
-    // Called by the backend, from any thread, with one complete incoming message. Filtered
-    // status bytes and system-exclusive messages are not queued.
+    // Called by the backend with incoming bytes, from any thread but one call at a time: one
+    // message or several, or pieces of one. The bytes are read as one continuous stream (see
+    // MidiByteParser); filtered status bytes and system-exclusive messages are not queued.
     void receive(const uint8_t* bytes, size_t size);
 
 signals:
@@ -53,12 +55,15 @@ signals:
 protected:
     // Raises error() on the port's thread; callable from any thread.
     void reportError(int code, const QString& text);
+    // Empties the queue and has the next receive() start a fresh byte stream.
     void clearQueue();
 
 private:
     void deliver();
 
     MidiInputQueue queue_;
+    MidiByteParser parser_; // used by receive() only
+    std::atomic<bool> resetParser_{false};
     std::atomic<uint32_t> filterBits_{0};
     ThreadWaker waker_;
 };
