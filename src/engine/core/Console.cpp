@@ -128,9 +128,11 @@ void Console::Form_Load() {
     st.CopyFreeToFixed = false;
     st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
     st.initFreeMemories();
-    if (!LEGGI_FILE_AVVIO())
+    const bool configurationRead = LEGGI_FILE_AVVIO();
+    if (!configurationRead)
         dialogs().message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
                           st.ProgramTitle, Dialogs::Icon::Exclamation);
+    portSetup_->takeBuiltInChoice(configurationRead);
     portSetup_->MIDI_OPENING();
     CARICAMENTO_DAT();
     st.RecallTarget = 11;
