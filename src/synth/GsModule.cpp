@@ -85,7 +85,10 @@ int GsModule::partOfAddress(uint8_t high, uint8_t block) {
 }
 
 void GsModule::reset() {
-    allSoundOff();
+    // Voices, controllers, tunings and the reverb's ringing all start afresh.
+    fluid_synth_system_reset(core_.synth());
+    for (auto& held : held_)
+        held.fill(-1);
     for (int n = 1; n <= kParts; ++n)
         parts_[static_cast<size_t>(n - 1)].reset((n - 1) % kPartsPerPort + 1);
     for (auto& channel : controllers_) {
@@ -97,7 +100,6 @@ void GsModule::reset() {
     masterVolume_ = 127;
     fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_));
     for (int n = 0; n < kParts; ++n) {
-        fluid_synth_cc(core_.synth(), n, kResetAllControllers, 0);
         // The part's level is the layer's own attenuation: FluidSynth's volume stays full.
         fluid_synth_cc(core_.synth(), n, midi::CcVolume, kTop);
         fluid_synth_cc(core_.synth(), n, midi::CcExpression, kTop);
@@ -108,10 +110,10 @@ void GsModule::reset() {
 }
 
 void GsModule::allSoundOff() {
-    fluid_synth_all_sounds_off(core_.synth(), -1);
     for (int n = 0; n < kParts; ++n) {
-        held_[static_cast<size_t>(n)].fill(-1);
         fluid_synth_cc(core_.synth(), n, midi::CcSustain, 0);
+        fluid_synth_all_sounds_off(core_.synth(), n);
+        held_[static_cast<size_t>(n)].fill(-1);
     }
 }
 

@@ -241,7 +241,9 @@ TEST(GsLayer, NoNoteStaysStuck) {
     s.render(0.3);
     EXPECT_TRUE(s.voicesPerChannel().empty());
     s.note(0, 50);
+    s.render(0.1);
     s.gs().allSoundOff();
+    s.render(0.01);
     EXPECT_LT(OfflineSynth::rms(s.render(0.1)), kSilence);
     // A stop changed under a held note lets it sound on until its key is released.
     s.note(0, 50);
@@ -272,9 +274,10 @@ TEST(GsLayer, TheModulationWheelBringsTheTremulant) {
     };
     s.note(0, kA3);
     s.render(0.1);
-    EXPECT_LT(swing(), 1.05) << "steady without the wheel";
+    // (Windows of 10 ms hold no whole number of periods: a steady note swings a few per cent.)
+    EXPECT_LT(swing(), 1.1) << "steady without the wheel";
     s.cc(0, 1, 127);
-    EXPECT_GT(swing(), 1.3) << "the tremulant beats";
+    EXPECT_GT(swing(), 1.4) << "the tremulant beats";
 }
 
 TEST(GsLayer, AFullOrganFitsThePolyphony) {
@@ -317,7 +320,9 @@ TEST(GsLayer, AnyBytesAreTakenWithoutHarm) {
             s.render(0.01);
     }
     s.send(OfflineSynth::dataSet({0x40, 0x00, 0x7F, 0x00}));
-    EXPECT_TRUE(s.voicesPerChannel().empty()) << "the GS reset silences everything";
+    s.render(0.01); // FluidSynth takes voice changes at its next block
+    for (const auto& [channel, n] : s.voicesPerChannel())
+        ADD_FAILURE() << "channel " << channel << " still sounds " << n << " voices";
     s.plainPart(1, 0);
     EXPECT_NEAR(OfflineSynth::cents(OfflineSynth::frequency(steadyNote(s, 0, kA3)), kA3Hz), 0.0,
                 kCentTolerance);

@@ -120,6 +120,7 @@ void OfflineSynth::plainPart(int part, int channel, int variation, int program) 
     send(partParameter(part, GsPart::ToneVariation,
                        {static_cast<uint8_t>(variation), static_cast<uint8_t>(program)}));
     send(partParameter(part, GsPart::RxChannel, {static_cast<uint8_t>(channel)}));
+    send(partParameter(part, GsPart::UseForRhythm, {0}));
     send(partParameter(part, GsPart::RxVolume, {0}));
     send(partParameter(part, GsPart::Level, {127}));
     send(partParameter(part, GsPart::VelocityDepth, {0, 64 + 50})); // depth 0, offset: 100

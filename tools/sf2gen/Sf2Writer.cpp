@@ -67,8 +67,12 @@ QByteArray Sf2Writer::build(const QString& name, const std::vector<Tone>& tones)
     QByteArray ifil;
     u16(ifil, 2);
     u16(ifil, 1);
+    // Text fields end with a zero and have an even size.
+    QByteArray title = name.toLatin1() + QByteArray(1, '\0');
+    if (title.size() % 2)
+        title.append('\0');
     QByteArray info = chunk("ifil", ifil) + chunk("isng", QByteArray("EMU8000", 8)) +
-                      chunk("INAM", name.toLatin1() + QByteArray(1, '\0'));
+                      chunk("INAM", title);
 
     // sdta: the sine, whole periods, then the guard of zeros.
     QByteArray smpl;
