@@ -7,7 +7,13 @@ packages=(
     qt6-base-dev librtmidi-dev
     libgtest-dev libbenchmark-dev
     jackd2 fonts-dejavu-core fonts-liberation
+    libfluidsynth-dev
 )
+# The General MIDI SoundFont the built-in synthesizer plays (about 140 MB): for playing only,
+# the tests make their own. VORLO_NO_SOUNDFONT=1 leaves it out (CI).
+if [[ "${VORLO_NO_SOUNDFONT:-0}" != 1 ]]; then
+    packages+=(fluid-soundfont-gm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

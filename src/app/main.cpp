@@ -3,9 +3,13 @@
 #include "QtScreenMetrics.h"
 #include "StandardWindows.h"
 #include "WindowManager.h"
+#include "SynthMidiBackend.h"
 #include "core/Console.h"
+#include "core/SettingsFile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <memory>
 
 #ifdef VORLO_HAVE_RTMIDI
@@ -20,16 +24,34 @@ int main(int argc, char** argv) {
     // The console ends through its own shut-down, never because a window went away.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Vorlo2000 organ console"));
+    options.addHelpOption();
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QStringLiteral("The built-in GS synthesizer writes what it plays to <file> (WAV) "
+                       "instead of the audio device."),
+        QStringLiteral("file"));
+    options.addOption(record);
+    options.process(app);
+
 #ifdef VORLO_HAVE_RTMIDI
-    vorlo::RtMidiBackend backend;
+    vorlo::RtMidiBackend system;
 #else
-    vorlo::VirtualMidiBackend backend;
+    vorlo::VirtualMidiBackend system;
 #endif
+    const QString appDir = QCoreApplication::applicationDirPath();
+    vorlo::BuiltInSynthConfig synth =
+        vorlo::BuiltInSynthConfig::fromSettings(vorlo::SettingsFile(appDir), appDir);
+    if (options.isSet(record))
+        synth.recordPath = QFileInfo(options.value(record)).absoluteFilePath();
+    // The MIDI system's outputs, and the built-in synthesizer after them.
+    vorlo::SynthMidiBackend backend(system, synth);
     vorlo::QtDialogs dialogs;
     vorlo::QtScreenMetrics screen;
 
     vorlo::Console::Environment env;
-    env.appDir = QCoreApplication::applicationDirPath();
+    env.appDir = appDir;
     env.backend = &backend;
     env.dialogs = &dialogs;
     env.screen = &screen;

@@ -134,7 +134,8 @@ void Console::Form_Load() {
     st.CopyFreeToFixed = false;
     st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
     st.initFreeMemories();
-    LEGGI_FILE_AVVIO();
+    const bool configurationRead = LEGGI_FILE_AVVIO();
+    portSetup_->takeBuiltInChoice(configurationRead);
     portSetup_->MIDI_OPENING();
     CARICAMENTO_DAT();
     st.RecallTarget = 11;

@@ -29,6 +29,10 @@ public:
     // (the built-in synthesizer): pacing at wire speed does not apply to it.
     virtual bool selectedDeviceHasWire() const { return true; }
 
+    // The number of the device built into the program (the built-in synthesizer) among this
+    // port's devices, or -1 when the port has none.
+    virtual int builtInDeviceIndex() { return -1; }
+
 signals:
     void error(int code, const QString& text);
 };

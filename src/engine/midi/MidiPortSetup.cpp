@@ -5,6 +5,7 @@
 #include "core/Console.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
+#include "core/SettingsFile.h"
 #include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
 
@@ -14,6 +15,8 @@ namespace vorlo {
 namespace {
 
 const QString kNoDevice = QStringLiteral("No device");
+// True in the settings file while the player's output is the built-in synthesizer.
+const QString kBuiltInChosen = QStringLiteral("Synth/BuiltInSelected");
 
 } // namespace
 
@@ -101,6 +104,31 @@ void MidiPortSetup::CHIUSURA_PORTE_MIDI() {
         console_.MIDIInput2().close();
     if (st.MidiOutDevice != st.MidiOutNoDevice)
         console_.MIDIOutput1().close();
+}
+
+void MidiPortSetup::takeBuiltInChoice(bool configurationRead) {
+    ConsoleState& st = console_.state();
+    const int builtIn = console_.MIDIOutput1().builtInDeviceIndex();
+    if (builtIn < 0)
+        return;
+    SettingsFile settings(st.AppDir);
+    const bool chosen = settings.value(kBuiltInChosen, false).toBool();
+    if (!configurationRead || chosen) {
+        st.MidiOutDevice = static_cast<int16_t>(builtIn);
+        if (!chosen)
+            settings.setValue(kBuiltInChosen, true);
+    } else if (st.MidiOutDevice == builtIn) {
+        st.MidiOutDevice = st.MidiOutNoDevice;
+    }
+}
+
+void MidiPortSetup::rememberBuiltInChoice() {
+    ConsoleState& st = console_.state();
+    const int builtIn = console_.MIDIOutput1().builtInDeviceIndex();
+    if (builtIn < 0)
+        return;
+    // A settings file that cannot be written costs only the choice across a change of devices.
+    SettingsFile(st.AppDir).setValue(kBuiltInChosen, st.MidiOutDevice == builtIn);
 }
 
 void MidiPortSetup::selectListEntries() {
@@ -223,6 +251,7 @@ void MidiPortSetup::Command1_Click() {
     st.MidiIn1Device = static_cast<int16_t>(in1 >= 0 ? in1 : st.MidiIn1NoDevice);
     st.MidiIn2Device = static_cast<int16_t>(in2 >= 0 ? in2 : st.MidiIn2NoDevice);
     st.MidiOutDevice = static_cast<int16_t>(out >= 0 ? out : st.MidiOutNoDevice);
+    rememberBuiltInChoice();
     Fine_Setup();
     closeWindow();
 }

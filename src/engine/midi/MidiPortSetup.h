@@ -21,6 +21,11 @@ public:
     // to the player and leaves the remaining ports closed.
     void MIDI_OPENING();
     void CHIUSURA_PORTE_MIDI();
+    // After the configuration is read: the output takes the built-in synthesizer on a first
+    // start (no configuration file) and whenever the settings file says the player chose it,
+    // whatever number the configuration stored; a stored number that now falls on the
+    // built-in device, without that word, meant "No device" and keeps meaning it.
+    void takeBuiltInChoice(bool configurationRead);
 
     // Menu "&Midi Devices".
     void SetMidi_Click();
@@ -43,6 +48,7 @@ private:
     void openInput(MidiInputPort& port, int device);
     void selectListEntries();
     void closeWindow();
+    void rememberBuiltInChoice();
     Control& setupControl(const char* name, int index = -1);
 
     Console& console_;

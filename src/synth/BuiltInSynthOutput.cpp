@@ -1,0 +1,153 @@
+#include "BuiltInSynthOutput.h"
+
+#include "GsModule.h"
+#include "SynthCore.h"
+#include "midi/MidiPortError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <fluidsynth.h>
+
+namespace vorlo {
+namespace {
+
+constexpr int kNoDeviceError = 1;
+constexpr int kNoAudioError = 2;
+
+// Tried in this order when the settings name no driver.
+const char* const kDrivers[] = {"pipewire", "pulseaudio", "jack", "alsa"};
+
+// FluidSynth's error messages while a driver is tried, kept for the player's message.
+void collectLog(int, const char* message, void* data) {
+    auto* text = static_cast<QString*>(data);
+    if (!text->isEmpty())
+        text->append(QLatin1Char('\n'));
+    text->append(QString::fromLocal8Bit(message));
+}
+
+} // namespace
+
+BuiltInSynthOutput::BuiltInSynthOutput(const BuiltInSynthConfig& config, QObject* parent)
+    : MidiOutputPort(parent), config_(config) {}
+
+BuiltInSynthOutput::~BuiltInSynthOutput() {
+    close();
+    if (driver_)
+        delete_fluid_audio_driver(driver_);
+    module_.reset();
+    core_.reset();
+}
+
+QString BuiltInSynthOutput::deviceName(int index) {
+    if (index != 0)
+        throw MidiPortError(kNoDeviceError, QStringLiteral("Invalid device ID"));
+    if (!config_.recordPath.isEmpty())
+        return QStringLiteral("%1 (recording to %2)")
+            .arg(QLatin1String(kName), QFileInfo(config_.recordPath).fileName());
+    return QStringLiteral("%1 (%2 frames, %3 ms)")
+        .arg(QLatin1String(kName))
+        .arg(config_.bufferFrames * BuiltInSynthConfig::kPeriods)
+        .arg(config_.latencyMs(), 0, 'f', 1);
+}
+
+void BuiltInSynthOutput::selectDevice(int index) {
+    if (index != 0)
+        throw MidiPortError(kNoDeviceError, QStringLiteral("Invalid device ID"));
+}
+
+void BuiltInSynthOutput::ensureSynth() {
+    if (core_)
+        return;
+    SynthCore::Options o;
+    o.soundFont = config_.soundFont;
+    o.sineSoundFont = config_.sineSoundFont;
+    o.sampleRate = config_.sampleRate;
+    core_ = std::make_unique<SynthCore>(o);
+    module_ = std::make_unique<GsModule>(*core_);
+}
+
+QString BuiltInSynthOutput::openDriver() {
+    fluid_settings_t* s = core_->settings();
+    fluid_settings_setint(s, "audio.period-size", config_.bufferFrames);
+    fluid_settings_setint(s, "audio.periods", BuiltInSynthConfig::kPeriods);
+    fluid_settings_setint(s, "audio.jack.autoconnect", 1);
+    fluid_settings_setstr(s, "audio.jack.id", "vorlo2000");
+    QStringList tried;
+    QString log;
+    fluid_set_log_function(FLUID_ERR, collectLog, &log);
+    fluid_set_log_function(FLUID_PANIC, collectLog, &log);
+    QStringList drivers;
+    if (!config_.recordPath.isEmpty()) {
+        // FluidSynth's file driver renders in real time into the file, by its extension.
+        fluid_settings_setstr(s, "audio.file.name", QFile::encodeName(config_.recordPath).constData());
+        fluid_settings_setstr(s, "audio.file.type", "wav");
+        drivers << QStringLiteral("file");
+    } else if (!config_.audioDriver.isEmpty()) {
+        drivers << config_.audioDriver;
+    } else {
+        for (const char* d : kDrivers)
+            drivers << QString::fromLatin1(d);
+    }
+    for (const QString& d : drivers) {
+        if (fluid_settings_setstr(s, "audio.driver", d.toLatin1().constData()) != FLUID_OK)
+            continue; // not built into this FluidSynth
+        tried << d;
+        driver_ = new_fluid_audio_driver(s, core_->synth());
+        if (driver_) {
+            driverName_ = d;
+            break;
+        }
+    }
+    fluid_set_log_function(FLUID_ERR, fluid_default_log_function, nullptr);
+    fluid_set_log_function(FLUID_PANIC, fluid_default_log_function, nullptr);
+    return tried.isEmpty() ? QStringLiteral("no audio driver of that name") : log;
+}
+
+void BuiltInSynthOutput::open() {
+    if (open_)
+        return;
+    ensureSynth();
+    const bool offline = config_.audioDriver == QLatin1String(kOffline);
+    const QString why = driver_ || offline ? QString() : openDriver();
+    if (!driver_ && !offline) {
+        const QString what = config_.recordPath.isEmpty()
+                                 ? QStringLiteral("The built-in GS synthesizer found no working "
+                                                  "audio output")
+                                 : QStringLiteral("The built-in GS synthesizer cannot record to "
+                                                  "\"%1\"")
+                                       .arg(config_.recordPath);
+        throw MidiPortError(kNoAudioError, QStringLiteral("%1 (%2).").arg(what, why.trimmed()));
+    }
+    if (!core_->hasSoundFont())
+        emit error(kNoDeviceError,
+                   QStringLiteral("The built-in GS synthesizer has no SoundFont (%1): only the sine "
+                                  "reinforcement will sound. Install the Debian package "
+                                  "fluid-soundfont-gm, or name a SoundFont as Synth/SoundFont in "
+                                  "vorlo2000.ini.")
+                       .arg(core_->soundFontError()));
+    open_ = true;
+}
+
+void BuiltInSynthOutput::close() {
+    if (!open_)
+        return;
+    open_ = false;
+    module_->allSoundOff();
+    if (config_.recordPath.isEmpty() && driver_) {
+        delete_fluid_audio_driver(driver_);
+        driver_ = nullptr;
+        driverName_.clear();
+    }
+}
+
+void BuiltInSynthOutput::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (open_)
+        module_->shortMessage(status, data1, data2);
+}
+
+void BuiltInSynthOutput::sendSysex(const QByteArray& bytes) {
+    if (open_)
+        module_->sysex(bytes);
+}
+
+} // namespace vorlo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "BuiltInSynthConfig.h"
+#include "midi/MidiOutputPort.h"
+
+#include <memory>
+
+typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
+
+namespace vorlo {
+
+class GsModule;
+class SynthCore;
+
+// The built-in synthesizer as an output device of its own: the GS layer on FluidSynth, heard
+// through FluidSynth's audio driver, or written to a WAV file when recording. The SoundFont is
+// loaded at the first opening and kept; closing stops every sound and the audio
+// (a recording goes on, silent, until the program ends, so that reopening does not overwrite it).
+class BuiltInSynthOutput : public MidiOutputPort {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "Built-in GS synthesizer";
+
+    explicit BuiltInSynthOutput(const BuiltInSynthConfig& config, QObject* parent = nullptr);
+    ~BuiltInSynthOutput() override;
+
+    int deviceCount() override { return 1; }
+    // The name with what the player may want to know: the audio buffer and its latency, or
+    // the file being recorded.
+    QString deviceName(int index) override;
+    void selectDevice(int index) override;
+    // Throws MidiPortError when no audio driver (or the recording file) can be opened. A
+    // missing SoundFont is told through error(): the port opens and only the sine sounds.
+    void open() override;
+    void close() override;
+    bool isOpen() const override { return open_; }
+    void sendShort(uint8_t status, uint8_t data1, uint8_t data2) override;
+    void sendSysex(const QByteArray& bytes) override;
+    bool selectedDeviceHasWire() const override { return false; }
+
+    // Audio driver name for a synthesizer that renders only when its owner asks (tests,
+    // benchmarks): fluid_synth_write_float on synthCore()->synth().
+    static constexpr const char* kOffline = "none";
+    // The synthesizer, once the port was first opened.
+    SynthCore* synthCore() { return core_.get(); }
+    GsModule* module() { return module_.get(); }
+
+    // The audio driver in use ("pulseaudio", "file" …), empty while closed.
+    QString audioDriver() const { return driverName_; }
+    const BuiltInSynthConfig& config() const { return config_; }
+
+private:
+    void ensureSynth();
+    QString openDriver();
+
+    BuiltInSynthConfig config_;
+    std::unique_ptr<SynthCore> core_;
+    std::unique_ptr<GsModule> module_;
+    fluid_audio_driver_t* driver_ = nullptr;
+    QString driverName_;
+    bool open_ = false;
+};
+
+} // namespace vorlo

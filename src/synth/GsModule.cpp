@@ -1,0 +1,492 @@
+#include "GsModule.h"
+
+#include "SynthCore.h"
+#include "midi/MidiConstants.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fluidsynth.h>
+
+namespace vorlo {
+namespace {
+
+// GS address map: the first address byte of each port, and what the console's tables use.
+constexpr uint8_t kPortA = 0x40;
+constexpr uint8_t kPortB = 0x50;
+constexpr uint8_t kSystemBlock = 0x00;
+constexpr uint8_t kMasterVolume = 0x04;
+constexpr uint8_t kGsReset = 0x7F;
+constexpr uint8_t kEffectBlock = 0x01;
+constexpr uint8_t kReverbMacro = 0x30;
+constexpr uint8_t kReverbLevel = 0x33;
+constexpr uint8_t kPartBlocks = 0x10;
+constexpr uint8_t kDestinationBlocks = 0x20;
+constexpr uint8_t kDataByte = 0x7F;
+constexpr int kHeaderLength = 8; // F0 41 dev 42 12 a1 a2 a3
+
+// Controllers a GS part receives.
+constexpr int kBankSelect = 0;
+constexpr int kPan = 10;
+constexpr int kReverbSendCc = 91;
+constexpr int kAllSoundOff = 120;
+constexpr int kResetAllControllers = 121;
+constexpr int kLastAssignable = 95; // the CC1 controller number reaches 0..95
+constexpr int kTop = 127;
+
+// FluidSynth attenuation reaches 144 dB: a part at gain 0 is silent.
+constexpr float kSilentCentibels = 1440.0f;
+// GS LFO1: the rate control spans ±10 Hz, the pitch depth 600 cents, the amplitude depth 100 %.
+constexpr double kBaseLfoHz = 5.5;
+constexpr double kLfoRateSpanHz = 10.0;
+constexpr double kLfoPitchSpanCents = 600.0;
+// FluidSynth's modulation LFO frequency is in cents above 8.176 Hz.
+constexpr double kLfoReferenceHz = 8.176;
+// The tone's own vibrato offsets (-64..+63): rate and depth in cents, delay in timecents.
+constexpr float kVibratoRateCents = 10.0f;
+constexpr float kVibratoDepthCents = 1.0f;
+constexpr float kVibratoDelayTimecents = 100.0f;
+// Reverb send 0..127 as FluidSynth's 0..100 % (in tenths).
+constexpr float kReverbSendScale = 1000.0f / kTop;
+
+// The eight GS reverb macros as FluidSynth's reverb: room size, damping, width, level.
+struct ReverbShape {
+    double room, damp, width, level;
+};
+constexpr ReverbShape kReverbMacros[8] = {
+    {0.30, 0.60, 0.6, 0.35}, // Room 1
+    {0.45, 0.50, 0.7, 0.40}, // Room 2
+    {0.60, 0.45, 0.8, 0.45}, // Room 3
+    {0.75, 0.35, 0.9, 0.50}, // Hall 1
+    {0.88, 0.30, 1.0, 0.55}, // Hall 2
+    {0.65, 0.10, 1.0, 0.50}, // Plate
+    {0.40, 0.80, 0.5, 0.35}, // Delay: FluidSynth has no delay line, a short room instead
+    {0.40, 0.80, 1.0, 0.35}, // Panning Delay: likewise, wide
+};
+
+float centibelsOf(double gain) {
+    if (gain <= 0.0)
+        return kSilentCentibels;
+    return std::min(kSilentCentibels, static_cast<float>(-200.0 * std::log10(gain)));
+}
+
+} // namespace
+
+GsModule::GsModule(SynthCore& core) : core_(core) {
+    fluid_settings_getnum(core_.settings(), "synth.gain", &baseGain_);
+    reset();
+}
+
+int GsModule::partOfAddress(uint8_t high, uint8_t block) {
+    if (high != kPortA && high != kPortB)
+        return 0;
+    const int x = block & 0x0F;
+    const int onPort = x == 0 ? 10 : (x <= 9 ? x : x + 1);
+    return onPort + (high == kPortB ? kPartsPerPort : 0);
+}
+
+void GsModule::reset() {
+    // Voices, controllers, tunings and the reverb's ringing all start afresh.
+    fluid_synth_system_reset(core_.synth());
+    for (auto& held : held_)
+        held.fill(-1);
+    for (int n = 1; n <= kParts; ++n)
+        parts_[static_cast<size_t>(n - 1)].reset((n - 1) % kPartsPerPort + 1);
+    for (auto& channel : controllers_) {
+        channel.fill(0);
+        channel[midi::CcExpression] = kTop;
+    }
+    reverbMacro_ = 4;
+    reverbLevel_ = 64;
+    masterVolume_ = 127;
+    fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_));
+    for (int n = 0; n < kParts; ++n) {
+        // The part's level is the layer's own attenuation: FluidSynth's volume stays full.
+        fluid_synth_cc(core_.synth(), n, midi::CcVolume, kTop);
+        fluid_synth_cc(core_.synth(), n, midi::CcExpression, kTop);
+    }
+    dirty_.fill(DirtyAll);
+    applyDirty();
+    applyReverb();
+}
+
+void GsModule::allSoundOff() {
+    for (int n = 0; n < kParts; ++n) {
+        fluid_synth_cc(core_.synth(), n, midi::CcSustain, 0);
+        fluid_synth_all_sounds_off(core_.synth(), n);
+        held_[static_cast<size_t>(n)].fill(-1);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// System exclusive
+
+void GsModule::sysex(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+    const int size = static_cast<int>(bytes.size());
+    int start = -1;
+    for (int i = 0; i < size; ++i) {
+        if (data[i] == midi::SysexStart) {
+            start = i;
+        } else if (data[i] == midi::SysexEnd && start >= 0) {
+            dataSet(data + start, i - start + 1);
+            start = -1;
+        }
+    }
+    applyDirty();
+}
+
+void GsModule::dataSet(const uint8_t* m, int length) {
+    // F0 41 dev 42 12 a1 a2 a3 data... sum F7: any device number is taken.
+    if (length < kHeaderLength + 3 || m[1] != midi::RolandId || m[3] != midi::GsModelId ||
+        m[4] != midi::DataSetCommand)
+        return;
+    int sum = 0;
+    for (int i = 5; i < length - 1; ++i) {
+        if (m[i] > kDataByte)
+            return;
+        sum += m[i];
+    }
+    // A message whose checksum does not match is ignored, as the module does.
+    if (sum % 128 != 0)
+        return;
+    uint8_t a1 = m[5], a2 = m[6], a3 = m[7];
+    // Each data byte goes to the next address (7 bits a byte).
+    for (int i = kHeaderLength; i < length - 2; ++i) {
+        write(a1, a2, a3, m[i]);
+        if (++a3 > kDataByte) {
+            a3 = 0;
+            if (++a2 > kDataByte) {
+                a2 = 0;
+                ++a1;
+            }
+        }
+    }
+}
+
+void GsModule::write(uint8_t a1, uint8_t a2, uint8_t a3, uint8_t value) {
+    if (a1 == kPortA && a2 == kSystemBlock) {
+        if (a3 == kGsReset)
+            reset();
+        else if (a3 == kMasterVolume) {
+            masterVolume_ = value;
+            const double v = double(value) / kTop;
+            fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_ * v * v));
+        }
+        return;
+    }
+    if (a1 == kPortA && a2 == kEffectBlock) {
+        if (a3 == kReverbMacro && value < 8) {
+            reverbMacro_ = value;
+            reverbLevel_ = 64;
+            applyReverb();
+        } else if (a3 == kReverbLevel) {
+            reverbLevel_ = value;
+            applyReverb();
+        }
+        return;
+    }
+    const int n = partOfAddress(a1, a2);
+    if (n == 0)
+        return;
+    if ((a2 & 0xF0) == kPartBlocks)
+        writePart(n, a3, value);
+    else if ((a2 & 0xF0) == kDestinationBlocks)
+        writeDestination(n, a3, value);
+}
+
+void GsModule::writePart(int n, uint8_t address, uint8_t value) {
+    if (address >= GsPart::ParameterCount)
+        return;
+    GsPart& p = parts_[static_cast<size_t>(n - 1)];
+    p.parameter[address] = value;
+    uint8_t& d = dirty_[static_cast<size_t>(n - 1)];
+    switch (address) {
+    case GsPart::ToneVariation:
+    case GsPart::ToneProgram:
+    case GsPart::UseForRhythm:
+        d |= DirtyTone;
+        break;
+    case GsPart::Level:
+    case GsPart::Cc1Number:
+        d |= DirtyGain;
+        break;
+    case GsPart::Pan:
+        d |= DirtyPan;
+        break;
+    case GsPart::ReverbSend:
+        d |= DirtyReverbSend;
+        break;
+    case GsPart::VibratoRate:
+    case GsPart::VibratoDepth:
+    case GsPart::VibratoDelay:
+        d |= DirtyVibrato;
+        break;
+    default:
+        if (address >= GsPart::ScaleTuning && address < GsPart::ScaleTuning + 12)
+            d |= DirtyTuning;
+        break;
+    }
+}
+
+void GsModule::writeDestination(int n, uint8_t address, uint8_t value) {
+    if (address >= GsPart::DestinationCount)
+        return;
+    parts_[static_cast<size_t>(n - 1)].destination[address] = value;
+    dirty_[static_cast<size_t>(n - 1)] |= DirtyGain | DirtyLfo;
+}
+
+void GsModule::applyDirty() {
+    for (int n = 1; n <= kParts; ++n) {
+        uint8_t& d = dirty_[static_cast<size_t>(n - 1)];
+        if (d) {
+            apply(n, d);
+            d = 0;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Parts onto FluidSynth
+
+double GsModule::gainOf(int n) const {
+    const GsPart& p = part(n);
+    const int rx = p.rxChannel();
+    if (rx >= 16)
+        return 0.0;
+    const auto& cc = controllers_[static_cast<size_t>(rx)];
+    // Volume and expression follow the GS (and General MIDI) square law.
+    const double level = double(p.parameter[GsPart::Level]) / kTop;
+    const double expression = double(cc[midi::CcExpression]) / kTop;
+    // The amplitude controls of the modulation wheel and of the CC1 controller: -100..+100 %
+    // of the level at the controller's top value, linear in the controller.
+    auto control = [&](int block, int value) {
+        const double depth =
+            (p.destination[static_cast<size_t>(block + GsPart::AmplitudeControl)] -
+             GsPart::kCentre) /
+            double(GsPart::kCentre);
+        return std::clamp(1.0 + depth * value / kTop, 0.0, 1.0);
+    };
+    const int cc1 = p.cc1Number() <= kLastAssignable ? cc[static_cast<size_t>(p.cc1Number())] : 0;
+    return level * level * expression * expression *
+           control(GsPart::ModBlock, cc[midi::CcModulation]) * control(GsPart::Cc1Block, cc1);
+}
+
+int GsModule::velocityOf(int n, int struck) const {
+    const GsPart& p = part(n);
+    const int v = p.parameter[GsPart::VelocityDepth] * struck / GsPart::kCentre +
+                  (p.parameter[GsPart::VelocityOffset] - GsPart::kCentre) * 2;
+    return std::clamp(v, 0, kTop);
+}
+
+void GsModule::apply(int n, uint8_t what) {
+    fluid_synth_t* s = core_.synth();
+    const int ch = n - 1;
+    const GsPart& p = part(n);
+    if (what & DirtyTone)
+        core_.selectTone(ch, p.parameter[GsPart::ToneVariation], p.parameter[GsPart::ToneProgram],
+                         p.rhythm());
+    if (what & DirtyGain)
+        fluid_synth_set_gen(s, ch, GEN_ATTENUATION, centibelsOf(gainOf(n)));
+    if (what & DirtyPan) {
+        const int pan = p.parameter[GsPart::Pan];
+        fluid_synth_cc(s, ch, kPan, pan == 0 ? GsPart::kCentre : pan);
+    }
+    if (what & DirtyReverbSend)
+        fluid_synth_set_gen(s, ch, GEN_REVERBSEND,
+                            kReverbSendScale * p.parameter[GsPart::ReverbSend]);
+    if (what & DirtyTuning) {
+        bool tempered = false;
+        for (int k = 0; k < 12; ++k)
+            tempered = tempered || p.scaleTuning(k) != 0;
+        if (!tempered) {
+            fluid_synth_deactivate_tuning(s, ch, 1);
+        } else {
+            double pitch[128];
+            for (int key = 0; key < 128; ++key)
+                pitch[key] = 100.0 * key + p.scaleTuning(key % 12);
+            // Tuning program n - 1 of bank 0 belongs to the part; sounding notes follow.
+            fluid_synth_activate_key_tuning(s, 0, ch, "GS scale tuning", pitch, 1);
+            fluid_synth_activate_tuning(s, ch, 0, ch, 1);
+        }
+    }
+    if (what & DirtyLfo) {
+        const int rx = p.rxChannel();
+        const double mod =
+            rx < 16 ? controllers_[static_cast<size_t>(rx)][midi::CcModulation] / double(kTop)
+                    : 0.0;
+        const auto dest = [&](int a) { return double(p.destination[static_cast<size_t>(a)]); };
+        const double rate = std::clamp(
+            kBaseLfoHz + (dest(GsPart::Lfo1Rate) - GsPart::kCentre) / GsPart::kCentre *
+                             kLfoRateSpanHz * mod,
+            0.1, 20.0);
+        const double pitchCents = dest(GsPart::Lfo1PitchDepth) / kTop * kLfoPitchSpanCents * mod;
+        const double ampDepth = std::min(0.99, dest(GsPart::Lfo1AmplitudeDepth) / kTop * mod);
+        fluid_synth_set_gen(s, ch, GEN_MODLFOFREQ,
+                            static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz)));
+        fluid_synth_set_gen(s, ch, GEN_MODLFOTOPITCH, static_cast<float>(pitchCents));
+        fluid_synth_set_gen(s, ch, GEN_MODLFOTOVOL,
+                            static_cast<float>(-100.0 * std::log10(1.0 - ampDepth)));
+    }
+    if (what & DirtyVibrato) {
+        auto offset = [&](int a) { return float(p.parameter[static_cast<size_t>(a)]) - 64.0f; };
+        fluid_synth_set_gen(s, ch, GEN_VIBLFOFREQ, offset(GsPart::VibratoRate) * kVibratoRateCents);
+        fluid_synth_set_gen(s, ch, GEN_VIBLFOTOPITCH,
+                            offset(GsPart::VibratoDepth) * kVibratoDepthCents);
+        fluid_synth_set_gen(s, ch, GEN_VIBLFODELAY,
+                            offset(GsPart::VibratoDelay) * kVibratoDelayTimecents);
+    }
+}
+
+void GsModule::applyReverb() {
+    const ReverbShape& r = kReverbMacros[reverbMacro_];
+    fluid_synth_t* s = core_.synth();
+    fluid_synth_set_reverb_group_roomsize(s, -1, r.room);
+    fluid_synth_set_reverb_group_damp(s, -1, r.damp);
+    fluid_synth_set_reverb_group_width(s, -1, r.width);
+    fluid_synth_set_reverb_group_level(s, -1, std::min(1.0, r.level * reverbLevel_ / 64.0));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Channel messages
+
+void GsModule::forEachPartOn(int channel, auto&& f) {
+    for (int n = 1; n <= kParts; ++n) {
+        if (parts_[static_cast<size_t>(n - 1)].rxChannel() == channel)
+            f(n);
+    }
+}
+
+void GsModule::shortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (status >= midi::SysexStart) {
+        if (status == midi::SystemReset)
+            reset();
+        return;
+    }
+    const int ch = status & 0x0F;
+    const uint8_t d1 = data1 & kDataByte;
+    const uint8_t d2 = data2 & kDataByte;
+    switch (status & 0xF0) {
+    case midi::NoteOn:
+        if (d2 == 0)
+            noteOff(ch, d1);
+        else
+            noteOn(ch, d1, d2);
+        break;
+    case midi::NoteOff:
+        noteOff(ch, d1);
+        break;
+    case midi::ControlChange:
+        controlChange(ch, d1, d2);
+        break;
+    case midi::ProgramChange:
+        forEachPartOn(ch, [&](int n) {
+            GsPart& p = parts_[static_cast<size_t>(n - 1)];
+            p.parameter[GsPart::ToneVariation] = controllers_[static_cast<size_t>(ch)][kBankSelect];
+            p.parameter[GsPart::ToneProgram] = d1;
+            apply(n, DirtyTone);
+        });
+        break;
+    case midi::PitchBend:
+        forEachPartOn(ch, [&](int n) { fluid_synth_pitch_bend(core_.synth(), n - 1, d1 | d2 << 7); });
+        break;
+    default:
+        break; // key and channel pressure: not used by the organ
+    }
+}
+
+void GsModule::noteOn(int channel, int key, int velocity) {
+    forEachPartOn(channel, [&](int n) {
+        const GsPart& p = part(n);
+        if (key < p.parameter[GsPart::KeyLow] || key > p.parameter[GsPart::KeyHigh])
+            return;
+        const int v = velocityOf(n, velocity);
+        const int sounding = key + p.keyShift();
+        if (v == 0 || sounding < 0 || sounding > kTop)
+            return;
+        auto& held = held_[static_cast<size_t>(n - 1)];
+        if (held[static_cast<size_t>(key)] >= 0)
+            fluid_synth_noteoff(core_.synth(), n - 1, held[static_cast<size_t>(key)]);
+        fluid_synth_noteon(core_.synth(), n - 1, sounding, v);
+        held[static_cast<size_t>(key)] = static_cast<int8_t>(sounding);
+        heldFrom_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)] =
+            static_cast<uint8_t>(channel);
+    });
+}
+
+void GsModule::noteOff(int channel, int key) {
+    for (int n = 1; n <= kParts; ++n) {
+        int8_t& held = held_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)];
+        if (held >= 0 && heldFrom_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)] == channel) {
+            fluid_synth_noteoff(core_.synth(), n - 1, held);
+            held = -1;
+        }
+    }
+}
+
+void GsModule::releaseFrom(int channel) {
+    for (int key = 0; key < 128; ++key)
+        noteOff(channel, key);
+}
+
+void GsModule::controlChange(int ch, int controller, int value) {
+    auto& cc = controllers_[static_cast<size_t>(ch)];
+    cc[static_cast<size_t>(controller)] = static_cast<uint8_t>(value);
+    fluid_synth_t* s = core_.synth();
+    switch (controller) {
+    case kBankSelect:
+        return; // taken by the next program change
+    case midi::CcVolume:
+        forEachPartOn(ch, [&](int n) {
+            GsPart& p = parts_[static_cast<size_t>(n - 1)];
+            if (p.parameter[GsPart::RxVolume])
+                p.parameter[GsPart::Level] = static_cast<uint8_t>(value);
+        });
+        break;
+    case kPan:
+        forEachPartOn(ch, [&](int n) {
+            parts_[static_cast<size_t>(n - 1)].parameter[GsPart::Pan] = static_cast<uint8_t>(value);
+            apply(n, DirtyPan);
+        });
+        return;
+    case kReverbSendCc:
+        forEachPartOn(ch, [&](int n) {
+            parts_[static_cast<size_t>(n - 1)].parameter[GsPart::ReverbSend] =
+                static_cast<uint8_t>(value);
+            apply(n, DirtyReverbSend);
+        });
+        return;
+    case midi::CcSustain:
+        forEachPartOn(ch, [&](int n) { fluid_synth_cc(s, n - 1, midi::CcSustain, value); });
+        return;
+    case kAllSoundOff:
+        forEachPartOn(ch, [&](int n) { fluid_synth_all_sounds_off(s, n - 1); });
+        releaseFrom(ch);
+        return;
+    case kResetAllControllers:
+        cc.fill(0);
+        cc[midi::CcExpression] = kTop;
+        forEachPartOn(ch, [&](int n) {
+            fluid_synth_cc(s, n - 1, midi::CcSustain, 0);
+            fluid_synth_pitch_bend(s, n - 1, 0x2000);
+            apply(n, DirtyGain | DirtyLfo);
+        });
+        return;
+    default:
+        if (controller >= midi::CcAllNotesOff) {
+            releaseFrom(ch);
+            return;
+        }
+        break;
+    }
+    // Level, expression, the modulation wheel and every part's CC1 controller.
+    forEachPartOn(ch, [&](int n) {
+        const GsPart& p = part(n);
+        if (controller == midi::CcModulation)
+            apply(n, DirtyGain | DirtyLfo);
+        else if (controller == midi::CcVolume || controller == midi::CcExpression ||
+                 controller == p.cc1Number())
+            apply(n, DirtyGain);
+    });
+}
+
+} // namespace vorlo

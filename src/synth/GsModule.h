@@ -1,0 +1,85 @@
+#pragma once
+
+#include "GsPart.h"
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+
+namespace vorlo {
+
+class SynthCore;
+
+// The GS layer in front of FluidSynth: a two-port, 32-part GS module on one MIDI input. It
+// takes the console's channel messages and GS data-set (DT1) messages, keeps every part's
+// parameters as the module would, and plays each part on its own FluidSynth channel (part n on
+// channel n - 1). Both ports' parts listen to the same input, as on a module of the SC-88 class
+// fed by one cable. Messages it cannot use are ignored.
+//
+// A part whose tone changes under held notes lets them sound with the old tone until their
+// keys are released (FluidSynth keeps a voice's preset); level, pan, tuning and tremulant
+// changes reach sounding notes at once, ramped by FluidSynth over one block.
+class GsModule {
+public:
+    static constexpr int kParts = 32;
+    static constexpr int kPartsPerPort = 16;
+
+    explicit GsModule(SynthCore& core);
+
+    // GS reset: every part back to its power-on state, all sound stopped.
+    void reset();
+    // One or more complete F0 ... F7 messages.
+    void sysex(const QByteArray& bytes);
+    void shortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    // Panic: every voice stops at once and no note stays held.
+    void allSoundOff();
+
+    const GsPart& part(int n) const { return parts_.at(static_cast<size_t>(n - 1)); }
+    // The part (1..32) that a part-block address names: 40/50 1x yy with x = 0 for part 10,
+    // 1..9 for parts 1..9, A..F for parts 11..16; port B (50h) adds 16. 0 when none.
+    static int partOfAddress(uint8_t high, uint8_t block);
+
+private:
+    enum Dirty : uint8_t {
+        DirtyTone = 1,
+        DirtyGain = 2,
+        DirtyPan = 4,
+        DirtyTuning = 8,
+        DirtyLfo = 16,
+        DirtyVibrato = 32,
+        DirtyReverbSend = 64,
+        DirtyAll = 127,
+    };
+
+    void dataSet(const uint8_t* message, int length);
+    void write(uint8_t a1, uint8_t a2, uint8_t a3, uint8_t value);
+    void writePart(int n, uint8_t address, uint8_t value);
+    void writeDestination(int n, uint8_t address, uint8_t value);
+    void applyDirty();
+    void apply(int n, uint8_t what);
+    void applyReverb();
+
+    void noteOn(int channel, int key, int velocity);
+    void noteOff(int channel, int key);
+    void releaseFrom(int channel);
+    void controlChange(int channel, int controller, int value);
+    void forEachPartOn(int channel, auto&& f);
+    double gainOf(int n) const;
+    int velocityOf(int n, int struck) const;
+
+    SynthCore& core_;
+    std::array<GsPart, kParts> parts_;
+    std::array<uint8_t, kParts> dirty_{};
+    // The last value of every controller on each input channel.
+    std::array<std::array<uint8_t, 128>, 16> controllers_{};
+    // Per part and played key: the key the part sounds (-1: none) and the channel it came on,
+    // so that the note-off finds the note whatever changed since.
+    std::array<std::array<int8_t, 128>, kParts> held_{};
+    std::array<std::array<uint8_t, 128>, kParts> heldFrom_{};
+    uint8_t reverbMacro_ = 4;
+    uint8_t reverbLevel_ = 64;
+    uint8_t masterVolume_ = 127;
+    double baseGain_ = 0.2;
+};
+
+} // namespace vorlo

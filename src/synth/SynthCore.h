@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+#include <fluidsynth/types.h>
+
+namespace vorlo {
+
+// FluidSynth with the console's SoundFonts: a synthesizer with one MIDI channel per GS part,
+// the player's General MIDI SoundFont, and the program's own sine SoundFont that guarantees
+// the reinforcement's GS Sine Wave. Owns the synthesizer; renders only when asked (offline) or
+// through an audio driver that someone else attaches.
+class SynthCore {
+public:
+    struct Options {
+        QString soundFont;     // the player's SoundFont; empty or unreadable: sine only
+        QString sineSoundFont; // "vorlo2000-sine.sf2" of the program folder
+        double sampleRate = 48000.0;
+        int channels = 32;
+        int polyphony = 1024;
+    };
+
+    // GS tone of the Sine Wave, always taken from the sine SoundFont.
+    static constexpr int kSineBank = 8;
+    static constexpr int kSineProgram = 80;
+    static constexpr int kDrumBank = 128;
+
+    explicit SynthCore(const Options& options);
+    ~SynthCore();
+    SynthCore(const SynthCore&) = delete;
+    SynthCore& operator=(const SynthCore&) = delete;
+
+    fluid_synth_t* synth() const { return synth_; }
+    fluid_settings_t* settings() const { return settings_; }
+    double sampleRate() const { return sampleRate_; }
+
+    // True when the player's SoundFont loaded; soundFontError() says why it did not.
+    bool hasSoundFont() const { return mainFont_ >= 0; }
+    QString soundFontError() const { return soundFontError_; }
+    QString soundFontPath() const { return soundFontPath_; }
+
+    // Puts a GS tone (variation = bank MSB, program) on a channel, as a GS module does: the
+    // SoundFont's own preset, else the capital tone of the variation (bank 0); the Sine Wave
+    // from the program's sine SoundFont. A rhythm part takes the drum set of the program.
+    // Returns false, leaving the channel silent, when no preset fits.
+    bool selectTone(int channel, int variation, int program, bool rhythm);
+
+private:
+    bool hasPreset(int fontId, int bank, int program) const;
+
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    int mainFont_ = -1;
+    int sineFont_ = -1;
+    double sampleRate_ = 0;
+    QString soundFontPath_;
+    QString soundFontError_;
+};
+
+} // namespace vorlo

@@ -1,0 +1,86 @@
+// The built-in synthesizer among the output devices: where it is listed, what a first start
+// and an existing configuration select, and switching between it and a real module.
+#include "SynthConsoleFixture.h"
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+const QString kChosen = QStringLiteral("Synth/BuiltInSelected");
+
+class BuiltInDevice : public SynthConsoleFixture {
+protected:
+    void SetUp() override { writeTable(markerTable()); }
+    Control& setup(const char* name) { return form(forms::Setup)(QString::fromLatin1(name)); }
+};
+
+} // namespace
+
+TEST_F(BuiltInDevice, AFirstStartPlaysOnTheBuiltInSynthesizer) {
+    startWithSynth();
+    EXPECT_EQ(st().MidiOutDevice, 1) << "after the one real module";
+    EXPECT_EQ(st().MidiOutNoDevice, 2);
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+    EXPECT_FALSE(console->MIDIOutput1().selectedDeviceHasWire());
+    EXPECT_TRUE(synth().isOpen());
+    EXPECT_TRUE(settings().value(kChosen).toBool());
+    EXPECT_TRUE(midi->sent().empty()) << "the real module hears nothing";
+
+    main()("SetMidi").click();
+    const QStringList items = setup("outputDevcombo").items();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0], QStringLiteral("Sound Module"));
+    EXPECT_TRUE(items[1].startsWith(QStringLiteral("Built-in GS synthesizer (256 frames, 5.3 ms)")))
+        << items[1].toStdString();
+    EXPECT_EQ(items[2], QStringLiteral("No device"));
+}
+
+TEST_F(BuiltInDevice, AnExistingConfigurationKeepsItsRealModule) {
+    writeConfig(); // module 0, written before the synthesizer existed
+    startWithSynth();
+    EXPECT_EQ(st().MidiOutDevice, 0);
+    EXPECT_TRUE(console->MIDIOutput1().selectedDeviceHasWire());
+    EXPECT_FALSE(synth().isOpen());
+    console->RESET_Click();
+    EXPECT_FALSE(midi->sent().empty());
+}
+
+TEST_F(BuiltInDevice, AStoredNoDeviceStaysNoDevice) {
+    // One module, "No device" chosen: stored as 1, which is now the synthesizer's number.
+    writeConfig([](ConsoleState& s) { s.MidiOutDevice = 1; });
+    startWithSynth();
+    EXPECT_EQ(st().MidiOutDevice, st().MidiOutNoDevice);
+    EXPECT_FALSE(console->MIDIOutput1().isOpen());
+}
+
+TEST_F(BuiltInDevice, TheBuiltInChoiceSurvivesANewRealDevice) {
+    writeConfig([](ConsoleState& s) { s.MidiOutDevice = 1; });
+    ASSERT_TRUE(settings().setValue(kChosen, true));
+    midi->setOutputDevices({QStringLiteral("Sound Module"), QStringLiteral("USB Module")});
+    startWithSynth();
+    EXPECT_EQ(st().MidiOutDevice, 2) << "the synthesizer moved after the new device";
+    EXPECT_TRUE(synth().isOpen());
+    EXPECT_TRUE(midi->sent().empty());
+}
+
+TEST_F(BuiltInDevice, ThePlayerSwitchesToARealModuleAndBack) {
+    startWithSynth();
+    main()("SetMidi").click();
+    EXPECT_FALSE(synth().isOpen()) << "closed while set up";
+    setup("outputDevcombo").chooseListIndex(0);
+    setup("Command1").click();
+    EXPECT_EQ(st().MidiOutDevice, 0);
+    EXPECT_FALSE(settings().value(kChosen).toBool());
+    EXPECT_FALSE(synth().isOpen());
+    const QStringList sent = log();
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_EQ(sent.first(), marker(0)) << "the module gets the whole console";
+
+    main()("SetMidi").click();
+    setup("outputDevcombo").chooseListIndex(1);
+    setup("Command1").click();
+    EXPECT_TRUE(synth().isOpen());
+    EXPECT_TRUE(settings().value(kChosen).toBool());
+    EXPECT_TRUE(log().isEmpty());
+}
