@@ -1,6 +1,10 @@
 #include "BoundLineEdit.h"
 
+#include "SystemColors.h"
 #include "panel/Control.h"
+
+#include <QApplication>
+#include <QMouseEvent>
 
 namespace vorlo {
 
@@ -23,7 +27,43 @@ void BoundLineEdit::refresh() {
         setText(c->text());
         setCursorPosition(std::min(cursor, static_cast<int>(c->text().size())));
     }
+    refreshColours();
     binding_.apply();
+}
+
+void BoundLineEdit::refreshColours() {
+    Control* c = binding_.control();
+    QPalette pal = QApplication::palette();
+    const QColor back = SystemColors::toQColor(c->backColor(), pal);
+    const QColor fore = SystemColors::toQColor(c->foreColor(), pal);
+    if (back.isValid())
+        pal.setColor(QPalette::Base, back);
+    if (fore.isValid())
+        pal.setColor(QPalette::Text, fore);
+    if (pal != palette())
+        setPalette(pal);
+}
+
+void BoundLineEdit::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        pressed_ = true;
+    QLineEdit::mousePressEvent(e);
+}
+
+void BoundLineEdit::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->pos());
+    pressed_ = false;
+    QLineEdit::mouseReleaseEvent(e);
+    if (click)
+        binding_.run([](Control& c) { c.click(); });
+}
+
+void BoundLineEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click is not a click of its own.
+    pressed_ = false;
+    QLineEdit::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton)
+        binding_.run([](Control& c) { c.dblClick(); });
 }
 
 void BoundLineEdit::focusInEvent(QFocusEvent* e) {

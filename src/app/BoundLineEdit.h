@@ -6,8 +6,8 @@
 
 namespace vorlo {
 
-// A text box: its text and font from the control; typing edits the control's text, and the
-// box reports getting and losing the focus.
+// A text box: its text, font and colours from the control; typing edits the control's text,
+// and the box reports clicks, double clicks and getting and losing the focus.
 class BoundLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,9 +21,15 @@ public slots:
 protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    void refreshColours();
+
     ControlBinding binding_;
+    bool pressed_ = false;
 };
 
 } // namespace vorlo

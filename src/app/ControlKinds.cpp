@@ -120,11 +120,12 @@ ControlKind ControlKinds::kindOf(const Form& form, const Control& c) {
         return ControlKind::ScrollBar;
     if (startsWith(n, "Slider"))
         return ControlKind::Slider;
-    if (startsWith(n, "Check") || n == QLatin1String("Memory_Recall"))
+    if (startsWith(n, "Check") || n == QLatin1String("Memory_Recall") ||
+        n == QLatin1String("Rinforzabile"))
         return ControlKind::CheckBox;
-    if (startsWith(n, "Command") || startsWith(n, "Button"))
+    if (startsWith(n, "Command") || startsWith(n, "Button") || n == QLatin1String("Redraw"))
         return ControlKind::Button;
-    if (startsWith(n, "Frame"))
+    if (startsWith(n, "Frame") || n.endsWith(QLatin1String("_frame"), Qt::CaseInsensitive))
         return ControlKind::Frame;
     if (startsWith(n, "Image") || startsWith(n, "Picture"))
         return ControlKind::Picture;

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AdvancedWindow.h"
+#include "EditorWindow.h"
 #include "FontsDialog.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -28,6 +29,8 @@ void StandardWindows::registerAll(WindowManager& windows) {
                            [](Console& c, Form& f) { return new AdvancedWindow(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::Thru),
                            [](Console& c, Form& f) { return new ThruWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Editor),
+                           [](Console& c, Form& f) { return new EditorWindow(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::TotalRecall),
                            [](Console& c, Form& f) { return new TotalRecallWindow(c, f); });
 }

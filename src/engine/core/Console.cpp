@@ -27,6 +27,7 @@
 #include "panel/PanelState.h"
 #include "panel/StopCaptions.h"
 #include "stops_table/DatFile.h"
+#include "stops_table/StopsTableEditor.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -59,6 +60,7 @@ Console::Console(const Environment& env, QObject* parent)
     captions_ = std::make_unique<StopCaptions>(*this);
     fonts_ = std::make_unique<Fonts>(*this);
     aboutHelp_ = std::make_unique<AboutHelp>(*this);
+    editor_ = std::make_unique<StopsTableEditor>(*this);
     connectPortEvents();
 
     Form& main = mainForm();
@@ -66,8 +68,6 @@ Console::Console(const Environment& env, QObject* parent)
     main("RESET").onClick = [this] { RESET_Click(); };
     main("EnableCFG").onClick = [this] { EnableCFG_Click(); };
     main.onQueryUnload = [this] { return !Form_Unload(); };
-    // The stops table editor is not part of this console yet.
-    main("LoadEditor").setEnabled(false);
 }
 
 Console::~Console() = default;

@@ -32,6 +32,7 @@ class PanelState;
 class Panic;
 class ScreenMetrics;
 class StopCaptions;
+class StopsTableEditor;
 class SysexSender;
 class Thru;
 class TotalRecall;
@@ -83,6 +84,7 @@ public:
     StopCaptions& captions() { return *captions_; }
     Fonts& fonts() { return *fonts_; }
     AboutHelp& aboutHelp() { return *aboutHelp_; }
+    StopsTableEditor& editor() { return *editor_; }
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.
@@ -163,6 +165,7 @@ private:
     std::unique_ptr<StopCaptions> captions_;
     std::unique_ptr<Fonts> fonts_;
     std::unique_ptr<AboutHelp> aboutHelp_;
+    std::unique_ptr<StopsTableEditor> editor_;
     bool started_ = false;
     bool ended_ = false;
 };

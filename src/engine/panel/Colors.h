@@ -28,5 +28,7 @@ inline constexpr uint32_t Green = rgb(0, 192, 0);    // free memory recalled or 
 inline constexpr uint32_t Yellow = rgb(255, 255, 0); // free memory changed since
 inline constexpr uint32_t White = rgb(255, 255, 255);
 inline constexpr uint32_t LightGrey = rgb(192, 192, 192);
+// Editor fields whose data is not a sequence of complete system-exclusive messages.
+inline constexpr uint32_t NotSendable = rgb(255, 160, 160);
 
 } // namespace vorlo::color

@@ -1,6 +1,7 @@
 #include "ConsoleForms.h"
 
 #include "PanelState.h"
+#include "stops_table/EditorForm.h"
 
 #include <QVariant>
 
@@ -354,6 +355,7 @@ void declareConsoleForms(PanelState& panel) {
     declareTotalRecallForm(panel.addForm(QString::fromLatin1(forms::TotalRecall)));
     declareAboutForm(panel.addForm(QString::fromLatin1(forms::About)));
     declareHelpForm(panel.addForm(QString::fromLatin1(forms::Help)));
+    declareEditorForm(panel.addForm(QString::fromLatin1(forms::Editor)));
 }
 
 } // namespace vorlo

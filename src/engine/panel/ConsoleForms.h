@@ -16,6 +16,8 @@ inline constexpr char TotalRecall[] = "Totalrec";
 inline constexpr char About[] = "frmABout";
 // The help window: its control HelpBrowser shows the HTML file whose full path is its caption.
 inline constexpr char Help[] = "HelpViewer";
+// The stops table editor.
+inline constexpr char Editor[] = "compilatore";
 } // namespace forms
 
 // Declares every window of the console with its controls and their design-time captions,

@@ -1,0 +1,115 @@
+#include "EditorForm.h"
+
+#include "panel/Form.h"
+#include "stops_table/StopTable.h"
+
+namespace vorlo {
+namespace {
+
+// The fixed texts of the group mute and restore messages, TextGlobal 40..51.
+constexpr const char* kFixedTexts[12] = {
+    "GO MUTE Ance-Archi", "GO MUTE Fondi.",        "GO MUTE Mutazioni",  "GO RESTORE Ance-Archi",
+    "GO RESTORE Fondi",   "GO RESTORE Mutaz",      "SW MUTE Ance-Archi", "SW MUTE Fondi",
+    "SW MUTE Mutaz",      "SW RESTORE Ance-Archi", "SW RESTORE Fondi",   "SW RESTORE Mutaz",
+};
+
+Control& label(Form& f, const char* name, const char* caption, int index = -1) {
+    Control& c = f.add(QString::fromLatin1(name), index);
+    c.setCaption(QString::fromLatin1(caption));
+    return c;
+}
+
+} // namespace
+
+void declareEditorForm(Form& f) {
+    using namespace editor;
+    f.setCaption(QStringLiteral("Editor "));
+    f.setModal(false);
+
+    const struct {
+        const char* name;
+        const char* caption;
+    } menu[] = {
+        {"mnuFile", "File "},
+        {"LoadDAT", "&Load Stops Table  File  (*.dat)"},
+        {"SaveDAT", "&Save Current Stops Table on  *.DAT file"},
+        {"Line1", "-"},
+        {"Enable", "&ENABLE current Stops Table on VORLO2000"},
+        {"Line2", "-"},
+        {"Uscita_abort", "Exit Editor "},
+    };
+    for (const auto& m : menu)
+        label(f, m.name, m.caption);
+
+    f.addArray(QStringLiteral("LabelNomeprog"), 0, 3);
+
+    // The tab control: its items are the tab captions, its value the tab shown.
+    Control& tabs = f.add(QStringLiteral("SSTab1"));
+    for (const char* caption :
+         {"Fondi ", "Mutazioni", "&Ancie/Archi  Pedale", "Global Settings", "Panel  Size"})
+        tabs.addItem(QString::fromLatin1(caption));
+    tabs.setValue(0);
+
+    const char* groupNames[4] = {"Principali e Flauti", "        Mutazioni",
+                                 "            Ance / Archi", "                 Pedale"};
+    for (int i = 0; i < 4; ++i)
+        label(f, "Text_NomiCorpi", groupNames[i], i);
+
+    // "Fondi "
+    label(f, "LabelFondi", "FONDI (Checking stop enables Part 10 Sine-wave Stop Reinforcement)");
+    f.addArray(QStringLiteral("TextFondi"), 0, kFondi - 1);
+    f.addArray(QStringLiteral("Rinforzabile"), 0, kReinforcements - 1);
+    // "Mutazioni"
+    f.addArray(QStringLiteral("TextMutaz"), 0, kOthers - 1);
+    // "&Ancie/Archi  Pedale"
+    label(f, "LabelAncie",
+          "ANCE ARCHI         (Checking stop enables Part 10 Sine-wave Stop Reinforcement)");
+    f.addArray(QStringLiteral("TextAncie"), 0, kOthers - 1);
+    f.addArray(QStringLiteral("TextPedale"), 0, kOthers - 1);
+
+    // "Global Settings"
+    label(f, "FrameGlobal", "Global Settings Sysexes");
+    const char* columns[5] = {"Global Reset", "Temperaments", "Reverb", "Rinforzi e Tremoli",
+                              "Annullatori (Fixed Texts)"};
+    for (int i = 0; i < 5; ++i)
+        label(f, "LabelGlobal", columns[i], i);
+    for (int i = 0; i < 4; ++i)
+        f.add(QStringLiteral("LabelReset"), i).setCaption(QStringLiteral("Reset %1").arg(i));
+    f.addArray(QStringLiteral("TextGlobal"), 0, kGlobals - 1);
+    for (int i = kGlobalMessages; i < kGlobals; ++i)
+        f(QStringLiteral("TextGlobal"), i)
+            .setCaption(QString::fromLatin1(kFixedTexts[i - kGlobalMessages]));
+
+    // "Panel  Size"
+    label(f, "Resize_frame", "");
+    f.add(QStringLiteral("Slidersize")).setRange(8, 16, 1, 2);
+    f.add(QStringLiteral("LabelSize"));
+    label(f, "LabelResize",
+          "Vorlo Size :  it can be adjusted from 80% to 160% of orginal Size; Standard Size "
+          "(100%)  is  a  640x480  for Small Font  or 800x600 for Large Font Window "
+          "Environment.");
+    label(f, "Redraw", "Redraw Vorlo  (Not Graphic Interface)  Now!");
+    label(f, "LabelResizeNote", "           Available for no-graphic panel only : Vorlo Resize ");
+
+    // Outside the tabs.
+    label(f, "LabelSyxIndex", "Sysex Index :");
+    f.add(QStringLiteral("Syx_index"));
+    label(f, "LabelSyxLength", "Sysex length :");
+    f.add(QStringLiteral("Syx_lenght"));
+    label(f, "LabelLegend", "Empty", 0).setBackColor(color::White);
+    label(f, "LabelLegend", "Full ", 1).setBackColor(color::LightGrey);
+    label(f, "LabelLegend", "Loaded now", 2).setBackColor(color::Yellow);
+    label(f, "LabelLegend", "Not F0..F7 data", 3).setBackColor(color::NotSendable);
+    f(QStringLiteral("LabelLegend"), 3)
+        .setToolTip(QStringLiteral("The entry holds bytes that are not complete F0 ... F7 "
+                                   "system-exclusive messages: the console will not send it"));
+    label(f, "CommandName", "Loading Syx File Name ENABLED")
+        .setToolTip(QStringLiteral(
+            "If Lighted ,loading sysex Current Stop name will be overwritten  with Syx File "
+            "Name!"));
+    f(QStringLiteral("CommandName")).setBackColor(color::ButtonFace);
+    f.add(QStringLiteral("File_label"))
+        .setToolTip(QStringLiteral("Current configuration DAT File, name & Path "));
+}
+
+} // namespace vorlo

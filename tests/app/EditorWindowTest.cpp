@@ -1,0 +1,169 @@
+// The stops table editor's window: opened from the main menu, its tabs, menu, fields that
+// report clicks and double clicks, and its colours.
+#include "EditorWindow.h"
+#include "AppFixture.h"
+#include "BoundCheckBox.h"
+#include "BoundLineEdit.h"
+#include "BoundMenuAction.h"
+#include "BoundSlider.h"
+#include "EditorTabs.h"
+#include "PanelButton.h"
+#include "PanelLabel.h"
+#include "stops_table/StopsTableEditor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace vorlo::test {
+namespace {
+
+const QByteArray kFlute("\xF0\x41\x10\x42\x12\x48\x00\x00\x01\x37\xF7", 11);
+
+class EditorWindowTest : public AppFixture {
+protected:
+    EditorWindow* openEditor() {
+        BoundMenuAction* a = mainWindow()->menuAction(QStringLiteral("LoadEditor"));
+        EXPECT_NE(a, nullptr);
+        if (!a)
+            return nullptr;
+        EXPECT_TRUE(a->isEnabled());
+        a->trigger();
+        settle();
+        return window<EditorWindow>(forms::Editor);
+    }
+    BoundLineEdit* field(EditorWindow* w, const char* name, int i) {
+        return w->control<BoundLineEdit>(QString::fromLatin1(name), i);
+    }
+};
+
+} // namespace
+
+TEST_F(EditorWindowTest, OpensFromTheMenuWithItsTabsAndMenu) {
+    startGraphic();
+    EditorWindow* w = openEditor();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->isModal());
+    EXPECT_EQ(w->windowTitle(), "Editor Vorlo2000 V2.0");
+    EXPECT_TRUE(mainWindow()->isVisible()) << "the console stays up beside it";
+
+    EditorTabs* tabs = w->tabs();
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 5);
+    EXPECT_EQ(tabs->tabText(0), "Fondi ");
+    EXPECT_EQ(tabs->tabText(2), "&Ancie/Archi  Pedale");
+    EXPECT_EQ(tabs->tabText(4), "Panel  Size");
+    tabs->setCurrentIndex(3);
+    EXPECT_EQ(console->form(QString::fromLatin1(forms::Editor))("SSTab1").value(), 3);
+
+    const QList<QMenu*> menus = w->menuBar()->findChildren<QMenu*>();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0]->title(), "File ");
+    QStringList items;
+    for (QAction* a : menus[0]->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(
+        items,
+        QStringList({"&Load Stops Table  File  (*.dat)", "&Save Current Stops Table on  *.DAT file",
+                     "-", "&ENABLE current Stops Table on VORLO2000", "-", "Exit Editor "}));
+
+    EXPECT_EQ(field(w, "TextFondi", 4)->text(), "Fondo 4");
+    EXPECT_EQ(field(w, "TextGlobal", 47)->text(), "SW MUTE Fondi");
+    EXPECT_EQ(w->control<BoundCheckBox>(QStringLiteral("Rinforzabile"), 49)->isChecked(), false);
+    EXPECT_EQ(w->control<PanelButton>(QStringLiteral("CommandName"))->text(),
+              "Loading Syx File Name ENABLED");
+    // Graphic panel: the size frame is hidden.
+    EXPECT_FALSE(w->control<QGroupBox>(QStringLiteral("Resize_frame"))->isVisibleTo(w));
+
+    // The menu's exit closes the window (nothing to ask).
+    for (QAction* a : menus[0]->actions())
+        if (a->objectName() == QLatin1String("Uscita_abort"))
+            a->trigger();
+    settle();
+    EXPECT_EQ(window<EditorWindow>(forms::Editor), nullptr);
+}
+
+TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
+    startStandard();
+    EditorWindow* w = openEditor();
+    ASSERT_NE(w, nullptr);
+    w->tabs()->setCurrentIndex(1);
+    settle();
+    BoundLineEdit* mutaz = field(w, "TextMutaz", 6);
+    ASSERT_NE(mutaz, nullptr);
+    clickWidget(mutaz);
+    EXPECT_EQ(console->editor().CurrentEntry, 106);
+    EXPECT_EQ(w->control<PanelLabel>(QStringLiteral("Syx_index"))->text(), "106");
+    EXPECT_EQ(mutaz->palette().color(QPalette::Base), QColor(192, 192, 192));
+
+    QDir(dir.path()).mkpath(QStringLiteral("syx"));
+    const QString path = appFile(QStringLiteral("syx/Cornetto V.syx"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(kFlute);
+    f.close();
+    dialogs.files.push_back(path);
+    doubleClickWidget(mutaz);
+    settle();
+    EXPECT_EQ(st().Table[106], kFlute);
+    EXPECT_EQ(mutaz->text(), "Cornetto V");
+    EXPECT_EQ(mutaz->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(w->control<PanelLabel>(QStringLiteral("File_label"))->backgroundColor(),
+              QColor(255, 255, 0));
+
+    // Typing a name marks the table modified; the exit question then keeps the window.
+    field(w, "TextPedale", 0)->setFocus();
+    QTest::keyClicks(field(w, "TextPedale", 0), "x");
+    EXPECT_EQ(console->editor().window()("TextPedale", 0).text(), "Pedale 0x");
+    w->close();
+    settle();
+    EXPECT_EQ(dialogs.questions.last(),
+              " Warning! Stops Table is Modified but Unsaved. Exit Anyway?");
+    EXPECT_TRUE(w->isVisible());
+
+    // The size slider on the standard panel.
+    w->tabs()->setCurrentIndex(4);
+    auto* slider = w->control<BoundSlider>(QStringLiteral("Slidersize"));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_TRUE(slider->isVisibleTo(w));
+    slider->setValue(12);
+    settle();
+    EXPECT_EQ(w->control<PanelLabel>(QStringLiteral("LabelSize"))->text(), "120 %");
+    clickWidget(w->control<PanelButton>(QStringLiteral("Redraw")));
+    EXPECT_NEAR(main().width(), 9680 * 1.2, 1e-6);
+}
+
+// Pictures of the five tabs for the README, when asked for:
+//   VORLO_SCREENSHOT_DIR=docs xvfb-run -a build/tests/app/vorlo_app_tests
+//       --gtest_filter=EditorWindowTest.Screenshots  (with QT_QPA_PLATFORM=xcb)
+TEST_F(EditorWindowTest, Screenshots) {
+    const QString out = qEnvironmentVariable("VORLO_SCREENSHOT_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set VORLO_SCREENSHOT_DIR to take the editor's pictures";
+    startStandard();
+    EditorWindow* w = openEditor();
+    ASSERT_NE(w, nullptr);
+    QDir(dir.path()).mkpath(QStringLiteral("syx"));
+    const QString path = appFile(QStringLiteral("syx/Flauto 8.syx"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(kFlute);
+    f.close();
+    dialogs.files.push_back(path);
+    console->editor().TextFondi_DblClick(2);
+    const char* names[5] = {"fondi", "mutazioni", "ancie-pedale", "global", "panel-size"};
+    for (int i = 0; i < 5; ++i) {
+        w->tabs()->setCurrentIndex(i);
+        w->raise();
+        settle();
+        QTest::qWait(300);
+        ASSERT_TRUE(w->grab().save(QDir(out).filePath(
+            QStringLiteral("screenshot-editor-%1.png").arg(QString::fromLatin1(names[i])))));
+    }
+}
+
+} // namespace vorlo::test
