@@ -17,6 +17,7 @@ using Family = OrganLayout::Family;
 constexpr int kControllerBytes = 3;
 constexpr int kManualFollowUps = 3; // balance, level, tremolo
 constexpr int kPedalFollowUps = 1;  // level
+constexpr int kRecallTremolos = 2;  // a memory recall sends both tremolos after the update
 constexpr int kFondiFlags = 30;
 constexpr int kAncieFlags = 20;
 constexpr int kMillisecondsPerSecond = 1000;
@@ -128,6 +129,10 @@ int WireBytes::registration(const StopTable& t, const Registration& to) {
     return bytes;
 }
 
+int WireBytes::generalMemory(const StopTable& t, const Registration& to) {
+    return registration(t, to) + kRecallTremolos * kControllerBytes;
+}
+
 int WireBytes::reset(const StopTable& t, int reverb) {
     int bytes = 0;
     for (int e : {0, 1, 2, 3, StopTable::kReverbFirst + reverb})
@@ -165,8 +170,9 @@ WireBytes::Range WireBytes::generalMemories(const StopTable& t) {
         // A group's share of a general memory is what it sends when it changes alone.
         out.average += stopChanges(t, g).average;
     }
-    out.min = registration(t, cheapest);
-    out.max = registration(t, dearest);
+    out.min = generalMemory(t, cheapest);
+    out.max = generalMemory(t, dearest);
+    out.average += kRecallTremolos * kControllerBytes;
     return out;
 }
 

@@ -33,8 +33,10 @@ public:
     static QString groupLabel(int group);
     // Drawing the position that `live` holds for group g while the other groups keep theirs.
     static int groupChange(const StopTable& t, int group, const Registration& live);
-    // A registration that changes all seven groups at once (a general memory).
+    // A console update that changes all seven groups at once.
     static int registration(const StopTable& t, const Registration& to);
+    // A memory recall that changes all seven groups: the update, then both tremolos again.
+    static int generalMemory(const StopTable& t, const Registration& to);
     // The console's reset: GS reset, the set-up entries 1..3, the reverb, then the whole console
     // at the start values (every group at its cancel).
     static int reset(const StopTable& t, int reverb = 0);
