@@ -4,6 +4,7 @@
 #include "ConsoleGroups.h"
 #include "GsMessage.h"
 #include "ModuleModel.h"
+#include "WireBytes.h"
 #include "core/Cp1252.h"
 #include "panel/Colors.h"
 #include "support/ConsoleFixture.h"
@@ -127,5 +128,92 @@ TEST_F(DefaultOrgan, DrawingAStopSendsItsDataAndRetunesThePartsItPlaysOn) {
                 EXPECT_TRUE(retuned.count(part)) << group.label << " " << position << ": part "
                                                  << part << " keeps its old tuning";
         }
+    }
+}
+
+namespace {
+
+int bytesOf(const QStringList& sent) {
+    int n = 0;
+    for (const QString& line : sent)
+        n += static_cast<int>(QByteArray::fromHex(line.toLatin1()).size());
+    return n;
+}
+
+// Feeds the module what the console sent: its system-exclusive messages (channel messages
+// change no part parameter).
+void feed(ModuleModel& m, const QStringList& sent) {
+    for (const QString& line : sent)
+        m.apply(QByteArray::fromHex(line.toLatin1()));
+}
+
+} // namespace
+
+TEST_F(DefaultOrgan, TheByteFiguresOfTheDatgenToolAreWhatTheConsoleSends) {
+    using datgen::WireBytes;
+    const StopTable& t = BuiltTable::table();
+    console->RESET_Click();
+    EXPECT_EQ(bytesOf(log()), WireBytes::reset(t, st().ReverbType));
+
+    WireBytes::Registration live{};
+    for (int g = 0; g < WireBytes::kGroups; ++g) {
+        for (int p : {3, 1}) {
+            drawstop(g)(p);
+            live.at(static_cast<size_t>(g)) = p;
+            EXPECT_EQ(bytesOf(log()), WireBytes::groupChange(t, g, live))
+                << WireBytes::groupLabel(g).toStdString() << " " << p;
+        }
+    }
+
+    // A general memory that changes all seven groups, one of them to a reinforced stop.
+    const WireBytes::Registration memory = {7, 4, 9, 2, 8, 5, 19};
+    st().MemFO_GO[3] = 7;
+    st().MemFO_SW[3] = 4;
+    st().MemMU_GO[3] = 9;
+    st().MemMU_SW[3] = 2;
+    st().MemAN_GO[3] = 8;
+    st().MemAN_SW[3] = 5;
+    st().MemPED[3] = 19;
+    console->memories().c_memory_Click(3);
+    EXPECT_EQ(bytesOf(log()), WireBytes::generalMemory(t, memory));
+}
+
+TEST_F(DefaultOrgan, AMutedFamilyStaysSilentThroughStopChangesAndComesBackWithTheDrawnStopOnly) {
+    Drawstops& d = console->drawstops();
+    const auto& fondi = ConsoleGroups::all()[0];
+    constexpr int kFourRanks = 19; // "Fondi 16' 8' 4'"
+    constexpr int kOneRank = 4;    // "Flauto 8'"
+    ModuleModel m;
+    for (int round = 0; round < 2; ++round) {
+        // Everything after a reset, the reset's own messages first.
+        console->RESET_Click();
+        feed(m, log());
+        for (int p = 1; p <= ModuleModel::kParts; ++p)
+            ASSERT_FALSE(m.sounds(p)) << "part " << p << " sounds after the reset";
+
+        d.Tir_FO_GO_Click(kFourRanks);
+        d.Button_Annullatori_go_Click(0); // mute the Great Fondi
+        d.Tir_FO_GO_Click(kOneRank);
+        feed(m, log());
+        for (int p : fondi.parts)
+            EXPECT_FALSE(m.sounds(p)) << "part " << p << " sounds while its family is muted";
+        EXPECT_FALSE(m.sounds(ConsoleGroups::kGreatReinforcementPart));
+
+        d.Button_Annullatori_go_Click(0); // restore
+        feed(m, log());
+        ModuleModel expected = BuiltTable::afterReset();
+        expected.apply(BuiltTable::table()[fondi.firstEntry + kOneRank]);
+        int sounding = 0;
+        for (int p : fondi.parts) {
+            EXPECT_EQ(m.sounds(p), expected.sounds(p)) << "part " << p;
+            if (expected.sounds(p)) {
+                EXPECT_EQ(m.velocity(p, 64), expected.velocity(p, 64)) << "part " << p;
+                EXPECT_EQ(m.part(p).program, expected.part(p).program) << "part " << p;
+                EXPECT_EQ(m.part(p).keyShift, expected.part(p).keyShift) << "part " << p;
+            }
+            sounding += m.sounds(p);
+        }
+        EXPECT_EQ(sounding, 1) << "the restore brought back the earlier stop's ranks";
+        // The second round starts with a reset while a stop sounds: silent again, then the same.
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -150,4 +151,27 @@ TEST(Datgen, MissingFilesAndWrongArgumentsFailCleanly) {
     EXPECT_EQ(datgen({"dump", dir.filePath("none.dat")}).exitCode, kFailed);
     EXPECT_EQ(datgen({}).exitCode, kUsage);
     EXPECT_EQ(datgen({"compile", kSource}).exitCode, kUsage);
+}
+
+TEST(Datgen, SizesPrintsTheResetAndGeneralMemoryOfAnyTableAndRefusesAMissingFile) {
+    auto resetBytes = [](const QByteArray& out) {
+        const QString text = QString::fromUtf8(out);
+        const QRegularExpression line(QStringLiteral("Reset [^:]*: (\\d+) bytes"));
+        const auto m = line.match(text);
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    };
+    const ToolRun now = datgen({"sizes", BuiltTable::path()});
+    const ToolRun before = datgen({"sizes", QStringLiteral(VORLO_PREVIOUS_ORGAN_TABLE)});
+    ASSERT_EQ(now.exitCode, kOk) << now.err.toStdString();
+    ASSERT_EQ(before.exitCode, kOk) << before.err.toStdString();
+    EXPECT_TRUE(now.out.contains("General memory changing all seven groups"));
+    EXPECT_TRUE(now.out.contains("Great Fondi"));
+    EXPECT_GT(resetBytes(now.out), 0);
+    EXPECT_LT(resetBytes(now.out), resetBytes(before.out));
+
+    QTemporaryDir dir;
+    const ToolRun missing = datgen({"sizes", dir.filePath("none.dat")});
+    EXPECT_EQ(missing.exitCode, kFailed);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_EQ(datgen({"sizes"}).exitCode, kUsage);
 }

@@ -22,9 +22,13 @@ enum PartParameter {
     Level = 0x19,
     VelocityDepth = 0x1A,
     VelocityOffset = 0x1B,
+    Pan = 0x1C,
     KeyLow = 0x1D,
     KeyHigh = 0x1E,
     Cc1Controller = 0x1F,
+    ReverbSend = 0x22,
+    VibratoRate = 0x30,
+    VibratoDelay = 0x37,
 };
 // Controller destinations, 40 2x yy.
 enum ControllerDestination {
@@ -120,6 +124,9 @@ std::set<int> ModuleModel::apply(const QByteArray& entry) {
         case VelocityOffset:
             p.velocityOffset = v;
             break;
+        case Pan:
+            p.pan = v;
+            break;
         case KeyLow:
             p.keyLow = v;
             break;
@@ -128,6 +135,15 @@ std::set<int> ModuleModel::apply(const QByteArray& entry) {
             break;
         case Cc1Controller:
             p.cc1Controller = v;
+            break;
+        case ReverbSend:
+            p.reverbSend = v;
+            break;
+        case VibratoRate:
+            p.vibratoRate = v;
+            break;
+        case VibratoDelay:
+            p.vibratoDelay = v;
             break;
         default:
             break;

@@ -24,9 +24,13 @@ public:
         int level = 100;
         int velocityDepth = 64;
         int velocityOffset = 64;
+        int pan = 64;
         int keyLow = 0;
         int keyHigh = 127;
         int cc1Controller = 16;
+        int reverbSend = 40;
+        int vibratoRate = 64;
+        int vibratoDelay = 64;
         int cc1Amplitude = 64; // 64 = no effect, 0 = -100 %
         int modRateControl = 64;
         int modPitchDepth = 10;

@@ -217,6 +217,7 @@ QByteArray OrganBuilder::reinforcementTones() const {
         out += GsMap::partParameter(organ_.deviceId, p, GsMap::kToneNumber,
                                     QByteArrayView(tone, sizeof tone));
         out += part(p, GsMap::kPitchKeyShift, keyShift(rank.keyShift));
+        out += part(p, GsMap::kVelocitySenseOffset, velocityOffset(rank.level));
     }
     return out;
 }
@@ -225,18 +226,22 @@ QByteArray OrganBuilder::stop(Division division, Family family, int position) co
     const auto& ranks = organ_.stops.at(family).at(static_cast<size_t>(position)).ranks;
     const auto& parts = OrganLayout::parts(division, family);
     QByteArray out;
-    for (size_t i = 0; i < parts.size(); ++i)
-        out += i < ranks.size() ? openRank(parts[i], ranks[i]) : closePart(parts[i]);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i < ranks.size()) {
+            out += openRank(parts[i], ranks[i]);
+            continue;
+        }
+        out += part(parts[i], GsMap::kKeyRangeLow, kClosedKey);
+        // The cancel also leaves its parts at velocity 0, as the set-up does.
+        if (ranks.empty())
+            out += part(parts[i], GsMap::kVelocitySenseOffset, kSilentVelocityOffset);
+    }
     return out;
 }
 
 QByteArray OrganBuilder::reinforcement(Division manual, bool on) const {
     const int p = OrganLayout::reinforcementPart(manual);
-    if (!on)
-        return closePart(p);
-    return part(p, GsMap::kVelocitySenseOffset, velocityOffset(organ_.reinforcement.rank.level)) +
-           part(p, GsMap::kKeyRangeLow, GsMap::kLowestKey) +
-           part(p, GsMap::kKeyRangeHigh, GsMap::kHighestKey);
+    return part(p, GsMap::kKeyRangeLow, on ? GsMap::kLowestKey : kClosedKey);
 }
 
 QByteArray OrganBuilder::tremulant(Division manual, const OrganModel::Tremulant& t) const {
@@ -272,8 +277,7 @@ QByteArray OrganBuilder::openRank(int p, const OrganModel::Rank& rank) const {
                                 QByteArrayView(tone, sizeof tone)) +
            part(p, GsMap::kPitchKeyShift, keyShift(rank.keyShift)) +
            part(p, GsMap::kVelocitySenseOffset, velocityOffset(rank.level)) +
-           part(p, GsMap::kKeyRangeLow, GsMap::kLowestKey) +
-           part(p, GsMap::kKeyRangeHigh, GsMap::kHighestKey);
+           part(p, GsMap::kKeyRangeLow, GsMap::kLowestKey);
 }
 
 QByteArray OrganBuilder::closePart(int p) const {

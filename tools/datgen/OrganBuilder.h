@@ -14,10 +14,19 @@ namespace vorlo::datgen {
 // - Levels. Each organ part plays with velocity sense depth 0, so the keyboard's touch does not
 //   change the sound, as on a pipe organ; the velocity sense offset then fixes the velocity the
 //   part plays at, and that is how a stop sets the loudness of each of its ranks.
-// - Closed parts. A family part that the drawn stop does not use, and every part of a group at
-//   position 0, gets the key range 7F..7F (only the topmost MIDI note, which no organ keyboard
-//   sends) and velocity 0: it starts no voice. A note still held on it ends normally at its
-//   note-off.
+// - What every stop shares is set once, by the set-up entries 1..3 that the console sends after
+//   every GS reset (entry 0): receive channel and volume, part level, velocity sense depth 0,
+//   pan, reverb send, the balance controller, the gentle tremulant, the key range's top (7F)
+//   and the reinforcement's sine wave, footage and velocity. A stop entry sends only what tells
+//   its ranks apart: tone, key shift, velocity offset and the key range's bottom.
+// - Closed parts. A part plays while its key range's bottom is 00 and is closed with the bottom
+//   at 7F (only the topmost MIDI note, which no organ keyboard sends): one message, which no
+//   mute or restore undoes. A family part that the drawn stop does not use gets just that; the
+//   set-up and the cancel (position 0) also set velocity 0, so a closed part there starts no
+//   voice at all. A note still held on a part that closes ends normally at its note-off. The
+//   reinforcement entries open and close the sine part the same way. Part level 0 would be as
+//   cheap but is the mute's: a family's restore would bring an unused part back, playing the
+//   rank of an earlier stop.
 // - Mute and restore act on the part level alone (0, then back to the voicing's level), which no
 //   stop entry touches: a stop drawn while its family is muted stays silent until the restore,
 //   and the restore brings back whatever stop is drawn. Muting silences held notes at once.

@@ -3,9 +3,11 @@
 //
 //   vorlo-datgen build SOURCE OUTPUT.dat   SOURCE is an organ source (JSON) or a dump
 //   vorlo-datgen dump FILE.dat [OUTPUT.txt]  writes to standard output without OUTPUT.txt
+//   vorlo-datgen sizes FILE.dat            the bytes a stop, a general memory and the reset send
 #include "DatDump.h"
 #include "OrganBuilder.h"
 #include "OrganSource.h"
+#include "WireBytes.h"
 #include "core/SafeFile.h"
 #include "stops_table/DatFile.h"
 
@@ -25,7 +27,8 @@ constexpr int kUsage = 2;
 
 int usage() {
     QTextStream(stderr) << "usage: vorlo-datgen build SOURCE OUTPUT.dat\n"
-                           "       vorlo-datgen dump FILE.dat [OUTPUT.txt]\n";
+                           "       vorlo-datgen dump FILE.dat [OUTPUT.txt]\n"
+                           "       vorlo-datgen sizes FILE.dat\n";
     return kUsage;
 }
 
@@ -78,6 +81,14 @@ int dump(const QString& datPath, const QString& outputPath) {
     return kOk;
 }
 
+int sizes(const QString& datPath) {
+    QFile file(datPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(datPath + QStringLiteral(": ") + file.errorString());
+    QTextStream(stdout) << WireBytes::report(DatFile::parse(file.readAll()));
+    return kOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -87,5 +98,7 @@ int main(int argc, char** argv) {
         return build(args[2], args[3]);
     if ((args.size() == 3 || args.size() == 4) && args[1] == QLatin1String("dump"))
         return dump(args[2], args.size() == 4 ? args[3] : QString());
+    if (args.size() == 3 && args[1] == QLatin1String("sizes"))
+        return sizes(args[2]);
     return usage();
 }

@@ -194,3 +194,36 @@ TEST_F(RenderCheck, ASoftStopIsQuieterThanALoudOneOfTheSameTone) {
     ASSERT_EQ(quiet.size(), 1u);
     EXPECT_LT(PitchMeter::rms(quiet[0]), 0.8 * PitchMeter::rms(loud[0]));
 }
+
+TEST_F(RenderCheck, AStopWithFewerRanksClosesTheOthersEvenThroughAMute) {
+    constexpr int kFlauti842 = StopTable::kFondiGreat + 16; // Flauto 8' and two more ranks
+    constexpr double kSameLevel = 0.1;
+    // Flauto 8' alone, then drawn after Flauti 8' 4' 2', then drawn over it while the
+    // Fondi are muted and restored: the same single rank every time.
+    const std::vector<std::vector<int>> orders = {
+        {kFlauto8},
+        {kFlauti842, kFlauto8},
+        {kFlauti842, StopTable::kGreatMuteFondi, kFlauto8, StopTable::kGreatRestoreFondi},
+    };
+    std::vector<double> rms;
+    for (const auto& entries : orders) {
+        OrganSession s = reset();
+        for (int e : entries)
+            s.send(e);
+        s.play(kGreat, kMiddleC);
+        const auto notes = render(s);
+        ASSERT_EQ(notes.size(), 1u);
+        rms.push_back(PitchMeter::rms(notes[0]));
+    }
+    EXPECT_GT(rms[0], kAudible);
+    for (size_t i = 1; i < rms.size(); ++i)
+        EXPECT_NEAR(rms[i] / rms[0], 1.0, kSameLevel) << "order " << i << " leaves ranks open";
+
+    OrganSession three = reset();
+    three.send(kFlauti842);
+    three.play(kGreat, kMiddleC);
+    const auto loud = render(three);
+    ASSERT_EQ(loud.size(), 1u);
+    EXPECT_GT(PitchMeter::rms(loud[0]), (1.0 + 3 * kSameLevel) * rms[0])
+        << "three ranks should sound louder than one";
+}
