@@ -217,6 +217,8 @@ QByteArray OrganBuilder::reinforcementTones() const {
         out += GsMap::partParameter(organ_.deviceId, p, GsMap::kToneNumber,
                                     QByteArrayView(tone, sizeof tone));
         out += part(p, GsMap::kPitchKeyShift, keyShift(rank.keyShift));
+        // After the set-up's velocity 0 (entries 1 and 2 come first): the reinforcement's
+        // loudness, so that its on and off entries only open and close the part.
         out += part(p, GsMap::kVelocitySenseOffset, velocityOffset(rank.level));
     }
     return out;
