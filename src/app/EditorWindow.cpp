@@ -143,8 +143,10 @@ QWidget* EditorWindow::globalTab() {
         int first, count;
     } columns[5] = {{0, 10}, {10, 12}, {22, 8}, {30, 10}, {40, 12}};
     for (int k = 0; k < 5; ++k) {
-        if (QWidget* heading = bind(QStringLiteral("LabelGlobal"), k))
+        if (auto* heading = bindAs<PanelLabel>(QStringLiteral("LabelGlobal"), k)) {
+            heading->setWordWrap(false);
             grid->addWidget(heading, 0, k + 1);
+        }
         for (int j = 0; j < columns[k].count; ++j) {
             if (QWidget* field = bind(QStringLiteral("TextGlobal"), columns[k].first + j))
                 grid->addWidget(field, j + 1, k + 1);

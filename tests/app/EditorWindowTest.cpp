@@ -117,6 +117,7 @@ TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
 
     // Typing a name marks the table modified; the exit question then keeps the window.
     field(w, "TextPedale", 0)->setFocus();
+    field(w, "TextPedale", 0)->end(false);
     QTest::keyClicks(field(w, "TextPedale", 0), "x");
     EXPECT_EQ(console->editor().window()("TextPedale", 0).text(), "Pedale 0x");
     w->close();
@@ -137,14 +138,20 @@ TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
     EXPECT_NEAR(main().width(), 9680 * 1.2, 1e-6);
 }
 
-// Pictures of the five tabs for the README, when asked for:
-//   VORLO_SCREENSHOT_DIR=docs xvfb-run -a build/tests/app/vorlo_app_tests
-//       --gtest_filter=EditorWindowTest.Screenshots  (with QT_QPA_PLATFORM=xcb)
+// Pictures of the five tabs for the README, when asked for, on the default organ:
+//   VORLO_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a build/tests/app/vorlo_app_tests
+//       --gtest_filter=EditorWindowTest.Screenshots
+// (VORLO_SCREENSHOT_TABLE names another stops table than build/vorlo2000/vorlo2000.dat).
 TEST_F(EditorWindowTest, Screenshots) {
     const QString out = qEnvironmentVariable("VORLO_SCREENSHOT_DIR");
     if (out.isEmpty())
         GTEST_SKIP() << "set VORLO_SCREENSHOT_DIR to take the editor's pictures";
     startStandard();
+    const QString table =
+        qEnvironmentVariable("VORLO_SCREENSHOT_TABLE", QStringLiteral(VORLO_DEFAULT_TABLE));
+    QFile::remove(appFile(QStringLiteral("vorlo2000.dat")));
+    ASSERT_TRUE(QFile::copy(table, appFile(QStringLiteral("vorlo2000.dat"))))
+        << table.toStdString();
     EditorWindow* w = openEditor();
     ASSERT_NE(w, nullptr);
     QDir(dir.path()).mkpath(QStringLiteral("syx"));
