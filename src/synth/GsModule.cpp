@@ -87,6 +87,7 @@ int GsModule::partOfAddress(uint8_t high, uint8_t block) {
 void GsModule::reset() {
     // Voices, controllers, tunings and the reverb's ringing all start afresh.
     fluid_synth_system_reset(core_.synth());
+    sent_.fill(Sent{});
     for (auto& held : held_)
         held.fill(-1);
     for (int n = 1; n <= kParts; ++n)
@@ -285,8 +286,13 @@ void GsModule::apply(int n, uint8_t what) {
     if (what & DirtyTone)
         core_.selectTone(ch, p.parameter[GsPart::ToneVariation], p.parameter[GsPart::ToneProgram],
                          p.rhythm());
-    if (what & DirtyGain)
-        fluid_synth_set_gen(s, ch, GEN_ATTENUATION, centibelsOf(gainOf(n)));
+    Sent& sent = sent_[static_cast<size_t>(ch)];
+    if (what & DirtyGain) {
+        const float cb = centibelsOf(gainOf(n));
+        if (cb != sent.attenuation)
+            fluid_synth_set_gen(s, ch, GEN_ATTENUATION, cb);
+        sent.attenuation = cb;
+    }
     if (what & DirtyPan) {
         const int pan = p.parameter[GsPart::Pan];
         fluid_synth_cc(s, ch, kPan, pan == 0 ? GsPart::kCentre : pan);
@@ -321,11 +327,15 @@ void GsModule::apply(int n, uint8_t what) {
             0.1, 20.0);
         const double pitchCents = dest(GsPart::Lfo1PitchDepth) / kTop * kLfoPitchSpanCents * mod;
         const double ampDepth = std::min(0.99, dest(GsPart::Lfo1AmplitudeDepth) / kTop * mod);
-        fluid_synth_set_gen(s, ch, GEN_MODLFOFREQ,
-                            static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz)));
-        fluid_synth_set_gen(s, ch, GEN_MODLFOTOPITCH, static_cast<float>(pitchCents));
-        fluid_synth_set_gen(s, ch, GEN_MODLFOTOVOL,
-                            static_cast<float>(-100.0 * std::log10(1.0 - ampDepth)));
+        const float lfo[3] = {static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz)),
+                              static_cast<float>(pitchCents),
+                              static_cast<float>(-100.0 * std::log10(1.0 - ampDepth))};
+        const int gens[3] = {GEN_MODLFOFREQ, GEN_MODLFOTOPITCH, GEN_MODLFOTOVOL};
+        for (int i = 0; i < 3; ++i) {
+            if (lfo[i] != sent.lfo[i])
+                fluid_synth_set_gen(s, ch, gens[i], lfo[i]);
+            sent.lfo[i] = lfo[i];
+        }
     }
     if (what & DirtyVibrato) {
         auto offset = [&](int a) { return float(p.parameter[static_cast<size_t>(a)]) - 64.0f; };
