@@ -14,10 +14,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <algorithm>
-#include <cmath>
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fluidsynth.h>
@@ -193,8 +193,9 @@ int main(int argc, char** argv) {
                 voices);
     std::printf("  plain FluidSynth:       %5.1f %% of one core, %d voices\n", 100 * plainLoad,
                 plainVoices);
-    std::printf("  GS layer / plain:       %5.3f (goal: at most 1.05; full organ goal: under 25 %%)\n",
-                gsLoad / plainLoad);
+    std::printf(
+        "  GS layer / plain:       %5.3f (goal: at most 1.05; full organ goal: under 25 %%)\n",
+        gsLoad / plainLoad);
 
     std::printf("  voices per part:");
     {
@@ -224,14 +225,15 @@ int main(int argc, char** argv) {
             spent += std::chrono::steady_clock::now() - t0;
             fluid_synth_write_float(core.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
         }
-        std::printf("  GS layer per expression message (%d parts on the channel): %.2f us\n",
-                    [&] {
-                        int parts = 0;
-                        for (int p = 1; p <= vorlo::GsModule::kParts; ++p)
-                            parts += gs.part(p).rxChannel() == kGreat;
-                        return parts;
-                    }(),
-                    std::chrono::duration<double, std::micro>(spent).count() / n);
+        std::printf(
+            "  GS layer per expression message (%d parts on the channel): %.2f us\n",
+            [&] {
+                int parts = 0;
+                for (int p = 1; p <= vorlo::GsModule::kParts; ++p)
+                    parts += gs.part(p).rxChannel() == kGreat;
+                return parts;
+            }(),
+            std::chrono::duration<double, std::micro>(spent).count() / n);
     }
 
     // Latency: a key's message arrives while the driver renders a block; the next block

@@ -83,6 +83,8 @@ private:
         float lfo[3] = {-1.0f, -1.0f, -1.0f};
     };
     std::array<Sent, kParts> sent_{};
+    // False while the part's tone is missing from the SoundFonts: it plays nothing.
+    std::array<bool, kParts> hasTone_{};
     uint8_t reverbMacro_ = 4;
     uint8_t reverbLevel_ = 64;
     uint8_t masterVolume_ = 127;
