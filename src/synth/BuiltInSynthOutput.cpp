@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kNoDeviceError = 1;
 constexpr int kNoAudioError = 2;
+constexpr int kNoSoundFontError = 3;
 
 // Tried in this order when the settings name no driver.
 const char* const kDrivers[] = {"pipewire", "pulseaudio", "jack", "alsa"};
@@ -121,7 +122,7 @@ void BuiltInSynthOutput::open() {
     }
     if (!core_->hasSoundFont())
         emit error(
-            kNoDeviceError,
+            kNoSoundFontError,
             QStringLiteral("The built-in GS synthesizer has no SoundFont (%1): only the sine "
                            "reinforcement will sound. Install the Debian package "
                            "fluid-soundfont-gm, or name a SoundFont as Synth/SoundFont in "

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QThread>
 #include <QtEndian>
+#include <fluidsynth.h>
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -133,4 +134,34 @@ TEST(Recording, TheBuiltInSynthesizerWritesWhatItPlaysToAWavFile) {
     for (int i = 44; i + 1 < wav.size(); i += 2)
         loudest = std::max(loudest, std::abs(int(qFromLittleEndian<qint16>(wav.constData() + i))));
     EXPECT_GT(loudest, 1000) << "the note is in the file";
+}
+
+TEST(BuiltInOutput, WithoutASoundFontItSaysSoAndStillPlaysTheSine) {
+    BuiltInSynthConfig c;
+    c.soundFont = QStringLiteral("/nonexistent/organ.sf2");
+    c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
+    c.audioDriver = QLatin1String(BuiltInSynthOutput::kOffline);
+    BuiltInSynthOutput out(c);
+    QStringList errors;
+    QObject::connect(&out, &MidiOutputPort::error,
+                     [&](int, const QString& text) { errors << text; });
+    out.selectDevice(0);
+    out.open();
+    EXPECT_TRUE(out.isOpen());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("fluid-soundfont-gm")))
+        << errors[0].toStdString();
+    // The reinforcement's sine and the organ's principal (missing): only the sine sounds.
+    out.sendSysex(OfflineSynth::partParameter(1, GsPart::ToneVariation, {8, 80}));
+    out.sendSysex(OfflineSynth::partParameter(2, GsPart::ToneVariation, {0, 19}));
+    out.sendShort(0x90, 57, 100);
+    out.sendShort(0x91, 57, 100);
+    std::vector<float> l(4800), r(4800);
+    fluid_synth_write_float(out.synthCore()->synth(), 4800, l.data(), 0, 1, r.data(), 0, 1);
+    EXPECT_GT(OfflineSynth::rms(l), 0.01);
+    fluid_voice_t* voices[8] = {};
+    fluid_synth_get_voicelist(out.synthCore()->synth(), voices, 8, -1);
+    ASSERT_NE(voices[0], nullptr);
+    EXPECT_EQ(fluid_voice_get_channel(voices[0]), 0);
+    EXPECT_EQ(voices[1], nullptr) << "part 2 has no tone";
 }
