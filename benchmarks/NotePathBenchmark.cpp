@@ -11,6 +11,10 @@
 #include "midi/MidiConstants.h"
 #include "stops_table/DatFile.h"
 #include "virtual/VirtualMidiBackend.h"
+#ifdef VORLO_HAVE_SYNTH
+#include "BuiltInSynthOutput.h"
+#include "SynthMidiBackend.h"
+#endif
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -214,9 +218,21 @@ int main(int argc, char** argv) {
     ConfigFile::write(dir.filePath(QStringLiteral("vorlo2000.CFG")), cfg);
 
     VirtualMidiBackend midi({keyboard}, {module});
+    MidiBackend* backend = &midi;
+#ifdef VORLO_HAVE_SYNTH
+    // --with-builtin: the program's own output port, listing the built-in synthesizer after
+    // the module; the module stays the chosen device.
+    BuiltInSynthConfig synthConfig;
+    synthConfig.audioDriver = QLatin1String(BuiltInSynthOutput::kOffline);
+    SynthMidiBackend withSynth(midi, synthConfig);
+    if (app.arguments().contains(QStringLiteral("--with-builtin"))) {
+        backend = &withSynth;
+        std::printf("output port: the module and the built-in synthesizer\n");
+    }
+#endif
     SilentDialogs dialogs;
     Screen screen;
-    Console console({dir.path(), &midi, &dialogs, &screen});
+    Console console({dir.path(), backend, &dialogs, &screen});
     console.Form_Load();
     QCoreApplication::processEvents();
     console.couplers().UNPI_Click();    // Pedal to Great

@@ -2,8 +2,8 @@
 #include "QtDialogs.h"
 #include "QtScreenMetrics.h"
 #include "StandardWindows.h"
-#include "WindowManager.h"
 #include "SynthMidiBackend.h"
+#include "WindowManager.h"
 #include "core/Console.h"
 #include "core/SettingsFile.h"
 

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kNoDeviceError = 1;
 constexpr int kNoAudioError = 2;
+constexpr int kNoSoundFontError = 3;
 
 // Tried in this order when the settings name no driver.
 const char* const kDrivers[] = {"pipewire", "pulseaudio", "jack", "alsa"};
@@ -79,7 +80,8 @@ QString BuiltInSynthOutput::openDriver() {
     QStringList drivers;
     if (!config_.recordPath.isEmpty()) {
         // FluidSynth's file driver renders in real time into the file, by its extension.
-        fluid_settings_setstr(s, "audio.file.name", QFile::encodeName(config_.recordPath).constData());
+        fluid_settings_setstr(s, "audio.file.name",
+                              QFile::encodeName(config_.recordPath).constData());
         fluid_settings_setstr(s, "audio.file.type", "wav");
         drivers << QStringLiteral("file");
     } else if (!config_.audioDriver.isEmpty()) {
@@ -119,12 +121,13 @@ void BuiltInSynthOutput::open() {
         throw MidiPortError(kNoAudioError, QStringLiteral("%1 (%2).").arg(what, why.trimmed()));
     }
     if (!core_->hasSoundFont())
-        emit error(kNoDeviceError,
-                   QStringLiteral("The built-in GS synthesizer has no SoundFont (%1): only the sine "
-                                  "reinforcement will sound. Install the Debian package "
-                                  "fluid-soundfont-gm, or name a SoundFont as Synth/SoundFont in "
-                                  "vorlo2000.ini.")
-                       .arg(core_->soundFontError()));
+        emit error(
+            kNoSoundFontError,
+            QStringLiteral("The built-in GS synthesizer has no SoundFont (%1): only the sine "
+                           "reinforcement will sound. Install the Debian package "
+                           "fluid-soundfont-gm, or name a SoundFont as Synth/SoundFont in "
+                           "vorlo2000.ini.")
+                .arg(core_->soundFontError()));
     open_ = true;
 }
 

@@ -87,6 +87,7 @@ int GsModule::partOfAddress(uint8_t high, uint8_t block) {
 void GsModule::reset() {
     // Voices, controllers, tunings and the reverb's ringing all start afresh.
     fluid_synth_system_reset(core_.synth());
+    sent_.fill(Sent{});
     for (auto& held : held_)
         held.fill(-1);
     for (int n = 1; n <= kParts; ++n)
@@ -260,10 +261,9 @@ double GsModule::gainOf(int n) const {
     // The amplitude controls of the modulation wheel and of the CC1 controller: -100..+100 %
     // of the level at the controller's top value, linear in the controller.
     auto control = [&](int block, int value) {
-        const double depth =
-            (p.destination[static_cast<size_t>(block + GsPart::AmplitudeControl)] -
-             GsPart::kCentre) /
-            double(GsPart::kCentre);
+        const double depth = (p.destination[static_cast<size_t>(block + GsPart::AmplitudeControl)] -
+                              GsPart::kCentre) /
+                             double(GsPart::kCentre);
         return std::clamp(1.0 + depth * value / kTop, 0.0, 1.0);
     };
     const int cc1 = p.cc1Number() <= kLastAssignable ? cc[static_cast<size_t>(p.cc1Number())] : 0;
@@ -283,10 +283,15 @@ void GsModule::apply(int n, uint8_t what) {
     const int ch = n - 1;
     const GsPart& p = part(n);
     if (what & DirtyTone)
-        core_.selectTone(ch, p.parameter[GsPart::ToneVariation], p.parameter[GsPart::ToneProgram],
-                         p.rhythm());
-    if (what & DirtyGain)
-        fluid_synth_set_gen(s, ch, GEN_ATTENUATION, centibelsOf(gainOf(n)));
+        hasTone_[static_cast<size_t>(ch)] = core_.selectTone(
+            ch, p.parameter[GsPart::ToneVariation], p.parameter[GsPart::ToneProgram], p.rhythm());
+    Sent& sent = sent_[static_cast<size_t>(ch)];
+    if (what & DirtyGain) {
+        const float cb = centibelsOf(gainOf(n));
+        if (cb != sent.attenuation)
+            fluid_synth_set_gen(s, ch, GEN_ATTENUATION, cb);
+        sent.attenuation = cb;
+    }
     if (what & DirtyPan) {
         const int pan = p.parameter[GsPart::Pan];
         fluid_synth_cc(s, ch, kPan, pan == 0 ? GsPart::kCentre : pan);
@@ -315,17 +320,20 @@ void GsModule::apply(int n, uint8_t what) {
             rx < 16 ? controllers_[static_cast<size_t>(rx)][midi::CcModulation] / double(kTop)
                     : 0.0;
         const auto dest = [&](int a) { return double(p.destination[static_cast<size_t>(a)]); };
-        const double rate = std::clamp(
-            kBaseLfoHz + (dest(GsPart::Lfo1Rate) - GsPart::kCentre) / GsPart::kCentre *
-                             kLfoRateSpanHz * mod,
-            0.1, 20.0);
+        const double rate = std::clamp(kBaseLfoHz + (dest(GsPart::Lfo1Rate) - GsPart::kCentre) /
+                                                        GsPart::kCentre * kLfoRateSpanHz * mod,
+                                       0.1, 20.0);
         const double pitchCents = dest(GsPart::Lfo1PitchDepth) / kTop * kLfoPitchSpanCents * mod;
         const double ampDepth = std::min(0.99, dest(GsPart::Lfo1AmplitudeDepth) / kTop * mod);
-        fluid_synth_set_gen(s, ch, GEN_MODLFOFREQ,
-                            static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz)));
-        fluid_synth_set_gen(s, ch, GEN_MODLFOTOPITCH, static_cast<float>(pitchCents));
-        fluid_synth_set_gen(s, ch, GEN_MODLFOTOVOL,
-                            static_cast<float>(-100.0 * std::log10(1.0 - ampDepth)));
+        const float lfo[3] = {static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz)),
+                              static_cast<float>(pitchCents),
+                              static_cast<float>(-100.0 * std::log10(1.0 - ampDepth))};
+        const int gens[3] = {GEN_MODLFOFREQ, GEN_MODLFOTOPITCH, GEN_MODLFOTOVOL};
+        for (int i = 0; i < 3; ++i) {
+            if (lfo[i] != sent.lfo[i])
+                fluid_synth_set_gen(s, ch, gens[i], lfo[i]);
+            sent.lfo[i] = lfo[i];
+        }
     }
     if (what & DirtyVibrato) {
         auto offset = [&](int a) { return float(p.parameter[static_cast<size_t>(a)]) - 64.0f; };
@@ -387,7 +395,8 @@ void GsModule::shortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
         });
         break;
     case midi::PitchBend:
-        forEachPartOn(ch, [&](int n) { fluid_synth_pitch_bend(core_.synth(), n - 1, d1 | d2 << 7); });
+        forEachPartOn(ch,
+                      [&](int n) { fluid_synth_pitch_bend(core_.synth(), n - 1, d1 | d2 << 7); });
         break;
     default:
         break; // key and channel pressure: not used by the organ
@@ -398,6 +407,8 @@ void GsModule::noteOn(int channel, int key, int velocity) {
     forEachPartOn(channel, [&](int n) {
         const GsPart& p = part(n);
         if (key < p.parameter[GsPart::KeyLow] || key > p.parameter[GsPart::KeyHigh])
+            return;
+        if (!hasTone_[static_cast<size_t>(n - 1)])
             return;
         const int v = velocityOf(n, velocity);
         const int sounding = key + p.keyShift();
@@ -416,7 +427,8 @@ void GsModule::noteOn(int channel, int key, int velocity) {
 void GsModule::noteOff(int channel, int key) {
     for (int n = 1; n <= kParts; ++n) {
         int8_t& held = held_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)];
-        if (held >= 0 && heldFrom_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)] == channel) {
+        if (held >= 0 &&
+            heldFrom_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)] == channel) {
             fluid_synth_noteoff(core_.synth(), n - 1, held);
             held = -1;
         }

@@ -76,6 +76,15 @@ private:
     // so that the note-off finds the note whatever changed since.
     std::array<std::array<int8_t, 128>, kParts> held_{};
     std::array<std::array<uint8_t, 128>, kParts> heldFrom_{};
+    // What each part's FluidSynth channel was last given, so that an unchanged value is not
+    // sent again (each send updates every sounding voice of the channel).
+    struct Sent {
+        float attenuation = -1.0f;
+        float lfo[3] = {-1.0f, -1.0f, -1.0f};
+    };
+    std::array<Sent, kParts> sent_{};
+    // False while the part's tone is missing from the SoundFonts: it plays nothing.
+    std::array<bool, kParts> hasTone_{};
     uint8_t reverbMacro_ = 4;
     uint8_t reverbLevel_ = 64;
     uint8_t masterVolume_ = 127;

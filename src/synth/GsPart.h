@@ -6,7 +6,8 @@
 namespace vorlo {
 
 // One of the 32 parts of a GS module: its block of part parameters (40 1x 00..4B) and of
-// controller destinations (40 2x 00..5A) as the module stores them. Values are the raw 7-bit bytes; the accessors give them meaning.
+// controller destinations (40 2x 00..5A) as the module stores them. Values are the raw 7-bit bytes;
+// the accessors give them meaning.
 struct GsPart {
     // Part parameters, by their address within the part's block.
     enum Parameter : uint8_t {

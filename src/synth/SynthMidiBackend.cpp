@@ -6,8 +6,8 @@
 namespace vorlo {
 
 std::unique_ptr<MidiOutputPort> SynthMidiBackend::createOutput() {
-    return std::make_unique<OutputWithBuiltInSynth>(
-        system_.createOutput(), std::make_unique<BuiltInSynthOutput>(config_));
+    return std::make_unique<OutputWithBuiltInSynth>(system_.createOutput(),
+                                                    std::make_unique<BuiltInSynthOutput>(config_));
 }
 
 } // namespace vorlo

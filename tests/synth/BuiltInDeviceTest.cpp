@@ -1,6 +1,13 @@
 // The built-in synthesizer among the output devices: where it is listed, what a first start
 // and an existing configuration select, and switching between it and a real module.
+#include "OfflineSynth.h"
 #include "SynthConsoleFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+#include <QtEndian>
+#include <fluidsynth.h>
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -83,4 +90,78 @@ TEST_F(BuiltInDevice, ThePlayerSwitchesToARealModuleAndBack) {
     EXPECT_TRUE(synth().isOpen());
     EXPECT_TRUE(settings().value(kChosen).toBool());
     EXPECT_TRUE(log().isEmpty());
+}
+
+TEST(Recording, TheBuiltInSynthesizerWritesWhatItPlaysToAWavFile) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("take.wav"));
+    BuiltInSynthConfig c;
+    c.soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
+    c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
+    c.recordPath = path;
+    {
+        BuiltInSynthOutput out(c);
+        EXPECT_EQ(out.deviceName(0),
+                  QStringLiteral("Built-in GS synthesizer (recording to take.wav)"));
+        out.selectDevice(0);
+        out.open();
+        EXPECT_EQ(out.audioDriver(), QStringLiteral("file"));
+        out.sendSysex(OfflineSynth::partParameter(1, GsPart::ToneVariation, {0, 19}));
+        out.sendSysex(OfflineSynth::partParameter(1, GsPart::VelocityDepth, {0, 114}));
+        out.sendShort(0x90, 57, 100);
+        QThread::msleep(500); // the file driver renders in real time
+        out.sendShort(0x80, 57, 0);
+        // Closing and reopening goes on with the same file.
+        out.close();
+        out.open();
+        QThread::msleep(100);
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray wav = f.readAll();
+    ASSERT_GT(wav.size(), 44);
+    EXPECT_EQ(wav.left(4), QByteArray("RIFF"));
+    EXPECT_EQ(wav.mid(8, 4), QByteArray("WAVE"));
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+    EXPECT_EQ(u16(22), 2) << "stereo";
+    EXPECT_EQ(u32(24), 48000u);
+    EXPECT_EQ(u16(34), 16) << "16-bit";
+    EXPECT_EQ(u32(4), static_cast<quint32>(wav.size() - 8)) << "the header was finished";
+    const int frames = (wav.size() - 44) / 4;
+    EXPECT_GT(frames, 48000 * 4 / 10) << "about 0.6 s rendered in real time";
+    int loudest = 0;
+    for (int i = 44; i + 1 < wav.size(); i += 2)
+        loudest = std::max(loudest, std::abs(int(qFromLittleEndian<qint16>(wav.constData() + i))));
+    EXPECT_GT(loudest, 1000) << "the note is in the file";
+}
+
+TEST(BuiltInOutput, WithoutASoundFontItSaysSoAndStillPlaysTheSine) {
+    BuiltInSynthConfig c;
+    c.soundFont = QStringLiteral("/nonexistent/organ.sf2");
+    c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
+    c.audioDriver = QLatin1String(BuiltInSynthOutput::kOffline);
+    BuiltInSynthOutput out(c);
+    QStringList errors;
+    QObject::connect(&out, &MidiOutputPort::error,
+                     [&](int, const QString& text) { errors << text; });
+    out.selectDevice(0);
+    out.open();
+    EXPECT_TRUE(out.isOpen());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("fluid-soundfont-gm")))
+        << errors[0].toStdString();
+    // The reinforcement's sine and the organ's principal (missing): only the sine sounds.
+    out.sendSysex(OfflineSynth::partParameter(1, GsPart::ToneVariation, {8, 80}));
+    out.sendSysex(OfflineSynth::partParameter(2, GsPart::ToneVariation, {0, 19}));
+    out.sendShort(0x90, 57, 100);
+    out.sendShort(0x91, 57, 100);
+    std::vector<float> l(4800), r(4800);
+    fluid_synth_write_float(out.synthCore()->synth(), 4800, l.data(), 0, 1, r.data(), 0, 1);
+    EXPECT_GT(OfflineSynth::rms(l), 0.01);
+    fluid_voice_t* voices[8] = {};
+    fluid_synth_get_voicelist(out.synthCore()->synth(), voices, 8, -1);
+    ASSERT_NE(voices[0], nullptr);
+    EXPECT_EQ(fluid_voice_get_channel(voices[0]), 0);
+    EXPECT_EQ(voices[1], nullptr) << "part 2 has no tone";
 }

@@ -27,7 +27,8 @@ protected:
         ASSERT_TRUE(DatFile::read(QStringLiteral(VORLO_ORGAN_TABLE), table).ok);
         writeTable(table);
         writeConfig([](ConsoleState& s) { s.MidiOutDevice = 1; });
-        ASSERT_TRUE(SettingsFile(dir.path()).setValue(QStringLiteral("Synth/BuiltInSelected"), true));
+        ASSERT_TRUE(
+            SettingsFile(dir.path()).setValue(QStringLiteral("Synth/BuiltInSelected"), true));
         startWithSynth();
         ASSERT_TRUE(synth().isOpen());
     }

@@ -265,8 +265,8 @@ TEST(GsLayer, TheModulationWheelBringsTheTremulant) {
         double lo = 1e9, hi = 0;
         const size_t window = OfflineSynth::kSampleRate / 100;
         for (size_t i = 0; i + window <= x.size(); i += window) {
-            const double r =
-                OfflineSynth::rms(std::vector<float>(x.begin() + long(i), x.begin() + long(i + window)));
+            const double r = OfflineSynth::rms(
+                std::vector<float>(x.begin() + long(i), x.begin() + long(i + window)));
             lo = std::min(lo, r);
             hi = std::max(hi, r);
         }

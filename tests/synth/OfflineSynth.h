@@ -40,8 +40,8 @@ public:
     static double frequency(const std::vector<float>& x);
     static double cents(double f, double reference);
 
-    // Sets part n to a plain organ part on a channel: tone, not a rhythm part, full level, fixed velocity 100, no
-    // reverb, volume reception off, centred.
+    // Sets part n to a plain organ part on a channel: tone, not a rhythm part, full level, fixed
+    // velocity 100, no reverb, volume reception off, centred.
     void plainPart(int part, int channel, int variation = 0, int program = 19);
 
 private:

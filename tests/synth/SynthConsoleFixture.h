@@ -35,9 +35,7 @@ protected:
     OutputWithBuiltInSynth& output() {
         return *qobject_cast<OutputWithBuiltInSynth*>(&console->MIDIOutput1());
     }
-    BuiltInSynthOutput& synth() {
-        return *qobject_cast<BuiltInSynthOutput*>(&output().builtIn());
-    }
+    BuiltInSynthOutput& synth() { return *qobject_cast<BuiltInSynthOutput*>(&output().builtIn()); }
     SettingsFile settings() { return SettingsFile(dir.path()); }
 
     std::unique_ptr<SynthMidiBackend> synthBackend;

@@ -71,8 +71,8 @@ QByteArray Sf2Writer::build(const QString& name, const std::vector<Tone>& tones)
     QByteArray title = name.toLatin1() + QByteArray(1, '\0');
     if (title.size() % 2)
         title.append('\0');
-    QByteArray info = chunk("ifil", ifil) + chunk("isng", QByteArray("EMU8000", 8)) +
-                      chunk("INAM", title);
+    QByteArray info =
+        chunk("ifil", ifil) + chunk("isng", QByteArray("EMU8000", 8)) + chunk("INAM", title);
 
     // sdta: the sine, whole periods, then the guard of zeros.
     QByteArray smpl;

@@ -1,0 +1,282 @@
+// The built-in synthesizer under a full organ: CPU time per second of audio rendered offline at
+// 48 kHz with every group drawn (the stop opening most parts), the reinforcement on, the
+// couplers and the sub-octave copying ten fingers and two feet; the same voices through plain
+// FluidSynth without the GS layer; and the time from a key's message to the first audio frame
+// that carries it.
+//
+//   vorlo-synth-bench [SOUNDFONT] [--quick]
+//
+// Without SOUNDFONT: Debian's FluidR3_GM when installed, else the tests' sine SoundFont.
+#include "BuiltInSynthConfig.h"
+#include "GsModule.h"
+#include "SynthCore.h"
+#include "stops_table/DatFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <fluidsynth.h>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr double kSampleRate = 48000.0;
+constexpr int kBlock = vorlo::BuiltInSynthConfig::kDefaultBufferFrames;
+constexpr int kGreat = 0, kSwell = 1, kPedal = 2;
+
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// CPU seconds per second of audio, rendering in audio-driver-sized blocks.
+double renderLoad(fluid_synth_t* synth, double seconds) {
+    std::vector<float> l(kBlock), r(kBlock);
+    const int blocks = static_cast<int>(seconds * kSampleRate / kBlock);
+    const double start = cpuSeconds();
+    for (int b = 0; b < blocks; ++b)
+        fluid_synth_write_float(synth, kBlock, l.data(), 0, 1, r.data(), 0, 1);
+    return (cpuSeconds() - start) / seconds;
+}
+
+struct Voice {
+    int channel, key, velocity;
+};
+
+std::vector<Voice> soundingVoices(fluid_synth_t* synth) {
+    std::vector<fluid_voice_t*> list(4096, nullptr);
+    fluid_synth_get_voicelist(synth, list.data(), static_cast<int>(list.size()), -1);
+    std::vector<Voice> out;
+    std::set<std::pair<int, int>> seen;
+    for (fluid_voice_t* v : list) {
+        if (!v)
+            break;
+        if (!fluid_voice_is_on(v))
+            continue;
+        const int ch = fluid_voice_get_channel(v), key = fluid_voice_get_key(v);
+        if (seen.insert({ch, key}).second)
+            out.push_back({ch, key, fluid_voice_get_actual_velocity(v)});
+    }
+    return out;
+}
+
+// The position of a group whose stop opens the most parts.
+int fullestPosition(const vorlo::StopTable& t, int first, int positions,
+                    vorlo::SynthCore& scratchCore) {
+    int best = 1, bestParts = -1;
+    for (int p = 1; p < positions; ++p) {
+        vorlo::GsModule m(scratchCore);
+        for (int e = 0; e <= 3; ++e)
+            m.sysex(t[e]);
+        m.sysex(t[first + p]);
+        int open = 0;
+        for (int n = 1; n <= vorlo::GsModule::kParts; ++n)
+            open += m.part(n).rxChannel() < 16 && m.part(n).parameter[vorlo::GsPart::Level] > 0 &&
+                    m.part(n).parameter[vorlo::GsPart::KeyLow] <
+                        m.part(n).parameter[vorlo::GsPart::KeyHigh]; // a closed part: 127..127
+        if (open > bestParts) {
+            bestParts = open;
+            best = p;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool quick = args.removeAll(QStringLiteral("--quick")) > 0;
+    QString soundFont = args.value(0);
+    if (soundFont.isEmpty()) {
+        soundFont = QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2");
+        if (!QFileInfo::exists(soundFont))
+            soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
+    }
+    vorlo::StopTable table;
+    if (!vorlo::DatFile::read(QStringLiteral(VORLO_ORGAN_TABLE), table).ok) {
+        std::fprintf(stderr, "cannot read the default table %s\n", VORLO_ORGAN_TABLE);
+        return 1;
+    }
+    const double seconds = quick ? 0.5 : 10.0;
+
+    vorlo::SynthCore::Options o;
+    o.soundFont = soundFont;
+    o.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
+    o.sampleRate = kSampleRate;
+    vorlo::SynthCore core(o);
+    if (!core.hasSoundFont()) {
+        std::fprintf(stderr, "%s\n", qPrintable(core.soundFontError()));
+        return 1;
+    }
+    vorlo::GsModule gs(core);
+    std::printf("SoundFont: %s\n", qPrintable(soundFont));
+
+    // The console's reset and set-up, then the full organ.
+    for (int e = 0; e <= 3; ++e)
+        gs.sysex(table[e]);
+    gs.sysex(table[vorlo::StopTable::kReverbFirst + 4]);
+    vorlo::SynthCore scratch(o);
+    const struct {
+        int first, positions;
+    } groups[] = {{vorlo::StopTable::kFondiGreat, 30},     {vorlo::StopTable::kFondiSwell, 30},
+                  {vorlo::StopTable::kMutazioniGreat, 20}, {vorlo::StopTable::kMutazioniSwell, 20},
+                  {vorlo::StopTable::kAncieGreat, 20},     {vorlo::StopTable::kAncieSwell, 20},
+                  {vorlo::StopTable::kPedale, 20}};
+    for (const auto& g : groups)
+        gs.sysex(table[g.first + fullestPosition(table, g.first, g.positions, scratch)]);
+    gs.sysex(table[vorlo::StopTable::kGreatReinforceOn]);
+    gs.sysex(table[vorlo::StopTable::kSwellReinforceOn]);
+    for (int ch : {kGreat, kSwell}) {
+        gs.shortMessage(static_cast<uint8_t>(0xB0 | ch), 11, 127);
+        for (int cc : {7, 8, 9})
+            gs.shortMessage(static_cast<uint8_t>(0xB0 | ch), static_cast<uint8_t>(cc), 0);
+    }
+    gs.shortMessage(0xB0 | kPedal, 11, 127);
+
+    // Ten fingers on the Great, copied to the Swell; two feet on the Pedal, copied to the
+    // Great and on to the Swell, and an octave down.
+    auto play = [&](int ch, int key) {
+        gs.shortMessage(static_cast<uint8_t>(0x90 | ch), static_cast<uint8_t>(key), 100);
+    };
+    const int fingers[] = {48, 52, 55, 60, 64, 67, 72, 76, 79, 84};
+    for (int k : fingers) {
+        play(kGreat, k);
+        play(kSwell, k);
+    }
+    for (int k : {36, 43}) {
+        play(kPedal, k);
+        play(kGreat, k);
+        play(kSwell, k);
+        play(kPedal, k - 12);
+    }
+    renderLoad(core.synth(), 0.2); // past the attacks
+    const int voices = fluid_synth_get_active_voice_count(core.synth());
+
+    // The same voices through plain FluidSynth: each channel's preset, the same keys and
+    // velocities, no GS parameters.
+    vorlo::SynthCore plain(o);
+    for (int ch = 0; ch < vorlo::GsModule::kParts; ++ch) {
+        int font = 0, bank = 0, program = 0;
+        // Both synthesizers load their SoundFonts in the same order: the same ids.
+        if (fluid_synth_get_program(core.synth(), ch, &font, &bank, &program) == FLUID_OK &&
+            fluid_synth_get_channel_preset(core.synth(), ch))
+            fluid_synth_program_select(plain.synth(), ch, font, bank, program);
+        // The same reverb send: mixing into the reverb is part of a voice's cost.
+        fluid_synth_set_gen(plain.synth(), ch, GEN_REVERBSEND,
+                            fluid_synth_get_gen(core.synth(), ch, GEN_REVERBSEND));
+    }
+    for (const Voice& v : soundingVoices(core.synth()))
+        fluid_synth_noteon(plain.synth(), v.channel, v.key, v.velocity);
+    renderLoad(plain.synth(), 0.2);
+    const int plainVoices = fluid_synth_get_active_voice_count(plain.synth());
+    // Half a second of each in turn, so that the machine's other work weighs on both alike.
+    double gsLoad = 0, plainLoad = 0;
+    const int turns = static_cast<int>(seconds / 0.5);
+    for (int t = 0; t < turns; ++t) {
+        gsLoad += renderLoad(core.synth(), 0.5) / turns;
+        plainLoad += renderLoad(plain.synth(), 0.5) / turns;
+    }
+
+    std::printf("Full organ, %d blocks of %d frames at %.0f Hz, %.1f s of audio:\n",
+                static_cast<int>(seconds * kSampleRate / kBlock), kBlock, kSampleRate, seconds);
+    std::printf("  GS layer on FluidSynth: %5.1f %% of one core, %d voices\n", 100 * gsLoad,
+                voices);
+    std::printf("  plain FluidSynth:       %5.1f %% of one core, %d voices\n", 100 * plainLoad,
+                plainVoices);
+    std::printf(
+        "  GS layer / plain:       %5.3f (goal: at most 1.05; full organ goal: under 25 %%)\n",
+        gsLoad / plainLoad);
+
+    std::printf("  voices per part:");
+    {
+        std::map<int, int> perPart;
+        for (const Voice& v : soundingVoices(core.synth()))
+            ++perPart[v.channel + 1];
+        for (const auto& [part, n] : perPart)
+            std::printf(" %d:%d", part, n);
+        std::printf("\n");
+    }
+
+    // Time the GS layer takes on the console's thread for one channel message, measured with
+    // the keys released so that FluidSynth has no voice to update.
+    {
+        for (int ch : {kGreat, kSwell, kPedal})
+            gs.shortMessage(static_cast<uint8_t>(0xB0 | ch), 123, 0);
+        renderLoad(core.synth(), 1.0);
+        // FluidSynth queues each change for its audio thread: a block is rendered every few
+        // messages, as the audio driver would, outside the timing.
+        const int n = quick ? 2000 : 200000;
+        std::chrono::steady_clock::duration spent{};
+        std::vector<float> l(kBlock), r(kBlock);
+        for (int i = 0; i < n; i += 16) {
+            const auto t0 = std::chrono::steady_clock::now();
+            for (int j = i; j < i + 16; ++j)
+                gs.shortMessage(0xB0 | kGreat, 11, static_cast<uint8_t>(100 + (j & 7)));
+            spent += std::chrono::steady_clock::now() - t0;
+            fluid_synth_write_float(core.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
+        }
+        std::printf(
+            "  GS layer per expression message (%d parts on the channel): %.2f us\n",
+            [&] {
+                int parts = 0;
+                for (int p = 1; p <= vorlo::GsModule::kParts; ++p)
+                    parts += gs.part(p).rxChannel() == kGreat;
+                return parts;
+            }(),
+            std::chrono::duration<double, std::micro>(spent).count() / n);
+    }
+
+    // Latency: a key's message arrives while the driver renders a block; the next block
+    // starts it. Measured offline: the frames from the start of that block to the first
+    // frame carrying the note, over many keys struck at block boundaries.
+    {
+        vorlo::SynthCore lc(o);
+        vorlo::GsModule lg(lc);
+        for (int e = 0; e <= 3; ++e)
+            lg.sysex(table[e]);
+        lg.sysex(table[vorlo::StopTable::kFondiGreat + 1]);
+        std::vector<float> l(kBlock), r(kBlock);
+        int worst = 0;
+        double sum = 0;
+        const int trials = 20;
+        for (int t = 0; t < trials; ++t) {
+            lg.shortMessage(0x90 | kGreat, static_cast<uint8_t>(60 + t), 100);
+            int frame = -1;
+            for (int b = 0; b < 8 && frame < 0; ++b) {
+                fluid_synth_write_float(lc.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
+                for (int i = 0; i < kBlock && frame < 0; ++i) {
+                    if (std::abs(l[size_t(i)]) + std::abs(r[size_t(i)]) > 1e-6f)
+                        frame = b * kBlock + i;
+                }
+            }
+            lg.shortMessage(0x80 | kGreat, static_cast<uint8_t>(60 + t), 0);
+            for (int b = 0; b < 200; ++b)
+                fluid_synth_write_float(lc.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
+            worst = std::max(worst, frame);
+            sum += frame;
+        }
+        const double ms = 1000.0 / kSampleRate;
+        const vorlo::BuiltInSynthConfig c;
+        const double buffers = c.latencyMs();
+        std::printf("Latency at the default buffer (%d frames x %d periods, %.1f ms):\n",
+                    c.bufferFrames, vorlo::BuiltInSynthConfig::kPeriods, buffers);
+        std::printf("  synthesizer, message to first frame: mean %.2f ms, worst %.2f ms\n",
+                    sum / trials * ms, worst * ms);
+        std::printf("  a message waits up to one period for the next block: %.2f ms\n",
+                    kBlock * ms);
+        std::printf("  key to sound, worst (waiting + synthesizer + buffers): %.2f ms "
+                    "(goal: at most 10 ms), plus what the sound server adds\n",
+                    kBlock * ms + worst * ms + buffers);
+    }
+    return 0;
+}
