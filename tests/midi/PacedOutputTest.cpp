@@ -164,12 +164,9 @@ TEST_F(PacedOutput, ARegistrationGoesOutNoFasterThanTheCableAndTheSysexDelayWait
 }
 
 TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopies) {
-    console->couplers().UNPI_Click(); // the Pedal coupled to the Great
-    console->couplers().Subottava_Click();
-    settle();
-    ASSERT_TRUE(drain());
-    log();
-
+    // The memory couples the Pedal to the Great and draws the sub-octave.
+    st().MemUnPedale[1] = 1;
+    st().MemSubottava[1] = 1;
     console->memories().Memorie(1);
     play(kKeyboard1, {0x92, 40, 100});
     settle();
