@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev librtmidi-dev
+    qt6-base-dev librtmidi-dev libjack-jackd2-dev
     libgtest-dev libbenchmark-dev
     jackd2 fonts-dejavu-core fonts-liberation
     libfluidsynth-dev

@@ -48,6 +48,8 @@ SetupDialog::SetupDialog(Console& console, Form& form, QWidget* parent)
            bind(QStringLiteral("InputDev1Combo")));
     addRow(devices, QStringLiteral("MIDI IN 2 (keyboard 2)"),
            bind(QStringLiteral("InputDev2Combo")));
+    addRow(devices, QStringLiteral("Wire speed to the module"),
+           bind(QStringLiteral("WireSpeedCombo")));
     top->addLayout(devices);
 
     auto* filters = new QGroupBox(QStringLiteral("INPUT FILTERS"), this);

@@ -330,3 +330,74 @@ TEST_F(RtMidiOutputOverJack, VanishedDeviceRaisesErrorClosesAndThePortCarriesOn)
 }
 
 } // namespace
+
+TEST_F(RtMidiOutputOverJack, BurstsFarBeyondOneCycleArriveCompleteAndInOrder) {
+    JackProbeInput module("module", "in");
+    openOn(module);
+    auto* rt = dynamic_cast<RtMidiOutput*>(out.get());
+    ASSERT_NE(rt, nullptr);
+    EXPECT_TRUE(rt->burstLimit().limits()) << "JACK output is paced";
+
+    // 64 KiB of stops-table entries (4,096 messages of 16 bytes, 64 to an entry), then 5,000
+    // short messages, all back to back.
+    std::vector<QByteArray> sent;
+    QByteArray entry;
+    for (int i = 0; i < 4096; ++i) {
+        QByteArray m = QByteArray::fromHex("F041104212400000000000000000");
+        m[7] = char((i >> 7) & 0x7F);
+        m[8] = char(i & 0x7F);
+        m += char(0x10);
+        m += char(midi::SysexEnd);
+        ASSERT_EQ(m.size(), 16);
+        sent.push_back(m);
+        entry += m;
+        if (entry.size() == 64 * 16) {
+            out->sendSysex(entry);
+            entry.clear();
+        }
+    }
+    EXPECT_GT(rt->waiting(), 0u) << "more than a cycle carries waits its turn";
+    for (int i = 0; i < 5000; ++i) {
+        const auto key = static_cast<uint8_t>(i % 128);
+        const auto velocity = static_cast<uint8_t>((i / 128) % 128);
+        out->sendShort(midi::status(midi::NoteOn, 1), key, velocity);
+        sent.push_back(QByteArray::fromHex("90") + char(key) + char(velocity));
+    }
+    ASSERT_TRUE(module.waitFor(sent.size(), 20000)) << module.count() << " of " << sent.size();
+    runEvents(50);
+    const auto got = module.messages();
+    ASSERT_EQ(got.size(), sent.size());
+    for (size_t i = 0; i < sent.size(); ++i)
+        ASSERT_EQ(got[i], sent[i]) << "message " << i;
+    EXPECT_TRUE(errors.empty()) << errors.front().text;
+    EXPECT_EQ(rt->waiting(), 0u);
+}
+
+TEST_F(RtMidiOutputOverJack, AShortMessageQueuedBehindABurstAllocatesNothingAndClosingSendsAll) {
+    JackProbeInput module("module", "in");
+    openOn(module);
+    auto* rt = dynamic_cast<RtMidiOutput*>(out.get());
+    ASSERT_NE(rt, nullptr);
+    QByteArray big(4000, 0x11);
+    big[0] = char(midi::SysexStart);
+    big[big.size() - 1] = char(midi::SysexEnd);
+    for (int i = 0; i < 4; ++i)
+        out->sendSysex(big);
+    ASSERT_GT(rt->waiting(), 0u);
+    constexpr int kCount = 200;
+    size_t allocations = 0;
+    {
+        const AllocationCounter counter;
+        for (int i = 0; i < kCount; ++i)
+            out->sendShort(midi::status(midi::NoteOn, 1), static_cast<uint8_t>(i % 128), 64);
+        allocations = counter.count();
+    }
+    EXPECT_EQ(allocations, 0u);
+    // Closing waits until the system has taken everything.
+    out->close();
+    EXPECT_EQ(rt->waiting(), 0u);
+    ASSERT_TRUE(module.waitFor(4 + kCount)) << module.count();
+    const auto got = module.messages();
+    EXPECT_EQ(got[3], big);
+    EXPECT_EQ(hex(got.back()), "90 47 40");
+}

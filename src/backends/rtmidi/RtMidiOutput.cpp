@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QMetaObject>
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <thread>
 
 namespace vorlo {
 namespace {
@@ -14,6 +16,8 @@ namespace {
 constexpr uint8_t kStatusBit = 0x80;
 // How much of refused data the error message shows.
 constexpr qsizetype kShownBytes = 16;
+// Room for this many waiting messages before the ring has to grow.
+constexpr size_t kInitialRing = 256;
 // RtMidi hands a message to its JACK thread through a 16 KiB ring buffer, together with its
 // 4-byte length, and silently drops what does not fit.
 constexpr size_t kJackLongestMessage = 16384 - 1 - 4;
@@ -82,6 +86,10 @@ RtMidiOutput::RtMidiOutput(RtMidi::Api api, const QString& portName,
     }
     watch_.setInterval(RtMidiDeviceLink::kWatchIntervalMs);
     connect(&watch_, &QTimer::timeout, this, &RtMidiOutput::watchDevice);
+    ring_.resize(kInitialRing);
+    drain_.setSingleShot(true);
+    drain_.setTimerType(Qt::PreciseTimer);
+    connect(&drain_, &QTimer::timeout, this, &RtMidiOutput::drainWaiting);
 }
 
 RtMidiOutput::~RtMidiOutput() {
@@ -105,9 +113,26 @@ void RtMidiOutput::open() {
     close();
     link_.open();
     watch_.start();
+    switch (link_.api()) {
+    case RtMidi::UNIX_JACK:
+        limit_ = RtMidiBurstLimit::forJack();
+        break;
+    case RtMidi::LINUX_ALSA:
+        limit_ = RtMidiBurstLimit::forAlsa();
+        break;
+    default:
+        limit_ = RtMidiBurstLimit{};
+        break;
+    }
+    tokens_ = limit_.burstBytes;
+    refilled_ = Clock::now();
 }
 
 void RtMidiOutput::close() {
+    // What waits still goes out, at the pace the system takes it, before the port closes.
+    if (link_.isOpen())
+        drainBlocking();
+    dropWaiting();
     watch_.stop();
     link_.close();
 }
@@ -122,7 +147,7 @@ void RtMidiOutput::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
                                             .arg(hex(bytes, static_cast<size_t>(length))));
         return;
     }
-    transmit(bytes, static_cast<size_t>(length));
+    pace(bytes, static_cast<size_t>(length), nullptr);
 }
 
 void RtMidiOutput::sendSysex(const QByteArray& bytes) {
@@ -144,16 +169,117 @@ void RtMidiOutput::sendSysex(const QByteArray& bytes) {
                  .arg(kJackLongestMessage));
         return;
     }
+    if (limit_.longestMessage > 0 && longest > limit_.longestMessage) {
+        fail(RtMidiBackend::SendFailed,
+             QStringLiteral("A system-exclusive message of %1 bytes is too long for the MIDI "
+                            "system's buffer at its present settings (at most %2 bytes), not sent")
+                 .arg(longest)
+                 .arg(limit_.longestMessage));
+        return;
+    }
     // JACK and ALSA carry one MIDI message per event, so each F0 ... F7 is handed over on its
     // own; they still leave back to back.
     size_t start = 0;
     for (size_t i = 0; i < size; ++i) {
         if (data[i] != midi::SysexEnd)
             continue;
-        if (!transmit(data + start, i + 1 - start))
+        const bool whole = start == 0 && i + 1 == size;
+        if (!pace(data + start, i + 1 - start, whole ? &bytes : nullptr))
             return;
         start = i + 1;
     }
+}
+
+bool RtMidiOutput::pace(const unsigned char* bytes, size_t size, const QByteArray* whole) {
+    if (!limit_.limits())
+        return transmit(bytes, size);
+    if (count_ == 0 && mayTake(size))
+        return transmit(bytes, size);
+    Pending item;
+    if (bytes[0] == midi::SysexStart) {
+        item.sysex =
+            whole ? *whole
+                  : QByteArray(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+    } else {
+        std::copy(bytes, bytes + size, item.bytes);
+        item.length = static_cast<unsigned char>(size);
+    }
+    push(std::move(item));
+    if (!drain_.isActive())
+        drain_.start(1);
+    return true;
+}
+
+bool RtMidiOutput::mayTake(size_t size) {
+    const Clock::time_point now = Clock::now();
+    const double elapsedMs = std::chrono::duration<double, std::milli>(now - refilled_).count();
+    refilled_ = now;
+    tokens_ = std::min(limit_.burstBytes, tokens_ + elapsedMs * limit_.bytesPerMs);
+    const double cost = static_cast<double>(size + limit_.overheadPerMessage);
+    // A message larger than a whole burst goes alone, once the bucket is full.
+    if (tokens_ < std::min(cost, limit_.burstBytes))
+        return false;
+    tokens_ -= cost;
+    return true;
+}
+
+void RtMidiOutput::push(Pending&& item) {
+    if (count_ == ring_.size()) {
+        std::vector<Pending> larger(ring_.size() * 2);
+        for (size_t i = 0; i < count_; ++i)
+            larger[i] = std::move(ring_[(head_ + i) % ring_.size()]);
+        ring_.swap(larger);
+        head_ = 0;
+    }
+    ring_[(head_ + count_) % ring_.size()] = std::move(item);
+    ++count_;
+}
+
+void RtMidiOutput::drainWaiting() {
+    while (count_ > 0 && link_.isOpen()) {
+        Pending& front = ring_[head_];
+        const size_t size =
+            front.sysex.isEmpty() ? front.length : static_cast<size_t>(front.sysex.size());
+        if (!mayTake(size)) {
+            const double cost = static_cast<double>(size + limit_.overheadPerMessage);
+            const double missing = std::min(cost, limit_.burstBytes) - tokens_;
+            drain_.start(std::max(1, static_cast<int>(std::ceil(missing / limit_.bytesPerMs))));
+            return;
+        }
+        const QByteArray sysex = std::move(front.sysex);
+        front.sysex = QByteArray();
+        const unsigned char* bytes =
+            sysex.isEmpty() ? front.bytes
+                            : reinterpret_cast<const unsigned char*>(sysex.constData());
+        const bool sent = transmit(bytes, size);
+        head_ = (head_ + 1) % ring_.size();
+        --count_;
+        if (!sent) {
+            dropWaiting();
+            return;
+        }
+    }
+    if (!link_.isOpen())
+        dropWaiting();
+}
+
+void RtMidiOutput::drainBlocking() {
+    drain_.stop();
+    while (count_ > 0 && link_.isOpen()) {
+        drainWaiting();
+        if (count_ > 0) {
+            drain_.stop();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+}
+
+void RtMidiOutput::dropWaiting() {
+    drain_.stop();
+    for (size_t i = 0; i < count_; ++i)
+        ring_[(head_ + i) % ring_.size()].sysex = QByteArray();
+    head_ = 0;
+    count_ = 0;
 }
 
 bool RtMidiOutput::transmit(const unsigned char* bytes, size_t size) {
@@ -194,6 +320,7 @@ void RtMidiOutput::fail(int code, const QString& text) {
 
 void RtMidiOutput::deviceLost() {
     const QString device = link_.openDevice();
+    dropWaiting();
     close();
     fail(RtMidiBackend::DeviceGone,
          QStringLiteral("The MIDI output device \"%1\" is no longer available").arg(device));

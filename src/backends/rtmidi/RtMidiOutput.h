@@ -1,18 +1,28 @@
 #pragma once
 
+#include "RtMidiBurstLimit.h"
 #include "RtMidiDeviceLink.h"
 #include "midi/MidiOutputPort.h"
 
 #include <RtMidi.h>
 
+#include <QByteArray>
 #include <QStringList>
 #include <QTimer>
+#include <chrono>
 #include <memory>
+#include <vector>
 
 namespace vorlo {
 
 // The output port on the computer's MIDI system. Sending never throws: whatever goes wrong
 // becomes the error signal, raised from the event loop, and the console carries on.
+//
+// A MIDI system takes only so much at once: JACK drops what one cycle's buffer cannot carry,
+// the ALSA sequencer refuses events when its pool is full. Messages are therefore handed over
+// no faster than the system takes them (RtMidiBurstLimit); what must wait is kept in order and
+// handed over from the event loop, so no call blocks and nothing is lost. A message that may go
+// at once goes at once, without allocating.
 class RtMidiOutput : public MidiOutputPort {
     Q_OBJECT
 public:
@@ -36,8 +46,27 @@ public:
 
     // The device the port is open on (empty when closed).
     QString openDevice() const { return link_.openDevice(); }
+    // Messages waiting for the MIDI system to take them.
+    size_t waiting() const { return count_; }
+    const RtMidiBurstLimit& burstLimit() const { return limit_; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Pending {
+        QByteArray sysex; // one whole message, or empty for a short one
+        unsigned char bytes[3] = {0, 0, 0};
+        unsigned char length = 0;
+    };
+
+    // Sends now when nothing waits and the limit allows, otherwise queues; false when the
+    // device failed.
+    bool pace(const unsigned char* bytes, size_t size, const QByteArray* whole);
+    bool mayTake(size_t size);
+    void push(Pending&& item);
+    void drainWaiting();
+    // Hands over everything waiting, sleeping as the limit needs (closing).
+    void drainBlocking();
+    void dropWaiting();
     bool transmit(const unsigned char* bytes, size_t size);
     // Raises error() from the event loop.
     void fail(int code, const QString& text);
@@ -49,6 +78,15 @@ private:
     QTimer watch_;
     // Errors raised but not yet delivered.
     QStringList pendingErrors_;
+
+    RtMidiBurstLimit limit_;
+    double tokens_ = 0;
+    Clock::time_point refilled_{};
+    // Messages waiting, a ring that only grows, so queueing a short message does not allocate.
+    std::vector<Pending> ring_;
+    size_t head_ = 0;
+    size_t count_ = 0;
+    QTimer drain_;
 };
 
 } // namespace vorlo

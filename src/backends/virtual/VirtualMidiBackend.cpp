@@ -44,6 +44,19 @@ void VirtualMidiBackend::setOutputDevices(const QStringList& names) {
     outputs_ = names;
 }
 
+void VirtualMidiBackend::setWired(const QString& device, bool wired) {
+    std::lock_guard lock(mutex_);
+    if (wired)
+        wired_.insert(device);
+    else
+        wired_.remove(device);
+}
+
+bool VirtualMidiBackend::isWired(const QString& device) const {
+    std::lock_guard lock(mutex_);
+    return wired_.contains(device);
+}
+
 void VirtualMidiBackend::setOpenFails(const QString& device, bool fails) {
     std::lock_guard lock(mutex_);
     if (fails)

@@ -31,6 +31,10 @@ public:
     void setOutputDevices(const QStringList& names);
     // The device will refuse (or accept again) to open.
     void setOpenFails(const QString& device, bool fails);
+    // The device sits behind a MIDI cable (or no longer does): the console paces what it sends
+    // there. In-process devices have none unless a test gives them one.
+    void setWired(const QString& device, bool wired);
+    bool isWired(const QString& device) const;
     // The device disappears: ports open on it report an error and close.
     void removeDevice(const QString& device);
 
@@ -73,6 +77,7 @@ private:
     QStringList inputs_;
     QStringList outputs_;
     QSet<QString> failing_;
+    QSet<QString> wired_;
     std::vector<VirtualMidiInput*> inputPorts_;
     std::vector<VirtualMidiOutput*> outputPorts_;
     std::vector<Sent> sent_;

@@ -45,6 +45,10 @@ void VirtualMidiOutput::close() {
     openDevice_.clear();
 }
 
+bool VirtualMidiOutput::selectedDeviceHasWire() const {
+    return backend_ && backend_->isWired(selected_);
+}
+
 void VirtualMidiOutput::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
     if (!open_ || !backend_)
         return;

@@ -19,6 +19,7 @@ public:
     void open() override;
     void close() override;
     bool isOpen() const override { return open_; }
+    bool selectedDeviceHasWire() const override;
     void sendShort(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendSysex(const QByteArray& bytes) override;
 

@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "Dialogs.h"
 #include "ScreenMetrics.h"
+#include "SettingsFile.h"
 #include "advanced/AdvancedControls.h"
 #include "combination/Buffers.h"
 #include "combination/Drawstops.h"
@@ -33,6 +34,12 @@
 #include <QDir>
 
 namespace vorlo {
+namespace {
+
+// The output's wire speed in baud (0 = off), in the settings file.
+constexpr const char* kWireSpeedKey = "Output/WireSpeed";
+
+} // namespace
 
 Console::Console(const Environment& env, QObject* parent)
     : QObject(parent), env_(env), panel_(std::make_unique<PanelState>()) {
@@ -41,6 +48,11 @@ Console::Console(const Environment& env, QObject* parent)
     in1_ = env_.backend->createInput();
     in2_ = env_.backend->createInput();
     out_ = env_.backend->createOutput();
+    paced_ = std::make_unique<PacedOutputPort>(*out_);
+    paced_->sysexGapMs = [this] { return static_cast<int>(state_.SysexDelay); };
+    paced_->setWireSpeed(PacedOutputPort::parseWireSpeed(
+        SettingsFile(state_.AppDir).value(QString::fromLatin1(kWireSpeedKey)),
+        PacedOutputPort::kDinBaud));
     sysex_ = std::make_unique<SysexSender>(*this);
     portSetup_ = std::make_unique<MidiPortSetup>(*this);
     update_ = std::make_unique<ConsoleUpdate>(*this);
@@ -72,6 +84,12 @@ Console::Console(const Environment& env, QObject* parent)
 
 Console::~Console() = default;
 
+bool Console::setWireSpeed(int baud, QString* error) {
+    paced_->setWireSpeed(baud);
+    return SettingsFile(state_.AppDir)
+        .setValue(QString::fromLatin1(kWireSpeedKey), paced_->wireSpeed(), error);
+}
+
 Form& Console::mainForm() {
     return panel_->form(QString::fromLatin1(forms::Main));
 }
@@ -90,7 +108,7 @@ void Console::connectPortEvents() {
     };
     connect(in1_.get(), &MidiInputPort::error, this, inputError);
     connect(in2_.get(), &MidiInputPort::error, this, inputError);
-    connect(out_.get(), &MidiOutputPort::error, this, [this](int, const QString& text) {
+    connect(paced_.get(), &MidiOutputPort::error, this, [this](int, const QString& text) {
         dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::None);
     });
 }

@@ -5,6 +5,7 @@
 #include "WaitTimer.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiOutputPort.h"
+#include "midi/PacedOutputPort.h"
 
 #include <QObject>
 #include <memory>
@@ -62,7 +63,13 @@ public:
 
     MidiInputPort& MIDIInput1() { return *in1_; }
     MidiInputPort& MIDIInput2() { return *in2_; }
-    MidiOutputPort& MIDIOutput1() { return *out_; }
+    // The output as the console's own procedures use it: paced at the cable's speed.
+    MidiOutputPort& MIDIOutput1() { return *paced_; }
+    // The output for what the player plays: out at once, between the console's messages.
+    MidiOutputPort& playerOutput() { return paced_->player(); }
+    PacedOutputPort& pacedOutput() { return *paced_; }
+    // Stores the output's wire speed in the settings file and applies it (0 = off).
+    bool setWireSpeed(int baud, QString* error = nullptr);
 
     // The console's procedures, by subsystem.
     MidiPortSetup& portSetup() { return *portSetup_; }
@@ -146,6 +153,7 @@ private:
     std::unique_ptr<MidiInputPort> in1_;
     std::unique_ptr<MidiInputPort> in2_;
     std::unique_ptr<MidiOutputPort> out_;
+    std::unique_ptr<PacedOutputPort> paced_;
     std::unique_ptr<SysexSender> sysex_;
     std::unique_ptr<MidiPortSetup> portSetup_;
     std::unique_ptr<ConsoleUpdate> update_;

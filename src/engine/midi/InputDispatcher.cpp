@@ -315,7 +315,7 @@ InputDispatcher::Copies InputDispatcher::copiesFor(int status) const {
 }
 
 void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
-    MidiOutputPort& out = console_.MIDIOutput1();
+    MidiOutputPort& out = console_.playerOutput();
     const uint8_t kind = static_cast<uint8_t>(played.status & 0xF0);
     const auto key = static_cast<uint8_t>(played.data1);
     const auto velocity = static_cast<uint8_t>(played.data2);
@@ -330,8 +330,8 @@ void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
 }
 
 void InputDispatcher::passThrough(const ShortMessage& m) {
-    console_.MIDIOutput1().sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
-                                     static_cast<uint8_t>(m.data2));
+    console_.playerOutput().sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
+                                      static_cast<uint8_t>(m.data2));
     const int division = divisionOfNote(m.status);
     if (division == 0 || m.data1 < 0 || m.data1 > 127)
         return;

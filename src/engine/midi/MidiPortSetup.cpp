@@ -17,6 +17,9 @@ namespace {
 const QString kNoDevice = QStringLiteral("No device");
 // True in the settings file while the player's output is the built-in synthesizer.
 const QString kBuiltInChosen = QStringLiteral("Synth/BuiltInSelected");
+// The wire speed list: off, a MIDI cable, and the custom speed of the settings file if any.
+const QString kWireOff = QStringLiteral("Off");
+const QString kWireDin = QStringLiteral("MIDI cable (31,250 baud)");
 
 } // namespace
 
@@ -167,6 +170,14 @@ void MidiPortSetup::SetMidi_Click() {
     SavedNoteDelay = st.NoteDelay;
     for (int i = 0; i < 8; ++i)
         setupControl("Check_Filters", i).setValue(st.InputFilter[i] ? 1 : 0);
+    Control& wire = setupControl("WireSpeedCombo");
+    const int baud = console_.pacedOutput().wireSpeed();
+    wire.clearItems();
+    wire.addItem(kWireOff);
+    wire.addItem(kWireDin);
+    if (baud != 0 && baud != PacedOutputPort::kDinBaud)
+        wire.addItem(QStringLiteral("Custom (%1 baud)").arg(baud));
+    wire.setListIndex(baud == 0 ? 0 : baud == PacedOutputPort::kDinBaud ? 1 : 2);
     setup.setVisible(true);
 }
 
@@ -242,6 +253,14 @@ void MidiPortSetup::Command1_Click() {
             console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
         }
     };
+    const int wire = setupControl("WireSpeedCombo").listIndex();
+    if (wire == 0 || wire == 1) {
+        QString failure;
+        if (!console_.setWireSpeed(wire == 0 ? 0 : PacedOutputPort::kDinBaud, &failure))
+            console_.dialogs().message(
+                QStringLiteral("The wire speed could not be saved: %1").arg(failure),
+                st.ProgramTitle, Dialogs::Icon::Exclamation);
+    }
     tryOpen(in1, st.MidiIn1NoDevice, [&] { openInput(console_.MIDIInput1(), in1); });
     tryOpen(in2, st.MidiIn2NoDevice, [&] { openInput(console_.MIDIInput2(), in2); });
     tryOpen(out, st.MidiOutNoDevice, [&] {

@@ -247,6 +247,8 @@ void declareSetupForm(Form& f) {
     f.add(QStringLiteral("Slider2")).setRange(0, 100, 1, 5);
     f.add(QStringLiteral("UserDelay"));
     f.add(QStringLiteral("Label_hang"));
+    // How fast the cable to the module carries bytes: the console paces its messages to it.
+    f.add(QStringLiteral("WireSpeedCombo")).setValue(-1);
     f.add(QStringLiteral("Command1")).setCaption(QStringLiteral("OK"));
     f.add(QStringLiteral("Command3")).setCaption(QStringLiteral("CANCEL"));
 }

@@ -1,0 +1,198 @@
+#include "PacedOutputPort.h"
+
+#include "MidiConstants.h"
+
+#include <QVariant>
+#include <algorithm>
+
+namespace vorlo {
+namespace {
+
+// One or more complete F0 ... F7 messages back to back, nothing between them.
+bool isSysexSequence(const QByteArray& bytes) {
+    bool inside = false;
+    for (const char c : bytes) {
+        const auto b = static_cast<uint8_t>(c);
+        if (!inside) {
+            if (b != midi::SysexStart)
+                return false;
+            inside = true;
+        } else if (b == midi::SysexEnd) {
+            inside = false;
+        }
+    }
+    return !inside && !bytes.isEmpty();
+}
+
+} // namespace
+
+PacedOutputPort::PacedOutputPort(MidiOutputPort& device, QObject* parent)
+    : MidiOutputPort(parent), device_(device), player_(*this) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &PacedOutputPort::pump);
+    connect(&device_, &MidiOutputPort::error, this, &MidiOutputPort::error);
+}
+
+PacedOutputPort::~PacedOutputPort() {
+    timer_.stop();
+    if (device_.isOpen())
+        flush();
+}
+
+void PacedOutputPort::selectDevice(int index) {
+    // What waits was meant for the device chosen before.
+    flush();
+    device_.selectDevice(index);
+}
+
+void PacedOutputPort::open() {
+    flush();
+    device_.open();
+    wired_ = device_.selectedDeviceHasWire();
+    wireFree_ = Clock::now();
+    gapEnd_ = {};
+}
+
+void PacedOutputPort::close() {
+    flush();
+    device_.close();
+}
+
+bool PacedOutputPort::isPacing() const {
+    return baud_ > 0 && wired_ && device_.isOpen();
+}
+
+void PacedOutputPort::setWireSpeed(int baud) {
+    baud_ = baud <= 0 ? 0 : std::clamp(baud, kMinBaud, kMaxBaud);
+    bytesPerSecond_ = static_cast<double>(baud_) / kBitsPerByte;
+    if (baud_ == 0)
+        flush();
+}
+
+int PacedOutputPort::parseWireSpeed(const QVariant& stored, int defaultBaud) {
+    if (!stored.isValid())
+        return defaultBaud;
+    bool ok = false;
+    const int baud = stored.toString().trimmed().toInt(&ok);
+    if (!ok)
+        return defaultBaud;
+    return baud <= 0 ? 0 : std::clamp(baud, kMinBaud, kMaxBaud);
+}
+
+void PacedOutputPort::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (queue_.empty()) {
+        if (baud_ > 0 && wired_)
+            occupyWire(static_cast<size_t>(midi::shortMessageLength(status)));
+        device_.sendShort(status, data1, data2);
+        return;
+    }
+    // Behind the console's waiting messages, in order.
+    Item item;
+    item.bytes[0] = status;
+    item.bytes[1] = data1;
+    item.bytes[2] = data2;
+    queue_.push_back(std::move(item));
+}
+
+void PacedOutputPort::sendSysex(const QByteArray& bytes) {
+    if (!isPacing() || !isSysexSequence(bytes)) {
+        if (queue_.empty()) {
+            device_.sendSysex(bytes);
+            return;
+        }
+        enqueueSysex(bytes);
+        pump();
+        return;
+    }
+    // Each message on its own, whole, so that the player's notes can go between two of them.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (static_cast<uint8_t>(bytes[i]) != midi::SysexEnd)
+            continue;
+        enqueueSysex(start == 0 && i + 1 == bytes.size() ? bytes : bytes.mid(start, i + 1 - start));
+        start = i + 1;
+    }
+    pump();
+}
+
+void PacedOutputPort::sendPlayerShort(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (baud_ > 0 && wired_)
+        occupyWire(static_cast<size_t>(midi::shortMessageLength(status)));
+    device_.sendShort(status, data1, data2);
+}
+
+void PacedOutputPort::sendPlayerSysex(const QByteArray& bytes) {
+    if (baud_ > 0 && wired_)
+        occupyWire(static_cast<size_t>(bytes.size()));
+    device_.sendSysex(bytes);
+}
+
+void PacedOutputPort::flush() {
+    timer_.stop();
+    while (!queue_.empty()) {
+        const Item item = std::move(queue_.front());
+        queue_.pop_front();
+        deliver(item);
+    }
+}
+
+void PacedOutputPort::enqueueSysex(const QByteArray& message) {
+    Item item;
+    item.sysex = message;
+    item.isSysex = true;
+    queue_.push_back(std::move(item));
+}
+
+void PacedOutputPort::deliver(const Item& item) {
+    const bool pacing = isPacing();
+    if (item.isSysex) {
+        if (pacing) {
+            occupyWire(static_cast<size_t>(item.sysex.size()));
+            const int gap = sysexGapMs ? sysexGapMs() : 0;
+            gapEnd_ = gap > 0 ? wireFree_ + std::chrono::milliseconds(gap) : Clock::time_point{};
+        }
+        device_.sendSysex(item.sysex);
+    } else {
+        if (pacing)
+            occupyWire(static_cast<size_t>(midi::shortMessageLength(item.bytes[0])));
+        device_.sendShort(item.bytes[0], item.bytes[1], item.bytes[2]);
+    }
+}
+
+void PacedOutputPort::occupyWire(size_t bytes) {
+    if (bytesPerSecond_ <= 0)
+        return;
+    const Clock::time_point now = Clock::now();
+    const auto onWire = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(static_cast<double>(bytes) / bytesPerSecond_));
+    wireFree_ = std::max(now, wireFree_) + onWire;
+}
+
+PacedOutputPort::Clock::time_point PacedOutputPort::sysexReadyAt() const {
+    return std::max(wireFree_ - kLead, gapEnd_);
+}
+
+void PacedOutputPort::pump() {
+    if (pumping_)
+        return;
+    pumping_ = true;
+    while (!queue_.empty()) {
+        const Item& front = queue_.front();
+        if (front.isSysex && isPacing()) {
+            const Clock::time_point now = Clock::now();
+            const Clock::time_point ready = sysexReadyAt();
+            if (now < ready) {
+                const auto wait = std::chrono::ceil<std::chrono::milliseconds>(ready - now);
+                timer_.start(static_cast<int>(wait.count()));
+                break;
+            }
+        }
+        const Item item = std::move(queue_.front());
+        queue_.pop_front();
+        deliver(item);
+    }
+    pumping_ = false;
+}
+
+} // namespace vorlo

@@ -1,0 +1,290 @@
+// The output paced at the speed of the cable behind the module: the console's messages keep
+// their order and reach the module whole and complete, the player's notes go out between them.
+#include "combination/Memories.h"
+#include "core/SettingsFile.h"
+#include "midi/PacedOutputPort.h"
+#include "support/ConsoleFixture.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+#include <chrono>
+#include <map>
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool isNote(const QString& line) {
+    return line.startsWith(QLatin1Char('8')) || line.startsWith(QLatin1Char('9'));
+}
+
+bool isPanic(const QString& line) {
+    return line.mid(3) == QStringLiteral("7B 00");
+}
+
+// What a GS module keeps from the data-set messages it received: the last data at each address.
+std::map<QString, QString> moduleState(const QStringList& lines) {
+    std::map<QString, QString> state;
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("F0 41")))
+            state[line.mid(15, 8)] = line.mid(24);
+        else if (line.startsWith(QLatin1Char('B')))
+            state[line.left(5)] = line.mid(6);
+    }
+    return state;
+}
+
+class PacedOutput : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig();
+        midi->setWired(QString::fromLatin1(kModule), true);
+        start();
+        ASSERT_TRUE(drain());
+        log();
+        // Memory 1 changes all seven groups from the reset registration in memory 2.
+        st().MemFO_GO[1] = 3;
+        st().MemFO_SW[1] = 4;
+        st().MemMU_GO[1] = 5;
+        st().MemMU_SW[1] = 6;
+        st().MemAN_GO[1] = 7;
+        st().MemAN_SW[1] = 8;
+        st().MemPED[1] = 9;
+    }
+
+    PacedOutputPort& paced() { return console->pacedOutput(); }
+
+    // Runs events until every console message has gone to the device.
+    bool drain(int timeoutMs = 5000) {
+        QElapsedTimer t;
+        t.start();
+        while (paced().queued() > 0 && t.elapsed() < timeoutMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QThread::usleep(200);
+        }
+        settle();
+        return paced().queued() == 0;
+    }
+
+    // What recalling memory 1 sends with pacing off.
+    QStringList unpacedRecall() {
+        paced().setWireSpeed(0);
+        console->memories().Memorie(1);
+        settle();
+        const QStringList sent = log();
+        console->memories().Memorie(2);
+        settle();
+        log();
+        paced().setWireSpeed(PacedOutputPort::kDinBaud);
+        return sent;
+    }
+};
+
+} // namespace
+
+TEST_F(PacedOutput, NotesGoOutBetweenTheRegistrationsMessagesWhichKeepTheirOrderAndArriveWhole) {
+    const QStringList unpaced = unpacedRecall();
+    ASSERT_GT(unpaced.size(), 40);
+
+    console->memories().Memorie(1);
+    EXPECT_GT(paced().queued(), 30u) << "the registration waits for the cable";
+    // A player plays while the registration goes out.
+    int played = 0;
+    QElapsedTimer t;
+    t.start();
+    while (paced().queued() > 0 && t.elapsed() < 5000) {
+        if (t.elapsed() >= played * 20) {
+            const auto key = static_cast<uint8_t>(48 + played);
+            play(kKeyboard1, {0x90, key, 100});
+            play(kKeyboard1, {0x80, key, 0});
+            ++played;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::usleep(200);
+    }
+    settle();
+    const QStringList sent = log();
+    ASSERT_GE(played, 3);
+
+    QStringList consoleStream, notes;
+    int notesBeforeLastConsoleMessage = 0;
+    for (const QString& line : sent) {
+        if (isNote(line)) {
+            notes << line;
+        } else {
+            consoleStream << line;
+            notesBeforeLastConsoleMessage = static_cast<int>(notes.size());
+        }
+        if (line.startsWith(QStringLiteral("F0"))) {
+            EXPECT_TRUE(line.endsWith(QStringLiteral("F7")) &&
+                        line.count(QStringLiteral("F7")) == 1)
+                << "one whole message per hand-over: " << line.toStdString();
+        }
+    }
+    EXPECT_EQ(consoleStream, unpaced) << "the console's messages, in the same order";
+    EXPECT_EQ(moduleState(consoleStream), moduleState(unpaced));
+    ASSERT_EQ(notes.size(), 2 * played) << "every note, none lost";
+    for (int i = 0; i < played; ++i) {
+        const QString key = QStringLiteral("%1").arg(48 + i, 2, 16, QLatin1Char('0')).toUpper();
+        EXPECT_EQ(notes[2 * i], QStringLiteral("90 %1 64").arg(key));
+        EXPECT_EQ(notes[2 * i + 1], QStringLiteral("80 %1 00").arg(key)) << "release after press";
+    }
+    EXPECT_GT(notesBeforeLastConsoleMessage, 0) << "notes overtook the waiting registration";
+}
+
+TEST_F(PacedOutput, ARegistrationGoesOutNoFasterThanTheCableAndTheSysexDelayWaitsOnTop) {
+    for (int delay : {0, 4}) {
+        st().SysexDelay = static_cast<int16_t>(delay);
+        std::vector<std::pair<Clock::time_point, size_t>> handed;
+        midi->sink = [&](const uint8_t* bytes, size_t size) {
+            if (size > 0 && bytes[0] == 0xF0)
+                handed.emplace_back(Clock::now(), size);
+        };
+        console->memories().Memorie(delay == 0 ? 1 : 2);
+        ASSERT_TRUE(drain());
+        midi->sink = nullptr;
+        log();
+        ASSERT_GT(handed.size(), 20u);
+        for (size_t i = 1; i < handed.size(); ++i) {
+            // The previous message's time on the cable (10 bits a byte at 31,250 baud), then
+            // the delay; the next one may be handed over a little before the cable is free.
+            const auto onWire = std::chrono::microseconds(handed[i - 1].second * 320);
+            const auto least = onWire + std::chrono::milliseconds(delay) - PacedOutputPort::kLead -
+                               std::chrono::microseconds(100);
+            EXPECT_GE(handed[i].first - handed[i - 1].first, least)
+                << "message " << i << " with a delay of " << delay;
+        }
+    }
+}
+
+TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopies) {
+    // The memory couples the Pedal to the Great and draws the sub-octave.
+    st().MemUnPedale[1] = 1;
+    st().MemSubottava[1] = 1;
+    console->memories().Memorie(1);
+    play(kKeyboard1, {0x92, 40, 100});
+    settle();
+    const size_t waiting = paced().queued();
+    ASSERT_GT(waiting, 10u) << "the panic comes while the registration waits";
+    main()("Panic").click();
+    play(kKeyboard1, {0x82, 40, 0});
+    settle();
+    ASSERT_TRUE(drain());
+    const QStringList sent = log();
+
+    const qsizetype press = sent.indexOf(QStringLiteral("92 28 64"));
+    const qsizetype release = sent.indexOf(QStringLiteral("82 28 00"));
+    const qsizetype firstPanic = sent.indexOf(QStringLiteral("B0 7B 00"));
+    ASSERT_GE(press, 0);
+    ASSERT_GT(firstPanic, press);
+    ASSERT_GT(release, firstPanic);
+    EXPECT_EQ(sent.mid(press, 3), QStringList({"92 28 64", "90 28 64", "92 1C 64"}))
+        << "the press, its Great copy and its sub-octave";
+    EXPECT_EQ(sent.mid(firstPanic, 6), QStringList({"B0 7B 00", "B0 7B 00", "B1 7B 00", "B1 7B 00",
+                                                    "B2 7B 00", "B2 7B 00"}));
+    EXPECT_EQ(sent.mid(release, 3), QStringList({"82 28 00", "80 28 00", "82 1C 00"}))
+        << "the release, after its press, with the same copies";
+    // Everything that was waiting when the panic came went out after it.
+    int consoleAfterPanic = 0;
+    for (qsizetype i = firstPanic; i < sent.size(); ++i)
+        consoleAfterPanic += (!isNote(sent[i]) && !isPanic(sent[i])) ? 1 : 0;
+    EXPECT_EQ(consoleAfterPanic, static_cast<int>(waiting));
+}
+
+TEST_F(PacedOutput, AnEntryOfSeveralMessagesIsPacedMessageByMessageAndClosingSendsWhatWaits) {
+    const QByteArray one = QByteArray::fromHex("F04110421240007F0041F7");
+    const QByteArray two = QByteArray::fromHex("F0411042124001300A05F7");
+    QByteArray entry;
+    for (int i = 0; i < 20; ++i)
+        entry += (i % 2 == 0) ? one : two;
+    paced().sendSysex(entry);
+    paced().sendShort(0xB0, 7, 100);
+    EXPECT_GT(paced().queued(), 15u);
+    // Closing hands over everything before the device goes.
+    paced().close();
+    const QStringList sent = log();
+    ASSERT_EQ(sent.size(), 21);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(sent[i], VirtualMidiBackend::hex(i % 2 == 0 ? one : two));
+    EXPECT_EQ(sent[20], QStringLiteral("B0 07 64"));
+
+    // Bytes that are not whole messages go to the device as they are, in their turn.
+    paced().open();
+    paced().sendSysex(one + one);
+    paced().sendSysex(QByteArray::fromHex("F04110"));
+    ASSERT_TRUE(drain());
+    EXPECT_EQ(log(), QStringList({VirtualMidiBackend::hex(one), VirtualMidiBackend::hex(one),
+                                  QStringLiteral("F0 41 10")}));
+}
+
+TEST(WireSpeedSetting, IsReadFromTheSettingsFileWithDinAsDefaultAndApplied) {
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QVariant(), 31250), 31250);
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QStringLiteral("fast"), 31250), 31250);
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QStringLiteral("0"), 31250), 0);
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QStringLiteral("-5"), 31250), 0);
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QStringLiteral("38400"), 31250), 38400);
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QStringLiteral("300"), 31250),
+              PacedOutputPort::kMinBaud);
+    EXPECT_EQ(PacedOutputPort::parseWireSpeed(QStringLiteral("999999999"), 31250),
+              PacedOutputPort::kMaxBaud);
+}
+
+class WireSpeedOff : public PacedOutput {
+protected:
+    void SetUp() override {
+        SettingsFile(dir.path()).setValue(QStringLiteral("Output/WireSpeed"), 0);
+        PacedOutput::SetUp();
+    }
+};
+
+TEST_F(WireSpeedOff, SendsEverythingAtOnceAsBeforeAndTheSettingIsKept) {
+    EXPECT_EQ(paced().wireSpeed(), 0);
+    EXPECT_FALSE(paced().isPacing());
+    console->memories().Memorie(1);
+    EXPECT_EQ(paced().queued(), 0u);
+    EXPECT_GT(log().size(), 40);
+
+    ASSERT_TRUE(console->setWireSpeed(PacedOutputPort::kDinBaud));
+    EXPECT_TRUE(paced().isPacing());
+    EXPECT_EQ(SettingsFile(dir.path()).value(QStringLiteral("Output/WireSpeed")).toInt(),
+              PacedOutputPort::kDinBaud);
+}
+
+TEST_F(ConsoleFixture, ADeviceWithoutACableIsNotPacedWhateverTheSpeed) {
+    writeTable(markerTable());
+    writeConfig();
+    start();
+    EXPECT_EQ(console->pacedOutput().wireSpeed(), PacedOutputPort::kDinBaud) << "the default";
+    EXPECT_FALSE(console->pacedOutput().isPacing());
+    st().MemFO_GO[1] = 3;
+    console->memories().Memorie(1);
+    EXPECT_EQ(console->pacedOutput().queued(), 0u);
+    EXPECT_FALSE(log().isEmpty());
+}
+
+TEST_F(PacedOutput, TheSetUpWindowShowsTheWireSpeedAndOkKeepsTheChoice) {
+    main()("SetMidi").click();
+    Control& wire = form(forms::Setup)(QStringLiteral("WireSpeedCombo"));
+    EXPECT_EQ(wire.items(), QStringList({"Off", "MIDI cable (31,250 baud)"}));
+    EXPECT_EQ(wire.listIndex(), 1);
+    wire.chooseListIndex(0);
+    form(forms::Setup)(QStringLiteral("Command1")).click();
+    settle();
+    EXPECT_EQ(paced().wireSpeed(), 0);
+    EXPECT_EQ(SettingsFile(dir.path()).value(QStringLiteral("Output/WireSpeed")).toInt(), 0);
+
+    // A custom speed from the settings file is offered as it is and kept by OK.
+    console->setWireSpeed(38400);
+    main()("SetMidi").click();
+    EXPECT_EQ(wire.items().value(2), QStringLiteral("Custom (38400 baud)"));
+    EXPECT_EQ(wire.listIndex(), 2);
+    form(forms::Setup)(QStringLiteral("Command1")).click();
+    settle();
+    EXPECT_EQ(paced().wireSpeed(), 38400);
+}
