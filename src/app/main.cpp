@@ -1,4 +1,5 @@
 // vorlo2000: the console's windows on the platform's MIDI system.
+#include "EndRequestWatcher.h"
 #include "QtDialogs.h"
 #include "QtScreenMetrics.h"
 #include "StandardWindows.h"
@@ -6,6 +7,7 @@
 #include "core/Console.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <memory>
 
 #ifdef VORLO_HAVE_RTMIDI
@@ -42,8 +44,28 @@ int main(int argc, char** argv) {
         &console, &vorlo::Console::ended, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);
 
+    // A signal or the end of the desktop session ends the program as the close box does, but
+    // without questions. It may come in the middle of anything (a question on the screen, a
+    // wait between messages): every event loop is told to finish, questions still open are
+    // answered No, and the end itself runs below once the program is back at the top.
+    vorlo::EndRequestWatcher endRequests;
+    QObject::connect(&endRequests, &vorlo::EndRequestWatcher::endRequested, &console,
+                     [&](const QString& what) {
+                         qInfo().noquote() << "vorlo2000:" << what << "- ending";
+                         console.requestEnd();
+                         dialogs.setUnattended(true);
+                         QCoreApplication::exit(0);
+                     });
+
     console.Form_Load();
-    if (console.hasEnded())
-        return 0;
-    return app.exec();
+    if (!console.hasEnded() && !endRequests.isRequested())
+        app.exec();
+    if (!console.hasEnded()) {
+        // Asked to end by the system (or by Qt on its behalf): nobody answers any more.
+        console.requestEnd();
+        dialogs.setUnattended(true);
+        console.endWithoutQuestions();
+    }
+    vorlo::EndRequestWatcher::markEnded();
+    return 0;
 }

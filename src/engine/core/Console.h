@@ -30,6 +30,7 @@ class MidiPortSetup;
 class PanelLayout;
 class PanelState;
 class Panic;
+class RecoveryCopy;
 class ScreenMetrics;
 class StopCaptions;
 class SysexSender;
@@ -77,6 +78,7 @@ public:
     Drawstops& drawstops() { return *drawstops_; }
     Buffers& buffers() { return *buffers_; }
     MemoryFile& memoryFile() { return *memoryFile_; }
+    RecoveryCopy& recovery() { return *recovery_; }
     Hotkeys& hotkeys() { return *hotkeys_; }
     AdvancedControls& advanced() { return *advanced_; }
     PanelLayout& layout() { return *layout_; }
@@ -95,6 +97,13 @@ public:
     // Shut-down. Returns false when the player chose to keep the program running.
     bool Form_Unload();
     void exit_Click();
+    // The system asks the program to end (a signal, the end of the desktop session): from now
+    // on a question left unanswered because of it discards nothing.
+    void requestEnd() { endRequested_ = true; }
+    bool isEndRequested() const { return endRequested_; }
+    // Ends the program as closing the main window does, but without questions: unsaved free
+    // memories stay in their recovery copy for the next start.
+    void endWithoutQuestions();
     void RESET_Click();
     void RESET_vorlo2000();
     void Gest_Errore_advanced();
@@ -121,6 +130,9 @@ signals:
 
 private:
     void connectPortEvents();
+    // The end itself, once no question stands in the way: entry 0, ports closed,
+    // configuration saved when the player wants it, windows unloaded.
+    void endProgram(bool keepRecoveryCopy);
     // Selects a stored index in one of the Advanced window's lists (running its handler when
     // the selection changes); an index the list cannot take is reported and the first entry
     // is used instead.
@@ -152,6 +164,7 @@ private:
     std::unique_ptr<Drawstops> drawstops_;
     std::unique_ptr<Buffers> buffers_;
     std::unique_ptr<MemoryFile> memoryFile_;
+    std::unique_ptr<RecoveryCopy> recovery_;
     std::unique_ptr<Hotkeys> hotkeys_;
     std::unique_ptr<AdvancedControls> advanced_;
     std::unique_ptr<PanelLayout> layout_;
@@ -160,6 +173,7 @@ private:
     std::unique_ptr<AboutHelp> aboutHelp_;
     bool started_ = false;
     bool ended_ = false;
+    bool endRequested_ = false;
 };
 
 } // namespace vorlo
