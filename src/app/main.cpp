@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorlo2000"));
     // The console ends through its own shut-down, never because a window went away.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Watched from the start; a request that comes before the console is there is acted on
+    // as soon as events run.
+    vorlo::EndRequestWatcher endRequests;
 
 #ifdef VORLO_HAVE_RTMIDI
     vorlo::RtMidiBackend backend;
@@ -48,7 +51,6 @@ int main(int argc, char** argv) {
     // without questions. It may come in the middle of anything (a question on the screen, a
     // wait between messages): every event loop is told to finish, questions still open are
     // answered No, and the end itself runs below once the program is back at the top.
-    vorlo::EndRequestWatcher endRequests;
     QObject::connect(&endRequests, &vorlo::EndRequestWatcher::endRequested, &console,
                      [&](const QString& what) {
                          qInfo().noquote() << "vorlo2000:" << what << "- ending";

@@ -123,8 +123,8 @@ void RecoveryCopy::offerRestore() {
     const QString when =
         QFileInfo(file).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     const bool yes = console_.dialogs().askYesNo(
-        QStringLiteral("The program ended unexpectedly and its free memories were not saved. A "
-                       "recovery copy of them (%1) is kept.\n\nRestore the free memories from "
+        QStringLiteral("The last session of the program ended without saving its free memories. "
+                       "A recovery copy of them (%1) is kept.\n\nRestore the free memories from "
                        "the recovery copy? No discards it.")
             .arg(when),
         QStringLiteral("Warning"));
