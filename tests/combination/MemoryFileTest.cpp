@@ -224,6 +224,14 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
         invalid + QStringLiteral("reverb.sqs, line 5: the reverb number 40")));
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(st().Temperament, 2);
+
+    // The reader on its own: a file cut short leaves the state it reads into as it was.
+    ConsoleState scratch;
+    scratch.MemFO_GO[1] = 3;
+    scratch.Temperament = 4;
+    EXPECT_FALSE(MemoryFile::parse(join(l.mid(0, 100)), scratch));
+    EXPECT_EQ(scratch.MemFO_GO[1], 3);
+    EXPECT_EQ(scratch.Temperament, 4);
 }
 
 TEST_F(MemoryFiles, OnlyItsOwnExtensionPassesTheDialogAndCancellingSaysNothing) {

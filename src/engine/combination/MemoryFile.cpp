@@ -210,6 +210,14 @@ bool MemoryFile::parse(const QByteArray& bytes, Contents& out, Problem* problem)
     return true;
 }
 
+bool MemoryFile::parse(const QByteArray& bytes, ConsoleState& st) {
+    Contents contents;
+    if (!parse(bytes, contents))
+        return false;
+    apply(contents, st);
+    return true;
+}
+
 void MemoryFile::apply(const Contents& in, ConsoleState& st) {
     st.Temperament = in.Temperament;
     st.TremoloRate = in.TremoloRate;

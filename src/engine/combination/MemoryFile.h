@@ -65,6 +65,8 @@ public:
     static bool parse(const QByteArray& bytes, Contents& out, Problem* problem = nullptr);
     // The file's settings and free memories into the state (nothing is sent).
     static void apply(const Contents& in, ConsoleState& st);
+    // parse, then apply when the whole file was read; a file that fails changes nothing.
+    static bool parse(const QByteArray& bytes, ConsoleState& st);
 
 private:
     int checkExtension(const QString& chosen, const QString& extension, QString& fileName);
