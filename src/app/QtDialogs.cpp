@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -29,11 +30,30 @@ QWidget* QtDialogs::owner() {
 }
 
 void QtDialogs::message(const QString& text, const QString& title, Icon icon) {
+    if (unattended_) {
+        qWarning().noquote() << title + QStringLiteral(": ") + text;
+        return;
+    }
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, owner());
     box.exec();
 }
 
+bool QtDialogs::messageOkCancel(const QString& text, const QString& title, Icon icon) {
+    if (unattended_) {
+        qWarning().noquote() << title + QStringLiteral(": ") + text;
+        return false;
+    }
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok | QMessageBox::Cancel, owner());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
 bool QtDialogs::askYesNo(const QString& text, const QString& title) {
+    if (unattended_) {
+        qWarning().noquote() << title + QStringLiteral(": ") + text + QStringLiteral(" (No)");
+        return false;
+    }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
@@ -56,6 +76,8 @@ QString QtDialogs::nameFilter(const QString& filter) {
 }
 
 std::optional<QString> QtDialogs::openFileName(const QString& title, const QString& filter) {
+    if (unattended_)
+        return std::nullopt;
     const QString name =
         QFileDialog::getOpenFileName(owner(), title, QString(), nameFilter(filter));
     if (name.isEmpty())
@@ -65,6 +87,8 @@ std::optional<QString> QtDialogs::openFileName(const QString& title, const QStri
 
 std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& filter,
                                                const QString& defaultSuffix) {
+    if (unattended_)
+        return std::nullopt;
     QFileDialog dialog(owner(), title, QString(), nameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -1,4 +1,5 @@
 // vorlo2000: the console's windows on the platform's MIDI system.
+#include "EndRequestWatcher.h"
 #include "QtDialogs.h"
 #include "QtScreenMetrics.h"
 #include "StandardWindows.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QDebug>
 #include <memory>
 
 #ifdef VORLO_HAVE_RTMIDI
@@ -23,6 +25,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorlo2000"));
     // The console ends through its own shut-down, never because a window went away.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Watched from the start; a request that comes before the console is there is acted on
+    // as soon as events run.
+    vorlo::EndRequestWatcher endRequests;
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Vorlo2000 organ console"));
@@ -64,8 +69,27 @@ int main(int argc, char** argv) {
         &console, &vorlo::Console::ended, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);
 
+    // A signal or the end of the desktop session ends the program as the close box does, but
+    // without questions. It may come in the middle of anything (a question on the screen, a
+    // wait between messages): every event loop is told to finish, questions still open are
+    // answered No, and the end itself runs below once the program is back at the top.
+    QObject::connect(&endRequests, &vorlo::EndRequestWatcher::endRequested, &console,
+                     [&](const QString& what) {
+                         qInfo().noquote() << "vorlo2000:" << what << "- ending";
+                         console.requestEnd();
+                         dialogs.setUnattended(true);
+                         QCoreApplication::exit(0);
+                     });
+
     console.Form_Load();
-    if (console.hasEnded())
-        return 0;
-    return app.exec();
+    if (!console.hasEnded() && !endRequests.isRequested())
+        app.exec();
+    if (!console.hasEnded()) {
+        // Asked to end by the system (or by Qt on its behalf): nobody answers any more.
+        console.requestEnd();
+        dialogs.setUnattended(true);
+        console.endWithoutQuestions();
+    }
+    vorlo::EndRequestWatcher::markEnded();
+    return 0;
 }

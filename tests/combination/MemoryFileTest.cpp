@@ -150,42 +150,95 @@ TEST_F(MemoryFiles, FieldsMayAlsoEndAtACommaAndLinesAfterTheLastAreIgnored) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(MemoryFiles, ABadFileIsReportedAndKeepsWhatWasReadWithoutResetting) {
+TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
+    const QString invalid =
+        QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version\n\n");
+    // A file whose twelve memories all differ from the console's, cut short in memory 3.
+    for (int n = 1; n <= 12; ++n)
+        st().MemFO_GO[n] = static_cast<int16_t>(n);
+    st().MemExprSW[4] = 99;
     QList<QByteArray> l = lines();
-    l[line(2, 0)] = " 9 ";
+    for (int n = 1; n <= 12; ++n)
+        l[line(n, 0)] = " 20 ";
     write(path("short.sqs"), join(l.mid(0, line(3, 4))));
-    st().MemFO_GO[2] = 1;
-    st().MemFO_GO[4] = 1;
     console->memories().c_memory_Click(6);
     log();
-    load(path("short.sqs"));
-    EXPECT_EQ(dialogs.messageTexts().last(),
-              QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version"));
-    EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Critical);
-    EXPECT_EQ(st().MemFO_GO[2], 9) << "read before the end: kept";
-    EXPECT_EQ(st().MemFO_GO[4], 1) << "after the end: untouched";
-    EXPECT_TRUE(log().isEmpty()) << "no reset, no recall";
-    EXPECT_EQ(main()("C_memory", 6).backColor(), color::ActiveBorder);
+    const ConsoleSlots before = st();
+    auto unchanged = [&] {
+        for (int n = 1; n <= 12; ++n)
+            for (int f = 0; f < kFieldCount; ++f)
+                if (st()[static_cast<SlotField>(f)][n] != before[static_cast<SlotField>(f)][n])
+                    return false;
+        return true;
+    };
 
-    l = lines();
-    l[line(1, 9)] = "loud";
+    load(path("short.sqs"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.back().text,
+              invalid + QStringLiteral("short.sqs, line %1: missing: the file ends before it (a "
+                                       "memory file has 344 lines).")
+                            .arg(line(3, 4) + 1));
+    EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(unchanged()) << "nothing of a refused file is applied";
+    EXPECT_TRUE(log().isEmpty()) << "no reset, no recall";
+    EXPECT_EQ(main()("C_memory", 6).backColor(), color::ActiveBorder) << "indicators stay dark";
+
+    l[line(5, 9)] = "loud";
     write(path("word.sqs"), join(l));
     load(path("word.sqs"));
-    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.back().text,
+              invalid + QStringLiteral("word.sqs, line %1: \"loud\" is not a number from -32768 "
+                                       "to 32767.")
+                            .arg(line(5, 9) + 1));
+    EXPECT_TRUE(unchanged());
+
     load(path("missing.sqs"));
     EXPECT_EQ(dialogs.messages.size(), 3u);
-    // A stored reverb the list cannot take.
+    EXPECT_TRUE(dialogs.messages.back().text.startsWith(invalid + "missing.sqs: "));
+
+    // A whole file with a temperament and a reverb the lists cannot take: neither the memories
+    // nor the settings (which the configuration stores) change.
+    st().Temperament = 2;
+    st().ReverbType = 1;
     l = lines();
+    for (int n = 1; n <= 12; ++n)
+        l[line(n, 0)] = " 20 ";
+    l[1] = " 99 ";
+    l[4] = " 40 ";
+    write(path("lists.sqs"), join(l));
+    load(path("lists.sqs"));
+    EXPECT_EQ(dialogs.messages.back().text,
+              invalid + QStringLiteral("lists.sqs, line 2: the temperament number 99 is not in "
+                                       "the list (0 to %1).")
+                            .arg(form("Advanced")("Temperamenti").items().size() - 1));
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(st().Temperament, 2);
+    EXPECT_EQ(st().ReverbType, 1);
+    EXPECT_TRUE(log().isEmpty()) << "no list was selected";
+
+    l[1] = " 1 ";
     l[4] = " 40 ";
     write(path("reverb.sqs"), join(l));
     load(path("reverb.sqs"));
-    EXPECT_EQ(dialogs.messages.size(), 4u);
+    EXPECT_TRUE(dialogs.messages.back().text.startsWith(
+        invalid + QStringLiteral("reverb.sqs, line 5: the reverb number 40")));
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(st().Temperament, 2);
+
+    // The reader on its own: a file cut short leaves the state it reads into as it was.
+    ConsoleState scratch;
+    scratch.MemFO_GO[1] = 3;
+    scratch.Temperament = 4;
+    EXPECT_FALSE(MemoryFile::parse(join(l.mid(0, 100)), scratch));
+    EXPECT_EQ(scratch.MemFO_GO[1], 3);
+    EXPECT_EQ(scratch.Temperament, 4);
 }
 
 TEST_F(MemoryFiles, OnlyItsOwnExtensionPassesTheDialogAndCancellingSaysNothing) {
     write(path("notes.txt"), join(lines()));
     load(path("notes.txt"));
     EXPECT_EQ(dialogs.messageTexts(), QStringList({"Unauthorized file"}));
+    EXPECT_TRUE(dialogs.messages[0].withCancel) << "OK and Cancel";
     EXPECT_TRUE(log().isEmpty());
     dialogs.files = {std::nullopt};
     main()("LoadFile").click();

@@ -8,8 +8,16 @@ void ScriptedDialogs::message(const QString& text, const QString& title, Icon ic
         whileShown(text);
 }
 
+bool ScriptedDialogs::messageOkCancel(const QString& text, const QString& title, Icon icon) {
+    messages.push_back({text, title, icon, true});
+    if (whileShown)
+        whileShown(text);
+    return true;
+}
+
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
     questions.append(text);
+    questionTitles.append(title);
     if (answers.empty())
         return false;
     const bool a = answers.front();

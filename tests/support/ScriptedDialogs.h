@@ -15,9 +15,11 @@ public:
         QString text;
         QString title;
         Icon icon;
+        bool withCancel = false; // OK and Cancel rather than OK alone
     };
 
     void message(const QString& text, const QString& title, Icon icon) override;
+    bool messageOkCancel(const QString& text, const QString& title, Icon icon) override;
     bool askYesNo(const QString& text, const QString& title) override;
     std::optional<QString> openFileName(const QString& title, const QString& filter) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter,
@@ -32,6 +34,7 @@ public:
 
     std::vector<Shown> messages;
     QStringList questions;
+    QStringList questionTitles;
     QStringList fileDialogTitles;
 
     QStringList messageTexts() const;

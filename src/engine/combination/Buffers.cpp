@@ -1,5 +1,6 @@
 #include "Buffers.h"
 
+#include "RecoveryCopy.h"
 #include "core/Console.h"
 #include "core/Dialogs.h"
 #include "panel/PanelState.h"
@@ -22,16 +23,22 @@ void Buffers::TempMemButton_Click(int index) {
                                st.ProgramTitle, Dialogs::Icon::Information);
     // The state stored is the one current when the player has read the message.
     st.copySlot(SlotLive, SlotBuffer1 + index);
+    markFilled(index);
+    console_.recovery().changed();
+}
+
+bool Buffers::isFilled(int index) const {
+    return console_.mainForm()("TempMemButton", index).backColor() == color::Lit;
+}
+
+void Buffers::markFilled(int index) {
     console_.mainForm()("TempMemButton", index).setBackColor(color::Lit);
 }
 
 void Buffers::LoadBuffer_Click(int index) {
     ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
-    // A buffer counts as filled once either store button has been used this run.
-    const bool stored = main("TempMemButton", 0).backColor() == color::Lit ||
-                        main("TempMemButton", 1).backColor() == color::Lit;
-    if (!stored) {
+    // Either buffer filled this run lets both load.
+    if (!isFilled(0) && !isFilled(1)) {
         console_.dialogs().message(
             QStringLiteral(
                 "NO buffered stops available! To load it, push T1 or T2 buffer memories"),
@@ -67,6 +74,7 @@ void Buffers::CLEAR_Click() {
         else
             main("C_memory", i).setBackColor(color::ButtonFace);
     }
+    console_.recovery().changed();
     clear.setBackColor(color::ButtonFace);
 }
 

@@ -13,6 +13,12 @@ public:
     void LoadBuffer_Click(int index);
     void CLEAR_Click();
 
+    // A buffer counts as filled once its store button has been used this run; the button
+    // stays lit from then on.
+    bool isFilled(int index) const;
+    // Marks a buffer filled whose contents came back from the recovery copy.
+    void markFilled(int index);
+
 private:
     Console& console_;
 };

@@ -1,5 +1,6 @@
 #include "Memories.h"
 
+#include "RecoveryCopy.h"
 #include "core/Console.h"
 #include "core/Dialogs.h"
 #include "midi/LevelSender.h"
@@ -96,6 +97,7 @@ void Memories::Memorie(int n) {
             st.copySlot(SlotLive, n);
             st.FreeMemoriesUnsaved = true;
             st.MemoryUnchanged = true;
+            console_.recovery().changed();
         }
         st.RecArmed = false;
         console_.mainForm()("Rec_button").setBackColor(color::ButtonFace);

@@ -1,6 +1,7 @@
 #include "MemoryFile.h"
 
 #include "Memories.h"
+#include "RecoveryCopy.h"
 #include "core/Console.h"
 #include "core/Cp1252.h"
 #include "core/Dialogs.h"
@@ -18,15 +19,19 @@ namespace {
 constexpr char kCrLf[] = "\r\n";
 
 // Fields of a memory file: the first line whole, then fields ending at a comma or a line end.
+// A field that is missing or not a number throws a Failure naming its line.
 class FieldReader {
 public:
     explicit FieldReader(const QByteArray& bytes) : bytes_(bytes) {}
 
-    struct Failure {};
+    struct Failure {
+        int line;
+        QString what;
+    };
 
     QByteArray line() {
         if (pos_ >= bytes_.size())
-            throw Failure{};
+            throw endOfFile();
         qsizetype end = bytes_.indexOf('\n', pos_);
         if (end < 0)
             end = bytes_.size();
@@ -34,26 +39,48 @@ public:
         if (l.endsWith('\r'))
             l.chop(1);
         pos_ = end + 1;
+        ++line_;
         return l;
     }
 
     int16_t integer() {
         if (pos_ >= bytes_.size())
-            throw Failure{};
+            throw endOfFile();
+        lastLine_ = line_;
         qsizetype end = pos_;
         while (end < bytes_.size() && bytes_[end] != ',' && bytes_[end] != '\n')
             ++end;
-        const QByteArray field = bytes_.mid(pos_, end - pos_);
+        QByteArray field = bytes_.mid(pos_, end - pos_);
+        if (end < bytes_.size() && bytes_[end] == '\n')
+            ++line_;
         pos_ = end + 1;
         const auto v = NumberText::parseInteger(field);
-        if (!v)
-            throw Failure{};
+        if (!v) {
+            if (field.endsWith('\r'))
+                field.chop(1);
+            field = field.trimmed();
+            if (field.size() > 24)
+                field = field.left(24) + "...";
+            throw Failure{lastLine_, QStringLiteral("\"%1\" is not a number from -32768 to 32767.")
+                                         .arg(cp1252::decode(field))};
+        }
         return *v;
     }
 
+    // The line of the number read last.
+    int lastLine() const { return lastLine_; }
+
 private:
+    Failure endOfFile() const {
+        return Failure{line_, QStringLiteral("missing: the file ends before it (a memory file has "
+                                             "%1 lines).")
+                                  .arg(MemoryFile::kLineCount)};
+    }
+
     const QByteArray& bytes_;
     qsizetype pos_ = 0;
+    int line_ = 1; // the line pos_ is on
+    int lastLine_ = 0;
 };
 
 int16_t atMost(int16_t v, int16_t top) {
@@ -79,8 +106,9 @@ int MemoryFile::checkExtension(const QString& chosen, const QString& extension, 
     fileName = chosen;
     if (!chosen.right(4).compare(extension, Qt::CaseInsensitive))
         return 0;
-    console_.dialogs().message(QStringLiteral("Unauthorized file"), console_.state().ProgramTitle,
-                               Dialogs::Icon::None);
+    // OK and Cancel, as the old program showed it; either answer refuses the file.
+    console_.dialogs().messageOkCancel(QStringLiteral("Unauthorized file"),
+                                       console_.state().ProgramTitle, Dialogs::Icon::None);
     return 1;
 }
 
@@ -118,38 +146,43 @@ QByteArray MemoryFile::serialize(const ConsoleState& st) {
     return out;
 }
 
-bool MemoryFile::parse(const QByteArray& bytes, ConsoleState& st) {
+bool MemoryFile::parse(const QByteArray& bytes, Contents& out, Problem* problem) {
     FieldReader in(bytes);
+    Contents c;
     try {
         in.line(); // the stops table the file was made with: not used
-        st.Temperament = in.integer();
-        st.TremoloRate = in.integer();
-        st.TremoloType = in.integer();
-        st.ReverbType = in.integer();
-        st.MemoryLabelMode = in.integer();
+        c.Temperament = in.integer();
+        c.temperamentLine = in.lastLine();
+        c.TremoloRate = in.integer();
+        c.TremoloType = in.integer();
+        c.tremoloTypeLine = in.lastLine();
+        c.ReverbType = in.integer();
+        c.reverbLine = in.lastLine();
+        c.MemoryLabelMode = in.integer();
         in.integer(); // the display the file was made with: the current one is kept
+        ConsoleSlots& m = c.memories;
         for (int slot = kFirstFree; slot <= kLastFree; ++slot) {
-            st.MemFO_GO[slot] = atMost(in.integer(), 29);
-            st.MemFO_SW[slot] = atMost(in.integer(), 29);
-            st.MemMU_GO[slot] = atMost(in.integer(), 19);
-            st.MemMU_SW[slot] = atMost(in.integer(), 19);
-            st.MemAN_GO[slot] = atMost(in.integer(), 19);
-            st.MemAN_SW[slot] = atMost(in.integer(), 19);
-            st.MemPED[slot] = atMost(in.integer(), 19);
-            for (SlotArray* trem : {&st.MemTremGO, &st.MemTremSW}) {
+            m.MemFO_GO[slot] = atMost(in.integer(), 29);
+            m.MemFO_SW[slot] = atMost(in.integer(), 29);
+            m.MemMU_GO[slot] = atMost(in.integer(), 19);
+            m.MemMU_SW[slot] = atMost(in.integer(), 19);
+            m.MemAN_GO[slot] = atMost(in.integer(), 19);
+            m.MemAN_SW[slot] = atMost(in.integer(), 19);
+            m.MemPED[slot] = atMost(in.integer(), 19);
+            for (SlotArray* trem : {&m.MemTremGO, &m.MemTremSW}) {
                 const int16_t v = in.integer();
                 (*trem)[slot] = v > 2 ? 0 : v;
             }
             // Levels and balances are limited once the whole triple (or six) is read.
-            SlotArray* levels[3] = {&st.MemExprGO, &st.MemExprSW, &st.MemExprPE};
+            SlotArray* levels[3] = {&m.MemExprGO, &m.MemExprSW, &m.MemExprPE};
             for (SlotArray* l : levels)
                 (*l)[slot] = in.integer();
             for (SlotArray* l : levels) {
                 if ((*l)[slot] < 60 || (*l)[slot] > 127)
                     (*l)[slot] = 127;
             }
-            SlotArray* balances[6] = {&st.MemBalFO_GO, &st.MemBalMU_GO, &st.MemBalAN_GO,
-                                      &st.MemBalFO_SW, &st.MemBalMU_SW, &st.MemBalAN_SW};
+            SlotArray* balances[6] = {&m.MemBalFO_GO, &m.MemBalMU_GO, &m.MemBalAN_GO,
+                                      &m.MemBalFO_SW, &m.MemBalMU_SW, &m.MemBalAN_SW};
             for (SlotArray* b : balances)
                 (*b)[slot] = in.integer();
             for (SlotArray* b : balances) {
@@ -157,19 +190,45 @@ bool MemoryFile::parse(const QByteArray& bytes, ConsoleState& st) {
                     (*b)[slot] = 127;
             }
             const int16_t pedal = in.integer();
-            st.MemUnPedale[slot] = pedal > 2 ? 0 : pedal;
-            st.MemUnManuali[slot] = in.integer();
-            st.MemThru[slot] = in.integer();
+            m.MemUnPedale[slot] = pedal > 2 ? 0 : pedal;
+            m.MemUnManuali[slot] = in.integer();
+            m.MemThru[slot] = in.integer();
             for (int g = 0; g < 3; ++g)
-                st.MemAnnullGO[g][slot] = in.integer();
+                m.MemAnnullGO[g][slot] = in.integer();
             for (int g = 0; g < 3; ++g)
-                st.MemAnnullSW[g][slot] = in.integer();
-            st.MemSubottava[slot] = in.integer();
+                m.MemAnnullSW[g][slot] = in.integer();
+            m.MemSubottava[slot] = in.integer();
         }
-        st.TemperamentStart = in.integer();
-        return true;
-    } catch (const FieldReader::Failure&) {
+        c.TemperamentStart = in.integer();
+        c.startNoteLine = in.lastLine();
+    } catch (const FieldReader::Failure& f) {
+        if (problem)
+            *problem = Problem{f.line, f.what};
         return false;
+    }
+    out = c;
+    return true;
+}
+
+bool MemoryFile::parse(const QByteArray& bytes, ConsoleState& st) {
+    Contents contents;
+    if (!parse(bytes, contents))
+        return false;
+    apply(contents, st);
+    return true;
+}
+
+void MemoryFile::apply(const Contents& in, ConsoleState& st) {
+    st.Temperament = in.Temperament;
+    st.TremoloRate = in.TremoloRate;
+    st.TremoloType = in.TremoloType;
+    st.ReverbType = in.ReverbType;
+    st.MemoryLabelMode = in.MemoryLabelMode;
+    st.TemperamentStart = in.TemperamentStart;
+    for (int f = 0; f < kFieldCount; ++f) {
+        const auto field = static_cast<SlotField>(f);
+        for (int slot = kFirstFree; slot <= kLastFree; ++slot)
+            st[field][slot] = in.memories[field][slot];
     }
 }
 
@@ -189,12 +248,48 @@ void MemoryFile::savefile_Click() {
         return;
     }
     st.FreeMemoriesUnsaved = false;
+    console_.recovery().changed();
 }
 
-void MemoryFile::failLoad() {
+void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
+    const QString where =
+        problem.line > 0
+            ? QStringLiteral("%1, line %2: ").arg(Estrae_nome(fileName)).arg(problem.line)
+            : Estrae_nome(fileName) + QStringLiteral(": ");
     console_.dialogs().message(
-        QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version"),
+        QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version\n\n") + where +
+            problem.what,
         console_.state().ProgramTitle, Dialogs::Icon::Critical);
+}
+
+bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
+    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    const struct {
+        const char* list;
+        int16_t value;
+        int line;
+        const char* what;
+    } lists[] = {{"Temperamenti", in.Temperament, in.temperamentLine, "temperament"},
+                 {"NotaInizTemp", in.TemperamentStart, in.startNoteLine, "tuning start note"},
+                 {"Riverberi", in.ReverbType, in.reverbLine, "reverb"},
+                 {"TremoloType", in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
+    for (const auto& l : lists) {
+        const qsizetype count = adv(QString::fromLatin1(l.list)).items().size();
+        if (l.value < 0 || l.value >= count) {
+            problem.line = l.line;
+            problem.what =
+                count > 0 ? QStringLiteral("the %1 number %2 is not in the list (0 to %3).")
+                                .arg(QString::fromLatin1(l.what))
+                                .arg(l.value)
+                                .arg(count - 1)
+                          : QStringLiteral("the %1 number %2 cannot be chosen: the stops table "
+                                           "names no %1.")
+                                .arg(QString::fromLatin1(l.what))
+                                .arg(l.value);
+            return false;
+        }
+    }
+    return true;
 }
 
 void MemoryFile::Loadfile_Click() {
@@ -213,33 +308,33 @@ void MemoryFile::Loadfile_Click() {
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        failLoad();
+        failLoad(fileName, Problem{0, file.errorString()});
         return;
     }
     const QByteArray bytes = file.readAll();
     file.close();
-    if (!parse(bytes, st)) {
-        failLoad();
-        return;
+    if (load(bytes, fileName))
+        console_.recovery().changed();
+}
+
+bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
+    ConsoleState& st = console_.state();
+    // The whole file is read and checked before any of it reaches the console, so a refused
+    // file leaves every memory and setting as it was.
+    Contents contents;
+    Problem problem;
+    if (!parse(bytes, contents, &problem) || !checkLists(contents, problem)) {
+        failLoad(fileName, problem);
+        return false;
     }
+    apply(contents, st);
 
     // The stored settings are selected in the Advanced window's lists, which sends them.
     Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
-    const struct {
-        const char* list;
-        int16_t value;
-    } lists[] = {{"Temperamenti", st.Temperament},
-                 {"NotaInizTemp", st.TemperamentStart},
-                 {"Riverberi", st.ReverbType},
-                 {"TremoloType", st.TremoloType}};
-    for (const auto& l : lists) {
-        Control& list = adv(QString::fromLatin1(l.list));
-        if (l.value < 0 || l.value >= list.items().size()) {
-            failLoad();
-            return;
-        }
-        list.setListIndex(l.value);
-    }
+    adv("Temperamenti").setListIndex(contents.Temperament);
+    adv("NotaInizTemp").setListIndex(contents.TemperamentStart);
+    adv("Riverberi").setListIndex(contents.ReverbType);
+    adv("TremoloType").setListIndex(contents.TremoloType);
     // A label mode outside the three known ones (a damaged file) shows numbers 1..12.
     if (st.MemoryLabelMode < 0 || st.MemoryLabelMode > 2)
         st.MemoryLabelMode = 1;
@@ -249,11 +344,12 @@ void MemoryFile::Loadfile_Click() {
 
     console_.RESET_Click();
     if (console_.hasEnded())
-        return;
+        return false;
     if (st.MemoryLedsShown)
         console_.memories().Ledfree_Click(1);
     else
         console_.memories().c_memory_Click(1);
+    return true;
 }
 
 } // namespace vorlo

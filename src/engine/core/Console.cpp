@@ -11,6 +11,7 @@
 #include "combination/Hotkeys.h"
 #include "combination/Memories.h"
 #include "combination/MemoryFile.h"
+#include "combination/RecoveryCopy.h"
 #include "midi/ConsoleUpdate.h"
 #include "midi/Couplers.h"
 #include "midi/InputDispatcher.h"
@@ -66,6 +67,7 @@ Console::Console(const Environment& env, QObject* parent)
     drawstops_ = std::make_unique<Drawstops>(*this);
     buffers_ = std::make_unique<Buffers>(*this);
     memoryFile_ = std::make_unique<MemoryFile>(*this);
+    recovery_ = std::make_unique<RecoveryCopy>(*this);
     hotkeys_ = std::make_unique<Hotkeys>(*this);
     advanced_ = std::make_unique<AdvancedControls>(*this);
     layout_ = std::make_unique<PanelLayout>(*this);
@@ -189,6 +191,8 @@ void Console::Form_Load() {
     main.setVisible(true);
     st.FreeMemoriesUnsaved = false;
     started_ = true;
+    // Free memories that an unexpected end of the last run left unsaved.
+    recovery_->offerRestore();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -329,17 +333,29 @@ bool Console::Form_Unload() {
         !dialogs().askYesNo(QStringLiteral("Free memories unsaved : exit anyway?"),
                             QStringLiteral("Warning")))
         return false;
+    // Nothing unsaved, or the player chose to lose it: nothing to recover.
+    endProgram(false);
+    return true;
+}
+
+void Console::endWithoutQuestions() {
+    if (ended_)
+        return;
+    endProgram(state_.FreeMemoriesUnsaved);
+}
+
+void Console::endProgram(bool keepRecoveryCopy) {
     sysex_->Sysex_Sending(0);
     portSetup_->CHIUSURA_PORTE_MIDI();
-    if (st.SaveCfgOnExit == 1)
+    if (state_.SaveCfgOnExit == 1)
         Salva_dati_di_avvio();
+    recovery_->endOfProgram(keepRecoveryCopy);
     ended_ = true;
     for (Form* f : panel_->forms()) {
         f->setVisible(false);
         f->setLoaded(false);
     }
     emit ended();
-    return true;
 }
 
 void Console::exit_Click() {

@@ -31,6 +31,7 @@ class MidiPortSetup;
 class PanelLayout;
 class PanelState;
 class Panic;
+class RecoveryCopy;
 class ScreenMetrics;
 class StopCaptions;
 class StopsTableEditor;
@@ -85,6 +86,7 @@ public:
     Drawstops& drawstops() { return *drawstops_; }
     Buffers& buffers() { return *buffers_; }
     MemoryFile& memoryFile() { return *memoryFile_; }
+    RecoveryCopy& recovery() { return *recovery_; }
     Hotkeys& hotkeys() { return *hotkeys_; }
     AdvancedControls& advanced() { return *advanced_; }
     PanelLayout& layout() { return *layout_; }
@@ -104,6 +106,13 @@ public:
     // Shut-down. Returns false when the player chose to keep the program running.
     bool Form_Unload();
     void exit_Click();
+    // The system asks the program to end (a signal, the end of the desktop session): from now
+    // on a question left unanswered because of it discards nothing.
+    void requestEnd() { endRequested_ = true; }
+    bool isEndRequested() const { return endRequested_; }
+    // Ends the program as closing the main window does, but without questions: unsaved free
+    // memories stay in their recovery copy for the next start.
+    void endWithoutQuestions();
     void RESET_Click();
     void RESET_vorlo2000();
     void Gest_Errore_advanced();
@@ -131,6 +140,9 @@ signals:
 
 private:
     void connectPortEvents();
+    // The end itself, once no question stands in the way: entry 0, ports closed,
+    // configuration saved when the player wants it, windows unloaded.
+    void endProgram(bool keepRecoveryCopy);
     // Selects a stored index in one of the Advanced window's lists (running its handler when
     // the selection changes); an index the list cannot take is reported and the first entry
     // is used instead.
@@ -167,6 +179,7 @@ private:
     std::unique_ptr<Drawstops> drawstops_;
     std::unique_ptr<Buffers> buffers_;
     std::unique_ptr<MemoryFile> memoryFile_;
+    std::unique_ptr<RecoveryCopy> recovery_;
     std::unique_ptr<Hotkeys> hotkeys_;
     std::unique_ptr<AdvancedControls> advanced_;
     std::unique_ptr<PanelLayout> layout_;
@@ -176,6 +189,7 @@ private:
     std::unique_ptr<StopsTableEditor> editor_;
     bool started_ = false;
     bool ended_ = false;
+    bool endRequested_ = false;
 };
 
 } // namespace vorlo

@@ -15,6 +15,12 @@ public:
 
     // A message with an OK button; returns when the player has read it.
     virtual void message(const QString& text, const QString& title, Icon icon) = 0;
+    // A message with OK and Cancel buttons; true for OK. Without an implementation of its own
+    // a dialog shows it as a plain message.
+    virtual bool messageOkCancel(const QString& text, const QString& title, Icon icon) {
+        message(text, title, icon);
+        return true;
+    }
     // A Yes/No question with the exclamation icon and No as the default button.
     // True only for Yes.
     virtual bool askYesNo(const QString& text, const QString& title) = 0;
