@@ -45,6 +45,7 @@ TEST_F(BuiltInDevice, AFirstStartPlaysOnTheBuiltInSynthesizer) {
 
 TEST_F(BuiltInDevice, AnExistingConfigurationKeepsItsRealModule) {
     writeConfig(); // module 0, written before the synthesizer existed
+    midi->setWired(QStringLiteral("Sound Module"), true);
     startWithSynth();
     EXPECT_EQ(st().MidiOutDevice, 0);
     EXPECT_TRUE(console->MIDIOutput1().selectedDeviceHasWire());

@@ -33,7 +33,7 @@ protected:
         midi->clearLog();
     }
     OutputWithBuiltInSynth& output() {
-        return *qobject_cast<OutputWithBuiltInSynth*>(&console->MIDIOutput1());
+        return *qobject_cast<OutputWithBuiltInSynth*>(&console->deviceOutput());
     }
     BuiltInSynthOutput& synth() { return *qobject_cast<BuiltInSynthOutput*>(&output().builtIn()); }
     SettingsFile settings() { return SettingsFile(dir.path()); }

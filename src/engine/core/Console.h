@@ -69,6 +69,8 @@ public:
     // The output for what the player plays: out at once, between the console's messages.
     MidiOutputPort& playerOutput() { return paced_->player(); }
     PacedOutputPort& pacedOutput() { return *paced_; }
+    // The MIDI system's output port behind the pacing, as the backend made it.
+    MidiOutputPort& deviceOutput() { return *out_; }
     // Stores the output's wire speed in the settings file and applies it (0 = off).
     bool setWireSpeed(int baud, QString* error = nullptr);
 
