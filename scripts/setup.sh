@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev librtmidi-dev
     libgtest-dev libbenchmark-dev
     jackd2 fonts-dejavu-core fonts-liberation
+    clang libclang-rt-14-dev
 )
 
 missing=()
