@@ -4,6 +4,7 @@
 #include "combination/Memories.h"
 #include "combination/MemoryFile.h"
 #include "core/Console.h"
+#include "midi/MidiConstants.h"
 #include "support/FixedScreen.h"
 #include "virtual/VirtualMidiBackend.h"
 
@@ -33,18 +34,18 @@ QByteArray readOrDie(const char* path) {
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // A short message is a status byte and the data bytes its status carries, all below 0x80.
-void checkSent(const uint8_t* bytes, size_t size) {
-    if (size == 0 || bytes[0] == 0xF0)
+// (System-exclusive sends carry a stops-table entry as it is stored, and are not judged.)
+void checkSent(const VirtualMidiBackend::Sent& sent) {
+    const QByteArray& b = sent.bytes;
+    if (sent.sysex || b.isEmpty())
         return;
-    bool bad = bytes[0] < 0x80 || size > 3;
-    for (size_t i = 1; i < size; ++i)
-        bad = bad || bytes[i] >= 0x80;
+    bool bad = uint8_t(b[0]) < 0x80 || b.size() != midi::shortMessageLength(uint8_t(b[0]));
+    for (qsizetype i = 1; i < b.size(); ++i)
+        bad = bad || uint8_t(b[i]) >= 0x80;
     if (!bad)
         return;
-    std::fprintf(stderr, "fuzz: malformed message sent:");
-    for (size_t i = 0; i < size; ++i)
-        std::fprintf(stderr, " %02X", bytes[i]);
-    std::fprintf(stderr, "\n");
+    std::fprintf(stderr, "fuzz: malformed message sent: %s\n",
+                 qPrintable(VirtualMidiBackend::hex(b)));
     std::abort();
 }
 
@@ -58,10 +59,7 @@ void initialise(int* argc, char*** argv) {
 FuzzConsole::FuzzConsole()
     : midi_(std::make_unique<VirtualMidiBackend>(QStringList{kKeyboard1, kKeyboard2},
                                                  QStringList{kModule})),
-      screen_(std::make_unique<test::FixedScreen>()) {
-    midi_->setRecording(false);
-    midi_->sink = checkSent;
-}
+      screen_(std::make_unique<test::FixedScreen>()) {}
 
 FuzzConsole::~FuzzConsole() {
     console_.reset();
@@ -145,6 +143,9 @@ void FuzzConsole::stop() {
 void FuzzConsole::settle() {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+    for (const auto& sent : midi_->sent())
+        checkSent(sent);
+    midi_->clearLog();
 }
 
 } // namespace vorlo::fuzz

@@ -24,7 +24,7 @@ void initialise(int* argc, char*** argv);
 // keyboards and a sound module), answered by FuzzDialogs. Every target puts the fuzz input
 // where the console reads it and drives it through the console's own entry points.
 // Whatever the input, every short message the console sends must be well formed: a status
-// byte, then data bytes below 0x80; anything else aborts the run as a finding.
+// byte, then the data bytes it carries, below 0x80; anything else aborts the run as a finding.
 class FuzzConsole {
 public:
     FuzzConsole();
