@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     jackd2 fonts-dejavu-core fonts-liberation
     libfluidsynth-dev
+    clang libclang-rt-14-dev
 )
 # The General MIDI SoundFont the built-in synthesizer plays (about 140 MB): for playing only,
 # the tests make their own. VORLO_NO_SOUNDFONT=1 leaves it out (CI).

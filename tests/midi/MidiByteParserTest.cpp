@@ -97,8 +97,9 @@ TEST(MidiByteParser, NoByteStreamGivesAMessageWithAHighBitInItsData) {
             ASSERT_LT(m.data1, 0x80);
             ASSERT_GE(m.data2, 0);
             ASSERT_LT(m.data2, 0x80);
-            if (midi::shortMessageLength(static_cast<uint8_t>(m.status)) < 3)
+            if (midi::shortMessageLength(static_cast<uint8_t>(m.status)) < 3) {
                 ASSERT_EQ(m.data2, 0);
+            }
         });
     }
     EXPECT_GT(messages, 1000u);

@@ -1,6 +1,7 @@
 #include "WaitTimer.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace vorlo {
 
@@ -17,6 +18,8 @@ void WaitTimer::Timer1_Timer() {
 void WaitTimer::Waiting_Timer(int ms) {
     if (observer)
         observer(ms);
+    if (longestWaitMs >= 0)
+        ms = std::min(ms, longestWaitMs);
     Timer1.setInterval(std::max(0, ms));
     Timer1.start();
     TimerElapsed = false;

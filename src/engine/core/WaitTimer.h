@@ -18,6 +18,9 @@ public:
 
     // Told of every wait before it starts; lets tests log waits among the MIDI output.
     std::function<void(int ms)> observer;
+    // The longest a wait lasts, in milliseconds; -1 = as long as asked. The fuzzing harness
+    // sets 0 so that a run only handles the pending events at each wait.
+    int longestWaitMs = -1;
 
 private:
     void Timer1_Timer();

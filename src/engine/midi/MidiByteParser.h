@@ -21,12 +21,12 @@ namespace vorlo {
 // belongs to one input and is fed from one thread at a time.
 class MidiByteParser {
 public:
-    // Feeds bytes; emit(const ShortMessage&) is called for every message they complete.
-    template <typename Emit> void feed(const uint8_t* bytes, size_t size, Emit&& emit) {
+    // Feeds bytes; onMessage(const ShortMessage&) is called for every message they complete.
+    template <typename Emit> void feed(const uint8_t* bytes, size_t size, Emit&& onMessage) {
         for (size_t i = 0; i < size; ++i) {
             ShortMessage m;
             if (take(bytes[i], m))
-                emit(m);
+                onMessage(m);
         }
     }
 

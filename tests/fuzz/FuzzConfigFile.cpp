@@ -1,0 +1,18 @@
+// The configuration (.CFG) reader: the input is the program folder's vorlo2000.CFG at start-up.
+#include "FuzzConsole.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    vorlo::fuzz::initialise(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    vorlo::fuzz::FuzzConsole c;
+    c.putDefaultTable();
+    c.putFile(QStringLiteral("vorlo2000.CFG"),
+              QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    c.start();
+    c.playRegistration();
+    c.stop();
+    return 0;
+}
