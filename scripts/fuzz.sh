@@ -23,7 +23,7 @@ done
 ((${#options[@]})) || options=(-runs=500)
 ((${#targets[@]})) || targets=(dat cfg sqs midi)
 
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" clang libclang-rt-14-dev
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVORLO_FUZZ=ON -DVORLO_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]/#/vorlo-fuzz-}"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vorlo2000 needs on Debian 12, when it is missing.
+# Packages named as arguments are installed too (the fuzzing script asks for clang).
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     jackd2 fonts-dejavu-core fonts-liberation
     libfluidsynth-dev
-    clang libclang-rt-14-dev
+    "$@"
 )
 # The General MIDI SoundFont the built-in synthesizer plays (about 140 MB): for playing only,
 # the tests make their own. VORLO_NO_SOUNDFONT=1 leaves it out (CI).
