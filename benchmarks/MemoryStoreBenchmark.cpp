@@ -13,10 +13,12 @@
 #include "stops_table/DatFile.h"
 #include "virtual/VirtualMidiBackend.h"
 
+#include "HeadlessEnvironment.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -26,25 +28,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace vorlo;
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString& text, const QString&, Icon) override {
-        std::fprintf(stderr, "console says: %s\n", qPrintable(text));
-    }
-    bool askYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-};
-
-class Screen : public ScreenMetrics {
-public:
-    double screenWidthTwips() const override { return 28800; }
-    double screenHeightTwips() const override { return 16200; }
-    double twipsPerPixel() const override { return 15; }
-    QStringList fontFamilies() const override { return {}; }
-};
+using bench::Screen;
+using bench::SilentDialogs;
 
 double micros(Clock::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
@@ -79,7 +64,7 @@ int main(int argc, char** argv) {
 
     VirtualMidiBackend midi({QStringLiteral("Keyboard")}, {QStringLiteral("Module")});
     midi.setRecording(false);
-    SilentDialogs dialogs;
+    SilentDialogs dialogs(false);
     Screen screen;
     Console console({dir.path(), &midi, &dialogs, &screen});
     console.Form_Load();

@@ -16,11 +16,13 @@
 #include "SynthMidiBackend.h"
 #endif
 
+#include "HeadlessEnvironment.h"
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -64,25 +66,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace vorlo;
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString& text, const QString&, Icon) override {
-        std::fprintf(stderr, "console says: %s\n", qPrintable(text));
-    }
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-};
-
-class Screen : public ScreenMetrics {
-public:
-    double screenWidthTwips() const override { return 28800; }
-    double screenHeightTwips() const override { return 16200; }
-    double twipsPerPixel() const override { return 15; }
-    QStringList fontFamilies() const override { return {}; }
-};
+using bench::Screen;
+using bench::SilentDialogs;
 
 // Where the output's messages are counted and their order checked.
 struct Sink {

@@ -13,6 +13,7 @@
 #include "midi/PacedOutputPort.h"
 #include "virtual/VirtualMidiBackend.h"
 
+#include "HeadlessEnvironment.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -33,25 +35,8 @@ using Ms = std::chrono::duration<double, std::milli>;
 constexpr double kWireBytesPerSecond = 3125.0;
 constexpr int kNoteIntervalMs = 50;
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString& text, const QString&, Icon) override {
-        std::fprintf(stderr, "console says: %s\n", qPrintable(text));
-    }
-    bool askYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-};
-
-class Screen : public ScreenMetrics {
-public:
-    double screenWidthTwips() const override { return 28800; }
-    double screenHeightTwips() const override { return 16200; }
-    double twipsPerPixel() const override { return 15; }
-    QStringList fontFamilies() const override { return {}; }
-};
+using bench::Screen;
+using bench::SilentDialogs;
 
 // The cable: every message handed to the device leaves it whole, after what was handed before,
 // at 3,125 bytes per second.
