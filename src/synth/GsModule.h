@@ -13,7 +13,7 @@ class SynthCore;
 // The GS layer in front of FluidSynth: a two-port, 32-part GS module on one MIDI input. It
 // takes the console's channel messages and GS data-set (DT1) messages, keeps every part's
 // parameters as the module would, and plays each part on its own FluidSynth channel (part n on
-// channel n - 1). Both ports' parts listen to the same input, as on a module of the SC-88 class
+// channel n - 1). Both ports' parts listen to the same input, as on a module of the SC88 class
 // fed by one cable. Messages it cannot use are ignored.
 //
 // A part whose tone changes under held notes lets them sound with the old tone until their
