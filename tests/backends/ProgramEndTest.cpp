@@ -101,12 +101,13 @@ protected:
         ASSERT_TRUE(program.waitForStarted(kEndTimeoutMs)) << program.errorString().toStdString();
     }
 
-    // Waits until the module has heard the start-up and nothing more comes for a while.
+    // Waits until the module has heard the start-up and nothing more comes for a while (long
+    // enough that a busy machine's pause in the paced reset is not taken for its end).
     static bool waitForQuiet(const JackProbeInput& module) {
         if (!module.waitFor(1, kEndTimeoutMs))
             return false;
         size_t seen = 0;
-        for (int quiet = 0; quiet < 10;) {
+        for (int quiet = 0; quiet < 30;) {
             runEvents(50);
             const size_t now = module.count();
             quiet = now == seen ? quiet + 1 : 0;
