@@ -1,25 +1,24 @@
 #include "AdvancedControls.h"
 
 #include "TemperamentBuilder.h"
-#include "combination/Memories.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/ScreenMetrics.h"
 #include "midi/LevelSender.h"
 #include "midi/SysexSender.h"
 #include "panel/ConsoleForms.h"
+#include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
+#include "state/Division.h"
 
 namespace vorlo {
-namespace {
 
-Form& advancedForm(Console& c) {
-    return c.form(QString::fromLatin1(forms::Advanced));
-}
-
-} // namespace
-
-AdvancedControls::AdvancedControls(Console& console) : console_(console) {
-    Form& f = advancedForm(console_);
+AdvancedControls::AdvancedControls(ConsoleState& state, PanelState& panel, ScreenMetrics& screen,
+                                   PanelIndicators& indicators, LevelSender& levels,
+                                   SysexSender& sysex)
+    : state_(state), adv_(panel.form(QString::fromLatin1(forms::Advanced))),
+      main_(panel.form(QString::fromLatin1(forms::Main))), screen_(screen), indicators_(indicators),
+      levels_(levels), sysex_(sysex) {
+    Form& f = adv_;
     for (int i = 1; i <= 2; ++i) {
         f("SliderFondi", i).onScroll = [this, i] { SliderFondi_Scroll(i); };
         f("SliderMutazioni", i).onScroll = [this, i] { SliderMutazioni_Scroll(i); };
@@ -39,23 +38,23 @@ AdvancedControls::AdvancedControls(Console& console) : console_(console) {
     f("SliderTremoloRate").onScroll = [this] { SliderTremoloRate_Scroll(); };
     // The window stays open as long as the console runs.
     f.onQueryUnload = [] { return true; };
-    console_.mainForm()("advanced_s").onClick = [this] { advanced_s_Click(); };
+    main_("advanced_s").onClick = [this] { advanced_s_Click(); };
 }
 
 void AdvancedControls::advanced_s_Click() {
-    Form& f = advancedForm(console_);
+    Form& f = adv_;
     if (!f.isLoaded())
         Form_Load();
     f.setVisible(true);
 }
 
 void AdvancedControls::Form_Load() {
-    const ConsoleState& st = console_.state();
-    Form& f = advancedForm(console_);
+    const ConsoleState& st = state_;
+    Form& f = adv_;
     f.setLoaded(true);
     f.setWidth(9600);
-    const double sw = console_.screen().screenWidthTwips();
-    const double sh = console_.screen().screenHeightTwips();
+    const double sw = screen_.screenWidthTwips();
+    const double sh = screen_.screenHeightTwips();
     // Centred unless the whole window (as far as its size is known) lies on the screen.
     const double h = std::isnan(f.height()) ? 0 : f.height();
     const bool onScreen = st.AdvancedLeft >= 0 && st.AdvancedLeft + f.width() <= sw &&
@@ -72,116 +71,74 @@ void AdvancedControls::Form_Load() {
 
 // --- Balances: never coupled ---
 
+void AdvancedControls::balanceScrolled(StopFamily family, int index) {
+    const Division& d = division(index == 1 ? DivisionId::Great : DivisionId::Swell);
+    const int v = adv_(QString::fromLatin1(familyBalance(family).slider), index).value();
+    (state_.*d.balance[static_cast<size_t>(family)])[SlotLive] = static_cast<int16_t>(v);
+    levels_.sendBalance(d, family);
+    indicators_.registrationChanged();
+}
+
 void AdvancedControls::SliderFondi_Scroll(int index) {
-    ConsoleState& st = console_.state();
-    const int v = advancedForm(console_)("SliderFondi", index).value();
-    if (index == 1) {
-        st.MemBalFO_GO[SlotLive] = static_cast<int16_t>(v);
-        console_.levels().BILANCIA_FONDI_GO();
-    } else {
-        st.MemBalFO_SW[SlotLive] = static_cast<int16_t>(v);
-        console_.levels().BILANCIA_FONDI_SW();
-    }
-    console_.memories().Marca_Led_giallo();
+    balanceScrolled(StopFamily::Fondi, index);
 }
 
 void AdvancedControls::SliderMutazioni_Scroll(int index) {
-    ConsoleState& st = console_.state();
-    const int v = advancedForm(console_)("SliderMutazioni", index).value();
-    if (index == 1) {
-        st.MemBalMU_GO[SlotLive] = static_cast<int16_t>(v);
-        console_.levels().BILANCIA_MUTAZ_GO();
-    } else {
-        st.MemBalMU_SW[SlotLive] = static_cast<int16_t>(v);
-        console_.levels().BILANCIA_MUTAZ_SW();
-    }
-    console_.memories().Marca_Led_giallo();
+    balanceScrolled(StopFamily::Mutazioni, index);
 }
 
 void AdvancedControls::SliderAncie_Scroll(int index) {
-    ConsoleState& st = console_.state();
-    const int v = advancedForm(console_)("SliderAncie", index).value();
-    if (index == 1) {
-        st.MemBalAN_GO[SlotLive] = static_cast<int16_t>(v);
-        console_.levels().BILANCIA_ANCIE_GO();
-    } else {
-        st.MemBalAN_SW[SlotLive] = static_cast<int16_t>(v);
-        console_.levels().BILANCIA_ANCIE_SW();
-    }
-    console_.memories().Marca_Led_giallo();
+    balanceScrolled(StopFamily::Ance, index);
 }
 
 // --- Division levels, with the coupling of the global sliders ---
 // Followers are moved and sent directly; their own handlers do not run.
 
+void AdvancedControls::levelScrolled(const Division& d) {
+    applyLevel(d, static_cast<int16_t>(adv_(QString::fromLatin1(d.levelSlider)).value()));
+}
+
+void AdvancedControls::applyLevel(const Division& d, int16_t value) {
+    ConsoleState& st = state_;
+    // The slider keeps the value within its range: what it shows is what is sent.
+    Control& slider = adv_(QString::fromLatin1(d.levelSlider));
+    slider.setValue(value);
+    const auto v = static_cast<int16_t>(slider.value());
+    (st.*d.level)[SlotLive] = v;
+    const std::initializer_list<DivisionId> none;
+    const std::initializer_list<DivisionId>& followers = st.GlobalCoupling == 1   ? d.followManuals
+                                                         : st.GlobalCoupling == 2 ? d.followAll
+                                                                                  : none;
+    for (DivisionId id : followers) {
+        const Division& f = division(id);
+        adv_(QString::fromLatin1(f.levelSlider)).setValue(v);
+        (st.*f.level)[SlotLive] = v;
+    }
+    for (DivisionId id : followers)
+        levels_.sendLevel(division(id));
+    levels_.sendLevel(d);
+    indicators_.registrationChanged();
+}
+
 void AdvancedControls::SliderGO_Scroll() {
-    ConsoleState& st = console_.state();
-    Form& f = advancedForm(console_);
-    const auto v = static_cast<int16_t>(f("SliderGO").value());
-    st.MemExprGO[SlotLive] = v;
-    if (st.GlobalCoupling == 1) {
-        f("SliderSW").setValue(v);
-        st.MemExprSW[SlotLive] = v;
-        console_.levels().EXPRESSION_SW();
-    }
-    if (st.GlobalCoupling == 2) {
-        f("SliderSW").setValue(v);
-        f("SliderPE").setValue(v);
-        st.MemExprSW[SlotLive] = v;
-        st.MemExprPE[SlotLive] = v;
-        console_.levels().EXPRESSION_SW();
-        console_.levels().EXPRESSION_PE();
-    }
-    console_.levels().EXPRESSION_GO();
-    console_.memories().Marca_Led_giallo();
+    levelScrolled(division(DivisionId::Great));
 }
 
 void AdvancedControls::SliderSW_Scroll() {
-    ConsoleState& st = console_.state();
-    Form& f = advancedForm(console_);
-    const auto v = static_cast<int16_t>(f("SliderSW").value());
-    st.MemExprSW[SlotLive] = v;
-    if (st.GlobalCoupling == 1) {
-        f("SliderGO").setValue(v);
-        st.MemExprGO[SlotLive] = v;
-        console_.levels().EXPRESSION_GO();
-    }
-    if (st.GlobalCoupling == 2) {
-        f("SliderGO").setValue(v);
-        f("SliderPE").setValue(v);
-        st.MemExprGO[SlotLive] = v;
-        st.MemExprPE[SlotLive] = v;
-        console_.levels().EXPRESSION_GO();
-        console_.levels().EXPRESSION_PE();
-    }
-    console_.levels().EXPRESSION_SW();
-    console_.memories().Marca_Led_giallo();
+    levelScrolled(division(DivisionId::Swell));
 }
 
 void AdvancedControls::SliderPE_Scroll() {
-    ConsoleState& st = console_.state();
-    Form& f = advancedForm(console_);
-    const auto v = static_cast<int16_t>(f("SliderPE").value());
-    st.MemExprPE[SlotLive] = v;
-    if (st.GlobalCoupling == 2) {
-        f("SliderSW").setValue(v);
-        f("SliderGO").setValue(v);
-        st.MemExprSW[SlotLive] = v;
-        st.MemExprGO[SlotLive] = v;
-        console_.levels().EXPRESSION_SW();
-        console_.levels().EXPRESSION_GO();
-    }
-    console_.levels().EXPRESSION_PE();
-    console_.memories().Marca_Led_giallo();
+    levelScrolled(division(DivisionId::Pedal));
 }
 
 void AdvancedControls::OptionGlobalCoupling_Click(int index) {
-    console_.state().GlobalCoupling = static_cast<int16_t>(index);
+    state_.GlobalCoupling = static_cast<int16_t>(index);
 }
 
 void AdvancedControls::Memory_Recall_Click(int index) {
-    ConsoleState& st = console_.state();
-    const auto v = static_cast<int16_t>(advancedForm(console_)("Memory_Recall", index).value());
+    ConsoleState& st = state_;
+    const auto v = static_cast<int16_t>(adv_("Memory_Recall", index).value());
     if (index == 0)
         st.RecallGlobals = v;
     else
@@ -191,7 +148,7 @@ void AdvancedControls::Memory_Recall_Click(int index) {
 // --- Temperament, reverb, tremolo ---
 
 void AdvancedControls::Calcola_Sysex_Temp() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     TemperamentBuilder::build(st.Table[st.Temperament + StopTable::kTemperamentFirst],
                               st.TemperamentStart, st.SysexTemp);
 }
@@ -199,48 +156,48 @@ void AdvancedControls::Calcola_Sysex_Temp() {
 void AdvancedControls::sendTemperament() {
     Calcola_Sysex_Temp();
     for (int p = 1; p <= 32; ++p)
-        console_.sysex().Sysex_Temp_sending(p);
+        sysex_.Sysex_Temp_sending(p);
 }
 
 void AdvancedControls::Temperamenti_Click() {
-    const int i = advancedForm(console_)("Temperamenti").listIndex();
+    const int i = adv_("Temperamenti").listIndex();
     if (i < 0)
         return;
-    console_.state().Temperament = static_cast<int16_t>(i);
+    state_.Temperament = static_cast<int16_t>(i);
     sendTemperament();
 }
 
 void AdvancedControls::NotaInizTemp_Click() {
-    const int i = advancedForm(console_)("NotaInizTemp").listIndex();
-    console_.state().TemperamentStart = static_cast<int16_t>(i);
+    const int i = adv_("NotaInizTemp").listIndex();
+    state_.TemperamentStart = static_cast<int16_t>(i);
     sendTemperament();
 }
 
 void AdvancedControls::Riverberi_Click() {
-    const int i = advancedForm(console_)("Riverberi").listIndex();
+    const int i = adv_("Riverberi").listIndex();
     if (i < 0)
         return;
-    console_.state().ReverbType = static_cast<int16_t>(i);
-    console_.sysex().Sysex_Sending(i + StopTable::kReverbFirst);
+    state_.ReverbType = static_cast<int16_t>(i);
+    sysex_.Sysex_Sending(i + StopTable::kReverbFirst);
 }
 
 void AdvancedControls::TremoloType_Click() {
-    const int i = advancedForm(console_)("TremoloType").listIndex();
+    const int i = adv_("TremoloType").listIndex();
     if (i < 0)
         return;
-    console_.state().TremoloType = static_cast<int16_t>(i);
+    state_.TremoloType = static_cast<int16_t>(i);
     const int first = i == 0 ? StopTable::kTremoloDouxFirst : StopTable::kTremoloFortFirst;
-    console_.sysex().Sysex_Sending(first);
-    console_.sysex().Sysex_Sending(first + 1);
+    sysex_.Sysex_Sending(first);
+    sysex_.Sysex_Sending(first + 1);
 }
 
 void AdvancedControls::SliderTremoloRate_Scroll() {
-    ConsoleState& st = console_.state();
-    Form& f = advancedForm(console_);
+    ConsoleState& st = state_;
+    Form& f = adv_;
     st.TremoloRate = static_cast<int16_t>(f("SliderTremoloRate").value());
     f("Valore").setCaption(QString::number(st.TremoloRate));
-    console_.levels().Send_Tremolo_GO(st.MemTremGO[SlotLive]);
-    console_.levels().Send_Tremolo_SW(st.MemTremSW[SlotLive]);
+    levels_.Send_Tremolo_GO(st.MemTremGO[SlotLive]);
+    levels_.Send_Tremolo_SW(st.MemTremSW[SlotLive]);
 }
 
 } // namespace vorlo

@@ -1,14 +1,19 @@
 #include "Buffers.h"
 
 #include "RecoveryCopy.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
+#include "midi/ConsoleUpdate.h"
+#include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 
-Buffers::Buffers(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+Buffers::Buffers(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
+                 RecoveryCopy& recovery)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
+      update_(update), recovery_(recovery) {
+    Form& main = main_;
     for (int i = 0; i < 2; ++i) {
         main("TempMemButton", i).onClick = [this, i] { TempMemButton_Click(i); };
         main("LoadBuffer", i).onClick = [this, i] { LoadBuffer_Click(i); };
@@ -17,46 +22,46 @@ Buffers::Buffers(Console& console) : console_(console) {
 }
 
 void Buffers::TempMemButton_Click(int index) {
-    ConsoleState& st = console_.state();
-    console_.dialogs().message(QStringLiteral("Actual Stops is now copied on Temporary Buffer ") +
-                                   QString::number(index + 1),
-                               st.ProgramTitle, Dialogs::Icon::Information);
+    ConsoleState& st = state_;
+    dialogs_.message(QStringLiteral("Actual Stops is now copied on Temporary Buffer ") +
+                         QString::number(index + 1),
+                     st.ProgramTitle, Dialogs::Icon::Information);
     // The state stored is the one current when the player has read the message.
     st.copySlot(SlotLive, SlotBuffer1 + index);
     markFilled(index);
-    console_.recovery().changed();
+    recovery_.changed();
 }
 
 bool Buffers::isFilled(int index) const {
-    return console_.mainForm()("TempMemButton", index).backColor() == color::Lit;
+    return main_("TempMemButton", index).backColor() == color::Lit;
 }
 
 void Buffers::markFilled(int index) {
-    console_.mainForm()("TempMemButton", index).setBackColor(color::Lit);
+    main_("TempMemButton", index).setBackColor(color::Lit);
 }
 
 void Buffers::LoadBuffer_Click(int index) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     // Either buffer filled this run lets both load.
     if (!isFilled(0) && !isFilled(1)) {
-        console_.dialogs().message(
+        dialogs_.message(
             QStringLiteral(
                 "NO buffered stops available! To load it, push T1 or T2 buffer memories"),
             st.ProgramTitle, Dialogs::Icon::Exclamation);
         return;
     }
     st.copySlot(SlotBuffer1 + index, SlotLive);
-    console_.AGGIORNAMENTO_VORLO();
+    update_.AGGIORNAMENTO_VORLO();
 }
 
 void Buffers::CLEAR_Click() {
-    ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    ConsoleState& st = state_;
+    Form& main = main_;
     Control& clear = main("CLEAR");
     clear.setBackColor(color::Lit);
     if (st.FreeMemoriesUnsaved) {
-        if (!console_.dialogs().askYesNo(QStringLiteral("Free memories unsaved: erase anyway ?"),
-                                         QStringLiteral("Warning"))) {
+        if (!dialogs_.askYesNo(QStringLiteral("Free memories unsaved: erase anyway ?"),
+                               QStringLiteral("Warning"))) {
             clear.setBackColor(color::ButtonFace);
             return;
         }
@@ -74,7 +79,7 @@ void Buffers::CLEAR_Click() {
         else
             main("C_memory", i).setBackColor(color::ButtonFace);
     }
-    console_.recovery().changed();
+    recovery_.changed();
     clear.setBackColor(color::ButtonFace);
 }
 

@@ -2,12 +2,18 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class ConsoleUpdate;
+class Dialogs;
+class Form;
+class PanelState;
+class RecoveryCopy;
 
 // The temporary buffers S1/S2 and L1/L2, and the button that clears the free memories.
 class Buffers {
 public:
-    explicit Buffers(Console& console);
+    Buffers(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
+            RecoveryCopy& recovery);
 
     void TempMemButton_Click(int index);
     void LoadBuffer_Click(int index);
@@ -20,7 +26,11 @@ public:
     void markFilled(int index);
 
 private:
-    Console& console_;
+    ConsoleState& state_;
+    Form& main_;
+    Dialogs& dialogs_;
+    ConsoleUpdate& update_;
+    RecoveryCopy& recovery_;
 };
 
 } // namespace vorlo

@@ -1,13 +1,18 @@
 #include "Drawstops.h"
 
 #include "Memories.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
+#include "midi/ConsoleUpdate.h"
+#include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 
-Drawstops::Drawstops(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+Drawstops::Drawstops(ConsoleState& state, PanelState& panel, ConsoleUpdate& update,
+                     Memories& memories)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), update_(update),
+      memories_(memories) {
+    Form& main = main_;
     for (int i = 0; i < 30; ++i) {
         main("Tir_FO_GO", i).onClick = [this, i] { Tir_FO_GO_Click(i); };
         main("Tir_FO_SW", i).onClick = [this, i] { Tir_FO_SW_Click(i); };
@@ -36,10 +41,10 @@ Drawstops::Drawstops(Console& console) : console_(console) {
 // Draws row r of a group: the group's position becomes r, the console update sends it, and the
 // fixed-memory ladder goes dark.
 void Drawstops::draw(int field, int row) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st[static_cast<SlotField>(field)][SlotLive] = static_cast<int16_t>(row);
-    console_.AGGIORNAMENTO_VORLO();
-    console_.memories().Spengo_Graduatore();
+    update_.AGGIORNAMENTO_VORLO();
+    memories_.Spengo_Graduatore();
 }
 
 void Drawstops::Tir_FO_GO_Click(int row) {
@@ -86,26 +91,26 @@ void Drawstops::Tir_PED_graph_Click(int row) {
 }
 
 void Drawstops::Button_Annullatori_go_Click(int family) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     if (family < 0 || family > 2)
         return;
     int16_t& v = st.MemAnnullGO[family][SlotLive];
     v = v != 0 ? 0 : 1;
-    console_.AGGIORNAMENTO_VORLO();
+    update_.AGGIORNAMENTO_VORLO();
 }
 
 void Drawstops::Button_Annullatori_sw_Click(int family) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     if (family < 0 || family > 2)
         return;
     int16_t& v = st.MemAnnullSW[family][SlotLive];
     v = v != 0 ? 0 : 1;
-    console_.AGGIORNAMENTO_VORLO();
+    update_.AGGIORNAMENTO_VORLO();
 }
 
 void Drawstops::CancelALL_Click() {
-    ConsoleState& st = console_.state();
-    Control& button = console_.mainForm()("CancelALL");
+    ConsoleState& st = state_;
+    Control& button = main_("CancelALL");
     button.setBackColor(color::Lit);
     for (SlotField f : {SlotField::MemFO_GO, SlotField::MemFO_SW, SlotField::MemMU_GO,
                         SlotField::MemMU_SW, SlotField::MemAN_GO, SlotField::MemAN_SW,
@@ -116,9 +121,9 @@ void Drawstops::CancelALL_Click() {
         st.MemAnnullGO[g][SlotLive] = 1;
         st.MemAnnullSW[g][SlotLive] = 1;
     }
-    console_.AGGIORNAMENTO_VORLO();
-    console_.memories().SPENGO_MEMORIE();
-    console_.memories().Spengo_Graduatore();
+    update_.AGGIORNAMENTO_VORLO();
+    memories_.SPENGO_MEMORIE();
+    memories_.Spengo_Graduatore();
     button.setBackColor(color::ButtonFace);
 }
 

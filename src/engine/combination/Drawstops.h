@@ -2,12 +2,16 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class ConsoleUpdate;
+class Form;
+class Memories;
+class PanelState;
 
 // Group drawstops of both panels, the family cancels of each manual and the cancel-all.
 class Drawstops {
 public:
-    explicit Drawstops(Console& console);
+    Drawstops(ConsoleState& state, PanelState& panel, ConsoleUpdate& update, Memories& memories);
 
     void Tir_FO_GO_Click(int row);
     void Tir_FO_SW_Click(int row);
@@ -30,7 +34,10 @@ public:
 private:
     void draw(int field, int row);
 
-    Console& console_;
+    ConsoleState& state_;
+    Form& main_;
+    ConsoleUpdate& update_;
+    Memories& memories_;
 };
 
 } // namespace vorlo

@@ -1,9 +1,12 @@
 #include "Memories.h"
 
 #include "RecoveryCopy.h"
-#include "core/Console.h"
+#include "console/ConfigurationStore.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
+#include "midi/ConsoleUpdate.h"
 #include "midi/LevelSender.h"
+#include "panel/ConsoleForms.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 
@@ -15,8 +18,12 @@ const char* const kNoteNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
 
 } // namespace
 
-Memories::Memories(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+Memories::Memories(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
+                   ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery,
+                   PanelLayout& layout)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
+      update_(update), config_(config), levels_(levels), recovery_(recovery), layout_(layout) {
+    Form& main = main_;
     for (int i = 1; i <= 12; ++i) {
         main("C_memory", i).onClick = [this, i] { c_memory_Click(i); };
         main("LedFree", i).onClick = [this, i] { Ledfree_Click(i); };
@@ -31,8 +38,8 @@ Memories::Memories(Console& console) : console_(console) {
 
 // Free memory indicator i as label or LED, whichever the display shows.
 void Memories::paintFree(int i, bool lit) {
-    const ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    const ConsoleState& st = state_;
+    Form& main = main_;
     if (st.MemoryLedsShown)
         main("LedFree", i).setPicture(lit ? st.PicGreenOn : st.PicGreenOff);
     else
@@ -40,8 +47,8 @@ void Memories::paintFree(int i, bool lit) {
 }
 
 void Memories::paintFixed(int i, bool lit) {
-    const ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    const ConsoleState& st = state_;
+    Form& main = main_;
     if (st.MemoryLedsShown)
         main("LedFix", i).setPicture(lit ? st.PicRedOn : st.PicRedOff);
     else
@@ -49,7 +56,7 @@ void Memories::paintFixed(int i, bool lit) {
 }
 
 void Memories::Memorie(int n) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     if (n < kFirstFree || n > kLastFixed)
         n = 1;
 
@@ -86,9 +93,9 @@ void Memories::Memorie(int n) {
             st[f][SlotLive] = st[f][n];
 
         st.MemoryUnchanged = true;
-        console_.AGGIORNAMENTO_VORLO();
-        console_.levels().Send_Tremolo_GO(st.MemTremGO[SlotLive]);
-        console_.levels().Send_Tremolo_SW(st.MemTremSW[SlotLive]);
+        update_.AGGIORNAMENTO_VORLO();
+        levels_.Send_Tremolo_GO(st.MemTremGO[SlotLive]);
+        levels_.Send_Tremolo_SW(st.MemTremSW[SlotLive]);
         // The update marked the previous memory; the one just recalled is the one that turns
         // yellow at the next change.
         st.MemoryUnchanged = true;
@@ -97,10 +104,10 @@ void Memories::Memorie(int n) {
             st.copySlot(SlotLive, n);
             st.FreeMemoriesUnsaved = true;
             st.MemoryUnchanged = true;
-            console_.recovery().changed();
+            recovery_.changed();
         }
         st.RecArmed = false;
-        console_.mainForm()("Rec_button").setBackColor(color::ButtonFace);
+        main_("Rec_button").setBackColor(color::ButtonFace);
     }
 
     if (st.LastMemory >= kFirstFree && st.LastMemory <= kLastFree)
@@ -127,17 +134,17 @@ void Memories::LedFix_Click(int index) {
 }
 
 void Memories::Rec_button_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.RecArmed = !st.RecArmed;
-    console_.mainForm()("Rec_button").setBackColor(st.RecArmed ? color::Lit : color::ButtonFace);
+    main_("Rec_button").setBackColor(st.RecArmed ? color::Lit : color::ButtonFace);
 }
 
 void Memories::Marca_Led_giallo() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     if (!st.MemoryUnchanged || st.LastMemory < kFirstFree || st.LastMemory > kLastFree)
         return;
     st.MemoryUnchanged = false;
-    Form& main = console_.mainForm();
+    Form& main = main_;
     if (st.MemoryLedsShown)
         main("LedFree", st.LastMemory).setPicture(st.PicYellowOn);
     else
@@ -145,8 +152,8 @@ void Memories::Marca_Led_giallo() {
 }
 
 void Memories::SPENGO_MEMORIE() {
-    const ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    const ConsoleState& st = state_;
+    Form& main = main_;
     for (int i = 1; i <= 12; ++i) {
         if (!st.MemoryLedsShown)
             main("C_memory", i).setBackColor(color::ActiveBorder);
@@ -161,12 +168,12 @@ void Memories::Spengo_Graduatore() {
 }
 
 void Memories::DisplayLeds_Click() {
-    ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    ConsoleState& st = state_;
+    Form& main = main_;
     Control& item = main("DisplayLeds");
     item.setChecked(!item.isChecked());
     st.MemoryLedsShown = item.isChecked();
-    console_.layout().VISUALIZZA_LED_O_PANNELLINI();
+    layout_.VISUALIZZA_LED_O_PANNELLINI();
     for (int i = 1; i <= 12; ++i) {
         if (st.MemoryLedsShown) {
             main("LedFree", i).setPicture(st.PicGreenOff);
@@ -179,7 +186,7 @@ void Memories::DisplayLeds_Click() {
 }
 
 void Memories::Labelmode_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.MemoryLabelMode = static_cast<int16_t>(st.MemoryLabelMode + 1);
     if (st.MemoryLabelMode == 3)
         st.MemoryLabelMode = 0;
@@ -187,10 +194,10 @@ void Memories::Labelmode_Click() {
 }
 
 void Memories::Scrivi_Label_memorie() {
-    const int mode = console_.state().MemoryLabelMode;
+    const int mode = state_.MemoryLabelMode;
     if (mode < 0 || mode > 2)
         return;
-    Form& main = console_.mainForm();
+    Form& main = main_;
     main("LabelMode")
         .setCaption(mode == 0   ? QStringLiteral("0")
                     : mode == 1 ? QStringLiteral("1")
@@ -213,7 +220,7 @@ void Memories::Scrivi_Label_memorie() {
 }
 
 void Memories::Scrivi_ToolTips_memorie() {
-    Form& main = console_.mainForm();
+    Form& main = main_;
     for (int i = 1; i <= 12; ++i) {
         main("C_memory", i)
             .setToolTip(QStringLiteral("Load Free Memory N. ") + QString::number(i) +
@@ -225,14 +232,14 @@ void Memories::Scrivi_ToolTips_memorie() {
 }
 
 void Memories::SaveFIXED_Click() {
-    ConsoleState& st = console_.state();
-    if (!console_.dialogs().askYesNo(
+    ConsoleState& st = state_;
+    if (!dialogs_.askYesNo(
             QStringLiteral("Warning! FIXED MEMORIES will be overwritten with current free memory "
                            "configuration. Continue anyway?"),
             QStringLiteral("Warning")))
         return;
     st.CopyFreeToFixed = true;
-    console_.Salva_dati_di_avvio();
+    config_.Salva_dati_di_avvio();
 }
 
 } // namespace vorlo

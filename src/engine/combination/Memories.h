@@ -2,13 +2,23 @@
 
 namespace vorlo {
 
-class Console;
+class ConfigurationStore;
+class ConsoleState;
+class ConsoleUpdate;
+class Dialogs;
+class Form;
+class LevelSender;
+class PanelLayout;
+class PanelState;
+class RecoveryCopy;
 
 // Twelve free and twelve fixed combination memories: recall and store, the indicators in
 // label or LED form, the memory labels, REC, and the copy of the free bank onto the fixed one.
 class Memories {
 public:
-    explicit Memories(Console& console);
+    Memories(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
+             ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery,
+             PanelLayout& layout);
 
     // n = 1..24 (1..12 free, 13..24 fixed); any other number means memory 1.
     void Memorie(int n);
@@ -31,7 +41,14 @@ private:
     void paintFree(int i, bool lit);
     void paintFixed(int i, bool lit);
 
-    Console& console_;
+    ConsoleState& state_;
+    Form& main_;
+    Dialogs& dialogs_;
+    ConsoleUpdate& update_;
+    ConfigurationStore& config_;
+    LevelSender& levels_;
+    RecoveryCopy& recovery_;
+    PanelLayout& layout_;
 };
 
 } // namespace vorlo

@@ -2,10 +2,12 @@
 
 #include "Memories.h"
 #include "RecoveryCopy.h"
-#include "core/Console.h"
+#include "console/ConsoleReset.h"
+#include "core/ConsoleState.h"
 #include "core/Cp1252.h"
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
+#include "core/RunState.h"
 #include "core/SafeFile.h"
 #include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
@@ -89,8 +91,11 @@ int16_t atMost(int16_t v, int16_t top) {
 
 } // namespace
 
-MemoryFile::MemoryFile(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+MemoryFile::MemoryFile(ConsoleState& state, PanelState& panel, Dialogs& dialogs, RunState& run,
+                       ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
+      dialogs_(dialogs), run_(run), reset_(reset), memories_(memories), recovery_(recovery) {
+    Form& main = main_;
     main("savefile").onClick = [this] { savefile_Click(); };
     main("LoadFile").onClick = [this] { Loadfile_Click(); };
 }
@@ -107,22 +112,21 @@ int MemoryFile::checkExtension(const QString& chosen, const QString& extension, 
     if (!chosen.right(4).compare(extension, Qt::CaseInsensitive))
         return 0;
     // OK and Cancel, as the old program showed it; either answer refuses the file.
-    console_.dialogs().messageOkCancel(QStringLiteral("Unauthorized file"),
-                                       console_.state().ProgramTitle, Dialogs::Icon::None);
+    dialogs_.messageOkCancel(QStringLiteral("Unauthorized file"), state_.ProgramTitle,
+                             Dialogs::Icon::None);
     return 1;
 }
 
 int MemoryFile::Dialogo_Apri(const QString& title, const QString& extension, QString& fileName) {
-    const auto chosen =
-        console_.dialogs().openFileName(title, QStringLiteral("(*%1)|*%1|").arg(extension));
+    const auto chosen = dialogs_.openFileName(title, QStringLiteral("(*%1)|*%1|").arg(extension));
     if (!chosen)
         return 1;
     return checkExtension(*chosen, extension, fileName);
 }
 
 int MemoryFile::Dialogo_Salva(const QString& title, const QString& extension, QString& fileName) {
-    const auto chosen = console_.dialogs().saveFileName(
-        title, QStringLiteral("(*%1)|*%1|").arg(extension), extension);
+    const auto chosen =
+        dialogs_.saveFileName(title, QStringLiteral("(*%1)|*%1|").arg(extension), extension);
     if (!chosen)
         return 1;
     return checkExtension(*chosen, extension, fileName);
@@ -233,22 +237,22 @@ void MemoryFile::apply(const Contents& in, ConsoleState& st) {
 }
 
 void MemoryFile::savefile_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     QString fileName;
     if (Dialogo_Salva(QStringLiteral("Save memories in file"), QStringLiteral(".sqs"), fileName) !=
         0)
         return;
     QString error;
     if (!SafeFile::write(fileName, serialize(st), &error)) {
-        console_.dialogs().message(QStringLiteral("The memory file %1 could not be written (%2). "
-                                                  "Nothing was saved; any earlier file of that "
-                                                  "name is unchanged.")
-                                       .arg(QDir::toNativeSeparators(fileName), error),
-                                   st.ProgramTitle, Dialogs::Icon::Critical);
+        dialogs_.message(QStringLiteral("The memory file %1 could not be written (%2). "
+                                        "Nothing was saved; any earlier file of that "
+                                        "name is unchanged.")
+                             .arg(QDir::toNativeSeparators(fileName), error),
+                         st.ProgramTitle, Dialogs::Icon::Critical);
         return;
     }
     st.FreeMemoriesUnsaved = false;
-    console_.recovery().changed();
+    recovery_.changed();
 }
 
 void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
@@ -256,14 +260,14 @@ void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
         problem.line > 0
             ? QStringLiteral("%1, line %2: ").arg(Estrae_nome(fileName)).arg(problem.line)
             : Estrae_nome(fileName) + QStringLiteral(": ");
-    console_.dialogs().message(
+    dialogs_.message(
         QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version\n\n") + where +
             problem.what,
-        console_.state().ProgramTitle, Dialogs::Icon::Critical);
+        state_.ProgramTitle, Dialogs::Icon::Critical);
 }
 
 bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
     const struct {
         const char* list;
         int16_t value;
@@ -293,9 +297,9 @@ bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
 }
 
 void MemoryFile::Loadfile_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     if (st.FreeMemoriesUnsaved &&
-        !console_.dialogs().askYesNo(
+        !dialogs_.askYesNo(
             QStringLiteral("Free memories unsaved: loading will erase them. Continue anyway ?"),
             QStringLiteral("Warning")))
         return;
@@ -303,8 +307,8 @@ void MemoryFile::Loadfile_Click() {
     if (Dialogo_Apri(QStringLiteral("Load memories from file"), QStringLiteral(".sqs"), fileName) !=
         0)
         return;
-    console_.memories().SPENGO_MEMORIE();
-    console_.memories().Spengo_Graduatore();
+    memories_.SPENGO_MEMORIE();
+    memories_.Spengo_Graduatore();
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -314,11 +318,11 @@ void MemoryFile::Loadfile_Click() {
     const QByteArray bytes = file.readAll();
     file.close();
     if (load(bytes, fileName))
-        console_.recovery().changed();
+        recovery_.changed();
 }
 
 bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     // The whole file is read and checked before any of it reaches the console, so a refused
     // file leaves every memory and setting as it was.
     Contents contents;
@@ -330,7 +334,7 @@ bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
     apply(contents, st);
 
     // The stored settings are selected in the Advanced window's lists, which sends them.
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
     adv("Temperamenti").setListIndex(contents.Temperament);
     adv("NotaInizTemp").setListIndex(contents.TemperamentStart);
     adv("Riverberi").setListIndex(contents.ReverbType);
@@ -338,17 +342,17 @@ bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
     // A label mode outside the three known ones (a damaged file) shows numbers 1..12.
     if (st.MemoryLabelMode < 0 || st.MemoryLabelMode > 2)
         st.MemoryLabelMode = 1;
-    console_.memories().Scrivi_Label_memorie();
+    memories_.Scrivi_Label_memorie();
 
-    console_.showKnobsOff(SlotSent);
+    reset_.showKnobsOff(SlotSent);
 
-    console_.RESET_Click();
-    if (console_.hasEnded())
+    reset_.RESET_Click();
+    if (run_.hasEnded())
         return false;
     if (st.MemoryLedsShown)
-        console_.memories().Ledfree_Click(1);
+        memories_.Ledfree_Click(1);
     else
-        console_.memories().c_memory_Click(1);
+        memories_.c_memory_Click(1);
     return true;
 }
 

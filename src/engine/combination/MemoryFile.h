@@ -7,7 +7,14 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleReset;
+class ConsoleState;
+class Dialogs;
+class Form;
+class Memories;
+class PanelState;
+class RecoveryCopy;
+class RunState;
 struct ConsoleState;
 
 // Memory files (.sqs): the twelve free memories with the sound settings that go with them,
@@ -38,7 +45,8 @@ public:
         QString what;
     };
 
-    explicit MemoryFile(Console& console);
+    MemoryFile(ConsoleState& state, PanelState& panel, Dialogs& dialogs, RunState& run,
+               ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery);
 
     void savefile_Click();
     void Loadfile_Click();
@@ -74,7 +82,14 @@ private:
     bool checkLists(const Contents& in, Problem& problem);
     void failLoad(const QString& fileName, const Problem& problem);
 
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    Dialogs& dialogs_;
+    RunState& run_;
+    ConsoleReset& reset_;
+    Memories& memories_;
+    RecoveryCopy& recovery_;
 };
 
 } // namespace vorlo

@@ -3,9 +3,10 @@
 #include "Buffers.h"
 #include "MemoryFile.h"
 #include "RecoveryWriter.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
+#include "core/RunState.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,12 +21,14 @@ constexpr int kBufferLines = 1 + 2 * kFieldCount;
 
 } // namespace
 
-RecoveryCopy::RecoveryCopy(Console& console) : console_(console) {
+RecoveryCopy::RecoveryCopy(ConsoleState& state, Dialogs& dialogs, RunState& run, Buffers& buffers,
+                           MemoryFile& memoryFile)
+    : state_(state), dialogs_(dialogs), run_(run), buffers_(buffers), memoryFile_(memoryFile) {
     writer_ = std::make_unique<RecoveryWriter>(
-        console_.state().appFile(QString::fromLatin1(FileName)), [this](const QString& error) {
+        state_.appFile(QString::fromLatin1(FileName)), [this](const QString& error) {
             // Told on the writer's thread; the player hears of it on the console's.
             QMetaObject::invokeMethod(
-                &console_, [this, error] { reportFailure(error); }, Qt::QueuedConnection);
+                &context_, [this, error] { reportFailure(error); }, Qt::QueuedConnection);
         });
 }
 
@@ -72,8 +75,8 @@ bool RecoveryCopy::parseBuffers(const QByteArray& bytes, ConsoleState& st, bool 
 void RecoveryCopy::changed() {
     if (!active_)
         return;
-    const ConsoleState& st = console_.state();
-    Buffers& buffers = console_.buffers();
+    const ConsoleState& st = state_;
+    Buffers& buffers = buffers_;
     const bool filled1 = buffers.isFilled(0);
     const bool filled2 = buffers.isFilled(1);
     if (st.FreeMemoriesUnsaved || filled1 || filled2)
@@ -95,14 +98,14 @@ void RecoveryCopy::flush() {
 }
 
 void RecoveryCopy::reportFailure(const QString& error) {
-    if (failureTold_ || console_.hasEnded())
+    if (failureTold_ || run_.hasEnded())
         return;
     failureTold_ = true;
-    console_.dialogs().message(
+    dialogs_.message(
         QStringLiteral("The recovery copy of the free memories, %1, could not be written (%2). "
                        "Save the memories in a memory file to keep them.")
             .arg(QDir::toNativeSeparators(path()), error),
-        console_.state().ProgramTitle, Dialogs::Icon::Exclamation);
+        state_.ProgramTitle, Dialogs::Icon::Exclamation);
 }
 
 void RecoveryCopy::offerRestore() {
@@ -122,7 +125,7 @@ void RecoveryCopy::offerRestore() {
 
     const QString when =
         QFileInfo(file).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    const bool yes = console_.dialogs().askYesNo(
+    const bool yes = dialogs_.askYesNo(
         QStringLiteral("The last session of the program ended without saving its free memories. "
                        "A recovery copy of them (%1) is kept.\n\nRestore the free memories from "
                        "the recovery copy? No discards it.")
@@ -130,7 +133,7 @@ void RecoveryCopy::offerRestore() {
         QStringLiteral("Warning"));
     if (!yes) {
         // A question left unanswered because the program is being ended discards nothing.
-        if (!console_.isEndRequested()) {
+        if (!run_.isEndRequested()) {
             active_ = true;
             writer_->remove();
         }
@@ -140,9 +143,9 @@ void RecoveryCopy::offerRestore() {
 }
 
 void RecoveryCopy::restore(const QByteArray& bytes) {
-    ConsoleState& st = console_.state();
-    if (!console_.memoryFile().load(bytes, path())) {
-        if (console_.hasEnded())
+    ConsoleState& st = state_;
+    if (!memoryFile_.load(bytes, path())) {
+        if (run_.hasEnded())
             return;
         setAside(QStringLiteral("it is not a valid memory file"));
         active_ = true;
@@ -152,7 +155,7 @@ void RecoveryCopy::restore(const QByteArray& bytes) {
     if (parseBuffers(bytes, st, filled)) {
         for (int b = 0; b < 2; ++b) {
             if (filled[b])
-                console_.buffers().markFilled(b);
+                buffers_.markFilled(b);
         }
     }
     // The memories came from no memory file: they are still to be saved.
@@ -163,15 +166,15 @@ void RecoveryCopy::restore(const QByteArray& bytes) {
 
 void RecoveryCopy::setAside(const QString& why) {
     const QString file = path();
-    const QString damaged = console_.state().appFile(QString::fromLatin1(DamagedFileName));
+    const QString damaged = state_.appFile(QString::fromLatin1(DamagedFileName));
     QFile::remove(damaged);
     const bool moved = QFile::rename(file, damaged);
-    console_.dialogs().message(
+    dialogs_.message(
         QStringLiteral("The recovery copy of the free memories, %1, cannot be restored: %2. %3")
             .arg(QDir::toNativeSeparators(file), why,
                  moved ? QStringLiteral("It is kept as %1.").arg(QDir::toNativeSeparators(damaged))
                        : QString()),
-        console_.state().ProgramTitle, Dialogs::Icon::Exclamation);
+        state_.ProgramTitle, Dialogs::Icon::Exclamation);
 }
 
 } // namespace vorlo

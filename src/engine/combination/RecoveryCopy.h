@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <memory>
 
 namespace vorlo {
 
-class Console;
+class Buffers;
+class ConsoleState;
+class Dialogs;
+class MemoryFile;
+class RunState;
 class RecoveryWriter;
 struct ConsoleState;
 
@@ -23,7 +28,8 @@ public:
     // Where a copy that cannot be read is moved, so that it is not offered again.
     static constexpr const char* DamagedFileName = "vorlo2000-recovery-damaged.sqs";
 
-    explicit RecoveryCopy(Console& console);
+    RecoveryCopy(ConsoleState& state, Dialogs& dialogs, RunState& run, Buffers& buffers,
+                 MemoryFile& memoryFile);
     ~RecoveryCopy();
 
     QString path() const;
@@ -53,7 +59,13 @@ private:
     void restore(const QByteArray& bytes);
     void setAside(const QString& why);
 
-    Console& console_;
+    ConsoleState& state_;
+    Dialogs& dialogs_;
+    RunState& run_;
+    Buffers& buffers_;
+    MemoryFile& memoryFile_;
+    // Receives the writer's failure notices; gone with the copy, so none arrives after it.
+    QObject context_;
     std::unique_ptr<RecoveryWriter> writer_;
     bool active_ = false;      // the start-up's offer is settled
     bool failureTold_ = false; // a failed write is told once per run

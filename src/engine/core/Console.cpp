@@ -1,10 +1,6 @@
 #include "Console.h"
 
-#include "ConfigFile.h"
-#include "Cp1252.h"
 #include "Dialogs.h"
-#include "ScreenMetrics.h"
-#include "SettingsFile.h"
 #include "advanced/AdvancedControls.h"
 #include "combination/Buffers.h"
 #include "combination/Drawstops.h"
@@ -12,6 +8,11 @@
 #include "combination/Memories.h"
 #include "combination/MemoryFile.h"
 #include "combination/RecoveryCopy.h"
+#include "console/ConfigurationStore.h"
+#include "console/ConsoleIndicators.h"
+#include "console/ConsoleReset.h"
+#include "console/ProgramLifecycle.h"
+#include "console/StopTableLoader.h"
 #include "midi/ConsoleUpdate.h"
 #include "midi/Couplers.h"
 #include "midi/InputDispatcher.h"
@@ -28,19 +29,84 @@
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 #include "panel/StopCaptions.h"
-#include "stops_table/DatFile.h"
 #include "stops_table/StopsTableEditor.h"
 
-#include <QDateTime>
 #include <QDir>
 
 namespace vorlo {
 namespace {
 
-// The output's wire speed in baud (0 = off), in the settings file.
-constexpr const char* kWireSpeedKey = "Output/WireSpeed";
+// A collaborator built after the one that receives it: only its address is taken here, and it
+// is not used before every part is built. Marks the wiring's few back-references.
+template <typename T> T& later(T& part) {
+    return part;
+}
 
 } // namespace
+
+// The subsystems in the order they are built; a constructor only keeps its collaborators and
+// attaches its handlers, so a part may receive one built after it (marked by later()).
+struct Console::Parts {
+    explicit Parts(Console& c);
+
+    ConsoleIndicators indicators;
+    SysexSender sysex;
+    ConfigurationStore configuration;
+    MidiPortSetup portSetup;
+    ConsoleUpdate update;
+    LevelSender levels;
+    Couplers couplers;
+    Thru thru;
+    Panic panic;
+    InputDispatcher input;
+    TotalRecall totalRecall;
+    Memories memories;
+    Drawstops drawstops;
+    Buffers buffers;
+    MemoryFile memoryFile;
+    RecoveryCopy recovery;
+    Hotkeys hotkeys;
+    AdvancedControls advanced;
+    PanelLayout layout;
+    StopCaptions captions;
+    Fonts fonts;
+    AboutHelp aboutHelp;
+    StopTableLoader tableLoader;
+    StopsTableEditor editor;
+    ConsoleReset reset;
+    ProgramLifecycle lifecycle;
+};
+
+Console::Parts::Parts(Console& c)
+    : indicators(c.state_, *c.panel_, later(memories), later(thru)),
+      sysex(c.state_, *c.paced_, c.waiter_),
+      configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), *c.in1_, *c.in2_, *c.paced_,
+                later(update), later(reset)),
+      update(c.state_, sysex, later(levels), later(advanced), indicators, c.run_, later(lifecycle)),
+      levels(c.state_, *c.panel_, *c.paced_, indicators),
+      couplers(c.state_, *c.panel_, indicators, update),
+      thru(c.state_, *c.panel_, c.screen(), later(layout), indicators),
+      panic(*c.panel_, c.paced_->player()),
+      input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
+            later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
+      totalRecall(c), memories(c.state_, *c.panel_, c.dialogs(), update, configuration, levels,
+                               later(recovery), later(layout)),
+      drawstops(c.state_, *c.panel_, update, memories),
+      buffers(c.state_, *c.panel_, c.dialogs(), update, later(recovery)),
+      memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
+      recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile), hotkeys(c),
+      advanced(c.state_, *c.panel_, c.screen(), indicators, levels, sysex),
+      layout(c.state_, *c.panel_, c.dialogs(), memories, thru, later(fonts)),
+      captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      aboutHelp(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      tableLoader(c.state_, *c.panel_, c.dialogs(), captions, configuration),
+      editor(c.state_, *c.panel_, c.dialogs(), c.screen(), update, later(reset), configuration,
+             tableLoader, memoryFile, layout, captions),
+      reset(c.state_, *c.panel_, c.dialogs(), c.waiter_, sysex, memories, layout, update,
+            later(lifecycle)),
+      lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, portSetup, configuration,
+                 tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {}
 
 Console::Console(const Environment& env, QObject* parent)
     : QObject(parent), env_(env), panel_(std::make_unique<PanelState>()) {
@@ -51,45 +117,91 @@ Console::Console(const Environment& env, QObject* parent)
     out_ = env_.backend->createOutput();
     paced_ = std::make_unique<PacedOutputPort>(*out_);
     paced_->sysexGapMs = [this] { return static_cast<int>(state_.SysexDelay); };
-    paced_->setWireSpeed(PacedOutputPort::parseWireSpeed(
-        SettingsFile(state_.AppDir).value(QString::fromLatin1(kWireSpeedKey)),
-        PacedOutputPort::kDinBaud));
-    sysex_ = std::make_unique<SysexSender>(*this);
-    portSetup_ = std::make_unique<MidiPortSetup>(*this);
-    update_ = std::make_unique<ConsoleUpdate>(*this);
-    levels_ = std::make_unique<LevelSender>(*this);
-    couplers_ = std::make_unique<Couplers>(*this);
-    thru_ = std::make_unique<Thru>(*this);
-    panic_ = std::make_unique<Panic>(*this);
-    input_ = std::make_unique<InputDispatcher>(*this);
-    totalRecall_ = std::make_unique<TotalRecall>(*this);
-    memories_ = std::make_unique<Memories>(*this);
-    drawstops_ = std::make_unique<Drawstops>(*this);
-    buffers_ = std::make_unique<Buffers>(*this);
-    memoryFile_ = std::make_unique<MemoryFile>(*this);
-    recovery_ = std::make_unique<RecoveryCopy>(*this);
-    hotkeys_ = std::make_unique<Hotkeys>(*this);
-    advanced_ = std::make_unique<AdvancedControls>(*this);
-    layout_ = std::make_unique<PanelLayout>(*this);
-    captions_ = std::make_unique<StopCaptions>(*this);
-    fonts_ = std::make_unique<Fonts>(*this);
-    aboutHelp_ = std::make_unique<AboutHelp>(*this);
-    editor_ = std::make_unique<StopsTableEditor>(*this);
+    parts_ = std::make_unique<Parts>(*this);
+    parts_->lifecycle.onEnded = [this] { emit ended(); };
     connectPortEvents();
-
-    Form& main = mainForm();
-    main("Exit").onClick = [this] { exit_Click(); };
-    main("RESET").onClick = [this] { RESET_Click(); };
-    main("EnableCFG").onClick = [this] { EnableCFG_Click(); };
-    main.onQueryUnload = [this] { return !Form_Unload(); };
 }
 
 Console::~Console() = default;
 
+MidiPortSetup& Console::portSetup() {
+    return parts_->portSetup;
+}
+SysexSender& Console::sysex() {
+    return parts_->sysex;
+}
+ConsoleUpdate& Console::update() {
+    return parts_->update;
+}
+LevelSender& Console::levels() {
+    return parts_->levels;
+}
+Couplers& Console::couplers() {
+    return parts_->couplers;
+}
+Thru& Console::thru() {
+    return parts_->thru;
+}
+Panic& Console::panic() {
+    return parts_->panic;
+}
+InputDispatcher& Console::input() {
+    return parts_->input;
+}
+TotalRecall& Console::totalRecall() {
+    return parts_->totalRecall;
+}
+Memories& Console::memories() {
+    return parts_->memories;
+}
+Drawstops& Console::drawstops() {
+    return parts_->drawstops;
+}
+Buffers& Console::buffers() {
+    return parts_->buffers;
+}
+MemoryFile& Console::memoryFile() {
+    return parts_->memoryFile;
+}
+RecoveryCopy& Console::recovery() {
+    return parts_->recovery;
+}
+Hotkeys& Console::hotkeys() {
+    return parts_->hotkeys;
+}
+AdvancedControls& Console::advanced() {
+    return parts_->advanced;
+}
+PanelLayout& Console::layout() {
+    return parts_->layout;
+}
+StopCaptions& Console::captions() {
+    return parts_->captions;
+}
+Fonts& Console::fonts() {
+    return parts_->fonts;
+}
+AboutHelp& Console::aboutHelp() {
+    return parts_->aboutHelp;
+}
+StopsTableEditor& Console::editor() {
+    return parts_->editor;
+}
+ConfigurationStore& Console::configuration() {
+    return parts_->configuration;
+}
+StopTableLoader& Console::tableLoader() {
+    return parts_->tableLoader;
+}
+ConsoleReset& Console::reset() {
+    return parts_->reset;
+}
+ProgramLifecycle& Console::lifecycle() {
+    return parts_->lifecycle;
+}
+
 bool Console::setWireSpeed(int baud, QString* error) {
-    paced_->setWireSpeed(baud);
-    return SettingsFile(state_.AppDir)
-        .setValue(QString::fromLatin1(kWireSpeedKey), paced_->wireSpeed(), error);
+    return parts_->portSetup.setWireSpeed(baud, error);
 }
 
 Form& Console::mainForm() {
@@ -115,423 +227,47 @@ void Console::connectPortEvents() {
     });
 }
 
-ScreenContext Console::screenContext() {
-    auto known = [](double v) { return std::isnan(v) ? 0.0 : v; };
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
-    ScreenContext c(screen().screenWidthTwips(), screen().screenHeightTwips());
-    // The main window takes the size of the panel the settings choose when the layout is
-    // built; until then it has none.
-    c.mainSizeFor = [](const ConsoleState& st) {
-        return PanelLayout::mainWindowSize(st.GraphicMode, st.PanelScale);
-    };
-    c.advancedWidth = known(adv.width());
-    c.advancedHeight = known(adv.height());
-    return c;
-}
-
-void Console::showError(const QString& text) {
-    dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Start-up
-
 void Console::Form_Load() {
-    ConsoleState& st = state_;
-    Form& main = mainForm();
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
-
-    st.PicGreenOn = st.appFile(QStringLiteral("green-on.gif"));
-    st.PicGreenOff = st.appFile(QStringLiteral("green-off.gif"));
-    st.PicRedOn = st.appFile(QStringLiteral("red-on.gif"));
-    st.PicRedOff = st.appFile(QStringLiteral("red-off.gif"));
-    st.PicYellowOn = st.appFile(QStringLiteral("yellow-on.gif"));
-    main.setPicture(st.appFile(QStringLiteral("bach.ico")));
-    main.setLoaded(true);
-
-    portSetup_->MIDI_DEVICES_ACK();
-    st.DeviceListFresh = true;
-    st.CopyFreeToFixed = false;
-    st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
-    st.initFreeMemories();
-    const bool configurationRead = LEGGI_FILE_AVVIO();
-    portSetup_->takeBuiltInChoice(configurationRead);
-    portSetup_->MIDI_OPENING();
-    CARICAMENTO_DAT();
-    st.RecallTarget = 11;
-
-    layout_->ATTIVA_DISATTIVA_GRAPHIC_Interface();
-    if (st.GraphicMode)
-        layout_->LOAD_GRAPHIC_INTERFACE();
-    else
-        layout_->LOAD_NORMAL_INTERFACE();
-    st.SyxLoadEnabled = true;
-
-    memories_->Scrivi_ToolTips_memorie();
-    memories_->SPENGO_MEMORIE();
-    memories_->Spengo_Graduatore();
-    captions_->CARICAMENTO_LIST_BOXES();
-
-    advanced_->Form_Load();
-    RESET_Click();
-    if (ended_)
-        return;
-    st.RecallTarget = 11;
-
-    adv("OptionGlobalCoupling", std::clamp<int>(st.GlobalCoupling, 0, 2)).selectOption();
-    adv("Valore").setCaption(QString::number(st.TremoloRate));
-    adv("Memory_Recall", 0).setCheckValue(st.RecallGlobals);
-    adv("Memory_Recall", 1).setCheckValue(st.RecallBalance);
-
-    AGGIORNAMENTO_VORLO();
-
-    main.setLeft(st.MainLeft);
-    main.setTop(st.MainTop);
-    adv.setVisible(true);
-    main.setVisible(true);
-    st.FreeMemoriesUnsaved = false;
-    started_ = true;
-    // Free memories that an unexpected end of the last run left unsaved.
-    recovery_->offerRestore();
+    parts_->lifecycle.Form_Load();
 }
-
-// ---------------------------------------------------------------------------------------------
-// Reset
-
-void Console::RESET_Click() {
-    RESET_vorlo2000();
-}
-
-void Console::RESET_vorlo2000() {
-    ConsoleState& st = state_;
-    Form& main = mainForm();
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
-    Control& reset = main("RESET");
-
-    reset.setBackColor(color::Lit);
-    sysex_->Sysex_Sending(0);
-    Waiting_Timer(100);
-    sysex_->Sysex_Sending(1);
-    Waiting_Timer(2);
-    sysex_->Sysex_Sending(2);
-    Waiting_Timer(2);
-    sysex_->Sysex_Sending(3);
-    sysex_->Sysex_Sending(st.ReverbType + StopTable::kReverbFirst);
-
-    memories_->SPENGO_MEMORIE();
-    memories_->Spengo_Graduatore();
-
-    // The knobs drawn before the reset go back to "off", whichever panel is shown.
-    showKnobsOff(SlotLive);
-
-    st.ResetConsoleSlots();
-
-    adv("SliderGO").setValue(st.MemExprGO[SlotLive]);
-    adv("SliderSW").setValue(st.MemExprSW[SlotLive]);
-    adv("SliderPE").setValue(st.MemExprPE[SlotLive]);
-    adv("EXPGO").setCaption(QString::number(st.MemExprGO[SlotLive]));
-    adv("EXPSW").setCaption(QString::number(st.MemExprSW[SlotLive]));
-    adv("EXPPE").setCaption(QString::number(st.MemExprPE[SlotLive]));
-    adv("EXPfondi", 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
-    adv("EXPmutazioni", 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
-    adv("EXPancie", 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
-    adv("EXPfondi", 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
-    adv("EXPmutazioni", 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
-    adv("EXPancie", 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
-    adv("SliderTremoloRate").setValue(st.TremoloRate);
-
-    layout_->VISUALIZZA_LED_O_PANNELLINI();
-
-    st.RecArmed = false;
-    main("Rec_button").setBackColor(color::ButtonFace);
-    st.LastMemory = 1;
-    st.MemoryUnchanged = false;
-    for (const char* name : {"Tir_TREMOLOGO", "TIR_TREMOLOSW", "UNPI", "UNPII"})
-        main(QString::fromLatin1(name)).setBackColor(color::ButtonFace);
-    main("THRUBUTTON").setVisible(st.ThruMode == 1);
-
-    try {
-        selectStoredLists();
-        memories_->Scrivi_Label_memorie();
-        main("EnableCFG").setChecked(st.SaveCfgOnExit == 1);
-        main("DisplayLeds").setChecked(st.MemoryLedsShown);
-        st.MemoryLedsShown = main("DisplayLeds").isChecked();
-        AGGIORNAMENTO_VORLO();
-    } catch (const std::exception&) {
-        Gest_Errore_advanced();
-        return;
-    }
-    reset.setBackColor(color::ButtonFace);
-}
-
-void Console::showKnobsOff(int slot) {
-    ConsoleState& st = state_;
-    Form& main = mainForm();
-    const struct {
-        const char* knobs;
-        const SlotArray& field;
-        const QString& off;
-        int rows;
-    } knobs[] = {
-        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
-        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
-        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
-        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
-        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
-        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
-        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
-    };
-    for (const auto& k : knobs) {
-        const int p = k.field[slot];
-        if (p >= 0 && p < k.rows)
-            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
-    }
-}
-
-void Console::selectStoredLists() {
-    ConsoleState& st = state_;
-    selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
-    selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
-    selectStoredListEntry("NotaInizTemp", st.TemperamentStart, QStringLiteral("tuning start note"));
-    selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
-}
-
-void Console::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {
-    Control& l = form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(list));
-    const int count = static_cast<int>(l.items().size());
-    if (count == 0)
-        return; // the stops table names no entries for this list
-    if (setting < 0 || setting >= count) {
-        dialogs().message(QStringLiteral("The stored %1 number %2 is not in the list of this "
-                                         "stops table: the first %1 is used.")
-                              .arg(what)
-                              .arg(setting),
-                          state_.ProgramTitle, Dialogs::Icon::Exclamation);
-        setting = 0;
-    }
-    l.setListIndex(setting);
-}
-
-void Console::Fine_Setup() {
-    selectStoredLists();
-    memories_->Scrivi_Label_memorie();
-    RESET_Click();
-}
-
-void Console::AGGIORNAMENTO_VORLO() {
-    update_->AGGIORNAMENTO_VORLO();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Shut-down
-
 bool Console::Form_Unload() {
-    if (ended_)
-        return true;
-    ConsoleState& st = state_;
-    if (st.FreeMemoriesUnsaved &&
-        !dialogs().askYesNo(QStringLiteral("Free memories unsaved : exit anyway?"),
-                            QStringLiteral("Warning")))
-        return false;
-    // Nothing unsaved, or the player chose to lose it: nothing to recover.
-    endProgram(false);
-    return true;
+    return parts_->lifecycle.Form_Unload();
 }
-
-void Console::endWithoutQuestions() {
-    if (ended_)
-        return;
-    endProgram(state_.FreeMemoriesUnsaved);
-}
-
-void Console::endProgram(bool keepRecoveryCopy) {
-    sysex_->Sysex_Sending(0);
-    portSetup_->CHIUSURA_PORTE_MIDI();
-    if (state_.SaveCfgOnExit == 1)
-        Salva_dati_di_avvio();
-    recovery_->endOfProgram(keepRecoveryCopy);
-    ended_ = true;
-    for (Form* f : panel_->forms()) {
-        f->setVisible(false);
-        f->setLoaded(false);
-    }
-    emit ended();
-}
-
 void Console::exit_Click() {
-    Form_Unload();
+    parts_->lifecycle.exit_Click();
 }
-
+void Console::endWithoutQuestions() {
+    parts_->lifecycle.endWithoutQuestions();
+}
 void Console::Gest_Errore_advanced() {
-    dialogs().message(QStringLiteral("Some files needed to Vorlo would be loss or corrupted. Try "
-                                     "program restart or Re-install Vorlo."),
-                      QStringLiteral("Fatal Error!"), Dialogs::Icon::Critical);
-    Form_Unload();
+    parts_->lifecycle.Gest_Errore_advanced();
 }
-
-// ---------------------------------------------------------------------------------------------
-// Configuration file
-
+void Console::RESET_Click() {
+    parts_->reset.RESET_Click();
+}
+void Console::RESET_vorlo2000() {
+    parts_->reset.RESET_vorlo2000();
+}
+void Console::showKnobsOff(int slot) {
+    parts_->reset.showKnobsOff(slot);
+}
+void Console::Fine_Setup() {
+    parts_->reset.Fine_Setup();
+}
+void Console::AGGIORNAMENTO_VORLO() {
+    parts_->update.AGGIORNAMENTO_VORLO();
+}
 bool Console::LEGGI_FILE_AVVIO() {
-    ConsoleState& st = state_;
-    const ConfigFile::ReadResult r = ConfigFile::read(st.CfgFilePath, st, screenContext());
-    switch (r.status) {
-    case ConfigFile::ReadResult::Status::Read:
-        if (!r.adjusted.isEmpty())
-            reportAdjustedSettings(r.adjusted);
-        return true;
-    case ConfigFile::ReadResult::Status::Missing:
-        dialogs().message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
-                          st.ProgramTitle, Dialogs::Icon::Exclamation);
-        return false;
-    case ConfigFile::ReadResult::Status::Damaged:
-        reportDamagedConfiguration(r);
-        return false;
-    }
-    return false;
+    return parts_->configuration.LEGGI_FILE_AVVIO();
 }
-
-void Console::reportDamagedConfiguration(const ConfigFile::ReadResult& r) {
-    ConsoleState& st = state_;
-    const QString file = QDir::toNativeSeparators(st.CfgFilePath);
-    // Moved aside before anything can write the defaults over it.
-    QString error;
-    const QString kept =
-        ConfigFile::keepDamaged(st.CfgFilePath, QDateTime::currentDateTime(), &error);
-    QString what;
-    if (r.endsEarly) {
-        what = QStringLiteral("it ends after line %1, where line %2 should hold %3 (%4).")
-                   .arg(r.line - 1)
-                   .arg(r.line)
-                   .arg(ConfigFile::lineMeaning(r.line), r.expected);
-    } else {
-        QString found = cp1252::decode(r.found).trimmed();
-        if (found.size() > 40)
-            found = found.left(40) + QStringLiteral("...");
-        what = QStringLiteral("line %1 should hold %2 (%3) but holds \"%4\".")
-                   .arg(r.line)
-                   .arg(ConfigFile::lineMeaning(r.line), r.expected, found);
-    }
-    QString text = QStringLiteral("The configuration file %1 is damaged: %2\n\nVorlo2000 starts "
-                                  "with its default settings: the MIDI devices are unassigned "
-                                  "(go to Setup !) and the fixed memories are cleared.")
-                       .arg(file, what);
-    if (!kept.isEmpty())
-        text += QStringLiteral("\n\nThe damaged file is kept as %1; the settings in it are "
-                               "not lost and can be copied back from it.")
-                    .arg(QDir::toNativeSeparators(kept));
-    else
-        text += QStringLiteral("\n\nThe damaged file could not be kept (%1): it will be "
-                               "replaced when the configuration is next saved.")
-                    .arg(error);
-    dialogs().message(text, st.ProgramTitle, Dialogs::Icon::Exclamation);
-}
-
-void Console::reportAdjustedSettings(const QStringList& adjusted) {
-    constexpr int kShown = 8;
-    QString text = QStringLiteral("The configuration file %1 holds values that Vorlo2000 "
-                                  "cannot set; they are brought within range:")
-                       .arg(QDir::toNativeSeparators(state_.CfgFilePath));
-    for (int i = 0; i < std::min<int>(kShown, static_cast<int>(adjusted.size())); ++i)
-        text += QStringLiteral("\n") + adjusted[i];
-    if (adjusted.size() > kShown)
-        text += QStringLiteral("\n... and %1 more.").arg(adjusted.size() - kShown);
-    dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
-}
-
 void Console::Salva_dati_di_avvio() {
-    ConsoleState& st = state_;
-    // The windows' current positions.
-    Form& main = mainForm();
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
-    if (main.hasGeometry()) {
-        st.MainTop = static_cast<float>(main.top());
-        st.MainLeft = static_cast<float>(main.left());
-    }
-    if (adv.hasGeometry()) {
-        st.AdvancedTop = static_cast<float>(adv.top());
-        st.AdvancedLeft = static_cast<float>(adv.left());
-    }
-    if (st.CopyFreeToFixed) {
-        for (int n = kFirstFree; n <= kLastFree; ++n)
-            st.copySlot(n, n + 12);
-        dialogs().message(QStringLiteral("FIXED MEMORY OVERWRITTEN!"), st.ProgramTitle,
-                          Dialogs::Icon::Information);
-        st.CopyFreeToFixed = false;
-    }
-    QString error;
-    if (!ConfigFile::write(st.CfgFilePath, st, &error))
-        showError(QStringLiteral("The configuration file %1 could not be written (%2). The "
-                                 "previous file is kept; your settings of this session are not "
-                                 "saved.")
-                      .arg(QDir::toNativeSeparators(st.CfgFilePath), error));
+    parts_->configuration.Salva_dati_di_avvio();
 }
-
 void Console::EnableCFG_Click() {
-    Control& item = mainForm()("EnableCFG");
-    item.setChecked(!item.isChecked());
-    state_.SaveCfgOnExit = item.isChecked() ? 1 : 0;
-    Salva_dati_di_avvio();
+    parts_->configuration.EnableCFG_Click();
 }
-
-// ---------------------------------------------------------------------------------------------
-// Stops table
-
-bool Console::loadStopTable() {
-    ConsoleState& st = state_;
-    StopTable table;
-    const DatFile::ReadResult r = DatFile::read(st.DatFilePath, table);
-    // A table with every entry empty has no organ in it: as unusable as a missing file.
-    if (!r.ok || table.isEmpty())
-        return false;
-    st.Table = table;
-    captions_->SCRITTURA_TESTI_DEI_REGISTRI();
-    st.copyReinforcementFlags();
-    st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
-    form(QString::fromLatin1(forms::Setup))("LabelNomeprog").setCaption(st.ProgramTitle);
-    mainForm().setCaption(st.ProgramTitle);
-    st.MidiPortsReady = true;
-    st.LearnActive = false;
-    st.LearnIndex = 0;
-    if (r.isShort())
-        dialogs().message(
-            QStringLiteral("The stops table file %1 ends early, after %2 bytes: only %3 of its "
-                           "%4 entries were read whole, and the entries after them are empty. "
-                           "Stops without data make no sound. Load a complete stops table in "
-                           "the editor, or reinstall Vorlo2000.")
-                .arg(QDir::toNativeSeparators(st.DatFilePath))
-                .arg(r.size)
-                .arg(r.entriesRead)
-                .arg(StopTable::kEntryCount),
-            st.ProgramTitle, Dialogs::Icon::Exclamation);
-    return true;
-}
-
 void Console::CARICAMENTO_DAT() {
-    ConsoleState& st = state_;
-    if (loadStopTable())
-        return;
-    dialogs().message(QStringLiteral("Error Loading Stops Table File ") + st.DatFilePath +
-                          QStringLiteral(" File is Damaged or Wrong Path is on CFG File: program "
-                                         "will load default File vorlo2000.DAT,if it is present "
-                                         "in vorlo2000 directory"),
-                      st.ProgramTitle, Dialogs::Icon::Critical);
-    st.DatFilePath = st.appFile(QStringLiteral("vorlo2000.dat"));
-    Salva_dati_di_avvio();
-    if (loadStopTable())
-        return;
-    // Neither table can be read: the console runs without stops rather than not at all.
-    st.Table.clear();
-    captions_->SCRITTURA_TESTI_DEI_REGISTRI();
-    st.copyReinforcementFlags();
-    st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
-    mainForm().setCaption(st.ProgramTitle);
-    dialogs().message(QStringLiteral("The default stops table ") +
-                          QDir::toNativeSeparators(st.DatFilePath) +
-                          QStringLiteral(" cannot be read either: the console runs with an "
-                                         "empty stops table. Choose a stops table in the "
-                                         "editor, or reinstall Vorlo2000."),
-                      st.ProgramTitle, Dialogs::Icon::Critical);
+    parts_->tableLoader.CARICAMENTO_DAT();
 }
 
 } // namespace vorlo

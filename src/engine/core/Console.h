@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConfigFile.h"
 #include "ConsoleState.h"
+#include "RunState.h"
 #include "WaitTimer.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiOutputPort.h"
@@ -13,6 +13,10 @@
 namespace vorlo {
 
 class AboutHelp;
+class ConfigurationStore;
+class ConsoleReset;
+class ProgramLifecycle;
+class StopTableLoader;
 class AdvancedControls;
 class Buffers;
 class ConsoleUpdate;
@@ -39,8 +43,9 @@ class SysexSender;
 class Thru;
 class TotalRecall;
 
-// The console: the state store, its windows' visible state, the three MIDI ports and every
-// procedure of the program, wired together. It runs on the thread that owns the Qt event loop
+// The console: builds the state store, its windows' visible state, the three MIDI ports and
+// every subsystem, and wires them together; its procedures below hand over to the subsystem
+// that does the work. It runs on the thread that owns the Qt event loop
 // and needs no widgets, so everything it does can be driven headless.
 class Console : public QObject {
     Q_OBJECT
@@ -74,28 +79,32 @@ public:
     // Stores the output's wire speed in the settings file and applies it (0 = off).
     bool setWireSpeed(int baud, QString* error = nullptr);
 
-    // The console's procedures, by subsystem.
-    MidiPortSetup& portSetup() { return *portSetup_; }
-    SysexSender& sysex() { return *sysex_; }
-    ConsoleUpdate& update() { return *update_; }
-    LevelSender& levels() { return *levels_; }
-    Couplers& couplers() { return *couplers_; }
-    Thru& thru() { return *thru_; }
-    Panic& panic() { return *panic_; }
-    InputDispatcher& input() { return *input_; }
-    TotalRecall& totalRecall() { return *totalRecall_; }
-    Memories& memories() { return *memories_; }
-    Drawstops& drawstops() { return *drawstops_; }
-    Buffers& buffers() { return *buffers_; }
-    MemoryFile& memoryFile() { return *memoryFile_; }
-    RecoveryCopy& recovery() { return *recovery_; }
-    Hotkeys& hotkeys() { return *hotkeys_; }
-    AdvancedControls& advanced() { return *advanced_; }
-    PanelLayout& layout() { return *layout_; }
-    StopCaptions& captions() { return *captions_; }
-    Fonts& fonts() { return *fonts_; }
-    AboutHelp& aboutHelp() { return *aboutHelp_; }
-    StopsTableEditor& editor() { return *editor_; }
+    // The console's subsystems, for the panel layer and the tests.
+    MidiPortSetup& portSetup();
+    SysexSender& sysex();
+    ConsoleUpdate& update();
+    LevelSender& levels();
+    Couplers& couplers();
+    Thru& thru();
+    Panic& panic();
+    InputDispatcher& input();
+    TotalRecall& totalRecall();
+    Memories& memories();
+    Drawstops& drawstops();
+    Buffers& buffers();
+    MemoryFile& memoryFile();
+    RecoveryCopy& recovery();
+    Hotkeys& hotkeys();
+    AdvancedControls& advanced();
+    PanelLayout& layout();
+    StopCaptions& captions();
+    Fonts& fonts();
+    AboutHelp& aboutHelp();
+    StopsTableEditor& editor();
+    ConfigurationStore& configuration();
+    StopTableLoader& tableLoader();
+    ConsoleReset& reset();
+    ProgramLifecycle& lifecycle();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.
@@ -110,8 +119,8 @@ public:
     void exit_Click();
     // The system asks the program to end (a signal, the end of the desktop session): from now
     // on a question left unanswered because of it discards nothing.
-    void requestEnd() { endRequested_ = true; }
-    bool isEndRequested() const { return endRequested_; }
+    void requestEnd() { run_.requestEnd(); }
+    bool isEndRequested() const { return run_.isEndRequested(); }
     // Ends the program as closing the main window does, but without questions: unsaved free
     // memories stay in their recovery copy for the next start.
     void endWithoutQuestions();
@@ -133,65 +142,29 @@ public:
     // The graphic panel's knobs at the positions a slot holds show their "off" picture.
     void showKnobsOff(int slot);
 
-    bool hasEnded() const { return ended_; }
-    bool isStarted() const { return started_; }
+    bool hasEnded() const { return run_.hasEnded(); }
+    bool isStarted() const { return run_.isStarted(); }
 
 signals:
     // The main window was unloaded: the program ends.
     void ended();
 
 private:
+    // Every subsystem, built in its constructor with the collaborators it uses.
+    struct Parts;
+
     void connectPortEvents();
-    // The end itself, once no question stands in the way: entry 0, ports closed,
-    // configuration saved when the player wants it, windows unloaded.
-    void endProgram(bool keepRecoveryCopy);
-    // Selects a stored index in one of the Advanced window's lists (running its handler when
-    // the selection changes); an index the list cannot take is reported and the first entry
-    // is used instead.
-    void selectStoredListEntry(const char* list, int16_t& setting, const QString& what);
-    // The Advanced window's four lists show the stored temperament, reverb, start note and
-    // tremolo type.
-    void selectStoredLists();
-    bool loadStopTable();
-    ScreenContext screenContext();
-    // The one message about a damaged configuration file: where, what, and where the damaged
-    // file is kept.
-    void reportDamagedConfiguration(const ConfigFile::ReadResult& r);
-    void reportAdjustedSettings(const QStringList& adjusted);
-    void showError(const QString& text);
 
     Environment env_;
     ConsoleState state_;
     std::unique_ptr<PanelState> panel_;
     WaitTimer waiter_;
+    RunState run_;
     std::unique_ptr<MidiInputPort> in1_;
     std::unique_ptr<MidiInputPort> in2_;
     std::unique_ptr<MidiOutputPort> out_;
     std::unique_ptr<PacedOutputPort> paced_;
-    std::unique_ptr<SysexSender> sysex_;
-    std::unique_ptr<MidiPortSetup> portSetup_;
-    std::unique_ptr<ConsoleUpdate> update_;
-    std::unique_ptr<LevelSender> levels_;
-    std::unique_ptr<Couplers> couplers_;
-    std::unique_ptr<Thru> thru_;
-    std::unique_ptr<Panic> panic_;
-    std::unique_ptr<InputDispatcher> input_;
-    std::unique_ptr<TotalRecall> totalRecall_;
-    std::unique_ptr<Memories> memories_;
-    std::unique_ptr<Drawstops> drawstops_;
-    std::unique_ptr<Buffers> buffers_;
-    std::unique_ptr<MemoryFile> memoryFile_;
-    std::unique_ptr<RecoveryCopy> recovery_;
-    std::unique_ptr<Hotkeys> hotkeys_;
-    std::unique_ptr<AdvancedControls> advanced_;
-    std::unique_ptr<PanelLayout> layout_;
-    std::unique_ptr<StopCaptions> captions_;
-    std::unique_ptr<Fonts> fonts_;
-    std::unique_ptr<AboutHelp> aboutHelp_;
-    std::unique_ptr<StopsTableEditor> editor_;
-    bool started_ = false;
-    bool ended_ = false;
-    bool endRequested_ = false;
+    std::unique_ptr<Parts> parts_;
 };
 
 } // namespace vorlo

@@ -2,129 +2,76 @@
 
 #include "LevelSender.h"
 #include "SysexSender.h"
-#include "Thru.h"
 #include "advanced/AdvancedControls.h"
-#include "combination/Memories.h"
-#include "core/Console.h"
-#include "panel/ConsoleForms.h"
-#include "panel/PanelState.h"
+#include "console/ProgramLifecycle.h"
+#include "core/ConsoleState.h"
+#include "core/ReentryGuard.h"
+#include "core/RunState.h"
+#include "panel/PanelIndicators.h"
+#include "state/Division.h"
 
 #include <initializer_list>
 
 namespace vorlo {
 namespace {
 
-enum class Manual { Great, Swell, Pedal };
-
-// What one stop group's step compares, sends and repaints.
+// What one stop group's step compares and sends.
 struct GroupStep {
     SlotArray ConsoleSlots::*position;
     int entryBase;
     int rows;        // 30 Fondi, 20 the others
     bool reinforced; // Fondi and Ancie/Archi steps re-send the manual's reinforcement
-    Manual manual;
+    DivisionId division;
+    int group; // the panel's column: Fondi, Mutazioni, Ance/Archi, Pedale
     std::initializer_list<int> temperamentParts;
-    SlotArray ConsoleSlots::*balance; // nullptr for the Pedal
-    void (LevelSender::*sendBalance)();
-    const char* balanceSlider; // Advanced window slider array, element 1 Great, 2 Swell
-    const char* knobs;         // graphic panel drawstops
-    const char* indicators;    // standard panel drawstop overlays (nullptr for the Pedal)
-    const char* names;         // standard panel stop names, shared by both manuals
-    SlotArray ConsoleSlots::*otherManual; // the same family on the other manual
 };
+
+constexpr int kPedaleGroup = 3;
 
 const GroupStep kSteps[7] = {
     {&ConsoleSlots::MemFO_GO,
      StopTable::kFondiGreat,
      30,
      true,
-     Manual::Great,
-     {1, 2, 3, 4, 5},
-     &ConsoleSlots::MemBalFO_GO,
-     &LevelSender::BILANCIA_FONDI_GO,
-     "SliderFondi",
-     "Tir_FO_GO_graph",
-     "Tir_FO_GO",
-     "NomeFondi",
-     &ConsoleSlots::MemFO_SW},
+     DivisionId::Great,
+     0,
+     {1, 2, 3, 4, 5}},
     {&ConsoleSlots::MemFO_SW,
      StopTable::kFondiSwell,
      30,
      true,
-     Manual::Swell,
-     {17, 18, 19, 20, 21},
-     &ConsoleSlots::MemBalFO_SW,
-     &LevelSender::BILANCIA_FONDI_SW,
-     "SliderFondi",
-     "Tir_FO_SW_graph",
-     "Tir_FO_SW",
-     "NomeFondi",
-     &ConsoleSlots::MemFO_GO},
+     DivisionId::Swell,
+     0,
+     {17, 18, 19, 20, 21}},
     {&ConsoleSlots::MemMU_GO,
      StopTable::kMutazioniGreat,
      20,
      false,
-     Manual::Great,
-     {11, 12, 13},
-     &ConsoleSlots::MemBalMU_GO,
-     &LevelSender::BILANCIA_MUTAZ_GO,
-     "SliderMutazioni",
-     "Tir_MU_GO_graph",
-     "Tir_MU_GO",
-     "NomeMutaz",
-     &ConsoleSlots::MemMU_SW},
+     DivisionId::Great,
+     1,
+     {11, 12, 13}},
     {&ConsoleSlots::MemMU_SW,
      StopTable::kMutazioniSwell,
      20,
      false,
-     Manual::Swell,
-     {27, 28, 29},
-     &ConsoleSlots::MemBalMU_SW,
-     &LevelSender::BILANCIA_MUTAZ_SW,
-     "SliderMutazioni",
-     "Tir_MU_SW_graph",
-     "Tir_MU_SW",
-     "NomeMutaz",
-     &ConsoleSlots::MemMU_GO},
-    {&ConsoleSlots::MemAN_GO,
-     StopTable::kAncieGreat,
-     20,
-     true,
-     Manual::Great,
-     {6, 7, 8, 9},
-     &ConsoleSlots::MemBalAN_GO,
-     &LevelSender::BILANCIA_ANCIE_GO,
-     "SliderAncie",
-     "Tir_AN_GO_graph",
-     "Tir_AN_GO",
-     "NomeAnce",
-     &ConsoleSlots::MemAN_SW},
+     DivisionId::Swell,
+     1,
+     {27, 28, 29}},
+    {&ConsoleSlots::MemAN_GO, StopTable::kAncieGreat, 20, true, DivisionId::Great, 2, {6, 7, 8, 9}},
     {&ConsoleSlots::MemAN_SW,
      StopTable::kAncieSwell,
      20,
      true,
-     Manual::Swell,
-     {22, 23, 24, 25},
-     &ConsoleSlots::MemBalAN_SW,
-     &LevelSender::BILANCIA_ANCIE_SW,
-     "SliderAncie",
-     "Tir_AN_SW_graph",
-     "Tir_AN_SW",
-     "NomeAnce",
-     &ConsoleSlots::MemAN_GO},
+     DivisionId::Swell,
+     2,
+     {22, 23, 24, 25}},
     {&ConsoleSlots::MemPED,
      StopTable::kPedale,
      20,
      false,
-     Manual::Pedal,
-     {14, 15, 16, 30, 31, 32},
-     nullptr,
-     nullptr,
-     nullptr,
-     "Tir_PED_graph",
-     nullptr,
-     "NomePedale",
-     nullptr},
+     DivisionId::Pedal,
+     kPedaleGroup,
+     {14, 15, 16, 30, 31, 32}},
 };
 
 bool inRange(int p, int rows) {
@@ -133,24 +80,24 @@ bool inRange(int p, int rows) {
 
 } // namespace
 
-ConsoleUpdate::ConsoleUpdate(Console& console) : console_(console) {}
+ConsoleUpdate::ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
+                             AdvancedControls& advanced, PanelIndicators& indicators, RunState& run,
+                             ProgramLifecycle& lifecycle)
+    : state_(state), run_(run), lifecycle_(lifecycle), indicators_(indicators), levels_(levels),
+      sysex_(sysex), advanced_(advanced) {}
 
 void ConsoleUpdate::AGGIORNAMENTO_VORLO() {
-    if (running_) {
+    const ReentryGuard running(running_);
+    if (!running.entered()) {
         // Called from an event handled while this update waits between messages: the items
         // it changed are picked up by a fresh pass once the running one has finished.
         again_ = true;
         return;
     }
-    running_ = true;
-    struct Guard {
-        bool& flag;
-        ~Guard() { flag = false; }
-    } guard{running_};
     do {
         again_ = false;
         run();
-    } while (again_ && !console_.hasEnded());
+    } while (again_ && !run_.hasEnded());
 }
 
 void ConsoleUpdate::run() {
@@ -159,30 +106,26 @@ void ConsoleUpdate::run() {
     couplerIndicators();
     cancels();
 
-    ConsoleState& st = console_.state();
-    console_.mainForm()("Subottava")
-        .setBackColor(st.MemSubottava[SlotLive] == 1 ? color::Lit : color::Unlit);
+    ConsoleState& st = state_;
+    indicators_.subOctaveShown(st.MemSubottava[SlotLive] == 1);
     st.MemSubottava[SlotSent] = st.MemSubottava[SlotLive];
 
     try {
         if (st.MemThru[SlotLive] != st.MemThru[SlotSent]) {
             st.MemThru[SlotSent] = st.MemThru[SlotLive];
-            console_.thru().refreshThruButton();
+            indicators_.thruBodyChanged();
         }
-        console_.memories().Marca_Led_giallo();
+        indicators_.registrationChanged();
     } catch (const std::exception&) {
-        console_.Gest_Errore_advanced();
+        lifecycle_.Gest_Errore_advanced();
     }
 }
 
 void ConsoleUpdate::groupStep(int index) {
     const GroupStep& g = kSteps[index];
-    ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    const Division& d = division(g.division);
+    ConsoleState& st = state_;
     SlotArray& pos = st.*g.position;
-    const bool great = g.manual == Manual::Great;
-    const int element = great ? 1 : 2;
 
     bool changed = false;
     if (pos[SlotLive] != pos[SlotSent]) {
@@ -192,159 +135,78 @@ void ConsoleUpdate::groupStep(int index) {
         const int p = pos[SlotLive];
         const int old = pos[SlotSent];
         if (inRange(p, g.rows))
-            console_.sysex().Sysex_Sending(g.entryBase + p);
+            sysex_.Sysex_Sending(g.entryBase + p);
 
         if (g.reinforced) {
-            const int f = great ? st.MemFO_GO[SlotLive] : st.MemFO_SW[SlotLive];
-            const int a = great ? st.MemAN_GO[SlotLive] : st.MemAN_SW[SlotLive];
+            const int f = (st.*d.stops[0])[SlotLive];
+            const int a = (st.*d.stops[2])[SlotLive];
             const bool reinforce = (inRange(f, 30) && st.ReinforceFondi[f] == "1") ||
                                    (inRange(a, 20) && st.ReinforceAncie[a] == "1");
-            if (great)
-                console_.sysex().Sysex_Sending(reinforce ? StopTable::kGreatReinforceOn
-                                                         : StopTable::kGreatReinforceOff);
-            else
-                console_.sysex().Sysex_Sending(reinforce ? StopTable::kSwellReinforceOn
-                                                         : StopTable::kSwellReinforceOff);
+            sysex_.Sysex_Sending(reinforce ? d.reinforceOnEntry : d.reinforceOffEntry);
         }
 
-        // Indicators: the old position goes dark, the new one lights.
-        if (st.GraphicMode) {
-            const QString knobs = QString::fromLatin1(g.knobs);
-            const QString& off = g.manual == Manual::Great   ? st.PicDrawOffGO
-                                 : g.manual == Manual::Swell ? st.PicDrawOffSW
-                                                             : st.PicDrawOff;
-            const QString& on = g.manual == Manual::Great   ? st.PicDrawOnGO
-                                : g.manual == Manual::Swell ? st.PicDrawOnSW
-                                                            : st.PicDrawOn;
-            if (inRange(old, g.rows))
-                main(knobs, old).setPicture(off);
-            if (inRange(p, g.rows))
-                main(knobs, p).setPicture(on);
-        } else {
-            const QString names = QString::fromLatin1(g.names);
-            if (g.indicators) {
-                const QString indicators = QString::fromLatin1(g.indicators);
-                if (inRange(old, g.rows)) {
-                    main(indicators, old).setCaption(QStringLiteral(" "));
-                    // A name stays lit while the other manual still has it drawn.
-                    if ((st.*g.otherManual)[SlotSent] != old)
-                        main(names, old).setBackColor(color::Unlit);
-                }
-                if (inRange(p, g.rows)) {
-                    main(indicators, p).setCaption(great ? st.GreatTitle : st.SwellTitle);
-                    main(names, p).setBackColor(color::Lit);
-                }
-            } else {
-                if (inRange(old, g.rows))
-                    main(names, old).setBackColor(color::Unlit);
-                if (inRange(p, g.rows))
-                    main(names, p).setBackColor(color::Lit);
-            }
-        }
+        indicators_.drawstopMoved(g.division, g.group, inRange(old, g.rows) ? old : -1,
+                                  inRange(p, g.rows) ? p : -1);
 
         pos[SlotSent] = static_cast<int16_t>(p);
         for (int part : g.temperamentParts)
-            console_.sysex().Sysex_Temp_sending(part);
+            sysex_.Sysex_Temp_sending(part);
     }
 
     // A new stop rewrites its parts: its manual's balance, level and tremolo follow.
-    if (g.balance) {
-        SlotArray& bal = st.*g.balance;
+    if (d.isManual()) {
+        const auto family = static_cast<StopFamily>(g.group);
+        SlotArray& bal = st.*d.balance[static_cast<size_t>(g.group)];
         if (bal[SlotLive] != bal[SlotSent] || changed) {
-            (console_.levels().*g.sendBalance)();
-            adv(QString::fromLatin1(g.balanceSlider), element).setValue(bal[SlotLive]);
+            levels_.sendBalance(d, family);
+            indicators_.balanceShown(g.division, family, bal[SlotLive]);
         }
     }
 
-    SlotArray& level = g.manual == Manual::Great   ? st.MemExprGO
-                       : g.manual == Manual::Swell ? st.MemExprSW
-                                                   : st.MemExprPE;
+    SlotArray& level = st.*d.level;
     if (level[SlotLive] != level[SlotSent] || changed) {
-        AdvancedControls& a = console_.advanced();
-        switch (g.manual) {
-        case Manual::Great:
-            adv("SliderGO").setValue(level[SlotLive]);
-            a.SliderGO_Scroll();
-            break;
-        case Manual::Swell:
-            adv("SliderSW").setValue(level[SlotLive]);
-            a.SliderSW_Scroll();
-            break;
-        case Manual::Pedal:
-            adv("SliderPE").setValue(level[SlotLive]);
-            a.SliderPE_Scroll();
-            break;
-        }
+        advanced_.applyLevel(d, level[SlotLive]);
         level[SlotSent] = level[SlotLive];
     }
 
-    if (g.manual != Manual::Pedal) {
-        SlotArray& trem = great ? st.MemTremGO : st.MemTremSW;
+    if (d.isManual()) {
+        SlotArray& trem = st.*d.tremulant;
         if (trem[SlotLive] != trem[SlotSent] || changed) {
-            if (great)
-                console_.levels().Send_Tremolo_GO(trem[SlotLive]);
-            else
-                console_.levels().Send_Tremolo_SW(trem[SlotLive]);
+            levels_.sendTremulant(d, trem[SlotLive]);
             trem[SlotSent] = trem[SlotLive];
         }
     }
 }
 
 void ConsoleUpdate::couplerIndicators() {
-    ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
-    auto paint = [&](SlotArray& field, const char* first, const char* second) {
+    ConsoleState& st = state_;
+    auto show = [&](SlotArray& field, void (PanelIndicators::*shown)(int)) {
         if (field[SlotLive] == field[SlotSent])
             return;
         const int v = field[SlotLive];
-        if (v >= 0 && v <= 2) {
-            main(QString::fromLatin1(first)).setBackColor(v == 1 ? color::Lit : color::Unlit);
-            main(QString::fromLatin1(second)).setBackColor(v == 2 ? color::Lit : color::Unlit);
-        }
+        if (v >= 0 && v <= 2)
+            (indicators_.*shown)(v);
         field[SlotSent] = field[SlotLive];
     };
-    paint(st.MemUnPedale, "UNPI", "UNPII");
-    paint(st.MemUnManuali, "UN_GOSW", "UN_SWGO");
+    show(st.MemUnPedale, &PanelIndicators::pedalCouplerShown);
+    show(st.MemUnManuali, &PanelIndicators::manualCouplerShown);
 }
 
 void ConsoleUpdate::cancels() {
-    ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
-    // Mute and restore entries per family (0 Fondi, 1 Mutazioni, 2 Ancie/Archi).
-    const int greatMute[3] = {StopTable::kGreatMuteFondi, StopTable::kGreatMuteMutazioni,
-                              StopTable::kGreatMuteAncie};
-    const int greatRestore[3] = {StopTable::kGreatRestoreFondi, StopTable::kGreatRestoreMutazioni,
-                                 StopTable::kGreatRestoreAncie};
-    const int swellMute[3] = {StopTable::kSwellMuteFondi, StopTable::kSwellMuteMutazioni,
-                              StopTable::kSwellMuteAncie};
-    const int swellRestore[3] = {StopTable::kSwellRestoreFondi, StopTable::kSwellRestoreMutazioni,
-                                 StopTable::kSwellRestoreAncie};
-    const SlotArray* greatPos[3] = {&st.MemFO_GO, &st.MemMU_GO, &st.MemAN_GO};
-    const SlotArray* swellPos[3] = {&st.MemFO_SW, &st.MemMU_SW, &st.MemAN_SW};
-
-    for (int g = 0; g < 3; ++g) {
-        for (int m = 0; m < 2; ++m) {
-            const bool great = m == 0;
-            SlotArray& cancel = great ? st.MemAnnullGO[g] : st.MemAnnullSW[g];
+    ConsoleState& st = state_;
+    // Family by family, Great before Swell.
+    for (int g = 0; g < kFamilyCount; ++g) {
+        for (DivisionId id : {DivisionId::Great, DivisionId::Swell}) {
+            const Division& d = division(id);
+            const auto family = static_cast<size_t>(g);
+            SlotArray& cancel = (st.*d.cancels)[family];
             if (cancel[SlotLive] == cancel[SlotSent])
                 continue;
             const int16_t state = cancel[SlotLive];
-            const QString prefix = great ? QStringLiteral("Go") : QStringLiteral("Sw");
-            Control& button = main(great ? QStringLiteral("Button_Annullatori_go")
-                                         : QStringLiteral("Button_Annullatori_sw"),
-                                   g);
-            const bool drawn = (*(great ? greatPos : swellPos)[g])[SlotLive] != 0;
-            if (state != 0) {
-                button.setBackColor(color::Unlit);
-                button.setCaption(prefix + QStringLiteral(" Mute"));
-                if (drawn)
-                    console_.sysex().Sysex_Sending(great ? greatRestore[g] : swellRestore[g]);
-            } else {
-                button.setBackColor(color::Lit);
-                button.setCaption(prefix + QStringLiteral(" Restore"));
-                if (drawn)
-                    console_.sysex().Sysex_Sending(great ? greatMute[g] : swellMute[g]);
-            }
+            const bool drawn = (st.*d.stops[family])[SlotLive] != 0;
+            indicators_.cancelShown(id, static_cast<StopFamily>(g), state != 0);
+            if (drawn)
+                sysex_.Sysex_Sending(state != 0 ? d.restoreEntry[family] : d.muteEntry[family]);
             cancel[SlotSent] = state;
         }
     }

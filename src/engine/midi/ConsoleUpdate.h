@@ -2,14 +2,23 @@
 
 namespace vorlo {
 
-class Console;
+class AdvancedControls;
+class ConsoleState;
+class LevelSender;
+class PanelIndicators;
+class ProgramLifecycle;
+class RunState;
+class SysexSender;
 
-// Brings the sound module and the panel's indicators in line with the live console state: it
-// compares the live slot with the sent slot item by item, sends what differs in a fixed
-// order, records it in the sent slot and repaints what changed.
+// Brings the sound module in line with the live console state: it compares the live slot with
+// the sent slot item by item, sends what differs in a fixed order and records it in the sent
+// slot. What changed is told to the panel's indicators, which repaint themselves.
 class ConsoleUpdate {
 public:
-    explicit ConsoleUpdate(Console& console);
+    // An unexpected failure while telling the panel ends the program through the lifecycle.
+    ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
+                  AdvancedControls& advanced, PanelIndicators& indicators, RunState& run,
+                  ProgramLifecycle& lifecycle);
 
     // A call made while an update is running (a click handled during a system-exclusive
     // delay) is deferred: it runs once the running update has finished, so no item is sent
@@ -22,7 +31,13 @@ private:
     void couplerIndicators();
     void cancels();
 
-    Console& console_;
+    ConsoleState& state_;
+    RunState& run_;
+    ProgramLifecycle& lifecycle_;
+    PanelIndicators& indicators_;
+    LevelSender& levels_;
+    SysexSender& sysex_;
+    AdvancedControls& advanced_;
     bool running_ = false;
     bool again_ = false;
 };

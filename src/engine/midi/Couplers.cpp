@@ -1,35 +1,35 @@
 #include "Couplers.h"
 
-#include "combination/Memories.h"
-#include "core/Console.h"
+#include "ConsoleUpdate.h"
+#include "core/ConsoleState.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
-namespace {
-
-// A pair of mutually exclusive couplers sharing one setting (1 first, 2 second). The decision
-// is taken from the state in force (slot 26); a damaged value above 2 counts as none.
-void switchCoupler(Console& c, SlotArray& field, int pressed, const char* first,
-                   const char* second) {
+// The decision is taken from the state in force (slot 26); a damaged value above 2 counts as
+// none.
+void Couplers::switchCoupler(SlotArray& field, int pressed, const char* first, const char* second) {
     if (field[SlotSent] > 2)
         field[SlotSent] = 0;
     const int now = field[SlotSent];
     if (now >= 0 && now <= 2) {
         field[SlotLive] = static_cast<int16_t>(now == pressed ? 0 : pressed);
-        Form& main = c.mainForm();
+        Form& main = main_;
         main(QString::fromLatin1(first))
             .setBackColor(field[SlotLive] == 1 ? color::Lit : color::Unlit);
         main(QString::fromLatin1(second))
             .setBackColor(field[SlotLive] == 2 ? color::Lit : color::Unlit);
     }
     field[SlotSent] = field[SlotLive];
-    c.memories().Marca_Led_giallo();
+    indicators_.registrationChanged();
 }
 
-} // namespace
-
-Couplers::Couplers(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+Couplers::Couplers(ConsoleState& state, PanelState& panel, PanelIndicators& indicators,
+                   ConsoleUpdate& update)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), indicators_(indicators),
+      update_(update) {
+    Form& main = main_;
     main("UNPI").onClick = [this] { UNPI_Click(); };
     main("UNPII").onClick = [this] { UNPII_Click(); };
     main("UN_GOSW").onClick = [this] { UN_GOSW_Click(); };
@@ -38,25 +38,25 @@ Couplers::Couplers(Console& console) : console_(console) {
 }
 
 void Couplers::UNPI_Click() {
-    switchCoupler(console_, console_.state().MemUnPedale, 1, "UNPI", "UNPII");
+    switchCoupler(state_.MemUnPedale, 1, "UNPI", "UNPII");
 }
 
 void Couplers::UNPII_Click() {
-    switchCoupler(console_, console_.state().MemUnPedale, 2, "UNPI", "UNPII");
+    switchCoupler(state_.MemUnPedale, 2, "UNPI", "UNPII");
 }
 
 void Couplers::UN_GOSW_Click() {
-    switchCoupler(console_, console_.state().MemUnManuali, 1, "UN_GOSW", "UN_SWGO");
+    switchCoupler(state_.MemUnManuali, 1, "UN_GOSW", "UN_SWGO");
 }
 
 void Couplers::UN_SWGO_Click() {
-    switchCoupler(console_, console_.state().MemUnManuali, 2, "UN_GOSW", "UN_SWGO");
+    switchCoupler(state_.MemUnManuali, 2, "UN_GOSW", "UN_SWGO");
 }
 
 void Couplers::Subottava_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.MemSubottava[SlotLive] = st.MemSubottava[SlotLive] == 1 ? 0 : 1;
-    console_.AGGIORNAMENTO_VORLO();
+    update_.AGGIORNAMENTO_VORLO();
 }
 
 } // namespace vorlo

@@ -1,14 +1,21 @@
 #pragma once
 
+#include "core/ConsoleSlots.h"
+
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class ConsoleUpdate;
+class Form;
+class PanelIndicators;
+class PanelState;
 
 // The pedal couplers, the manual couplers and the pedal sub-octave buttons. Switching them
 // sends nothing: the input handlers copy the notes as they pass.
 class Couplers {
 public:
-    explicit Couplers(Console& console);
+    Couplers(ConsoleState& state, PanelState& panel, PanelIndicators& indicators,
+             ConsoleUpdate& update);
 
     void UNPI_Click();
     void UNPII_Click();
@@ -17,7 +24,13 @@ public:
     void Subottava_Click();
 
 private:
-    Console& console_;
+    // A pair of mutually exclusive couplers sharing one setting (1 first, 2 second).
+    void switchCoupler(SlotArray& field, int pressed, const char* first, const char* second);
+
+    ConsoleState& state_;
+    Form& main_;
+    PanelIndicators& indicators_;
+    ConsoleUpdate& update_;
 };
 
 } // namespace vorlo

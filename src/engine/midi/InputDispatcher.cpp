@@ -2,13 +2,16 @@
 
 #include "MidiConstants.h"
 #include "MidiInputPort.h"
+#include "MidiOutputPort.h"
 #include "Panic.h"
 #include "Thru.h"
 #include "TotalRecall.h"
 #include "advanced/AdvancedControls.h"
 #include "combination/Memories.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
+#include "core/ReentryGuard.h"
+#include "core/RunState.h"
 #include "midi/Couplers.h"
 #include "midi/LevelSender.h"
 #include "panel/ConsoleForms.h"
@@ -45,34 +48,34 @@ int divisionOfNote(int status) {
 
 } // namespace
 
-InputDispatcher::InputDispatcher(Console& console) : console_(console) {
-    QObject::connect(&console_.MIDIInput1(), &MidiInputPort::message, &console_,
-                     [this] { MIDIInput1_Message(); });
-    QObject::connect(&console_.MIDIInput2(), &MidiInputPort::message, &console_,
-                     [this] { MIDIInput2_Message(); });
+InputDispatcher::InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                                 MidiOutputPort& player, MidiInputPort& in1, MidiInputPort& in2,
+                                 RunState& run, Memories& memories, LevelSender& levels,
+                                 AdvancedControls& advanced, Couplers& couplers, Panic& panic,
+                                 TotalRecall& totalRecall)
+    : state_(state), panel_(panel), dialogs_(dialogs), player_(player), in1_(in1), in2_(in2),
+      run_(run), memories_(memories), levels_(levels), advanced_(advanced), couplers_(couplers),
+      panic_(panic), totalRecall_(totalRecall) {
+    QObject::connect(&in1_, &MidiInputPort::message, &context_, [this] { MIDIInput1_Message(); });
+    QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
 }
 
 void InputDispatcher::MIDIInput1_Message() {
-    drain(1, console_.MIDIInput1());
+    drain(1, in1_);
 }
 
 void InputDispatcher::MIDIInput2_Message() {
-    drain(2, console_.MIDIInput2());
+    drain(2, in2_);
 }
 
 void InputDispatcher::drain(int input, MidiInputPort& port) {
-    bool& draining = draining_[static_cast<size_t>(input - 1)];
     // A second delivery while this input's queue is being drained has nothing to add: the
     // running loop reads every message.
-    if (draining)
+    const ReentryGuard draining(draining_[static_cast<size_t>(input - 1)]);
+    if (!draining.entered())
         return;
-    draining = true;
-    struct Guard {
-        bool& flag;
-        ~Guard() { flag = false; }
-    } guard{draining};
 
-    while (port.queuedCount() >= 1 && !console_.hasEnded()) {
+    while (port.queuedCount() >= 1 && !run_.hasEnded()) {
         QCoreApplication::processEvents();
         if (port.queuedCount() < 1)
             break; // the port was closed meanwhile
@@ -81,10 +84,10 @@ void InputDispatcher::drain(int input, MidiInputPort& port) {
             process(input, m);
         } catch (const std::exception& e) {
             // The message is dropped all the same: one bad message must not block the rest.
-            console_.dialogs().message(QStringLiteral("An incoming MIDI message could not be "
-                                                      "handled (%1); it was skipped.")
-                                           .arg(QString::fromLocal8Bit(e.what())),
-                                       console_.state().ProgramTitle, Dialogs::Icon::Exclamation);
+            dialogs_.message(QStringLiteral("An incoming MIDI message could not be "
+                                            "handled (%1); it was skipped.")
+                                 .arg(QString::fromLocal8Bit(e.what())),
+                             state_.ProgramTitle, Dialogs::Icon::Exclamation);
         }
         noteDelay();
         port.dropOldest();
@@ -93,7 +96,7 @@ void InputDispatcher::drain(int input, MidiInputPort& port) {
 
 void InputDispatcher::noteDelay() {
     // A short real wait growing with the set-up's delay (20 microseconds a step, 2 ms at most).
-    const int delay = console_.state().NoteDelay;
+    const int delay = state_.NoteDelay;
     if (delay > 0)
         QThread::usleep(static_cast<unsigned long>(std::min(delay, 100)) * 20);
 }
@@ -104,14 +107,14 @@ int InputDispatcher::expressionLevel(int value) {
 }
 
 void InputDispatcher::process(int input, ShortMessage m) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
 
     // Channel learning looks at the status as it arrives and consumes nothing.
     if (st.LearnActive && isKind(m.status, midi::NoteOn)) {
         const int channel = m.status - midi::NoteOn;
         const int body = std::clamp<int>(st.LearnIndex, 0, 2);
         st.ThruCustom[static_cast<size_t>(body)] = static_cast<int16_t>(channel);
-        console_.form(QString::fromLatin1(forms::Thru))(QStringLiteral("Custom_Thru_label"), body)
+        panel_.form(QString::fromLatin1(forms::Thru))(QStringLiteral("Custom_Thru_label"), body)
             .setCaption(QStringLiteral("Channel = ") + QString::number(channel + 1));
     }
 
@@ -153,7 +156,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
         if (m.data2 == 127) {
             st.SwitchEventArmed = true;
         } else if (m.data2 == 0 && st.SwitchEventArmed) {
-            console_.panic().Panic_Click();
+            panic_.Panic_Click();
             st.SwitchEventArmed = false;
         }
         return;
@@ -187,21 +190,21 @@ void InputDispatcher::process(int input, ShortMessage m) {
 }
 
 void InputDispatcher::switchEvent(ShortMessage& m) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     const int k = m.data1;
     if (k >= 60 && k <= 71) {
-        console_.memories().c_memory_Click(k - 59);
+        memories_.c_memory_Click(k - 59);
         st.SwitchEventArmed = false;
     } else if (k >= 72 && k <= 83) {
-        console_.memories().Graduatore_Click(k - 71);
+        memories_.Graduatore_Click(k - 71);
         st.SwitchEventArmed = false;
     } else {
-        console_.totalRecall().Total_Recall(k);
+        totalRecall_.Total_Recall(k);
     }
 }
 
 void InputDispatcher::pitchBend(int input, const ShortMessage& m) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     const int wheel = m.data2; // most significant byte
     if (wheel >= 60 && wheel <= 70) {
         st.BendLatch = false;
@@ -214,12 +217,12 @@ void InputDispatcher::pitchBend(int input, const ShortMessage& m) {
     if (!up && !down)
         return;
     const int channel = m.status - kBend1 + 1;
-    LevelSender& levels = console_.levels();
+    LevelSender& levels = levels_;
     if (channel == midi::PedalChannel) {
         if (up)
-            console_.couplers().UNPI_Click();
+            couplers_.UNPI_Click();
         else
-            console_.couplers().UNPII_Click();
+            couplers_.UNPII_Click();
     } else if (input == 1) {
         if (up)
             levels.Tir_TREMOLOGO_Click();
@@ -236,9 +239,9 @@ void InputDispatcher::pitchBend(int input, const ShortMessage& m) {
 }
 
 void InputDispatcher::expression(int input, const ShortMessage& m) {
-    ConsoleState& st = console_.state();
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
-    AdvancedControls& a = console_.advanced();
+    ConsoleState& st = state_;
+    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
+    AdvancedControls& a = advanced_;
     const int level = expressionLevel(m.data2);
     const int channel = m.status - kControl1 + 1;
     Control& go = adv("SliderGO");
@@ -287,7 +290,7 @@ void InputDispatcher::expression(int input, const ShortMessage& m) {
 }
 
 InputDispatcher::Copies InputDispatcher::copiesFor(int status) const {
-    const ConsoleState& st = console_.state();
+    const ConsoleState& st = state_;
     Copies c;
     int n = 0;
     // The status of the last copy carries to the next test, so couplers chain: a Pedal note
@@ -315,7 +318,7 @@ InputDispatcher::Copies InputDispatcher::copiesFor(int status) const {
 }
 
 void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
-    MidiOutputPort& out = console_.playerOutput();
+    MidiOutputPort& out = player_;
     const uint8_t kind = static_cast<uint8_t>(played.status & 0xF0);
     const auto key = static_cast<uint8_t>(played.data1);
     const auto velocity = static_cast<uint8_t>(played.data2);
@@ -330,8 +333,8 @@ void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
 }
 
 void InputDispatcher::passThrough(const ShortMessage& m) {
-    console_.playerOutput().sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
-                                      static_cast<uint8_t>(m.data2));
+    player_.sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
+                      static_cast<uint8_t>(m.data2));
     const int division = divisionOfNote(m.status);
     if (division == 0 || m.data1 < 0 || m.data1 > 127)
         return;

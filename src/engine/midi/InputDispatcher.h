@@ -2,12 +2,24 @@
 
 #include "ShortMessage.h"
 
+#include <QObject>
 #include <array>
 #include <cstdint>
 
 namespace vorlo {
 
-class Console;
+class AdvancedControls;
+class ConsoleState;
+class Couplers;
+class Dialogs;
+class LevelSender;
+class Memories;
+class MidiInputPort;
+class MidiOutputPort;
+class PanelState;
+class Panic;
+class RunState;
+class TotalRecall;
 class MidiInputPort;
 
 // Everything the player does on the keyboards: drains each input port's queue, learns
@@ -15,7 +27,10 @@ class MidiInputPort;
 // turns sustain, program changes, pitch bend and expression pedals into console actions.
 class InputDispatcher {
 public:
-    explicit InputDispatcher(Console& console);
+    InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                    MidiOutputPort& player, MidiInputPort& in1, MidiInputPort& in2, RunState& run,
+                    Memories& memories, LevelSender& levels, AdvancedControls& advanced,
+                    Couplers& couplers, Panic& panic, TotalRecall& totalRecall);
 
     void MIDIInput1_Message();
     void MIDIInput2_Message();
@@ -44,7 +59,21 @@ private:
     void expression(int input, const ShortMessage& m);
     void noteDelay();
 
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Dialogs& dialogs_;
+    MidiOutputPort& player_;
+    MidiInputPort& in1_;
+    MidiInputPort& in2_;
+    RunState& run_;
+    Memories& memories_;
+    LevelSender& levels_;
+    AdvancedControls& advanced_;
+    Couplers& couplers_;
+    Panic& panic_;
+    TotalRecall& totalRecall_;
+    // Receives the ports' notices; gone with the dispatcher, so none arrives after it.
+    QObject context_;
     std::array<bool, 2> draining_{false, false};
     // Copies made for each key held on the Great, Swell and Pedal channels, so that a release
     // silences exactly what its press sounded, whatever the couplers are by then.

@@ -1,10 +1,12 @@
 #include "LevelSender.h"
 
 #include "MidiConstants.h"
-#include "combination/Memories.h"
-#include "core/Console.h"
+#include "MidiOutputPort.h"
+#include "core/ConsoleState.h"
 #include "panel/ConsoleForms.h"
+#include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
+#include "state/Division.h"
 
 #include <algorithm>
 
@@ -18,104 +20,88 @@ uint8_t dataByte(int v) {
 
 } // namespace
 
-LevelSender::LevelSender(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+LevelSender::LevelSender(ConsoleState& state, PanelState& panel, MidiOutputPort& output,
+                         PanelIndicators& indicators)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
+      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), output_(output),
+      indicators_(indicators) {
+    Form& main = main_;
     main("Tir_TREMOLOGO").onClick = [this] { Tir_TREMOLOGO_Click(); };
     main("TIR_TREMOLOSW").onClick = [this] { TIR_TREMOLOSW_Click(); };
 }
 
-// Sends the division level and shows it under its slider.
-static void sendLevel(Console& c, int channel, SlotArray& level, const char* label) {
-    c.MIDIOutput1().sendShort(midi::status(midi::ControlChange, channel), midi::CcExpression,
-                              dataByte(level[SlotLive]));
-    c.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(label))
-        .setCaption(QString::number(level[SlotLive]));
+void LevelSender::sendLevel(const Division& d) {
+    SlotArray& level = state_.*d.level;
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcExpression,
+                      dataByte(level[SlotLive]));
+    advanced_(QString::fromLatin1(d.levelValue)).setCaption(QString::number(level[SlotLive]));
     level[SlotSent] = level[SlotLive];
 }
 
-// Sends a stop group's balance as its complement (127 = full level sends 0).
-static void sendBalance(Console& c, int channel, uint8_t controller, SlotArray& balance,
-                        const char* label, int element) {
-    c.MIDIOutput1().sendShort(midi::status(midi::ControlChange, channel), controller,
-                              dataByte(127 - balance[SlotLive]));
-    c.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(label), element)
+void LevelSender::sendBalance(const Division& d, StopFamily family) {
+    const FamilyBalance& f = familyBalance(family);
+    SlotArray& balance = state_.*d.balance[static_cast<size_t>(family)];
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), f.controller,
+                      dataByte(127 - balance[SlotLive]));
+    advanced_(QString::fromLatin1(f.value), d.balanceElement)
         .setCaption(QString::number(balance[SlotLive]));
     balance[SlotSent] = balance[SlotLive];
 }
 
-void LevelSender::EXPRESSION_GO() {
-    sendLevel(console_, midi::GreatChannel, console_.state().MemExprGO, "EXPGO");
-}
-
-void LevelSender::EXPRESSION_SW() {
-    sendLevel(console_, midi::SwellChannel, console_.state().MemExprSW, "EXPSW");
-}
-
-void LevelSender::EXPRESSION_PE() {
-    sendLevel(console_, midi::PedalChannel, console_.state().MemExprPE, "EXPPE");
-}
-
-void LevelSender::BILANCIA_FONDI_GO() {
-    sendBalance(console_, midi::GreatChannel, midi::CcVolume, console_.state().MemBalFO_GO,
-                "EXPfondi", 1);
-}
-
-void LevelSender::BILANCIA_FONDI_SW() {
-    sendBalance(console_, midi::SwellChannel, midi::CcVolume, console_.state().MemBalFO_SW,
-                "EXPfondi", 2);
-}
-
-void LevelSender::BILANCIA_MUTAZ_GO() {
-    sendBalance(console_, midi::GreatChannel, midi::CcBalance, console_.state().MemBalMU_GO,
-                "EXPmutazioni", 1);
-}
-
-void LevelSender::BILANCIA_MUTAZ_SW() {
-    sendBalance(console_, midi::SwellChannel, midi::CcBalance, console_.state().MemBalMU_SW,
-                "EXPmutazioni", 2);
-}
-
-void LevelSender::BILANCIA_ANCIE_GO() {
-    sendBalance(console_, midi::GreatChannel, midi::CcController9, console_.state().MemBalAN_GO,
-                "EXPancie", 1);
-}
-
-void LevelSender::BILANCIA_ANCIE_SW() {
-    sendBalance(console_, midi::SwellChannel, midi::CcController9, console_.state().MemBalAN_SW,
-                "EXPancie", 2);
-}
-
-void LevelSender::Send_Tremolo_GO(int v) {
+void LevelSender::sendTremulant(const Division& d, int v) {
     const bool on = v == 1;
-    console_.mainForm()("Tir_TREMOLOGO").setBackColor(on ? color::Lit : color::Unlit);
-    console_.MIDIOutput1().sendShort(midi::status(midi::ControlChange, midi::GreatChannel),
-                                     midi::CcModulation,
-                                     on ? dataByte(console_.state().TremoloRate) : 0);
+    main_(QString::fromLatin1(d.tremulantButton)).setBackColor(on ? color::Lit : color::Unlit);
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcModulation,
+                      on ? dataByte(state_.TremoloRate) : 0);
 }
 
-void LevelSender::Send_Tremolo_SW(int v) {
-    const bool on = v == 1;
-    console_.mainForm()("TIR_TREMOLOSW").setBackColor(on ? color::Lit : color::Unlit);
-    console_.MIDIOutput1().sendShort(midi::status(midi::ControlChange, midi::SwellChannel),
-                                     midi::CcModulation,
-                                     on ? dataByte(console_.state().TremoloRate) : 0);
-}
-
-void LevelSender::Tir_TREMOLOGO_Click() {
-    ConsoleState& st = console_.state();
+void LevelSender::toggleTremulant(const Division& d) {
+    SlotArray& trem = state_.*d.tremulant;
     // The toggle starts from the state in force.
-    st.MemTremGO[SlotLive] = st.MemTremGO[SlotSent] != 0 ? 0 : 1;
-    Send_Tremolo_GO(st.MemTremGO[SlotLive]);
-    st.MemTremGO[SlotSent] = st.MemTremGO[SlotLive];
-    console_.memories().Marca_Led_giallo();
+    trem[SlotLive] = trem[SlotSent] != 0 ? 0 : 1;
+    sendTremulant(d, trem[SlotLive]);
+    trem[SlotSent] = trem[SlotLive];
+    indicators_.registrationChanged();
 }
 
+void LevelSender::EXPRESSION_GO() {
+    sendLevel(division(DivisionId::Great));
+}
+void LevelSender::EXPRESSION_SW() {
+    sendLevel(division(DivisionId::Swell));
+}
+void LevelSender::EXPRESSION_PE() {
+    sendLevel(division(DivisionId::Pedal));
+}
+void LevelSender::BILANCIA_FONDI_GO() {
+    sendBalance(division(DivisionId::Great), StopFamily::Fondi);
+}
+void LevelSender::BILANCIA_FONDI_SW() {
+    sendBalance(division(DivisionId::Swell), StopFamily::Fondi);
+}
+void LevelSender::BILANCIA_MUTAZ_GO() {
+    sendBalance(division(DivisionId::Great), StopFamily::Mutazioni);
+}
+void LevelSender::BILANCIA_MUTAZ_SW() {
+    sendBalance(division(DivisionId::Swell), StopFamily::Mutazioni);
+}
+void LevelSender::BILANCIA_ANCIE_GO() {
+    sendBalance(division(DivisionId::Great), StopFamily::Ance);
+}
+void LevelSender::BILANCIA_ANCIE_SW() {
+    sendBalance(division(DivisionId::Swell), StopFamily::Ance);
+}
+void LevelSender::Send_Tremolo_GO(int v) {
+    sendTremulant(division(DivisionId::Great), v);
+}
+void LevelSender::Send_Tremolo_SW(int v) {
+    sendTremulant(division(DivisionId::Swell), v);
+}
+void LevelSender::Tir_TREMOLOGO_Click() {
+    toggleTremulant(division(DivisionId::Great));
+}
 void LevelSender::TIR_TREMOLOSW_Click() {
-    ConsoleState& st = console_.state();
-    st.MemTremSW[SlotLive] = st.MemTremSW[SlotSent] != 0 ? 0 : 1;
-    Send_Tremolo_SW(st.MemTremSW[SlotLive]);
-    st.MemTremSW[SlotSent] = st.MemTremSW[SlotLive];
-    console_.memories().Marca_Led_giallo();
+    toggleTremulant(division(DivisionId::Swell));
 }
 
 } // namespace vorlo

@@ -1,15 +1,34 @@
 #pragma once
 
+#include <cstdint>
+
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+struct Division;
+enum class StopFamily;
+class Form;
+class MidiOutputPort;
+class PanelIndicators;
+class PanelState;
 
 // Division levels (controller 11), stop-group balances (controllers 7, 8, 9, sent as
 // 127 - balance) and the two tremolos (controller 1) on the division channels, and the
 // tremolo buttons of the panel.
 class LevelSender {
 public:
-    explicit LevelSender(Console& console);
+    // Sends a division's level and shows it under its slider.
+    void sendLevel(const Division& d);
+    // Sends a manual's family balance as its complement (127 = full level sends 0) and shows
+    // it under its slider.
+    void sendBalance(const Division& d, StopFamily family);
+    // Sends a manual's tremulant state (only 1 is on) and lights its button.
+    void sendTremulant(const Division& d, int v);
+    // The tremulant button: toggles the state in force and sends it.
+    void toggleTremulant(const Division& d);
+
+    LevelSender(ConsoleState& state, PanelState& panel, MidiOutputPort& output,
+                PanelIndicators& indicators);
 
     void EXPRESSION_GO();
     void EXPRESSION_SW();
@@ -28,7 +47,11 @@ public:
     void TIR_TREMOLOSW_Click();
 
 private:
-    Console& console_;
+    ConsoleState& state_;
+    Form& main_;
+    Form& advanced_;
+    MidiOutputPort& output_;
+    PanelIndicators& indicators_;
 };
 
 } // namespace vorlo

@@ -1,8 +1,12 @@
 #include "MidiPortSetup.h"
 
+#include "ConsoleUpdate.h"
 #include "MidiConstants.h"
+#include "MidiInputPort.h"
 #include "MidiPortError.h"
-#include "core/Console.h"
+#include "PacedOutputPort.h"
+#include "console/ConsoleReset.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
 #include "core/SettingsFile.h"
@@ -20,10 +24,19 @@ const QString kBuiltInChosen = QStringLiteral("Synth/BuiltInSelected");
 // The wire speed list: off, a MIDI cable, and the custom speed of the settings file if any.
 const QString kWireOff = QStringLiteral("Off");
 const QString kWireDin = QStringLiteral("MIDI cable (31,250 baud)");
+// The output's wire speed in baud (0 = off), in the settings file.
+const QString kWireSpeedKey = QStringLiteral("Output/WireSpeed");
 
 } // namespace
 
-MidiPortSetup::MidiPortSetup(Console& console) : console_(console) {
+MidiPortSetup::MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                             ScreenMetrics& screen, MidiInputPort& in1, MidiInputPort& in2,
+                             PacedOutputPort& output, ConsoleUpdate& update, ConsoleReset& reset)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
+      dialogs_(dialogs), screen_(screen), in1_(in1), in2_(in2), paced_(output), update_(update),
+      reset_(reset) {
+    paced_.setWireSpeed(PacedOutputPort::parseWireSpeed(
+        SettingsFile(state_.AppDir).value(kWireSpeedKey), PacedOutputPort::kDinBaud));
     Control& ok = setupControl("Command1");
     ok.onClick = [this] { Command1_Click(); };
     setupControl("Command3").onClick = [this] { Command3_Click(); };
@@ -34,21 +47,21 @@ MidiPortSetup::MidiPortSetup(Console& console) : console_(console) {
     setupControl("Slider2").onScroll = [this] { Slider2_Scroll(); };
     for (int i = 0; i < 8; ++i)
         setupControl("Check_Filters", i).onClick = [this, i] { Check_Filters_Click(i); };
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
     // Closing the window with its close box works like CANCEL.
     setup.onQueryUnload = [this] {
         Command3_Click();
         return false;
     };
-    console_.mainForm()("SetMidi").onClick = [this] { SetMidi_Click(); };
+    main_("SetMidi").onClick = [this] { SetMidi_Click(); };
 }
 
 Control& MidiPortSetup::setupControl(const char* name, int index) {
-    return console_.form(QString::fromLatin1(forms::Setup))(QString::fromLatin1(name), index);
+    return panel_.form(QString::fromLatin1(forms::Setup))(QString::fromLatin1(name), index);
 }
 
 void MidiPortSetup::MIDI_DEVICES_ACK() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     // The lists are filled afresh: a rescan replaces what an earlier scan found.
     auto scan = [](auto& port, Control& list) {
         list.clearItems();
@@ -63,13 +76,13 @@ void MidiPortSetup::MIDI_DEVICES_ACK() {
         list.addItem(kNoDevice);
         return static_cast<int16_t>(count);
     };
-    st.MidiOutNoDevice = scan(console_.MIDIOutput1(), setupControl("outputDevcombo"));
-    st.MidiIn1NoDevice = scan(console_.MIDIInput1(), setupControl("InputDev1Combo"));
-    st.MidiIn2NoDevice = scan(console_.MIDIInput2(), setupControl("InputDev2Combo"));
+    st.MidiOutNoDevice = scan(paced_, setupControl("outputDevcombo"));
+    st.MidiIn1NoDevice = scan(in1_, setupControl("InputDev1Combo"));
+    st.MidiIn2NoDevice = scan(in2_, setupControl("InputDev2Combo"));
 }
 
 void MidiPortSetup::setFilters(MidiInputPort& port) {
-    const ConsoleState& st = console_.state();
+    const ConsoleState& st = state_;
     for (size_t i = 0; i < midi::kFilterStatus.size(); ++i)
         port.setFilter(midi::kFilterStatus[i], st.InputFilter[i]);
 }
@@ -81,18 +94,18 @@ void MidiPortSetup::openInput(MidiInputPort& port, int device) {
 }
 
 void MidiPortSetup::MIDI_OPENING() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     try {
         if (st.MidiIn1Device != st.MidiIn1NoDevice)
-            openInput(console_.MIDIInput1(), st.MidiIn1Device);
+            openInput(in1_, st.MidiIn1Device);
         if (st.MidiIn2Device != st.MidiIn2NoDevice)
-            openInput(console_.MIDIInput2(), st.MidiIn2Device);
+            openInput(in2_, st.MidiIn2Device);
         if (st.MidiOutDevice != st.MidiOutNoDevice) {
-            console_.MIDIOutput1().selectDevice(st.MidiOutDevice);
-            console_.MIDIOutput1().open();
+            paced_.selectDevice(st.MidiOutDevice);
+            paced_.open();
         }
     } catch (const MidiPortError&) {
-        console_.dialogs().message(
+        dialogs_.message(
             QStringLiteral(" MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY "
                            "SETUP MENU"),
             st.ProgramTitle, Dialogs::Icon::Critical);
@@ -100,18 +113,18 @@ void MidiPortSetup::MIDI_OPENING() {
 }
 
 void MidiPortSetup::CHIUSURA_PORTE_MIDI() {
-    const ConsoleState& st = console_.state();
+    const ConsoleState& st = state_;
     if (st.MidiIn1Device != st.MidiIn1NoDevice)
-        console_.MIDIInput1().close();
+        in1_.close();
     if (st.MidiIn2Device != st.MidiIn2NoDevice)
-        console_.MIDIInput2().close();
+        in2_.close();
     if (st.MidiOutDevice != st.MidiOutNoDevice)
-        console_.MIDIOutput1().close();
+        paced_.close();
 }
 
 void MidiPortSetup::takeBuiltInChoice(bool configurationRead) {
-    ConsoleState& st = console_.state();
-    const int builtIn = console_.MIDIOutput1().builtInDeviceIndex();
+    ConsoleState& st = state_;
+    const int builtIn = paced_.builtInDeviceIndex();
     if (builtIn < 0)
         return;
     SettingsFile settings(st.AppDir);
@@ -126,8 +139,8 @@ void MidiPortSetup::takeBuiltInChoice(bool configurationRead) {
 }
 
 void MidiPortSetup::rememberBuiltInChoice() {
-    ConsoleState& st = console_.state();
-    const int builtIn = console_.MIDIOutput1().builtInDeviceIndex();
+    ConsoleState& st = state_;
+    const int builtIn = paced_.builtInDeviceIndex();
     if (builtIn < 0)
         return;
     // A settings file that cannot be written costs only the choice across a change of devices.
@@ -135,7 +148,7 @@ void MidiPortSetup::rememberBuiltInChoice() {
 }
 
 void MidiPortSetup::selectListEntries() {
-    const ConsoleState& st = console_.state();
+    const ConsoleState& st = state_;
     // A stored index that the (shorter) list cannot take ends the selection there.
     const struct {
         const char* list;
@@ -152,13 +165,13 @@ void MidiPortSetup::selectListEntries() {
 }
 
 void MidiPortSetup::SetMidi_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     // A port's settings are only changed while it is closed.
     CHIUSURA_PORTE_MIDI();
     if (!st.DeviceListFresh)
         MIDI_DEVICES_ACK();
     st.DeviceListFresh = false;
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
     if (!setup.isLoaded())
         Form_Load();
     selectListEntries();
@@ -171,7 +184,7 @@ void MidiPortSetup::SetMidi_Click() {
     for (int i = 0; i < 8; ++i)
         setupControl("Check_Filters", i).setValue(st.InputFilter[i] ? 1 : 0);
     Control& wire = setupControl("WireSpeedCombo");
-    const int baud = console_.pacedOutput().wireSpeed();
+    const int baud = paced_.wireSpeed();
     wire.clearItems();
     wire.addItem(kWireOff);
     wire.addItem(kWireDin);
@@ -182,63 +195,64 @@ void MidiPortSetup::SetMidi_Click() {
 }
 
 void MidiPortSetup::Form_Load() {
-    ConsoleState& st = console_.state();
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    ConsoleState& st = state_;
+    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
     setup.setLoaded(true);
     setup.setPicture(st.appFile(QStringLiteral("light.ico")));
     if (!std::isnan(setup.width()) && !std::isnan(setup.height())) {
-        setup.setLeft((console_.screen().screenWidthTwips() - setup.width()) / 2);
-        setup.setTop((console_.screen().screenHeightTwips() - setup.height()) / 2);
+        setup.setLeft((screen_.screenWidthTwips() - setup.width()) / 2);
+        setup.setTop((screen_.screenHeightTwips() - setup.height()) / 2);
     }
 }
 
-// A device chosen in a list is selected on its port at once; the port is opened only by OK.
+bool MidiPortSetup::setWireSpeed(int baud, QString* error) {
+    paced_.setWireSpeed(baud);
+    return SettingsFile(state_.AppDir).setValue(kWireSpeedKey, paced_.wireSpeed(), error);
+}
+
 template <typename Port>
-static void selectChosenDevice(Console& c, Control& list, Port& port, int noDevice) {
+void MidiPortSetup::selectChosenDevice(Control& list, Port& port, int noDevice) {
     const int i = list.listIndex();
     if (i < 0 || i == noDevice)
         return;
     try {
         port.selectDevice(i);
     } catch (const MidiPortError& e) {
-        c.dialogs().message(e.text(), c.state().ProgramTitle, Dialogs::Icon::None);
+        dialogs_.message(e.text(), state_.ProgramTitle, Dialogs::Icon::None);
     }
 }
 
 void MidiPortSetup::InputDev1Combo_Click() {
-    selectChosenDevice(console_, setupControl("InputDev1Combo"), console_.MIDIInput1(),
-                       console_.state().MidiIn1NoDevice);
+    selectChosenDevice(setupControl("InputDev1Combo"), in1_, state_.MidiIn1NoDevice);
 }
 
 void MidiPortSetup::InputDev2Combo_Click() {
-    selectChosenDevice(console_, setupControl("InputDev2Combo"), console_.MIDIInput2(),
-                       console_.state().MidiIn2NoDevice);
+    selectChosenDevice(setupControl("InputDev2Combo"), in2_, state_.MidiIn2NoDevice);
 }
 
 void MidiPortSetup::outputDevcombo_Click() {
-    selectChosenDevice(console_, setupControl("outputDevcombo"), console_.MIDIOutput1(),
-                       console_.state().MidiOutNoDevice);
+    selectChosenDevice(setupControl("outputDevcombo"), paced_, state_.MidiOutNoDevice);
 }
 
 void MidiPortSetup::Check_Filters_Click(int index) {
-    console_.state().InputFilter[static_cast<size_t>(index)] =
+    state_.InputFilter[static_cast<size_t>(index)] =
         setupControl("Check_Filters", index).value() != 0;
 }
 
 void MidiPortSetup::Slider1_Scroll() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.SysexDelay = static_cast<int16_t>(setupControl("Slider1").value());
     setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
 }
 
 void MidiPortSetup::Slider2_Scroll() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.NoteDelay = static_cast<int16_t>(setupControl("Slider2").value());
     setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
 }
 
 void MidiPortSetup::Command1_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     const int in1 = setupControl("InputDev1Combo").listIndex();
     const int in2 = setupControl("InputDev2Combo").listIndex();
     const int out = setupControl("outputDevcombo").listIndex();
@@ -250,22 +264,21 @@ void MidiPortSetup::Command1_Click() {
         try {
             open();
         } catch (const MidiPortError& e) {
-            console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
+            dialogs_.message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
         }
     };
     const int wire = setupControl("WireSpeedCombo").listIndex();
     if (wire == 0 || wire == 1) {
         QString failure;
-        if (!console_.setWireSpeed(wire == 0 ? 0 : PacedOutputPort::kDinBaud, &failure))
-            console_.dialogs().message(
-                QStringLiteral("The wire speed could not be saved: %1").arg(failure),
-                st.ProgramTitle, Dialogs::Icon::Exclamation);
+        if (!setWireSpeed(wire == 0 ? 0 : PacedOutputPort::kDinBaud, &failure))
+            dialogs_.message(QStringLiteral("The wire speed could not be saved: %1").arg(failure),
+                             st.ProgramTitle, Dialogs::Icon::Exclamation);
     }
-    tryOpen(in1, st.MidiIn1NoDevice, [&] { openInput(console_.MIDIInput1(), in1); });
-    tryOpen(in2, st.MidiIn2NoDevice, [&] { openInput(console_.MIDIInput2(), in2); });
+    tryOpen(in1, st.MidiIn1NoDevice, [&] { openInput(in1_, in1); });
+    tryOpen(in2, st.MidiIn2NoDevice, [&] { openInput(in2_, in2); });
     tryOpen(out, st.MidiOutNoDevice, [&] {
-        console_.MIDIOutput1().selectDevice(out);
-        console_.MIDIOutput1().open();
+        paced_.selectDevice(out);
+        paced_.open();
     });
     st.MidiIn1Device = static_cast<int16_t>(in1 >= 0 ? in1 : st.MidiIn1NoDevice);
     st.MidiIn2Device = static_cast<int16_t>(in2 >= 0 ? in2 : st.MidiIn2NoDevice);
@@ -276,22 +289,22 @@ void MidiPortSetup::Command1_Click() {
 }
 
 void MidiPortSetup::Command3_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     MIDI_OPENING();
     st.SysexDelay = SavedSysexDelay;
     st.NoteDelay = SavedNoteDelay;
     closeWindow();
-    console_.AGGIORNAMENTO_VORLO();
+    update_.AGGIORNAMENTO_VORLO();
 }
 
 void MidiPortSetup::closeWindow() {
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
     setup.setVisible(false);
     setup.setLoaded(false);
 }
 
 void MidiPortSetup::Fine_Setup() {
-    console_.Fine_Setup();
+    reset_.Fine_Setup();
 }
 
 } // namespace vorlo

@@ -1,18 +1,32 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 namespace vorlo {
 
-class Console;
 class Control;
+class Form;
+class ConsoleReset;
+class ConsoleState;
+class ConsoleUpdate;
+class Dialogs;
 class MidiInputPort;
+class PacedOutputPort;
+class PanelState;
+class ScreenMetrics;
 
 // The three MIDI ports and the set-up window "Set up MIDI DEVICES": device scan, opening and
 // closing, the input filters and the two sending delays.
 class MidiPortSetup {
 public:
-    explicit MidiPortSetup(Console& console);
+    // Applies the wire speed stored in the settings file to the output.
+    MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ScreenMetrics& screen,
+                  MidiInputPort& in1, MidiInputPort& in2, PacedOutputPort& output,
+                  ConsoleUpdate& update, ConsoleReset& reset);
+
+    // Stores the output's wire speed in the settings file and applies it (0 = off).
+    bool setWireSpeed(int baud, QString* error = nullptr);
 
     // Fills the three device lists, each ending with "No device", and records the index of
     // that entry for each port.
@@ -51,7 +65,19 @@ private:
     void rememberBuiltInChoice();
     Control& setupControl(const char* name, int index = -1);
 
-    Console& console_;
+    // A device chosen in a list is selected on its port at once; the port is opened only by OK.
+    template <typename Port> void selectChosenDevice(Control& list, Port& port, int noDevice);
+
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    Dialogs& dialogs_;
+    ScreenMetrics& screen_;
+    MidiInputPort& in1_;
+    MidiInputPort& in2_;
+    PacedOutputPort& paced_;
+    ConsoleUpdate& update_;
+    ConsoleReset& reset_;
     int16_t SavedSysexDelay = 0;
     int16_t SavedNoteDelay = 0;
 };

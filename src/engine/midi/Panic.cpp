@@ -1,13 +1,15 @@
 #include "Panic.h"
 
 #include "MidiConstants.h"
-#include "core/Console.h"
+#include "MidiOutputPort.h"
+#include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 
-Panic::Panic(Console& console) : console_(console) {
-    console_.mainForm()("Panic").onClick = [this] { Panic_Click(); };
+Panic::Panic(PanelState& panel, MidiOutputPort& player)
+    : main_(panel.form(QString::fromLatin1(forms::Main))), player_(player) {
+    main_("Panic").onClick = [this] { Panic_Click(); };
 }
 
 void Panic::Panic_Click() {
@@ -15,8 +17,8 @@ void Panic::Panic_Click() {
     // they go out ahead of the console's messages still waiting for the cable.
     for (int channel : {midi::GreatChannel, midi::SwellChannel, midi::PedalChannel}) {
         const uint8_t status = midi::status(midi::ControlChange, channel);
-        console_.playerOutput().sendShort(status, midi::CcAllNotesOff, 0);
-        console_.playerOutput().sendShort(status, midi::CcAllNotesOff, 0);
+        player_.sendShort(status, midi::CcAllNotesOff, 0);
+        player_.sendShort(status, midi::CcAllNotesOff, 0);
     }
 }
 

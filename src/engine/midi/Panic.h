@@ -2,16 +2,19 @@
 
 namespace vorlo {
 
-class Console;
+class Form;
+class MidiOutputPort;
+class PanelState;
 
 // All notes off, twice, on each division channel.
 class Panic {
 public:
-    explicit Panic(Console& console);
+    Panic(PanelState& panel, MidiOutputPort& player);
     void Panic_Click();
 
 private:
-    Console& console_;
+    Form& main_;
+    MidiOutputPort& player_;
 };
 
 } // namespace vorlo

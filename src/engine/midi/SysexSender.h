@@ -2,13 +2,15 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class MidiOutputPort;
+class WaitTimer;
 
 // The only senders of system-exclusive data: stored stops-table entries and the temperament
 // messages, with the configured delay for modules that lose data sent back to back.
 class SysexSender {
 public:
-    explicit SysexSender(Console& console);
+    SysexSender(ConsoleState& state, MidiOutputPort& output, WaitTimer& waiter);
 
     // Sends stops-table entry n (0..430; other indexes send nothing). With no delay the entry
     // goes out whole as one transmission; with a delay it is split after each F7, waiting
@@ -18,7 +20,9 @@ public:
     void Sysex_Temp_sending(int n);
 
 private:
-    Console& console_;
+    ConsoleState& state_;
+    MidiOutputPort& output_;
+    WaitTimer& waiter_;
 };
 
 } // namespace vorlo

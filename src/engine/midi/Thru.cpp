@@ -1,9 +1,9 @@
 #include "Thru.h"
 
-#include "combination/Memories.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/ScreenMetrics.h"
 #include "panel/ConsoleForms.h"
+#include "panel/PanelIndicators.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 
@@ -25,10 +25,13 @@ QString bodyCaption(int body) {
 
 } // namespace
 
-Thru::Thru(Console& console) : console_(console) {
-    console_.mainForm()("THRUBUTTON").onClick = [this] { THRUBUTTON_Click(); };
-    console_.mainForm()("MidiTHRU").onClick = [this] { MidiThru_Click(); };
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+Thru::Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelLayout& layout,
+           PanelIndicators& indicators)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
+      screen_(screen), layout_(layout), indicators_(indicators) {
+    main_("THRUBUTTON").onClick = [this] { THRUBUTTON_Click(); };
+    main_("MidiTHRU").onClick = [this] { MidiThru_Click(); };
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     for (int i = 0; i < 3; ++i) {
         f("Thru_choose", i).onClick = [this, i] { Thru_choose_Click(i); };
         f("Custom_Thru_label", i).onClick = [this, i] { Custom_Thru_label_Click(i); };
@@ -43,30 +46,30 @@ Thru::Thru(Console& console) : console_(console) {
 }
 
 void Thru::THRUBUTTON_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     int16_t& body = st.MemThru[SlotLive];
     body = static_cast<int16_t>(body >= 1 && body < 3 ? body + 1 : 1);
     st.MemThru[SlotSent] = body;
     if (st.ThruMode == 1) {
-        console_.mainForm()("THRUBUTTON").setCaption(bodyCaption(body));
-        console_.memories().Marca_Led_giallo();
+        main_("THRUBUTTON").setCaption(bodyCaption(body));
+        indicators_.registrationChanged();
     }
     ADATTA_PULSANTE_THRU();
 }
 
 void Thru::refreshThruButton() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     if (st.ThruMode == 1) {
         const QString caption = bodyCaption(st.MemThru[SlotLive]);
         if (!caption.isEmpty())
-            console_.mainForm()("THRUBUTTON").setCaption(caption);
+            main_("THRUBUTTON").setCaption(caption);
     }
     ADATTA_PULSANTE_THRU();
 }
 
 void Thru::ADATTA_PULSANTE_THRU() {
-    const ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    const ConsoleState& st = state_;
+    Form& main = main_;
     Control& thru = main("THRUBUTTON");
     Control& sub = main("Subottava");
     const bool normal = st.ThruMode == 1;
@@ -79,26 +82,26 @@ void Thru::ADATTA_PULSANTE_THRU() {
         thru.setLeft(8220);
         thru.setWidth(1100);
     } else {
-        const double s = console_.layout().scale();
+        const double s = layout_.scale();
         sub.setGeometry(5375 * s, 30 * s, (normal ? 1000 : 1975) * s, 240 * s);
         thru.setGeometry(6400 * s, 30 * s, 975 * s, 240 * s);
     }
 }
 
 void Thru::MidiThru_Click() {
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     if (!f.isLoaded())
         Form_Load();
     f.setVisible(true);
 }
 
 void Thru::Form_Load() {
-    ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    ConsoleState& st = state_;
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     f.setLoaded(true);
     if (!std::isnan(f.width()) && !std::isnan(f.height())) {
-        f.setLeft((console_.screen().screenWidthTwips() - f.width()) / 2);
-        f.setTop((console_.screen().screenHeightTwips() - f.height()) / 2);
+        f.setLeft((screen_.screenWidthTwips() - f.width()) / 2);
+        f.setTop((screen_.screenHeightTwips() - f.height()) / 2);
     }
     f("LabelNomeprog").setCaption(st.ProgramTitle);
     f.setPicture(st.appFile(QStringLiteral("wrench.ico")));
@@ -110,8 +113,8 @@ void Thru::Form_Load() {
 }
 
 void Thru::refresh() {
-    const ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    const ConsoleState& st = state_;
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     f("Label3").setBackColor(st.ThruMode == 0 ? color::Lit : color::Unlit);
     f("Label2", 3).setBackColor(st.ThruMode == 1 ? color::Lit : color::Unlit);
     if (st.ThruMode != 2) {
@@ -129,7 +132,7 @@ void Thru::refresh() {
 }
 
 void Thru::Thru_choose_Click(int index) {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.ThruMode = static_cast<int16_t>(index);
     if (index == 2) {
         // Starting table: Great channel 2, Swell channel 1, Pedal channel 4.
@@ -142,8 +145,8 @@ void Thru::Thru_choose_Click(int index) {
 }
 
 void Thru::Custom_Thru_label_Click(int index) {
-    ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    ConsoleState& st = state_;
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     st.LearnIndex = static_cast<int16_t>(index);
     for (int k = 0; k < 3; ++k)
         f("Custom_Thru_label", k).setBackColor(k == index ? color::Lit : color::Unlit);
@@ -151,18 +154,18 @@ void Thru::Custom_Thru_label_Click(int index) {
 
 void Thru::Command1_Click() {
     ADATTA_PULSANTE_THRU();
-    console_.state().LearnActive = false;
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    state_.LearnActive = false;
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     f.setVisible(false);
     f.setLoaded(false);
 }
 
 void Thru::Command2_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.LearnActive = false;
     st.ThruMode = ThruModeSaved;
     ADATTA_PULSANTE_THRU();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     f.setVisible(false);
     f.setLoaded(false);
 }

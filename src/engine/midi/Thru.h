@@ -4,13 +4,19 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class Form;
+class PanelIndicators;
+class PanelLayout;
+class PanelState;
+class ScreenMetrics;
 
 // The thru mode: how incoming channels are mapped onto the division channels, the panel's
 // body button and the "Thru Mode" window with its channel learning.
 class Thru {
 public:
-    explicit Thru(Console& console);
+    Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelLayout& layout,
+         PanelIndicators& indicators);
 
     // Panel button: next body (Great, Swell, Pedal).
     void THRUBUTTON_Click();
@@ -29,7 +35,12 @@ public:
     void Command2_Click(); // CANCEL
 
 private:
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    ScreenMetrics& screen_;
+    PanelLayout& layout_;
+    PanelIndicators& indicators_;
     int16_t ThruModeSaved = 0;
 };
 

@@ -2,7 +2,8 @@
 
 #include "ConsoleForms.h"
 #include "Form.h"
-#include "core/Console.h"
+#include "PanelState.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
 
@@ -28,8 +29,11 @@ void unloadOnClose(Form& f) {
 
 } // namespace
 
-AboutHelp::AboutHelp(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+AboutHelp::AboutHelp(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                     ScreenMetrics& screen)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
+      dialogs_(dialogs), screen_(screen) {
+    Form& main = main_;
     main("About").onClick = [this] { About_Click(); };
     main("Help1").onClick = [this] { Help1_Click(); };
     aboutWindow()("Command1").onClick = [this] { Command1_Click(); };
@@ -38,15 +42,15 @@ AboutHelp::AboutHelp(Console& console) : console_(console) {
 }
 
 Form& AboutHelp::aboutWindow() {
-    return console_.form(QString::fromLatin1(forms::About));
+    return panel_.form(QString::fromLatin1(forms::About));
 }
 
 Form& AboutHelp::helpWindow() {
-    return console_.form(QString::fromLatin1(forms::Help));
+    return panel_.form(QString::fromLatin1(forms::Help));
 }
 
 QString AboutHelp::helpFile() const {
-    return console_.state().appFile(QString::fromLatin1(kHelpFileName));
+    return state_.appFile(QString::fromLatin1(kHelpFileName));
 }
 
 void AboutHelp::About_Click() {
@@ -60,8 +64,8 @@ void AboutHelp::About_Click() {
 
 void AboutHelp::Form_Load() {
     Form& f = aboutWindow();
-    const ConsoleState& st = console_.state();
-    ScreenMetrics& screen = console_.screen();
+    const ConsoleState& st = state_;
+    ScreenMetrics& screen = screen_;
     f.setLeft((screen.screenWidthTwips() - sizeOrZero(f.width())) / 2);
     f.setTop((screen.screenHeightTwips() - sizeOrZero(f.height())) / 2);
     f("LabelNomeprog").setCaption(st.ProgramTitle);
@@ -78,15 +82,15 @@ void AboutHelp::Command1_Click() {
 void AboutHelp::Help1_Click() {
     const QString path = helpFile();
     if (!QFileInfo(path).isFile()) {
-        console_.dialogs().message(
+        dialogs_.message(
             QStringLiteral("The help file %1 cannot be found. Reinstall Vorlo2000 to get it "
                            "back; the console goes on working without it.")
                 .arg(QDir::toNativeSeparators(path)),
-            console_.state().ProgramTitle, Dialogs::Icon::Exclamation);
+            state_.ProgramTitle, Dialogs::Icon::Exclamation);
         return;
     }
     Form& f = helpWindow();
-    f.setPicture(console_.state().appFile(QStringLiteral("bach.ico")));
+    f.setPicture(state_.appFile(QStringLiteral("bach.ico")));
     f("HelpBrowser").setCaption(path);
     f.setLoaded(true);
     f.setVisible(true);

@@ -4,7 +4,11 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class Dialogs;
+class Form;
+class PanelState;
+class ScreenMetrics;
 class Form;
 
 // The Help menu's about window and help file.
@@ -13,7 +17,7 @@ public:
     // The user guide, an HTML file in the program folder.
     static constexpr char kHelpFileName[] = "vorlo 2000.html";
 
-    explicit AboutHelp(Console& console);
+    AboutHelp(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ScreenMetrics& screen);
 
     // Menu "&About": loads the about window (once) and shows it.
     void About_Click();
@@ -31,7 +35,11 @@ private:
     Form& aboutWindow();
     Form& helpWindow();
 
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    Dialogs& dialogs_;
+    ScreenMetrics& screen_;
 };
 
 } // namespace vorlo

@@ -2,8 +2,9 @@
 
 #include "ConsoleForms.h"
 #include "Form.h"
+#include "PanelState.h"
 #include "StopGroup.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
 #include "core/ScreenMetrics.h"
@@ -73,8 +74,10 @@ QString latin(const char* s) {
 
 } // namespace
 
-Fonts::Fonts(Console& console) : console_(console) {
-    console_.mainForm()("SetFont").onClick = [this] { SetFont_Click(); };
+Fonts::Fonts(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ScreenMetrics& screen)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
+      dialogs_(dialogs), screen_(screen) {
+    main_("SetFont").onClick = [this] { SetFont_Click(); };
 
     Form& f = window();
     f("Check_bold").onClick = [this] { Check_bold_Click(); };
@@ -99,12 +102,12 @@ FontStyle Fonts::defaultStopFont() {
 }
 
 Form& Fonts::window() {
-    return console_.form(QString::fromLatin1(forms::Fonts));
+    return panel_.form(QString::fromLatin1(forms::Fonts));
 }
 
 void Fonts::SET_FONTS_GRAPH_INTERFACE() {
-    Form& main = console_.mainForm();
-    const FontStyle& font = console_.state().StopFont;
+    Form& main = main_;
+    const FontStyle& font = state_.StopFont;
     for (int i = 0; i < 30; ++i)
         main("Scritta_Fondi", i).setFont(font);
     for (int i = 0; i < 20; ++i) {
@@ -115,7 +118,7 @@ void Fonts::SET_FONTS_GRAPH_INTERFACE() {
 }
 
 void Fonts::SET_FONTS_NORMAL_INTERFACE() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     LabelFont = unsetFont();
     SelectorFont = unsetFont();
     ButtonFont = unsetFont();
@@ -128,7 +131,7 @@ void Fonts::SET_FONTS_NORMAL_INTERFACE() {
         st.SwellTitle = blanks + QStringLiteral("Swell");
     }
 
-    Form& main = console_.mainForm();
+    Form& main = main_;
     const StopGroup& fondi = kStopGroups[0];
     for (int i = 0; i < fondi.count; ++i) {
         main(latin(fondi.names), i).setFont(LabelFont);
@@ -152,10 +155,9 @@ void Fonts::SET_FONTS_NORMAL_INTERFACE() {
 }
 
 void Fonts::SetFont_Click() {
-    if (!console_.state().GraphicMode) {
-        console_.dialogs().message(
-            QStringLiteral("This feature is active only for Graphical Interface!"),
-            QStringLiteral("Warning"), Dialogs::Icon::Exclamation);
+    if (!state_.GraphicMode) {
+        dialogs_.message(QStringLiteral("This feature is active only for Graphical Interface!"),
+                         QStringLiteral("Warning"), Dialogs::Icon::Exclamation);
         return;
     }
     Form& f = window();
@@ -168,12 +170,12 @@ void Fonts::SetFont_Click() {
 
 void Fonts::Form_Load() {
     Form& f = window();
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     f.setPicture(st.appFile(QStringLiteral("Alph1f.ico")));
     f("LabelNomeprog").setCaption(st.ProgramTitle);
     Control& list = f("lstSearch");
     list.clearItems();
-    for (const QString& family : console_.screen().fontFamilies())
+    for (const QString& family : screen_.fontFamilies())
         list.addItem(family);
     SavedFont = st.StopFont;
     ShowFont();
@@ -189,7 +191,7 @@ void Fonts::setSearchText(const QString& text) {
 
 void Fonts::ShowFont() {
     Form& f = window();
-    const FontStyle& font = console_.state().StopFont;
+    const FontStyle& font = state_.StopFont;
     ShowingFont = true;
     f("txtSearch").setFont(font);
     setSearchText(font.name);
@@ -204,21 +206,21 @@ void Fonts::ShowFont() {
 void Fonts::Check_bold_Click() {
     if (ShowingFont)
         return;
-    console_.state().StopFont.bold = window()("Check_bold").value() == 1;
+    state_.StopFont.bold = window()("Check_bold").value() == 1;
     ShowFont();
 }
 
 void Fonts::Check_corsivo_Click() {
     if (ShowingFont)
         return;
-    console_.state().StopFont.italic = window()("Check_corsivo").value() == 1;
+    state_.StopFont.italic = window()("Check_corsivo").value() == 1;
     ShowFont();
 }
 
 void Fonts::VScroll_fontsize_Change() {
     if (ShowingFont)
         return;
-    console_.state().StopFont.size = window()("VScroll_fontSize").value();
+    state_.StopFont.size = window()("VScroll_fontSize").value();
     ShowFont();
 }
 
@@ -229,7 +231,7 @@ void Fonts::lstSearch_Click() {
     if (i < 0 || i >= list.items().size())
         return;
     const QString entry = list.items().at(i);
-    FontStyle& font = console_.state().StopFont;
+    FontStyle& font = state_.StopFont;
     font.bold = f("Check_bold").value() == 1;
     font.name = entry;
     font.size = f("VScroll_fontSize").value();
@@ -276,13 +278,13 @@ void Fonts::txtSearch_LostFocus() {
 }
 
 void Fonts::Command_default_Click() {
-    console_.state().StopFont = defaultStopFont();
+    state_.StopFont = defaultStopFont();
     ShowFont();
     SET_FONTS_GRAPH_INTERFACE();
 }
 
 void Fonts::Command_ok_Click() {
-    if (console_.state().GraphicMode)
+    if (state_.GraphicMode)
         SET_FONTS_GRAPH_INTERFACE();
     else
         SET_FONTS_NORMAL_INTERFACE();
@@ -293,7 +295,7 @@ void Fonts::Command_Cancel_Click() {
     // SavedFont is only meaningful while the window is loaded.
     if (!window().isLoaded())
         return;
-    console_.state().StopFont = SavedFont;
+    state_.StopFont = SavedFont;
     SET_FONTS_GRAPH_INTERFACE();
     unloadWindow();
 }

@@ -4,14 +4,18 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class Dialogs;
+class Form;
+class PanelState;
+class ScreenMetrics;
 class Form;
 
 // Panel fonts: the standard panel's fonts follow the panel size; the graphic panel's stop
 // captions use the font chosen in the "Font setting" window.
 class Fonts {
 public:
-    explicit Fonts(Console& console);
+    Fonts(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ScreenMetrics& screen);
 
     // The stop font of a fresh installation and of the window's Default button.
     static FontStyle defaultStopFont();
@@ -48,7 +52,11 @@ private:
     void setSearchText(const QString& text);
     void unloadWindow();
 
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    Dialogs& dialogs_;
+    ScreenMetrics& screen_;
     FontStyle LabelFont;
     FontStyle SelectorFont;
     FontStyle ButtonFont;

@@ -3,9 +3,10 @@
 #include "ConsoleForms.h"
 #include "Fonts.h"
 #include "Form.h"
+#include "PanelState.h"
 #include "StopGroup.h"
 #include "combination/Memories.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Cp1252.h"
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
@@ -124,12 +125,15 @@ double integerPart(double v) {
 
 } // namespace
 
-PanelLayout::PanelLayout(Console& console) : console_(console) {
-    console_.mainForm()("Graphmode").onClick = [this] { Graphmode_Click(); };
+PanelLayout::PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                         Memories& memories, Thru& thru, Fonts& fonts)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
+      memories_(memories), thru_(thru), fonts_(fonts) {
+    main_("Graphmode").onClick = [this] { Graphmode_Click(); };
 }
 
 double PanelLayout::scale() const {
-    return clampedScale(console_.state().PanelScale);
+    return clampedScale(state_.PanelScale);
 }
 
 double PanelLayout::clampedScale(double panelScale) {
@@ -146,12 +150,12 @@ QSizeF PanelLayout::mainWindowSize(bool graphic, double panelScale) {
 }
 
 void PanelLayout::syncGraphmodeCheck() {
-    console_.mainForm()("Graphmode").setChecked(console_.state().GraphicMode);
+    main_("Graphmode").setChecked(state_.GraphicMode);
 }
 
 void PanelLayout::ATTIVA_DISATTIVA_GRAPHIC_Interface() {
-    Form& main = console_.mainForm();
-    const bool graphic = console_.state().GraphicMode;
+    Form& main = main_;
+    const bool graphic = state_.GraphicMode;
     main("Panel_nograph", 0).setVisible(!graphic);
     main("Sfondo").setVisible(graphic);
     for (const StopGroup& g : kStopGroups) {
@@ -167,8 +171,8 @@ void PanelLayout::ATTIVA_DISATTIVA_GRAPHIC_Interface() {
 }
 
 void PanelLayout::VISUALIZZA_LED_O_PANNELLINI() {
-    Form& main = console_.mainForm();
-    const bool leds = console_.state().MemoryLedsShown;
+    Form& main = main_;
+    const bool leds = state_.MemoryLedsShown;
     for (int i = 1; i <= 12; ++i) {
         main("C_memory", i).setVisible(!leds);
         main("Graduatore", i).setVisible(!leds);
@@ -181,27 +185,27 @@ void PanelLayout::VISUALIZZA_LED_O_PANNELLINI() {
 }
 
 void PanelLayout::REGOLA_ALTEZZA_PULSANTI_BASSI() {
-    const ConsoleState& st = console_.state();
+    const ConsoleState& st = state_;
     if (st.GraphicMode)
         return;
     const double top = (st.MemoryLedsShown ? kRowTopWithLeds : kRowTopWithLabels) * scale();
-    Form& main = console_.mainForm();
+    Form& main = main_;
     for (const Placement& p : kStandardRow)
         main(latin(p.name), p.index).setTop(top);
 }
 
 void PanelLayout::showPlacementError() {
-    console_.dialogs().message(
+    dialogs_.message(
         QStringLiteral("Error! Main Panel cannot be resized when it is collapsed on window bar!"),
         QStringLiteral("Fatal Error!"), Dialogs::Icon::Critical);
 }
 
 void PanelLayout::LOAD_NORMAL_INTERFACE() {
-    Form& main = console_.mainForm();
+    Form& main = main_;
     main("Panel_nograph", 0).setVisible(true);
     for (int i = 1; i <= 24; ++i)
         main("Numerino_Led", i).setVisible(true);
-    console_.fonts().SET_FONTS_NORMAL_INTERFACE();
+    fonts_.SET_FONTS_NORMAL_INTERFACE();
     syncGraphmodeCheck();
 
     // A window collapsed on the task bar cannot be resized: the panel keeps its old geometry
@@ -219,8 +223,8 @@ void PanelLayout::LOAD_NORMAL_INTERFACE() {
 }
 
 void PanelLayout::placeStandardPanel(double s) {
-    Form& main = console_.mainForm();
-    const ConsoleState& st = console_.state();
+    Form& main = main_;
+    const ConsoleState& st = state_;
 
     const QSizeF window = mainWindowSize(false, s);
     main.setWidth(window.width());
@@ -243,7 +247,7 @@ void PanelLayout::placeStandardPanel(double s) {
         heading.setBackColor(color::ButtonFace);
         heading.setForeColor(color::ButtonText);
     }
-    console_.thru().ADATTA_PULSANTE_THRU();
+    thru_.ADATTA_PULSANTE_THRU();
     for (const Placement& p : kStandardBottom)
         place(p);
     REGOLA_ALTEZZA_PULSANTI_BASSI();
@@ -286,12 +290,12 @@ void PanelLayout::placeStandardPanel(double s) {
         main("Graduatore", i).setGeometry((x + 6375) * s, 5860 * s, 240 * s, 220 * s);
     }
 
-    console_.memories().Scrivi_ToolTips_memorie();
+    memories_.Scrivi_ToolTips_memorie();
 }
 
 void PanelLayout::standardCellLooks() {
-    Form& main = console_.mainForm();
-    const StopTable& table = console_.state().Table;
+    Form& main = main_;
+    const StopTable& table = state_.Table;
     for (const StopGroup& g : kStopGroups) {
         for (int k = 0; k < g.count; ++k) {
             if (g.isManual()) {
@@ -311,8 +315,8 @@ void PanelLayout::standardCellLooks() {
 }
 
 void PanelLayout::LOAD_GRAPHIC_INTERFACE() {
-    Form& main = console_.mainForm();
-    ConsoleState& st = console_.state();
+    Form& main = main_;
+    ConsoleState& st = state_;
     main("Panel_nograph", 0).setVisible(false);
     VISUALIZZA_LED_O_PANNELLINI();
     st.GreatTitle = QStringLiteral("                 Great ");
@@ -331,12 +335,12 @@ void PanelLayout::LOAD_GRAPHIC_INTERFACE() {
         }
     }
     st.LoadSyxName = true;
-    console_.fonts().SET_FONTS_GRAPH_INTERFACE();
+    fonts_.SET_FONTS_GRAPH_INTERFACE();
 }
 
 void PanelLayout::placeGraphicPanel() {
-    Form& main = console_.mainForm();
-    ConsoleState& st = console_.state();
+    Form& main = main_;
+    ConsoleState& st = state_;
 
     const QSizeF window = mainWindowSize(true, 1.0);
     main.setHeight(window.height());
@@ -365,7 +369,7 @@ void PanelLayout::placeGraphicPanel() {
         heading.setBackColor(color::rgb(236, 224, 192));
         heading.setForeColor(color::rgb(70, 38, 12));
     }
-    console_.thru().ADATTA_PULSANTE_THRU();
+    thru_.ADATTA_PULSANTE_THRU();
     for (const Placement& p : kGraphicBottom)
         place(p);
 
@@ -416,16 +420,16 @@ void PanelLayout::placeGraphicPanel() {
 }
 
 void PanelLayout::Graphmode_Click() {
-    Control& item = console_.mainForm()("Graphmode");
+    Control& item = main_("Graphmode");
     item.setChecked(!item.isChecked());
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.GraphicMode = item.isChecked();
-    console_.dialogs().message(
-        st.GraphicMode ? QStringLiteral("Interface is now set to GRAPHIC mode; exit and restart "
-                                        "Vorlo2000, please!")
-                       : QStringLiteral("Interface is now set to STANDARD PANEL mode; exit and "
-                                        "restart Vorlo2000, please!"),
-        st.ProgramTitle, Dialogs::Icon::Information);
+    dialogs_.message(st.GraphicMode
+                         ? QStringLiteral("Interface is now set to GRAPHIC mode; exit and restart "
+                                          "Vorlo2000, please!")
+                         : QStringLiteral("Interface is now set to STANDARD PANEL mode; exit and "
+                                          "restart Vorlo2000, please!"),
+                     st.ProgramTitle, Dialogs::Icon::Information);
 }
 
 } // namespace vorlo

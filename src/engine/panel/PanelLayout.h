@@ -4,7 +4,13 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class Dialogs;
+class Fonts;
+class Form;
+class Memories;
+class PanelState;
+class Thru;
 class Control;
 
 // Places the console's controls for the standard panel (scaled by the panel size) or the
@@ -15,7 +21,8 @@ public:
     static constexpr double kMinScale = 0.8;
     static constexpr double kMaxScale = 1.6;
 
-    explicit PanelLayout(Console& console);
+    PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Memories& memories,
+                Thru& thru, Fonts& fonts);
 
     void ATTIVA_DISATTIVA_GRAPHIC_Interface();
     void LOAD_NORMAL_INTERFACE();
@@ -42,7 +49,12 @@ private:
     void showPlacementError();
     void syncGraphmodeCheck();
 
-    Console& console_;
+    ConsoleState& state_;
+    Form& main_;
+    Dialogs& dialogs_;
+    Memories& memories_;
+    Thru& thru_;
+    Fonts& fonts_;
 };
 
 } // namespace vorlo

@@ -2,8 +2,9 @@
 
 #include "ConsoleForms.h"
 #include "Form.h"
+#include "PanelState.h"
 #include "StopGroup.h"
-#include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Cp1252.h"
 
 namespace vorlo {
@@ -29,11 +30,12 @@ void fillFromColumn(Control& list, const StopTable& table, int first, int count)
 
 } // namespace
 
-StopCaptions::StopCaptions(Console& console) : console_(console) {}
+StopCaptions::StopCaptions(ConsoleState& state, PanelState& panel)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))) {}
 
 void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
-    const ConsoleState& st = console_.state();
-    Form& main = console_.mainForm();
+    const ConsoleState& st = state_;
+    Form& main = main_;
     auto write = [&](const StopGroup& g, int i) {
         const QString labels = QString::fromLatin1(st.GraphicMode ? g.captions : g.names);
         Control& label = main(labels, i);
@@ -50,8 +52,8 @@ void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
 }
 
 void StopCaptions::CARICAMENTO_LIST_BOXES() {
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
-    const StopTable& table = console_.state().Table;
+    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
+    const StopTable& table = state_.Table;
 
     Control& notes = adv("NotaInizTemp");
     notes.clearItems();

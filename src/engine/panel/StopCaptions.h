@@ -2,7 +2,9 @@
 
 namespace vorlo {
 
-class Console;
+class ConsoleState;
+class Form;
+class PanelState;
 
 // Carries the stops table's names onto the panel and into the Advanced window's lists.
 class StopCaptions {
@@ -11,13 +13,15 @@ public:
     static constexpr int kTemperamentCount = 12; // entries 300..311
     static constexpr int kReverbCount = 8;       // entries 312..319
 
-    explicit StopCaptions(Console& console);
+    StopCaptions(ConsoleState& state, PanelState& panel);
 
     void SCRITTURA_TESTI_DEI_REGISTRI();
     void CARICAMENTO_LIST_BOXES();
 
 private:
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
 };
 
 } // namespace vorlo

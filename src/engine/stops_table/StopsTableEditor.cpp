@@ -4,10 +4,15 @@
 #include "EditorForm.h"
 #include "SyxData.h"
 #include "combination/MemoryFile.h"
-#include "core/Console.h"
+#include "console/ConfigurationStore.h"
+#include "console/ConsoleReset.h"
+#include "console/StopTableLoader.h"
+#include "core/ConsoleState.h"
 #include "core/Cp1252.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
+#include "midi/ConsoleUpdate.h"
+#include "panel/ConsoleForms.h"
 #include "panel/Form.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
@@ -46,17 +51,24 @@ QString text(const StopTable& t, int n) {
 
 } // namespace
 
-StopsTableEditor::StopsTableEditor(Console& console) : console_(console) {
+StopsTableEditor::StopsTableEditor(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                                   ScreenMetrics& screen, ConsoleUpdate& update,
+                                   ConsoleReset& reset, ConfigurationStore& config,
+                                   StopTableLoader& tableLoader, MemoryFile& memoryFile,
+                                   PanelLayout& layout, StopCaptions& captions)
+    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
+      dialogs_(dialogs), screen_(screen), update_(update), reset_(reset), config_(config),
+      tableLoader_(tableLoader), memoryFile_(memoryFile), layout_(layout), captions_(captions) {
     attachHandlers();
 }
 
 Form& StopsTableEditor::window() const {
-    return console_.form(QString::fromLatin1(editor::Window));
+    return panel_.form(QString::fromLatin1(editor::Window));
 }
 
 void StopsTableEditor::attachHandlers() {
     Form& f = window();
-    console_.mainForm()("LoadEditor").onClick = [this] { LoadEditor_Click(); };
+    main_("LoadEditor").onClick = [this] { LoadEditor_Click(); };
 
     const struct {
         const QString& name;
@@ -125,7 +137,7 @@ void StopsTableEditor::LoadEditor_Click() {
 }
 
 void StopsTableEditor::Form_Load() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     Form& f = window();
 
     f.setPicture(st.appFile(QStringLiteral("lookout.ico")));
@@ -133,7 +145,7 @@ void StopsTableEditor::Form_Load() {
     for (int i = 0; i < 4; ++i)
         f(QStringLiteral("LabelNomeprog"), i).setCaption(st.ProgramTitle);
 
-    const ScreenMetrics& screen = console_.screen();
+    const ScreenMetrics& screen = screen_;
     f.setGeometry(std::max(0.0, (screen.screenWidthTwips() - kWidth) / 2),
                   std::max(0.0, (screen.screenHeightTwips() - kHeight) / 2), kWidth, kHeight);
 
@@ -181,7 +193,7 @@ void StopsTableEditor::colourField(Control& field, const QByteArray& data, int g
 }
 
 void StopsTableEditor::REFRESH_GRAFICA_FONDI() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     Form& f = window();
     for (int i = 0; i < editor::kFondi; ++i) {
         Control& field = f(kFondiField, i);
@@ -200,7 +212,7 @@ void StopsTableEditor::REFRESH_GRAFICA_FONDI() {
 }
 
 void StopsTableEditor::REFRESH_GRAFICA_MUTAZIONI_RIPIENI() {
-    const StopTable& t = console_.state().Table;
+    const StopTable& t = state_.Table;
     Form& f = window();
     for (int i = 0; i < kOthers; ++i) {
         Control& field = f(kMutazField, i);
@@ -210,7 +222,7 @@ void StopsTableEditor::REFRESH_GRAFICA_MUTAZIONI_RIPIENI() {
 }
 
 void StopsTableEditor::REFRESH_GRAFICA_ANCIE_PEDALE() {
-    const StopTable& t = console_.state().Table;
+    const StopTable& t = state_.Table;
     Form& f = window();
     for (int i = 0; i < kOthers; ++i) {
         Control& ancia = f(kAncieField, i);
@@ -223,7 +235,7 @@ void StopsTableEditor::REFRESH_GRAFICA_ANCIE_PEDALE() {
 }
 
 void StopsTableEditor::REFRESH_GRAFICA_GLOBAL() {
-    const StopTable& t = console_.state().Table;
+    const StopTable& t = state_.Table;
     Form& f = window();
     for (int i = 0; i < 4; ++i)
         f(QStringLiteral("Text_NomiCorpi"), i).setCaption(text(t, StopTable::kGroupNames + i));
@@ -256,8 +268,7 @@ void StopsTableEditor::showEntry() {
     Form& f = window();
     f(QStringLiteral("Syx_index")).setCaption(QString::number(CurrentEntry));
     f(QStringLiteral("Syx_lenght"))
-        .setCaption(QString::number(console_.state().Table[CurrentEntry].size()) +
-                    QStringLiteral(" Bytes"));
+        .setCaption(QString::number(state_.Table[CurrentEntry].size()) + QStringLiteral(" Bytes"));
 }
 
 void StopsTableEditor::selectField(const QString& field, int index) {
@@ -304,11 +315,11 @@ void StopsTableEditor::loadSyxInto(const QString& name, int index) {
     if (SyxLoaded) {
         Control& field = window()(name, index);
         const bool fixedText = name == kGlobalField && index >= kGlobalMessages;
-        if (console_.state().LoadSyxName && !fixedText) {
+        if (state_.LoadSyxName && !fixedText) {
             Estrae_nome_syx();
             field.setCaption(SyxFileName);
         }
-        const QByteArray& data = console_.state().Table[CurrentEntry];
+        const QByteArray& data = state_.Table[CurrentEntry];
         if (SyxFileLength < kShortestData)
             field.setBackColor(color::White);
         else if (!SyxData::isMessageSequence(data))
@@ -317,7 +328,7 @@ void StopsTableEditor::loadSyxInto(const QString& name, int index) {
             field.setBackColor(color::Yellow);
         if (e.swell >= 0) {
             Conversione_sysex_SW();
-            console_.state().Table.set(e.swell, SwellCopy);
+            state_.Table.set(e.swell, SwellCopy);
         }
     }
     showEntry();
@@ -326,7 +337,7 @@ void StopsTableEditor::loadSyxInto(const QString& name, int index) {
 void StopsTableEditor::Rinforzabile_Click(int index) {
     if (Refreshing)
         return;
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     const QByteArray flag = window()(QStringLiteral("Rinforzabile"), index).value() != 0
                                 ? QByteArrayLiteral("1")
                                 : QByteArrayLiteral("0");
@@ -338,7 +349,7 @@ void StopsTableEditor::Rinforzabile_Click(int index) {
 }
 
 void StopsTableEditor::CommandName_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     st.LoadSyxName = !st.LoadSyxName;
     window()(QStringLiteral("CommandName"))
         .setCaption(st.LoadSyxName ? QStringLiteral("Loading Syx File Name ENABLED")
@@ -349,12 +360,12 @@ void StopsTableEditor::CommandName_Click() {
 // .syx files
 
 void StopsTableEditor::Caricamento_sysex_binary() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     Form& f = window();
     SyxLoaded = false;
     QString chosen;
-    if (console_.memoryFile().Dialogo_Apri(QStringLiteral("Caricamento sysex "),
-                                           QStringLiteral(".syx"), chosen) != 0)
+    if (memoryFile_.Dialogo_Apri(QStringLiteral("Caricamento sysex "), QStringLiteral(".syx"),
+                                 chosen) != 0)
         return;
     SyxFilePath = chosen;
     const QString shown = QDir::toNativeSeparators(chosen);
@@ -397,7 +408,7 @@ void StopsTableEditor::Caricamento_sysex_binary() {
 }
 
 void StopsTableEditor::Conversione_sysex_SW() {
-    const SyxData::SwellConversion r = SyxData::toSwell(console_.state().Table[CurrentEntry]);
+    const SyxData::SwellConversion r = SyxData::toSwell(state_.Table[CurrentEntry]);
     SwellCopy = r.copy;
     if (r.complete())
         return;
@@ -422,7 +433,7 @@ void StopsTableEditor::Estrae_nome_syx() {
 // .dat files
 
 bool StopsTableEditor::Load_DAT() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     StopTable table;
     const DatFile::ReadResult r = DatFile::read(EditorDatPath, table);
     if (!r.ok) {
@@ -440,7 +451,7 @@ bool StopsTableEditor::Load_DAT() {
 }
 
 bool StopsTableEditor::SCRITTURA_DAT() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     Form& f = window();
     StopTable& t = st.Table;
     auto store = [&](int entry, const QString& field, int index) {
@@ -486,9 +497,8 @@ void StopsTableEditor::LoadDAT_Click() {
         return;
 
     QString chosen;
-    if (console_.memoryFile().Dialogo_Apri(
-            QStringLiteral("vorlo2000 Stops Table file: Loading DAT File "), QStringLiteral(".dat"),
-            chosen) != 0)
+    if (memoryFile_.Dialogo_Apri(QStringLiteral("vorlo2000 Stops Table file: Loading DAT File "),
+                                 QStringLiteral(".dat"), chosen) != 0)
         return;
     const QString previous = EditorDatPath;
     EditorDatPath = chosen;
@@ -503,9 +513,8 @@ void StopsTableEditor::LoadDAT_Click() {
 
 void StopsTableEditor::SaveDAT_Click() {
     QString chosen;
-    if (console_.memoryFile().Dialogo_Salva(
-            QStringLiteral("SAVE CURRENT STOPS TABLE ON *.DAT FILE"), QStringLiteral(".dat"),
-            chosen) != 0)
+    if (memoryFile_.Dialogo_Salva(QStringLiteral("SAVE CURRENT STOPS TABLE ON *.DAT FILE"),
+                                  QStringLiteral(".dat"), chosen) != 0)
         return;
     const QString previous = EditorDatPath;
     EditorDatPath = chosen;
@@ -518,7 +527,7 @@ void StopsTableEditor::SaveDAT_Click() {
 }
 
 void StopsTableEditor::Enable_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     const QString question =
         TableModified ? QStringLiteral("Warning : ") + EditorDatPath +
                             QStringLiteral(" will be overwritten with current data : proceed "
@@ -537,14 +546,14 @@ void StopsTableEditor::Enable_Click() {
     fileLabel(color::White,
               QStringLiteral("Stops Table is Enabled and Saved on: ") + st.DatFilePath);
 
-    console_.Salva_dati_di_avvio();
-    console_.CARICAMENTO_DAT();
+    config_.Salva_dati_di_avvio();
+    tableLoader_.CARICAMENTO_DAT();
     if (st.GraphicMode)
-        console_.layout().LOAD_GRAPHIC_INTERFACE();
+        layout_.LOAD_GRAPHIC_INTERFACE();
     else
-        console_.layout().LOAD_NORMAL_INTERFACE();
-    console_.captions().CARICAMENTO_LIST_BOXES();
-    console_.RESET_vorlo2000();
+        layout_.LOAD_NORMAL_INTERFACE();
+    captions_.CARICAMENTO_LIST_BOXES();
+    reset_.RESET_vorlo2000();
     // The graphic panel turns the file-name option back on; the button tells.
     window()(QStringLiteral("CommandName"))
         .setCaption(st.LoadSyxName ? QStringLiteral("Loading Syx File Name ENABLED")
@@ -574,18 +583,18 @@ bool StopsTableEditor::Uscita_abort_Click() {
 
 void StopsTableEditor::Slidersize_Scroll() {
     const int value = window()(QStringLiteral("Slidersize")).value();
-    console_.state().PanelScale = value / 10.0;
+    state_.PanelScale = value / 10.0;
     window()(QStringLiteral("LabelSize"))
         .setCaption(QString::number(value * 10) + QStringLiteral(" %"));
 }
 
 void StopsTableEditor::Redraw_Click() {
-    ConsoleState& st = console_.state();
+    ConsoleState& st = state_;
     // The size applies to the standard panel only (the button is hidden on the graphic one).
     if (st.GraphicMode)
         return;
-    Form& main = console_.mainForm();
-    console_.layout().LOAD_NORMAL_INTERFACE();
+    Form& main = main_;
+    layout_.LOAD_NORMAL_INTERFACE();
 
     for (SlotArray* a : {&st.MemFO_GO, &st.MemFO_SW, &st.MemMU_GO, &st.MemMU_SW, &st.MemAN_GO,
                          &st.MemAN_SW, &st.MemPED, &st.MemTremGO, &st.MemTremSW, &st.MemUnPedale,
@@ -603,7 +612,7 @@ void StopsTableEditor::Redraw_Click() {
     for (const char* name : {"Tir_FO_SW", "Tir_MU_SW", "Tir_AN_SW"})
         main(QString::fromLatin1(name), 0).setCaption(st.SwellTitle);
 
-    console_.AGGIORNAMENTO_VORLO();
+    update_.AGGIORNAMENTO_VORLO();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -615,11 +624,11 @@ void StopsTableEditor::fileLabel(uint32_t colour, const QString& caption) {
 }
 
 bool StopsTableEditor::ask(const QString& question) {
-    return console_.dialogs().askYesNo(question, QStringLiteral("Warning"));
+    return dialogs_.askYesNo(question, QStringLiteral("Warning"));
 }
 
 void StopsTableEditor::tell(const QString& text) {
-    console_.dialogs().message(text, console_.state().ProgramTitle, Dialogs::Icon::Exclamation);
+    dialogs_.message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
 }
 
 } // namespace vorlo

@@ -6,7 +6,18 @@
 
 namespace vorlo {
 
-class Console;
+class ConfigurationStore;
+class ConsoleReset;
+class ConsoleState;
+class ConsoleUpdate;
+class Dialogs;
+class Form;
+class MemoryFile;
+class PanelLayout;
+class PanelState;
+class ScreenMetrics;
+class StopCaptions;
+class StopTableLoader;
 class Control;
 class Form;
 
@@ -17,7 +28,10 @@ class Form;
 // sends what the editor puts in the table from the next change on.
 class StopsTableEditor {
 public:
-    explicit StopsTableEditor(Console& console);
+    StopsTableEditor(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                     ScreenMetrics& screen, ConsoleUpdate& update, ConsoleReset& reset,
+                     ConfigurationStore& config, StopTableLoader& tableLoader,
+                     MemoryFile& memoryFile, PanelLayout& layout, StopCaptions& captions);
 
     Form& window() const;
 
@@ -91,7 +105,18 @@ private:
     void attachHandlers();
     void resetState();
 
-    Console& console_;
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    Dialogs& dialogs_;
+    ScreenMetrics& screen_;
+    ConsoleUpdate& update_;
+    ConsoleReset& reset_;
+    ConfigurationStore& config_;
+    StopTableLoader& tableLoader_;
+    MemoryFile& memoryFile_;
+    PanelLayout& layout_;
+    StopCaptions& captions_;
 };
 
 } // namespace vorlo

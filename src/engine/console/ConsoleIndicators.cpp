@@ -1,0 +1,99 @@
+#include "ConsoleIndicators.h"
+
+#include "combination/Memories.h"
+#include "core/ConsoleState.h"
+#include "midi/Thru.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelState.h"
+#include "panel/StopGroup.h"
+#include "state/Division.h"
+
+namespace vorlo {
+
+ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Memories& memories,
+                                     Thru& thru)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
+      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), memories_(memories),
+      thru_(thru) {}
+
+void ConsoleIndicators::registrationChanged() {
+    memories_.Marca_Led_giallo();
+}
+
+void ConsoleIndicators::thruBodyChanged() {
+    thru_.refreshThruButton();
+}
+
+void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, int to) {
+    const ConsoleState& st = state_;
+    const StopGroup& g = kStopGroups[static_cast<size_t>(group)];
+    const bool great = division == DivisionId::Great;
+    if (st.GraphicMode) {
+        const QString knobs = QString::fromLatin1(great || !g.isManual() ? g.knobsGo : g.knobsSw);
+        const QString& off = !g.isManual() ? st.PicDrawOff
+                             : great       ? st.PicDrawOffGO
+                                           : st.PicDrawOffSW;
+        const QString& on = !g.isManual() ? st.PicDrawOn : great ? st.PicDrawOnGO : st.PicDrawOnSW;
+        if (from >= 0)
+            main_(knobs, from).setPicture(off);
+        if (to >= 0)
+            main_(knobs, to).setPicture(on);
+        return;
+    }
+    const QString names = QString::fromLatin1(g.names);
+    if (!g.isManual()) {
+        if (from >= 0)
+            main_(names, from).setBackColor(color::Unlit);
+        if (to >= 0)
+            main_(names, to).setBackColor(color::Lit);
+        return;
+    }
+    const QString overlays = QString::fromLatin1(great ? g.overlayGo : g.overlaySw);
+    // The same family on the other manual.
+    const Division& other = vorlo::division(great ? DivisionId::Swell : DivisionId::Great);
+    const SlotArray& otherPosition = st.*other.stops[static_cast<size_t>(group)];
+    if (from >= 0) {
+        main_(overlays, from).setCaption(QStringLiteral(" "));
+        // A name stays lit while the other manual still has it drawn.
+        if (otherPosition[SlotSent] != from)
+            main_(names, from).setBackColor(color::Unlit);
+    }
+    if (to >= 0) {
+        main_(overlays, to).setCaption(great ? st.GreatTitle : st.SwellTitle);
+        main_(names, to).setBackColor(color::Lit);
+    }
+}
+
+void ConsoleIndicators::balanceShown(DivisionId division, StopFamily family, int value) {
+    advanced_(QString::fromLatin1(familyBalance(family).slider),
+              vorlo::division(division).balanceElement)
+        .setValue(value);
+}
+
+void ConsoleIndicators::couplerShown(const char* first, const char* second, int value) {
+    main_(QString::fromLatin1(first)).setBackColor(value == 1 ? color::Lit : color::Unlit);
+    main_(QString::fromLatin1(second)).setBackColor(value == 2 ? color::Lit : color::Unlit);
+}
+
+void ConsoleIndicators::pedalCouplerShown(int value) {
+    couplerShown("UNPI", "UNPII", value);
+}
+
+void ConsoleIndicators::manualCouplerShown(int value) {
+    couplerShown("UN_GOSW", "UN_SWGO", value);
+}
+
+void ConsoleIndicators::cancelShown(DivisionId division, StopFamily family, bool sounding) {
+    const QString prefix =
+        division == DivisionId::Great ? QStringLiteral("Go") : QStringLiteral("Sw");
+    Control& button = main_(QString::fromLatin1(vorlo::division(division).cancelButtons),
+                            static_cast<int>(family));
+    button.setBackColor(sounding ? color::Unlit : color::Lit);
+    button.setCaption(prefix + (sounding ? QStringLiteral(" Mute") : QStringLiteral(" Restore")));
+}
+
+void ConsoleIndicators::subOctaveShown(bool on) {
+    main_("Subottava").setBackColor(on ? color::Lit : color::Unlit);
+}
+
+} // namespace vorlo

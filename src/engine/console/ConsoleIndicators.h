@@ -1,0 +1,39 @@
+#pragma once
+
+#include "panel/PanelIndicators.h"
+
+namespace vorlo {
+
+class ConsoleState;
+class Form;
+class Memories;
+class PanelState;
+class Thru;
+
+// The panel's answer to a change of the registration in force: drawstops on whichever panel is
+// shown, coupler, cancel and sub-octave buttons, balance sliders, memory LEDs and the thru
+// button.
+class ConsoleIndicators : public PanelIndicators {
+public:
+    ConsoleIndicators(ConsoleState& state, PanelState& panel, Memories& memories, Thru& thru);
+
+    void registrationChanged() override;
+    void thruBodyChanged() override;
+    void drawstopMoved(DivisionId division, int group, int from, int to) override;
+    void balanceShown(DivisionId division, StopFamily family, int value) override;
+    void pedalCouplerShown(int value) override;
+    void manualCouplerShown(int value) override;
+    void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
+    void subOctaveShown(bool on) override;
+
+private:
+    void couplerShown(const char* first, const char* second, int value);
+
+    ConsoleState& state_;
+    Form& main_;
+    Form& advanced_;
+    Memories& memories_;
+    Thru& thru_;
+};
+
+} // namespace vorlo

@@ -1,0 +1,146 @@
+#include "ConsoleReset.h"
+
+#include "ProgramLifecycle.h"
+#include "combination/Memories.h"
+#include "core/ConsoleState.h"
+#include "core/Dialogs.h"
+#include "core/WaitTimer.h"
+#include "midi/ConsoleUpdate.h"
+#include "midi/SysexSender.h"
+#include "panel/ConsoleForms.h"
+#include "panel/PanelLayout.h"
+#include "panel/PanelState.h"
+
+namespace vorlo {
+
+ConsoleReset::ConsoleReset(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                           WaitTimer& waiter, SysexSender& sysex, Memories& memories,
+                           PanelLayout& layout, ConsoleUpdate& update, ProgramLifecycle& lifecycle)
+    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
+      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), dialogs_(dialogs),
+      waiter_(waiter), sysex_(sysex), memories_(memories), layout_(layout), update_(update),
+      lifecycle_(lifecycle) {
+    main_("RESET").onClick = [this] { RESET_Click(); };
+}
+
+void ConsoleReset::RESET_Click() {
+    RESET_vorlo2000();
+}
+
+void ConsoleReset::RESET_vorlo2000() {
+    ConsoleState& st = state_;
+    Form& main = main_;
+    Form& adv = advanced_;
+    Control& reset = main("RESET");
+
+    reset.setBackColor(color::Lit);
+    sysex_.Sysex_Sending(0);
+    waiter_.Waiting_Timer(100);
+    sysex_.Sysex_Sending(1);
+    waiter_.Waiting_Timer(2);
+    sysex_.Sysex_Sending(2);
+    waiter_.Waiting_Timer(2);
+    sysex_.Sysex_Sending(3);
+    sysex_.Sysex_Sending(st.ReverbType + StopTable::kReverbFirst);
+
+    memories_.SPENGO_MEMORIE();
+    memories_.Spengo_Graduatore();
+
+    // The knobs drawn before the reset go back to "off", whichever panel is shown.
+    showKnobsOff(SlotLive);
+
+    st.ResetConsoleSlots();
+
+    adv("SliderGO").setValue(st.MemExprGO[SlotLive]);
+    adv("SliderSW").setValue(st.MemExprSW[SlotLive]);
+    adv("SliderPE").setValue(st.MemExprPE[SlotLive]);
+    adv("EXPGO").setCaption(QString::number(st.MemExprGO[SlotLive]));
+    adv("EXPSW").setCaption(QString::number(st.MemExprSW[SlotLive]));
+    adv("EXPPE").setCaption(QString::number(st.MemExprPE[SlotLive]));
+    adv("EXPfondi", 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
+    adv("EXPmutazioni", 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
+    adv("EXPancie", 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
+    adv("EXPfondi", 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
+    adv("EXPmutazioni", 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
+    adv("EXPancie", 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
+    adv("SliderTremoloRate").setValue(st.TremoloRate);
+
+    layout_.VISUALIZZA_LED_O_PANNELLINI();
+
+    st.RecArmed = false;
+    main("Rec_button").setBackColor(color::ButtonFace);
+    st.LastMemory = 1;
+    st.MemoryUnchanged = false;
+    for (const char* name : {"Tir_TREMOLOGO", "TIR_TREMOLOSW", "UNPI", "UNPII"})
+        main(QString::fromLatin1(name)).setBackColor(color::ButtonFace);
+    main("THRUBUTTON").setVisible(st.ThruMode == 1);
+
+    try {
+        selectStoredLists();
+        memories_.Scrivi_Label_memorie();
+        main("EnableCFG").setChecked(st.SaveCfgOnExit == 1);
+        main("DisplayLeds").setChecked(st.MemoryLedsShown);
+        st.MemoryLedsShown = main("DisplayLeds").isChecked();
+        update_.AGGIORNAMENTO_VORLO();
+    } catch (const std::exception&) {
+        lifecycle_.Gest_Errore_advanced();
+        return;
+    }
+    reset.setBackColor(color::ButtonFace);
+}
+
+void ConsoleReset::showKnobsOff(int slot) {
+    ConsoleState& st = state_;
+    Form& main = main_;
+    const struct {
+        const char* knobs;
+        const SlotArray& field;
+        const QString& off;
+        int rows;
+    } knobs[] = {
+        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
+        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
+        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
+        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
+        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
+        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
+        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
+    };
+    for (const auto& k : knobs) {
+        const int p = k.field[slot];
+        if (p >= 0 && p < k.rows)
+            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
+    }
+}
+
+void ConsoleReset::selectStoredLists() {
+    ConsoleState& st = state_;
+    selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
+    selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
+    selectStoredListEntry("NotaInizTemp", st.TemperamentStart, QStringLiteral("tuning start note"));
+    selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+}
+
+void ConsoleReset::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {
+    Control& l = advanced_(QString::fromLatin1(list));
+    const int count = static_cast<int>(l.items().size());
+    if (count == 0)
+        return; // the stops table names no entries for this list
+    if (setting < 0 || setting >= count) {
+        dialogs_.message(QStringLiteral("The stored %1 number %2 is not in the list of this "
+                                        "stops table: the first %1 is used.")
+                             .arg(what)
+                             .arg(setting),
+                         state_.ProgramTitle, Dialogs::Icon::Exclamation);
+        setting = 0;
+    }
+    l.setListIndex(setting);
+}
+
+void ConsoleReset::Fine_Setup() {
+    selectStoredLists();
+    memories_.Scrivi_Label_memorie();
+    RESET_Click();
+}
+
+} // namespace vorlo

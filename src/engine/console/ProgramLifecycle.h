@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+
+namespace vorlo {
+
+class AdvancedControls;
+class ConfigurationStore;
+class ConsoleReset;
+class ConsoleState;
+class ConsoleUpdate;
+class Dialogs;
+class Form;
+class Memories;
+class MidiPortSetup;
+class PanelLayout;
+class PanelState;
+class RecoveryCopy;
+class RunState;
+class StopCaptions;
+class StopTableLoader;
+class SysexSender;
+
+// The program's start and end: the start-up sequence (devices, configuration, ports, stops
+// table, panel, reset, windows) and the ordered end (entry 0, ports closed, configuration
+// saved when the player wants it, windows unloaded).
+class ProgramLifecycle {
+public:
+    // Start-up touches most of the console: its collaborators are named here.
+    struct Collaborators {
+        ConsoleState& state;
+        PanelState& panel;
+        Dialogs& dialogs;
+        RunState& run;
+        SysexSender& sysex;
+        MidiPortSetup& portSetup;
+        ConfigurationStore& config;
+        StopTableLoader& tableLoader;
+        ConsoleReset& reset;
+        ConsoleUpdate& update;
+        PanelLayout& layout;
+        Memories& memories;
+        StopCaptions& captions;
+        AdvancedControls& advancedControls;
+        RecoveryCopy& recovery;
+    };
+    explicit ProgramLifecycle(const Collaborators& c);
+
+    // Start-up: scans the devices, reads the configuration, opens the ports, loads the stops
+    // table, builds the panel, resets the console and shows the windows.
+    void Form_Load();
+    // Shut-down. Returns false when the player chose to keep the program running.
+    bool Form_Unload();
+    void exit_Click();
+    // Ends the program as closing the main window does, but without questions: unsaved free
+    // memories stay in their recovery copy for the next start.
+    void endWithoutQuestions();
+    void Gest_Errore_advanced();
+
+    // Run once the main window was unloaded: the program ends.
+    std::function<void()> onEnded;
+
+private:
+    // The end itself, once no question stands in the way.
+    void endProgram(bool keepRecoveryCopy);
+
+    ConsoleState& state_;
+    PanelState& panel_;
+    Form& main_;
+    Form& advanced_;
+    Dialogs& dialogs_;
+    RunState& run_;
+    SysexSender& sysex_;
+    MidiPortSetup& portSetup_;
+    ConfigurationStore& config_;
+    StopTableLoader& tableLoader_;
+    ConsoleReset& reset_;
+    ConsoleUpdate& update_;
+    PanelLayout& layout_;
+    Memories& memories_;
+    StopCaptions& captions_;
+    AdvancedControls& advancedControls_;
+    RecoveryCopy& recovery_;
+};
+
+} // namespace vorlo

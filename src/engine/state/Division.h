@@ -1,0 +1,131 @@
+#pragma once
+
+#include "core/ConsoleSlots.h"
+#include "midi/MidiConstants.h"
+#include "stops_table/StopTable.h"
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+namespace vorlo {
+
+// The organ's divisions, in the order of their channels.
+enum class DivisionId { Great, Swell, Pedal };
+
+// The manuals' three stop families, in the order of the panel's columns. The Pedal has one
+// group of its own (Pedale), with no balance and no cancel.
+enum class StopFamily { Fondi, Mutazioni, Ance };
+inline constexpr int kFamilyCount = 3;
+
+// One division as data: its channel, the console fields that hold its settings and the
+// controls that show them. Routines that act on "a division" take one of these instead of being
+// written once per manual; the files keep their two manuals and a pedal.
+struct Division {
+    DivisionId id;
+    int channel;
+    std::array<SlotArray ConsoleSlots::*, 3> stops;   // positions by family (Pedal: Pedale)
+    SlotArray ConsoleSlots::*level;                   // division level 0..127
+    SlotArray ConsoleSlots::*tremulant;               // nullptr: the Pedal has none
+    std::array<SlotArray ConsoleSlots::*, 3> balance; // by family; nullptr for the Pedal
+    std::array<SlotArray, 3> ConsoleSlots::*cancels;  // by family; nullptr for the Pedal
+    // Stops-table entries: the family mute and restore, the reinforcement on and off (-1: none).
+    std::array<int, 3> muteEntry;
+    std::array<int, 3> restoreEntry;
+    int reinforceOnEntry;
+    int reinforceOffEntry;
+    const char* levelSlider;     // Advanced window level slider
+    const char* levelValue;      // Advanced window level figure
+    const char* tremulantButton; // main window button; nullptr: none
+    const char* cancelButtons;   // main window array by family; nullptr
+    int balanceElement;          // element of the Advanced window's balance arrays (0: none)
+    // The divisions whose level sliders follow this one's, in the order they are sent: with
+    // the global coupling on the manuals (1) and on every division (2).
+    std::initializer_list<DivisionId> followManuals;
+    std::initializer_list<DivisionId> followAll;
+
+    bool isManual() const { return tremulant != nullptr; }
+};
+
+inline const std::array<Division, 3> kDivisions = {{
+    {DivisionId::Great,
+     midi::GreatChannel,
+     {&ConsoleSlots::MemFO_GO, &ConsoleSlots::MemMU_GO, &ConsoleSlots::MemAN_GO},
+     &ConsoleSlots::MemExprGO,
+     &ConsoleSlots::MemTremGO,
+     {&ConsoleSlots::MemBalFO_GO, &ConsoleSlots::MemBalMU_GO, &ConsoleSlots::MemBalAN_GO},
+     &ConsoleSlots::MemAnnullGO,
+     {StopTable::kGreatMuteFondi, StopTable::kGreatMuteMutazioni, StopTable::kGreatMuteAncie},
+     {StopTable::kGreatRestoreFondi, StopTable::kGreatRestoreMutazioni,
+      StopTable::kGreatRestoreAncie},
+     StopTable::kGreatReinforceOn,
+     StopTable::kGreatReinforceOff,
+     "SliderGO",
+     "EXPGO",
+     "Tir_TREMOLOGO",
+     "Button_Annullatori_go",
+     1,
+     {DivisionId::Swell},
+     {DivisionId::Swell, DivisionId::Pedal}},
+    {DivisionId::Swell,
+     midi::SwellChannel,
+     {&ConsoleSlots::MemFO_SW, &ConsoleSlots::MemMU_SW, &ConsoleSlots::MemAN_SW},
+     &ConsoleSlots::MemExprSW,
+     &ConsoleSlots::MemTremSW,
+     {&ConsoleSlots::MemBalFO_SW, &ConsoleSlots::MemBalMU_SW, &ConsoleSlots::MemBalAN_SW},
+     &ConsoleSlots::MemAnnullSW,
+     {StopTable::kSwellMuteFondi, StopTable::kSwellMuteMutazioni, StopTable::kSwellMuteAncie},
+     {StopTable::kSwellRestoreFondi, StopTable::kSwellRestoreMutazioni,
+      StopTable::kSwellRestoreAncie},
+     StopTable::kSwellReinforceOn,
+     StopTable::kSwellReinforceOff,
+     "SliderSW",
+     "EXPSW",
+     "TIR_TREMOLOSW",
+     "Button_Annullatori_sw",
+     2,
+     {DivisionId::Great},
+     {DivisionId::Great, DivisionId::Pedal}},
+    {DivisionId::Pedal,
+     midi::PedalChannel,
+     {&ConsoleSlots::MemPED, nullptr, nullptr},
+     &ConsoleSlots::MemExprPE,
+     nullptr,
+     {nullptr, nullptr, nullptr},
+     nullptr,
+     {-1, -1, -1},
+     {-1, -1, -1},
+     -1,
+     -1,
+     "SliderPE",
+     "EXPPE",
+     nullptr,
+     nullptr,
+     0,
+     {},
+     {DivisionId::Swell, DivisionId::Great}},
+}};
+
+inline const Division& division(DivisionId id) {
+    return kDivisions[static_cast<size_t>(id)];
+}
+
+// A manual's stop family as data: how its balance is sent and shown.
+struct FamilyBalance {
+    StopFamily family;
+    uint8_t controller; // the balance goes out as this controller's complement
+    const char* slider; // Advanced window slider array (element 1 Great, 2 Swell)
+    const char* value;  // Advanced window figure array
+};
+
+inline constexpr std::array<FamilyBalance, kFamilyCount> kFamilyBalances = {{
+    {StopFamily::Fondi, midi::CcVolume, "SliderFondi", "EXPfondi"},
+    {StopFamily::Mutazioni, midi::CcBalance, "SliderMutazioni", "EXPmutazioni"},
+    {StopFamily::Ance, midi::CcController9, "SliderAncie", "EXPancie"},
+}};
+
+inline const FamilyBalance& familyBalance(StopFamily f) {
+    return kFamilyBalances[static_cast<size_t>(f)];
+}
+
+} // namespace vorlo
