@@ -7,14 +7,7 @@
 
 namespace vorlo {
 
-Buffers::Buffers(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
-    for (int i = 0; i < 2; ++i) {
-        main("TempMemButton", i).onClick = [this, i] { TempMemButton_Click(i); };
-        main("LoadBuffer", i).onClick = [this, i] { LoadBuffer_Click(i); };
-    }
-    main("CLEAR").onClick = [this] { CLEAR_Click(); };
-}
+Buffers::Buffers(Console& console) : console_(console) {}
 
 void Buffers::TempMemButton_Click(int index) {
     ConsoleState& st = console_.state();

@@ -17,13 +17,6 @@ const char* const kNoteNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
 
 Memories::Memories(Console& console) : console_(console) {
     Form& main = console_.mainForm();
-    for (int i = 1; i <= 12; ++i) {
-        main("C_memory", i).onClick = [this, i] { c_memory_Click(i); };
-        main("LedFree", i).onClick = [this, i] { Ledfree_Click(i); };
-        main("Graduatore", i).onClick = [this, i] { Graduatore_Click(i); };
-        main("LedFix", i).onClick = [this, i] { LedFix_Click(i); };
-    }
-    main("Rec_button").onClick = [this] { Rec_button_Click(); };
     main("LabelMode").onClick = [this] { Labelmode_Click(); };
     main("DisplayLeds").onClick = [this] { DisplayLeds_Click(); };
     main("SaveFIXED").onClick = [this] { SaveFIXED_Click(); };

@@ -12,6 +12,8 @@
 #include "combination/Memories.h"
 #include "combination/MemoryFile.h"
 #include "combination/RecoveryCopy.h"
+#include "commands/CommandExecutor.h"
+#include "commands/PanelCommandBindings.h"
 #include "midi/ConsoleUpdate.h"
 #include "midi/Couplers.h"
 #include "midi/InputDispatcher.h"
@@ -62,14 +64,20 @@ Console::Console(const Environment& env, QObject* parent)
     thru_ = std::make_unique<Thru>(*this);
     panic_ = std::make_unique<Panic>(*this);
     input_ = std::make_unique<InputDispatcher>(*this);
-    totalRecall_ = std::make_unique<TotalRecall>(*this);
     memories_ = std::make_unique<Memories>(*this);
     drawstops_ = std::make_unique<Drawstops>(*this);
     buffers_ = std::make_unique<Buffers>(*this);
     memoryFile_ = std::make_unique<MemoryFile>(*this);
     recovery_ = std::make_unique<RecoveryCopy>(*this);
-    hotkeys_ = std::make_unique<Hotkeys>(*this);
     advanced_ = std::make_unique<AdvancedControls>(*this);
+    // The player's commands, and the keys and buttons that ask for them.
+    commands_ = std::make_unique<CommandExecutor>(
+        state_, *drawstops_, *memories_, *buffers_, *couplers_, *levels_, *thru_, *panic_,
+        *advanced_, form(QString::fromLatin1(forms::Advanced)), [this] { RESET_Click(); });
+    totalRecall_ = std::make_unique<TotalRecall>(state_, *commands_, mainForm(),
+                                                 form(QString::fromLatin1(forms::TotalRecall)));
+    hotkeys_ = std::make_unique<Hotkeys>(mainForm(), *commands_);
+    bindPanelCommands(mainForm(), *commands_);
     layout_ = std::make_unique<PanelLayout>(*this);
     captions_ = std::make_unique<StopCaptions>(*this);
     fonts_ = std::make_unique<Fonts>(*this);
@@ -79,7 +87,6 @@ Console::Console(const Environment& env, QObject* parent)
 
     Form& main = mainForm();
     main("Exit").onClick = [this] { exit_Click(); };
-    main("RESET").onClick = [this] { RESET_Click(); };
     main("EnableCFG").onClick = [this] { EnableCFG_Click(); };
     main.onQueryUnload = [this] { return !Form_Unload(); };
 }

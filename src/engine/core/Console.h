@@ -15,6 +15,7 @@ namespace vorlo {
 class AboutHelp;
 class AdvancedControls;
 class Buffers;
+class CommandExecutor;
 class ConsoleUpdate;
 class Couplers;
 class Dialogs;
@@ -84,6 +85,7 @@ public:
     Panic& panic() { return *panic_; }
     InputDispatcher& input() { return *input_; }
     TotalRecall& totalRecall() { return *totalRecall_; }
+    CommandExecutor& commands() { return *commands_; }
     Memories& memories() { return *memories_; }
     Drawstops& drawstops() { return *drawstops_; }
     Buffers& buffers() { return *buffers_; }
@@ -189,6 +191,7 @@ private:
     std::unique_ptr<Fonts> fonts_;
     std::unique_ptr<AboutHelp> aboutHelp_;
     std::unique_ptr<StopsTableEditor> editor_;
+    std::unique_ptr<CommandExecutor> commands_;
     bool started_ = false;
     bool ended_ = false;
     bool endRequested_ = false;

@@ -28,14 +28,7 @@ void switchCoupler(Console& c, SlotArray& field, int pressed, const char* first,
 
 } // namespace
 
-Couplers::Couplers(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
-    main("UNPI").onClick = [this] { UNPI_Click(); };
-    main("UNPII").onClick = [this] { UNPII_Click(); };
-    main("UN_GOSW").onClick = [this] { UN_GOSW_Click(); };
-    main("UN_SWGO").onClick = [this] { UN_SWGO_Click(); };
-    main("Subottava").onClick = [this] { Subottava_Click(); };
-}
+Couplers::Couplers(Console& console) : console_(console) {}
 
 void Couplers::UNPI_Click() {
     switchCoupler(console_, console_.state().MemUnPedale, 1, "UNPI", "UNPII");

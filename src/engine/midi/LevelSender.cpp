@@ -18,11 +18,7 @@ uint8_t dataByte(int v) {
 
 } // namespace
 
-LevelSender::LevelSender(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
-    main("Tir_TREMOLOGO").onClick = [this] { Tir_TREMOLOGO_Click(); };
-    main("TIR_TREMOLOSW").onClick = [this] { TIR_TREMOLOSW_Click(); };
-}
+LevelSender::LevelSender(Console& console) : console_(console) {}
 
 // Sends the division level and shows it under its slider.
 static void sendLevel(Console& c, int channel, SlotArray& level, const char* label) {

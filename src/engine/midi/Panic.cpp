@@ -6,9 +6,7 @@
 
 namespace vorlo {
 
-Panic::Panic(Console& console) : console_(console) {
-    console_.mainForm()("Panic").onClick = [this] { Panic_Click(); };
-}
+Panic::Panic(Console& console) : console_(console) {}
 
 void Panic::Panic_Click() {
     // Twice per division channel, in case the first one is lost; on the player's stream, so

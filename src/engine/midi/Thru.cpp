@@ -26,7 +26,6 @@ QString bodyCaption(int body) {
 } // namespace
 
 Thru::Thru(Console& console) : console_(console) {
-    console_.mainForm()("THRUBUTTON").onClick = [this] { THRUBUTTON_Click(); };
     console_.mainForm()("MidiTHRU").onClick = [this] { MidiThru_Click(); };
     Form& f = console_.form(QString::fromLatin1(forms::Thru));
     for (int i = 0; i < 3; ++i) {
