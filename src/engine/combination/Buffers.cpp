@@ -13,12 +13,6 @@ Buffers::Buffers(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Conso
                  RecoveryCopy& recovery)
     : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
       update_(update), recovery_(recovery) {
-    Form& main = main_;
-    for (int i = 0; i < 2; ++i) {
-        main("TempMemButton", i).onClick = [this, i] { TempMemButton_Click(i); };
-        main("LoadBuffer", i).onClick = [this, i] { LoadBuffer_Click(i); };
-    }
-    main("CLEAR").onClick = [this] { CLEAR_Click(); };
 }
 
 void Buffers::TempMemButton_Click(int index) {

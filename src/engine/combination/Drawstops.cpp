@@ -12,30 +12,6 @@ Drawstops::Drawstops(ConsoleState& state, PanelState& panel, ConsoleUpdate& upda
                      Memories& memories)
     : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), update_(update),
       memories_(memories) {
-    Form& main = main_;
-    for (int i = 0; i < 30; ++i) {
-        main("Tir_FO_GO", i).onClick = [this, i] { Tir_FO_GO_Click(i); };
-        main("Tir_FO_SW", i).onClick = [this, i] { Tir_FO_SW_Click(i); };
-        main("Tir_FO_GO_graph", i).onClick = [this, i] { Tir_FO_GO_graph_Click(i); };
-        main("Tir_FO_SW_graph", i).onClick = [this, i] { Tir_FO_SW_graph_Click(i); };
-    }
-    for (int i = 0; i < 20; ++i) {
-        main("Tir_MU_GO", i).onClick = [this, i] { Tir_MU_GO_Click(i); };
-        main("Tir_MU_SW", i).onClick = [this, i] { Tir_MU_SW_Click(i); };
-        main("Tir_AN_GO", i).onClick = [this, i] { Tir_AN_GO_Click(i); };
-        main("Tir_AN_SW", i).onClick = [this, i] { Tir_AN_SW_Click(i); };
-        main("NomePedale", i).onClick = [this, i] { NomePedale_Click(i); };
-        main("Tir_MU_GO_graph", i).onClick = [this, i] { Tir_MU_GO_graph_Click(i); };
-        main("Tir_MU_SW_graph", i).onClick = [this, i] { Tir_MU_SW_graph_Click(i); };
-        main("Tir_AN_GO_graph", i).onClick = [this, i] { Tir_AN_GO_graph_Click(i); };
-        main("Tir_AN_SW_graph", i).onClick = [this, i] { Tir_AN_SW_graph_Click(i); };
-        main("Tir_PED_graph", i).onClick = [this, i] { Tir_PED_graph_Click(i); };
-    }
-    for (int g = 1; g <= 2; ++g) {
-        main("Button_Annullatori_go", g).onClick = [this, g] { Button_Annullatori_go_Click(g); };
-        main("Button_Annullatori_sw", g).onClick = [this, g] { Button_Annullatori_sw_Click(g); };
-    }
-    main("CancelALL").onClick = [this] { CancelALL_Click(); };
 }
 
 // Draws row r of a group: the group's position becomes r, the console update sends it, and the

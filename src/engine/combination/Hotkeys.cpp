@@ -1,7 +1,6 @@
 #include "Hotkeys.h"
 
-#include "Memories.h"
-#include "core/Console.h"
+#include "commands/CommandExecutor.h"
 #include "panel/Form.h"
 
 namespace vorlo {
@@ -16,34 +15,39 @@ constexpr int kCharNine = '9';
 constexpr int kCharApostrophe = '\'';
 constexpr int kCharIGrave = 0xEC; // 'ì' in Windows-1252
 
-// Memory numbers: 1..12 free, 13..24 fixed.
-constexpr int kFixedOne = 13;
-
 } // namespace
 
-Hotkeys::Hotkeys(Console& console) : console_(console) {
-    Form& main = console_.mainForm();
+Hotkeys::Hotkeys(Form& main, CommandExecutor& commands) : commands_(commands) {
     main.onKeyDown = [this](int keyCode) { Form_KeyDown(keyCode, 0); };
     main.onKeyPress = [this](int charCode) { Form_KeyPress(charCode); };
 }
 
-void Hotkeys::Form_KeyDown(int keyCode, int shift) {
+std::optional<ConsoleCommand> Hotkeys::keyDownCommand(int keyCode) {
     if (keyCode >= kKeyF1 && keyCode <= kKeyF12)
-        console_.memories().c_memory_Click(keyCode - kKeyF1 + 1);
+        return ConsoleCommand::freeMemory(keyCode - kKeyF1 + 1);
+    return std::nullopt;
+}
+
+std::optional<ConsoleCommand> Hotkeys::keyPressCommand(int charCode) {
+    if (charCode >= kCharOne && charCode <= kCharNine)
+        return ConsoleCommand::fixedMemory(charCode - kCharOne + 1);
+    if (charCode == kCharZero)
+        return ConsoleCommand::fixedMemory(10);
+    if (charCode == kCharApostrophe)
+        return ConsoleCommand::fixedMemory(11);
+    if (charCode == kCharIGrave)
+        return ConsoleCommand::fixedMemory(12);
+    return std::nullopt;
+}
+
+void Hotkeys::Form_KeyDown(int keyCode, int shift) {
+    if (const auto command = keyDownCommand(keyCode))
+        commands_.execute(*command);
 }
 
 void Hotkeys::Form_KeyPress(int charCode) {
-    int memory = 0;
-    if (charCode >= kCharOne && charCode <= kCharNine)
-        memory = kFixedOne + (charCode - kCharOne);
-    else if (charCode == kCharZero)
-        memory = kFixedOne + 9;
-    else if (charCode == kCharApostrophe)
-        memory = kFixedOne + 10;
-    else if (charCode == kCharIGrave)
-        memory = kFixedOne + 11;
-    if (memory != 0)
-        console_.memories().c_memory_Click(memory);
+    if (const auto command = keyPressCommand(charCode))
+        commands_.execute(*command);
 }
 
 } // namespace vorlo

@@ -24,13 +24,6 @@ Memories::Memories(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Con
     : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
       update_(update), config_(config), levels_(levels), recovery_(recovery), layout_(layout) {
     Form& main = main_;
-    for (int i = 1; i <= 12; ++i) {
-        main("C_memory", i).onClick = [this, i] { c_memory_Click(i); };
-        main("LedFree", i).onClick = [this, i] { Ledfree_Click(i); };
-        main("Graduatore", i).onClick = [this, i] { Graduatore_Click(i); };
-        main("LedFix", i).onClick = [this, i] { LedFix_Click(i); };
-    }
-    main("Rec_button").onClick = [this] { Rec_button_Click(); };
     main("LabelMode").onClick = [this] { Labelmode_Click(); };
     main("DisplayLeds").onClick = [this] { DisplayLeds_Click(); };
     main("SaveFIXED").onClick = [this] { SaveFIXED_Click(); };

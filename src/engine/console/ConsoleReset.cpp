@@ -20,7 +20,6 @@ ConsoleReset::ConsoleReset(ConsoleState& state, PanelState& panel, Dialogs& dial
       advanced_(panel.form(QString::fromLatin1(forms::Advanced))), dialogs_(dialogs),
       waiter_(waiter), sysex_(sysex), memories_(memories), layout_(layout), update_(update),
       lifecycle_(lifecycle) {
-    main_("RESET").onClick = [this] { RESET_Click(); };
 }
 
 void ConsoleReset::RESET_Click() {

@@ -8,6 +8,8 @@
 #include "combination/Memories.h"
 #include "combination/MemoryFile.h"
 #include "combination/RecoveryCopy.h"
+#include "commands/CommandExecutor.h"
+#include "commands/PanelCommandBindings.h"
 #include "console/ConfigurationStore.h"
 #include "console/ConsoleIndicators.h"
 #include "console/ConsoleReset.h"
@@ -59,14 +61,16 @@ struct Console::Parts {
     Thru thru;
     Panic panic;
     InputDispatcher input;
-    TotalRecall totalRecall;
     Memories memories;
     Drawstops drawstops;
     Buffers buffers;
     MemoryFile memoryFile;
     RecoveryCopy recovery;
-    Hotkeys hotkeys;
     AdvancedControls advanced;
+    // The player's commands, and the keys and buttons that ask for them.
+    CommandExecutor commands;
+    TotalRecall totalRecall;
+    Hotkeys hotkeys;
     PanelLayout layout;
     StopCaptions captions;
     Fonts fonts;
@@ -86,17 +90,21 @@ Console::Parts::Parts(Console& c)
       update(c.state_, sysex, later(levels), later(advanced), indicators, c.run_, later(lifecycle)),
       levels(c.state_, *c.panel_, *c.paced_, indicators),
       couplers(c.state_, *c.panel_, indicators, update),
-      thru(c.state_, *c.panel_, c.screen(), later(layout), indicators),
-      panic(*c.panel_, c.paced_->player()),
+      thru(c.state_, *c.panel_, c.screen(), later(layout), indicators), panic(c.paced_->player()),
       input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
             later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
-      totalRecall(c), memories(c.state_, *c.panel_, c.dialogs(), update, configuration, levels,
-                               later(recovery), later(layout)),
+      memories(c.state_, *c.panel_, c.dialogs(), update, configuration, levels, later(recovery),
+               later(layout)),
       drawstops(c.state_, *c.panel_, update, memories),
       buffers(c.state_, *c.panel_, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
-      recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile), hotkeys(c),
+      recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen(), indicators, levels, sysex),
+      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
+               c.form(QString::fromLatin1(forms::Advanced)), [this] { reset.RESET_Click(); }),
+      totalRecall(c.state_, commands, c.mainForm(),
+                  c.form(QString::fromLatin1(forms::TotalRecall))),
+      hotkeys(c.mainForm(), commands),
       layout(c.state_, *c.panel_, c.dialogs(), memories, thru, later(fonts)),
       captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
       aboutHelp(c.state_, *c.panel_, c.dialogs(), c.screen()),
@@ -106,7 +114,9 @@ Console::Parts::Parts(Console& c)
       reset(c.state_, *c.panel_, c.dialogs(), c.waiter_, sysex, memories, layout, update,
             later(lifecycle)),
       lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, portSetup, configuration,
-                 tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {}
+                 tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
+    bindPanelCommands(c.mainForm(), commands);
+}
 
 Console::Console(const Environment& env, QObject* parent)
     : QObject(parent), env_(env), panel_(std::make_unique<PanelState>()) {
@@ -147,6 +157,9 @@ Panic& Console::panic() {
 }
 InputDispatcher& Console::input() {
     return parts_->input;
+}
+CommandExecutor& Console::commands() {
+    return parts_->commands;
 }
 TotalRecall& Console::totalRecall() {
     return parts_->totalRecall;

@@ -19,6 +19,7 @@ class ProgramLifecycle;
 class StopTableLoader;
 class AdvancedControls;
 class Buffers;
+class CommandExecutor;
 class ConsoleUpdate;
 class Couplers;
 class Dialogs;
@@ -89,6 +90,7 @@ public:
     Panic& panic();
     InputDispatcher& input();
     TotalRecall& totalRecall();
+    CommandExecutor& commands();
     Memories& memories();
     Drawstops& drawstops();
     Buffers& buffers();

@@ -29,12 +29,6 @@ Couplers::Couplers(ConsoleState& state, PanelState& panel, PanelIndicators& indi
                    ConsoleUpdate& update)
     : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), indicators_(indicators),
       update_(update) {
-    Form& main = main_;
-    main("UNPI").onClick = [this] { UNPI_Click(); };
-    main("UNPII").onClick = [this] { UNPII_Click(); };
-    main("UN_GOSW").onClick = [this] { UN_GOSW_Click(); };
-    main("UN_SWGO").onClick = [this] { UN_SWGO_Click(); };
-    main("Subottava").onClick = [this] { Subottava_Click(); };
 }
 
 void Couplers::UNPI_Click() {

@@ -25,9 +25,6 @@ LevelSender::LevelSender(ConsoleState& state, PanelState& panel, MidiOutputPort&
     : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
       advanced_(panel.form(QString::fromLatin1(forms::Advanced))), output_(output),
       indicators_(indicators) {
-    Form& main = main_;
-    main("Tir_TREMOLOGO").onClick = [this] { Tir_TREMOLOGO_Click(); };
-    main("TIR_TREMOLOSW").onClick = [this] { TIR_TREMOLOSW_Click(); };
 }
 
 void LevelSender::sendLevel(const Division& d) {

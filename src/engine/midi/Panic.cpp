@@ -7,10 +7,7 @@
 
 namespace vorlo {
 
-Panic::Panic(PanelState& panel, MidiOutputPort& player)
-    : main_(panel.form(QString::fromLatin1(forms::Main))), player_(player) {
-    main_("Panic").onClick = [this] { Panic_Click(); };
-}
+Panic::Panic(MidiOutputPort& player) : player_(player) {}
 
 void Panic::Panic_Click() {
     // Twice per division channel, in case the first one is lost; on the player's stream, so

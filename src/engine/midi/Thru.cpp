@@ -29,7 +29,6 @@ Thru::Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelL
            PanelIndicators& indicators)
     : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
       screen_(screen), layout_(layout), indicators_(indicators) {
-    main_("THRUBUTTON").onClick = [this] { THRUBUTTON_Click(); };
     main_("MidiTHRU").onClick = [this] { MidiThru_Click(); };
     Form& f = panel_.form(QString::fromLatin1(forms::Thru));
     for (int i = 0; i < 3; ++i) {

@@ -2,12 +2,15 @@
 
 namespace vorlo {
 
-class Console;
+class CommandExecutor;
+class ConsoleState;
+class Form;
 
 // Remote control from the keyboards: after a switch event the next key is a command.
 class TotalRecall {
 public:
-    explicit TotalRecall(Console& console);
+    // main: the main window with the menu entry; window: the key map's help window.
+    TotalRecall(ConsoleState& state, CommandExecutor& commands, Form& main, Form& window);
 
     // key is the note number; the switch event stays armed or is disarmed as the key says.
     void Total_Recall(int key);
@@ -16,7 +19,9 @@ public:
     void Form_Load();
 
 private:
-    Console& console_;
+    ConsoleState& state_;
+    CommandExecutor& commands_;
+    Form& window_;
 };
 
 } // namespace vorlo

@@ -1,0 +1,155 @@
+#include "commands/CommandExecutor.h"
+#include "support/ConsoleFixture.h"
+
+#include <functional>
+#include <vector>
+
+namespace vorlo::test {
+namespace {
+
+using C = ConsoleCommand;
+
+constexpr int kF1 = 112;
+
+struct Route {
+    const char* name;
+    std::function<void()> act;
+};
+
+// The same command asked for by a MIDI key after a switch event, by a computer key, by a panel
+// button and by the command itself: each route runs on a console of its own, started the same
+// way, and must put the same bytes on the output.
+class CommandRoutes : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig([](ConsoleState& s) {
+            // Fixed memory k holds Pedale position k and Great Fondi position 2k.
+            for (int n = 13; n <= 24; ++n) {
+                s.MemPED[n] = static_cast<int16_t>(n - 12);
+                s.MemFO_GO[n] = static_cast<int16_t>(2 * (n - 12));
+            }
+        });
+    }
+
+    // The sustain pedal arms the switch event; the key is the command.
+    Route remoteKey(int key) {
+        return {"MIDI key", [this, key] {
+                    play(kKeyboard1, {0xB0, 64, 127});
+                    play(kKeyboard1, {0x90, static_cast<uint8_t>(key), 100});
+                    settle();
+                }};
+    }
+    Route button(const char* name, int index = -1) {
+        return {name, [this, name, index] { main()(QString::fromLatin1(name), index).click(); }};
+    }
+    Route command(ConsoleCommand c) {
+        return {"command", [this, c] { console->commands().execute(c); }};
+    }
+
+    // What each route sends, after the same preparation, followed by what a probe then sends.
+    void expectSameBytes(const std::vector<Route>& routes,
+                         const std::function<void()>& prepare = {},
+                         const std::function<void()>& probe = {}) {
+        QStringList first;
+        for (size_t i = 0; i < routes.size(); ++i) {
+            console.reset();
+            start();
+            if (prepare)
+                prepare();
+            settle();
+            log();
+            routes[i].act();
+            if (probe)
+                probe();
+            settle();
+            const QStringList sent = log();
+            if (i == 0) {
+                first = sent;
+                EXPECT_FALSE(first.isEmpty()) << routes[i].name;
+            } else {
+                EXPECT_EQ(sent, first) << routes[i].name << " differs from " << routes[0].name;
+            }
+        }
+    }
+};
+
+TEST_F(CommandRoutes, FixedMemorySeven) {
+    expectSameBytes({remoteKey(78),
+                     {"digit 7", [this] { main().onKeyPress('7'); }},
+                     button("Graduatore", 7),
+                     button("LedFix", 7),
+                     command(C::fixedMemory(7))});
+}
+
+TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
+    auto prepare = [this] {
+        st().MemPED[3] = 5;
+        st().MemTremSW[3] = 1;
+    };
+    const std::vector<Route> routes = {remoteKey(62),
+                                       {"F3", [this] { main().onKeyDown(kF1 + 2); }},
+                                       button("C_memory", 3),
+                                       button("LedFree", 3),
+                                       command(C::freeMemory(3))};
+    expectSameBytes(routes, prepare);
+    // Under REC the same routes store into the memory; recalling it afterwards sends the same.
+    auto storeUnderRec = [this, prepare] {
+        prepare();
+        main()("Rec_button").click();
+        main()("Tir_FO_GO", 6).click();
+    };
+    auto recallAfterwards = [this] {
+        main()("Tir_FO_GO", 0).click();
+        main()("C_memory", 3).click();
+    };
+    expectSameBytes(routes, storeUnderRec, recallAfterwards);
+}
+
+TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
+    auto fondiAtThree = [this] { main()("Tir_FO_GO", 3).click(); };
+    expectSameBytes({remoteKey(39), button("Tir_FO_GO", 4), button("Tir_FO_GO_graph", 4),
+                     command(C::drawStop(StopGroupCode::GreatFondi, 4))},
+                    fondiAtThree);
+    auto pedaleTarget = [this] { console->totalRecall().Total_Recall(47); };
+    expectSameBytes({remoteKey(38), button("NomePedale", 14), button("Tir_PED_graph", 14),
+                     command(C::drawRecallTarget(14))},
+                    pedaleTarget);
+    // A family cancel sends its mute only over a drawn stop of the family.
+    expectSameBytes(
+        {remoteKey(84), button("Button_Annullatori_go", 1), command(C::cancel(Manual::Great, 1))},
+        [this] { main()("Tir_MU_GO", 5).click(); });
+    expectSameBytes(
+        {remoteKey(87), button("Button_Annullatori_sw", 2), command(C::cancel(Manual::Swell, 2))},
+        [this] { main()("Tir_AN_SW", 3).click(); });
+    auto registration = [this] {
+        main()("Tir_MU_SW", 4).click();
+        main()("Tir_TREMOLOGO").click();
+        main()("Subottava").click();
+    };
+    expectSameBytes({remoteKey(57), button("CancelALL"), command(C::cancelAll())}, registration);
+}
+
+TEST_F(CommandRoutes, TremolosPanicAndReset) {
+    expectSameBytes({remoteKey(56), button("TIR_TREMOLOSW"), command(C::tremulant(Manual::Swell))});
+    expectSameBytes({remoteKey(58), button("Tir_TREMOLOGO"), command(C::tremulant(Manual::Great))});
+    expectSameBytes({remoteKey(59), button("Panic"), command(C::panic())});
+    expectSameBytes({remoteKey(55), button("RESET"), command(C::reset())},
+                    [this] { main()("Tir_AN_GO", 2).click(); });
+}
+
+// Couplers and the thru body send nothing themselves: a note played afterwards shows them.
+TEST_F(CommandRoutes, CouplersAndThruShowInThePlayedNotes) {
+    auto note = [this] {
+        play(kKeyboard1, {0x90, 60, 100});
+        play(kKeyboard1, {0x80, 60, 0});
+    };
+    expectSameBytes({remoteKey(48), button("UN_GOSW"), command(C::coupler(Coupler::GoToSwell))}, {},
+                    note);
+    expectSameBytes({remoteKey(51), button("UNPII"), command(C::coupler(Coupler::SwellToPedal))},
+                    {}, note);
+    expectSameBytes({remoteKey(54), button("THRUBUTTON"), command(C::nextThruBody())}, {}, note);
+}
+
+} // namespace
+} // namespace vorlo::test
