@@ -4,7 +4,13 @@
 #include "core/ScreenMetrics.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
+
+namespace vorlo {
+struct ConsoleState;
+}
 
 namespace vorlo::bench {
 
@@ -34,5 +40,27 @@ public:
     double twipsPerPixel() const override { return 15; }
     QStringList fontFamilies() const override { return {}; }
 };
+
+// The program folder of a console run: a temporary folder that gets the stops table and the
+// configuration file the console reads at start.
+class ProgramFolder {
+public:
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    // A minimal organ: every entry of the stops table is the same short GS message.
+    void writeMinimalTable() const;
+    // The stops table of the file given.
+    void copyTable(const QString& datPath) const;
+    // The configuration: the defaults for the benchmarks' screen, as `adjust` changes them.
+    void writeConfig(const std::function<void(ConsoleState&)>& adjust) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The console plays from the first keyboard into the first module and lets every input message
+// through: input 1 and the output on device 0, input 2 on device 1 (with one keyboard, its "no
+// device" entry).
+void playFromFirstKeyboard(ConsoleState& cfg);
 
 } // namespace vorlo::bench

@@ -4,19 +4,17 @@
 // copy is on disk. With --quick it only checks that the copy on disk is the last store's.
 #include "combination/Memories.h"
 #include "combination/RecoveryCopy.h"
-#include "core/ConfigFile.h"
 #include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/SafeFile.h"
 #include "core/ScreenMetrics.h"
 #include "panel/PanelState.h"
-#include "stops_table/DatFile.h"
 #include "virtual/VirtualMidiBackend.h"
 
 #include "HeadlessEnvironment.h"
 #include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 
 #include <chrono>
@@ -50,17 +48,12 @@ int main(int argc, char** argv) {
     const bool quick = app.arguments().contains(QStringLiteral("--quick"));
     const int stores = quick ? 50 : 2000;
 
-    QTemporaryDir dir;
-    StopTable table;
-    for (int i = 0; i < StopTable::kEntryCount; ++i)
-        table.set(i, QByteArray("\xF0\x41\x10\x42\x12\x40\x00\x7F\x00\x41\xF7", 11));
-    DatFile::write(dir.filePath(QStringLiteral("vorlo2000.dat")), table);
-    ConsoleState cfg;
-    cfg.AppDir = dir.path();
-    ConfigFile::installDefaults(cfg, ScreenContext{28800, 16200, 9680, 6870});
-    cfg.MidiOutDevice = 0;
-    cfg.MidiIn1Device = cfg.MidiIn2Device = 1;
-    ConfigFile::write(dir.filePath(QStringLiteral("vorlo2000.CFG")), cfg);
+    bench::ProgramFolder dir;
+    dir.writeMinimalTable();
+    dir.writeConfig([](ConsoleState& cfg) {
+        cfg.MidiOutDevice = 0;
+        cfg.MidiIn1Device = cfg.MidiIn2Device = 1;
+    });
 
     VirtualMidiBackend midi({QStringLiteral("Keyboard")}, {QStringLiteral("Module")});
     midi.setRecording(false);

@@ -3,13 +3,12 @@
 // sub-octave on, against a router that does nothing but forward; the sustained message rate;
 // and the heap allocations per note.
 #include "combination/Memories.h"
-#include "core/ConfigFile.h"
 #include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
 #include "midi/Couplers.h"
 #include "midi/MidiConstants.h"
-#include "stops_table/DatFile.h"
 #include "virtual/VirtualMidiBackend.h"
 #ifdef VORLO_HAVE_SYNTH
 #include "BuiltInSynthOutput.h"
@@ -19,7 +18,6 @@
 #include "HeadlessEnvironment.h"
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 
@@ -188,19 +186,9 @@ int main(int argc, char** argv) {
     const QString module = QStringLiteral("Module");
 
     // The console, with a minimal organ, playing from one keyboard into one module.
-    QTemporaryDir dir;
-    StopTable table;
-    for (int i = 0; i < StopTable::kEntryCount; ++i)
-        table.set(i, QByteArray("\xF0\x41\x10\x42\x12\x40\x00\x7F\x00\x41\xF7", 11));
-    DatFile::write(dir.filePath(QStringLiteral("vorlo2000.dat")), table);
-    ConsoleState cfg;
-    cfg.AppDir = dir.path();
-    ConfigFile::installDefaults(cfg, ScreenContext{28800, 16200, 9680, 6870});
-    cfg.MidiIn1Device = 0;
-    cfg.MidiIn2Device = 1;
-    cfg.MidiOutDevice = 0;
-    cfg.InputFilter.fill(false);
-    ConfigFile::write(dir.filePath(QStringLiteral("vorlo2000.CFG")), cfg);
+    bench::ProgramFolder dir;
+    dir.writeMinimalTable();
+    dir.writeConfig(bench::playFromFirstKeyboard);
 
     VirtualMidiBackend midi({keyboard}, {module});
     MidiBackend* backend = &midi;

@@ -5,8 +5,8 @@
 // registration is complete on the cable, and the bytes of one stop, one general memory and the
 // reset for the stops table given (the built one by default).
 #include "combination/Memories.h"
-#include "core/ConfigFile.h"
 #include "core/Console.h"
+#include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
 #include "core/SettingsFile.h"
@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 
@@ -89,20 +88,15 @@ void runEvents(int ms) {
 Figures run(const QString& tablePath, int baud) {
     const QString keyboard = QStringLiteral("Keyboard");
     const QString module = QStringLiteral("Module");
-    QTemporaryDir dir;
-    QFile::copy(tablePath, dir.filePath(QStringLiteral("vorlo2000.dat")));
-    ConsoleState cfg;
-    cfg.AppDir = dir.path();
-    ConfigFile::installDefaults(cfg, ScreenContext{28800, 16200, 9680, 6870});
-    cfg.MidiIn1Device = 0;
-    cfg.MidiIn2Device = 1;
-    cfg.MidiOutDevice = 0;
-    cfg.InputFilter.fill(false);
-    cfg.SysexDelay = 0;
-    // The general memory recalls the stops alone.
-    cfg.RecallGlobals = 0;
-    cfg.RecallBalance = 0;
-    ConfigFile::write(dir.filePath(QStringLiteral("vorlo2000.CFG")), cfg);
+    bench::ProgramFolder dir;
+    dir.copyTable(tablePath);
+    dir.writeConfig([](ConsoleState& cfg) {
+        bench::playFromFirstKeyboard(cfg);
+        cfg.SysexDelay = 0;
+        // The general memory recalls the stops alone.
+        cfg.RecallGlobals = 0;
+        cfg.RecallBalance = 0;
+    });
     SettingsFile(dir.path()).setValue(QStringLiteral("Output/WireSpeed"), baud);
 
     VirtualMidiBackend midi({keyboard}, {module});

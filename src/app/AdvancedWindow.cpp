@@ -1,6 +1,6 @@
 #include "AdvancedWindow.h"
 
-#include "BoundSlider.h"
+#include "BoundWidget.h"
 #include "PanelLabel.h"
 #include "TwipsConverter.h"
 #include "core/Console.h"

@@ -1,9 +1,7 @@
 #include "BoundMenuAction.h"
 
+#include "ControlBinding.h"
 #include "panel/Control.h"
-
-#include <QDebug>
-#include <exception>
 
 namespace vorlo {
 
@@ -13,15 +11,7 @@ BoundMenuAction::BoundMenuAction(Control& control, bool checkable, QObject* pare
     setCheckable(checkable);
     connect(&control, &Control::changed, this, &BoundMenuAction::refresh);
     connect(this, &QAction::triggered, this, [this] {
-        if (control_) {
-            try {
-                control_->click();
-            } catch (const std::exception& e) {
-                qWarning() << "vorlo2000:" << control_->key() << "handler failed:" << e.what();
-            } catch (...) {
-                qWarning() << "vorlo2000:" << control_->key() << "handler failed";
-            }
-        }
+        ControlBinding::run(control_, [](Control& c) { c.click(); });
         // Qt flips the check mark by itself; the console decides what it shows.
         refresh();
     });

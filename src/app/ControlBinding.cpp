@@ -64,15 +64,15 @@ void ControlBinding::apply(QSize natural) {
         widget_.setVisible(shown);
 }
 
-void ControlBinding::run(const std::function<void(Control&)>& event) const {
-    if (!control_)
+void ControlBinding::run(Control* control, const std::function<void(Control&)>& event) {
+    if (!control)
         return;
     try {
-        event(*control_);
+        event(*control);
     } catch (const std::exception& e) {
-        qWarning() << "vorlo2000:" << control_->key() << "handler failed:" << e.what();
+        qWarning() << "vorlo2000:" << control->key() << "handler failed:" << e.what();
     } catch (...) {
-        qWarning() << "vorlo2000:" << control_->key() << "handler failed";
+        qWarning() << "vorlo2000:" << control->key() << "handler failed";
     }
 }
 

@@ -30,7 +30,9 @@ public:
 
     // Runs one of the control's event methods; a failing handler is reported, never let
     // through the window system.
-    void run(const std::function<void(Control&)>& event) const;
+    void run(const std::function<void(Control&)>& event) const { run(control_, event); }
+    // The same for a control that may be gone (null).
+    static void run(Control* control, const std::function<void(Control&)>& event);
 
     // objectName = the control's name; arrays carry their index in the "index" property.
     static void nameWidget(QWidget& widget, const Control& control);

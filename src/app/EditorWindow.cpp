@@ -16,8 +16,6 @@
 namespace vorlo {
 namespace {
 
-constexpr int kRows = 10;
-
 void addIf(QBoxLayout* layout, QWidget* w, int stretch = 0) {
     if (w)
         layout->addWidget(w, stretch);
@@ -35,9 +33,12 @@ EditorWindow::EditorWindow(Console& console, Form& form, QWidget* parent)
 
     if (Control* c = form.find(QStringLiteral("SSTab1"))) {
         tabs_ = new EditorTabs(*c, this);
-        tabs_->addTab(fondiTab(), QString());
-        tabs_->addTab(mutazioniTab(), QString());
-        tabs_->addTab(ancieTab(), QString());
+        tabs_->addTab(stopsTab(0, "LabelFondi", {{0, "TextFondi", editor::kFondi, 0}}), QString());
+        tabs_->addTab(stopsTab(1, nullptr, {{1, "TextMutaz", editor::kOthers}}), QString());
+        tabs_->addTab(stopsTab(2, "LabelAncie",
+                               {{2, "TextAncie", editor::kOthers, editor::kFondi},
+                                {3, "TextPedale", editor::kOthers}}),
+                      QString());
         tabs_->addTab(globalTab(), QString());
         tabs_->addTab(sizeTab(), QString());
         tabs_->refresh();
@@ -80,54 +81,48 @@ QWidget* EditorWindow::page(QLayout* content, int titleIndex) {
     return w;
 }
 
-void EditorWindow::addFields(QGridLayout* grid, const char* fields, int count, int firstRow,
-                             int firstColumn, int firstCheck) {
-    const int span = firstCheck >= 0 ? 2 : 1;
-    for (int i = 0; i < count; ++i) {
-        const int row = firstRow + i % kRows;
-        const int column = firstColumn + (i / kRows) * span;
-        if (firstCheck >= 0) {
-            if (QWidget* box = bind(QStringLiteral("Rinforzabile"), firstCheck + i))
+void EditorWindow::addFields(QGridLayout* grid, const StopGroup& group, int firstRow,
+                             int firstColumn) {
+    for (int i = 0; i < group.count; ++i) {
+        const int row = firstRow + i % StopGroup::kRows;
+        const int column = firstColumn + (i / StopGroup::kRows) * group.span();
+        if (group.firstCheck >= 0) {
+            if (QWidget* box = bind(QStringLiteral("Rinforzabile"), group.firstCheck + i))
                 grid->addWidget(box, row, column);
         }
-        if (QWidget* field = bind(QString::fromLatin1(fields), i))
-            grid->addWidget(field, row, column + span - 1);
+        if (QWidget* field = bind(QString::fromLatin1(group.fields), i))
+            grid->addWidget(field, row, column + group.span() - 1);
     }
 }
 
-QWidget* EditorWindow::fondiTab() {
+QWidget* EditorWindow::stopsTab(int titleIndex, const char* heading,
+                                std::initializer_list<StopGroup> groups) {
+    int columns = 0;
+    for (const StopGroup& g : groups)
+        columns += g.width();
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
-    if (QWidget* heading = bind(QStringLiteral("LabelFondi")))
-        grid->addWidget(heading, 0, 0, 1, 6);
-    if (QWidget* name = bind(QStringLiteral("Text_NomiCorpi"), 0))
-        grid->addWidget(name, 1, 0, 1, 6);
-    addFields(grid, "TextFondi", editor::kFondi, 2, 0, 0);
-    return page(grid, 0);
-}
-
-QWidget* EditorWindow::mutazioniTab() {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
-    if (QWidget* name = bind(QStringLiteral("Text_NomiCorpi"), 1))
-        grid->addWidget(name, 0, 0, 1, 2);
-    addFields(grid, "TextMutaz", editor::kOthers, 1, 0);
-    return page(grid, 1);
-}
-
-QWidget* EditorWindow::ancieTab() {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
-    if (QWidget* heading = bind(QStringLiteral("LabelAncie")))
-        grid->addWidget(heading, 0, 0, 1, 6);
-    if (QWidget* name = bind(QStringLiteral("Text_NomiCorpi"), 2))
-        grid->addWidget(name, 1, 0, 1, 4);
-    if (QWidget* name = bind(QStringLiteral("Text_NomiCorpi"), 3))
-        grid->addWidget(name, 1, 4, 1, 2);
-    addFields(grid, "TextAncie", editor::kOthers, 2, 0, editor::kFondi);
-    addFields(grid, "TextPedale", editor::kOthers, 2, 4);
-    grid->setColumnMinimumWidth(4, 8);
-    return page(grid, 2);
+    const int namesRow = heading ? 1 : 0;
+    if (heading) {
+        if (QWidget* w = bind(QString::fromLatin1(heading)))
+            grid->addWidget(w, 0, 0, 1, columns);
+    }
+    // The names first, then the fields: the order the player tabs through them.
+    int column = 0;
+    for (const StopGroup& g : groups) {
+        if (QWidget* name = bind(QStringLiteral("Text_NomiCorpi"), g.nameIndex))
+            grid->addWidget(name, namesRow, column, 1, g.width());
+        column += g.width();
+    }
+    column = 0;
+    for (const StopGroup& g : groups) {
+        addFields(grid, g, namesRow + 1, column);
+        // A later group's first column keeps at least 8 pixels.
+        if (column > 0)
+            grid->setColumnMinimumWidth(column, 8);
+        column += g.width();
+    }
+    return page(grid, titleIndex);
 }
 
 QWidget* EditorWindow::globalTab() {

@@ -2,6 +2,8 @@
 
 #include "FormDialog.h"
 
+#include <initializer_list>
+
 class QGridLayout;
 class QMenuBar;
 
@@ -22,16 +24,27 @@ public:
     EditorTabs* tabs() const { return tabs_; }
 
 private:
+    // A group of stop fields: its name field (Text_NomiCorpi, nameIndex) over its fields, ten to
+    // a column, each field beside its reinforcement box where the group has boxes.
+    struct StopGroup {
+        static constexpr int kRows = 10;
+        int nameIndex;
+        const char* fields;
+        int count;
+        int firstCheck = -1; // index of the group's first Rinforzabile box; -1: no boxes
+        int span() const { return firstCheck >= 0 ? 2 : 1; }
+        // Grid columns the group takes.
+        int width() const { return (count + kRows - 1) / kRows * span(); }
+    };
+
     void buildMenu();
-    QWidget* fondiTab();
-    QWidget* mutazioniTab();
-    QWidget* ancieTab();
+    // A tab of stop groups side by side, under a heading across them all (none: nullptr).
+    QWidget* stopsTab(int titleIndex, const char* heading, std::initializer_list<StopGroup> groups);
     QWidget* globalTab();
     QWidget* sizeTab();
     QLayout* statusRows();
-    // A column of fields (and their check boxes) into a grid, ten to a column.
-    void addFields(QGridLayout* grid, const char* fields, int count, int firstRow, int firstColumn,
-                   int firstCheck = -1);
+    // A group's fields (and boxes) into a grid, from the row and column given.
+    void addFields(QGridLayout* grid, const StopGroup& group, int firstRow, int firstColumn);
     QWidget* page(QLayout* content, int titleIndex);
 
     QMenuBar* menuBar_ = nullptr;

@@ -23,7 +23,7 @@ public:
     Form& form() const { return form_; }
     QWidget* controlWidget(const QString& name, int index = -1) const;
     template <typename T> T* control(const QString& name, int index = -1) const {
-        return qobject_cast<T*>(controlWidget(name, index));
+        return dynamic_cast<T*>(controlWidget(name, index));
     }
 
 public slots:
@@ -33,7 +33,7 @@ protected:
     // Makes the widget of a control of this window; null when the window has no such control.
     QWidget* bind(const QString& name, int index = -1);
     template <typename T> T* bindAs(const QString& name, int index = -1) {
-        return qobject_cast<T*>(bind(name, index));
+        return dynamic_cast<T*>(bind(name, index));
     }
     // The program title (LabelNomeprog) in bold, centred on one line at the top of the layout,
     // its font scaled by the given factor.

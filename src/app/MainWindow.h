@@ -29,7 +29,7 @@ public:
     // The widget that draws a control ("Name", index for arrays); null for unknown controls.
     QWidget* controlWidget(const QString& name, int index = -1) const;
     template <typename T> T* control(const QString& name, int index = -1) const {
-        return qobject_cast<T*>(controlWidget(name, index));
+        return dynamic_cast<T*>(controlWidget(name, index));
     }
     BoundMenuAction* menuAction(const QString& name) const { return actions_.value(name); }
     // The top-level menus, in their order.

@@ -1,13 +1,7 @@
 // Each kind of widget shows its control's state as it changes, and passes the player's actions
 // to the control's handlers.
-#include "BoundCheckBox.h"
-#include "BoundComboBox.h"
-#include "BoundLineEdit.h"
-#include "BoundListWidget.h"
 #include "BoundMenuAction.h"
-#include "BoundRadioButton.h"
-#include "BoundScrollBar.h"
-#include "BoundSlider.h"
+#include "BoundWidget.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
 #include "SystemColors.h"

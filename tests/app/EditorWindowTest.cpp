@@ -2,10 +2,8 @@
 // report clicks and double clicks, and its colours.
 #include "EditorWindow.h"
 #include "AppFixture.h"
-#include "BoundCheckBox.h"
-#include "BoundLineEdit.h"
 #include "BoundMenuAction.h"
-#include "BoundSlider.h"
+#include "BoundWidget.h"
 #include "EditorTabs.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"

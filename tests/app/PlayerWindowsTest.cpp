@@ -1,11 +1,8 @@
 // The Advanced, Thru and Total Recall windows on a running console.
 #include "AdvancedWindow.h"
 #include "AppFixture.h"
-#include "BoundCheckBox.h"
-#include "BoundComboBox.h"
 #include "BoundMenuAction.h"
-#include "BoundRadioButton.h"
-#include "BoundSlider.h"
+#include "BoundWidget.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
 #include "SystemColors.h"

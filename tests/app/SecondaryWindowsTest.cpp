@@ -2,13 +2,8 @@
 // window of their own.
 #include "AboutDialog.h"
 #include "AppFixture.h"
-#include "BoundCheckBox.h"
-#include "BoundComboBox.h"
-#include "BoundLineEdit.h"
-#include "BoundListWidget.h"
 #include "BoundMenuAction.h"
-#include "BoundRadioButton.h"
-#include "BoundSlider.h"
+#include "BoundWidget.h"
 #include "FontMapper.h"
 #include "FontsDialog.h"
 #include "GenericFormWindow.h"
@@ -257,20 +252,20 @@ TEST_F(SecondaryWindowsTest, WindowsWithoutTheirOwnAreDrawnGenerically) {
     auto* advanced = plain.window<GenericFormWindow>(QString::fromLatin1(forms::Advanced));
     ASSERT_NE(advanced, nullptr);
     EXPECT_TRUE(advanced->isVisible());
-    auto* slider = qobject_cast<BoundSlider*>(advanced->controlWidget(QStringLiteral("SliderGO")));
+    auto* slider = dynamic_cast<BoundSlider*>(advanced->controlWidget(QStringLiteral("SliderGO")));
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(slider->value(), st().MemExprGO[SlotLive]);
     slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(st().MemExprGO[SlotLive], slider->value());
     EXPECT_EQ(qobject_cast<PanelLabel*>(advanced->controlWidget(QStringLiteral("EXPGO")))->text(),
               QString::number(slider->value()));
-    auto* coupling = qobject_cast<BoundRadioButton*>(
+    auto* coupling = dynamic_cast<BoundRadioButton*>(
         advanced->controlWidget(QStringLiteral("OptionGlobalCoupling"), 2));
     ASSERT_NE(coupling, nullptr);
     coupling->click();
     EXPECT_EQ(st().GlobalCoupling, 2);
     auto* reverbs =
-        qobject_cast<BoundComboBox*>(advanced->controlWidget(QStringLiteral("Riverberi")));
+        dynamic_cast<BoundComboBox*>(advanced->controlWidget(QStringLiteral("Riverberi")));
     ASSERT_NE(reverbs, nullptr);
     EXPECT_EQ(reverbs->count(), 8);
 
@@ -280,7 +275,7 @@ TEST_F(SecondaryWindowsTest, WindowsWithoutTheirOwnAreDrawnGenerically) {
     ASSERT_NE(thru, nullptr);
     EXPECT_TRUE(thru->isVisible());
     EXPECT_NE(
-        qobject_cast<BoundRadioButton*>(thru->controlWidget(QStringLiteral("Thru_choose"), 1)),
+        dynamic_cast<BoundRadioButton*>(thru->controlWidget(QStringLiteral("Thru_choose"), 1)),
         nullptr);
 }
 
