@@ -27,8 +27,7 @@ const QByteArray kGsReset =
 } // namespace
 
 TEST(GsDataSet, BuildsAndReadsPublishedMessages) {
-    EXPECT_EQ(GsDataSet::make(gs::DefaultDeviceId, {gs::PortA, gs::SystemBlock, gs::GsReset},
-                              gs::GsResetValue),
+    EXPECT_EQ(GsDataSet::make(0x10, {gs::PortA, gs::SystemBlock, gs::GsReset}, gs::GsResetValue),
               kGsReset);
     // Master volume at its top, and part 11 made a drum part (use for rhythm 2).
     EXPECT_EQ(GsDataSet::make(0x10, {0x40, 0x00, 0x04}, 0x7F),

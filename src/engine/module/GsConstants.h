@@ -12,7 +12,6 @@ namespace vorlo::gs {
 inline constexpr uint8_t RolandId = 0x41;
 inline constexpr uint8_t GsModelId = 0x42;
 inline constexpr uint8_t DataSetCommand = 0x12;
-inline constexpr uint8_t DefaultDeviceId = 0x10;
 
 // Positions in a data-set message, counted from 0 at its F0.
 inline constexpr int DeviceAt = 2;
