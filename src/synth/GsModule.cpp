@@ -2,6 +2,10 @@
 
 #include "SynthCore.h"
 #include "midi/MidiConstants.h"
+#include "module/GsAddress.h"
+#include "module/GsConstants.h"
+#include "module/GsDataSet.h"
+#include "module/SysexSequence.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,19 +14,7 @@
 namespace vorlo {
 namespace {
 
-// GS address map: the first address byte of each port, and what the console's tables use.
-constexpr uint8_t kPortA = 0x40;
-constexpr uint8_t kPortB = 0x50;
-constexpr uint8_t kSystemBlock = 0x00;
-constexpr uint8_t kMasterVolume = 0x04;
-constexpr uint8_t kGsReset = 0x7F;
-constexpr uint8_t kEffectBlock = 0x01;
-constexpr uint8_t kReverbMacro = 0x30;
-constexpr uint8_t kReverbLevel = 0x33;
-constexpr uint8_t kPartBlocks = 0x10;
-constexpr uint8_t kDestinationBlocks = 0x20;
 constexpr uint8_t kDataByte = 0x7F;
-constexpr int kHeaderLength = 8; // F0 41 dev 42 12 a1 a2 a3
 
 // Controllers a GS part receives.
 constexpr int kBankSelect = 0;
@@ -76,14 +68,6 @@ GsModule::GsModule(SynthCore& core) : core_(core) {
     reset();
 }
 
-int GsModule::partOfAddress(uint8_t high, uint8_t block) {
-    if (high != kPortA && high != kPortB)
-        return 0;
-    const int x = block & 0x0F;
-    const int onPort = x == 0 ? 10 : (x <= 9 ? x : x + 1);
-    return onPort + (high == kPortB ? kPartsPerPort : 0);
-}
-
 void GsModule::reset() {
     // Voices, controllers, tunings and the reverb's ringing all start afresh.
     fluid_synth_system_reset(core_.synth());
@@ -122,77 +106,58 @@ void GsModule::allSoundOff() {
 // System exclusive
 
 void GsModule::sysex(const QByteArray& bytes) {
-    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
-    const int size = static_cast<int>(bytes.size());
-    int start = -1;
-    for (int i = 0; i < size; ++i) {
-        if (data[i] == midi::SysexStart) {
-            start = i;
-        } else if (data[i] == midi::SysexEnd && start >= 0) {
-            dataSet(data + start, i - start + 1);
-            start = -1;
-        }
+    // Each F7 closes the message begun by the last F0 before it; other bytes are passed over.
+    for (const QByteArrayView piece : SysexSequence::split(bytes).pieces) {
+        const QByteArrayView message = SysexSequence::lastMessageIn(piece);
+        if (!message.isEmpty())
+            dataSet(message);
     }
     applyDirty();
 }
 
-void GsModule::dataSet(const uint8_t* m, int length) {
-    // F0 41 dev 42 12 a1 a2 a3 data... sum F7: any device number is taken.
-    if (length < kHeaderLength + 3 || m[1] != midi::RolandId || m[3] != midi::GsModelId ||
-        m[4] != midi::DataSetCommand)
+void GsModule::dataSet(QByteArrayView message) {
+    // Any device number is taken; a message whose checksum does not match is ignored, as the
+    // module does.
+    const auto set = GsDataSet::read(message);
+    if (!set)
         return;
-    int sum = 0;
-    for (int i = 5; i < length - 1; ++i) {
-        if (m[i] > kDataByte)
-            return;
-        sum += m[i];
-    }
-    // A message whose checksum does not match is ignored, as the module does.
-    if (sum % 128 != 0)
-        return;
-    uint8_t a1 = m[5], a2 = m[6], a3 = m[7];
-    // Each data byte goes to the next address (7 bits a byte).
-    for (int i = kHeaderLength; i < length - 2; ++i) {
-        write(a1, a2, a3, m[i]);
-        if (++a3 > kDataByte) {
-            a3 = 0;
-            if (++a2 > kDataByte) {
-                a2 = 0;
-                ++a1;
-            }
-        }
+    // Each data byte goes to the next address.
+    GsAddress a = set->address;
+    for (const char value : set->data) {
+        write(a, static_cast<uint8_t>(value));
+        a = a.next();
     }
 }
 
-void GsModule::write(uint8_t a1, uint8_t a2, uint8_t a3, uint8_t value) {
-    if (a1 == kPortA && a2 == kSystemBlock) {
-        if (a3 == kGsReset)
+void GsModule::write(const GsAddress& a, uint8_t value) {
+    if (a.high == gs::PortA && a.middle == gs::SystemBlock) {
+        if (a.low == gs::GsReset)
             reset();
-        else if (a3 == kMasterVolume) {
+        else if (a.low == gs::MasterVolume) {
             masterVolume_ = value;
             const double v = double(value) / kTop;
             fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_ * v * v));
         }
         return;
     }
-    if (a1 == kPortA && a2 == kEffectBlock) {
-        if (a3 == kReverbMacro && value < 8) {
+    if (a.high == gs::PortA && a.middle == gs::EffectBlock) {
+        if (a.low == gs::ReverbMacro && value < gs::ReverbMacroCount) {
             reverbMacro_ = value;
             reverbLevel_ = 64;
             applyReverb();
-        } else if (a3 == kReverbLevel) {
+        } else if (a.low == gs::ReverbLevel) {
             reverbLevel_ = value;
             applyReverb();
         }
         return;
     }
-    const int n = partOfAddress(a1, a2);
+    const int n = GsAddress::partOf(a.high, a.middle);
     if (n == 0)
         return;
-    if ((a2 & 0xF0) == kPartBlocks)
-        writePart(n, a3, value);
-    else if ((a2 & 0xF0) == kDestinationBlocks)
-        writeDestination(n, a3, value);
+    if ((a.middle & gs::BlockKindMask) == gs::PartParameterBlock)
+        writePart(n, a.low, value);
+    else if ((a.middle & gs::BlockKindMask) == gs::ControllerBlock)
+        writeDestination(n, a.low, value);
 }
 
 void GsModule::writePart(int n, uint8_t address, uint8_t value) {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "GsPart.h"
+#include "module/GsAddress.h"
+#include "module/GsConstants.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <array>
 #include <cstdint>
 
@@ -21,8 +24,8 @@ class SynthCore;
 // changes reach sounding notes at once, ramped by FluidSynth over one block.
 class GsModule {
 public:
-    static constexpr int kParts = 32;
-    static constexpr int kPartsPerPort = 16;
+    static constexpr int kParts = gs::PartCount;
+    static constexpr int kPartsPerPort = gs::PartsPerPort;
 
     explicit GsModule(SynthCore& core);
 
@@ -35,9 +38,6 @@ public:
     void allSoundOff();
 
     const GsPart& part(int n) const { return parts_.at(static_cast<size_t>(n - 1)); }
-    // The part (1..32) that a part-block address names: 40/50 1x yy with x = 0 for part 10,
-    // 1..9 for parts 1..9, A..F for parts 11..16; port B (50h) adds 16. 0 when none.
-    static int partOfAddress(uint8_t high, uint8_t block);
 
 private:
     enum Dirty : uint8_t {
@@ -51,8 +51,8 @@ private:
         DirtyAll = 127,
     };
 
-    void dataSet(const uint8_t* message, int length);
-    void write(uint8_t a1, uint8_t a2, uint8_t a3, uint8_t value);
+    void dataSet(QByteArrayView message);
+    void write(const GsAddress& address, uint8_t value);
     void writePart(int n, uint8_t address, uint8_t value);
     void writeDestination(int n, uint8_t address, uint8_t value);
     void applyDirty();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "module/GsConstants.h"
+
 #include <array>
 #include <cstdint>
 
@@ -13,7 +15,7 @@ struct GsPart {
     enum Parameter : uint8_t {
         ToneVariation = 0x00, // bank MSB; 0x01 is the program
         ToneProgram = 0x01,
-        RxChannel = 0x02, // 0..15, 16 = OFF
+        RxChannel = gs::RxChannelParameter, // 0..15, 16 = OFF
         RxVolume = 0x0C,
         UseForRhythm = 0x15,
         KeyShift = 0x16, // 64 = none, ±24 semitones

@@ -1,6 +1,6 @@
 #include "advanced/AdvancedControls.h"
 #include "advanced/TemperamentBuilder.h"
-#include "midi/RolandChecksum.h"
+#include "module/RolandChecksum.h"
 #include "support/ConsoleFixture.h"
 
 using namespace vorlo;

@@ -1,7 +1,7 @@
 #include "stops_table/StopsTableEditor.h"
 #include "support/ConsoleFixture.h"
 #include "core/ConfigFile.h"
-#include "midi/RolandChecksum.h"
+#include "module/RolandChecksum.h"
 #include "panel/PanelLayout.h"
 #include "stops_table/DatFile.h"
 

@@ -1,7 +1,7 @@
 #include "ConsoleFixture.h"
 
 #include "core/ConfigFile.h"
-#include "midi/RolandChecksum.h"
+#include "module/RolandChecksum.h"
 #include "stops_table/DatFile.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,8 @@
 // pitch, tuning, levels, silence, reverb, tone fall-back and note bookkeeping.
 #include "OfflineSynth.h"
 
-#include "midi/RolandChecksum.h"
+#include "module/GsAddress.h"
+#include "module/RolandChecksum.h"
 
 #include <QRandomGenerator>
 #include <cmath>
@@ -197,14 +198,14 @@ TEST(GsLayer, AVariationTheSoundFontLacksPlaysItsCapitalTone) {
 }
 
 TEST(GsLayer, PartAddressesMapOntoPartsOfBothPorts) {
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x40, 0x10), 10);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x40, 0x11), 1);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x40, 0x19), 9);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x40, 0x1A), 11);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x40, 0x1F), 16);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x50, 0x11), 17);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x50, 0x10), 26);
-    EXPECT_EQ(vorlo::GsModule::partOfAddress(0x41, 0x11), 0);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x40, 0x10), 10);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x40, 0x11), 1);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x40, 0x19), 9);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x40, 0x1A), 11);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x40, 0x1F), 16);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x50, 0x11), 17);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x50, 0x10), 26);
+    EXPECT_EQ(vorlo::GsAddress::partOf(0x41, 0x11), 0);
 
     OfflineSynth s;
     // Port B's parts listen to the same input: part 26 (50 10 ..) on channel 5.

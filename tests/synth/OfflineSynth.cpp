@@ -1,6 +1,6 @@
 #include "OfflineSynth.h"
 
-#include "midi/RolandChecksum.h"
+#include "module/RolandChecksum.h"
 
 #include <cmath>
 #include <fluidsynth.h>

@@ -2,7 +2,7 @@
 
 #include "GsDescriber.h"
 #include "core/Cp1252.h"
-#include "midi/MidiConstants.h"
+#include "module/SysexSequence.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -39,20 +39,10 @@ bool isText(const QByteArray& e) {
 // The entry cut into its F0..F7 messages; empty when it is not made of whole messages only.
 std::vector<QByteArray> sysexMessages(const QByteArray& e) {
     std::vector<QByteArray> out;
-    qsizetype start = 0;
-    while (start < e.size()) {
-        if (static_cast<uint8_t>(e[start]) != midi::SysexStart)
-            return {};
-        const qsizetype end = e.indexOf(static_cast<char>(midi::SysexEnd), start);
-        if (end < 0)
-            return {};
-        const QByteArray m = e.mid(start, end - start + 1);
-        for (qsizetype i = 1; i + 1 < m.size(); ++i)
-            if (static_cast<uint8_t>(m[i]) > kDelete)
-                return {};
-        out.push_back(m);
-        start = end + 1;
-    }
+    if (!SysexSequence::isComplete(e, SysexSequence::Inside::DataBytesOnly))
+        return out;
+    for (const QByteArrayView m : SysexSequence::split(e).pieces)
+        out.push_back(m.toByteArray());
     return out;
 }
 

@@ -1,8 +1,10 @@
 #include "GsDescriber.h"
 
 #include "GsMap.h"
-#include "midi/MidiConstants.h"
-#include "midi/RolandChecksum.h"
+#include "module/GsAddress.h"
+#include "module/GsConstants.h"
+#include "module/GsDataSet.h"
+#include "module/RolandChecksum.h"
 
 #include <QStringList>
 #include <array>
@@ -11,18 +13,12 @@ namespace vorlo::datgen {
 
 namespace {
 
-constexpr qsizetype kHeaderSize = 5; // F0 41 dev 42 12
-constexpr qsizetype kAddressSize = 3;
-constexpr qsizetype kShortest = kHeaderSize + kAddressSize + 3; // one data byte, sum, F7
-constexpr uint8_t kBlockMask = 0xF0;
-constexpr uint8_t kNumberMask = 0x0F;
-constexpr int kPartTen = 10;
 constexpr uint8_t kSourceMask = 0xF0;
 constexpr uint8_t kDestinationMask = 0x0F;
 
 const std::array<const char*, 12> kNotes = {"C",  "C#", "D",  "D#", "E",  "F",
                                             "F#", "G",  "G#", "A",  "A#", "B"};
-const std::array<const char*, GsMap::kReverbMacroCount> kReverbMacros = {
+const std::array<const char*, gs::ReverbMacroCount> kReverbMacros = {
     "Room 1", "Room 2", "Room 3", "Hall 1", "Hall 2", "Plate", "Delay", "Panning Delay"};
 const std::array<const char*, 6> kSources = {"modulation",    "pitch bend", "channel pressure",
                                              "poly pressure", "CC1",        "CC2"};
@@ -40,12 +36,10 @@ QString signedValue(int v) {
 }
 
 QString partName(uint8_t port, uint8_t block) {
-    const int number = block & kNumberMask;
-    const int onPort = number == 0 ? kPartTen : (number < kPartTen ? number : number + 1);
-    const bool b = port == GsMap::kPortB;
+    const int onPort = GsAddress::partOnPort(block);
     return QStringLiteral("part %1 (%2%3)")
-        .arg(onPort + (b ? GsMap::kPartsPerPort : 0))
-        .arg(b ? QLatin1Char('B') : QLatin1Char('A'))
+        .arg(GsAddress::partOf(port, block))
+        .arg(port == gs::PortB ? QLatin1Char('B') : QLatin1Char('A'))
         .arg(onPort, 2, 10, QLatin1Char('0'));
 }
 
@@ -102,34 +96,29 @@ QString partParameter(uint8_t parameter, QByteArrayView data) {
 } // namespace
 
 QString GsDescriber::describe(QByteArrayView m) {
-    if (m.size() < kShortest || static_cast<uint8_t>(m[0]) != midi::SysexStart ||
-        static_cast<uint8_t>(m[1]) != midi::RolandId ||
-        static_cast<uint8_t>(m[3]) != midi::GsModelId ||
-        static_cast<uint8_t>(m[4]) != midi::DataSetCommand ||
-        static_cast<uint8_t>(m.back()) != midi::SysexEnd)
+    if (!GsDataSet::hasHeader(m))
         return QStringLiteral("not a GS data set");
     const QString checksum =
         RolandChecksum::isValidDataSet(m) ? QString() : QStringLiteral(" (WRONG CHECKSUM)");
-    const auto port = static_cast<uint8_t>(m[5]);
-    const auto block = static_cast<uint8_t>(m[6]);
-    const auto parameter = static_cast<uint8_t>(m[7]);
-    const QByteArrayView data = m.sliced(kHeaderSize + kAddressSize, m.size() - kShortest + 1);
+    const auto port = static_cast<uint8_t>(m[gs::AddressAt]);
+    const auto block = static_cast<uint8_t>(m[gs::AddressAt + 1]);
+    const auto parameter = static_cast<uint8_t>(m[gs::AddressAt + 2]);
+    // The data bytes, between the address and the checksum.
+    const QByteArrayView data = m.sliced(gs::DataAt, m.size() - gs::DataAt - 2);
     const int first = static_cast<unsigned char>(data[0]);
-    const bool partPort = port == GsMap::kPortA || port == GsMap::kPortB;
+    const bool partPort = port == gs::PortA || port == gs::PortB;
 
     QString what;
-    if (port == GsMap::kPortA && block == GsMap::kSystemBlock &&
-        parameter == GsMap::kGsResetParameter)
+    if (port == gs::PortA && block == gs::SystemBlock && parameter == gs::GsReset)
         what = QStringLiteral("GS reset");
-    else if (port == GsMap::kPortA && block == GsMap::kEffectBlock &&
-             parameter == GsMap::kReverbMacro)
+    else if (port == gs::PortA && block == gs::EffectBlock && parameter == gs::ReverbMacro)
         what = QStringLiteral("reverb macro %1").arg(first) +
-               (first < GsMap::kReverbMacroCount ? QStringLiteral(" (%1)").arg(QLatin1String(
-                                                       kReverbMacros[static_cast<size_t>(first)]))
-                                                 : QString());
-    else if (partPort && (block & kBlockMask) == GsMap::kPartBlock)
+               (first < gs::ReverbMacroCount ? QStringLiteral(" (%1)").arg(QLatin1String(
+                                                   kReverbMacros[static_cast<size_t>(first)]))
+                                             : QString());
+    else if (partPort && (block & gs::BlockKindMask) == gs::PartParameterBlock)
         what = partName(port, block) + QLatin1Char(' ') + partParameter(parameter, data);
-    else if (partPort && (block & kBlockMask) == GsMap::kControllerBlock) {
+    else if (partPort && (block & gs::BlockKindMask) == gs::ControllerBlock) {
         const size_t source = (parameter & kSourceMask) >> 4;
         const size_t destination = parameter & kDestinationMask;
         what = partName(port, block) + QLatin1Char(' ');

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "module/GsConstants.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <cstdint>
@@ -14,32 +16,14 @@ namespace vorlo::datgen {
 // Manual, Appendices (https://www.easymanua.ls/roland/sound-canvas-sc-8850/manual?p=238 ff.);
 // cross-checked against the GS parser of TiMidity++ 2.14 (readmidi.c).
 //
-// Addresses are three bytes: port (40 = A, 50 = B), block, parameter. Part blocks are 1x (part
-// parameters) and 2x (controller destinations), where x is the part's block number: part 10 is
-// block 0, parts 1..9 are blocks 1..9 and parts 11..16 blocks A..F (the same on port B for parts
-// 17..32).
+// Addresses and message framing come from the module's own vocabulary (module/GsAddress.h,
+// module/GsDataSet.h); this map adds the parameters and values the organ sets.
 class GsMap {
 public:
-    static constexpr uint8_t kDefaultDeviceId = 0x10;
-
-    static constexpr uint8_t kPortA = 0x40;
-    static constexpr uint8_t kPortB = 0x50;
-    static constexpr uint8_t kPartBlock = 0x10;
-    static constexpr uint8_t kControllerBlock = 0x20;
-    static constexpr int kPartsPerPort = 16;
-    static constexpr int kPartCount = 32;
-
-    // System parameters (port A address space).
-    static constexpr uint8_t kSystemBlock = 0x00;
-    static constexpr uint8_t kGsResetParameter = 0x7F; // 40 00 7F 00: GS reset
-    static constexpr uint8_t kGsResetValue = 0x00;
-    static constexpr uint8_t kEffectBlock = 0x01;
-    static constexpr uint8_t kReverbMacro = 0x30; // 40 01 30: 0..7, Room 1 .. Panning Delay
-    static constexpr uint8_t kReverbMacroCount = 8;
-
     // Part parameters, 40 1x yy.
     static constexpr uint8_t kToneNumber = 0x00; // two bytes: variation (CC#00), program
-    static constexpr uint8_t kRxChannel = 0x02;  // 00..0F = channel 1..16, 10 = off
+    static constexpr uint8_t kRxChannel =
+        gs::RxChannelParameter; // 00..0F = channel 1..16, 10 = off
     static constexpr uint8_t kRxVolume = 0x0C;
     static constexpr uint8_t kUseForRhythmPart = 0x15; // 0 = normal part
     static constexpr uint8_t kPitchKeyShift = 0x16;    // 28..58 = -24..+24 semitones
@@ -73,12 +57,6 @@ public:
     static constexpr uint8_t kLowestKey = 0x00;
     static constexpr uint8_t kHighestKey = 0x7F;
     static constexpr int kScaleTuningRange = 64; // cents either side; +63 is the top byte 7F
-
-    static bool isValidPart(int part) { return part >= 1 && part <= kPartCount; }
-    // 40 for parts 1..16, 50 for 17..32.
-    static uint8_t portByte(int part);
-    // The block number x of the part on its port.
-    static uint8_t blockNumber(int part);
 
     // Complete data-set messages (F0 .. F7 with the Roland checksum).
     static QByteArray partParameter(uint8_t device, int part, uint8_t parameter,

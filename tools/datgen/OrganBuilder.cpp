@@ -2,6 +2,7 @@
 
 #include "GsMap.h"
 #include "core/Cp1252.h"
+#include "module/GsConstants.h"
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ constexpr int kSetUpPortBEntry = 2;
 constexpr int kReinforcementToneEntry = 3;
 
 constexpr int kFirstPartA = 1;
-constexpr int kFirstPartB = GsMap::kPartsPerPort + 1;
+constexpr int kFirstPartB = gs::PartsPerPort + 1;
 constexpr int kSevenBitMax = 0x7F;
 constexpr uint8_t kVelocitySenseOff = 0;
 // With the velocity sense depth at 0 a part plays every note at twice the offset's distance
@@ -103,10 +104,10 @@ StopTable OrganBuilder::build(const OrganModel& organ) {
     StopTable t;
     const uint8_t dev = organ.deviceId;
 
-    t.set(kGsResetEntry, GsMap::systemParameter(dev, GsMap::kSystemBlock, GsMap::kGsResetParameter,
-                                                GsMap::kGsResetValue));
-    t.set(kSetUpPortAEntry, b.moduleSetUp(kFirstPartA, GsMap::kPartsPerPort));
-    t.set(kSetUpPortBEntry, b.moduleSetUp(kFirstPartB, GsMap::kPartCount));
+    t.set(kGsResetEntry,
+          GsMap::systemParameter(dev, gs::SystemBlock, gs::GsReset, gs::GsResetValue));
+    t.set(kSetUpPortAEntry, b.moduleSetUp(kFirstPartA, gs::PartsPerPort));
+    t.set(kSetUpPortBEntry, b.moduleSetUp(kFirstPartB, gs::PartCount));
     t.set(kReinforcementToneEntry, b.reinforcementTones());
 
     for (size_t i = 0; i < organ.temperaments.size(); ++i) {
@@ -121,9 +122,9 @@ StopTable OrganBuilder::build(const OrganModel& organ) {
         t.set(StopTable::kTemperamentNames + static_cast<int>(i), cp1252::encode(temperament.name));
     }
     for (size_t i = 0; i < organ.reverbs.size(); ++i) {
-        t.set(StopTable::kReverbFirst + static_cast<int>(i),
-              GsMap::systemParameter(dev, GsMap::kEffectBlock, GsMap::kReverbMacro,
-                                     organ.reverbs[i].macro));
+        t.set(
+            StopTable::kReverbFirst + static_cast<int>(i),
+            GsMap::systemParameter(dev, gs::EffectBlock, gs::ReverbMacro, organ.reverbs[i].macro));
         t.set(StopTable::kReverbNames + static_cast<int>(i), cp1252::encode(organ.reverbs[i].name));
     }
 

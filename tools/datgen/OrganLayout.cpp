@@ -1,6 +1,6 @@
 #include "OrganLayout.h"
 
-#include "GsMap.h"
+#include "module/GsConstants.h"
 
 namespace vorlo::datgen {
 
@@ -85,7 +85,7 @@ OrganLayout::Division OrganLayout::divisionOfPart(int part) {
     for (int p : kPedale)
         if (p == part)
             return Division::Pedal;
-    return part <= GsMap::kPartsPerPort ? Division::Great : Division::Swell;
+    return part <= gs::PartsPerPort ? Division::Great : Division::Swell;
 }
 
 bool OrganLayout::familyOfPart(int part, Family* family) {

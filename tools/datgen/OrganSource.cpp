@@ -3,6 +3,7 @@
 #include "GsMap.h"
 #include "TemperamentMath.h"
 #include "core/Cp1252.h"
+#include "module/GsConstants.h"
 #include "stops_table/StopTable.h"
 
 #include <QFile>
@@ -363,8 +364,7 @@ bool readReverbs(const QJsonObject& root, QString& err, OrganModel& model) {
         int macro = 0;
         if (!object(list[i], where, err, o) || !knownKeys(o, {"name", "macro"}, where, err) ||
             !text(o.value("name"), kShortestListedName, where + ".name", err, r.name) ||
-            !integer(o.value("macro"), 0, GsMap::kReverbMacroCount - 1, where + ".macro", err,
-                     macro))
+            !integer(o.value("macro"), 0, gs::ReverbMacroCount - 1, where + ".macro", err, macro))
             return false;
         r.macro = static_cast<uint8_t>(macro);
         model.reverbs.push_back(r);

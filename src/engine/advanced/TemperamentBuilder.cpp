@@ -1,34 +1,19 @@
 #include "TemperamentBuilder.h"
 
 #include "midi/MidiConstants.h"
-#include "midi/RolandChecksum.h"
+#include "module/GsAddress.h"
+#include "module/GsConstants.h"
+#include "module/GsDataSet.h"
 
 namespace vorlo {
 namespace {
 
-constexpr int kHeaderBytes = 8; // F0 41 dev 42 12 and the three address bytes
-constexpr int kOffsets = 12;    // tuning offsets of C, C#, ... B
-constexpr int kPortByte = 5;
-constexpr int kPartByte = 6;
-constexpr uint8_t kPortA = 0x40;
-constexpr uint8_t kPortB = 0x50;
+constexpr int kHeaderBytes = gs::DataAt; // F0 41 dev 42 12 and the three address bytes
+constexpr int kOffsets = 12;             // tuning offsets of C, C#, ... B
+constexpr int kPortByte = gs::AddressAt;
+constexpr int kPartByte = gs::AddressAt + 1;
 
 } // namespace
-
-uint8_t TemperamentBuilder::portByte(int p) {
-    return p <= 16 ? kPortA : kPortB;
-}
-
-uint8_t TemperamentBuilder::partByte(int p) {
-    // GS part blocks: parts 1..9 are 11h..19h, part 10 is 10h, parts 11..16 are 1Ah..1Fh; the
-    // second port repeats the pattern for parts 17..32.
-    const int part = (p - 1) % 16 + 1;
-    if (part == 10)
-        return 0x10;
-    if (part < 10)
-        return static_cast<uint8_t>(0x10 + part);
-    return static_cast<uint8_t>(0x1A + (part - 11));
-}
 
 bool TemperamentBuilder::build(const QByteArray& stored, int startNote,
                                std::array<QByteArray, 33>& out) {
@@ -50,13 +35,16 @@ bool TemperamentBuilder::build(const QByteArray& stored, int startNote,
         rotated = offsets.mid(k) + offsets.left(k);
     }
 
-    for (int p = 1; p <= 32; ++p) {
+    // The stored header and parameter byte, readdressed to each part's block on its port.
+    for (int p = 1; p <= gs::PartCount; ++p) {
+        const GsAddress a = GsAddress::ofPart(p, gs::PartParameterBlock, 0);
         QByteArray m = header;
-        m[kPortByte] = static_cast<char>(portByte(p));
-        m[kPartByte] = static_cast<char>(partByte(p));
+        m[kPortByte] = static_cast<char>(a.high);
+        m[kPartByte] = static_cast<char>(a.middle);
         m.append(rotated);
-        m.append(static_cast<char>(RolandChecksum::compute(QByteArrayView(m).sliced(kPortByte))));
+        m.append('\0'); // the checksum
         m.append(static_cast<char>(midi::SysexEnd));
+        GsDataSet::seal(m);
         out[static_cast<size_t>(p)] = m;
     }
     return true;

@@ -9,10 +9,6 @@ namespace vorlo {
 // part, with the tuning rotated to start on the chosen note.
 class TemperamentBuilder {
 public:
-    // The address bytes of message p (1..32): port byte 0x40 or 0x50 and the part's block.
-    static uint8_t portByte(int p);
-    static uint8_t partByte(int p);
-
     // Returns false (and leaves out untouched) when the stored entry is 2 bytes or shorter.
     // Only the bytes before the first F7 are used; an entry without F7 is used up to its end,
     // and an entry too short to hold twelve offsets is refused as well.

@@ -69,9 +69,4 @@ inline constexpr std::array<uint8_t, 8> kFilterStatus = {
     ActiveSensing, MtcQuarterFrame, TuneRequest, TimingClock,
     Start,         Continue,        Undefined,   SystemReset};
 
-// GS system-exclusive framing.
-inline constexpr uint8_t RolandId = 0x41;
-inline constexpr uint8_t GsModelId = 0x42;
-inline constexpr uint8_t DataSetCommand = 0x12;
-
 } // namespace vorlo::midi

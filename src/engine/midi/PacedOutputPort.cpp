@@ -1,30 +1,12 @@
 #include "PacedOutputPort.h"
 
 #include "MidiConstants.h"
+#include "module/SysexSequence.h"
 
 #include <QVariant>
 #include <algorithm>
 
 namespace vorlo {
-namespace {
-
-// One or more complete F0 ... F7 messages back to back, nothing between them.
-bool isSysexSequence(const QByteArray& bytes) {
-    bool inside = false;
-    for (const char c : bytes) {
-        const auto b = static_cast<uint8_t>(c);
-        if (!inside) {
-            if (b != midi::SysexStart)
-                return false;
-            inside = true;
-        } else if (b == midi::SysexEnd) {
-            inside = false;
-        }
-    }
-    return !inside && !bytes.isEmpty();
-}
-
-} // namespace
 
 PacedOutputPort::PacedOutputPort(MidiOutputPort& device, QObject* parent)
     : MidiOutputPort(parent), device_(device), player_(*this) {
@@ -96,7 +78,7 @@ void PacedOutputPort::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
 }
 
 void PacedOutputPort::sendSysex(const QByteArray& bytes) {
-    if (!isPacing() || !isSysexSequence(bytes)) {
+    if (!isPacing() || !SysexSequence::isComplete(bytes, SysexSequence::Inside::AnyBytes)) {
         if (queue_.empty()) {
             device_.sendSysex(bytes);
             return;

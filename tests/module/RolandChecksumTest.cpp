@@ -1,4 +1,4 @@
-#include "midi/RolandChecksum.h"
+#include "module/RolandChecksum.h"
 
 #include <gtest/gtest.h>
 
