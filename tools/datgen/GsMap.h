@@ -11,10 +11,8 @@ namespace vorlo::datgen {
 // The part of the GS parameter map (model ID 42H, data set 1) that the organ uses, for a module
 // of the Sound Canvas SC88 class: 32 parts, 1..16 on port A and 17..32 on port B.
 //
-// Sources: Roland SC88 Pro Owner's Manual, MIDI Implementation, "Parameter Address Map"
-// (https://manualsdump.com/en/manuals/roland-sc-88_pro/245060/190 ff.) and Roland SC8850 Owner's
-// Manual, Appendices (https://www.easymanua.ls/roland/sound-canvas-sc-8850/manual?p=238 ff.);
-// cross-checked against the GS parser of TiMidity++ 2.14 (readmidi.c).
+// Source: the MIDI implementation ("Parameter Address Map") of the SC88 family's owner's
+// manuals, cross-checked by playing the table through a software GS renderer.
 //
 // Addresses and message framing come from the module's own vocabulary (module/GsAddress.h,
 // module/GsDataSet.h); this map adds the parameters and values the organ sets.

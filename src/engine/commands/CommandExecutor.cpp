@@ -1,5 +1,7 @@
 #include "CommandExecutor.h"
 
+#include "state/Division.h"
+
 #include "advanced/AdvancedControls.h"
 #include "combination/Buffers.h"
 #include "combination/Drawstops.h"
@@ -125,10 +127,8 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         couplers_.Subottava_Click();
         break;
     case CommandKind::Tremulant:
-        if (c.a == static_cast<int>(Manual::Great))
-            levels_.Tir_TREMOLOGO_Click();
-        else if (c.a == static_cast<int>(Manual::Swell))
-            levels_.TIR_TREMOLOSW_Click();
+        if (c.a == static_cast<int>(Manual::Great) || c.a == static_cast<int>(Manual::Swell))
+            levels_.toggleTremulant(division(static_cast<Manual>(c.a)));
         break;
     case CommandKind::NextThruBody:
         thru_.THRUBUTTON_Click();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/Division.h"
+
 #include <cstdint>
 
 namespace vorlo {
@@ -17,7 +19,8 @@ enum class StopGroupCode : int16_t {
     Pedale = 31,
 };
 
-enum class Manual : int { Great, Swell };
+// The manuals are the organ's first two divisions.
+using Manual = DivisionId;
 
 // The four coupler buttons; each pair shares one setting and excludes the other.
 enum class Coupler : int {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-// Plays the stops table through TiMidity++ (the Debian packages timidity and freepats) the way
+// Plays the stops table through a software GS renderer (the Debian packages timidity and freepats) the way
 // the console drives a two-port GS module: the table's messages on input A, every channel
 // message on both inputs, then single notes; returns the steady middle of each note.
 class OrganSession {

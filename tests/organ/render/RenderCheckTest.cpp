@@ -1,4 +1,4 @@
-// The default organ played through a reference GS renderer (TiMidity++ with the freepats set).
+// The default organ played through a reference GS renderer (a software GS renderer from Debian).
 // Not part of the automatic suite: it needs the Debian packages timidity and freepats (about
 // 27 MB). Run it by hand: build-dir/tests/organ/vorlo_organ_render_check.
 //
@@ -6,7 +6,7 @@
 // name gives, position 0 and the mute silence them, the restore brings them back, the
 // reinforcement switches, and the temperaments move each note by the cents the table says,
 // measured as frequency ratios against the same notes in equal temperament.
-// What it cannot show: TiMidity++ ignores the CC1 controller number, so the balance controllers
+// What it cannot show: that renderer ignores the CC1 controller number, so the balance controllers
 // 7, 8 and 9 go untested; freepats has no GS variation tones (the sine wave falls back to the
 // square wave) and few of the capital tones, so the sound is not the SC88's; the tremolo's
 // depth and the reverb macros are not measured.
