@@ -8,7 +8,6 @@
 #include "BoundRadioButton.h"
 #include "BoundScrollBar.h"
 #include "BoundSlider.h"
-#include "ControlKinds.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
 
@@ -17,7 +16,9 @@ namespace vorlo {
 QWidget* BoundWidgetFactory::create(const Form& form, Control& control, ControlKind kind,
                                     std::optional<TwipsConverter> converter, QWidget* parent) {
     switch (kind) {
+    case ControlKind::Menu:
     case ControlKind::MenuItem:
+    case ControlKind::CheckMenuItem:
         return nullptr;
     case ControlKind::Frame:
         return new BoundGroupBox(control, converter, parent);
@@ -43,7 +44,7 @@ QWidget* BoundWidgetFactory::create(const Form& form, Control& control, ControlK
         break;
     }
     auto* label = new PanelLabel(control, PanelLabel::Role::Text, converter, parent);
-    label->setAlignment(ControlKinds::alignmentOf(form, control));
+    label->setAlignment(control.alignment());
     return label;
 }
 

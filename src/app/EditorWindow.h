@@ -30,7 +30,7 @@ private:
     QWidget* sizeTab();
     QLayout* statusRows();
     // A column of fields (and their check boxes) into a grid, ten to a column.
-    void addFields(QGridLayout* grid, const char* fields, int count, int firstRow, int firstColumn,
+    void addFields(QGridLayout* grid, const ControlArrayId& fields, int firstRow, int firstColumn,
                    int firstCheck = -1);
     QWidget* page(QLayout* content, int titleIndex);
 

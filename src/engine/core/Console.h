@@ -21,6 +21,7 @@ class Dialogs;
 class Drawstops;
 class Fonts;
 class Form;
+struct FormId;
 class Hotkeys;
 class InputDispatcher;
 class LevelSender;
@@ -59,6 +60,7 @@ public:
     PanelState& panel() { return *panel_; }
     Form& mainForm();
     Form& form(const QString& name);
+    Form& form(const FormId& id);
     Dialogs& dialogs() { return *env_.dialogs; }
     ScreenMetrics& screen() { return *env_.screen; }
 
