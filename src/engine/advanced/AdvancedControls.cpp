@@ -6,14 +6,16 @@
 #include "core/ScreenMetrics.h"
 #include "midi/LevelSender.h"
 #include "midi/SysexSender.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 namespace {
 
 Form& advancedForm(Console& c) {
-    return c.form(QString::fromLatin1(forms::Advanced));
+    return c.form(ctl::advanced::Window);
 }
 
 } // namespace
@@ -21,25 +23,27 @@ Form& advancedForm(Console& c) {
 AdvancedControls::AdvancedControls(Console& console) : console_(console) {
     Form& f = advancedForm(console_);
     for (int i = 1; i <= 2; ++i) {
-        f("SliderFondi", i).onScroll = [this, i] { SliderFondi_Scroll(i); };
-        f("SliderMutazioni", i).onScroll = [this, i] { SliderMutazioni_Scroll(i); };
-        f("SliderAncie", i).onScroll = [this, i] { SliderAncie_Scroll(i); };
+        f(ctl::advanced::SliderFondi, i).onScroll = [this, i] { SliderFondi_Scroll(i); };
+        f(ctl::advanced::SliderMutazioni, i).onScroll = [this, i] { SliderMutazioni_Scroll(i); };
+        f(ctl::advanced::SliderAncie, i).onScroll = [this, i] { SliderAncie_Scroll(i); };
     }
-    f("SliderGO").onScroll = [this] { SliderGO_Scroll(); };
-    f("SliderSW").onScroll = [this] { SliderSW_Scroll(); };
-    f("SliderPE").onScroll = [this] { SliderPE_Scroll(); };
+    f(ctl::advanced::SliderGO).onScroll = [this] { SliderGO_Scroll(); };
+    f(ctl::advanced::SliderSW).onScroll = [this] { SliderSW_Scroll(); };
+    f(ctl::advanced::SliderPE).onScroll = [this] { SliderPE_Scroll(); };
     for (int i = 0; i < 3; ++i)
-        f("OptionGlobalCoupling", i).onClick = [this, i] { OptionGlobalCoupling_Click(i); };
+        f(ctl::advanced::OptionGlobalCoupling, i).onClick = [this, i] {
+            OptionGlobalCoupling_Click(i);
+        };
     for (int i = 0; i < 2; ++i)
-        f("Memory_Recall", i).onClick = [this, i] { Memory_Recall_Click(i); };
-    f("Temperamenti").onClick = [this] { Temperamenti_Click(); };
-    f("NotaInizTemp").onClick = [this] { NotaInizTemp_Click(); };
-    f("Riverberi").onClick = [this] { Riverberi_Click(); };
-    f("TremoloType").onClick = [this] { TremoloType_Click(); };
-    f("SliderTremoloRate").onScroll = [this] { SliderTremoloRate_Scroll(); };
+        f(ctl::advanced::Memory_Recall, i).onClick = [this, i] { Memory_Recall_Click(i); };
+    f(ctl::advanced::Temperamenti).onClick = [this] { Temperamenti_Click(); };
+    f(ctl::advanced::NotaInizTemp).onClick = [this] { NotaInizTemp_Click(); };
+    f(ctl::advanced::Riverberi).onClick = [this] { Riverberi_Click(); };
+    f(ctl::advanced::TremoloType).onClick = [this] { TremoloType_Click(); };
+    f(ctl::advanced::SliderTremoloRate).onScroll = [this] { SliderTremoloRate_Scroll(); };
     // The window stays open as long as the console runs.
     f.onQueryUnload = [] { return true; };
-    console_.mainForm()("advanced_s").onClick = [this] { advanced_s_Click(); };
+    console_.mainForm()(ctl::main::advanced_s).onClick = [this] { advanced_s_Click(); };
 }
 
 void AdvancedControls::advanced_s_Click() {
@@ -74,7 +78,7 @@ void AdvancedControls::Form_Load() {
 
 void AdvancedControls::SliderFondi_Scroll(int index) {
     ConsoleState& st = console_.state();
-    const int v = advancedForm(console_)("SliderFondi", index).value();
+    const int v = advancedForm(console_)(ctl::advanced::SliderFondi, index).value();
     if (index == 1) {
         st.MemBalFO_GO[SlotLive] = static_cast<int16_t>(v);
         console_.levels().BILANCIA_FONDI_GO();
@@ -87,7 +91,7 @@ void AdvancedControls::SliderFondi_Scroll(int index) {
 
 void AdvancedControls::SliderMutazioni_Scroll(int index) {
     ConsoleState& st = console_.state();
-    const int v = advancedForm(console_)("SliderMutazioni", index).value();
+    const int v = advancedForm(console_)(ctl::advanced::SliderMutazioni, index).value();
     if (index == 1) {
         st.MemBalMU_GO[SlotLive] = static_cast<int16_t>(v);
         console_.levels().BILANCIA_MUTAZ_GO();
@@ -100,7 +104,7 @@ void AdvancedControls::SliderMutazioni_Scroll(int index) {
 
 void AdvancedControls::SliderAncie_Scroll(int index) {
     ConsoleState& st = console_.state();
-    const int v = advancedForm(console_)("SliderAncie", index).value();
+    const int v = advancedForm(console_)(ctl::advanced::SliderAncie, index).value();
     if (index == 1) {
         st.MemBalAN_GO[SlotLive] = static_cast<int16_t>(v);
         console_.levels().BILANCIA_ANCIE_GO();
@@ -117,16 +121,16 @@ void AdvancedControls::SliderAncie_Scroll(int index) {
 void AdvancedControls::SliderGO_Scroll() {
     ConsoleState& st = console_.state();
     Form& f = advancedForm(console_);
-    const auto v = static_cast<int16_t>(f("SliderGO").value());
+    const auto v = static_cast<int16_t>(f(ctl::advanced::SliderGO).value());
     st.MemExprGO[SlotLive] = v;
     if (st.GlobalCoupling == 1) {
-        f("SliderSW").setValue(v);
+        f(ctl::advanced::SliderSW).setValue(v);
         st.MemExprSW[SlotLive] = v;
         console_.levels().EXPRESSION_SW();
     }
     if (st.GlobalCoupling == 2) {
-        f("SliderSW").setValue(v);
-        f("SliderPE").setValue(v);
+        f(ctl::advanced::SliderSW).setValue(v);
+        f(ctl::advanced::SliderPE).setValue(v);
         st.MemExprSW[SlotLive] = v;
         st.MemExprPE[SlotLive] = v;
         console_.levels().EXPRESSION_SW();
@@ -139,16 +143,16 @@ void AdvancedControls::SliderGO_Scroll() {
 void AdvancedControls::SliderSW_Scroll() {
     ConsoleState& st = console_.state();
     Form& f = advancedForm(console_);
-    const auto v = static_cast<int16_t>(f("SliderSW").value());
+    const auto v = static_cast<int16_t>(f(ctl::advanced::SliderSW).value());
     st.MemExprSW[SlotLive] = v;
     if (st.GlobalCoupling == 1) {
-        f("SliderGO").setValue(v);
+        f(ctl::advanced::SliderGO).setValue(v);
         st.MemExprGO[SlotLive] = v;
         console_.levels().EXPRESSION_GO();
     }
     if (st.GlobalCoupling == 2) {
-        f("SliderGO").setValue(v);
-        f("SliderPE").setValue(v);
+        f(ctl::advanced::SliderGO).setValue(v);
+        f(ctl::advanced::SliderPE).setValue(v);
         st.MemExprGO[SlotLive] = v;
         st.MemExprPE[SlotLive] = v;
         console_.levels().EXPRESSION_GO();
@@ -161,11 +165,11 @@ void AdvancedControls::SliderSW_Scroll() {
 void AdvancedControls::SliderPE_Scroll() {
     ConsoleState& st = console_.state();
     Form& f = advancedForm(console_);
-    const auto v = static_cast<int16_t>(f("SliderPE").value());
+    const auto v = static_cast<int16_t>(f(ctl::advanced::SliderPE).value());
     st.MemExprPE[SlotLive] = v;
     if (st.GlobalCoupling == 2) {
-        f("SliderSW").setValue(v);
-        f("SliderGO").setValue(v);
+        f(ctl::advanced::SliderSW).setValue(v);
+        f(ctl::advanced::SliderGO).setValue(v);
         st.MemExprSW[SlotLive] = v;
         st.MemExprGO[SlotLive] = v;
         console_.levels().EXPRESSION_SW();
@@ -181,7 +185,8 @@ void AdvancedControls::OptionGlobalCoupling_Click(int index) {
 
 void AdvancedControls::Memory_Recall_Click(int index) {
     ConsoleState& st = console_.state();
-    const auto v = static_cast<int16_t>(advancedForm(console_)("Memory_Recall", index).value());
+    const auto v =
+        static_cast<int16_t>(advancedForm(console_)(ctl::advanced::Memory_Recall, index).value());
     if (index == 0)
         st.RecallGlobals = v;
     else
@@ -203,7 +208,7 @@ void AdvancedControls::sendTemperament() {
 }
 
 void AdvancedControls::Temperamenti_Click() {
-    const int i = advancedForm(console_)("Temperamenti").listIndex();
+    const int i = advancedForm(console_)(ctl::advanced::Temperamenti).listIndex();
     if (i < 0)
         return;
     console_.state().Temperament = static_cast<int16_t>(i);
@@ -211,13 +216,13 @@ void AdvancedControls::Temperamenti_Click() {
 }
 
 void AdvancedControls::NotaInizTemp_Click() {
-    const int i = advancedForm(console_)("NotaInizTemp").listIndex();
+    const int i = advancedForm(console_)(ctl::advanced::NotaInizTemp).listIndex();
     console_.state().TemperamentStart = static_cast<int16_t>(i);
     sendTemperament();
 }
 
 void AdvancedControls::Riverberi_Click() {
-    const int i = advancedForm(console_)("Riverberi").listIndex();
+    const int i = advancedForm(console_)(ctl::advanced::Riverberi).listIndex();
     if (i < 0)
         return;
     console_.state().ReverbType = static_cast<int16_t>(i);
@@ -225,7 +230,7 @@ void AdvancedControls::Riverberi_Click() {
 }
 
 void AdvancedControls::TremoloType_Click() {
-    const int i = advancedForm(console_)("TremoloType").listIndex();
+    const int i = advancedForm(console_)(ctl::advanced::TremoloType).listIndex();
     if (i < 0)
         return;
     console_.state().TremoloType = static_cast<int16_t>(i);
@@ -237,8 +242,8 @@ void AdvancedControls::TremoloType_Click() {
 void AdvancedControls::SliderTremoloRate_Scroll() {
     ConsoleState& st = console_.state();
     Form& f = advancedForm(console_);
-    st.TremoloRate = static_cast<int16_t>(f("SliderTremoloRate").value());
-    f("Valore").setCaption(QString::number(st.TremoloRate));
+    st.TremoloRate = static_cast<int16_t>(f(ctl::advanced::SliderTremoloRate).value());
+    f(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
     console_.levels().Send_Tremolo_GO(st.MemTremGO[SlotLive]);
     console_.levels().Send_Tremolo_SW(st.MemTremSW[SlotLive]);
 }

@@ -3,6 +3,7 @@
 #include "RecoveryCopy.h"
 #include "core/Console.h"
 #include "core/Dialogs.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
@@ -10,10 +11,10 @@ namespace vorlo {
 Buffers::Buffers(Console& console) : console_(console) {
     Form& main = console_.mainForm();
     for (int i = 0; i < 2; ++i) {
-        main("TempMemButton", i).onClick = [this, i] { TempMemButton_Click(i); };
-        main("LoadBuffer", i).onClick = [this, i] { LoadBuffer_Click(i); };
+        main(ctl::main::TempMemButton, i).onClick = [this, i] { TempMemButton_Click(i); };
+        main(ctl::main::LoadBuffer, i).onClick = [this, i] { LoadBuffer_Click(i); };
     }
-    main("CLEAR").onClick = [this] { CLEAR_Click(); };
+    main(ctl::main::CLEAR).onClick = [this] { CLEAR_Click(); };
 }
 
 void Buffers::TempMemButton_Click(int index) {
@@ -28,11 +29,11 @@ void Buffers::TempMemButton_Click(int index) {
 }
 
 bool Buffers::isFilled(int index) const {
-    return console_.mainForm()("TempMemButton", index).backColor() == color::Lit;
+    return console_.mainForm()(ctl::main::TempMemButton, index).backColor() == color::Lit;
 }
 
 void Buffers::markFilled(int index) {
-    console_.mainForm()("TempMemButton", index).setBackColor(color::Lit);
+    console_.mainForm()(ctl::main::TempMemButton, index).setBackColor(color::Lit);
 }
 
 void Buffers::LoadBuffer_Click(int index) {
@@ -52,7 +53,7 @@ void Buffers::LoadBuffer_Click(int index) {
 void Buffers::CLEAR_Click() {
     ConsoleState& st = console_.state();
     Form& main = console_.mainForm();
-    Control& clear = main("CLEAR");
+    Control& clear = main(ctl::main::CLEAR);
     clear.setBackColor(color::Lit);
     if (st.FreeMemoriesUnsaved) {
         if (!console_.dialogs().askYesNo(QStringLiteral("Free memories unsaved: erase anyway ?"),
@@ -65,14 +66,14 @@ void Buffers::CLEAR_Click() {
     for (int slot = kFirstFree; slot <= kLastFree; ++slot)
         st.writeStartValues(slot);
     st.RecArmed = false;
-    main("Rec_button").setBackColor(color::ButtonFace);
+    main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     st.MemoryUnchanged = false;
     st.LastMemory = 1;
     for (int i = 1; i <= 12; ++i) {
         if (st.MemoryLedsShown)
-            main("LedFree", i).setPicture(st.PicGreenOff);
+            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
         else
-            main("C_memory", i).setBackColor(color::ButtonFace);
+            main(ctl::main::C_memory, i).setBackColor(color::ButtonFace);
     }
     console_.recovery().changed();
     clear.setBackColor(color::ButtonFace);

@@ -2,6 +2,7 @@
 
 #include "Memories.h"
 #include "core/Console.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
@@ -9,28 +10,32 @@ namespace vorlo {
 Drawstops::Drawstops(Console& console) : console_(console) {
     Form& main = console_.mainForm();
     for (int i = 0; i < 30; ++i) {
-        main("Tir_FO_GO", i).onClick = [this, i] { Tir_FO_GO_Click(i); };
-        main("Tir_FO_SW", i).onClick = [this, i] { Tir_FO_SW_Click(i); };
-        main("Tir_FO_GO_graph", i).onClick = [this, i] { Tir_FO_GO_graph_Click(i); };
-        main("Tir_FO_SW_graph", i).onClick = [this, i] { Tir_FO_SW_graph_Click(i); };
+        main(ctl::main::Tir_FO_GO, i).onClick = [this, i] { Tir_FO_GO_Click(i); };
+        main(ctl::main::Tir_FO_SW, i).onClick = [this, i] { Tir_FO_SW_Click(i); };
+        main(ctl::main::Tir_FO_GO_graph, i).onClick = [this, i] { Tir_FO_GO_graph_Click(i); };
+        main(ctl::main::Tir_FO_SW_graph, i).onClick = [this, i] { Tir_FO_SW_graph_Click(i); };
     }
     for (int i = 0; i < 20; ++i) {
-        main("Tir_MU_GO", i).onClick = [this, i] { Tir_MU_GO_Click(i); };
-        main("Tir_MU_SW", i).onClick = [this, i] { Tir_MU_SW_Click(i); };
-        main("Tir_AN_GO", i).onClick = [this, i] { Tir_AN_GO_Click(i); };
-        main("Tir_AN_SW", i).onClick = [this, i] { Tir_AN_SW_Click(i); };
-        main("NomePedale", i).onClick = [this, i] { NomePedale_Click(i); };
-        main("Tir_MU_GO_graph", i).onClick = [this, i] { Tir_MU_GO_graph_Click(i); };
-        main("Tir_MU_SW_graph", i).onClick = [this, i] { Tir_MU_SW_graph_Click(i); };
-        main("Tir_AN_GO_graph", i).onClick = [this, i] { Tir_AN_GO_graph_Click(i); };
-        main("Tir_AN_SW_graph", i).onClick = [this, i] { Tir_AN_SW_graph_Click(i); };
-        main("Tir_PED_graph", i).onClick = [this, i] { Tir_PED_graph_Click(i); };
+        main(ctl::main::Tir_MU_GO, i).onClick = [this, i] { Tir_MU_GO_Click(i); };
+        main(ctl::main::Tir_MU_SW, i).onClick = [this, i] { Tir_MU_SW_Click(i); };
+        main(ctl::main::Tir_AN_GO, i).onClick = [this, i] { Tir_AN_GO_Click(i); };
+        main(ctl::main::Tir_AN_SW, i).onClick = [this, i] { Tir_AN_SW_Click(i); };
+        main(ctl::main::NomePedale, i).onClick = [this, i] { NomePedale_Click(i); };
+        main(ctl::main::Tir_MU_GO_graph, i).onClick = [this, i] { Tir_MU_GO_graph_Click(i); };
+        main(ctl::main::Tir_MU_SW_graph, i).onClick = [this, i] { Tir_MU_SW_graph_Click(i); };
+        main(ctl::main::Tir_AN_GO_graph, i).onClick = [this, i] { Tir_AN_GO_graph_Click(i); };
+        main(ctl::main::Tir_AN_SW_graph, i).onClick = [this, i] { Tir_AN_SW_graph_Click(i); };
+        main(ctl::main::Tir_PED_graph, i).onClick = [this, i] { Tir_PED_graph_Click(i); };
     }
     for (int g = 1; g <= 2; ++g) {
-        main("Button_Annullatori_go", g).onClick = [this, g] { Button_Annullatori_go_Click(g); };
-        main("Button_Annullatori_sw", g).onClick = [this, g] { Button_Annullatori_sw_Click(g); };
+        main(ctl::main::Button_Annullatori_go, g).onClick = [this, g] {
+            Button_Annullatori_go_Click(g);
+        };
+        main(ctl::main::Button_Annullatori_sw, g).onClick = [this, g] {
+            Button_Annullatori_sw_Click(g);
+        };
     }
-    main("CancelALL").onClick = [this] { CancelALL_Click(); };
+    main(ctl::main::CancelALL).onClick = [this] { CancelALL_Click(); };
 }
 
 // Draws row r of a group: the group's position becomes r, the console update sends it, and the
@@ -105,7 +110,7 @@ void Drawstops::Button_Annullatori_sw_Click(int family) {
 
 void Drawstops::CancelALL_Click() {
     ConsoleState& st = console_.state();
-    Control& button = console_.mainForm()("CancelALL");
+    Control& button = console_.mainForm()(ctl::main::CancelALL);
     button.setBackColor(color::Lit);
     for (SlotField f : {SlotField::MemFO_GO, SlotField::MemFO_SW, SlotField::MemMU_GO,
                         SlotField::MemMU_SW, SlotField::MemAN_GO, SlotField::MemAN_SW,

@@ -23,10 +23,13 @@
 #include "midi/Thru.h"
 #include "midi/TotalRecall.h"
 #include "panel/AboutHelp.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
 #include "panel/Fonts.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
+#include "panel/SetupWindowControls.h"
 #include "panel/StopCaptions.h"
 #include "stops_table/DatFile.h"
 #include "stops_table/StopsTableEditor.h"
@@ -78,9 +81,9 @@ Console::Console(const Environment& env, QObject* parent)
     connectPortEvents();
 
     Form& main = mainForm();
-    main("Exit").onClick = [this] { exit_Click(); };
-    main("RESET").onClick = [this] { RESET_Click(); };
-    main("EnableCFG").onClick = [this] { EnableCFG_Click(); };
+    main(ctl::main::Exit).onClick = [this] { exit_Click(); };
+    main(ctl::main::RESET).onClick = [this] { RESET_Click(); };
+    main(ctl::main::EnableCFG).onClick = [this] { EnableCFG_Click(); };
     main.onQueryUnload = [this] { return !Form_Unload(); };
 }
 
@@ -93,7 +96,7 @@ bool Console::setWireSpeed(int baud, QString* error) {
 }
 
 Form& Console::mainForm() {
-    return panel_->form(QString::fromLatin1(forms::Main));
+    return panel_->form(ctl::main::Window);
 }
 
 Form& Console::form(const QString& name) {
@@ -121,7 +124,7 @@ void Console::connectPortEvents() {
 
 ScreenContext Console::screenContext() {
     auto known = [](double v) { return std::isnan(v) ? 0.0 : v; };
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
+    Form& adv = form(ctl::advanced::Window);
     ScreenContext c(screen().screenWidthTwips(), screen().screenHeightTwips());
     // The main window takes the size of the panel the settings choose when the layout is
     // built; until then it has none.
@@ -143,7 +146,7 @@ void Console::showError(const QString& text) {
 void Console::Form_Load() {
     ConsoleState& st = state_;
     Form& main = mainForm();
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
+    Form& adv = form(ctl::advanced::Window);
 
     st.PicGreenOn = st.appFile(QStringLiteral("green-on.gif"));
     st.PicGreenOff = st.appFile(QStringLiteral("green-off.gif"));
@@ -182,10 +185,11 @@ void Console::Form_Load() {
         return;
     st.RecallTarget = 11;
 
-    adv("OptionGlobalCoupling", std::clamp<int>(st.GlobalCoupling, 0, 2)).selectOption();
-    adv("Valore").setCaption(QString::number(st.TremoloRate));
-    adv("Memory_Recall", 0).setCheckValue(st.RecallGlobals);
-    adv("Memory_Recall", 1).setCheckValue(st.RecallBalance);
+    adv(ctl::advanced::OptionGlobalCoupling, std::clamp<int>(st.GlobalCoupling, 0, 2))
+        .selectOption();
+    adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
+    adv(ctl::advanced::Memory_Recall, 0).setCheckValue(st.RecallGlobals);
+    adv(ctl::advanced::Memory_Recall, 1).setCheckValue(st.RecallBalance);
 
     AGGIORNAMENTO_VORLO();
 
@@ -209,8 +213,8 @@ void Console::RESET_Click() {
 void Console::RESET_vorlo2000() {
     ConsoleState& st = state_;
     Form& main = mainForm();
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
-    Control& reset = main("RESET");
+    Form& adv = form(ctl::advanced::Window);
+    Control& reset = main(ctl::main::RESET);
 
     reset.setBackColor(color::Lit);
     sysex_->Sysex_Sending(0);
@@ -230,36 +234,36 @@ void Console::RESET_vorlo2000() {
 
     st.ResetConsoleSlots();
 
-    adv("SliderGO").setValue(st.MemExprGO[SlotLive]);
-    adv("SliderSW").setValue(st.MemExprSW[SlotLive]);
-    adv("SliderPE").setValue(st.MemExprPE[SlotLive]);
-    adv("EXPGO").setCaption(QString::number(st.MemExprGO[SlotLive]));
-    adv("EXPSW").setCaption(QString::number(st.MemExprSW[SlotLive]));
-    adv("EXPPE").setCaption(QString::number(st.MemExprPE[SlotLive]));
-    adv("EXPfondi", 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
-    adv("EXPmutazioni", 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
-    adv("EXPancie", 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
-    adv("EXPfondi", 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
-    adv("EXPmutazioni", 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
-    adv("EXPancie", 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
-    adv("SliderTremoloRate").setValue(st.TremoloRate);
+    adv(ctl::advanced::SliderGO).setValue(st.MemExprGO[SlotLive]);
+    adv(ctl::advanced::SliderSW).setValue(st.MemExprSW[SlotLive]);
+    adv(ctl::advanced::SliderPE).setValue(st.MemExprPE[SlotLive]);
+    adv(ctl::advanced::EXPGO).setCaption(QString::number(st.MemExprGO[SlotLive]));
+    adv(ctl::advanced::EXPSW).setCaption(QString::number(st.MemExprSW[SlotLive]));
+    adv(ctl::advanced::EXPPE).setCaption(QString::number(st.MemExprPE[SlotLive]));
+    adv(ctl::advanced::EXPfondi, 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
+    adv(ctl::advanced::EXPmutazioni, 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
+    adv(ctl::advanced::EXPancie, 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
+    adv(ctl::advanced::EXPfondi, 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
+    adv(ctl::advanced::EXPmutazioni, 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
+    adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
+    adv(ctl::advanced::SliderTremoloRate).setValue(st.TremoloRate);
 
     layout_->VISUALIZZA_LED_O_PANNELLINI();
 
     st.RecArmed = false;
-    main("Rec_button").setBackColor(color::ButtonFace);
+    main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     st.LastMemory = 1;
     st.MemoryUnchanged = false;
     for (const char* name : {"Tir_TREMOLOGO", "TIR_TREMOLOSW", "UNPI", "UNPII"})
         main(QString::fromLatin1(name)).setBackColor(color::ButtonFace);
-    main("THRUBUTTON").setVisible(st.ThruMode == 1);
+    main(ctl::main::THRUBUTTON).setVisible(st.ThruMode == 1);
 
     try {
         selectStoredLists();
         memories_->Scrivi_Label_memorie();
-        main("EnableCFG").setChecked(st.SaveCfgOnExit == 1);
-        main("DisplayLeds").setChecked(st.MemoryLedsShown);
-        st.MemoryLedsShown = main("DisplayLeds").isChecked();
+        main(ctl::main::EnableCFG).setChecked(st.SaveCfgOnExit == 1);
+        main(ctl::main::DisplayLeds).setChecked(st.MemoryLedsShown);
+        st.MemoryLedsShown = main(ctl::main::DisplayLeds).isChecked();
         AGGIORNAMENTO_VORLO();
     } catch (const std::exception&) {
         Gest_Errore_advanced();
@@ -301,7 +305,7 @@ void Console::selectStoredLists() {
 }
 
 void Console::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {
-    Control& l = form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(list));
+    Control& l = form(ctl::advanced::Window)(QString::fromLatin1(list));
     const int count = static_cast<int>(l.items().size());
     if (count == 0)
         return; // the stops table names no entries for this list
@@ -447,7 +451,7 @@ void Console::Salva_dati_di_avvio() {
     ConsoleState& st = state_;
     // The windows' current positions.
     Form& main = mainForm();
-    Form& adv = form(QString::fromLatin1(forms::Advanced));
+    Form& adv = form(ctl::advanced::Window);
     if (main.hasGeometry()) {
         st.MainTop = static_cast<float>(main.top());
         st.MainLeft = static_cast<float>(main.left());
@@ -472,7 +476,7 @@ void Console::Salva_dati_di_avvio() {
 }
 
 void Console::EnableCFG_Click() {
-    Control& item = mainForm()("EnableCFG");
+    Control& item = mainForm()(ctl::main::EnableCFG);
     item.setChecked(!item.isChecked());
     state_.SaveCfgOnExit = item.isChecked() ? 1 : 0;
     Salva_dati_di_avvio();
@@ -492,7 +496,7 @@ bool Console::loadStopTable() {
     captions_->SCRITTURA_TESTI_DEI_REGISTRI();
     st.copyReinforcementFlags();
     st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
-    form(QString::fromLatin1(forms::Setup))("LabelNomeprog").setCaption(st.ProgramTitle);
+    form(ctl::setup::Window)(ctl::setup::LabelNomeprog).setCaption(st.ProgramTitle);
     mainForm().setCaption(st.ProgramTitle);
     st.MidiPortsReady = true;
     st.LearnActive = false;

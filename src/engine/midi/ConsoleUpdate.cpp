@@ -6,7 +6,9 @@
 #include "advanced/AdvancedControls.h"
 #include "combination/Memories.h"
 #include "core/Console.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 #include <initializer_list>
@@ -160,7 +162,7 @@ void ConsoleUpdate::run() {
     cancels();
 
     ConsoleState& st = console_.state();
-    console_.mainForm()("Subottava")
+    console_.mainForm()(ctl::main::Subottava)
         .setBackColor(st.MemSubottava[SlotLive] == 1 ? color::Lit : color::Unlit);
     st.MemSubottava[SlotSent] = st.MemSubottava[SlotLive];
 
@@ -179,7 +181,7 @@ void ConsoleUpdate::groupStep(int index) {
     const GroupStep& g = kSteps[index];
     ConsoleState& st = console_.state();
     Form& main = console_.mainForm();
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = console_.form(ctl::advanced::Window);
     SlotArray& pos = st.*g.position;
     const bool great = g.manual == Manual::Great;
     const int element = great ? 1 : 2;
@@ -263,15 +265,15 @@ void ConsoleUpdate::groupStep(int index) {
         AdvancedControls& a = console_.advanced();
         switch (g.manual) {
         case Manual::Great:
-            adv("SliderGO").setValue(level[SlotLive]);
+            adv(ctl::advanced::SliderGO).setValue(level[SlotLive]);
             a.SliderGO_Scroll();
             break;
         case Manual::Swell:
-            adv("SliderSW").setValue(level[SlotLive]);
+            adv(ctl::advanced::SliderSW).setValue(level[SlotLive]);
             a.SliderSW_Scroll();
             break;
         case Manual::Pedal:
-            adv("SliderPE").setValue(level[SlotLive]);
+            adv(ctl::advanced::SliderPE).setValue(level[SlotLive]);
             a.SliderPE_Scroll();
             break;
         }

@@ -2,6 +2,7 @@
 
 #include "combination/Memories.h"
 #include "core/Console.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
@@ -30,11 +31,11 @@ void switchCoupler(Console& c, SlotArray& field, int pressed, const char* first,
 
 Couplers::Couplers(Console& console) : console_(console) {
     Form& main = console_.mainForm();
-    main("UNPI").onClick = [this] { UNPI_Click(); };
-    main("UNPII").onClick = [this] { UNPII_Click(); };
-    main("UN_GOSW").onClick = [this] { UN_GOSW_Click(); };
-    main("UN_SWGO").onClick = [this] { UN_SWGO_Click(); };
-    main("Subottava").onClick = [this] { Subottava_Click(); };
+    main(ctl::main::UNPI).onClick = [this] { UNPI_Click(); };
+    main(ctl::main::UNPII).onClick = [this] { UNPII_Click(); };
+    main(ctl::main::UN_GOSW).onClick = [this] { UN_GOSW_Click(); };
+    main(ctl::main::UN_SWGO).onClick = [this] { UN_SWGO_Click(); };
+    main(ctl::main::Subottava).onClick = [this] { Subottava_Click(); };
 }
 
 void Couplers::UNPI_Click() {

@@ -3,7 +3,9 @@
 #include "MidiConstants.h"
 #include "combination/Memories.h"
 #include "core/Console.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 #include <algorithm>
@@ -20,15 +22,15 @@ uint8_t dataByte(int v) {
 
 LevelSender::LevelSender(Console& console) : console_(console) {
     Form& main = console_.mainForm();
-    main("Tir_TREMOLOGO").onClick = [this] { Tir_TREMOLOGO_Click(); };
-    main("TIR_TREMOLOSW").onClick = [this] { TIR_TREMOLOSW_Click(); };
+    main(ctl::main::Tir_TREMOLOGO).onClick = [this] { Tir_TREMOLOGO_Click(); };
+    main(ctl::main::TIR_TREMOLOSW).onClick = [this] { TIR_TREMOLOSW_Click(); };
 }
 
 // Sends the division level and shows it under its slider.
 static void sendLevel(Console& c, int channel, SlotArray& level, const char* label) {
     c.MIDIOutput1().sendShort(midi::status(midi::ControlChange, channel), midi::CcExpression,
                               dataByte(level[SlotLive]));
-    c.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(label))
+    c.form(ctl::advanced::Window)(QString::fromLatin1(label))
         .setCaption(QString::number(level[SlotLive]));
     level[SlotSent] = level[SlotLive];
 }
@@ -38,7 +40,7 @@ static void sendBalance(Console& c, int channel, uint8_t controller, SlotArray& 
                         const char* label, int element) {
     c.MIDIOutput1().sendShort(midi::status(midi::ControlChange, channel), controller,
                               dataByte(127 - balance[SlotLive]));
-    c.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(label), element)
+    c.form(ctl::advanced::Window)(QString::fromLatin1(label), element)
         .setCaption(QString::number(balance[SlotLive]));
     balance[SlotSent] = balance[SlotLive];
 }
@@ -87,7 +89,7 @@ void LevelSender::BILANCIA_ANCIE_SW() {
 
 void LevelSender::Send_Tremolo_GO(int v) {
     const bool on = v == 1;
-    console_.mainForm()("Tir_TREMOLOGO").setBackColor(on ? color::Lit : color::Unlit);
+    console_.mainForm()(ctl::main::Tir_TREMOLOGO).setBackColor(on ? color::Lit : color::Unlit);
     console_.MIDIOutput1().sendShort(midi::status(midi::ControlChange, midi::GreatChannel),
                                      midi::CcModulation,
                                      on ? dataByte(console_.state().TremoloRate) : 0);
@@ -95,7 +97,7 @@ void LevelSender::Send_Tremolo_GO(int v) {
 
 void LevelSender::Send_Tremolo_SW(int v) {
     const bool on = v == 1;
-    console_.mainForm()("TIR_TREMOLOSW").setBackColor(on ? color::Lit : color::Unlit);
+    console_.mainForm()(ctl::main::TIR_TREMOLOSW).setBackColor(on ? color::Lit : color::Unlit);
     console_.MIDIOutput1().sendShort(midi::status(midi::ControlChange, midi::SwellChannel),
                                      midi::CcModulation,
                                      on ? dataByte(console_.state().TremoloRate) : 0);

@@ -7,7 +7,9 @@
 #include "core/ScreenMetrics.h"
 #include "core/SettingsFile.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
+#include "panel/SetupWindowControls.h"
 
 #include <functional>
 
@@ -34,17 +36,17 @@ MidiPortSetup::MidiPortSetup(Console& console) : console_(console) {
     setupControl("Slider2").onScroll = [this] { Slider2_Scroll(); };
     for (int i = 0; i < 8; ++i)
         setupControl("Check_Filters", i).onClick = [this, i] { Check_Filters_Click(i); };
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = console_.form(ctl::setup::Window);
     // Closing the window with its close box works like CANCEL.
     setup.onQueryUnload = [this] {
         Command3_Click();
         return false;
     };
-    console_.mainForm()("SetMidi").onClick = [this] { SetMidi_Click(); };
+    console_.mainForm()(ctl::main::SetMidi).onClick = [this] { SetMidi_Click(); };
 }
 
 Control& MidiPortSetup::setupControl(const char* name, int index) {
-    return console_.form(QString::fromLatin1(forms::Setup))(QString::fromLatin1(name), index);
+    return console_.form(ctl::setup::Window)(QString::fromLatin1(name), index);
 }
 
 void MidiPortSetup::MIDI_DEVICES_ACK() {
@@ -158,7 +160,7 @@ void MidiPortSetup::SetMidi_Click() {
     if (!st.DeviceListFresh)
         MIDI_DEVICES_ACK();
     st.DeviceListFresh = false;
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = console_.form(ctl::setup::Window);
     if (!setup.isLoaded())
         Form_Load();
     selectListEntries();
@@ -183,7 +185,7 @@ void MidiPortSetup::SetMidi_Click() {
 
 void MidiPortSetup::Form_Load() {
     ConsoleState& st = console_.state();
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = console_.form(ctl::setup::Window);
     setup.setLoaded(true);
     setup.setPicture(st.appFile(QStringLiteral("light.ico")));
     if (!std::isnan(setup.width()) && !std::isnan(setup.height())) {
@@ -285,7 +287,7 @@ void MidiPortSetup::Command3_Click() {
 }
 
 void MidiPortSetup::closeWindow() {
-    Form& setup = console_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = console_.form(ctl::setup::Window);
     setup.setVisible(false);
     setup.setLoaded(false);
 }

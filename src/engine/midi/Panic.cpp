@@ -2,12 +2,13 @@
 
 #include "MidiConstants.h"
 #include "core/Console.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 
 Panic::Panic(Console& console) : console_(console) {
-    console_.mainForm()("Panic").onClick = [this] { Panic_Click(); };
+    console_.mainForm()(ctl::main::Panic).onClick = [this] { Panic_Click(); };
 }
 
 void Panic::Panic_Click() {

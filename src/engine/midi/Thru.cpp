@@ -4,8 +4,10 @@
 #include "core/Console.h"
 #include "core/ScreenMetrics.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
+#include "panel/ThruWindowControls.h"
 
 namespace vorlo {
 namespace {
@@ -26,15 +28,15 @@ QString bodyCaption(int body) {
 } // namespace
 
 Thru::Thru(Console& console) : console_(console) {
-    console_.mainForm()("THRUBUTTON").onClick = [this] { THRUBUTTON_Click(); };
-    console_.mainForm()("MidiTHRU").onClick = [this] { MidiThru_Click(); };
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    console_.mainForm()(ctl::main::THRUBUTTON).onClick = [this] { THRUBUTTON_Click(); };
+    console_.mainForm()(ctl::main::MidiTHRU).onClick = [this] { MidiThru_Click(); };
+    Form& f = console_.form(ctl::thru::Window);
     for (int i = 0; i < 3; ++i) {
-        f("Thru_choose", i).onClick = [this, i] { Thru_choose_Click(i); };
-        f("Custom_Thru_label", i).onClick = [this, i] { Custom_Thru_label_Click(i); };
+        f(ctl::thru::Thru_choose, i).onClick = [this, i] { Thru_choose_Click(i); };
+        f(ctl::thru::Custom_Thru_label, i).onClick = [this, i] { Custom_Thru_label_Click(i); };
     }
-    f("Command1").onClick = [this] { Command1_Click(); };
-    f("Command2").onClick = [this] { Command2_Click(); };
+    f(ctl::thru::Command1).onClick = [this] { Command1_Click(); };
+    f(ctl::thru::Command2).onClick = [this] { Command2_Click(); };
     // The close box works like CANCEL.
     f.onQueryUnload = [this] {
         Command2_Click();
@@ -48,7 +50,7 @@ void Thru::THRUBUTTON_Click() {
     body = static_cast<int16_t>(body >= 1 && body < 3 ? body + 1 : 1);
     st.MemThru[SlotSent] = body;
     if (st.ThruMode == 1) {
-        console_.mainForm()("THRUBUTTON").setCaption(bodyCaption(body));
+        console_.mainForm()(ctl::main::THRUBUTTON).setCaption(bodyCaption(body));
         console_.memories().Marca_Led_giallo();
     }
     ADATTA_PULSANTE_THRU();
@@ -59,7 +61,7 @@ void Thru::refreshThruButton() {
     if (st.ThruMode == 1) {
         const QString caption = bodyCaption(st.MemThru[SlotLive]);
         if (!caption.isEmpty())
-            console_.mainForm()("THRUBUTTON").setCaption(caption);
+            console_.mainForm()(ctl::main::THRUBUTTON).setCaption(caption);
     }
     ADATTA_PULSANTE_THRU();
 }
@@ -67,8 +69,8 @@ void Thru::refreshThruButton() {
 void Thru::ADATTA_PULSANTE_THRU() {
     const ConsoleState& st = console_.state();
     Form& main = console_.mainForm();
-    Control& thru = main("THRUBUTTON");
-    Control& sub = main("Subottava");
+    Control& thru = main(ctl::main::THRUBUTTON);
+    Control& sub = main(ctl::main::Subottava);
     const bool normal = st.ThruMode == 1;
     thru.setVisible(normal);
     if (st.GraphicMode) {
@@ -86,7 +88,7 @@ void Thru::ADATTA_PULSANTE_THRU() {
 }
 
 void Thru::MidiThru_Click() {
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = console_.form(ctl::thru::Window);
     if (!f.isLoaded())
         Form_Load();
     f.setVisible(true);
@@ -94,36 +96,36 @@ void Thru::MidiThru_Click() {
 
 void Thru::Form_Load() {
     ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = console_.form(ctl::thru::Window);
     f.setLoaded(true);
     if (!std::isnan(f.width()) && !std::isnan(f.height())) {
         f.setLeft((console_.screen().screenWidthTwips() - f.width()) / 2);
         f.setTop((console_.screen().screenHeightTwips() - f.height()) / 2);
     }
-    f("LabelNomeprog").setCaption(st.ProgramTitle);
+    f(ctl::thru::LabelNomeprog).setCaption(st.ProgramTitle);
     f.setPicture(st.appFile(QStringLiteral("wrench.ico")));
     ThruModeSaved = st.ThruMode;
     // Showing the mode in force is not choosing it: the learned channels stay as they are.
     for (int i = 0; i < 3; ++i)
-        f("Thru_choose", i).setValue(i == st.ThruMode ? 1 : 0);
+        f(ctl::thru::Thru_choose, i).setValue(i == st.ThruMode ? 1 : 0);
     refresh();
 }
 
 void Thru::refresh() {
     const ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
-    f("Label3").setBackColor(st.ThruMode == 0 ? color::Lit : color::Unlit);
-    f("Label2", 3).setBackColor(st.ThruMode == 1 ? color::Lit : color::Unlit);
+    Form& f = console_.form(ctl::thru::Window);
+    f(ctl::thru::Label3).setBackColor(st.ThruMode == 0 ? color::Lit : color::Unlit);
+    f(ctl::thru::Label2, 3).setBackColor(st.ThruMode == 1 ? color::Lit : color::Unlit);
     if (st.ThruMode != 2) {
-        f("Label1").setBackColor(color::Unlit);
+        f(ctl::thru::Label1).setBackColor(color::Unlit);
         for (int k = 0; k < 3; ++k) {
-            f("Custom_Thru_label", k).setBackColor(color::Unlit);
-            f("Custom_Thru_label", k).setCaption(QStringLiteral("Not rechanneled "));
+            f(ctl::thru::Custom_Thru_label, k).setBackColor(color::Unlit);
+            f(ctl::thru::Custom_Thru_label, k).setCaption(QStringLiteral("Not rechanneled "));
         }
     } else {
-        f("Label1").setBackColor(color::Lit);
+        f(ctl::thru::Label1).setBackColor(color::Lit);
         for (int k = 0; k < 3; ++k)
-            f("Custom_Thru_label", k)
+            f(ctl::thru::Custom_Thru_label, k)
                 .setCaption(QStringLiteral("channel = ") + QString::number(st.ThruCustom[k] + 1));
     }
 }
@@ -143,16 +145,16 @@ void Thru::Thru_choose_Click(int index) {
 
 void Thru::Custom_Thru_label_Click(int index) {
     ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = console_.form(ctl::thru::Window);
     st.LearnIndex = static_cast<int16_t>(index);
     for (int k = 0; k < 3; ++k)
-        f("Custom_Thru_label", k).setBackColor(k == index ? color::Lit : color::Unlit);
+        f(ctl::thru::Custom_Thru_label, k).setBackColor(k == index ? color::Lit : color::Unlit);
 }
 
 void Thru::Command1_Click() {
     ADATTA_PULSANTE_THRU();
     console_.state().LearnActive = false;
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = console_.form(ctl::thru::Window);
     f.setVisible(false);
     f.setLoaded(false);
 }
@@ -162,7 +164,7 @@ void Thru::Command2_Click() {
     st.LearnActive = false;
     st.ThruMode = ThruModeSaved;
     ADATTA_PULSANTE_THRU();
-    Form& f = console_.form(QString::fromLatin1(forms::Thru));
+    Form& f = console_.form(ctl::thru::Window);
     f.setVisible(false);
     f.setLoaded(false);
 }

@@ -9,8 +9,11 @@
 #include "combination/Drawstops.h"
 #include "combination/Memories.h"
 #include "core/Console.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
+#include "panel/TotalRecallWindowControls.h"
 
 namespace vorlo {
 namespace {
@@ -35,11 +38,11 @@ const Target kTargets[] = {
 } // namespace
 
 TotalRecall::TotalRecall(Console& console) : console_(console) {
-    console_.mainForm()("totRec").onClick = [this] { totRec_Click(); };
+    console_.mainForm()(ctl::main::totRec).onClick = [this] { totRec_Click(); };
 }
 
 void TotalRecall::totRec_Click() {
-    Form& f = console_.form(QString::fromLatin1(forms::TotalRecall));
+    Form& f = console_.form(ctl::totalrecall::Window);
     if (!f.isLoaded())
         Form_Load();
     f.setVisible(true);
@@ -47,11 +50,11 @@ void TotalRecall::totRec_Click() {
 
 void TotalRecall::Form_Load() {
     const ConsoleState& st = console_.state();
-    Form& f = console_.form(QString::fromLatin1(forms::TotalRecall));
+    Form& f = console_.form(ctl::totalrecall::Window);
     f.setLoaded(true);
-    f("Image1").setPicture(st.appFile(QStringLiteral("tastiera.bmp")));
+    f(ctl::totalrecall::Image1).setPicture(st.appFile(QStringLiteral("tastiera.bmp")));
     f.setPicture(st.appFile(QStringLiteral("pingu1.ico")));
-    f("LabelNomeprog").setCaption(st.ProgramTitle);
+    f(ctl::totalrecall::LabelNomeprog).setCaption(st.ProgramTitle);
 }
 
 void TotalRecall::Total_Recall(int key) {
@@ -72,8 +75,7 @@ void TotalRecall::Total_Recall(int key) {
     // Moves one of the Advanced window's lists to a neighbour within the list, then runs its
     // handler (which sends the setting again even when the list stayed at its end).
     auto listStep = [&](const char* name, int delta, void (AdvancedControls::*handler)()) {
-        Control& list =
-            console_.form(QString::fromLatin1(forms::Advanced))(QString::fromLatin1(name));
+        Control& list = console_.form(ctl::advanced::Window)(QString::fromLatin1(name));
         const int last = static_cast<int>(list.items().size()) - 1;
         if (last < 0)
             return;

@@ -5,6 +5,9 @@
 #include "core/Console.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
+#include "panel/AboutWindowControls.h"
+#include "panel/HelpWindowControls.h"
+#include "panel/MainWindowControls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,19 +33,19 @@ void unloadOnClose(Form& f) {
 
 AboutHelp::AboutHelp(Console& console) : console_(console) {
     Form& main = console_.mainForm();
-    main("About").onClick = [this] { About_Click(); };
-    main("Help1").onClick = [this] { Help1_Click(); };
-    aboutWindow()("Command1").onClick = [this] { Command1_Click(); };
+    main(ctl::main::About).onClick = [this] { About_Click(); };
+    main(ctl::main::Help1).onClick = [this] { Help1_Click(); };
+    aboutWindow()(ctl::about::Command1).onClick = [this] { Command1_Click(); };
     unloadOnClose(aboutWindow());
     unloadOnClose(helpWindow());
 }
 
 Form& AboutHelp::aboutWindow() {
-    return console_.form(QString::fromLatin1(forms::About));
+    return console_.form(ctl::about::Window);
 }
 
 Form& AboutHelp::helpWindow() {
-    return console_.form(QString::fromLatin1(forms::Help));
+    return console_.form(ctl::help::Window);
 }
 
 QString AboutHelp::helpFile() const {
@@ -64,8 +67,8 @@ void AboutHelp::Form_Load() {
     ScreenMetrics& screen = console_.screen();
     f.setLeft((screen.screenWidthTwips() - sizeOrZero(f.width())) / 2);
     f.setTop((screen.screenHeightTwips() - sizeOrZero(f.height())) / 2);
-    f("LabelNomeprog").setCaption(st.ProgramTitle);
-    f("Image1").setPicture(st.appFile(QStringLiteral("about.jpg")));
+    f(ctl::about::LabelNomeprog).setCaption(st.ProgramTitle);
+    f(ctl::about::Image1).setPicture(st.appFile(QStringLiteral("about.jpg")));
     f.setPicture(st.appFile(QStringLiteral("flgitaly.ico")));
 }
 
@@ -87,7 +90,7 @@ void AboutHelp::Help1_Click() {
     }
     Form& f = helpWindow();
     f.setPicture(console_.state().appFile(QStringLiteral("bach.ico")));
-    f("HelpBrowser").setCaption(path);
+    f(ctl::help::HelpBrowser).setCaption(path);
     f.setLoaded(true);
     f.setVisible(true);
 }

@@ -5,6 +5,7 @@
 #include "StopGroup.h"
 #include "core/Console.h"
 #include "core/Cp1252.h"
+#include "panel/AdvancedWindowControls.h"
 
 namespace vorlo {
 namespace {
@@ -50,21 +51,22 @@ void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
 }
 
 void StopCaptions::CARICAMENTO_LIST_BOXES() {
-    Form& adv = console_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = console_.form(ctl::advanced::Window);
     const StopTable& table = console_.state().Table;
 
-    Control& notes = adv("NotaInizTemp");
+    Control& notes = adv(ctl::advanced::NotaInizTemp);
     notes.clearItems();
     for (const char* n : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"})
         notes.addItem(QString::fromLatin1(n));
 
-    Control& tremolo = adv("TremoloType");
+    Control& tremolo = adv(ctl::advanced::TremoloType);
     tremolo.clearItems();
     tremolo.addItem(QStringLiteral("Tremblant Doux"));
     tremolo.addItem(QStringLiteral("Tremblant Fort"));
 
-    fillFromColumn(adv("Riverberi"), table, StopTable::kReverbNames, kReverbCount);
-    fillFromColumn(adv("Temperamenti"), table, StopTable::kTemperamentNames, kTemperamentCount);
+    fillFromColumn(adv(ctl::advanced::Riverberi), table, StopTable::kReverbNames, kReverbCount);
+    fillFromColumn(adv(ctl::advanced::Temperamenti), table, StopTable::kTemperamentNames,
+                   kTemperamentCount);
 }
 
 } // namespace vorlo
