@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 
 #include "PanelLabel.h"
+#include "panel/AboutWindowControls.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -9,18 +10,19 @@ namespace vorlo {
 
 AboutDialog::AboutDialog(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, true, parent) {
+    using namespace ctl::about;
     auto* top = new QVBoxLayout(this);
-    addProgramTitle(top, 1.6);
-    if (QWidget* picture = bind(QStringLiteral("Image1")))
+    addProgramTitle(top, LabelNomeprog, 1.6);
+    if (QWidget* picture = bind(Image1))
         top->addWidget(picture, 0, Qt::AlignHCenter);
-    if (auto* text = bindAs<PanelLabel>(QStringLiteral("Label1"))) {
+    if (auto* text = bindAs<PanelLabel>(Label1)) {
         text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         top->addWidget(text);
     }
     top->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    if (QWidget* ok = bind(QStringLiteral("Command1"))) {
+    if (QWidget* ok = bind(Command1)) {
         ok->setMinimumWidth(90);
         buttons->addWidget(ok);
     }

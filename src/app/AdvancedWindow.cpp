@@ -5,6 +5,7 @@
 #include "TwipsConverter.h"
 #include "core/Console.h"
 #include "core/ScreenMetrics.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/Form.h"
 
 #include <QFrame>
@@ -46,8 +47,10 @@ AdvancedWindow::AdvancedWindow(Console& console, Form& form, QWidget* parent)
 
     auto* top = new QVBoxLayout(this);
     auto* desk = new QHBoxLayout;
-    desk->addWidget(balanceFrame("FrameGreat", 1, "SliderGO", "EXPGO"));
-    desk->addWidget(balanceFrame("FrameSwell", 2, "SliderSW", "EXPSW"));
+    desk->addWidget(
+        balanceFrame(ctl::advanced::FrameGreat, 1, ctl::advanced::SliderGO, ctl::advanced::EXPGO));
+    desk->addWidget(
+        balanceFrame(ctl::advanced::FrameSwell, 2, ctl::advanced::SliderSW, ctl::advanced::EXPSW));
     desk->addWidget(pedalFrame());
     desk->addLayout(couplingAndRecall(), 1);
     top->addLayout(desk, 1);
@@ -79,8 +82,7 @@ QBoxLayout* AdvancedWindow::strip(QWidget* heading, QWidget* slider, QWidget* va
     return column;
 }
 
-QWidget* AdvancedWindow::heading(const char* name, int index) {
-    auto* label = bindAs<PanelLabel>(QString::fromLatin1(name), index);
+QWidget* AdvancedWindow::heading(PanelLabel* label) {
     if (!label)
         return nullptr;
     QFont f = label->font();
@@ -91,8 +93,7 @@ QWidget* AdvancedWindow::heading(const char* name, int index) {
     return label;
 }
 
-QWidget* AdvancedWindow::fader(const char* name, int index) {
-    auto* slider = bindAs<BoundSlider>(QString::fromLatin1(name), index);
+QWidget* AdvancedWindow::fader(BoundSlider* slider) {
     if (!slider)
         return nullptr;
     // The top is the maximum: the player pushes a level up.
@@ -103,8 +104,7 @@ QWidget* AdvancedWindow::fader(const char* name, int index) {
     return slider;
 }
 
-QWidget* AdvancedWindow::value(const char* name, int index) {
-    auto* label = bindAs<PanelLabel>(QString::fromLatin1(name), index);
+QWidget* AdvancedWindow::value(PanelLabel* label) {
     if (!label)
         return nullptr;
     label->setWordWrap(false);
@@ -114,8 +114,7 @@ QWidget* AdvancedWindow::value(const char* name, int index) {
     return label;
 }
 
-QWidget* AdvancedWindow::caption(const char* name) {
-    auto* label = bindAs<PanelLabel>(QString::fromLatin1(name));
+QWidget* AdvancedWindow::caption(PanelLabel* label) {
     if (!label)
         return nullptr;
     label->setWordWrap(false);
@@ -123,78 +122,85 @@ QWidget* AdvancedWindow::caption(const char* name) {
     return label;
 }
 
-QGroupBox* AdvancedWindow::balanceFrame(const char* frame, int index, const char* level,
-                                        const char* levelValue) {
-    auto* box = bindAs<QGroupBox>(QString::fromLatin1(frame));
+QGroupBox* AdvancedWindow::balanceFrame(const ControlId& frame, int index, const ControlId& level,
+                                        const ControlId& levelValue) {
+    using namespace ctl::advanced;
+    auto* box = bindAs<QGroupBox>(frame);
     if (!box)
         box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
     row->setSpacing(6);
     const struct {
-        const char* heading;
-        const char* slider;
-        const char* value;
+        ControlArrayId heading;
+        ControlArrayId slider;
+        ControlArrayId value;
     } balances[] = {
-        {"HeadingF", "SliderFondi", "EXPfondi"},
-        {"HeadingM", "SliderMutazioni", "EXPmutazioni"},
-        {"HeadingA", "SliderAncie", "EXPancie"},
+        {HeadingF, SliderFondi, EXPfondi},
+        {HeadingM, SliderMutazioni, EXPmutazioni},
+        {HeadingA, SliderAncie, EXPancie},
     };
     for (const auto& b : balances)
-        row->addLayout(strip(heading(b.heading, index), fader(b.slider, index),
-                             value(b.value, index), stripWidth_));
+        row->addLayout(strip(heading(bindAs<PanelLabel>(b.heading, index)),
+                             fader(bindAs<BoundSlider>(b.slider, index)),
+                             value(bindAs<PanelLabel>(b.value, index)), stripWidth_));
     row->addWidget(separator(Qt::Vertical));
-    row->addLayout(
-        strip(heading("HeadingGlobal", index), fader(level), value(levelValue), levelStripWidth_));
+    row->addLayout(strip(heading(bindAs<PanelLabel>(HeadingGlobal, index)),
+                         fader(bindAs<BoundSlider>(level)), value(bindAs<PanelLabel>(levelValue)),
+                         levelStripWidth_));
     return box;
 }
 
 QGroupBox* AdvancedWindow::pedalFrame() {
-    auto* box = bindAs<QGroupBox>(QStringLiteral("FramePedal"));
+    using namespace ctl::advanced;
+    auto* box = bindAs<QGroupBox>(FramePedal);
     if (!box)
         box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
-    row->addLayout(strip(nullptr, fader("SliderPE"), value("EXPPE"), levelStripWidth_));
+    row->addLayout(strip(nullptr, fader(bindAs<BoundSlider>(SliderPE)),
+                         value(bindAs<PanelLabel>(EXPPE)), levelStripWidth_));
     return box;
 }
 
 QBoxLayout* AdvancedWindow::couplingAndRecall() {
+    using namespace ctl::advanced;
     auto* column = new QVBoxLayout;
-    if (auto* coupling = bindAs<QGroupBox>(QStringLiteral("FrameCoupling"))) {
+    if (auto* coupling = bindAs<QGroupBox>(FrameCoupling)) {
         auto* options = new QVBoxLayout(coupling);
         for (int i = 0; i < 3; ++i)
-            addIf(options, bind(QStringLiteral("OptionGlobalCoupling"), i));
+            addIf(options, bind(OptionGlobalCoupling, i));
         column->addWidget(coupling);
     }
     column->addSpacing(6);
-    if (auto* recall = bindAs<PanelLabel>(QStringLiteral("LabelRecall"))) {
+    if (auto* recall = bindAs<PanelLabel>(LabelRecall)) {
         recall->setWordWrap(true);
         column->addWidget(recall);
     }
     for (int i = 0; i < 2; ++i)
-        addIf(column, bind(QStringLiteral("Memory_Recall"), i));
+        addIf(column, bind(Memory_Recall, i));
     column->addStretch(1);
     return column;
 }
 
 QGridLayout* AdvancedWindow::settings() {
+    using namespace ctl::advanced;
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     auto put = [grid](QWidget* w, int row, int column, int columnSpan = 1) {
         if (w)
             grid->addWidget(w, row, column, 1, columnSpan);
     };
-    put(caption("LabelTemperament"), 0, 0);
-    put(bind(QStringLiteral("Temperamenti")), 0, 1);
-    put(caption("LabelTune"), 0, 2);
-    put(bind(QStringLiteral("NotaInizTemp")), 0, 3);
-    put(caption("LabelReverb"), 0, 4);
-    put(bind(QStringLiteral("Riverberi")), 0, 5);
+    put(caption(bindAs<PanelLabel>(LabelTemperament)), 0, 0);
+    put(bind(Temperamenti), 0, 1);
+    put(caption(bindAs<PanelLabel>(LabelTune)), 0, 2);
+    put(bind(NotaInizTemp), 0, 3);
+    put(caption(bindAs<PanelLabel>(LabelReverb)), 0, 4);
+    put(bind(Riverberi), 0, 5);
 
-    put(caption("LabelTremolo"), 1, 0);
-    put(bind(QStringLiteral("TremoloType")), 1, 1);
+    put(caption(bindAs<PanelLabel>(LabelTremolo)), 1, 0);
+    put(bind(TremoloType), 1, 1);
     auto* rate = new QHBoxLayout;
-    addIf(rate, bind(QStringLiteral("SliderTremoloRate")), 1);
-    if (QWidget* shown = value("Valore")) {
+    addIf(rate, bind(SliderTremoloRate), 1);
+    if (QWidget* shown = value(bindAs<PanelLabel>(Valore))) {
         shown->setFixedWidth(stripWidth_);
         rate->addWidget(shown);
     }

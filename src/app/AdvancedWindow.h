@@ -8,6 +8,9 @@ class QGroupBox;
 
 namespace vorlo {
 
+class BoundSlider;
+class PanelLabel;
+
 // "Advanced Controls", laid out like a mixing desk: the Great and Swell balance and level
 // faders, the Pedal level fader, the coupling of the level faders and the recall boxes beside
 // them, and under them the temperament, its start note, the reverb and the tremolo. Modeless;
@@ -19,17 +22,18 @@ public:
 
 private:
     // A division's frame: its balance faders (index 1 Great, 2 Swell) and its level fader.
-    QGroupBox* balanceFrame(const char* frame, int index, const char* level,
-                            const char* levelValue);
+    QGroupBox* balanceFrame(const ControlId& frame, int index, const ControlId& level,
+                            const ControlId& levelValue);
     QGroupBox* pedalFrame();
     QBoxLayout* couplingAndRecall();
     QGridLayout* settings();
     // One fader: heading (or a gap as high as one), vertical slider, value under it.
     QBoxLayout* strip(QWidget* heading, QWidget* slider, QWidget* value, int width);
-    QWidget* heading(const char* name, int index);
-    QWidget* fader(const char* name, int index = -1);
-    QWidget* value(const char* name, int index = -1);
-    QWidget* caption(const char* name);
+    // Each styles the widget of its control; null stays null.
+    QWidget* heading(PanelLabel* label);
+    QWidget* fader(BoundSlider* slider);
+    QWidget* value(PanelLabel* label);
+    QWidget* caption(PanelLabel* label);
 
     int stripWidth_;
     int levelStripWidth_;

@@ -1,7 +1,6 @@
 #include "BoundWidgetFactory.h"
 
 #include "BoundWidget.h"
-#include "ControlKinds.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
 
@@ -10,7 +9,9 @@ namespace vorlo {
 QWidget* BoundWidgetFactory::create(const Form& form, Control& control, ControlKind kind,
                                     std::optional<TwipsConverter> converter, QWidget* parent) {
     switch (kind) {
+    case ControlKind::Menu:
     case ControlKind::MenuItem:
+    case ControlKind::CheckMenuItem:
         return nullptr;
     case ControlKind::Frame:
         return new BoundGroupBox(control, converter, parent);
@@ -36,7 +37,7 @@ QWidget* BoundWidgetFactory::create(const Form& form, Control& control, ControlK
         break;
     }
     auto* label = new PanelLabel(control, PanelLabel::Role::Text, converter, parent);
-    label->setAlignment(ControlKinds::alignmentOf(form, control));
+    label->setAlignment(control.alignment());
     return label;
 }
 

@@ -25,19 +25,18 @@ void addIf(QBoxLayout* layout, QWidget* w, int stretch = 0) {
 
 EditorWindow::EditorWindow(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, true, parent) {
+    using namespace ctl::editor;
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(6, 4, 6, 6);
     top->setSpacing(4);
     buildMenu();
     top->setMenuBar(menuBar_);
 
-    if (Control* c = form.find(QStringLiteral("SSTab1"))) {
+    if (Control* c = form.find(SSTab1)) {
         tabs_ = new EditorTabs(*c, this);
-        tabs_->addTab(stopsTab(0, "LabelFondi", {{0, "TextFondi", editor::kFondi, 0}}), QString());
-        tabs_->addTab(stopsTab(1, nullptr, {{1, "TextMutaz", editor::kOthers}}), QString());
-        tabs_->addTab(stopsTab(2, "LabelAncie",
-                               {{2, "TextAncie", editor::kOthers, editor::kFondi},
-                                {3, "TextPedale", editor::kOthers}}),
+        tabs_->addTab(stopsTab(0, &LabelFondi, {{0, &TextFondi, 0}}), QString());
+        tabs_->addTab(stopsTab(1, nullptr, {{1, &TextMutaz}}), QString());
+        tabs_->addTab(stopsTab(2, &LabelAncie, {{2, &TextAncie, editor::kFondi}, {3, &TextPedale}}),
                       QString());
         tabs_->addTab(globalTab(), QString());
         tabs_->addTab(sizeTab(), QString());
@@ -50,25 +49,23 @@ EditorWindow::EditorWindow(Console& console, Form& form, QWidget* parent)
 void EditorWindow::buildMenu() {
     menuBar_ = new QMenuBar(this);
     QMenu* menu = nullptr;
-    for (const char* name : editor::kMenu) {
-        Control* c = form_.find(QString::fromLatin1(name));
-        if (!c)
-            continue;
-        if (!menu) {
+    for (Control* c : form_.controls()) {
+        if (c->kind() == ControlKind::Menu) {
             menu = menuBar_->addMenu(c->caption());
             menu->setObjectName(c->name());
-            continue;
+        } else if (menu && c->kind() == ControlKind::MenuItem) {
+            menu->addAction(new BoundMenuAction(*c, false, menu));
         }
-        menu->addAction(new BoundMenuAction(*c, false, menu));
     }
 }
 
 QWidget* EditorWindow::page(QLayout* content, int titleIndex) {
+    using namespace ctl::editor;
     auto* w = new QWidget;
     auto* column = new QVBoxLayout(w);
     column->setContentsMargins(6, 4, 6, 4);
     column->setSpacing(3);
-    if (auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"), titleIndex)) {
+    if (auto* title = bindAs<PanelLabel>(LabelNomeprog, titleIndex)) {
         QFont f = title->font();
         f.setBold(true);
         title->setFont(f);
@@ -83,19 +80,19 @@ QWidget* EditorWindow::page(QLayout* content, int titleIndex) {
 
 void EditorWindow::addFields(QGridLayout* grid, const StopGroup& group, int firstRow,
                              int firstColumn) {
-    for (int i = 0; i < group.count; ++i) {
+    for (int i = 0; i < group.count(); ++i) {
         const int row = firstRow + i % StopGroup::kRows;
         const int column = firstColumn + (i / StopGroup::kRows) * group.span();
         if (group.firstCheck >= 0) {
-            if (QWidget* box = bind(QStringLiteral("Rinforzabile"), group.firstCheck + i))
+            if (QWidget* box = bind(ctl::editor::Rinforzabile, group.firstCheck + i))
                 grid->addWidget(box, row, column);
         }
-        if (QWidget* field = bind(QString::fromLatin1(group.fields), i))
+        if (QWidget* field = bind(*group.fields, i))
             grid->addWidget(field, row, column + group.span() - 1);
     }
 }
 
-QWidget* EditorWindow::stopsTab(int titleIndex, const char* heading,
+QWidget* EditorWindow::stopsTab(int titleIndex, const ControlId* heading,
                                 std::initializer_list<StopGroup> groups) {
     int columns = 0;
     for (const StopGroup& g : groups)
@@ -104,13 +101,13 @@ QWidget* EditorWindow::stopsTab(int titleIndex, const char* heading,
     grid->setVerticalSpacing(2);
     const int namesRow = heading ? 1 : 0;
     if (heading) {
-        if (QWidget* w = bind(QString::fromLatin1(heading)))
+        if (QWidget* w = bind(*heading))
             grid->addWidget(w, 0, 0, 1, columns);
     }
     // The names first, then the fields: the order the player tabs through them.
     int column = 0;
     for (const StopGroup& g : groups) {
-        if (QWidget* name = bind(QStringLiteral("Text_NomiCorpi"), g.nameIndex))
+        if (QWidget* name = bind(ctl::editor::Text_NomiCorpi, g.nameIndex))
             grid->addWidget(name, namesRow, column, 1, g.width());
         column += g.width();
     }
@@ -126,8 +123,9 @@ QWidget* EditorWindow::stopsTab(int titleIndex, const char* heading,
 }
 
 QWidget* EditorWindow::globalTab() {
+    using namespace ctl::editor;
     auto* column = new QVBoxLayout;
-    auto* frame = bindAs<QGroupBox>(QStringLiteral("FrameGlobal"));
+    auto* frame = bindAs<QGroupBox>(FrameGlobal);
     if (!frame)
         return page(column, 3);
     auto* grid = new QGridLayout(frame);
@@ -138,17 +136,17 @@ QWidget* EditorWindow::globalTab() {
         int first, count;
     } columns[5] = {{0, 10}, {10, 12}, {22, 8}, {30, 10}, {40, 12}};
     for (int k = 0; k < 5; ++k) {
-        if (auto* heading = bindAs<PanelLabel>(QStringLiteral("LabelGlobal"), k)) {
+        if (auto* heading = bindAs<PanelLabel>(LabelGlobal, k)) {
             heading->setWordWrap(false);
             grid->addWidget(heading, 0, k + 1);
         }
         for (int j = 0; j < columns[k].count; ++j) {
-            if (QWidget* field = bind(QStringLiteral("TextGlobal"), columns[k].first + j))
+            if (QWidget* field = bind(TextGlobal, columns[k].first + j))
                 grid->addWidget(field, j + 1, k + 1);
         }
     }
     for (int i = 0; i < 4; ++i) {
-        if (auto* reset = bindAs<PanelLabel>(QStringLiteral("LabelReset"), i)) {
+        if (auto* reset = bindAs<PanelLabel>(LabelReset, i)) {
             reset->setWordWrap(false);
             grid->addWidget(reset, i + 1, 0);
         }
@@ -158,23 +156,24 @@ QWidget* EditorWindow::globalTab() {
 }
 
 QWidget* EditorWindow::sizeTab() {
+    using namespace ctl::editor;
     auto* row = new QHBoxLayout;
-    if (auto* frame = bindAs<QGroupBox>(QStringLiteral("Resize_frame"))) {
+    if (auto* frame = bindAs<QGroupBox>(Resize_frame)) {
         auto* inside = new QVBoxLayout(frame);
         auto* sliderRow = new QHBoxLayout;
-        addIf(sliderRow, bind(QStringLiteral("Slidersize")), 1);
-        if (QWidget* size = bind(QStringLiteral("LabelSize"))) {
+        addIf(sliderRow, bind(Slidersize), 1);
+        if (QWidget* size = bind(LabelSize)) {
             size->setMinimumWidth(size->fontMetrics().horizontalAdvance(QStringLiteral("160 %")) +
                                   8);
             sliderRow->addWidget(size);
         }
         inside->addLayout(sliderRow);
-        addIf(inside, bind(QStringLiteral("LabelResize")));
-        addIf(inside, bind(QStringLiteral("Redraw")));
+        addIf(inside, bind(LabelResize));
+        addIf(inside, bind(Redraw));
         inside->addStretch(1);
         row->addWidget(frame, 3);
     }
-    if (auto* note = bindAs<PanelLabel>(QStringLiteral("LabelResizeNote"))) {
+    if (auto* note = bindAs<PanelLabel>(LabelResizeNote)) {
         note->setWordWrap(true);
         row->addWidget(note, 2, Qt::AlignTop);
     }
@@ -187,10 +186,11 @@ QWidget* EditorWindow::sizeTab() {
 }
 
 QLayout* EditorWindow::statusRows() {
+    using namespace ctl::editor;
     auto* rows = new QVBoxLayout;
     auto* first = new QHBoxLayout;
-    for (const char* name : {"LabelSyxIndex", "Syx_index", "LabelSyxLength", "Syx_lenght"}) {
-        if (auto* label = bindAs<PanelLabel>(QString::fromLatin1(name))) {
+    for (const ControlId& id : {LabelSyxIndex, Syx_index, LabelSyxLength, Syx_lenght}) {
+        if (auto* label = bindAs<PanelLabel>(id)) {
             label->setWordWrap(false);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             first->addWidget(label);
@@ -198,7 +198,7 @@ QLayout* EditorWindow::statusRows() {
     }
     first->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
-        if (auto* legend = bindAs<PanelLabel>(QStringLiteral("LabelLegend"), i)) {
+        if (auto* legend = bindAs<PanelLabel>(LabelLegend, i)) {
             legend->setWordWrap(false);
             legend->setShowsBorder(true);
             legend->setMargin(2);
@@ -207,9 +207,9 @@ QLayout* EditorWindow::statusRows() {
         }
     }
     first->addStretch(1);
-    addIf(first, bind(QStringLiteral("CommandName")));
+    addIf(first, bind(CommandName));
     rows->addLayout(first);
-    if (auto* file = bindAs<PanelLabel>(QStringLiteral("File_label"))) {
+    if (auto* file = bindAs<PanelLabel>(File_label)) {
         file->setWordWrap(false);
         file->setShowsBorder(true);
         file->setMargin(2);

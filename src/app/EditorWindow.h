@@ -29,17 +29,18 @@ private:
     struct StopGroup {
         static constexpr int kRows = 10;
         int nameIndex;
-        const char* fields;
-        int count;
+        const ControlArrayId* fields;
         int firstCheck = -1; // index of the group's first Rinforzabile box; -1: no boxes
+        int count() const { return fields->count(); }
         int span() const { return firstCheck >= 0 ? 2 : 1; }
         // Grid columns the group takes.
-        int width() const { return (count + kRows - 1) / kRows * span(); }
+        int width() const { return (count() + kRows - 1) / kRows * span(); }
     };
 
     void buildMenu();
     // A tab of stop groups side by side, under a heading across them all (none: nullptr).
-    QWidget* stopsTab(int titleIndex, const char* heading, std::initializer_list<StopGroup> groups);
+    QWidget* stopsTab(int titleIndex, const ControlId* heading,
+                      std::initializer_list<StopGroup> groups);
     QWidget* globalTab();
     QWidget* sizeTab();
     QLayout* statusRows();

@@ -1,6 +1,7 @@
 #include "FontsDialog.h"
 
 #include "PanelLabel.h"
+#include "panel/FontsWindowControls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,28 +11,29 @@ namespace vorlo {
 
 FontsDialog::FontsDialog(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
+    using namespace ctl::fonts;
     auto* top = new QVBoxLayout(this);
-    addProgramTitle(top, 1.0);
+    addProgramTitle(top, LabelNomeprog, 1.0);
 
-    QWidget* frame = bind(QStringLiteral("Frame1"));
+    QWidget* frame = bind(Frame1);
     auto* grid = new QGridLayout;
-    if (QWidget* search = bind(QStringLiteral("txtSearch"))) {
+    if (QWidget* search = bind(txtSearch)) {
         search->setMinimumHeight(36);
         grid->addWidget(search, 0, 0, 1, 3);
     }
-    if (QWidget* list = bind(QStringLiteral("lstSearch"))) {
+    if (QWidget* list = bind(lstSearch)) {
         list->setMinimumSize(260, 200);
         grid->addWidget(list, 1, 0, 4, 1);
     }
-    if (QWidget* size = bind(QStringLiteral("VScroll_fontSize"))) {
+    if (QWidget* size = bind(VScroll_fontSize)) {
         size->setMinimumHeight(60);
         grid->addWidget(size, 1, 1, 2, 1, Qt::AlignHCenter);
     }
-    if (QWidget* sizeLabel = bind(QStringLiteral("Label_size")))
+    if (QWidget* sizeLabel = bind(Label_size))
         grid->addWidget(sizeLabel, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
-    if (QWidget* bold = bind(QStringLiteral("Check_bold")))
+    if (QWidget* bold = bind(Check_bold))
         grid->addWidget(bold, 3, 1, 1, 2);
-    if (QWidget* italic = bind(QStringLiteral("Check_corsivo")))
+    if (QWidget* italic = bind(Check_corsivo))
         grid->addWidget(italic, 4, 1, 1, 2, Qt::AlignTop);
     grid->setColumnStretch(0, 1);
     if (frame)
@@ -42,11 +44,11 @@ FontsDialog::FontsDialog(Console& console, Form& form, QWidget* parent)
         top->addWidget(frame, 1);
 
     auto* buttons = new QHBoxLayout;
-    if (QWidget* d = bind(QStringLiteral("Command_default")))
+    if (QWidget* d = bind(Command_default))
         buttons->addWidget(d);
     buttons->addStretch(1);
-    for (const char* name : {"Command_ok", "Command_Cancel"}) {
-        if (QWidget* b = bind(QString::fromLatin1(name))) {
+    for (const ControlId& id : {Command_ok, Command_Cancel}) {
+        if (QWidget* b = bind(id)) {
             b->setMinimumWidth(90);
             buttons->addWidget(b);
         }

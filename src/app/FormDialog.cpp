@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 
 #include "BoundWidgetFactory.h"
-#include "ControlKinds.h"
 #include "FormWindowBinding.h"
 #include "core/Console.h"
 #include "core/ScreenMetrics.h"
@@ -12,8 +11,8 @@
 
 namespace vorlo {
 
-void FormDialog::addProgramTitle(QBoxLayout* layout, double scale) {
-    auto* title = bindAs<PanelLabel>(QStringLiteral("LabelNomeprog"));
+void FormDialog::addProgramTitle(QBoxLayout* layout, const ControlId& id, double scale) {
+    auto* title = bindAs<PanelLabel>(id);
     if (!title)
         return;
     QFont f = title->font();
@@ -43,12 +42,19 @@ QWidget* FormDialog::controlWidget(const QString& name, int index) const {
     return widgets_.value(controlKey(name, index));
 }
 
-QWidget* FormDialog::bind(const QString& name, int index) {
+QWidget* FormDialog::bind(const ControlId& id) {
+    return bindControl(QString::fromLatin1(id.name), -1);
+}
+
+QWidget* FormDialog::bind(const ControlArrayId& id, int index) {
+    return bindControl(QString::fromLatin1(id.name), index);
+}
+
+QWidget* FormDialog::bindControl(const QString& name, int index) {
     Control* c = form_.find(name, index);
     if (!c)
         return nullptr;
-    QWidget* w =
-        BoundWidgetFactory::create(form_, *c, ControlKinds::kindOf(form_, *c), std::nullopt, this);
+    QWidget* w = BoundWidgetFactory::create(form_, *c, c->kind(), std::nullopt, this);
     if (w)
         widgets_.insert(controlKey(name, index), w);
     return w;

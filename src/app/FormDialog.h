@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel/ControlId.h"
+
 #include <QDialog>
 #include <QHash>
 
@@ -31,19 +33,23 @@ public slots:
 
 protected:
     // Makes the widget of a control of this window; null when the window has no such control.
-    QWidget* bind(const QString& name, int index = -1);
-    template <typename T> T* bindAs(const QString& name, int index = -1) {
-        return dynamic_cast<T*>(bind(name, index));
+    QWidget* bind(const ControlId& id);
+    QWidget* bind(const ControlArrayId& id, int index);
+    template <typename T> T* bindAs(const ControlId& id) { return dynamic_cast<T*>(bind(id)); }
+    template <typename T> T* bindAs(const ControlArrayId& id, int index) {
+        return dynamic_cast<T*>(bind(id, index));
     }
-    // The program title (LabelNomeprog) in bold, centred on one line at the top of the layout,
-    // its font scaled by the given factor.
-    void addProgramTitle(QBoxLayout* layout, double scale = 1.3);
+    // The program title (the window's LabelNomeprog) in bold, centred on one line at the top of
+    // the layout, its font scaled by the given factor.
+    void addProgramTitle(QBoxLayout* layout, const ControlId& id, double scale = 1.3);
 
     Console& console_;
     Form& form_;
     FormWindowBinding* binding_;
 
 private:
+    QWidget* bindControl(const QString& name, int index);
+
     QHash<QString, QWidget*> widgets_;
 };
 

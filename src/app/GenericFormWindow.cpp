@@ -1,7 +1,6 @@
 #include "GenericFormWindow.h"
 
 #include "BoundWidgetFactory.h"
-#include "ControlKinds.h"
 #include "FormWindowBinding.h"
 #include "core/Console.h"
 #include "core/ScreenMetrics.h"
@@ -29,7 +28,7 @@ GenericFormWindow::GenericFormWindow(Console& console, Form& form, QWidget* pare
 
     if (absolute) {
         for (Control* c : form.controls()) {
-            const ControlKind kind = ControlKinds::kindOf(form, *c);
+            const ControlKind kind = c->kind();
             if (QWidget* w = BoundWidgetFactory::create(form, *c, kind, converter, this))
                 widgets_.insert(c->key(), w);
         }
@@ -43,7 +42,7 @@ GenericFormWindow::GenericFormWindow(Console& console, Form& form, QWidget* pare
     constexpr int kLongCaption = 30;
     int row = 0, column = 0;
     for (Control* c : form.controls()) {
-        const ControlKind kind = ControlKinds::kindOf(form, *c);
+        const ControlKind kind = c->kind();
         QWidget* w = BoundWidgetFactory::create(form, *c, kind, std::nullopt, this);
         if (!w)
             continue;

@@ -2,6 +2,7 @@
 
 #include "ControlBinding.h"
 #include "panel/Form.h"
+#include "panel/HelpWindowControls.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -12,12 +13,13 @@ namespace vorlo {
 
 HelpWindow::HelpWindow(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, true, parent), browser_(new QTextBrowser(this)) {
+    using namespace ctl::help;
     setSizeGripEnabled(true);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(0, 0, 0, 0);
     top->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
-    if (Control* c = form.find(QStringLiteral("HelpBrowser"))) {
+    if (Control* c = form.find(HelpBrowser)) {
         ControlBinding::nameWidget(*browser_, *c);
         connect(c, &Control::changed, this, &HelpWindow::showFile);
     }
@@ -25,7 +27,8 @@ HelpWindow::HelpWindow(Console& console, Form& form, QWidget* parent)
 }
 
 void HelpWindow::showFile() {
-    const Control* c = form().find(QStringLiteral("HelpBrowser"));
+    using namespace ctl::help;
+    const Control* c = form().find(HelpBrowser);
     if (!c || c->caption() == shownFile_)
         return;
     shownFile_ = c->caption();

@@ -2,12 +2,12 @@
 
 #include "BoundMenuAction.h"
 #include "BoundWidgetFactory.h"
-#include "ControlKinds.h"
 #include "FormWindowBinding.h"
 #include "KeyTranslator.h"
 #include "core/Console.h"
 #include "core/ScreenMetrics.h"
 #include "panel/Form.h"
+#include "panel/MainWindowControls.h"
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -25,6 +25,10 @@ constexpr double kDefaultHeight = 6870;
 
 QString controlKey(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+bool isMenuItem(const Control& c) {
+    return c.kind() == ControlKind::MenuItem || c.kind() == ControlKind::CheckMenuItem;
 }
 
 } // namespace
@@ -51,10 +55,13 @@ QWidget* MainWindow::controlWidget(const QString& name, int index) const {
 
 void MainWindow::buildMenus() {
     QMenu* current = nullptr;
-    for (Control* c : form_.controls()) {
-        if (ControlKinds::kindOf(form_, *c) != ControlKind::MenuItem)
+    const QList<Control*>& controls = form_.controls();
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        Control* c = controls[i];
+        if (!isMenuItem(*c) && c->kind() != ControlKind::Menu)
             continue;
-        if (c->name() == QLatin1String("advanced_s")) {
+        if (c->kind() == ControlKind::Menu &&
+            (i + 1 == controls.size() || !isMenuItem(*controls[i + 1]))) {
             // A top-level entry that acts by itself.
             auto* a = new BoundMenuAction(*c, false, menuBar());
             menuBar()->addAction(a);
@@ -62,7 +69,7 @@ void MainWindow::buildMenus() {
             current = nullptr;
             continue;
         }
-        if (ControlKinds::isTopLevelMenu(*c)) {
+        if (c->kind() == ControlKind::Menu) {
             current = menuBar()->addMenu(c->caption());
             current->setObjectName(c->name());
             menus_.append(current);
@@ -78,7 +85,7 @@ void MainWindow::buildMenus() {
         }
         if (!current)
             continue;
-        auto* a = new BoundMenuAction(*c, ControlKinds::isCheckableMenuItem(*c), current);
+        auto* a = new BoundMenuAction(*c, c->kind() == ControlKind::CheckMenuItem, current);
         current->addAction(a);
         actions_.insert(c->name(), a);
     }
@@ -87,19 +94,18 @@ void MainWindow::buildMenus() {
 void MainWindow::buildPanel() {
     // Frames first: the controls they hold are their children.
     for (Control* c : form_.controls()) {
-        if (ControlKinds::kindOf(form_, *c) != ControlKind::Frame)
+        if (c->kind() != ControlKind::Frame)
             continue;
         QWidget* w = BoundWidgetFactory::create(form_, *c, ControlKind::Frame, converter_, panel_);
         widgets_.insert(c->key(), w);
     }
     for (Control* c : form_.controls()) {
-        const ControlKind kind = ControlKinds::kindOf(form_, *c);
-        if (kind == ControlKind::MenuItem || kind == ControlKind::Frame)
+        const ControlKind kind = c->kind();
+        if (kind == ControlKind::Menu || isMenuItem(*c) || kind == ControlKind::Frame)
             continue;
         QWidget* parent = panel_;
-        const QString container = ControlKinds::containerOf(form_, *c);
-        if (!container.isEmpty() && widgets_.contains(container))
-            parent = widgets_.value(container);
+        if (const Control* frame = c->container(); frame && widgets_.contains(frame->key()))
+            parent = widgets_.value(frame->key());
         QWidget* w = BoundWidgetFactory::create(form_, *c, kind, converter_, parent);
         if (!w)
             continue;
@@ -107,7 +113,7 @@ void MainWindow::buildPanel() {
         widgets_.insert(c->key(), w);
     }
     // The background picture lies under everything else.
-    if (QWidget* background = widgets_.value(QStringLiteral("Sfondo")))
+    if (QWidget* background = widgets_.value(QString::fromLatin1(ctl::main::Sfondo.name)))
         background->lower();
 }
 

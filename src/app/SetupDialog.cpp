@@ -2,6 +2,7 @@
 
 #include "PanelLabel.h"
 #include "panel/Form.h"
+#include "panel/SetupWindowControls.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -37,49 +38,44 @@ QWidget* delayRow(QWidget* frame, QWidget* slider, QWidget* value) {
 
 SetupDialog::SetupDialog(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
+    using namespace ctl::setup;
     auto* top = new QVBoxLayout(this);
 
-    addProgramTitle(top);
+    addProgramTitle(top, LabelNomeprog);
 
     auto* devices = new QFormLayout;
-    addRow(devices, QStringLiteral("MIDI OUT (sound module)"),
-           bind(QStringLiteral("outputDevcombo")));
-    addRow(devices, QStringLiteral("MIDI IN 1 (keyboard 1)"),
-           bind(QStringLiteral("InputDev1Combo")));
-    addRow(devices, QStringLiteral("MIDI IN 2 (keyboard 2)"),
-           bind(QStringLiteral("InputDev2Combo")));
-    addRow(devices, QStringLiteral("Wire speed to the module"),
-           bind(QStringLiteral("WireSpeedCombo")));
+    addRow(devices, QStringLiteral("MIDI OUT (sound module)"), bind(outputDevcombo));
+    addRow(devices, QStringLiteral("MIDI IN 1 (keyboard 1)"), bind(InputDev1Combo));
+    addRow(devices, QStringLiteral("MIDI IN 2 (keyboard 2)"), bind(InputDev2Combo));
+    addRow(devices, QStringLiteral("Wire speed to the module"), bind(WireSpeedCombo));
     top->addLayout(devices);
 
     auto* filters = new QGroupBox(QStringLiteral("INPUT FILTERS"), this);
     filters->setObjectName(QStringLiteral("filters"));
     auto* filterGrid = new QGridLayout(filters);
     for (int i = 0; i < 8; ++i) {
-        if (QWidget* box = bind(QStringLiteral("Check_Filters"), i)) {
+        if (QWidget* box = bind(Check_Filters, i)) {
             box->setParent(filters);
             filterGrid->addWidget(box, i / 4, i % 4);
         }
     }
     top->addWidget(filters);
 
-    QWidget* sysex = delayRow(bind(QStringLiteral("FrameSysex")), bind(QStringLiteral("Slider1")),
-                              bind(QStringLiteral("UserDelay")));
-    QWidget* note = delayRow(bind(QStringLiteral("FrameNote")), bind(QStringLiteral("Slider2")),
-                             bind(QStringLiteral("Label_hang")));
+    QWidget* sysex = delayRow(bind(FrameSysex), bind(Slider1), bind(UserDelay));
+    QWidget* note = delayRow(bind(FrameNote), bind(Slider2), bind(Label_hang));
     auto* delays = new QHBoxLayout;
     if (sysex)
         delays->addWidget(sysex);
     if (note)
         delays->addWidget(note);
     top->addLayout(delays);
-    if (QWidget* hint = bind(QStringLiteral("LabelSysexHint")))
+    if (QWidget* hint = bind(LabelSysexHint))
         top->addWidget(hint);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (const char* name : {"Command1", "Command3"}) {
-        if (QWidget* b = bind(QString::fromLatin1(name))) {
+    for (const ControlId& id : {Command1, Command3}) {
+        if (QWidget* b = bind(id)) {
             b->setMinimumWidth(90);
             buttons->addWidget(b);
         }

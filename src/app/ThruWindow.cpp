@@ -1,6 +1,7 @@
 #include "ThruWindow.h"
 
 #include "PanelLabel.h"
+#include "panel/ThruWindowControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,8 +18,9 @@ constexpr int kIndent = 20;
 
 ThruWindow::ThruWindow(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
+    using namespace ctl::thru;
     auto* top = new QVBoxLayout(this);
-    addProgramTitle(top);
+    addProgramTitle(top, LabelNomeprog);
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(12);
@@ -28,8 +30,8 @@ ThruWindow::ThruWindow(Console& console, Form& form, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (const char* name : {"Command1", "Command2"}) {
-        if (QWidget* b = bind(QString::fromLatin1(name))) {
+    for (const ControlId& id : {Command1, Command2}) {
+        if (QWidget* b = bind(id)) {
             b->setMinimumWidth(90);
             buttons->addWidget(b);
         }
@@ -37,8 +39,7 @@ ThruWindow::ThruWindow(Console& console, Form& form, QWidget* parent)
     top->addLayout(buttons);
 }
 
-PanelLabel* ThruWindow::description(const char* name, int index) {
-    auto* label = bindAs<PanelLabel>(QString::fromLatin1(name), index);
+PanelLabel* ThruWindow::description(PanelLabel* label) {
     if (!label)
         return nullptr;
     label->setWordWrap(true);
@@ -49,20 +50,27 @@ PanelLabel* ThruWindow::description(const char* name, int index) {
 }
 
 QLayout* ThruWindow::modes() {
+    using namespace ctl::thru;
     // Each option sits over its description: "No Rechannelling " over Label3,
     // "Normal Rechannelling" over Label2(3), "Fixed Rechanneling" over Label1.
-    const struct {
-        const char* name;
-        int index;
-    } descriptions[] = {{"Label3", -1}, {"Label2", 3}, {"Label1", -1}};
+    const auto describe = [this](int option) {
+        switch (option) {
+        case 0:
+            return description(bindAs<PanelLabel>(Label3));
+        case 1:
+            return description(bindAs<PanelLabel>(Label2, 3));
+        default:
+            return description(bindAs<PanelLabel>(Label1));
+        }
+    };
     auto* column = new QVBoxLayout;
     column->setSpacing(2);
     for (int i = 0; i < 3; ++i) {
         if (i > 0)
             column->addSpacing(8);
-        if (QWidget* option = bind(QStringLiteral("Thru_choose"), i))
+        if (QWidget* option = bind(Thru_choose, i))
             column->addWidget(option);
-        if (PanelLabel* text = description(descriptions[i].name, descriptions[i].index)) {
+        if (PanelLabel* text = describe(i)) {
             // Indented to the option's caption, under its round button.
             auto* row = new QHBoxLayout;
             row->addSpacing(kIndent);
@@ -75,13 +83,14 @@ QLayout* ThruWindow::modes() {
 }
 
 QGroupBox* ThruWindow::bodies() {
+    using namespace ctl::thru;
     auto* box = new QGroupBox(this);
     box->setObjectName(QStringLiteral("bodies"));
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
     for (int k = 0; k < 3; ++k) {
-        if (auto* body = bindAs<PanelLabel>(QStringLiteral("LabelBody"), k)) {
+        if (auto* body = bindAs<PanelLabel>(LabelBody, k)) {
             QFont f = body->font();
             f.setBold(true);
             body->setFont(f);
@@ -89,12 +98,12 @@ QGroupBox* ThruWindow::bodies() {
             body->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             grid->addWidget(body, k, 0);
         }
-        if (auto* playOn = bindAs<PanelLabel>(QStringLiteral("LabelPlayOn"), k)) {
+        if (auto* playOn = bindAs<PanelLabel>(LabelPlayOn, k)) {
             playOn->setWordWrap(false);
             playOn->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             grid->addWidget(playOn, k, 1);
         }
-        if (auto* field = bindAs<PanelLabel>(QStringLiteral("Custom_Thru_label"), k)) {
+        if (auto* field = bindAs<PanelLabel>(Custom_Thru_label, k)) {
             // A field to click: the body whose channel the next key sets while learning.
             field->setWordWrap(false);
             field->setShowsBorder(true);

@@ -19,7 +19,8 @@ public:
 private:
     QLayout* modes();
     QGroupBox* bodies();
-    PanelLabel* description(const char* name, int index = -1);
+    // Styles the label of a mode's description; null stays null.
+    PanelLabel* description(PanelLabel* label);
 };
 
 } // namespace vorlo

@@ -1,6 +1,7 @@
 #include "TotalRecallWindow.h"
 
 #include "PanelLabel.h"
+#include "panel/TotalRecallWindowControls.h"
 
 #include <QVBoxLayout>
 
@@ -8,10 +9,11 @@ namespace vorlo {
 
 TotalRecallWindow::TotalRecallWindow(Console& console, Form& form, QWidget* parent)
     : FormDialog(console, form, false, parent) {
+    using namespace ctl::totalrecall;
     auto* top = new QVBoxLayout(this);
     top->setSpacing(8);
-    addProgramTitle(top);
-    if (auto* heading = bindAs<PanelLabel>(QStringLiteral("Label1"))) {
+    addProgramTitle(top, LabelNomeprog);
+    if (auto* heading = bindAs<PanelLabel>(Label1)) {
         QFont f = heading->font();
         f.setBold(true);
         heading->setFont(f);
@@ -19,13 +21,13 @@ TotalRecallWindow::TotalRecallWindow(Console& console, Form& form, QWidget* pare
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         top->addWidget(heading);
     }
-    if (auto* text = bindAs<PanelLabel>(QStringLiteral("Label2"))) {
+    if (auto* text = bindAs<PanelLabel>(Label2)) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         top->addWidget(text);
     }
     // The key map at its own size: its lettering is small.
-    if (QWidget* keyMap = bind(QStringLiteral("Image1")))
+    if (QWidget* keyMap = bind(Image1))
         top->addWidget(keyMap, 1, Qt::AlignHCenter);
 }
 

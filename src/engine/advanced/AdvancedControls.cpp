@@ -5,7 +5,9 @@
 #include "core/ScreenMetrics.h"
 #include "midi/LevelSender.h"
 #include "midi/SysexSender.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
 #include "state/Division.h"
@@ -15,30 +17,31 @@ namespace vorlo {
 AdvancedControls::AdvancedControls(ConsoleState& state, PanelState& panel, ScreenMetrics& screen,
                                    PanelIndicators& indicators, LevelSender& levels,
                                    SysexSender& sysex)
-    : state_(state), adv_(panel.form(QString::fromLatin1(forms::Advanced))),
-      main_(panel.form(QString::fromLatin1(forms::Main))), screen_(screen), indicators_(indicators),
-      levels_(levels), sysex_(sysex) {
+    : state_(state), adv_(panel.form(ctl::advanced::Window)), main_(panel.form(ctl::main::Window)),
+      screen_(screen), indicators_(indicators), levels_(levels), sysex_(sysex) {
     Form& f = adv_;
     for (int i = 1; i <= 2; ++i) {
-        f("SliderFondi", i).onScroll = [this, i] { SliderFondi_Scroll(i); };
-        f("SliderMutazioni", i).onScroll = [this, i] { SliderMutazioni_Scroll(i); };
-        f("SliderAncie", i).onScroll = [this, i] { SliderAncie_Scroll(i); };
+        f(ctl::advanced::SliderFondi, i).onScroll = [this, i] { SliderFondi_Scroll(i); };
+        f(ctl::advanced::SliderMutazioni, i).onScroll = [this, i] { SliderMutazioni_Scroll(i); };
+        f(ctl::advanced::SliderAncie, i).onScroll = [this, i] { SliderAncie_Scroll(i); };
     }
-    f("SliderGO").onScroll = [this] { SliderGO_Scroll(); };
-    f("SliderSW").onScroll = [this] { SliderSW_Scroll(); };
-    f("SliderPE").onScroll = [this] { SliderPE_Scroll(); };
+    f(ctl::advanced::SliderGO).onScroll = [this] { SliderGO_Scroll(); };
+    f(ctl::advanced::SliderSW).onScroll = [this] { SliderSW_Scroll(); };
+    f(ctl::advanced::SliderPE).onScroll = [this] { SliderPE_Scroll(); };
     for (int i = 0; i < 3; ++i)
-        f("OptionGlobalCoupling", i).onClick = [this, i] { OptionGlobalCoupling_Click(i); };
+        f(ctl::advanced::OptionGlobalCoupling, i).onClick = [this, i] {
+            OptionGlobalCoupling_Click(i);
+        };
     for (int i = 0; i < 2; ++i)
-        f("Memory_Recall", i).onClick = [this, i] { Memory_Recall_Click(i); };
-    f("Temperamenti").onClick = [this] { Temperamenti_Click(); };
-    f("NotaInizTemp").onClick = [this] { NotaInizTemp_Click(); };
-    f("Riverberi").onClick = [this] { Riverberi_Click(); };
-    f("TremoloType").onClick = [this] { TremoloType_Click(); };
-    f("SliderTremoloRate").onScroll = [this] { SliderTremoloRate_Scroll(); };
+        f(ctl::advanced::Memory_Recall, i).onClick = [this, i] { Memory_Recall_Click(i); };
+    f(ctl::advanced::Temperamenti).onClick = [this] { Temperamenti_Click(); };
+    f(ctl::advanced::NotaInizTemp).onClick = [this] { NotaInizTemp_Click(); };
+    f(ctl::advanced::Riverberi).onClick = [this] { Riverberi_Click(); };
+    f(ctl::advanced::TremoloType).onClick = [this] { TremoloType_Click(); };
+    f(ctl::advanced::SliderTremoloRate).onScroll = [this] { SliderTremoloRate_Scroll(); };
     // The window stays open as long as the console runs.
     f.onQueryUnload = [] { return true; };
-    main_("advanced_s").onClick = [this] { advanced_s_Click(); };
+    main_(ctl::main::advanced_s).onClick = [this] { advanced_s_Click(); };
 }
 
 void AdvancedControls::advanced_s_Click() {
@@ -138,7 +141,7 @@ void AdvancedControls::OptionGlobalCoupling_Click(int index) {
 
 void AdvancedControls::Memory_Recall_Click(int index) {
     ConsoleState& st = state_;
-    const auto v = static_cast<int16_t>(adv_("Memory_Recall", index).value());
+    const auto v = static_cast<int16_t>(adv_(ctl::advanced::Memory_Recall, index).value());
     if (index == 0)
         st.RecallGlobals = v;
     else
@@ -160,7 +163,7 @@ void AdvancedControls::sendTemperament() {
 }
 
 void AdvancedControls::Temperamenti_Click() {
-    const int i = adv_("Temperamenti").listIndex();
+    const int i = adv_(ctl::advanced::Temperamenti).listIndex();
     if (i < 0)
         return;
     state_.Temperament = static_cast<int16_t>(i);
@@ -168,13 +171,13 @@ void AdvancedControls::Temperamenti_Click() {
 }
 
 void AdvancedControls::NotaInizTemp_Click() {
-    const int i = adv_("NotaInizTemp").listIndex();
+    const int i = adv_(ctl::advanced::NotaInizTemp).listIndex();
     state_.TemperamentStart = static_cast<int16_t>(i);
     sendTemperament();
 }
 
 void AdvancedControls::Riverberi_Click() {
-    const int i = adv_("Riverberi").listIndex();
+    const int i = adv_(ctl::advanced::Riverberi).listIndex();
     if (i < 0)
         return;
     state_.ReverbType = static_cast<int16_t>(i);
@@ -182,7 +185,7 @@ void AdvancedControls::Riverberi_Click() {
 }
 
 void AdvancedControls::TremoloType_Click() {
-    const int i = adv_("TremoloType").listIndex();
+    const int i = adv_(ctl::advanced::TremoloType).listIndex();
     if (i < 0)
         return;
     state_.TremoloType = static_cast<int16_t>(i);
@@ -194,8 +197,8 @@ void AdvancedControls::TremoloType_Click() {
 void AdvancedControls::SliderTremoloRate_Scroll() {
     ConsoleState& st = state_;
     Form& f = adv_;
-    st.TremoloRate = static_cast<int16_t>(f("SliderTremoloRate").value());
-    f("Valore").setCaption(QString::number(st.TremoloRate));
+    st.TremoloRate = static_cast<int16_t>(f(ctl::advanced::SliderTremoloRate).value());
+    f(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
     levels_.Send_Tremolo_GO(st.MemTremGO[SlotLive]);
     levels_.Send_Tremolo_SW(st.MemTremSW[SlotLive]);
 }

@@ -5,15 +5,15 @@
 #include "core/Dialogs.h"
 #include "midi/ConsoleUpdate.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 
 Buffers::Buffers(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
                  RecoveryCopy& recovery)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
-      update_(update), recovery_(recovery) {
-}
+    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), update_(update),
+      recovery_(recovery) {}
 
 void Buffers::TempMemButton_Click(int index) {
     ConsoleState& st = state_;
@@ -27,11 +27,11 @@ void Buffers::TempMemButton_Click(int index) {
 }
 
 bool Buffers::isFilled(int index) const {
-    return main_("TempMemButton", index).backColor() == color::Lit;
+    return main_(ctl::main::TempMemButton, index).backColor() == color::Lit;
 }
 
 void Buffers::markFilled(int index) {
-    main_("TempMemButton", index).setBackColor(color::Lit);
+    main_(ctl::main::TempMemButton, index).setBackColor(color::Lit);
 }
 
 void Buffers::LoadBuffer_Click(int index) {
@@ -51,7 +51,7 @@ void Buffers::LoadBuffer_Click(int index) {
 void Buffers::CLEAR_Click() {
     ConsoleState& st = state_;
     Form& main = main_;
-    Control& clear = main("CLEAR");
+    Control& clear = main(ctl::main::CLEAR);
     clear.setBackColor(color::Lit);
     if (st.FreeMemoriesUnsaved) {
         if (!dialogs_.askYesNo(QStringLiteral("Free memories unsaved: erase anyway ?"),
@@ -64,14 +64,14 @@ void Buffers::CLEAR_Click() {
     for (int slot = kFirstFree; slot <= kLastFree; ++slot)
         st.writeStartValues(slot);
     st.RecArmed = false;
-    main("Rec_button").setBackColor(color::ButtonFace);
+    main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     st.MemoryUnchanged = false;
     st.LastMemory = 1;
     for (int i = 1; i <= 12; ++i) {
         if (st.MemoryLedsShown)
-            main("LedFree", i).setPicture(st.PicGreenOff);
+            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
         else
-            main("C_memory", i).setBackColor(color::ButtonFace);
+            main(ctl::main::C_memory, i).setBackColor(color::ButtonFace);
     }
     recovery_.changed();
     clear.setBackColor(color::ButtonFace);

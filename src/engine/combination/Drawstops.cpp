@@ -4,15 +4,14 @@
 #include "core/ConsoleState.h"
 #include "midi/ConsoleUpdate.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 namespace vorlo {
 
 Drawstops::Drawstops(ConsoleState& state, PanelState& panel, ConsoleUpdate& update,
                      Memories& memories)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), update_(update),
-      memories_(memories) {
-}
+    : state_(state), main_(panel.form(ctl::main::Window)), update_(update), memories_(memories) {}
 
 // Draws row r of a group: the group's position becomes r, the console update sends it, and the
 // fixed-memory ladder goes dark.
@@ -86,7 +85,7 @@ void Drawstops::Button_Annullatori_sw_Click(int family) {
 
 void Drawstops::CancelALL_Click() {
     ConsoleState& st = state_;
-    Control& button = main_("CancelALL");
+    Control& button = main_(ctl::main::CancelALL);
     button.setBackColor(color::Lit);
     for (SlotField f : {SlotField::MemFO_GO, SlotField::MemFO_SW, SlotField::MemMU_GO,
                         SlotField::MemMU_SW, SlotField::MemAN_GO, SlotField::MemAN_SW,

@@ -7,6 +7,7 @@
 #include "midi/ConsoleUpdate.h"
 #include "midi/LevelSender.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 
@@ -21,12 +22,12 @@ const char* const kNoteNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
 Memories::Memories(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
                    ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery,
                    PanelLayout& layout)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
-      update_(update), config_(config), levels_(levels), recovery_(recovery), layout_(layout) {
+    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), update_(update),
+      config_(config), levels_(levels), recovery_(recovery), layout_(layout) {
     Form& main = main_;
-    main("LabelMode").onClick = [this] { Labelmode_Click(); };
-    main("DisplayLeds").onClick = [this] { DisplayLeds_Click(); };
-    main("SaveFIXED").onClick = [this] { SaveFIXED_Click(); };
+    main(ctl::main::LabelMode).onClick = [this] { Labelmode_Click(); };
+    main(ctl::main::DisplayLeds).onClick = [this] { DisplayLeds_Click(); };
+    main(ctl::main::SaveFIXED).onClick = [this] { SaveFIXED_Click(); };
 }
 
 // Free memory indicator i as label or LED, whichever the display shows.
@@ -34,18 +35,18 @@ void Memories::paintFree(int i, bool lit) {
     const ConsoleState& st = state_;
     Form& main = main_;
     if (st.MemoryLedsShown)
-        main("LedFree", i).setPicture(lit ? st.PicGreenOn : st.PicGreenOff);
+        main(ctl::main::LedFree, i).setPicture(lit ? st.PicGreenOn : st.PicGreenOff);
     else
-        main("C_memory", i).setBackColor(lit ? color::Green : color::ButtonFace);
+        main(ctl::main::C_memory, i).setBackColor(lit ? color::Green : color::ButtonFace);
 }
 
 void Memories::paintFixed(int i, bool lit) {
     const ConsoleState& st = state_;
     Form& main = main_;
     if (st.MemoryLedsShown)
-        main("LedFix", i).setPicture(lit ? st.PicRedOn : st.PicRedOff);
+        main(ctl::main::LedFix, i).setPicture(lit ? st.PicRedOn : st.PicRedOff);
     else
-        main("Graduatore", i).setBackColor(lit ? color::Lit : color::ActiveBorder);
+        main(ctl::main::Graduatore, i).setBackColor(lit ? color::Lit : color::ActiveBorder);
 }
 
 void Memories::Memorie(int n) {
@@ -100,7 +101,7 @@ void Memories::Memorie(int n) {
             recovery_.changed();
         }
         st.RecArmed = false;
-        main_("Rec_button").setBackColor(color::ButtonFace);
+        main_(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     }
 
     if (st.LastMemory >= kFirstFree && st.LastMemory <= kLastFree)
@@ -129,7 +130,7 @@ void Memories::LedFix_Click(int index) {
 void Memories::Rec_button_Click() {
     ConsoleState& st = state_;
     st.RecArmed = !st.RecArmed;
-    main_("Rec_button").setBackColor(st.RecArmed ? color::Lit : color::ButtonFace);
+    main_(ctl::main::Rec_button).setBackColor(st.RecArmed ? color::Lit : color::ButtonFace);
 }
 
 void Memories::Marca_Led_giallo() {
@@ -139,9 +140,9 @@ void Memories::Marca_Led_giallo() {
     st.MemoryUnchanged = false;
     Form& main = main_;
     if (st.MemoryLedsShown)
-        main("LedFree", st.LastMemory).setPicture(st.PicYellowOn);
+        main(ctl::main::LedFree, st.LastMemory).setPicture(st.PicYellowOn);
     else
-        main("C_memory", st.LastMemory).setBackColor(color::Yellow);
+        main(ctl::main::C_memory, st.LastMemory).setBackColor(color::Yellow);
 }
 
 void Memories::SPENGO_MEMORIE() {
@@ -149,9 +150,9 @@ void Memories::SPENGO_MEMORIE() {
     Form& main = main_;
     for (int i = 1; i <= 12; ++i) {
         if (!st.MemoryLedsShown)
-            main("C_memory", i).setBackColor(color::ActiveBorder);
+            main(ctl::main::C_memory, i).setBackColor(color::ActiveBorder);
         else
-            main("LedFree", i).setPicture(st.PicGreenOff);
+            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
     }
 }
 
@@ -163,17 +164,17 @@ void Memories::Spengo_Graduatore() {
 void Memories::DisplayLeds_Click() {
     ConsoleState& st = state_;
     Form& main = main_;
-    Control& item = main("DisplayLeds");
+    Control& item = main(ctl::main::DisplayLeds);
     item.setChecked(!item.isChecked());
     st.MemoryLedsShown = item.isChecked();
     layout_.VISUALIZZA_LED_O_PANNELLINI();
     for (int i = 1; i <= 12; ++i) {
         if (st.MemoryLedsShown) {
-            main("LedFree", i).setPicture(st.PicGreenOff);
-            main("LedFix", i).setPicture(st.PicRedOff);
+            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
+            main(ctl::main::LedFix, i).setPicture(st.PicRedOff);
         } else {
-            main("C_memory", i).setBackColor(color::ButtonFace);
-            main("Graduatore", i).setBackColor(color::ButtonFace);
+            main(ctl::main::C_memory, i).setBackColor(color::ButtonFace);
+            main(ctl::main::Graduatore, i).setBackColor(color::ButtonFace);
         }
     }
 }
@@ -191,7 +192,7 @@ void Memories::Scrivi_Label_memorie() {
     if (mode < 0 || mode > 2)
         return;
     Form& main = main_;
-    main("LabelMode")
+    main(ctl::main::LabelMode)
         .setCaption(mode == 0   ? QStringLiteral("0")
                     : mode == 1 ? QStringLiteral("1")
                                 : QStringLiteral("#"));
@@ -205,20 +206,20 @@ void Memories::Scrivi_Label_memorie() {
             label = QString::number(mode == 0 ? i - 1 : i);
             led = label;
         }
-        main("C_memory", i).setCaption(label);
-        main("Graduatore", i).setCaption(label);
-        main("Numerino_Led", i).setCaption(led);
-        main("Numerino_Led", i + 12).setCaption(led);
+        main(ctl::main::C_memory, i).setCaption(label);
+        main(ctl::main::Graduatore, i).setCaption(label);
+        main(ctl::main::Numerino_Led, i).setCaption(led);
+        main(ctl::main::Numerino_Led, i + 12).setCaption(led);
     }
 }
 
 void Memories::Scrivi_ToolTips_memorie() {
     Form& main = main_;
     for (int i = 1; i <= 12; ++i) {
-        main("C_memory", i)
+        main(ctl::main::C_memory, i)
             .setToolTip(QStringLiteral("Load Free Memory N. ") + QString::number(i) +
                         QStringLiteral(" .If REC ON, push led to store stops. Hotkeys: F1..F12"));
-        main("Graduatore", i)
+        main(ctl::main::Graduatore, i)
             .setToolTip(QStringLiteral("Load Fixed Memory N. ") + QString::number(i) +
                         QStringLiteral(".  Hotkeys: 1...9, = , ? , ^"));
     }

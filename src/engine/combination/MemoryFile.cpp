@@ -9,7 +9,9 @@
 #include "core/NumberText.h"
 #include "core/RunState.h"
 #include "core/SafeFile.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 
 #include <QDir>
@@ -93,11 +95,11 @@ int16_t atMost(int16_t v, int16_t top) {
 
 MemoryFile::MemoryFile(ConsoleState& state, PanelState& panel, Dialogs& dialogs, RunState& run,
                        ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
-      dialogs_(dialogs), run_(run), reset_(reset), memories_(memories), recovery_(recovery) {
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), dialogs_(dialogs),
+      run_(run), reset_(reset), memories_(memories), recovery_(recovery) {
     Form& main = main_;
-    main("savefile").onClick = [this] { savefile_Click(); };
-    main("LoadFile").onClick = [this] { Loadfile_Click(); };
+    main(ctl::main::savefile).onClick = [this] { savefile_Click(); };
+    main(ctl::main::LoadFile).onClick = [this] { Loadfile_Click(); };
 }
 
 QString MemoryFile::Estrae_nome(const QString& path) {
@@ -267,7 +269,7 @@ void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
 }
 
 bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
-    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = panel_.form(ctl::advanced::Window);
     const struct {
         const char* list;
         int16_t value;
@@ -334,11 +336,11 @@ bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
     apply(contents, st);
 
     // The stored settings are selected in the Advanced window's lists, which sends them.
-    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
-    adv("Temperamenti").setListIndex(contents.Temperament);
-    adv("NotaInizTemp").setListIndex(contents.TemperamentStart);
-    adv("Riverberi").setListIndex(contents.ReverbType);
-    adv("TremoloType").setListIndex(contents.TremoloType);
+    Form& adv = panel_.form(ctl::advanced::Window);
+    adv(ctl::advanced::Temperamenti).setListIndex(contents.Temperament);
+    adv(ctl::advanced::NotaInizTemp).setListIndex(contents.TemperamentStart);
+    adv(ctl::advanced::Riverberi).setListIndex(contents.ReverbType);
+    adv(ctl::advanced::TremoloType).setListIndex(contents.TremoloType);
     // A label mode outside the three known ones (a damaged file) shows numbers 1..12.
     if (st.MemoryLabelMode < 0 || st.MemoryLabelMode > 2)
         st.MemoryLabelMode = 1;

@@ -4,7 +4,9 @@
 #include "core/Cp1252.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 
@@ -16,10 +18,9 @@ namespace vorlo {
 
 ConfigurationStore::ConfigurationStore(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                                        ScreenMetrics& screen)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
-      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), dialogs_(dialogs),
-      screen_(screen) {
-    main_("EnableCFG").onClick = [this] { EnableCFG_Click(); };
+    : state_(state), main_(panel.form(ctl::main::Window)),
+      advanced_(panel.form(ctl::advanced::Window)), dialogs_(dialogs), screen_(screen) {
+    main_(ctl::main::EnableCFG).onClick = [this] { EnableCFG_Click(); };
 }
 
 ScreenContext ConfigurationStore::screenContext() {
@@ -134,7 +135,7 @@ void ConfigurationStore::Salva_dati_di_avvio() {
 }
 
 void ConfigurationStore::EnableCFG_Click() {
-    Control& item = main_("EnableCFG");
+    Control& item = main_(ctl::main::EnableCFG);
     item.setChecked(!item.isChecked());
     state_.SaveCfgOnExit = item.isChecked() ? 1 : 0;
     Salva_dati_di_avvio();

@@ -3,7 +3,9 @@
 #include "combination/Memories.h"
 #include "core/ConsoleState.h"
 #include "midi/Thru.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 #include "panel/StopGroup.h"
 #include "state/Division.h"
@@ -12,9 +14,8 @@ namespace vorlo {
 
 ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Memories& memories,
                                      Thru& thru)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
-      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), memories_(memories),
-      thru_(thru) {}
+    : state_(state), main_(panel.form(ctl::main::Window)),
+      advanced_(panel.form(ctl::advanced::Window)), memories_(memories), thru_(thru) {}
 
 void ConsoleIndicators::registrationChanged() {
     memories_.Marca_Led_giallo();
@@ -93,7 +94,7 @@ void ConsoleIndicators::cancelShown(DivisionId division, StopFamily family, bool
 }
 
 void ConsoleIndicators::subOctaveShown(bool on) {
-    main_("Subottava").setBackColor(on ? color::Lit : color::Unlit);
+    main_(ctl::main::Subottava).setBackColor(on ? color::Lit : color::Unlit);
 }
 
 } // namespace vorlo

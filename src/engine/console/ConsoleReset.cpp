@@ -7,7 +7,9 @@
 #include "core/WaitTimer.h"
 #include "midi/ConsoleUpdate.h"
 #include "midi/SysexSender.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 
@@ -16,11 +18,9 @@ namespace vorlo {
 ConsoleReset::ConsoleReset(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                            WaitTimer& waiter, SysexSender& sysex, Memories& memories,
                            PanelLayout& layout, ConsoleUpdate& update, ProgramLifecycle& lifecycle)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
-      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), dialogs_(dialogs),
-      waiter_(waiter), sysex_(sysex), memories_(memories), layout_(layout), update_(update),
-      lifecycle_(lifecycle) {
-}
+    : state_(state), main_(panel.form(ctl::main::Window)),
+      advanced_(panel.form(ctl::advanced::Window)), dialogs_(dialogs), waiter_(waiter),
+      sysex_(sysex), memories_(memories), layout_(layout), update_(update), lifecycle_(lifecycle) {}
 
 void ConsoleReset::RESET_Click() {
     RESET_vorlo2000();
@@ -30,7 +30,7 @@ void ConsoleReset::RESET_vorlo2000() {
     ConsoleState& st = state_;
     Form& main = main_;
     Form& adv = advanced_;
-    Control& reset = main("RESET");
+    Control& reset = main(ctl::main::RESET);
 
     reset.setBackColor(color::Lit);
     sysex_.Sysex_Sending(0);
@@ -50,36 +50,36 @@ void ConsoleReset::RESET_vorlo2000() {
 
     st.ResetConsoleSlots();
 
-    adv("SliderGO").setValue(st.MemExprGO[SlotLive]);
-    adv("SliderSW").setValue(st.MemExprSW[SlotLive]);
-    adv("SliderPE").setValue(st.MemExprPE[SlotLive]);
-    adv("EXPGO").setCaption(QString::number(st.MemExprGO[SlotLive]));
-    adv("EXPSW").setCaption(QString::number(st.MemExprSW[SlotLive]));
-    adv("EXPPE").setCaption(QString::number(st.MemExprPE[SlotLive]));
-    adv("EXPfondi", 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
-    adv("EXPmutazioni", 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
-    adv("EXPancie", 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
-    adv("EXPfondi", 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
-    adv("EXPmutazioni", 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
-    adv("EXPancie", 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
-    adv("SliderTremoloRate").setValue(st.TremoloRate);
+    adv(ctl::advanced::SliderGO).setValue(st.MemExprGO[SlotLive]);
+    adv(ctl::advanced::SliderSW).setValue(st.MemExprSW[SlotLive]);
+    adv(ctl::advanced::SliderPE).setValue(st.MemExprPE[SlotLive]);
+    adv(ctl::advanced::EXPGO).setCaption(QString::number(st.MemExprGO[SlotLive]));
+    adv(ctl::advanced::EXPSW).setCaption(QString::number(st.MemExprSW[SlotLive]));
+    adv(ctl::advanced::EXPPE).setCaption(QString::number(st.MemExprPE[SlotLive]));
+    adv(ctl::advanced::EXPfondi, 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
+    adv(ctl::advanced::EXPmutazioni, 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
+    adv(ctl::advanced::EXPancie, 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
+    adv(ctl::advanced::EXPfondi, 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
+    adv(ctl::advanced::EXPmutazioni, 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
+    adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
+    adv(ctl::advanced::SliderTremoloRate).setValue(st.TremoloRate);
 
     layout_.VISUALIZZA_LED_O_PANNELLINI();
 
     st.RecArmed = false;
-    main("Rec_button").setBackColor(color::ButtonFace);
+    main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     st.LastMemory = 1;
     st.MemoryUnchanged = false;
     for (const char* name : {"Tir_TREMOLOGO", "TIR_TREMOLOSW", "UNPI", "UNPII"})
         main(QString::fromLatin1(name)).setBackColor(color::ButtonFace);
-    main("THRUBUTTON").setVisible(st.ThruMode == 1);
+    main(ctl::main::THRUBUTTON).setVisible(st.ThruMode == 1);
 
     try {
         selectStoredLists();
         memories_.Scrivi_Label_memorie();
-        main("EnableCFG").setChecked(st.SaveCfgOnExit == 1);
-        main("DisplayLeds").setChecked(st.MemoryLedsShown);
-        st.MemoryLedsShown = main("DisplayLeds").isChecked();
+        main(ctl::main::EnableCFG).setChecked(st.SaveCfgOnExit == 1);
+        main(ctl::main::DisplayLeds).setChecked(st.MemoryLedsShown);
+        st.MemoryLedsShown = main(ctl::main::DisplayLeds).isChecked();
         update_.AGGIORNAMENTO_VORLO();
     } catch (const std::exception&) {
         lifecycle_.Gest_Errore_advanced();

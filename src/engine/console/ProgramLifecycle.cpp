@@ -12,7 +12,9 @@
 #include "midi/ConsoleUpdate.h"
 #include "midi/MidiPortSetup.h"
 #include "midi/SysexSender.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 #include "panel/StopCaptions.h"
@@ -22,13 +24,12 @@
 namespace vorlo {
 
 ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
-    : state_(c.state), panel_(c.panel), main_(c.panel.form(QString::fromLatin1(forms::Main))),
-      advanced_(c.panel.form(QString::fromLatin1(forms::Advanced))), dialogs_(c.dialogs),
-      run_(c.run), sysex_(c.sysex), portSetup_(c.portSetup), config_(c.config),
-      tableLoader_(c.tableLoader), reset_(c.reset), update_(c.update), layout_(c.layout),
-      memories_(c.memories), captions_(c.captions), advancedControls_(c.advancedControls),
-      recovery_(c.recovery) {
-    main_("Exit").onClick = [this] { exit_Click(); };
+    : state_(c.state), panel_(c.panel), main_(c.panel.form(ctl::main::Window)),
+      advanced_(c.panel.form(ctl::advanced::Window)), dialogs_(c.dialogs), run_(c.run),
+      sysex_(c.sysex), portSetup_(c.portSetup), config_(c.config), tableLoader_(c.tableLoader),
+      reset_(c.reset), update_(c.update), layout_(c.layout), memories_(c.memories),
+      captions_(c.captions), advancedControls_(c.advancedControls), recovery_(c.recovery) {
+    main_(ctl::main::Exit).onClick = [this] { exit_Click(); };
     main_.onQueryUnload = [this] { return !Form_Unload(); };
 }
 
@@ -74,10 +75,11 @@ void ProgramLifecycle::Form_Load() {
         return;
     st.RecallTarget = 11;
 
-    adv("OptionGlobalCoupling", std::clamp<int>(st.GlobalCoupling, 0, 2)).selectOption();
-    adv("Valore").setCaption(QString::number(st.TremoloRate));
-    adv("Memory_Recall", 0).setCheckValue(st.RecallGlobals);
-    adv("Memory_Recall", 1).setCheckValue(st.RecallBalance);
+    adv(ctl::advanced::OptionGlobalCoupling, std::clamp<int>(st.GlobalCoupling, 0, 2))
+        .selectOption();
+    adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
+    adv(ctl::advanced::Memory_Recall, 0).setCheckValue(st.RecallGlobals);
+    adv(ctl::advanced::Memory_Recall, 1).setCheckValue(st.RecallBalance);
 
     update_.AGGIORNAMENTO_VORLO();
 

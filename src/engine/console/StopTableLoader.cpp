@@ -4,7 +4,9 @@
 #include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
+#include "panel/SetupWindowControls.h"
 #include "panel/StopCaptions.h"
 #include "stops_table/DatFile.h"
 
@@ -14,9 +16,8 @@ namespace vorlo {
 
 StopTableLoader::StopTableLoader(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                                  StopCaptions& captions, ConfigurationStore& config)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
-      setup_(panel.form(QString::fromLatin1(forms::Setup))), dialogs_(dialogs), captions_(captions),
-      config_(config) {}
+    : state_(state), main_(panel.form(ctl::main::Window)), setup_(panel.form(ctl::setup::Window)),
+      dialogs_(dialogs), captions_(captions), config_(config) {}
 
 bool StopTableLoader::loadStopTable() {
     ConsoleState& st = state_;
@@ -29,7 +30,7 @@ bool StopTableLoader::loadStopTable() {
     captions_.SCRITTURA_TESTI_DEI_REGISTRI();
     st.copyReinforcementFlags();
     st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
-    setup_("LabelNomeprog").setCaption(st.ProgramTitle);
+    setup_(ctl::setup::LabelNomeprog).setCaption(st.ProgramTitle);
     main_.setCaption(st.ProgramTitle);
     st.MidiPortsReady = true;
     st.LearnActive = false;

@@ -26,11 +26,14 @@
 #include "midi/Thru.h"
 #include "midi/TotalRecall.h"
 #include "panel/AboutHelp.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
 #include "panel/Fonts.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 #include "panel/StopCaptions.h"
+#include "panel/TotalRecallWindowControls.h"
 #include "stops_table/StopsTableEditor.h"
 
 #include <QDir>
@@ -101,9 +104,8 @@ Console::Parts::Parts(Console& c)
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen(), indicators, levels, sysex),
       commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
-               c.form(QString::fromLatin1(forms::Advanced)), [this] { reset.RESET_Click(); }),
-      totalRecall(c.state_, commands, c.mainForm(),
-                  c.form(QString::fromLatin1(forms::TotalRecall))),
+               c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
+      totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       layout(c.state_, *c.panel_, c.dialogs(), memories, thru, later(fonts)),
       captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
@@ -218,7 +220,7 @@ bool Console::setWireSpeed(int baud, QString* error) {
 }
 
 Form& Console::mainForm() {
-    return panel_->form(QString::fromLatin1(forms::Main));
+    return panel_->form(ctl::main::Window);
 }
 
 Form& Console::form(const QString& name) {

@@ -26,6 +26,7 @@ class Dialogs;
 class Drawstops;
 class Fonts;
 class Form;
+struct FormId;
 class Hotkeys;
 class InputDispatcher;
 class LevelSender;
@@ -65,6 +66,7 @@ public:
     PanelState& panel() { return *panel_; }
     Form& mainForm();
     Form& form(const QString& name);
+    Form& form(const FormId& id);
     Dialogs& dialogs() { return *env_.dialogs; }
     ScreenMetrics& screen() { return *env_.screen; }
 

@@ -3,6 +3,7 @@
 #include "ConsoleUpdate.h"
 #include "core/ConsoleState.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
 
@@ -27,9 +28,8 @@ void Couplers::switchCoupler(SlotArray& field, int pressed, const char* first, c
 
 Couplers::Couplers(ConsoleState& state, PanelState& panel, PanelIndicators& indicators,
                    ConsoleUpdate& update)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), indicators_(indicators),
-      update_(update) {
-}
+    : state_(state), main_(panel.form(ctl::main::Window)), indicators_(indicators),
+      update_(update) {}
 
 void Couplers::UNPI_Click() {
     switchCoupler(state_.MemUnPedale, 1, "UNPI", "UNPII");

@@ -14,8 +14,10 @@
 #include "core/RunState.h"
 #include "midi/Couplers.h"
 #include "midi/LevelSender.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
 #include "panel/PanelState.h"
+#include "panel/ThruWindowControls.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -114,7 +116,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
         const int channel = m.status - midi::NoteOn;
         const int body = std::clamp<int>(st.LearnIndex, 0, 2);
         st.ThruCustom[static_cast<size_t>(body)] = static_cast<int16_t>(channel);
-        panel_.form(QString::fromLatin1(forms::Thru))(QStringLiteral("Custom_Thru_label"), body)
+        panel_.form(ctl::thru::Window)(ctl::thru::Custom_Thru_label, body)
             .setCaption(QStringLiteral("Channel = ") + QString::number(channel + 1));
     }
 
@@ -240,13 +242,13 @@ void InputDispatcher::pitchBend(int input, const ShortMessage& m) {
 
 void InputDispatcher::expression(int input, const ShortMessage& m) {
     ConsoleState& st = state_;
-    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = panel_.form(ctl::advanced::Window);
     AdvancedControls& a = advanced_;
     const int level = expressionLevel(m.data2);
     const int channel = m.status - kControl1 + 1;
-    Control& go = adv("SliderGO");
-    Control& sw = adv("SliderSW");
-    Control& pe = adv("SliderPE");
+    Control& go = adv(ctl::advanced::SliderGO);
+    Control& sw = adv(ctl::advanced::SliderSW);
+    Control& pe = adv(ctl::advanced::SliderPE);
 
     if (channel == midi::PedalChannel) {
         if (pe.value() != level) {

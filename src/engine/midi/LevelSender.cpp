@@ -3,7 +3,9 @@
 #include "MidiConstants.h"
 #include "MidiOutputPort.h"
 #include "core/ConsoleState.h"
+#include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
 #include "state/Division.h"
@@ -22,10 +24,8 @@ uint8_t dataByte(int v) {
 
 LevelSender::LevelSender(ConsoleState& state, PanelState& panel, MidiOutputPort& output,
                          PanelIndicators& indicators)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))),
-      advanced_(panel.form(QString::fromLatin1(forms::Advanced))), output_(output),
-      indicators_(indicators) {
-}
+    : state_(state), main_(panel.form(ctl::main::Window)),
+      advanced_(panel.form(ctl::advanced::Window)), output_(output), indicators_(indicators) {}
 
 void LevelSender::sendLevel(const Division& d) {
     SlotArray& level = state_.*d.level;

@@ -11,7 +11,9 @@
 #include "core/ScreenMetrics.h"
 #include "core/SettingsFile.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
+#include "panel/SetupWindowControls.h"
 
 #include <functional>
 
@@ -32,9 +34,8 @@ const QString kWireSpeedKey = QStringLiteral("Output/WireSpeed");
 MidiPortSetup::MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                              ScreenMetrics& screen, MidiInputPort& in1, MidiInputPort& in2,
                              PacedOutputPort& output, ConsoleUpdate& update, ConsoleReset& reset)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
-      dialogs_(dialogs), screen_(screen), in1_(in1), in2_(in2), paced_(output), update_(update),
-      reset_(reset) {
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), dialogs_(dialogs),
+      screen_(screen), in1_(in1), in2_(in2), paced_(output), update_(update), reset_(reset) {
     paced_.setWireSpeed(PacedOutputPort::parseWireSpeed(
         SettingsFile(state_.AppDir).value(kWireSpeedKey), PacedOutputPort::kDinBaud));
     Control& ok = setupControl("Command1");
@@ -47,17 +48,17 @@ MidiPortSetup::MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& di
     setupControl("Slider2").onScroll = [this] { Slider2_Scroll(); };
     for (int i = 0; i < 8; ++i)
         setupControl("Check_Filters", i).onClick = [this, i] { Check_Filters_Click(i); };
-    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(ctl::setup::Window);
     // Closing the window with its close box works like CANCEL.
     setup.onQueryUnload = [this] {
         Command3_Click();
         return false;
     };
-    main_("SetMidi").onClick = [this] { SetMidi_Click(); };
+    main_(ctl::main::SetMidi).onClick = [this] { SetMidi_Click(); };
 }
 
 Control& MidiPortSetup::setupControl(const char* name, int index) {
-    return panel_.form(QString::fromLatin1(forms::Setup))(QString::fromLatin1(name), index);
+    return panel_.form(ctl::setup::Window)(QString::fromLatin1(name), index);
 }
 
 void MidiPortSetup::MIDI_DEVICES_ACK() {
@@ -171,7 +172,7 @@ void MidiPortSetup::SetMidi_Click() {
     if (!st.DeviceListFresh)
         MIDI_DEVICES_ACK();
     st.DeviceListFresh = false;
-    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(ctl::setup::Window);
     if (!setup.isLoaded())
         Form_Load();
     selectListEntries();
@@ -196,7 +197,7 @@ void MidiPortSetup::SetMidi_Click() {
 
 void MidiPortSetup::Form_Load() {
     ConsoleState& st = state_;
-    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(ctl::setup::Window);
     setup.setLoaded(true);
     setup.setPicture(st.appFile(QStringLiteral("light.ico")));
     if (!std::isnan(setup.width()) && !std::isnan(setup.height())) {
@@ -298,7 +299,7 @@ void MidiPortSetup::Command3_Click() {
 }
 
 void MidiPortSetup::closeWindow() {
-    Form& setup = panel_.form(QString::fromLatin1(forms::Setup));
+    Form& setup = panel_.form(ctl::setup::Window);
     setup.setVisible(false);
     setup.setLoaded(false);
 }

@@ -3,9 +3,11 @@
 #include "core/ConsoleState.h"
 #include "core/ScreenMetrics.h"
 #include "panel/ConsoleForms.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelIndicators.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
+#include "panel/ThruWindowControls.h"
 
 namespace vorlo {
 namespace {
@@ -27,16 +29,16 @@ QString bodyCaption(int body) {
 
 Thru::Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelLayout& layout,
            PanelIndicators& indicators)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
-      screen_(screen), layout_(layout), indicators_(indicators) {
-    main_("MidiTHRU").onClick = [this] { MidiThru_Click(); };
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), screen_(screen),
+      layout_(layout), indicators_(indicators) {
+    main_(ctl::main::MidiTHRU).onClick = [this] { MidiThru_Click(); };
+    Form& f = panel_.form(ctl::thru::Window);
     for (int i = 0; i < 3; ++i) {
-        f("Thru_choose", i).onClick = [this, i] { Thru_choose_Click(i); };
-        f("Custom_Thru_label", i).onClick = [this, i] { Custom_Thru_label_Click(i); };
+        f(ctl::thru::Thru_choose, i).onClick = [this, i] { Thru_choose_Click(i); };
+        f(ctl::thru::Custom_Thru_label, i).onClick = [this, i] { Custom_Thru_label_Click(i); };
     }
-    f("Command1").onClick = [this] { Command1_Click(); };
-    f("Command2").onClick = [this] { Command2_Click(); };
+    f(ctl::thru::Command1).onClick = [this] { Command1_Click(); };
+    f(ctl::thru::Command2).onClick = [this] { Command2_Click(); };
     // The close box works like CANCEL.
     f.onQueryUnload = [this] {
         Command2_Click();
@@ -50,7 +52,7 @@ void Thru::THRUBUTTON_Click() {
     body = static_cast<int16_t>(body >= 1 && body < 3 ? body + 1 : 1);
     st.MemThru[SlotSent] = body;
     if (st.ThruMode == 1) {
-        main_("THRUBUTTON").setCaption(bodyCaption(body));
+        main_(ctl::main::THRUBUTTON).setCaption(bodyCaption(body));
         indicators_.registrationChanged();
     }
     ADATTA_PULSANTE_THRU();
@@ -61,7 +63,7 @@ void Thru::refreshThruButton() {
     if (st.ThruMode == 1) {
         const QString caption = bodyCaption(st.MemThru[SlotLive]);
         if (!caption.isEmpty())
-            main_("THRUBUTTON").setCaption(caption);
+            main_(ctl::main::THRUBUTTON).setCaption(caption);
     }
     ADATTA_PULSANTE_THRU();
 }
@@ -69,8 +71,8 @@ void Thru::refreshThruButton() {
 void Thru::ADATTA_PULSANTE_THRU() {
     const ConsoleState& st = state_;
     Form& main = main_;
-    Control& thru = main("THRUBUTTON");
-    Control& sub = main("Subottava");
+    Control& thru = main(ctl::main::THRUBUTTON);
+    Control& sub = main(ctl::main::Subottava);
     const bool normal = st.ThruMode == 1;
     thru.setVisible(normal);
     if (st.GraphicMode) {
@@ -88,7 +90,7 @@ void Thru::ADATTA_PULSANTE_THRU() {
 }
 
 void Thru::MidiThru_Click() {
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(ctl::thru::Window);
     if (!f.isLoaded())
         Form_Load();
     f.setVisible(true);
@@ -96,36 +98,36 @@ void Thru::MidiThru_Click() {
 
 void Thru::Form_Load() {
     ConsoleState& st = state_;
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(ctl::thru::Window);
     f.setLoaded(true);
     if (!std::isnan(f.width()) && !std::isnan(f.height())) {
         f.setLeft((screen_.screenWidthTwips() - f.width()) / 2);
         f.setTop((screen_.screenHeightTwips() - f.height()) / 2);
     }
-    f("LabelNomeprog").setCaption(st.ProgramTitle);
+    f(ctl::thru::LabelNomeprog).setCaption(st.ProgramTitle);
     f.setPicture(st.appFile(QStringLiteral("wrench.ico")));
     ThruModeSaved = st.ThruMode;
     // Showing the mode in force is not choosing it: the learned channels stay as they are.
     for (int i = 0; i < 3; ++i)
-        f("Thru_choose", i).setValue(i == st.ThruMode ? 1 : 0);
+        f(ctl::thru::Thru_choose, i).setValue(i == st.ThruMode ? 1 : 0);
     refresh();
 }
 
 void Thru::refresh() {
     const ConsoleState& st = state_;
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
-    f("Label3").setBackColor(st.ThruMode == 0 ? color::Lit : color::Unlit);
-    f("Label2", 3).setBackColor(st.ThruMode == 1 ? color::Lit : color::Unlit);
+    Form& f = panel_.form(ctl::thru::Window);
+    f(ctl::thru::Label3).setBackColor(st.ThruMode == 0 ? color::Lit : color::Unlit);
+    f(ctl::thru::Label2, 3).setBackColor(st.ThruMode == 1 ? color::Lit : color::Unlit);
     if (st.ThruMode != 2) {
-        f("Label1").setBackColor(color::Unlit);
+        f(ctl::thru::Label1).setBackColor(color::Unlit);
         for (int k = 0; k < 3; ++k) {
-            f("Custom_Thru_label", k).setBackColor(color::Unlit);
-            f("Custom_Thru_label", k).setCaption(QStringLiteral("Not rechanneled "));
+            f(ctl::thru::Custom_Thru_label, k).setBackColor(color::Unlit);
+            f(ctl::thru::Custom_Thru_label, k).setCaption(QStringLiteral("Not rechanneled "));
         }
     } else {
-        f("Label1").setBackColor(color::Lit);
+        f(ctl::thru::Label1).setBackColor(color::Lit);
         for (int k = 0; k < 3; ++k)
-            f("Custom_Thru_label", k)
+            f(ctl::thru::Custom_Thru_label, k)
                 .setCaption(QStringLiteral("channel = ") + QString::number(st.ThruCustom[k] + 1));
     }
 }
@@ -145,16 +147,16 @@ void Thru::Thru_choose_Click(int index) {
 
 void Thru::Custom_Thru_label_Click(int index) {
     ConsoleState& st = state_;
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(ctl::thru::Window);
     st.LearnIndex = static_cast<int16_t>(index);
     for (int k = 0; k < 3; ++k)
-        f("Custom_Thru_label", k).setBackColor(k == index ? color::Lit : color::Unlit);
+        f(ctl::thru::Custom_Thru_label, k).setBackColor(k == index ? color::Lit : color::Unlit);
 }
 
 void Thru::Command1_Click() {
     ADATTA_PULSANTE_THRU();
     state_.LearnActive = false;
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(ctl::thru::Window);
     f.setVisible(false);
     f.setLoaded(false);
 }
@@ -164,7 +166,7 @@ void Thru::Command2_Click() {
     st.LearnActive = false;
     st.ThruMode = ThruModeSaved;
     ADATTA_PULSANTE_THRU();
-    Form& f = panel_.form(QString::fromLatin1(forms::Thru));
+    Form& f = panel_.form(ctl::thru::Window);
     f.setVisible(false);
     f.setLoaded(false);
 }

@@ -6,6 +6,9 @@
 #include "core/ConsoleState.h"
 #include "core/Dialogs.h"
 #include "core/ScreenMetrics.h"
+#include "panel/AboutWindowControls.h"
+#include "panel/HelpWindowControls.h"
+#include "panel/MainWindowControls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,22 +34,22 @@ void unloadOnClose(Form& f) {
 
 AboutHelp::AboutHelp(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                      ScreenMetrics& screen)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
-      dialogs_(dialogs), screen_(screen) {
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), dialogs_(dialogs),
+      screen_(screen) {
     Form& main = main_;
-    main("About").onClick = [this] { About_Click(); };
-    main("Help1").onClick = [this] { Help1_Click(); };
-    aboutWindow()("Command1").onClick = [this] { Command1_Click(); };
+    main(ctl::main::About).onClick = [this] { About_Click(); };
+    main(ctl::main::Help1).onClick = [this] { Help1_Click(); };
+    aboutWindow()(ctl::about::Command1).onClick = [this] { Command1_Click(); };
     unloadOnClose(aboutWindow());
     unloadOnClose(helpWindow());
 }
 
 Form& AboutHelp::aboutWindow() {
-    return panel_.form(QString::fromLatin1(forms::About));
+    return panel_.form(ctl::about::Window);
 }
 
 Form& AboutHelp::helpWindow() {
-    return panel_.form(QString::fromLatin1(forms::Help));
+    return panel_.form(ctl::help::Window);
 }
 
 QString AboutHelp::helpFile() const {
@@ -68,8 +71,8 @@ void AboutHelp::Form_Load() {
     ScreenMetrics& screen = screen_;
     f.setLeft((screen.screenWidthTwips() - sizeOrZero(f.width())) / 2);
     f.setTop((screen.screenHeightTwips() - sizeOrZero(f.height())) / 2);
-    f("LabelNomeprog").setCaption(st.ProgramTitle);
-    f("Image1").setPicture(st.appFile(QStringLiteral("about.jpg")));
+    f(ctl::about::LabelNomeprog).setCaption(st.ProgramTitle);
+    f(ctl::about::Image1).setPicture(st.appFile(QStringLiteral("about.jpg")));
     f.setPicture(st.appFile(QStringLiteral("flgitaly.ico")));
 }
 
@@ -91,7 +94,7 @@ void AboutHelp::Help1_Click() {
     }
     Form& f = helpWindow();
     f.setPicture(state_.appFile(QStringLiteral("bach.ico")));
-    f("HelpBrowser").setCaption(path);
+    f(ctl::help::HelpBrowser).setCaption(path);
     f.setLoaded(true);
     f.setVisible(true);
 }

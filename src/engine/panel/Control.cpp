@@ -7,6 +7,11 @@ Control::Control(const QString& name, int index, QObject* parent)
     setObjectName(key());
 }
 
+Control::Control(const QString& name, int index, ControlKind kind, QObject* parent)
+    : Control(name, index, parent) {
+    kind_ = kind;
+}
+
 QString Control::key() const {
     return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
 }
@@ -44,6 +49,9 @@ void Control::setTransparent(bool v) {
 }
 void Control::setBorder(bool v) {
     assign(border_, v);
+}
+void Control::setAlignment(Qt::Alignment v) {
+    assign(alignment_, v);
 }
 void Control::setChecked(bool v) {
     assign(checked_, v);

@@ -2,6 +2,7 @@
 
 #include "core/FontStyle.h"
 #include "panel/Colors.h"
+#include "panel/ControlKind.h"
 
 #include <QObject>
 #include <QString>
@@ -20,9 +21,12 @@ class Control : public QObject {
 public:
     // index < 0: a single control; otherwise the element of a control array.
     Control(const QString& name, int index, QObject* parent = nullptr);
+    Control(const QString& name, int index, ControlKind kind, QObject* parent = nullptr);
 
     const QString& name() const { return name_; }
     int index() const { return index_; }
+    // What the control is on screen, as its window declares it.
+    ControlKind kind() const { return kind_; }
     // "Name" or "Name(3)".
     QString key() const;
 
@@ -45,6 +49,13 @@ public:
     void setTransparent(bool v);
     bool hasBorder() const { return border_; }
     void setBorder(bool v);
+    // Where a label's text sits in its box.
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment v);
+    // The frame that holds the control (its position is relative to the frame); null for a
+    // control that lies on the window itself.
+    Control* container() const { return container_; }
+    void setContainer(Control* frame) { container_ = frame; }
 
     // Geometry in twips; NaN where the layout has not set it.
     double left() const { return left_; }
@@ -126,6 +137,9 @@ private:
 
     QString name_;
     int index_;
+    ControlKind kind_ = ControlKind::Label;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+    Control* container_ = nullptr;
     QString caption_;
     QString toolTip_;
     uint32_t backColor_ = color::None;

@@ -8,6 +8,8 @@
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
 #include "core/ScreenMetrics.h"
+#include "panel/FontsWindowControls.h"
+#include "panel/MainWindowControls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,21 +77,21 @@ QString latin(const char* s) {
 } // namespace
 
 Fonts::Fonts(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ScreenMetrics& screen)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
-      dialogs_(dialogs), screen_(screen) {
-    main_("SetFont").onClick = [this] { SetFont_Click(); };
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), dialogs_(dialogs),
+      screen_(screen) {
+    main_(ctl::main::SetFont).onClick = [this] { SetFont_Click(); };
 
     Form& f = window();
-    f("Check_bold").onClick = [this] { Check_bold_Click(); };
-    f("Check_corsivo").onClick = [this] { Check_corsivo_Click(); };
-    f("VScroll_fontSize").onScroll = [this] { VScroll_fontsize_Change(); };
-    f("lstSearch").onClick = [this] { lstSearch_Click(); };
-    f("txtSearch").onChange = [this] { txtSearch_Change(); };
-    f("txtSearch").onGotFocus = [this] { txtSearch_GotFocus(); };
-    f("txtSearch").onLostFocus = [this] { txtSearch_LostFocus(); };
-    f("Command_default").onClick = [this] { Command_default_Click(); };
-    f("Command_ok").onClick = [this] { Command_ok_Click(); };
-    f("Command_Cancel").onClick = [this] { Command_Cancel_Click(); };
+    f(ctl::fonts::Check_bold).onClick = [this] { Check_bold_Click(); };
+    f(ctl::fonts::Check_corsivo).onClick = [this] { Check_corsivo_Click(); };
+    f(ctl::fonts::VScroll_fontSize).onScroll = [this] { VScroll_fontsize_Change(); };
+    f(ctl::fonts::lstSearch).onClick = [this] { lstSearch_Click(); };
+    f(ctl::fonts::txtSearch).onChange = [this] { txtSearch_Change(); };
+    f(ctl::fonts::txtSearch).onGotFocus = [this] { txtSearch_GotFocus(); };
+    f(ctl::fonts::txtSearch).onLostFocus = [this] { txtSearch_LostFocus(); };
+    f(ctl::fonts::Command_default).onClick = [this] { Command_default_Click(); };
+    f(ctl::fonts::Command_ok).onClick = [this] { Command_ok_Click(); };
+    f(ctl::fonts::Command_Cancel).onClick = [this] { Command_Cancel_Click(); };
     // Closing the window from its title bar unloads it; the next opening loads it afresh.
     f.onQueryUnload = [this] {
         window().setLoaded(false);
@@ -102,18 +104,18 @@ FontStyle Fonts::defaultStopFont() {
 }
 
 Form& Fonts::window() {
-    return panel_.form(QString::fromLatin1(forms::Fonts));
+    return panel_.form(ctl::fonts::Window);
 }
 
 void Fonts::SET_FONTS_GRAPH_INTERFACE() {
     Form& main = main_;
     const FontStyle& font = state_.StopFont;
     for (int i = 0; i < 30; ++i)
-        main("Scritta_Fondi", i).setFont(font);
+        main(ctl::main::Scritta_Fondi, i).setFont(font);
     for (int i = 0; i < 20; ++i) {
-        main("Scritta_Mutaz", i).setFont(font);
-        main("Scritta_Ancie", i).setFont(font);
-        main("Scritta_Pedale", i).setFont(font);
+        main(ctl::main::Scritta_Mutaz, i).setFont(font);
+        main(ctl::main::Scritta_Ancie, i).setFont(font);
+        main(ctl::main::Scritta_Pedale, i).setFont(font);
     }
 }
 
@@ -149,7 +151,7 @@ void Fonts::SET_FONTS_NORMAL_INTERFACE() {
         }
     }
     for (int i = 0; i < 4; ++i)
-        main("LabelCorpiOrgano", i).setFont(ButtonFont);
+        main(ctl::main::LabelCorpiOrgano, i).setFont(ButtonFont);
     for (const auto& b : kFontButtons)
         main(latin(b.name), b.index).setFont(ButtonFont);
 }
@@ -172,8 +174,8 @@ void Fonts::Form_Load() {
     Form& f = window();
     ConsoleState& st = state_;
     f.setPicture(st.appFile(QStringLiteral("Alph1f.ico")));
-    f("LabelNomeprog").setCaption(st.ProgramTitle);
-    Control& list = f("lstSearch");
+    f(ctl::fonts::LabelNomeprog).setCaption(st.ProgramTitle);
+    Control& list = f(ctl::fonts::lstSearch);
     list.clearItems();
     for (const QString& family : screen_.fontFamilies())
         list.addItem(family);
@@ -182,7 +184,7 @@ void Fonts::Form_Load() {
 }
 
 void Fonts::setSearchText(const QString& text) {
-    Control& box = window()("txtSearch");
+    Control& box = window()(ctl::fonts::txtSearch);
     if (box.text() == text)
         return;
     box.setCaption(text);
@@ -193,49 +195,50 @@ void Fonts::ShowFont() {
     Form& f = window();
     const FontStyle& font = state_.StopFont;
     ShowingFont = true;
-    f("txtSearch").setFont(font);
+    f(ctl::fonts::txtSearch).setFont(font);
     setSearchText(font.name);
     const double size = std::isfinite(font.size) ? font.size : 0;
-    f("Label_size").setCaption(QString::number(size));
-    f("VScroll_fontSize").setValue(NumberText::roundHalfEven(std::clamp(size, -1e6, 1e6)));
-    f("Check_bold").setCheckValue(font.bold ? 1 : 0);
-    f("Check_corsivo").setCheckValue(font.italic ? 1 : 0);
+    f(ctl::fonts::Label_size).setCaption(QString::number(size));
+    f(ctl::fonts::VScroll_fontSize)
+        .setValue(NumberText::roundHalfEven(std::clamp(size, -1e6, 1e6)));
+    f(ctl::fonts::Check_bold).setCheckValue(font.bold ? 1 : 0);
+    f(ctl::fonts::Check_corsivo).setCheckValue(font.italic ? 1 : 0);
     ShowingFont = false;
 }
 
 void Fonts::Check_bold_Click() {
     if (ShowingFont)
         return;
-    state_.StopFont.bold = window()("Check_bold").value() == 1;
+    state_.StopFont.bold = window()(ctl::fonts::Check_bold).value() == 1;
     ShowFont();
 }
 
 void Fonts::Check_corsivo_Click() {
     if (ShowingFont)
         return;
-    state_.StopFont.italic = window()("Check_corsivo").value() == 1;
+    state_.StopFont.italic = window()(ctl::fonts::Check_corsivo).value() == 1;
     ShowFont();
 }
 
 void Fonts::VScroll_fontsize_Change() {
     if (ShowingFont)
         return;
-    state_.StopFont.size = window()("VScroll_fontSize").value();
+    state_.StopFont.size = window()(ctl::fonts::VScroll_fontSize).value();
     ShowFont();
 }
 
 void Fonts::lstSearch_Click() {
     Form& f = window();
-    Control& list = f("lstSearch");
+    Control& list = f(ctl::fonts::lstSearch);
     const int i = list.listIndex();
     if (i < 0 || i >= list.items().size())
         return;
     const QString entry = list.items().at(i);
     FontStyle& font = state_.StopFont;
-    font.bold = f("Check_bold").value() == 1;
+    font.bold = f(ctl::fonts::Check_bold).value() == 1;
     font.name = entry;
-    font.size = f("VScroll_fontSize").value();
-    f("txtSearch").setFont(font);
+    font.size = f(ctl::fonts::VScroll_fontSize).value();
+    f(ctl::fonts::txtSearch).setFont(font);
     setSearchText(entry);
 }
 
@@ -244,8 +247,8 @@ void Fonts::txtSearch_Change() {
 }
 
 void Fonts::AutoFind() {
-    Control& list = window()("lstSearch");
-    const QString text = window()("txtSearch").text();
+    Control& list = window()(ctl::fonts::lstSearch);
+    const QString text = window()(ctl::fonts::txtSearch).text();
     SearchFound = false;
     // Selecting from here, as the list's own messages do, runs no click handler.
     if (text.isEmpty()) {
@@ -270,7 +273,7 @@ void Fonts::txtSearch_GotFocus() {
 void Fonts::txtSearch_LostFocus() {
     if (!SearchFound)
         return;
-    const Control& list = window()("lstSearch");
+    const Control& list = window()(ctl::fonts::lstSearch);
     const int i = list.listIndex();
     // With nothing selected there is no entry to take: the typed text stays.
     if (i >= 0 && i < list.items().size())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Control.h"
+#include "ControlId.h"
 
 #include <QHash>
 #include <QList>
@@ -9,21 +10,35 @@
 namespace vorlo {
 
 // A console window: its own visible state (caption, icon, position, shown or hidden) and the
-// controls it holds, found by name and array index. Controls are declared once, with their
-// design-time properties, when the engine builds its windows.
+// controls it holds. Controls are declared once, through their identifiers, with their
+// design-time properties, when the engine builds its windows; code reaches them through the
+// same identifiers.
 class Form : public Control {
     Q_OBJECT
 public:
     explicit Form(const QString& name, QObject* parent = nullptr);
 
-    // Declares a control (or one element of a control array). Declaring twice is a fault.
-    Control& add(const QString& name, int index = -1);
-    // Declares the elements first..last of a control array.
-    void addArray(const QString& name, int first, int last);
+    // Declares a control, or one element of a control array (an index outside the array's
+    // range is a fault). Declaring twice is a fault.
+    Control& add(const ControlId& id);
+    Control& add(const ControlArrayId& id, int index);
+    // Declares every element of a control array.
+    void addArray(const ControlArrayId& id);
     // Declares an option-button array: choosing one clears the others.
-    void addOptionArray(const QString& name, int first, int last);
+    void addOptionArray(const ControlArrayId& id);
 
     // Throws std::out_of_range for a control that was never declared.
+    Control& operator()(const ControlId& id) const;
+    Control& operator()(const ControlArrayId& id, int index) const;
+    Control& operator()(const ControlRef& ref) const;
+    // Null for a control the window does not hold.
+    Control* find(const ControlId& id) const;
+    Control* find(const ControlArrayId& id, int index) const;
+
+    // By name, for what works on any control (tests, generic rendering). Controls declared
+    // this way are labels.
+    Control& add(const QString& name, int index = -1);
+    void addOptionArray(const QString& name, int first, int last);
     Control& operator()(const QString& name, int index = -1) const;
     Control* find(const QString& name, int index = -1) const;
     const QList<Control*>& controls() const { return ordered_; }
@@ -51,6 +66,9 @@ signals:
     void raiseRequested();
 
 private:
+    Control& declare(const QString& name, int index, ControlKind kind);
+    void makeOptionArray(const QString& name, int first, int last);
+
     QHash<QString, Control*> controls_;
     QList<Control*> ordered_;
     bool loaded_ = false;

@@ -11,6 +11,7 @@
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
 #include "midi/Thru.h"
+#include "panel/MainWindowControls.h"
 
 #include <algorithm>
 #include <cmath>
@@ -127,9 +128,9 @@ double integerPart(double v) {
 
 PanelLayout::PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                          Memories& memories, Thru& thru, Fonts& fonts)
-    : state_(state), main_(panel.form(QString::fromLatin1(forms::Main))), dialogs_(dialogs),
-      memories_(memories), thru_(thru), fonts_(fonts) {
-    main_("Graphmode").onClick = [this] { Graphmode_Click(); };
+    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), memories_(memories),
+      thru_(thru), fonts_(fonts) {
+    main_(ctl::main::Graphmode).onClick = [this] { Graphmode_Click(); };
 }
 
 double PanelLayout::scale() const {
@@ -150,14 +151,14 @@ QSizeF PanelLayout::mainWindowSize(bool graphic, double panelScale) {
 }
 
 void PanelLayout::syncGraphmodeCheck() {
-    main_("Graphmode").setChecked(state_.GraphicMode);
+    main_(ctl::main::Graphmode).setChecked(state_.GraphicMode);
 }
 
 void PanelLayout::ATTIVA_DISATTIVA_GRAPHIC_Interface() {
     Form& main = main_;
     const bool graphic = state_.GraphicMode;
-    main("Panel_nograph", 0).setVisible(!graphic);
-    main("Sfondo").setVisible(graphic);
+    main(ctl::main::Panel_nograph, 0).setVisible(!graphic);
+    main(ctl::main::Sfondo).setVisible(graphic);
     for (const StopGroup& g : kStopGroups) {
         for (int k = 0; k < g.count; ++k) {
             main(latin(g.plates), k).setVisible(graphic);
@@ -174,12 +175,12 @@ void PanelLayout::VISUALIZZA_LED_O_PANNELLINI() {
     Form& main = main_;
     const bool leds = state_.MemoryLedsShown;
     for (int i = 1; i <= 12; ++i) {
-        main("C_memory", i).setVisible(!leds);
-        main("Graduatore", i).setVisible(!leds);
-        main("LedFree", i).setVisible(leds);
-        main("LedFix", i).setVisible(leds);
-        main("Numerino_Led", i).setVisible(leds);
-        main("Numerino_Led", i + 12).setVisible(leds);
+        main(ctl::main::C_memory, i).setVisible(!leds);
+        main(ctl::main::Graduatore, i).setVisible(!leds);
+        main(ctl::main::LedFree, i).setVisible(leds);
+        main(ctl::main::LedFix, i).setVisible(leds);
+        main(ctl::main::Numerino_Led, i).setVisible(leds);
+        main(ctl::main::Numerino_Led, i + 12).setVisible(leds);
     }
     REGOLA_ALTEZZA_PULSANTI_BASSI();
 }
@@ -202,9 +203,9 @@ void PanelLayout::showPlacementError() {
 
 void PanelLayout::LOAD_NORMAL_INTERFACE() {
     Form& main = main_;
-    main("Panel_nograph", 0).setVisible(true);
+    main(ctl::main::Panel_nograph, 0).setVisible(true);
     for (int i = 1; i <= 24; ++i)
-        main("Numerino_Led", i).setVisible(true);
+        main(ctl::main::Numerino_Led, i).setVisible(true);
     fonts_.SET_FONTS_NORMAL_INTERFACE();
     syncGraphmodeCheck();
 
@@ -230,7 +231,7 @@ void PanelLayout::placeStandardPanel(double s) {
     main.setWidth(window.width());
     main.setHeight(window.height());
 
-    Control& frame = main("Panel_nograph", 0);
+    Control& frame = main(ctl::main::Panel_nograph, 0);
     frame.setWidth(9468 * s);
     frame.setHeight(4900 * s);
     frame.setTop(560 * s);
@@ -242,7 +243,7 @@ void PanelLayout::placeStandardPanel(double s) {
     for (const Placement& p : kStandardTop)
         place(p);
     for (int i = 0; i < 4; ++i) {
-        Control& heading = main("LabelCorpiOrgano", i);
+        Control& heading = main(ctl::main::LabelCorpiOrgano, i);
         heading.setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
         heading.setBackColor(color::ButtonFace);
         heading.setForeColor(color::ButtonText);
@@ -282,12 +283,13 @@ void PanelLayout::placeStandardPanel(double s) {
 
     for (int i = 1; i <= 12; ++i) {
         const double x = 30 + 265 * (i - 1);
-        main("LedFree", i).setGeometry(x * s, 5820 * s, 230 * s, 230 * s);
-        main("Numerino_Led", i).setGeometry((x + 45) * s, 6030 * s, 240 * s, 210 * s);
-        main("LedFix", i).setGeometry((x + 6300) * s, 5820 * s, 230 * s, 230 * s);
-        main("Numerino_Led", i + 12).setGeometry((x + 6345) * s, 6030 * s, 240 * s, 210 * s);
-        main("C_memory", i).setGeometry(x * s, 5860 * s, 240 * s, 220 * s);
-        main("Graduatore", i).setGeometry((x + 6375) * s, 5860 * s, 240 * s, 220 * s);
+        main(ctl::main::LedFree, i).setGeometry(x * s, 5820 * s, 230 * s, 230 * s);
+        main(ctl::main::Numerino_Led, i).setGeometry((x + 45) * s, 6030 * s, 240 * s, 210 * s);
+        main(ctl::main::LedFix, i).setGeometry((x + 6300) * s, 5820 * s, 230 * s, 230 * s);
+        main(ctl::main::Numerino_Led, i + 12)
+            .setGeometry((x + 6345) * s, 6030 * s, 240 * s, 210 * s);
+        main(ctl::main::C_memory, i).setGeometry(x * s, 5860 * s, 240 * s, 220 * s);
+        main(ctl::main::Graduatore, i).setGeometry((x + 6375) * s, 5860 * s, 240 * s, 220 * s);
     }
 
     memories_.Scrivi_ToolTips_memorie();
@@ -317,7 +319,7 @@ void PanelLayout::standardCellLooks() {
 void PanelLayout::LOAD_GRAPHIC_INTERFACE() {
     Form& main = main_;
     ConsoleState& st = state_;
-    main("Panel_nograph", 0).setVisible(false);
+    main(ctl::main::Panel_nograph, 0).setVisible(false);
     VISUALIZZA_LED_O_PANNELLINI();
     st.GreatTitle = QStringLiteral("                 Great ");
     st.SwellTitle = QStringLiteral("                    swell ");
@@ -346,7 +348,7 @@ void PanelLayout::placeGraphicPanel() {
     main.setHeight(window.height());
     main.setWidth(window.width());
 
-    Control& background = main("Sfondo");
+    Control& background = main(ctl::main::Sfondo);
     background.setGeometry(0, 0, main.width() - 20, main.height() - 20);
     background.setPicture(st.appFile(QStringLiteral("tavola.jpg")));
 
@@ -364,7 +366,7 @@ void PanelLayout::placeGraphicPanel() {
         place(p);
     // Group headings as parchment plates, readable on the dark wood.
     for (int i = 0; i < 4; ++i) {
-        Control& heading = main("LabelCorpiOrgano", i);
+        Control& heading = main(ctl::main::LabelCorpiOrgano, i);
         heading.setCaption(cp1252::decode(st.Table[StopTable::kGroupNames + i]));
         heading.setBackColor(color::rgb(236, 224, 192));
         heading.setForeColor(color::rgb(70, 38, 12));
@@ -406,21 +408,21 @@ void PanelLayout::placeGraphicPanel() {
     const double ownHeight = std::nan("");
     for (int i = 1; i <= 12; ++i) {
         const double x = 84 + 270 * (i - 1);
-        main("C_memory", i).setGeometry(x, 7760, 266, 240);
-        main("Graduatore", i).setGeometry(x + 6056, 7760, 266, 240);
-        main("LedFree", i).setGeometry(x, 7710, 266, ownHeight);
-        Control& free = main("Numerino_Led", i);
+        main(ctl::main::C_memory, i).setGeometry(x, 7760, 266, 240);
+        main(ctl::main::Graduatore, i).setGeometry(x + 6056, 7760, 266, 240);
+        main(ctl::main::LedFree, i).setGeometry(x, 7710, 266, ownHeight);
+        Control& free = main(ctl::main::Numerino_Led, i);
         free.setGeometry(x + 75, 7940, 266, 210);
         free.setBorder(false);
-        main("LedFix", i).setGeometry(x + 6056, 7710, 266, ownHeight);
-        Control& fixed = main("Numerino_Led", i + 12);
+        main(ctl::main::LedFix, i).setGeometry(x + 6056, 7710, 266, ownHeight);
+        Control& fixed = main(ctl::main::Numerino_Led, i + 12);
         fixed.setGeometry(x + 6120, 7940, 266, 210);
         fixed.setBorder(false);
     }
 }
 
 void PanelLayout::Graphmode_Click() {
-    Control& item = main_("Graphmode");
+    Control& item = main_(ctl::main::Graphmode);
     item.setChecked(!item.isChecked());
     ConsoleState& st = state_;
     st.GraphicMode = item.isChecked();

@@ -6,6 +6,14 @@ namespace vorlo {
 
 PanelState::PanelState(QObject* parent) : QObject(parent) {}
 
+Form& PanelState::addForm(const FormId& id) {
+    return addForm(QString::fromLatin1(id.name));
+}
+
+Form& PanelState::form(const FormId& id) const {
+    return form(QString::fromLatin1(id.name));
+}
+
 Form& PanelState::addForm(const QString& name) {
     if (forms_.contains(name))
         throw std::logic_error("window declared twice: " + name.toStdString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlId.h"
 #include "Form.h"
 
 #include <QHash>
@@ -13,8 +14,11 @@ class PanelState : public QObject {
 public:
     explicit PanelState(QObject* parent = nullptr);
 
-    Form& addForm(const QString& name);
+    Form& addForm(const FormId& id);
     // Throws std::out_of_range for a window that was never declared.
+    Form& form(const FormId& id) const;
+    // By name, for what works on any window.
+    Form& addForm(const QString& name);
     Form& form(const QString& name) const;
     QList<Form*> forms() const { return ordered_; }
 

@@ -6,6 +6,8 @@
 #include "StopGroup.h"
 #include "core/ConsoleState.h"
 #include "core/Cp1252.h"
+#include "panel/AdvancedWindowControls.h"
+#include "panel/MainWindowControls.h"
 
 namespace vorlo {
 namespace {
@@ -31,7 +33,7 @@ void fillFromColumn(Control& list, const StopTable& table, int first, int count)
 } // namespace
 
 StopCaptions::StopCaptions(ConsoleState& state, PanelState& panel)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))) {}
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)) {}
 
 void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
     const ConsoleState& st = state_;
@@ -52,21 +54,22 @@ void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
 }
 
 void StopCaptions::CARICAMENTO_LIST_BOXES() {
-    Form& adv = panel_.form(QString::fromLatin1(forms::Advanced));
+    Form& adv = panel_.form(ctl::advanced::Window);
     const StopTable& table = state_.Table;
 
-    Control& notes = adv("NotaInizTemp");
+    Control& notes = adv(ctl::advanced::NotaInizTemp);
     notes.clearItems();
     for (const char* n : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"})
         notes.addItem(QString::fromLatin1(n));
 
-    Control& tremolo = adv("TremoloType");
+    Control& tremolo = adv(ctl::advanced::TremoloType);
     tremolo.clearItems();
     tremolo.addItem(QStringLiteral("Tremblant Doux"));
     tremolo.addItem(QStringLiteral("Tremblant Fort"));
 
-    fillFromColumn(adv("Riverberi"), table, StopTable::kReverbNames, kReverbCount);
-    fillFromColumn(adv("Temperamenti"), table, StopTable::kTemperamentNames, kTemperamentCount);
+    fillFromColumn(adv(ctl::advanced::Riverberi), table, StopTable::kReverbNames, kReverbCount);
+    fillFromColumn(adv(ctl::advanced::Temperamenti), table, StopTable::kTemperamentNames,
+                   kTemperamentCount);
 }
 
 } // namespace vorlo

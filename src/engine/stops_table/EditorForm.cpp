@@ -13,8 +13,14 @@ constexpr const char* kFixedTexts[12] = {
     "SW MUTE Mutaz",      "SW RESTORE Ance-Archi", "SW RESTORE Fondi",   "SW RESTORE Mutaz",
 };
 
-Control& label(Form& f, const char* name, const char* caption, int index = -1) {
-    Control& c = f.add(QString::fromLatin1(name), index);
+Control& label(Form& f, const ControlId& id, const char* caption) {
+    Control& c = f.add(id);
+    c.setCaption(QString::fromLatin1(caption));
+    return c;
+}
+
+Control& label(Form& f, const ControlArrayId& id, const char* caption, int index) {
+    Control& c = f.add(id, index);
     c.setCaption(QString::fromLatin1(caption));
     return c;
 }
@@ -23,28 +29,29 @@ Control& label(Form& f, const char* name, const char* caption, int index = -1) {
 
 void declareEditorForm(Form& f) {
     using namespace editor;
+    using namespace ctl::editor;
     f.setCaption(QStringLiteral("Editor "));
     f.setModal(false);
 
     const struct {
-        const char* name;
+        ControlId id;
         const char* caption;
     } menu[] = {
-        {"mnuFile", "File "},
-        {"LoadDAT", "&Load Stops Table  File  (*.dat)"},
-        {"SaveDAT", "&Save Current Stops Table on  *.DAT file"},
-        {"Line1", "-"},
-        {"Enable", "&ENABLE current Stops Table on VORLO2000"},
-        {"Line2", "-"},
-        {"Uscita_abort", "Exit Editor "},
+        {mnuFile, "File "},
+        {LoadDAT, "&Load Stops Table  File  (*.dat)"},
+        {SaveDAT, "&Save Current Stops Table on  *.DAT file"},
+        {Line1, "-"},
+        {Enable, "&ENABLE current Stops Table on VORLO2000"},
+        {Line2, "-"},
+        {Uscita_abort, "Exit Editor "},
     };
     for (const auto& m : menu)
-        label(f, m.name, m.caption);
+        label(f, m.id, m.caption);
 
-    f.addArray(QStringLiteral("LabelNomeprog"), 0, 3);
+    f.addArray(LabelNomeprog);
 
     // The tab control: its items are the tab captions, its value the tab shown.
-    Control& tabs = f.add(QStringLiteral("SSTab1"));
+    Control& tabs = f.add(SSTab1);
     for (const char* caption :
          {"Fondi ", "Mutazioni", "&Ancie/Archi  Pedale", "Global Settings", "Panel  Size"})
         tabs.addItem(QString::fromLatin1(caption));
@@ -53,63 +60,61 @@ void declareEditorForm(Form& f) {
     const char* groupNames[4] = {"Principali e Flauti", "        Mutazioni",
                                  "            Ance / Archi", "                 Pedale"};
     for (int i = 0; i < 4; ++i)
-        label(f, "Text_NomiCorpi", groupNames[i], i);
+        label(f, Text_NomiCorpi, groupNames[i], i);
 
     // "Fondi "
-    label(f, "LabelFondi", "FONDI (Checking stop enables Part 10 Sine-wave Stop Reinforcement)");
-    f.addArray(QStringLiteral("TextFondi"), 0, kFondi - 1);
-    f.addArray(QStringLiteral("Rinforzabile"), 0, kReinforcements - 1);
+    label(f, LabelFondi, "FONDI (Checking stop enables Part 10 Sine-wave Stop Reinforcement)");
+    f.addArray(TextFondi);
+    f.addArray(Rinforzabile);
     // "Mutazioni"
-    f.addArray(QStringLiteral("TextMutaz"), 0, kOthers - 1);
+    f.addArray(TextMutaz);
     // "&Ancie/Archi  Pedale"
-    label(f, "LabelAncie",
+    label(f, LabelAncie,
           "ANCE ARCHI         (Checking stop enables Part 10 Sine-wave Stop Reinforcement)");
-    f.addArray(QStringLiteral("TextAncie"), 0, kOthers - 1);
-    f.addArray(QStringLiteral("TextPedale"), 0, kOthers - 1);
+    f.addArray(TextAncie);
+    f.addArray(TextPedale);
 
     // "Global Settings"
-    label(f, "FrameGlobal", "Global Settings Sysexes");
+    label(f, FrameGlobal, "Global Settings Sysexes");
     const char* columns[5] = {"Global Reset", "Temperaments", "Reverb", "Rinforzi e Tremoli",
                               "Annullatori (Fixed Texts)"};
     for (int i = 0; i < 5; ++i)
-        label(f, "LabelGlobal", columns[i], i);
+        label(f, LabelGlobal, columns[i], i);
     for (int i = 0; i < 4; ++i)
-        f.add(QStringLiteral("LabelReset"), i).setCaption(QStringLiteral("Reset %1").arg(i));
-    f.addArray(QStringLiteral("TextGlobal"), 0, kGlobals - 1);
+        f.add(LabelReset, i).setCaption(QStringLiteral("Reset %1").arg(i));
+    f.addArray(TextGlobal);
     for (int i = kGlobalMessages; i < kGlobals; ++i)
-        f(QStringLiteral("TextGlobal"), i)
-            .setCaption(QString::fromLatin1(kFixedTexts[i - kGlobalMessages]));
+        f(TextGlobal, i).setCaption(QString::fromLatin1(kFixedTexts[i - kGlobalMessages]));
 
     // "Panel  Size"
-    label(f, "Resize_frame", "");
-    f.add(QStringLiteral("Slidersize")).setRange(8, 16, 1, 2);
-    f.add(QStringLiteral("LabelSize"));
-    label(f, "LabelResize",
+    label(f, Resize_frame, "");
+    f.add(Slidersize).setRange(8, 16, 1, 2);
+    f.add(LabelSize);
+    label(f, LabelResize,
           "Vorlo Size :  it can be adjusted from 80% to 160% of orginal Size; Standard Size "
           "(100%)  is  a  640x480  for Small Font  or 800x600 for Large Font Window "
           "Environment.");
-    label(f, "Redraw", "Redraw Vorlo  (Not Graphic Interface)  Now!");
-    label(f, "LabelResizeNote", "           Available for no-graphic panel only : Vorlo Resize ");
+    label(f, Redraw, "Redraw Vorlo  (Not Graphic Interface)  Now!");
+    label(f, LabelResizeNote, "           Available for no-graphic panel only : Vorlo Resize ");
 
     // Outside the tabs.
-    label(f, "LabelSyxIndex", "Sysex Index :");
-    f.add(QStringLiteral("Syx_index"));
-    label(f, "LabelSyxLength", "Sysex length :");
-    f.add(QStringLiteral("Syx_lenght"));
-    label(f, "LabelLegend", "Empty", 0).setBackColor(color::White);
-    label(f, "LabelLegend", "Full ", 1).setBackColor(color::LightGrey);
-    label(f, "LabelLegend", "Loaded now", 2).setBackColor(color::Yellow);
-    label(f, "LabelLegend", "Not F0..F7 data", 3).setBackColor(color::NotSendable);
-    f(QStringLiteral("LabelLegend"), 3)
+    label(f, LabelSyxIndex, "Sysex Index :");
+    f.add(Syx_index);
+    label(f, LabelSyxLength, "Sysex length :");
+    f.add(Syx_lenght);
+    label(f, LabelLegend, "Empty", 0).setBackColor(color::White);
+    label(f, LabelLegend, "Full ", 1).setBackColor(color::LightGrey);
+    label(f, LabelLegend, "Loaded now", 2).setBackColor(color::Yellow);
+    label(f, LabelLegend, "Not F0..F7 data", 3).setBackColor(color::NotSendable);
+    f(LabelLegend, 3)
         .setToolTip(QStringLiteral("The entry holds bytes that are not complete F0 ... F7 "
                                    "system-exclusive messages: the console will not send it"));
-    label(f, "CommandName", "Loading Syx File Name ENABLED")
+    label(f, CommandName, "Loading Syx File Name ENABLED")
         .setToolTip(QStringLiteral(
             "If Lighted ,loading sysex Current Stop name will be overwritten  with Syx File "
             "Name!"));
-    f(QStringLiteral("CommandName")).setBackColor(color::ButtonFace);
-    f.add(QStringLiteral("File_label"))
-        .setToolTip(QStringLiteral("Current configuration DAT File, name & Path "));
+    f(CommandName).setBackColor(color::ButtonFace);
+    f.add(File_label).setToolTip(QStringLiteral("Current configuration DAT File, name & Path "));
 }
 
 } // namespace vorlo

@@ -14,9 +14,11 @@
 #include "midi/ConsoleUpdate.h"
 #include "panel/ConsoleForms.h"
 #include "panel/Form.h"
+#include "panel/MainWindowControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PanelState.h"
 #include "panel/StopCaptions.h"
+#include "stops_table/EditorForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,19 +58,19 @@ StopsTableEditor::StopsTableEditor(ConsoleState& state, PanelState& panel, Dialo
                                    ConsoleReset& reset, ConfigurationStore& config,
                                    StopTableLoader& tableLoader, MemoryFile& memoryFile,
                                    PanelLayout& layout, StopCaptions& captions)
-    : state_(state), panel_(panel), main_(panel.form(QString::fromLatin1(forms::Main))),
-      dialogs_(dialogs), screen_(screen), update_(update), reset_(reset), config_(config),
-      tableLoader_(tableLoader), memoryFile_(memoryFile), layout_(layout), captions_(captions) {
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), dialogs_(dialogs),
+      screen_(screen), update_(update), reset_(reset), config_(config), tableLoader_(tableLoader),
+      memoryFile_(memoryFile), layout_(layout), captions_(captions) {
     attachHandlers();
 }
 
 Form& StopsTableEditor::window() const {
-    return panel_.form(QString::fromLatin1(editor::Window));
+    return panel_.form(ctl::editor::Window);
 }
 
 void StopsTableEditor::attachHandlers() {
     Form& f = window();
-    main_("LoadEditor").onClick = [this] { LoadEditor_Click(); };
+    main_(ctl::main::LoadEditor).onClick = [this] { LoadEditor_Click(); };
 
     const struct {
         const QString& name;
@@ -97,16 +99,16 @@ void StopsTableEditor::attachHandlers() {
         }
     }
     for (int i = 0; i < 4; ++i)
-        f(QStringLiteral("Text_NomiCorpi"), i).onChange = [this] { TableModified = true; };
+        f(ctl::editor::Text_NomiCorpi, i).onChange = [this] { TableModified = true; };
     for (int i = 0; i < kReinforcements; ++i)
-        f(QStringLiteral("Rinforzabile"), i).onClick = [this, i] { Rinforzabile_Click(i); };
-    f(QStringLiteral("CommandName")).onClick = [this] { CommandName_Click(); };
-    f(QStringLiteral("LoadDAT")).onClick = [this] { LoadDAT_Click(); };
-    f(QStringLiteral("SaveDAT")).onClick = [this] { SaveDAT_Click(); };
-    f(QStringLiteral("Enable")).onClick = [this] { Enable_Click(); };
-    f(QStringLiteral("Uscita_abort")).onClick = [this] { Uscita_abort_Click(); };
-    f(QStringLiteral("Slidersize")).onScroll = [this] { Slidersize_Scroll(); };
-    f(QStringLiteral("Redraw")).onClick = [this] { Redraw_Click(); };
+        f(ctl::editor::Rinforzabile, i).onClick = [this, i] { Rinforzabile_Click(i); };
+    f(ctl::editor::CommandName).onClick = [this] { CommandName_Click(); };
+    f(ctl::editor::LoadDAT).onClick = [this] { LoadDAT_Click(); };
+    f(ctl::editor::SaveDAT).onClick = [this] { SaveDAT_Click(); };
+    f(ctl::editor::Enable).onClick = [this] { Enable_Click(); };
+    f(ctl::editor::Uscita_abort).onClick = [this] { Uscita_abort_Click(); };
+    f(ctl::editor::Slidersize).onScroll = [this] { Slidersize_Scroll(); };
+    f(ctl::editor::Redraw).onClick = [this] { Redraw_Click(); };
     // The close box asks the exit questions too: unsaved work is never dropped unasked.
     f.onQueryUnload = [this] { return !Uscita_abort_Click(); };
 }
@@ -143,7 +145,7 @@ void StopsTableEditor::Form_Load() {
     f.setPicture(st.appFile(QStringLiteral("lookout.ico")));
     f.setCaption(QStringLiteral("Editor ") + st.ProgramTitle);
     for (int i = 0; i < 4; ++i)
-        f(QStringLiteral("LabelNomeprog"), i).setCaption(st.ProgramTitle);
+        f(ctl::editor::LabelNomeprog, i).setCaption(st.ProgramTitle);
 
     const ScreenMetrics& screen = screen_;
     f.setGeometry(std::max(0.0, (screen.screenWidthTwips() - kWidth) / 2),
@@ -151,7 +153,7 @@ void StopsTableEditor::Form_Load() {
 
     Refreshing = false;
     CurrentEntry = 0;
-    f(QStringLiteral("Syx_index")).setCaption(QStringLiteral("0"));
+    f(ctl::editor::Syx_index).setCaption(QStringLiteral("0"));
 
     for (int i = 0; i < editor::kFondi; ++i)
         f(kFondiField, i)
@@ -170,15 +172,15 @@ void StopsTableEditor::Form_Load() {
     TableNotEnabled = false;
     fileLabel(color::White, st.DatFilePath);
 
-    f(QStringLiteral("CommandName"))
+    f(ctl::editor::CommandName)
         .setCaption(st.LoadSyxName ? QStringLiteral("Loading Syx File Name ENABLED")
                                    : QStringLiteral("Loading Syx File Name DISABLED"));
 
     const double scale = std::isfinite(st.PanelScale) ? st.PanelScale : 1.0;
-    f(QStringLiteral("Slidersize")).setValue(static_cast<int>(std::floor(scale * 10 + 1e-9)));
+    f(ctl::editor::Slidersize).setValue(static_cast<int>(std::floor(scale * 10 + 1e-9)));
     Slidersize_Scroll();
 
-    f(QStringLiteral("Resize_frame")).setVisible(!st.GraphicMode);
+    f(ctl::editor::Resize_frame).setVisible(!st.GraphicMode);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -204,9 +206,9 @@ void StopsTableEditor::REFRESH_GRAFICA_FONDI() {
     // Ticking the boxes from the table runs their click handler; it must not count as an edit.
     Refreshing = true;
     for (int i = 0; i < editor::kFondi; ++i)
-        f(QStringLiteral("Rinforzabile"), i).setCheckValue(st.ReinforceFondi[i] == "1" ? 1 : 0);
+        f(ctl::editor::Rinforzabile, i).setCheckValue(st.ReinforceFondi[i] == "1" ? 1 : 0);
     for (int i = 0; i < kOthers; ++i)
-        f(QStringLiteral("Rinforzabile"), editor::kFondi + i)
+        f(ctl::editor::Rinforzabile, editor::kFondi + i)
             .setCheckValue(st.ReinforceAncie[i] == "1" ? 1 : 0);
     Refreshing = false;
 }
@@ -238,7 +240,7 @@ void StopsTableEditor::REFRESH_GRAFICA_GLOBAL() {
     const StopTable& t = state_.Table;
     Form& f = window();
     for (int i = 0; i < 4; ++i)
-        f(QStringLiteral("Text_NomiCorpi"), i).setCaption(text(t, StopTable::kGroupNames + i));
+        f(ctl::editor::Text_NomiCorpi, i).setCaption(text(t, StopTable::kGroupNames + i));
     for (int i = 0; i < kGlobalMessages; ++i) {
         Control& field = f(kGlobalField, i);
         field.setCaption(text(t, StopTable::kGlobalTexts + i));
@@ -266,8 +268,8 @@ StopsTableEditor::FieldEntry StopsTableEditor::entryOf(const QString& field, int
 
 void StopsTableEditor::showEntry() {
     Form& f = window();
-    f(QStringLiteral("Syx_index")).setCaption(QString::number(CurrentEntry));
-    f(QStringLiteral("Syx_lenght"))
+    f(ctl::editor::Syx_index).setCaption(QString::number(CurrentEntry));
+    f(ctl::editor::Syx_lenght)
         .setCaption(QString::number(state_.Table[CurrentEntry].size()) + QStringLiteral(" Bytes"));
 }
 
@@ -338,7 +340,7 @@ void StopsTableEditor::Rinforzabile_Click(int index) {
     if (Refreshing)
         return;
     ConsoleState& st = state_;
-    const QByteArray flag = window()(QStringLiteral("Rinforzabile"), index).value() != 0
+    const QByteArray flag = window()(ctl::editor::Rinforzabile, index).value() != 0
                                 ? QByteArrayLiteral("1")
                                 : QByteArrayLiteral("0");
     if (index < editor::kFondi)
@@ -351,7 +353,7 @@ void StopsTableEditor::Rinforzabile_Click(int index) {
 void StopsTableEditor::CommandName_Click() {
     ConsoleState& st = state_;
     st.LoadSyxName = !st.LoadSyxName;
-    window()(QStringLiteral("CommandName"))
+    window()(ctl::editor::CommandName)
         .setCaption(st.LoadSyxName ? QStringLiteral("Loading Syx File Name ENABLED")
                                    : QStringLiteral("Loading Syx File Name DISABLED"));
 }
@@ -399,9 +401,9 @@ void StopsTableEditor::Caricamento_sysex_binary() {
 
     st.Table.set(CurrentEntry, bytes);
     SyxFileLength = static_cast<int32_t>(bytes.size());
-    f(QStringLiteral("Syx_lenght"))
+    f(ctl::editor::Syx_lenght)
         .setCaption(QString::number(SyxFileLength) + QStringLiteral(" Bytes"));
-    f(QStringLiteral("Syx_index")).setCaption(QString::number(CurrentEntry));
+    f(ctl::editor::Syx_index).setCaption(QString::number(CurrentEntry));
     SyxLoaded = true;
     TableModified = true;
     fileLabel(color::Yellow, QStringLiteral("Warning: configuration is modified and UNSAVED!"));
@@ -555,7 +557,7 @@ void StopsTableEditor::Enable_Click() {
     captions_.CARICAMENTO_LIST_BOXES();
     reset_.RESET_vorlo2000();
     // The graphic panel turns the file-name option back on; the button tells.
-    window()(QStringLiteral("CommandName"))
+    window()(ctl::editor::CommandName)
         .setCaption(st.LoadSyxName ? QStringLiteral("Loading Syx File Name ENABLED")
                                    : QStringLiteral("Loading Syx File Name DISABLED"));
 }
@@ -582,10 +584,9 @@ bool StopsTableEditor::Uscita_abort_Click() {
 // Panel size
 
 void StopsTableEditor::Slidersize_Scroll() {
-    const int value = window()(QStringLiteral("Slidersize")).value();
+    const int value = window()(ctl::editor::Slidersize).value();
     state_.PanelScale = value / 10.0;
-    window()(QStringLiteral("LabelSize"))
-        .setCaption(QString::number(value * 10) + QStringLiteral(" %"));
+    window()(ctl::editor::LabelSize).setCaption(QString::number(value * 10) + QStringLiteral(" %"));
 }
 
 void StopsTableEditor::Redraw_Click() {
@@ -618,7 +619,7 @@ void StopsTableEditor::Redraw_Click() {
 // ---------------------------------------------------------------------------------------------
 
 void StopsTableEditor::fileLabel(uint32_t colour, const QString& caption) {
-    Control& label = window()(QStringLiteral("File_label"));
+    Control& label = window()(ctl::editor::File_label);
     label.setBackColor(colour);
     label.setCaption(caption);
 }
