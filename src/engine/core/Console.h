@@ -21,6 +21,7 @@ class Dialogs;
 class Drawstops;
 class Fonts;
 class Form;
+struct ControlId;
 struct FormId;
 class Hotkeys;
 class InputDispatcher;
@@ -150,7 +151,7 @@ private:
     // Selects a stored index in one of the Advanced window's lists (running its handler when
     // the selection changes); an index the list cannot take is reported and the first entry
     // is used instead.
-    void selectStoredListEntry(const char* list, int16_t& setting, const QString& what);
+    void selectStoredListEntry(const ControlId& list, int16_t& setting, const QString& what);
     // The Advanced window's four lists show the stored temperament, reverb, start note and
     // tremolo type.
     void selectStoredLists();

@@ -28,10 +28,10 @@ struct GroupStep {
     std::initializer_list<int> temperamentParts;
     SlotArray ConsoleSlots::*balance; // nullptr for the Pedal
     void (LevelSender::*sendBalance)();
-    const char* balanceSlider; // Advanced window slider array, element 1 Great, 2 Swell
-    const char* knobs;         // graphic panel drawstops
-    const char* indicators;    // standard panel drawstop overlays (nullptr for the Pedal)
-    const char* names;         // standard panel stop names, shared by both manuals
+    const ControlArrayId* balanceSlider; // Advanced window slider array, element 1 Great, 2 Swell
+    const ControlArrayId* knobs;         // graphic panel drawstops
+    const ControlArrayId* indicators;    // standard panel drawstop overlays (nullptr for the Pedal)
+    const ControlArrayId* names;         // standard panel stop names, shared by both manuals
     SlotArray ConsoleSlots::*otherManual; // the same family on the other manual
 };
 
@@ -44,10 +44,10 @@ const GroupStep kSteps[7] = {
      {1, 2, 3, 4, 5},
      &ConsoleSlots::MemBalFO_GO,
      &LevelSender::BILANCIA_FONDI_GO,
-     "SliderFondi",
-     "Tir_FO_GO_graph",
-     "Tir_FO_GO",
-     "NomeFondi",
+     &ctl::advanced::SliderFondi,
+     &ctl::main::Tir_FO_GO_graph,
+     &ctl::main::Tir_FO_GO,
+     &ctl::main::NomeFondi,
      &ConsoleSlots::MemFO_SW},
     {&ConsoleSlots::MemFO_SW,
      StopTable::kFondiSwell,
@@ -57,10 +57,10 @@ const GroupStep kSteps[7] = {
      {17, 18, 19, 20, 21},
      &ConsoleSlots::MemBalFO_SW,
      &LevelSender::BILANCIA_FONDI_SW,
-     "SliderFondi",
-     "Tir_FO_SW_graph",
-     "Tir_FO_SW",
-     "NomeFondi",
+     &ctl::advanced::SliderFondi,
+     &ctl::main::Tir_FO_SW_graph,
+     &ctl::main::Tir_FO_SW,
+     &ctl::main::NomeFondi,
      &ConsoleSlots::MemFO_GO},
     {&ConsoleSlots::MemMU_GO,
      StopTable::kMutazioniGreat,
@@ -70,10 +70,10 @@ const GroupStep kSteps[7] = {
      {11, 12, 13},
      &ConsoleSlots::MemBalMU_GO,
      &LevelSender::BILANCIA_MUTAZ_GO,
-     "SliderMutazioni",
-     "Tir_MU_GO_graph",
-     "Tir_MU_GO",
-     "NomeMutaz",
+     &ctl::advanced::SliderMutazioni,
+     &ctl::main::Tir_MU_GO_graph,
+     &ctl::main::Tir_MU_GO,
+     &ctl::main::NomeMutaz,
      &ConsoleSlots::MemMU_SW},
     {&ConsoleSlots::MemMU_SW,
      StopTable::kMutazioniSwell,
@@ -83,10 +83,10 @@ const GroupStep kSteps[7] = {
      {27, 28, 29},
      &ConsoleSlots::MemBalMU_SW,
      &LevelSender::BILANCIA_MUTAZ_SW,
-     "SliderMutazioni",
-     "Tir_MU_SW_graph",
-     "Tir_MU_SW",
-     "NomeMutaz",
+     &ctl::advanced::SliderMutazioni,
+     &ctl::main::Tir_MU_SW_graph,
+     &ctl::main::Tir_MU_SW,
+     &ctl::main::NomeMutaz,
      &ConsoleSlots::MemMU_GO},
     {&ConsoleSlots::MemAN_GO,
      StopTable::kAncieGreat,
@@ -96,10 +96,10 @@ const GroupStep kSteps[7] = {
      {6, 7, 8, 9},
      &ConsoleSlots::MemBalAN_GO,
      &LevelSender::BILANCIA_ANCIE_GO,
-     "SliderAncie",
-     "Tir_AN_GO_graph",
-     "Tir_AN_GO",
-     "NomeAnce",
+     &ctl::advanced::SliderAncie,
+     &ctl::main::Tir_AN_GO_graph,
+     &ctl::main::Tir_AN_GO,
+     &ctl::main::NomeAnce,
      &ConsoleSlots::MemAN_SW},
     {&ConsoleSlots::MemAN_SW,
      StopTable::kAncieSwell,
@@ -109,10 +109,10 @@ const GroupStep kSteps[7] = {
      {22, 23, 24, 25},
      &ConsoleSlots::MemBalAN_SW,
      &LevelSender::BILANCIA_ANCIE_SW,
-     "SliderAncie",
-     "Tir_AN_SW_graph",
-     "Tir_AN_SW",
-     "NomeAnce",
+     &ctl::advanced::SliderAncie,
+     &ctl::main::Tir_AN_SW_graph,
+     &ctl::main::Tir_AN_SW,
+     &ctl::main::NomeAnce,
      &ConsoleSlots::MemAN_GO},
     {&ConsoleSlots::MemPED,
      StopTable::kPedale,
@@ -123,9 +123,9 @@ const GroupStep kSteps[7] = {
      nullptr,
      nullptr,
      nullptr,
-     "Tir_PED_graph",
+     &ctl::main::Tir_PED_graph,
      nullptr,
-     "NomePedale",
+     &ctl::main::NomePedale,
      nullptr},
 };
 
@@ -211,7 +211,7 @@ void ConsoleUpdate::groupStep(int index) {
 
         // Indicators: the old position goes dark, the new one lights.
         if (st.GraphicMode) {
-            const QString knobs = QString::fromLatin1(g.knobs);
+            const ControlArrayId& knobs = *g.knobs;
             const QString& off = g.manual == Manual::Great   ? st.PicDrawOffGO
                                  : g.manual == Manual::Swell ? st.PicDrawOffSW
                                                              : st.PicDrawOff;
@@ -223,9 +223,9 @@ void ConsoleUpdate::groupStep(int index) {
             if (inRange(p, g.rows))
                 main(knobs, p).setPicture(on);
         } else {
-            const QString names = QString::fromLatin1(g.names);
+            const ControlArrayId& names = *g.names;
             if (g.indicators) {
-                const QString indicators = QString::fromLatin1(g.indicators);
+                const ControlArrayId& indicators = *g.indicators;
                 if (inRange(old, g.rows)) {
                     main(indicators, old).setCaption(QStringLiteral(" "));
                     // A name stays lit while the other manual still has it drawn.
@@ -254,7 +254,7 @@ void ConsoleUpdate::groupStep(int index) {
         SlotArray& bal = st.*g.balance;
         if (bal[SlotLive] != bal[SlotSent] || changed) {
             (console_.levels().*g.sendBalance)();
-            adv(QString::fromLatin1(g.balanceSlider), element).setValue(bal[SlotLive]);
+            adv(*g.balanceSlider, element).setValue(bal[SlotLive]);
         }
     }
 
@@ -295,18 +295,18 @@ void ConsoleUpdate::groupStep(int index) {
 void ConsoleUpdate::couplerIndicators() {
     ConsoleState& st = console_.state();
     Form& main = console_.mainForm();
-    auto paint = [&](SlotArray& field, const char* first, const char* second) {
+    auto paint = [&](SlotArray& field, const ControlId& first, const ControlId& second) {
         if (field[SlotLive] == field[SlotSent])
             return;
         const int v = field[SlotLive];
         if (v >= 0 && v <= 2) {
-            main(QString::fromLatin1(first)).setBackColor(v == 1 ? color::Lit : color::Unlit);
-            main(QString::fromLatin1(second)).setBackColor(v == 2 ? color::Lit : color::Unlit);
+            main(first).setBackColor(v == 1 ? color::Lit : color::Unlit);
+            main(second).setBackColor(v == 2 ? color::Lit : color::Unlit);
         }
         field[SlotSent] = field[SlotLive];
     };
-    paint(st.MemUnPedale, "UNPI", "UNPII");
-    paint(st.MemUnManuali, "UN_GOSW", "UN_SWGO");
+    paint(st.MemUnPedale, ctl::main::UNPI, ctl::main::UNPII);
+    paint(st.MemUnManuali, ctl::main::UN_GOSW, ctl::main::UN_SWGO);
 }
 
 void ConsoleUpdate::cancels() {
@@ -332,9 +332,8 @@ void ConsoleUpdate::cancels() {
                 continue;
             const int16_t state = cancel[SlotLive];
             const QString prefix = great ? QStringLiteral("Go") : QStringLiteral("Sw");
-            Control& button = main(great ? QStringLiteral("Button_Annullatori_go")
-                                         : QStringLiteral("Button_Annullatori_sw"),
-                                   g);
+            Control& button = main(
+                great ? ctl::main::Button_Annullatori_go : ctl::main::Button_Annullatori_sw, g);
             const bool drawn = (*(great ? greatPos : swellPos)[g])[SlotLive] != 0;
             if (state != 0) {
                 button.setBackColor(color::Unlit);

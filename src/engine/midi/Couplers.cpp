@@ -10,18 +10,16 @@ namespace {
 
 // A pair of mutually exclusive couplers sharing one setting (1 first, 2 second). The decision
 // is taken from the state in force (slot 26); a damaged value above 2 counts as none.
-void switchCoupler(Console& c, SlotArray& field, int pressed, const char* first,
-                   const char* second) {
+void switchCoupler(Console& c, SlotArray& field, int pressed, const ControlId& first,
+                   const ControlId& second) {
     if (field[SlotSent] > 2)
         field[SlotSent] = 0;
     const int now = field[SlotSent];
     if (now >= 0 && now <= 2) {
         field[SlotLive] = static_cast<int16_t>(now == pressed ? 0 : pressed);
         Form& main = c.mainForm();
-        main(QString::fromLatin1(first))
-            .setBackColor(field[SlotLive] == 1 ? color::Lit : color::Unlit);
-        main(QString::fromLatin1(second))
-            .setBackColor(field[SlotLive] == 2 ? color::Lit : color::Unlit);
+        main(first).setBackColor(field[SlotLive] == 1 ? color::Lit : color::Unlit);
+        main(second).setBackColor(field[SlotLive] == 2 ? color::Lit : color::Unlit);
     }
     field[SlotSent] = field[SlotLive];
     c.memories().Marca_Led_giallo();
@@ -39,19 +37,21 @@ Couplers::Couplers(Console& console) : console_(console) {
 }
 
 void Couplers::UNPI_Click() {
-    switchCoupler(console_, console_.state().MemUnPedale, 1, "UNPI", "UNPII");
+    switchCoupler(console_, console_.state().MemUnPedale, 1, ctl::main::UNPI, ctl::main::UNPII);
 }
 
 void Couplers::UNPII_Click() {
-    switchCoupler(console_, console_.state().MemUnPedale, 2, "UNPI", "UNPII");
+    switchCoupler(console_, console_.state().MemUnPedale, 2, ctl::main::UNPI, ctl::main::UNPII);
 }
 
 void Couplers::UN_GOSW_Click() {
-    switchCoupler(console_, console_.state().MemUnManuali, 1, "UN_GOSW", "UN_SWGO");
+    switchCoupler(console_, console_.state().MemUnManuali, 1, ctl::main::UN_GOSW,
+                  ctl::main::UN_SWGO);
 }
 
 void Couplers::UN_SWGO_Click() {
-    switchCoupler(console_, console_.state().MemUnManuali, 2, "UN_GOSW", "UN_SWGO");
+    switchCoupler(console_, console_.state().MemUnManuali, 2, ctl::main::UN_GOSW,
+                  ctl::main::UN_SWGO);
 }
 
 void Couplers::Subottava_Click() {

@@ -27,64 +27,62 @@ LevelSender::LevelSender(Console& console) : console_(console) {
 }
 
 // Sends the division level and shows it under its slider.
-static void sendLevel(Console& c, int channel, SlotArray& level, const char* label) {
+static void sendLevel(Console& c, int channel, SlotArray& level, const ControlId& label) {
     c.MIDIOutput1().sendShort(midi::status(midi::ControlChange, channel), midi::CcExpression,
                               dataByte(level[SlotLive]));
-    c.form(ctl::advanced::Window)(QString::fromLatin1(label))
-        .setCaption(QString::number(level[SlotLive]));
+    c.form(ctl::advanced::Window)(label).setCaption(QString::number(level[SlotLive]));
     level[SlotSent] = level[SlotLive];
 }
 
 // Sends a stop group's balance as its complement (127 = full level sends 0).
 static void sendBalance(Console& c, int channel, uint8_t controller, SlotArray& balance,
-                        const char* label, int element) {
+                        const ControlArrayId& label, int element) {
     c.MIDIOutput1().sendShort(midi::status(midi::ControlChange, channel), controller,
                               dataByte(127 - balance[SlotLive]));
-    c.form(ctl::advanced::Window)(QString::fromLatin1(label), element)
-        .setCaption(QString::number(balance[SlotLive]));
+    c.form(ctl::advanced::Window)(label, element).setCaption(QString::number(balance[SlotLive]));
     balance[SlotSent] = balance[SlotLive];
 }
 
 void LevelSender::EXPRESSION_GO() {
-    sendLevel(console_, midi::GreatChannel, console_.state().MemExprGO, "EXPGO");
+    sendLevel(console_, midi::GreatChannel, console_.state().MemExprGO, ctl::advanced::EXPGO);
 }
 
 void LevelSender::EXPRESSION_SW() {
-    sendLevel(console_, midi::SwellChannel, console_.state().MemExprSW, "EXPSW");
+    sendLevel(console_, midi::SwellChannel, console_.state().MemExprSW, ctl::advanced::EXPSW);
 }
 
 void LevelSender::EXPRESSION_PE() {
-    sendLevel(console_, midi::PedalChannel, console_.state().MemExprPE, "EXPPE");
+    sendLevel(console_, midi::PedalChannel, console_.state().MemExprPE, ctl::advanced::EXPPE);
 }
 
 void LevelSender::BILANCIA_FONDI_GO() {
     sendBalance(console_, midi::GreatChannel, midi::CcVolume, console_.state().MemBalFO_GO,
-                "EXPfondi", 1);
+                ctl::advanced::EXPfondi, 1);
 }
 
 void LevelSender::BILANCIA_FONDI_SW() {
     sendBalance(console_, midi::SwellChannel, midi::CcVolume, console_.state().MemBalFO_SW,
-                "EXPfondi", 2);
+                ctl::advanced::EXPfondi, 2);
 }
 
 void LevelSender::BILANCIA_MUTAZ_GO() {
     sendBalance(console_, midi::GreatChannel, midi::CcBalance, console_.state().MemBalMU_GO,
-                "EXPmutazioni", 1);
+                ctl::advanced::EXPmutazioni, 1);
 }
 
 void LevelSender::BILANCIA_MUTAZ_SW() {
     sendBalance(console_, midi::SwellChannel, midi::CcBalance, console_.state().MemBalMU_SW,
-                "EXPmutazioni", 2);
+                ctl::advanced::EXPmutazioni, 2);
 }
 
 void LevelSender::BILANCIA_ANCIE_GO() {
     sendBalance(console_, midi::GreatChannel, midi::CcController9, console_.state().MemBalAN_GO,
-                "EXPancie", 1);
+                ctl::advanced::EXPancie, 1);
 }
 
 void LevelSender::BILANCIA_ANCIE_SW() {
     sendBalance(console_, midi::SwellChannel, midi::CcController9, console_.state().MemBalAN_SW,
-                "EXPancie", 2);
+                ctl::advanced::EXPancie, 2);
 }
 
 void LevelSender::Send_Tremolo_GO(int v) {

@@ -26,16 +26,16 @@ const QString kWireDin = QStringLiteral("MIDI cable (31,250 baud)");
 } // namespace
 
 MidiPortSetup::MidiPortSetup(Console& console) : console_(console) {
-    Control& ok = setupControl("Command1");
+    Control& ok = setupControl(ctl::setup::Command1);
     ok.onClick = [this] { Command1_Click(); };
-    setupControl("Command3").onClick = [this] { Command3_Click(); };
-    setupControl("InputDev1Combo").onClick = [this] { InputDev1Combo_Click(); };
-    setupControl("InputDev2Combo").onClick = [this] { InputDev2Combo_Click(); };
-    setupControl("outputDevcombo").onClick = [this] { outputDevcombo_Click(); };
-    setupControl("Slider1").onScroll = [this] { Slider1_Scroll(); };
-    setupControl("Slider2").onScroll = [this] { Slider2_Scroll(); };
+    setupControl(ctl::setup::Command3).onClick = [this] { Command3_Click(); };
+    setupControl(ctl::setup::InputDev1Combo).onClick = [this] { InputDev1Combo_Click(); };
+    setupControl(ctl::setup::InputDev2Combo).onClick = [this] { InputDev2Combo_Click(); };
+    setupControl(ctl::setup::outputDevcombo).onClick = [this] { outputDevcombo_Click(); };
+    setupControl(ctl::setup::Slider1).onScroll = [this] { Slider1_Scroll(); };
+    setupControl(ctl::setup::Slider2).onScroll = [this] { Slider2_Scroll(); };
     for (int i = 0; i < 8; ++i)
-        setupControl("Check_Filters", i).onClick = [this, i] { Check_Filters_Click(i); };
+        setupControl(ctl::setup::Check_Filters, i).onClick = [this, i] { Check_Filters_Click(i); };
     Form& setup = console_.form(ctl::setup::Window);
     // Closing the window with its close box works like CANCEL.
     setup.onQueryUnload = [this] {
@@ -45,8 +45,12 @@ MidiPortSetup::MidiPortSetup(Console& console) : console_(console) {
     console_.mainForm()(ctl::main::SetMidi).onClick = [this] { SetMidi_Click(); };
 }
 
-Control& MidiPortSetup::setupControl(const char* name, int index) {
-    return console_.form(ctl::setup::Window)(QString::fromLatin1(name), index);
+Control& MidiPortSetup::setupControl(const ControlId& id) {
+    return console_.form(ctl::setup::Window)(id);
+}
+
+Control& MidiPortSetup::setupControl(const ControlArrayId& id, int index) {
+    return console_.form(ctl::setup::Window)(id, index);
 }
 
 void MidiPortSetup::MIDI_DEVICES_ACK() {
@@ -65,9 +69,9 @@ void MidiPortSetup::MIDI_DEVICES_ACK() {
         list.addItem(kNoDevice);
         return static_cast<int16_t>(count);
     };
-    st.MidiOutNoDevice = scan(console_.MIDIOutput1(), setupControl("outputDevcombo"));
-    st.MidiIn1NoDevice = scan(console_.MIDIInput1(), setupControl("InputDev1Combo"));
-    st.MidiIn2NoDevice = scan(console_.MIDIInput2(), setupControl("InputDev2Combo"));
+    st.MidiOutNoDevice = scan(console_.MIDIOutput1(), setupControl(ctl::setup::outputDevcombo));
+    st.MidiIn1NoDevice = scan(console_.MIDIInput1(), setupControl(ctl::setup::InputDev1Combo));
+    st.MidiIn2NoDevice = scan(console_.MIDIInput2(), setupControl(ctl::setup::InputDev2Combo));
 }
 
 void MidiPortSetup::setFilters(MidiInputPort& port) {
@@ -140,11 +144,11 @@ void MidiPortSetup::selectListEntries() {
     const ConsoleState& st = console_.state();
     // A stored index that the (shorter) list cannot take ends the selection there.
     const struct {
-        const char* list;
+        const ControlId& list;
         int16_t device;
-    } lists[] = {{"InputDev1Combo", st.MidiIn1Device},
-                 {"InputDev2Combo", st.MidiIn2Device},
-                 {"outputDevcombo", st.MidiOutDevice}};
+    } lists[] = {{ctl::setup::InputDev1Combo, st.MidiIn1Device},
+                 {ctl::setup::InputDev2Combo, st.MidiIn2Device},
+                 {ctl::setup::outputDevcombo, st.MidiOutDevice}};
     for (const auto& l : lists) {
         Control& list = setupControl(l.list);
         if (l.device < 0 || l.device >= list.items().size())
@@ -164,15 +168,15 @@ void MidiPortSetup::SetMidi_Click() {
     if (!setup.isLoaded())
         Form_Load();
     selectListEntries();
-    setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
-    setupControl("Slider2").setValue(st.NoteDelay);
-    setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
-    setupControl("Slider1").setValue(st.SysexDelay);
+    setupControl(ctl::setup::Label_hang).setCaption(QString::number(st.NoteDelay));
+    setupControl(ctl::setup::Slider2).setValue(st.NoteDelay);
+    setupControl(ctl::setup::UserDelay).setCaption(QString::number(st.SysexDelay));
+    setupControl(ctl::setup::Slider1).setValue(st.SysexDelay);
     SavedSysexDelay = st.SysexDelay;
     SavedNoteDelay = st.NoteDelay;
     for (int i = 0; i < 8; ++i)
-        setupControl("Check_Filters", i).setValue(st.InputFilter[i] ? 1 : 0);
-    Control& wire = setupControl("WireSpeedCombo");
+        setupControl(ctl::setup::Check_Filters, i).setValue(st.InputFilter[i] ? 1 : 0);
+    Control& wire = setupControl(ctl::setup::WireSpeedCombo);
     const int baud = console_.pacedOutput().wireSpeed();
     wire.clearItems();
     wire.addItem(kWireOff);
@@ -208,42 +212,42 @@ static void selectChosenDevice(Console& c, Control& list, Port& port, int noDevi
 }
 
 void MidiPortSetup::InputDev1Combo_Click() {
-    selectChosenDevice(console_, setupControl("InputDev1Combo"), console_.MIDIInput1(),
+    selectChosenDevice(console_, setupControl(ctl::setup::InputDev1Combo), console_.MIDIInput1(),
                        console_.state().MidiIn1NoDevice);
 }
 
 void MidiPortSetup::InputDev2Combo_Click() {
-    selectChosenDevice(console_, setupControl("InputDev2Combo"), console_.MIDIInput2(),
+    selectChosenDevice(console_, setupControl(ctl::setup::InputDev2Combo), console_.MIDIInput2(),
                        console_.state().MidiIn2NoDevice);
 }
 
 void MidiPortSetup::outputDevcombo_Click() {
-    selectChosenDevice(console_, setupControl("outputDevcombo"), console_.MIDIOutput1(),
+    selectChosenDevice(console_, setupControl(ctl::setup::outputDevcombo), console_.MIDIOutput1(),
                        console_.state().MidiOutNoDevice);
 }
 
 void MidiPortSetup::Check_Filters_Click(int index) {
     console_.state().InputFilter[static_cast<size_t>(index)] =
-        setupControl("Check_Filters", index).value() != 0;
+        setupControl(ctl::setup::Check_Filters, index).value() != 0;
 }
 
 void MidiPortSetup::Slider1_Scroll() {
     ConsoleState& st = console_.state();
-    st.SysexDelay = static_cast<int16_t>(setupControl("Slider1").value());
-    setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
+    st.SysexDelay = static_cast<int16_t>(setupControl(ctl::setup::Slider1).value());
+    setupControl(ctl::setup::UserDelay).setCaption(QString::number(st.SysexDelay));
 }
 
 void MidiPortSetup::Slider2_Scroll() {
     ConsoleState& st = console_.state();
-    st.NoteDelay = static_cast<int16_t>(setupControl("Slider2").value());
-    setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
+    st.NoteDelay = static_cast<int16_t>(setupControl(ctl::setup::Slider2).value());
+    setupControl(ctl::setup::Label_hang).setCaption(QString::number(st.NoteDelay));
 }
 
 void MidiPortSetup::Command1_Click() {
     ConsoleState& st = console_.state();
-    const int in1 = setupControl("InputDev1Combo").listIndex();
-    const int in2 = setupControl("InputDev2Combo").listIndex();
-    const int out = setupControl("outputDevcombo").listIndex();
+    const int in1 = setupControl(ctl::setup::InputDev1Combo).listIndex();
+    const int in2 = setupControl(ctl::setup::InputDev2Combo).listIndex();
+    const int out = setupControl(ctl::setup::outputDevcombo).listIndex();
     // A list without a selection counts as "No device": no port opens on an undefined device.
     // A port that fails to open is told to the player; the others are still opened.
     auto tryOpen = [&](int device, int noDevice, const std::function<void()>& open) {
@@ -255,7 +259,7 @@ void MidiPortSetup::Command1_Click() {
             console_.dialogs().message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
         }
     };
-    const int wire = setupControl("WireSpeedCombo").listIndex();
+    const int wire = setupControl(ctl::setup::WireSpeedCombo).listIndex();
     if (wire == 0 || wire == 1) {
         QString failure;
         if (!console_.setWireSpeed(wire == 0 ? 0 : PacedOutputPort::kDinBaud, &failure))

@@ -4,6 +4,9 @@
 
 namespace vorlo {
 
+struct ControlArrayId;
+struct ControlId;
+
 class Console;
 class Control;
 class MidiInputPort;
@@ -49,7 +52,8 @@ private:
     void selectListEntries();
     void closeWindow();
     void rememberBuiltInChoice();
-    Control& setupControl(const char* name, int index = -1);
+    Control& setupControl(const ControlId& id);
+    Control& setupControl(const ControlArrayId& id, int index);
 
     Console& console_;
     int16_t SavedSysexDelay = 0;

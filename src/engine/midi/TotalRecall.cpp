@@ -74,8 +74,8 @@ void TotalRecall::Total_Recall(int key) {
     };
     // Moves one of the Advanced window's lists to a neighbour within the list, then runs its
     // handler (which sends the setting again even when the list stayed at its end).
-    auto listStep = [&](const char* name, int delta, void (AdvancedControls::*handler)()) {
-        Control& list = console_.form(ctl::advanced::Window)(QString::fromLatin1(name));
+    auto listStep = [&](const ControlId& id, int delta, void (AdvancedControls::*handler)()) {
+        Control& list = console_.form(ctl::advanced::Window)(id);
         const int last = static_cast<int>(list.items().size()) - 1;
         if (last < 0)
             return;
@@ -181,22 +181,22 @@ void TotalRecall::Total_Recall(int key) {
         d.Button_Annullatori_sw_Click(2);
         break;
     case 89:
-        listStep("Temperamenti", -1, &AdvancedControls::Temperamenti_Click);
+        listStep(ctl::advanced::Temperamenti, -1, &AdvancedControls::Temperamenti_Click);
         break;
     case 90:
-        listStep("Temperamenti", 1, &AdvancedControls::Temperamenti_Click);
+        listStep(ctl::advanced::Temperamenti, 1, &AdvancedControls::Temperamenti_Click);
         break;
     case 91:
-        listStep("NotaInizTemp", -1, &AdvancedControls::NotaInizTemp_Click);
+        listStep(ctl::advanced::NotaInizTemp, -1, &AdvancedControls::NotaInizTemp_Click);
         break;
     case 92:
-        listStep("NotaInizTemp", 1, &AdvancedControls::NotaInizTemp_Click);
+        listStep(ctl::advanced::NotaInizTemp, 1, &AdvancedControls::NotaInizTemp_Click);
         break;
     case 93:
-        listStep("Riverberi", -1, &AdvancedControls::Riverberi_Click);
+        listStep(ctl::advanced::Riverberi, -1, &AdvancedControls::Riverberi_Click);
         break;
     case 94:
-        listStep("Riverberi", 1, &AdvancedControls::Riverberi_Click);
+        listStep(ctl::advanced::Riverberi, 1, &AdvancedControls::Riverberi_Click);
         break;
     default:
         // Key 59 and every key outside the map: all notes off, and the command ends.

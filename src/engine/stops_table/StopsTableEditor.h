@@ -6,6 +6,8 @@
 
 namespace vorlo {
 
+struct ControlArrayId;
+
 class Console;
 class Control;
 class Form;
@@ -79,9 +81,9 @@ private:
         int entry;
         int swell;
     };
-    static FieldEntry entryOf(const QString& field, int index);
-    void selectField(const QString& field, int index);
-    void loadSyxInto(const QString& field, int index);
+    static FieldEntry entryOf(const ControlArrayId& field, int index);
+    void selectField(const ControlArrayId& field, int index);
+    void loadSyxInto(const ControlArrayId& field, int index);
     void showEntry();
     // Background of a field whose entry holds data of the given length; grey above greyAbove.
     void colourField(Control& field, const QByteArray& data, int greyAbove);
