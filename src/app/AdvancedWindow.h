@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoundWidget.h"
 #include "FormDialog.h"
 
 class QBoxLayout;
@@ -8,7 +9,6 @@ class QGroupBox;
 
 namespace vorlo {
 
-class BoundSlider;
 class PanelLabel;
 
 // "Advanced Controls", laid out like a mixing desk: the Great and Swell balance and level

@@ -7,6 +7,7 @@
 #include "midi/SysexSender.h"
 #include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/DivisionControls.h"
 #include "panel/MainWindowControls.h"
 #include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
@@ -76,7 +77,7 @@ void AdvancedControls::Form_Load() {
 
 void AdvancedControls::balanceScrolled(StopFamily family, int index) {
     const Division& d = division(index == 1 ? DivisionId::Great : DivisionId::Swell);
-    const int v = adv_(QString::fromLatin1(familyBalance(family).slider), index).value();
+    const int v = adv_(*balanceControlsOf(family).slider, index).value();
     (state_.*d.balance[static_cast<size_t>(family)])[SlotLive] = static_cast<int16_t>(v);
     levels_.sendBalance(d, family);
     indicators_.registrationChanged();
@@ -98,13 +99,13 @@ void AdvancedControls::SliderAncie_Scroll(int index) {
 // Followers are moved and sent directly; their own handlers do not run.
 
 void AdvancedControls::levelScrolled(const Division& d) {
-    applyLevel(d, static_cast<int16_t>(adv_(QString::fromLatin1(d.levelSlider)).value()));
+    applyLevel(d, static_cast<int16_t>(adv_(*controlsOf(d.id).levelSlider).value()));
 }
 
 void AdvancedControls::applyLevel(const Division& d, int16_t value) {
     ConsoleState& st = state_;
     // The slider keeps the value within its range: what it shows is what is sent.
-    Control& slider = adv_(QString::fromLatin1(d.levelSlider));
+    Control& slider = adv_(*controlsOf(d.id).levelSlider);
     slider.setValue(value);
     const auto v = static_cast<int16_t>(slider.value());
     (st.*d.level)[SlotLive] = v;
@@ -114,7 +115,7 @@ void AdvancedControls::applyLevel(const Division& d, int16_t value) {
                                                                                   : none;
     for (DivisionId id : followers) {
         const Division& f = division(id);
-        adv_(QString::fromLatin1(f.levelSlider)).setValue(v);
+        adv_(*controlsOf(f.id).levelSlider).setValue(v);
         (st.*f.level)[SlotLive] = v;
     }
     for (DivisionId id : followers)

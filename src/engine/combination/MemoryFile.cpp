@@ -271,16 +271,17 @@ void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
 bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
     Form& adv = panel_.form(ctl::advanced::Window);
     const struct {
-        const char* list;
+        const ControlId& list;
         int16_t value;
         int line;
         const char* what;
-    } lists[] = {{"Temperamenti", in.Temperament, in.temperamentLine, "temperament"},
-                 {"NotaInizTemp", in.TemperamentStart, in.startNoteLine, "tuning start note"},
-                 {"Riverberi", in.ReverbType, in.reverbLine, "reverb"},
-                 {"TremoloType", in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
+    } lists[] = {
+        {ctl::advanced::Temperamenti, in.Temperament, in.temperamentLine, "temperament"},
+        {ctl::advanced::NotaInizTemp, in.TemperamentStart, in.startNoteLine, "tuning start note"},
+        {ctl::advanced::Riverberi, in.ReverbType, in.reverbLine, "reverb"},
+        {ctl::advanced::TremoloType, in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
     for (const auto& l : lists) {
-        const qsizetype count = adv(QString::fromLatin1(l.list)).items().size();
+        const qsizetype count = adv(l.list).items().size();
         if (l.value < 0 || l.value >= count) {
             problem.line = l.line;
             problem.what =

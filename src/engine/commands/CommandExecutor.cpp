@@ -1,5 +1,6 @@
 #include "CommandExecutor.h"
 
+#include "panel/AdvancedWindowControls.h"
 #include "state/Division.h"
 
 #include "advanced/AdvancedControls.h"
@@ -45,14 +46,15 @@ const GroupEntry* findGroup(int code) {
 
 struct ListEntry {
     SettingList list;
-    const char* name;
+    const ControlId& control;
     void (AdvancedControls::*handler)();
 };
 
 const ListEntry kLists[] = {
-    {SettingList::Temperament, "Temperamenti", &AdvancedControls::Temperamenti_Click},
-    {SettingList::TemperamentStart, "NotaInizTemp", &AdvancedControls::NotaInizTemp_Click},
-    {SettingList::Reverb, "Riverberi", &AdvancedControls::Riverberi_Click},
+    {SettingList::Temperament, ctl::advanced::Temperamenti, &AdvancedControls::Temperamenti_Click},
+    {SettingList::TemperamentStart, ctl::advanced::NotaInizTemp,
+     &AdvancedControls::NotaInizTemp_Click},
+    {SettingList::Reverb, ctl::advanced::Riverberi, &AdvancedControls::Riverberi_Click},
 };
 
 } // namespace
@@ -176,7 +178,7 @@ void CommandExecutor::listStep(SettingList list, int step) {
     for (const ListEntry& l : kLists) {
         if (l.list != list)
             continue;
-        Control& control = advancedForm_(QString::fromLatin1(l.name));
+        Control& control = advancedForm_(l.control);
         const int last = static_cast<int>(control.items().size()) - 1;
         if (last < 0)
             return;

@@ -5,6 +5,7 @@
 #include "midi/Thru.h"
 #include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/DivisionControls.h"
 #include "panel/MainWindowControls.h"
 #include "panel/PanelState.h"
 #include "panel/StopGroup.h"
@@ -30,7 +31,7 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
     const StopGroup& g = kStopGroups[static_cast<size_t>(group)];
     const bool great = division == DivisionId::Great;
     if (st.GraphicMode) {
-        const QString knobs = QString::fromLatin1(great || !g.isManual() ? g.knobsGo : g.knobsSw);
+        const ControlArrayId& knobs = *(great || !g.isManual() ? g.knobsGo : g.knobsSw);
         const QString& off = !g.isManual() ? st.PicDrawOff
                              : great       ? st.PicDrawOffGO
                                            : st.PicDrawOffSW;
@@ -41,7 +42,7 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
             main_(knobs, to).setPicture(on);
         return;
     }
-    const QString names = QString::fromLatin1(g.names);
+    const ControlArrayId& names = *g.names;
     if (!g.isManual()) {
         if (from >= 0)
             main_(names, from).setBackColor(color::Unlit);
@@ -49,7 +50,7 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
             main_(names, to).setBackColor(color::Lit);
         return;
     }
-    const QString overlays = QString::fromLatin1(great ? g.overlayGo : g.overlaySw);
+    const ControlArrayId& overlays = *(great ? g.overlayGo : g.overlaySw);
     // The same family on the other manual.
     const Division& other = vorlo::division(great ? DivisionId::Swell : DivisionId::Great);
     const SlotArray& otherPosition = st.*other.stops[static_cast<size_t>(group)];
@@ -66,29 +67,27 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
 }
 
 void ConsoleIndicators::balanceShown(DivisionId division, StopFamily family, int value) {
-    advanced_(QString::fromLatin1(familyBalance(family).slider),
-              vorlo::division(division).balanceElement)
+    advanced_(*balanceControlsOf(family).slider, vorlo::division(division).balanceElement)
         .setValue(value);
 }
 
-void ConsoleIndicators::couplerShown(const char* first, const char* second, int value) {
-    main_(QString::fromLatin1(first)).setBackColor(value == 1 ? color::Lit : color::Unlit);
-    main_(QString::fromLatin1(second)).setBackColor(value == 2 ? color::Lit : color::Unlit);
+void ConsoleIndicators::couplerShown(const ControlId& first, const ControlId& second, int value) {
+    main_(first).setBackColor(value == 1 ? color::Lit : color::Unlit);
+    main_(second).setBackColor(value == 2 ? color::Lit : color::Unlit);
 }
 
 void ConsoleIndicators::pedalCouplerShown(int value) {
-    couplerShown("UNPI", "UNPII", value);
+    couplerShown(ctl::main::UNPI, ctl::main::UNPII, value);
 }
 
 void ConsoleIndicators::manualCouplerShown(int value) {
-    couplerShown("UN_GOSW", "UN_SWGO", value);
+    couplerShown(ctl::main::UN_GOSW, ctl::main::UN_SWGO, value);
 }
 
 void ConsoleIndicators::cancelShown(DivisionId division, StopFamily family, bool sounding) {
     const QString prefix =
         division == DivisionId::Great ? QStringLiteral("Go") : QStringLiteral("Sw");
-    Control& button = main_(QString::fromLatin1(vorlo::division(division).cancelButtons),
-                            static_cast<int>(family));
+    Control& button = main_(*controlsOf(division).cancelButtons, static_cast<int>(family));
     button.setBackColor(sounding ? color::Unlit : color::Lit);
     button.setCaption(prefix + (sounding ? QStringLiteral(" Mute") : QStringLiteral(" Restore")));
 }

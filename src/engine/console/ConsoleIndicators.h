@@ -5,6 +5,7 @@
 namespace vorlo {
 
 class ConsoleState;
+struct ControlId;
 class Form;
 class Memories;
 class PanelState;
@@ -27,7 +28,7 @@ public:
     void subOctaveShown(bool on) override;
 
 private:
-    void couplerShown(const char* first, const char* second, int value);
+    void couplerShown(const ControlId& first, const ControlId& second, int value);
 
     ConsoleState& state_;
     Form& main_;

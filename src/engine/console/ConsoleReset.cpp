@@ -70,8 +70,9 @@ void ConsoleReset::RESET_vorlo2000() {
     main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     st.LastMemory = 1;
     st.MemoryUnchanged = false;
-    for (const char* name : {"Tir_TREMOLOGO", "TIR_TREMOLOSW", "UNPI", "UNPII"})
-        main(QString::fromLatin1(name)).setBackColor(color::ButtonFace);
+    for (const ControlId& id :
+         {ctl::main::Tir_TREMOLOGO, ctl::main::TIR_TREMOLOSW, ctl::main::UNPI, ctl::main::UNPII})
+        main(id).setBackColor(color::ButtonFace);
     main(ctl::main::THRUBUTTON).setVisible(st.ThruMode == 1);
 
     try {
@@ -92,36 +93,40 @@ void ConsoleReset::showKnobsOff(int slot) {
     ConsoleState& st = state_;
     Form& main = main_;
     const struct {
-        const char* knobs;
+        const ControlArrayId& knobs;
         const SlotArray& field;
         const QString& off;
         int rows;
     } knobs[] = {
-        {"Tir_FO_GO_graph", st.MemFO_GO, st.PicDrawOffGO, 30},
-        {"Tir_MU_GO_graph", st.MemMU_GO, st.PicDrawOffGO, 20},
-        {"Tir_AN_GO_graph", st.MemAN_GO, st.PicDrawOffGO, 20},
-        {"Tir_FO_SW_graph", st.MemFO_SW, st.PicDrawOffSW, 30},
-        {"Tir_MU_SW_graph", st.MemMU_SW, st.PicDrawOffSW, 20},
-        {"Tir_AN_SW_graph", st.MemAN_SW, st.PicDrawOffSW, 20},
-        {"Tir_PED_graph", st.MemPED, st.PicDrawOff, 20},
+        {ctl::main::Tir_FO_GO_graph, st.MemFO_GO, st.PicDrawOffGO, 30},
+        {ctl::main::Tir_MU_GO_graph, st.MemMU_GO, st.PicDrawOffGO, 20},
+        {ctl::main::Tir_AN_GO_graph, st.MemAN_GO, st.PicDrawOffGO, 20},
+        {ctl::main::Tir_FO_SW_graph, st.MemFO_SW, st.PicDrawOffSW, 30},
+        {ctl::main::Tir_MU_SW_graph, st.MemMU_SW, st.PicDrawOffSW, 20},
+        {ctl::main::Tir_AN_SW_graph, st.MemAN_SW, st.PicDrawOffSW, 20},
+        {ctl::main::Tir_PED_graph, st.MemPED, st.PicDrawOff, 20},
     };
     for (const auto& k : knobs) {
         const int p = k.field[slot];
         if (p >= 0 && p < k.rows)
-            main(QString::fromLatin1(k.knobs), p).setPicture(k.off);
+            main(k.knobs, p).setPicture(k.off);
     }
 }
 
 void ConsoleReset::selectStoredLists() {
     ConsoleState& st = state_;
-    selectStoredListEntry("Temperamenti", st.Temperament, QStringLiteral("temperament"));
-    selectStoredListEntry("Riverberi", st.ReverbType, QStringLiteral("reverb"));
-    selectStoredListEntry("NotaInizTemp", st.TemperamentStart, QStringLiteral("tuning start note"));
-    selectStoredListEntry("TremoloType", st.TremoloType, QStringLiteral("tremolo type"));
+    selectStoredListEntry(ctl::advanced::Temperamenti, st.Temperament,
+                          QStringLiteral("temperament"));
+    selectStoredListEntry(ctl::advanced::Riverberi, st.ReverbType, QStringLiteral("reverb"));
+    selectStoredListEntry(ctl::advanced::NotaInizTemp, st.TemperamentStart,
+                          QStringLiteral("tuning start note"));
+    selectStoredListEntry(ctl::advanced::TremoloType, st.TremoloType,
+                          QStringLiteral("tremolo type"));
 }
 
-void ConsoleReset::selectStoredListEntry(const char* list, int16_t& setting, const QString& what) {
-    Control& l = advanced_(QString::fromLatin1(list));
+void ConsoleReset::selectStoredListEntry(const ControlId& list, int16_t& setting,
+                                         const QString& what) {
+    Control& l = advanced_(list);
     const int count = static_cast<int>(l.items().size());
     if (count == 0)
         return; // the stops table names no entries for this list

@@ -7,6 +7,7 @@ class QString;
 namespace vorlo {
 
 class ConsoleState;
+struct ControlId;
 class ConsoleUpdate;
 class Dialogs;
 class Form;
@@ -39,7 +40,7 @@ private:
     // Selects a stored index in one of the Advanced window's lists (running its handler when
     // the selection changes); an index the list cannot take is reported and the first entry
     // is used instead.
-    void selectStoredListEntry(const char* list, int16_t& setting, const QString& what);
+    void selectStoredListEntry(const ControlId& list, int16_t& setting, const QString& what);
 
     ConsoleState& state_;
     Form& main_;

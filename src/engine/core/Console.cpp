@@ -227,6 +227,10 @@ Form& Console::form(const QString& name) {
     return panel_->form(name);
 }
 
+Form& Console::form(const FormId& id) {
+    return panel_->form(id);
+}
+
 void Console::connectPortEvents() {
     // Input errors 0 and 8 are routine notices of the component; every other error, and every
     // output error, is told to the player and the console carries on.

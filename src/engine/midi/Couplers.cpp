@@ -10,17 +10,16 @@
 namespace vorlo {
 // The decision is taken from the state in force (slot 26); a damaged value above 2 counts as
 // none.
-void Couplers::switchCoupler(SlotArray& field, int pressed, const char* first, const char* second) {
+void Couplers::switchCoupler(SlotArray& field, int pressed, const ControlId& first,
+                             const ControlId& second) {
     if (field[SlotSent] > 2)
         field[SlotSent] = 0;
     const int now = field[SlotSent];
     if (now >= 0 && now <= 2) {
         field[SlotLive] = static_cast<int16_t>(now == pressed ? 0 : pressed);
         Form& main = main_;
-        main(QString::fromLatin1(first))
-            .setBackColor(field[SlotLive] == 1 ? color::Lit : color::Unlit);
-        main(QString::fromLatin1(second))
-            .setBackColor(field[SlotLive] == 2 ? color::Lit : color::Unlit);
+        main(first).setBackColor(field[SlotLive] == 1 ? color::Lit : color::Unlit);
+        main(second).setBackColor(field[SlotLive] == 2 ? color::Lit : color::Unlit);
     }
     field[SlotSent] = field[SlotLive];
     indicators_.registrationChanged();
@@ -32,19 +31,19 @@ Couplers::Couplers(ConsoleState& state, PanelState& panel, PanelIndicators& indi
       update_(update) {}
 
 void Couplers::UNPI_Click() {
-    switchCoupler(state_.MemUnPedale, 1, "UNPI", "UNPII");
+    switchCoupler(state_.MemUnPedale, 1, ctl::main::UNPI, ctl::main::UNPII);
 }
 
 void Couplers::UNPII_Click() {
-    switchCoupler(state_.MemUnPedale, 2, "UNPI", "UNPII");
+    switchCoupler(state_.MemUnPedale, 2, ctl::main::UNPI, ctl::main::UNPII);
 }
 
 void Couplers::UN_GOSW_Click() {
-    switchCoupler(state_.MemUnManuali, 1, "UN_GOSW", "UN_SWGO");
+    switchCoupler(state_.MemUnManuali, 1, ctl::main::UN_GOSW, ctl::main::UN_SWGO);
 }
 
 void Couplers::UN_SWGO_Click() {
-    switchCoupler(state_.MemUnManuali, 2, "UN_GOSW", "UN_SWGO");
+    switchCoupler(state_.MemUnManuali, 2, ctl::main::UN_GOSW, ctl::main::UN_SWGO);
 }
 
 void Couplers::Subottava_Click() {

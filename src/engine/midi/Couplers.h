@@ -5,6 +5,7 @@
 namespace vorlo {
 
 class ConsoleState;
+struct ControlId;
 class ConsoleUpdate;
 class Form;
 class PanelIndicators;
@@ -25,7 +26,8 @@ public:
 
 private:
     // A pair of mutually exclusive couplers sharing one setting (1 first, 2 second).
-    void switchCoupler(SlotArray& field, int pressed, const char* first, const char* second);
+    void switchCoupler(SlotArray& field, int pressed, const ControlId& first,
+                       const ControlId& second);
 
     ConsoleState& state_;
     Form& main_;

@@ -5,6 +5,7 @@
 #include "core/ConsoleState.h"
 #include "panel/AdvancedWindowControls.h"
 #include "panel/ConsoleForms.h"
+#include "panel/DivisionControls.h"
 #include "panel/MainWindowControls.h"
 #include "panel/PanelIndicators.h"
 #include "panel/PanelState.h"
@@ -31,23 +32,22 @@ void LevelSender::sendLevel(const Division& d) {
     SlotArray& level = state_.*d.level;
     output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcExpression,
                       dataByte(level[SlotLive]));
-    advanced_(QString::fromLatin1(d.levelValue)).setCaption(QString::number(level[SlotLive]));
+    advanced_(*controlsOf(d.id).levelValue).setCaption(QString::number(level[SlotLive]));
     level[SlotSent] = level[SlotLive];
 }
 
 void LevelSender::sendBalance(const Division& d, StopFamily family) {
-    const FamilyBalance& f = familyBalance(family);
     SlotArray& balance = state_.*d.balance[static_cast<size_t>(family)];
-    output_.sendShort(midi::status(midi::ControlChange, d.channel), f.controller,
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), balanceController(family),
                       dataByte(127 - balance[SlotLive]));
-    advanced_(QString::fromLatin1(f.value), d.balanceElement)
+    advanced_(*balanceControlsOf(family).value, d.balanceElement)
         .setCaption(QString::number(balance[SlotLive]));
     balance[SlotSent] = balance[SlotLive];
 }
 
 void LevelSender::sendTremulant(const Division& d, int v) {
     const bool on = v == 1;
-    main_(QString::fromLatin1(d.tremulantButton)).setBackColor(on ? color::Lit : color::Unlit);
+    main_(*controlsOf(d.id).tremulantButton).setBackColor(on ? color::Lit : color::Unlit);
     output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcModulation,
                       on ? dataByte(state_.TremoloRate) : 0);
 }

@@ -38,16 +38,16 @@ MidiPortSetup::MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& di
       screen_(screen), in1_(in1), in2_(in2), paced_(output), update_(update), reset_(reset) {
     paced_.setWireSpeed(PacedOutputPort::parseWireSpeed(
         SettingsFile(state_.AppDir).value(kWireSpeedKey), PacedOutputPort::kDinBaud));
-    Control& ok = setupControl("Command1");
+    Control& ok = setupControl(ctl::setup::Command1);
     ok.onClick = [this] { Command1_Click(); };
-    setupControl("Command3").onClick = [this] { Command3_Click(); };
-    setupControl("InputDev1Combo").onClick = [this] { InputDev1Combo_Click(); };
-    setupControl("InputDev2Combo").onClick = [this] { InputDev2Combo_Click(); };
-    setupControl("outputDevcombo").onClick = [this] { outputDevcombo_Click(); };
-    setupControl("Slider1").onScroll = [this] { Slider1_Scroll(); };
-    setupControl("Slider2").onScroll = [this] { Slider2_Scroll(); };
+    setupControl(ctl::setup::Command3).onClick = [this] { Command3_Click(); };
+    setupControl(ctl::setup::InputDev1Combo).onClick = [this] { InputDev1Combo_Click(); };
+    setupControl(ctl::setup::InputDev2Combo).onClick = [this] { InputDev2Combo_Click(); };
+    setupControl(ctl::setup::outputDevcombo).onClick = [this] { outputDevcombo_Click(); };
+    setupControl(ctl::setup::Slider1).onScroll = [this] { Slider1_Scroll(); };
+    setupControl(ctl::setup::Slider2).onScroll = [this] { Slider2_Scroll(); };
     for (int i = 0; i < 8; ++i)
-        setupControl("Check_Filters", i).onClick = [this, i] { Check_Filters_Click(i); };
+        setupControl(ctl::setup::Check_Filters, i).onClick = [this, i] { Check_Filters_Click(i); };
     Form& setup = panel_.form(ctl::setup::Window);
     // Closing the window with its close box works like CANCEL.
     setup.onQueryUnload = [this] {
@@ -57,8 +57,12 @@ MidiPortSetup::MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& di
     main_(ctl::main::SetMidi).onClick = [this] { SetMidi_Click(); };
 }
 
-Control& MidiPortSetup::setupControl(const char* name, int index) {
-    return panel_.form(ctl::setup::Window)(QString::fromLatin1(name), index);
+Control& MidiPortSetup::setupControl(const ControlId& id) {
+    return panel_.form(ctl::setup::Window)(id);
+}
+
+Control& MidiPortSetup::setupControl(const ControlArrayId& id, int index) {
+    return panel_.form(ctl::setup::Window)(id, index);
 }
 
 void MidiPortSetup::MIDI_DEVICES_ACK() {
@@ -77,9 +81,9 @@ void MidiPortSetup::MIDI_DEVICES_ACK() {
         list.addItem(kNoDevice);
         return static_cast<int16_t>(count);
     };
-    st.MidiOutNoDevice = scan(paced_, setupControl("outputDevcombo"));
-    st.MidiIn1NoDevice = scan(in1_, setupControl("InputDev1Combo"));
-    st.MidiIn2NoDevice = scan(in2_, setupControl("InputDev2Combo"));
+    st.MidiOutNoDevice = scan(paced_, setupControl(ctl::setup::outputDevcombo));
+    st.MidiIn1NoDevice = scan(in1_, setupControl(ctl::setup::InputDev1Combo));
+    st.MidiIn2NoDevice = scan(in2_, setupControl(ctl::setup::InputDev2Combo));
 }
 
 void MidiPortSetup::setFilters(MidiInputPort& port) {
@@ -152,11 +156,11 @@ void MidiPortSetup::selectListEntries() {
     const ConsoleState& st = state_;
     // A stored index that the (shorter) list cannot take ends the selection there.
     const struct {
-        const char* list;
+        const ControlId& list;
         int16_t device;
-    } lists[] = {{"InputDev1Combo", st.MidiIn1Device},
-                 {"InputDev2Combo", st.MidiIn2Device},
-                 {"outputDevcombo", st.MidiOutDevice}};
+    } lists[] = {{ctl::setup::InputDev1Combo, st.MidiIn1Device},
+                 {ctl::setup::InputDev2Combo, st.MidiIn2Device},
+                 {ctl::setup::outputDevcombo, st.MidiOutDevice}};
     for (const auto& l : lists) {
         Control& list = setupControl(l.list);
         if (l.device < 0 || l.device >= list.items().size())
@@ -176,15 +180,15 @@ void MidiPortSetup::SetMidi_Click() {
     if (!setup.isLoaded())
         Form_Load();
     selectListEntries();
-    setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
-    setupControl("Slider2").setValue(st.NoteDelay);
-    setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
-    setupControl("Slider1").setValue(st.SysexDelay);
+    setupControl(ctl::setup::Label_hang).setCaption(QString::number(st.NoteDelay));
+    setupControl(ctl::setup::Slider2).setValue(st.NoteDelay);
+    setupControl(ctl::setup::UserDelay).setCaption(QString::number(st.SysexDelay));
+    setupControl(ctl::setup::Slider1).setValue(st.SysexDelay);
     SavedSysexDelay = st.SysexDelay;
     SavedNoteDelay = st.NoteDelay;
     for (int i = 0; i < 8; ++i)
-        setupControl("Check_Filters", i).setValue(st.InputFilter[i] ? 1 : 0);
-    Control& wire = setupControl("WireSpeedCombo");
+        setupControl(ctl::setup::Check_Filters, i).setValue(st.InputFilter[i] ? 1 : 0);
+    Control& wire = setupControl(ctl::setup::WireSpeedCombo);
     const int baud = paced_.wireSpeed();
     wire.clearItems();
     wire.addItem(kWireOff);
@@ -224,39 +228,39 @@ void MidiPortSetup::selectChosenDevice(Control& list, Port& port, int noDevice) 
 }
 
 void MidiPortSetup::InputDev1Combo_Click() {
-    selectChosenDevice(setupControl("InputDev1Combo"), in1_, state_.MidiIn1NoDevice);
+    selectChosenDevice(setupControl(ctl::setup::InputDev1Combo), in1_, state_.MidiIn1NoDevice);
 }
 
 void MidiPortSetup::InputDev2Combo_Click() {
-    selectChosenDevice(setupControl("InputDev2Combo"), in2_, state_.MidiIn2NoDevice);
+    selectChosenDevice(setupControl(ctl::setup::InputDev2Combo), in2_, state_.MidiIn2NoDevice);
 }
 
 void MidiPortSetup::outputDevcombo_Click() {
-    selectChosenDevice(setupControl("outputDevcombo"), paced_, state_.MidiOutNoDevice);
+    selectChosenDevice(setupControl(ctl::setup::outputDevcombo), paced_, state_.MidiOutNoDevice);
 }
 
 void MidiPortSetup::Check_Filters_Click(int index) {
     state_.InputFilter[static_cast<size_t>(index)] =
-        setupControl("Check_Filters", index).value() != 0;
+        setupControl(ctl::setup::Check_Filters, index).value() != 0;
 }
 
 void MidiPortSetup::Slider1_Scroll() {
     ConsoleState& st = state_;
-    st.SysexDelay = static_cast<int16_t>(setupControl("Slider1").value());
-    setupControl("UserDelay").setCaption(QString::number(st.SysexDelay));
+    st.SysexDelay = static_cast<int16_t>(setupControl(ctl::setup::Slider1).value());
+    setupControl(ctl::setup::UserDelay).setCaption(QString::number(st.SysexDelay));
 }
 
 void MidiPortSetup::Slider2_Scroll() {
     ConsoleState& st = state_;
-    st.NoteDelay = static_cast<int16_t>(setupControl("Slider2").value());
-    setupControl("Label_hang").setCaption(QString::number(st.NoteDelay));
+    st.NoteDelay = static_cast<int16_t>(setupControl(ctl::setup::Slider2).value());
+    setupControl(ctl::setup::Label_hang).setCaption(QString::number(st.NoteDelay));
 }
 
 void MidiPortSetup::Command1_Click() {
     ConsoleState& st = state_;
-    const int in1 = setupControl("InputDev1Combo").listIndex();
-    const int in2 = setupControl("InputDev2Combo").listIndex();
-    const int out = setupControl("outputDevcombo").listIndex();
+    const int in1 = setupControl(ctl::setup::InputDev1Combo).listIndex();
+    const int in2 = setupControl(ctl::setup::InputDev2Combo).listIndex();
+    const int out = setupControl(ctl::setup::outputDevcombo).listIndex();
     // A list without a selection counts as "No device": no port opens on an undefined device.
     // A port that fails to open is told to the player; the others are still opened.
     auto tryOpen = [&](int device, int noDevice, const std::function<void()>& open) {
@@ -268,7 +272,7 @@ void MidiPortSetup::Command1_Click() {
             dialogs_.message(e.text(), st.ProgramTitle, Dialogs::Icon::None);
         }
     };
-    const int wire = setupControl("WireSpeedCombo").listIndex();
+    const int wire = setupControl(ctl::setup::WireSpeedCombo).listIndex();
     if (wire == 0 || wire == 1) {
         QString failure;
         if (!setWireSpeed(wire == 0 ? 0 : PacedOutputPort::kDinBaud, &failure))

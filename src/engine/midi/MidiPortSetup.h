@@ -6,6 +6,8 @@
 namespace vorlo {
 
 class Control;
+struct ControlArrayId;
+struct ControlId;
 class Form;
 class ConsoleReset;
 class ConsoleState;
@@ -63,7 +65,8 @@ private:
     void selectListEntries();
     void closeWindow();
     void rememberBuiltInChoice();
-    Control& setupControl(const char* name, int index = -1);
+    Control& setupControl(const ControlId& id);
+    Control& setupControl(const ControlArrayId& id, int index);
 
     // A device chosen in a list is selected on its port at once; the port is opened only by OK.
     template <typename Port> void selectChosenDevice(Control& list, Port& port, int noDevice);

@@ -4,12 +4,14 @@
 #include "commands/RemoteKeyMap.h"
 #include "core/ConsoleState.h"
 #include "panel/Form.h"
+#include "panel/MainWindowControls.h"
+#include "panel/TotalRecallWindowControls.h"
 
 namespace vorlo {
 
 TotalRecall::TotalRecall(ConsoleState& state, CommandExecutor& commands, Form& main, Form& window)
     : state_(state), commands_(commands), window_(window) {
-    main("totRec").onClick = [this] { totRec_Click(); };
+    main(ctl::main::totRec).onClick = [this] { totRec_Click(); };
 }
 
 void TotalRecall::totRec_Click() {
@@ -20,9 +22,9 @@ void TotalRecall::totRec_Click() {
 
 void TotalRecall::Form_Load() {
     window_.setLoaded(true);
-    window_("Image1").setPicture(state_.appFile(QStringLiteral("tastiera.bmp")));
+    window_(ctl::totalrecall::Image1).setPicture(state_.appFile(QStringLiteral("tastiera.bmp")));
     window_.setPicture(state_.appFile(QStringLiteral("pingu1.ico")));
-    window_("LabelNomeprog").setCaption(state_.ProgramTitle);
+    window_(ctl::totalrecall::LabelNomeprog).setCaption(state_.ProgramTitle);
 }
 
 void TotalRecall::Total_Recall(int key) {

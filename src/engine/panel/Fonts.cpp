@@ -48,14 +48,22 @@ constexpr ScaleFonts kScaleFonts[] = {
 };
 
 // The command buttons that take the standard panel's button font, in their order.
-constexpr struct {
-    const char* name;
-    int index;
-} kFontButtons[] = {
-    {"Tir_TREMOLOGO", -1}, {"TIR_TREMOLOSW", -1}, {"UNPII", -1},        {"UNPI", -1},
-    {"Subottava", -1},     {"THRUBUTTON", -1},    {"RESET", -1},        {"Panic", -1},
-    {"CancelALL", -1},     {"Rec_button", -1},    {"TempMemButton", 0}, {"TempMemButton", 1},
-    {"LoadBuffer", 0},     {"LoadBuffer", 1},     {"LabelMode", -1},
+constexpr ControlRef kFontButtons[] = {
+    ctl::main::Tir_TREMOLOGO,
+    ctl::main::TIR_TREMOLOSW,
+    ctl::main::UNPII,
+    ctl::main::UNPI,
+    ctl::main::Subottava,
+    ctl::main::THRUBUTTON,
+    ctl::main::RESET,
+    ctl::main::Panic,
+    ctl::main::CancelALL,
+    ctl::main::Rec_button,
+    {ctl::main::TempMemButton, 0},
+    {ctl::main::TempMemButton, 1},
+    {ctl::main::LoadBuffer, 0},
+    {ctl::main::LoadBuffer, 1},
+    ctl::main::LabelMode,
 };
 
 const ScaleFonts* fontsForScale(double scale) {
@@ -68,10 +76,6 @@ const ScaleFonts* fontsForScale(double scale) {
             return &row;
     }
     return nullptr;
-}
-
-QString latin(const char* s) {
-    return QString::fromLatin1(s);
 }
 
 } // namespace
@@ -136,24 +140,24 @@ void Fonts::SET_FONTS_NORMAL_INTERFACE() {
     Form& main = main_;
     const StopGroup& fondi = kStopGroups[0];
     for (int i = 0; i < fondi.count; ++i) {
-        main(latin(fondi.names), i).setFont(LabelFont);
-        main(latin(fondi.overlayGo), i).setFont(SelectorFont);
-        main(latin(fondi.overlaySw), i).setFont(SelectorFont);
+        main(*fondi.names, i).setFont(LabelFont);
+        main(*fondi.overlayGo, i).setFont(SelectorFont);
+        main(*fondi.overlaySw, i).setFont(SelectorFont);
     }
     for (int i = 0; i < 20; ++i) {
         for (size_t g = 1; g < kStopGroups.size(); ++g)
-            main(latin(kStopGroups[g].names), i).setFont(LabelFont);
+            main(*kStopGroups[g].names, i).setFont(LabelFont);
         for (size_t g = 1; g < kStopGroups.size(); ++g) {
             if (!kStopGroups[g].isManual())
                 continue;
-            main(latin(kStopGroups[g].overlayGo), i).setFont(SelectorFont);
-            main(latin(kStopGroups[g].overlaySw), i).setFont(SelectorFont);
+            main(*kStopGroups[g].overlayGo, i).setFont(SelectorFont);
+            main(*kStopGroups[g].overlaySw, i).setFont(SelectorFont);
         }
     }
     for (int i = 0; i < 4; ++i)
         main(ctl::main::LabelCorpiOrgano, i).setFont(ButtonFont);
     for (const auto& b : kFontButtons)
-        main(latin(b.name), b.index).setFont(ButtonFont);
+        main(b).setFont(ButtonFont);
 }
 
 void Fonts::SetFont_Click() {

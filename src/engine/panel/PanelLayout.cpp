@@ -22,8 +22,7 @@ namespace {
 
 // A control's place in twips: on the standard panel before scaling.
 struct Placement {
-    const char* name;
-    int index;
+    ControlRef control;
     double left, top, width, height;
     bool scaledLeft = true;
 };
@@ -31,66 +30,69 @@ struct Placement {
 // Standard panel, first part: couplers, group headings and tremolos (the thru button is
 // placed after them).
 constexpr Placement kStandardTop[] = {
-    {"UN_GOSW", -1, 75, 30, 1515, 240},
-    {"UN_SWGO", -1, 1650, 30, 1515, 240},
-    {"LabelCorpiOrgano", 0, 75, 300, 3090, 240},
-    {"LabelCorpiOrgano", 1, 3250, 300, 2010, 240},
-    {"LabelCorpiOrgano", 2, 5375, 300, 1975, 240},
-    {"LabelCorpiOrgano", 3, 7475, 300, 2040, 240},
-    {"Tir_TREMOLOGO", -1, 3250, 30, 970, 240},
-    {"TIR_TREMOLOSW", -1, 4275, 30, 970, 240},
+    {ctl::main::UN_GOSW, 75, 30, 1515, 240},
+    {ctl::main::UN_SWGO, 1650, 30, 1515, 240},
+    {{ctl::main::LabelCorpiOrgano, 0}, 75, 300, 3090, 240},
+    {{ctl::main::LabelCorpiOrgano, 1}, 3250, 300, 2010, 240},
+    {{ctl::main::LabelCorpiOrgano, 2}, 5375, 300, 1975, 240},
+    {{ctl::main::LabelCorpiOrgano, 3}, 7475, 300, 2040, 240},
+    {ctl::main::Tir_TREMOLOGO, 3250, 30, 970, 240},
+    {ctl::main::TIR_TREMOLOSW, 4275, 30, 970, 240},
 };
 
 // Standard panel, second part: pedal couplers and the bottom command buttons. RESET keeps its
 // left edge at every size.
 constexpr Placement kStandardBottom[] = {
-    {"UNPII", -1, 7475, 30, 1010, 240},
-    {"UNPI", -1, 8500, 30, 1010, 240},
-    {"RESET", -1, 75, 5550, 3090, 240, false},
-    {"Button_Annullatori_go", 1, 3225, 5550, 990, 240},
-    {"Button_Annullatori_sw", 1, 4275, 5550, 990, 240},
-    {"Button_Annullatori_go", 2, 5325, 5550, 990, 240},
-    {"Button_Annullatori_sw", 2, 6400, 5550, 990, 240},
-    {"CancelALL", -1, 7500, 5550, 960, 240},
-    {"Panic", -1, 8560, 5550, 960, 240},
+    {ctl::main::UNPII, 7475, 30, 1010, 240},
+    {ctl::main::UNPI, 8500, 30, 1010, 240},
+    {ctl::main::RESET, 75, 5550, 3090, 240, false},
+    {{ctl::main::Button_Annullatori_go, 1}, 3225, 5550, 990, 240},
+    {{ctl::main::Button_Annullatori_sw, 1}, 4275, 5550, 990, 240},
+    {{ctl::main::Button_Annullatori_go, 2}, 5325, 5550, 990, 240},
+    {{ctl::main::Button_Annullatori_sw, 2}, 6400, 5550, 990, 240},
+    {ctl::main::CancelALL, 7500, 5550, 960, 240},
+    {ctl::main::Panic, 8560, 5550, 960, 240},
 };
 
 // Standard panel, the memory buttons row: its top follows the memory indicators' form.
 constexpr Placement kStandardRow[] = {
-    {"CLEAR", -1, 3225, 0, 435, 240},        {"Rec_button", -1, 3675, 0, 930, 240},
-    {"TempMemButton", 0, 4650, 0, 315, 240}, {"TempMemButton", 1, 4950, 0, 315, 240},
-    {"LoadBuffer", 0, 5325, 0, 330, 240},    {"LoadBuffer", 1, 5675, 0, 330, 240},
-    {"LabelMode", -1, 6025, 0, 270, 240},
+    {ctl::main::CLEAR, 3225, 0, 435, 240},
+    {ctl::main::Rec_button, 3675, 0, 930, 240},
+    {{ctl::main::TempMemButton, 0}, 4650, 0, 315, 240},
+    {{ctl::main::TempMemButton, 1}, 4950, 0, 315, 240},
+    {{ctl::main::LoadBuffer, 0}, 5325, 0, 330, 240},
+    {{ctl::main::LoadBuffer, 1}, 5675, 0, 330, 240},
+    {ctl::main::LabelMode, 6025, 0, 270, 240},
 };
 
 constexpr Placement kGraphicTop[] = {
-    {"UN_GOSW", -1, 75, 30, 1740, 260},
-    {"UN_SWGO", -1, 1875, 30, 1740, 260},
-    {"LabelCorpiOrgano", 0, 75, 300, 3540, 255},
-    {"LabelCorpiOrgano", 1, 4125, 300, 2385, 255},
-    {"LabelCorpiOrgano", 2, 7050, 315, 2265, 255},
-    {"LabelCorpiOrgano", 3, 9750, 315, 2340, 255},
-    {"Tir_TREMOLOGO", -1, 4125, 30, 1155, 260},
-    {"TIR_TREMOLOSW", -1, 5310, 30, 1200, 260},
+    {ctl::main::UN_GOSW, 75, 30, 1740, 260},
+    {ctl::main::UN_SWGO, 1875, 30, 1740, 260},
+    {{ctl::main::LabelCorpiOrgano, 0}, 75, 300, 3540, 255},
+    {{ctl::main::LabelCorpiOrgano, 1}, 4125, 300, 2385, 255},
+    {{ctl::main::LabelCorpiOrgano, 2}, 7050, 315, 2265, 255},
+    {{ctl::main::LabelCorpiOrgano, 3}, 9750, 315, 2340, 255},
+    {ctl::main::Tir_TREMOLOGO, 4125, 30, 1155, 260},
+    {ctl::main::TIR_TREMOLOSW, 5310, 30, 1200, 260},
 };
 
 constexpr Placement kGraphicBottom[] = {
-    {"UNPI", -1, 9780, 30, 1120, 260},
-    {"UNPII", -1, 10980, 30, 1120, 260},
-    {"RESET", -1, 75, 7440, 3585, 260},
-    {"Button_Annullatori_go", 1, 4140, 7440, 1140, 250},
-    {"Button_Annullatori_go", 2, 7030, 7440, 1140, 250},
-    {"Button_Annullatori_sw", 1, 5370, 7440, 1120, 250},
-    {"Button_Annullatori_sw", 2, 8265, 7440, 1120, 250},
-    {"Panic", -1, 9825, 7440, 2310, 260},
-    {"CLEAR", -1, 3450, 7760, 630, 260},
-    {"Rec_button", -1, 4140, 7760, 1140, 260},
-    {"CancelALL", -1, 5370, 7760, 660, 260},
-    {"LabelMode", -1, 9480, 7760, 270, 260},
-    {"TempMemButton", 0, 9825, 7760, 530, 260},
-    {"TempMemButton", 1, 10380, 7760, 530, 260},
-    {"LoadBuffer", 0, 11020, 7760, 530, 260},
-    {"LoadBuffer", 1, 11610, 7760, 530, 260},
+    {ctl::main::UNPI, 9780, 30, 1120, 260},
+    {ctl::main::UNPII, 10980, 30, 1120, 260},
+    {ctl::main::RESET, 75, 7440, 3585, 260},
+    {{ctl::main::Button_Annullatori_go, 1}, 4140, 7440, 1140, 250},
+    {{ctl::main::Button_Annullatori_go, 2}, 7030, 7440, 1140, 250},
+    {{ctl::main::Button_Annullatori_sw, 1}, 5370, 7440, 1120, 250},
+    {{ctl::main::Button_Annullatori_sw, 2}, 8265, 7440, 1120, 250},
+    {ctl::main::Panic, 9825, 7440, 2310, 260},
+    {ctl::main::CLEAR, 3450, 7760, 630, 260},
+    {ctl::main::Rec_button, 4140, 7760, 1140, 260},
+    {ctl::main::CancelALL, 5370, 7760, 660, 260},
+    {ctl::main::LabelMode, 9480, 7760, 270, 260},
+    {{ctl::main::TempMemButton, 0}, 9825, 7760, 530, 260},
+    {{ctl::main::TempMemButton, 1}, 10380, 7760, 530, 260},
+    {{ctl::main::LoadBuffer, 0}, 11020, 7760, 530, 260},
+    {{ctl::main::LoadBuffer, 1}, 11610, 7760, 530, 260},
 };
 
 // Standard panel grid.
@@ -113,10 +115,6 @@ constexpr double kRowTopWithLabels = 5870;
 
 // Stop names whose Great data is this long or shorter count as stops without data.
 constexpr int kNoDataBytes = 40;
-
-QString latin(const char* s) {
-    return QString::fromLatin1(s);
-}
 
 // Integer part of a non-negative twip value; the small allowance keeps products such as
 // 1005 x 1.2 / 2 from dropping to the integer below through rounding of the factor.
@@ -161,11 +159,11 @@ void PanelLayout::ATTIVA_DISATTIVA_GRAPHIC_Interface() {
     main(ctl::main::Sfondo).setVisible(graphic);
     for (const StopGroup& g : kStopGroups) {
         for (int k = 0; k < g.count; ++k) {
-            main(latin(g.plates), k).setVisible(graphic);
-            main(latin(g.captions), k).setVisible(graphic);
-            main(latin(g.knobsGo), k).setVisible(graphic);
+            main(*g.plates, k).setVisible(graphic);
+            main(*g.captions, k).setVisible(graphic);
+            main(*g.knobsGo, k).setVisible(graphic);
             if (g.knobsSw)
-                main(latin(g.knobsSw), k).setVisible(graphic);
+                main(*g.knobsSw, k).setVisible(graphic);
         }
     }
     syncGraphmodeCheck();
@@ -192,7 +190,7 @@ void PanelLayout::REGOLA_ALTEZZA_PULSANTI_BASSI() {
     const double top = (st.MemoryLedsShown ? kRowTopWithLeds : kRowTopWithLabels) * scale();
     Form& main = main_;
     for (const Placement& p : kStandardRow)
-        main(latin(p.name), p.index).setTop(top);
+        main(p.control).setTop(top);
 }
 
 void PanelLayout::showPlacementError() {
@@ -237,8 +235,8 @@ void PanelLayout::placeStandardPanel(double s) {
     frame.setTop(560 * s);
 
     auto place = [&](const Placement& p) {
-        main(latin(p.name), p.index)
-            .setGeometry(p.scaledLeft ? p.left * s : p.left, p.top * s, p.width * s, p.height * s);
+        main(p.control).setGeometry(p.scaledLeft ? p.left * s : p.left, p.top * s, p.width * s,
+                                    p.height * s);
     };
     for (const Placement& p : kStandardTop)
         place(p);
@@ -253,7 +251,7 @@ void PanelLayout::placeStandardPanel(double s) {
         place(p);
     REGOLA_ALTEZZA_PULSANTI_BASSI();
     for (const Placement& p : kStandardRow) {
-        Control& c = main(latin(p.name), p.index);
+        Control& c = main(p.control);
         c.setLeft(p.left * s);
         c.setWidth(p.width * s);
         c.setHeight(p.height * s);
@@ -270,11 +268,11 @@ void PanelLayout::placeStandardPanel(double s) {
             for (int row = 0; row < kRowsPerColumn; ++row) {
                 const int k = column * kRowsPerColumn + row;
                 const double top = firstRow + row * dY;
-                main(latin(g.names), k).setGeometry(left, top, 996 * s, 480 * s);
+                main(*g.names, k).setGeometry(left, top, 996 * s, 480 * s);
                 if (!g.isManual())
                     continue;
-                main(latin(g.overlayGo), k).setGeometry(left, top, 480 * s, 468 * s);
-                main(latin(g.overlaySw), k).setGeometry(left + swellShift, top, 480 * s, 468 * s);
+                main(*g.overlayGo, k).setGeometry(left, top, 480 * s, 468 * s);
+                main(*g.overlaySw, k).setGeometry(left + swellShift, top, 480 * s, 468 * s);
             }
         }
     }
@@ -301,14 +299,14 @@ void PanelLayout::standardCellLooks() {
     for (const StopGroup& g : kStopGroups) {
         for (int k = 0; k < g.count; ++k) {
             if (g.isManual()) {
-                for (const char* overlay : {g.overlayGo, g.overlaySw}) {
-                    Control& c = main(latin(overlay), k);
+                for (const ControlArrayId* overlay : {g.overlayGo, g.overlaySw}) {
+                    Control& c = main(*overlay, k);
                     c.setBorder(false);
                     c.setTransparent(true);
                     c.setCaption(QStringLiteral(" "));
                 }
             }
-            Control& name = main(latin(g.names), k);
+            Control& name = main(*g.names, k);
             name.setBackColor(color::ButtonFace);
             name.setForeColor(table[g.dataEntry + k].size() > kNoDataBytes ? color::ButtonText
                                                                            : color::White);
@@ -360,7 +358,7 @@ void PanelLayout::placeGraphicPanel() {
     st.PicDrawOffSW = st.appFile(QStringLiteral("tirante_off_sw.jpg"));
 
     auto place = [&](const Placement& p) {
-        main(latin(p.name), p.index).setGeometry(p.left, p.top, p.width, p.height);
+        main(p.control).setGeometry(p.left, p.top, p.width, p.height);
     };
     for (const Placement& p : kGraphicTop)
         place(p);
@@ -383,17 +381,17 @@ void PanelLayout::placeGraphicPanel() {
                 const int k = column * kRowsPerColumn + row;
                 const double top = kGraphicFirstRow + row * kGraphicRowStep;
                 const double knobTop = top - kGraphicCell;
-                Control& p = main(latin(g.plates), k);
+                Control& p = main(*g.plates, k);
                 p.setPicture(plate);
                 p.setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
-                Control& caption = main(latin(g.captions), k);
+                Control& caption = main(*g.captions, k);
                 caption.setGeometry(left, top, kGraphicPlateWidth, kGraphicCell);
                 caption.setTransparent(true); // the name is written on its plate
-                Control& knob = main(latin(g.knobsGo), k);
+                Control& knob = main(*g.knobsGo, k);
                 if (g.isManual()) {
                     knob.setGeometry(left + 150, knobTop, kGraphicCell, kGraphicCell);
                     knob.setPicture(st.PicDrawOffGO);
-                    Control& swell = main(latin(g.knobsSw), k);
+                    Control& swell = main(*g.knobsSw, k);
                     swell.setGeometry(left + 650, knobTop, kGraphicCell, kGraphicCell);
                     swell.setPicture(st.PicDrawOffSW);
                 } else {

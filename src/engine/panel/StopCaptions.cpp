@@ -39,8 +39,7 @@ void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
     const ConsoleState& st = state_;
     Form& main = main_;
     auto write = [&](const StopGroup& g, int i) {
-        const QString labels = QString::fromLatin1(st.GraphicMode ? g.captions : g.names);
-        Control& label = main(labels, i);
+        Control& label = main(*(st.GraphicMode ? g.captions : g.names), i);
         label.setForeColor(st.Table[g.dataEntry + i].size() > kNoDataBytes ? color::ButtonText
                                                                            : color::LightGrey);
         label.setCaption(cp1252::decode(st.Table[g.nameEntry + i]));

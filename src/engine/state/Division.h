@@ -19,8 +19,9 @@ enum class StopFamily { Fondi, Mutazioni, Ance };
 inline constexpr int kFamilyCount = 3;
 
 // One division as data: its channel, the console fields that hold its settings and the
-// controls that show them. Routines that act on "a division" take one of these instead of being
-// written once per manual; the files keep their two manuals and a pedal.
+// stops-table entries that act on it (its controls: DivisionControls). Routines that act on "a
+// division" take one of these instead of being written once per manual; the files keep their two
+// manuals and a pedal.
 struct Division {
     DivisionId id;
     int channel;
@@ -34,11 +35,7 @@ struct Division {
     std::array<int, 3> restoreEntry;
     int reinforceOnEntry;
     int reinforceOffEntry;
-    const char* levelSlider;     // Advanced window level slider
-    const char* levelValue;      // Advanced window level figure
-    const char* tremulantButton; // main window button; nullptr: none
-    const char* cancelButtons;   // main window array by family; nullptr
-    int balanceElement;          // element of the Advanced window's balance arrays (0: none)
+    int balanceElement; // element of the Advanced window's balance arrays (0: none)
     // The divisions whose level sliders follow this one's, in the order they are sent: with
     // the global coupling on the manuals (1) and on every division (2).
     std::initializer_list<DivisionId> followManuals;
@@ -60,10 +57,6 @@ inline const std::array<Division, 3> kDivisions = {{
       StopTable::kGreatRestoreAncie},
      StopTable::kGreatReinforceOn,
      StopTable::kGreatReinforceOff,
-     "SliderGO",
-     "EXPGO",
-     "Tir_TREMOLOGO",
-     "Button_Annullatori_go",
      1,
      {DivisionId::Swell},
      {DivisionId::Swell, DivisionId::Pedal}},
@@ -79,10 +72,6 @@ inline const std::array<Division, 3> kDivisions = {{
       StopTable::kSwellRestoreAncie},
      StopTable::kSwellReinforceOn,
      StopTable::kSwellReinforceOff,
-     "SliderSW",
-     "EXPSW",
-     "TIR_TREMOLOSW",
-     "Button_Annullatori_sw",
      2,
      {DivisionId::Great},
      {DivisionId::Great, DivisionId::Pedal}},
@@ -97,10 +86,6 @@ inline const std::array<Division, 3> kDivisions = {{
      {-1, -1, -1},
      -1,
      -1,
-     "SliderPE",
-     "EXPPE",
-     nullptr,
-     nullptr,
      0,
      {},
      {DivisionId::Swell, DivisionId::Great}},
@@ -110,22 +95,13 @@ inline const Division& division(DivisionId id) {
     return kDivisions[static_cast<size_t>(id)];
 }
 
-// A manual's stop family as data: how its balance is sent and shown.
-struct FamilyBalance {
-    StopFamily family;
-    uint8_t controller; // the balance goes out as this controller's complement
-    const char* slider; // Advanced window slider array (element 1 Great, 2 Swell)
-    const char* value;  // Advanced window figure array
-};
+// The controller a manual's family balance goes out as (its complement: 127 = full level
+// sends 0).
+inline constexpr std::array<uint8_t, kFamilyCount> kBalanceControllers = {
+    midi::CcVolume, midi::CcBalance, midi::CcController9};
 
-inline constexpr std::array<FamilyBalance, kFamilyCount> kFamilyBalances = {{
-    {StopFamily::Fondi, midi::CcVolume, "SliderFondi", "EXPfondi"},
-    {StopFamily::Mutazioni, midi::CcBalance, "SliderMutazioni", "EXPmutazioni"},
-    {StopFamily::Ance, midi::CcController9, "SliderAncie", "EXPancie"},
-}};
-
-inline const FamilyBalance& familyBalance(StopFamily f) {
-    return kFamilyBalances[static_cast<size_t>(f)];
+inline uint8_t balanceController(StopFamily f) {
+    return kBalanceControllers[static_cast<size_t>(f)];
 }
 
 } // namespace vorlo

@@ -10,7 +10,6 @@ class Form;
 // The stops table editor window: its five tabs of fields, the labels around them and its menu,
 // with their design-time captions, tooltips and ranges.
 namespace editor {
-inline constexpr const char* Window = forms::Editor;
 inline constexpr int kFondi = 30;
 inline constexpr int kOthers = 20;
 inline constexpr int kGlobals = 52;        // TextGlobal 0..51

@@ -39,11 +39,11 @@ constexpr int kGreyAbove = 5;
 // A file shorter than this holds no message: its field stays white.
 constexpr int kShortestData = 3;
 
-const QString kFondiField = QStringLiteral("TextFondi");
-const QString kMutazField = QStringLiteral("TextMutaz");
-const QString kAncieField = QStringLiteral("TextAncie");
-const QString kPedaleField = QStringLiteral("TextPedale");
-const QString kGlobalField = QStringLiteral("TextGlobal");
+constexpr const ControlArrayId& kFondiField = ctl::editor::TextFondi;
+constexpr const ControlArrayId& kMutazField = ctl::editor::TextMutaz;
+constexpr const ControlArrayId& kAncieField = ctl::editor::TextAncie;
+constexpr const ControlArrayId& kPedaleField = ctl::editor::TextPedale;
+constexpr const ControlArrayId& kGlobalField = ctl::editor::TextGlobal;
 // TextGlobal 40..51 load entries 410..421.
 constexpr int kFixedGlobalOffset = StopTable::kGreatMuteAncie - kGlobalMessages;
 
@@ -73,7 +73,7 @@ void StopsTableEditor::attachHandlers() {
     main_(ctl::main::LoadEditor).onClick = [this] { LoadEditor_Click(); };
 
     const struct {
-        const QString& name;
+        const ControlArrayId& name;
         int count;
         void (StopsTableEditor::*click)(int);
         void (StopsTableEditor::*dblClick)(int);
@@ -254,14 +254,14 @@ void StopsTableEditor::REFRESH_GRAFICA_GLOBAL() {
 // ---------------------------------------------------------------------------------------------
 // Fields
 
-StopsTableEditor::FieldEntry StopsTableEditor::entryOf(const QString& field, int index) {
-    if (field == kFondiField)
+StopsTableEditor::FieldEntry StopsTableEditor::entryOf(const ControlArrayId& field, int index) {
+    if (&field == &kFondiField)
         return {StopTable::kFondiGreat + index, StopTable::kFondiSwell + index};
-    if (field == kMutazField)
+    if (&field == &kMutazField)
         return {StopTable::kMutazioniGreat + index, StopTable::kMutazioniSwell + index};
-    if (field == kAncieField)
+    if (&field == &kAncieField)
         return {StopTable::kAncieGreat + index, StopTable::kAncieSwell + index};
-    if (field == kPedaleField)
+    if (&field == &kPedaleField)
         return {StopTable::kPedale + index, -1};
     return {index < kGlobalMessages ? index : index + kFixedGlobalOffset, -1};
 }
@@ -273,7 +273,7 @@ void StopsTableEditor::showEntry() {
         .setCaption(QString::number(state_.Table[CurrentEntry].size()) + QStringLiteral(" Bytes"));
 }
 
-void StopsTableEditor::selectField(const QString& field, int index) {
+void StopsTableEditor::selectField(const ControlArrayId& field, int index) {
     CurrentEntry = static_cast<int16_t>(entryOf(field, index).entry);
     showEntry();
 }
@@ -310,13 +310,13 @@ void StopsTableEditor::TextGlobal_DblClick(int index) {
     loadSyxInto(kGlobalField, index);
 }
 
-void StopsTableEditor::loadSyxInto(const QString& name, int index) {
+void StopsTableEditor::loadSyxInto(const ControlArrayId& name, int index) {
     const FieldEntry e = entryOf(name, index);
     CurrentEntry = static_cast<int16_t>(e.entry);
     Caricamento_sysex_binary();
     if (SyxLoaded) {
         Control& field = window()(name, index);
-        const bool fixedText = name == kGlobalField && index >= kGlobalMessages;
+        const bool fixedText = &name == &kGlobalField && index >= kGlobalMessages;
         if (state_.LoadSyxName && !fixedText) {
             Estrae_nome_syx();
             field.setCaption(SyxFileName);
@@ -456,7 +456,7 @@ bool StopsTableEditor::SCRITTURA_DAT() {
     ConsoleState& st = state_;
     Form& f = window();
     StopTable& t = st.Table;
-    auto store = [&](int entry, const QString& field, int index) {
+    auto store = [&](int entry, const ControlArrayId& field, int index) {
         t.set(entry, cp1252::encode(f(field, index).text()));
     };
     for (int i = 0; i < editor::kFondi; ++i)
@@ -473,7 +473,7 @@ bool StopsTableEditor::SCRITTURA_DAT() {
     for (int i = 0; i < kOthers; ++i)
         t.set(StopTable::kReinforceAncie + i, st.ReinforceAncie[static_cast<size_t>(i)]);
     for (int i = 0; i < 4; ++i)
-        store(StopTable::kGroupNames + i, QStringLiteral("Text_NomiCorpi"), i);
+        store(StopTable::kGroupNames + i, ctl::editor::Text_NomiCorpi, i);
 
     QString error;
     if (DatFile::write(EditorDatPath, t, &error))
@@ -606,12 +606,15 @@ void StopsTableEditor::Redraw_Click() {
         st.MemAnnullSW[static_cast<size_t>(family)][SlotLive] = 1;
     }
 
-    for (const char* name : {"NomeFondi", "NomeMutaz", "NomeAnce"})
-        main(QString::fromLatin1(name), 0).setBackColor(color::Lit);
-    for (const char* name : {"Tir_FO_GO", "Tir_MU_GO", "Tir_AN_GO"})
-        main(QString::fromLatin1(name), 0).setCaption(st.GreatTitle);
-    for (const char* name : {"Tir_FO_SW", "Tir_MU_SW", "Tir_AN_SW"})
-        main(QString::fromLatin1(name), 0).setCaption(st.SwellTitle);
+    for (const ControlArrayId& id :
+         {ctl::main::NomeFondi, ctl::main::NomeMutaz, ctl::main::NomeAnce})
+        main(id, 0).setBackColor(color::Lit);
+    for (const ControlArrayId& id :
+         {ctl::main::Tir_FO_GO, ctl::main::Tir_MU_GO, ctl::main::Tir_AN_GO})
+        main(id, 0).setCaption(st.GreatTitle);
+    for (const ControlArrayId& id :
+         {ctl::main::Tir_FO_SW, ctl::main::Tir_MU_SW, ctl::main::Tir_AN_SW})
+        main(id, 0).setCaption(st.SwellTitle);
 
     update_.AGGIORNAMENTO_VORLO();
 }

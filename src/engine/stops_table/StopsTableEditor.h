@@ -6,6 +6,7 @@
 
 namespace vorlo {
 
+struct ControlArrayId;
 class ConfigurationStore;
 class ConsoleReset;
 class ConsoleState;
@@ -19,7 +20,6 @@ class ScreenMetrics;
 class StopCaptions;
 class StopTableLoader;
 class Control;
-class Form;
 
 // The stops table editor window "compilatore": it names the stops and groups, loads each
 // stop's and global message's .syx file into the console's own stops table (deriving the Swell
@@ -93,9 +93,9 @@ private:
         int entry;
         int swell;
     };
-    static FieldEntry entryOf(const QString& field, int index);
-    void selectField(const QString& field, int index);
-    void loadSyxInto(const QString& field, int index);
+    static FieldEntry entryOf(const ControlArrayId& field, int index);
+    void selectField(const ControlArrayId& field, int index);
+    void loadSyxInto(const ControlArrayId& field, int index);
     void showEntry();
     // Background of a field whose entry holds data of the given length; grey above greyAbove.
     void colourField(Control& field, const QByteArray& data, int greyAbove);
