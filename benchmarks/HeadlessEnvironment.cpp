@@ -1,9 +1,9 @@
 #include "HeadlessEnvironment.h"
 
-#include "core/ConfigFile.h"
-#include "core/ConsoleState.h"
-#include "stops_table/DatFile.h"
-#include "stops_table/StopTable.h"
+#include "ConfigFile.h"
+#include "ConsoleState.h"
+#include "DatFile.h"
+#include "StopTable.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Dialogs.h"
-#include "core/ScreenMetrics.h"
+#include "Dialogs.h"
+#include "ScreenMetrics.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

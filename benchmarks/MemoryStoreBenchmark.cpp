@@ -2,14 +2,14 @@
 // into a free memory (the copy's contents are made there, the disk is left to the copy's own
 // thread), against what writing the copy in place would cost that thread, and how soon the
 // copy is on disk. With --quick it only checks that the copy on disk is the last store's.
-#include "combination/Memories.h"
-#include "combination/RecoveryCopy.h"
-#include "core/Console.h"
-#include "core/ConsoleState.h"
-#include "core/Dialogs.h"
-#include "core/SafeFile.h"
-#include "core/ScreenMetrics.h"
-#include "panel/PanelState.h"
+#include "Console.h"
+#include "ConsoleState.h"
+#include "Dialogs.h"
+#include "Memories.h"
+#include "PanelState.h"
+#include "RecoveryCopy.h"
+#include "SafeFile.h"
+#include "ScreenMetrics.h"
 #include "virtual/VirtualMidiBackend.h"
 
 #include "HeadlessEnvironment.h"

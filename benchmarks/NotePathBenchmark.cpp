@@ -2,13 +2,13 @@
 // library's thread to the last copy of it handed to the output port, with the couplers and the
 // sub-octave on, against a router that does nothing but forward; the sustained message rate;
 // and the heap allocations per note.
-#include "combination/Memories.h"
-#include "core/Console.h"
-#include "core/ConsoleState.h"
-#include "core/Dialogs.h"
-#include "core/ScreenMetrics.h"
-#include "midi/Couplers.h"
-#include "midi/MidiConstants.h"
+#include "Console.h"
+#include "ConsoleState.h"
+#include "Couplers.h"
+#include "Dialogs.h"
+#include "Memories.h"
+#include "MidiConstants.h"
+#include "ScreenMetrics.h"
 #include "virtual/VirtualMidiBackend.h"
 #ifdef VORLO_HAVE_SYNTH
 #include "BuiltInSynthOutput.h"

@@ -8,9 +8,9 @@
 //
 // Without SOUNDFONT: Debian's FluidR3_GM when installed, else the tests' sine SoundFont.
 #include "BuiltInSynthConfig.h"
+#include "DatFile.h"
 #include "GsModule.h"
 #include "SynthCore.h"
-#include "stops_table/DatFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

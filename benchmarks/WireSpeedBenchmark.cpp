@@ -4,13 +4,13 @@
 // longest delay of a note from its input to its last byte on the cable, the time until the
 // registration is complete on the cable, and the bytes of one stop, one general memory and the
 // reset for the stops table given (the built one by default).
-#include "combination/Memories.h"
-#include "core/Console.h"
-#include "core/ConsoleState.h"
-#include "core/Dialogs.h"
-#include "core/ScreenMetrics.h"
-#include "core/SettingsFile.h"
-#include "midi/PacedOutputPort.h"
+#include "Console.h"
+#include "ConsoleState.h"
+#include "Dialogs.h"
+#include "Memories.h"
+#include "PacedOutputPort.h"
+#include "ScreenMetrics.h"
+#include "SettingsFile.h"
 #include "virtual/VirtualMidiBackend.h"
 
 #include "HeadlessEnvironment.h"

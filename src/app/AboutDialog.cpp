@@ -1,7 +1,7 @@
 #include "AboutDialog.h"
 
+#include "AboutWindowControls.h"
 #include "PanelLabel.h"
-#include "panel/AboutWindowControls.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,12 +1,12 @@
 #include "AdvancedWindow.h"
 
+#include "AdvancedWindowControls.h"
 #include "BoundWidget.h"
+#include "Console.h"
+#include "Form.h"
 #include "PanelLabel.h"
+#include "ScreenMetrics.h"
 #include "TwipsConverter.h"
-#include "core/Console.h"
-#include "core/ScreenMetrics.h"
-#include "panel/AdvancedWindowControls.h"
-#include "panel/Form.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "BoundMenuAction.h"
 
+#include "Control.h"
 #include "ControlBinding.h"
-#include "panel/Control.h"
 
 namespace vorlo {
 

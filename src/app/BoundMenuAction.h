@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QPointer>
 
-#include "panel/Control.h"
+#include "Control.h"
 
 namespace vorlo {
 

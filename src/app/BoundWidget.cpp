@@ -1,7 +1,7 @@
 #include "BoundWidget.h"
 
+#include "Control.h"
 #include "SystemColors.h"
-#include "panel/Control.h"
 
 #include <QApplication>
 #include <QMouseEvent>

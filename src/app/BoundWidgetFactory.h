@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ControlKind.h"
 #include "TwipsConverter.h"
-#include "panel/ControlKind.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "ControlBinding.h"
 
+#include "Control.h"
 #include "FontMapper.h"
-#include "panel/Control.h"
 
 #include <QDebug>
 #include <QVariant>

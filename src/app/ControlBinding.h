@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Control.h"
 #include "TwipsConverter.h"
-#include "panel/Control.h"
 
 #include <QPointer>
 #include <QSize>

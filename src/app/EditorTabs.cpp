@@ -1,7 +1,7 @@
 #include "EditorTabs.h"
 
+#include "Control.h"
 #include "ControlBinding.h"
-#include "panel/Control.h"
 
 namespace vorlo {
 

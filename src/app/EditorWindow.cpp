@@ -1,10 +1,10 @@
 #include "EditorWindow.h"
 
 #include "BoundMenuAction.h"
+#include "EditorForm.h"
 #include "EditorTabs.h"
+#include "Form.h"
 #include "PanelLabel.h"
-#include "panel/Form.h"
-#include "stops_table/EditorForm.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

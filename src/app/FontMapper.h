@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FontStyle.h"
+#include "FontStyle.h"
 
 #include <QFont>
 

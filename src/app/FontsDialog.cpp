@@ -1,7 +1,7 @@
 #include "FontsDialog.h"
 
+#include "FontsWindowControls.h"
 #include "PanelLabel.h"
-#include "panel/FontsWindowControls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

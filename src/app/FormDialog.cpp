@@ -4,10 +4,10 @@
 #include <QBoxLayout>
 
 #include "BoundWidgetFactory.h"
+#include "Console.h"
+#include "Form.h"
 #include "FormWindowBinding.h"
-#include "core/Console.h"
-#include "core/ScreenMetrics.h"
-#include "panel/Form.h"
+#include "ScreenMetrics.h"
 
 namespace vorlo {
 

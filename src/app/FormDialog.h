@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/ControlId.h"
+#include "ControlId.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "FormWindowBinding.h"
 
-#include "panel/ConsoleForms.h"
-#include "panel/Form.h"
+#include "ConsoleForms.h"
+#include "Form.h"
 
 #include <QCloseEvent>
 #include <QDebug>

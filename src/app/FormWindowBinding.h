@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Form.h"
 #include "TwipsConverter.h"
-#include "panel/Form.h"
 
 #include <QObject>
 #include <QPointer>

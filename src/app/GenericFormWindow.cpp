@@ -1,10 +1,10 @@
 #include "GenericFormWindow.h"
 
 #include "BoundWidgetFactory.h"
+#include "Console.h"
+#include "Form.h"
 #include "FormWindowBinding.h"
-#include "core/Console.h"
-#include "core/ScreenMetrics.h"
-#include "panel/Form.h"
+#include "ScreenMetrics.h"
 
 #include <QGridLayout>
 #include <QLabel>

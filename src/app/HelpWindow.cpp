@@ -1,8 +1,8 @@
 #include "HelpWindow.h"
 
 #include "ControlBinding.h"
-#include "panel/Form.h"
-#include "panel/HelpWindowControls.h"
+#include "Form.h"
+#include "HelpWindowControls.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>

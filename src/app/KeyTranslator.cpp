@@ -1,6 +1,6 @@
 #include "KeyTranslator.h"
 
-#include "core/Cp1252.h"
+#include "Cp1252.h"
 
 #include <QKeyEvent>
 

@@ -2,12 +2,12 @@
 
 #include "BoundMenuAction.h"
 #include "BoundWidgetFactory.h"
+#include "Console.h"
+#include "Form.h"
 #include "FormWindowBinding.h"
 #include "KeyTranslator.h"
-#include "core/Console.h"
-#include "core/ScreenMetrics.h"
-#include "panel/Form.h"
-#include "panel/MainWindowControls.h"
+#include "MainWindowControls.h"
+#include "ScreenMetrics.h"
 
 #include <QDebug>
 #include <QKeyEvent>

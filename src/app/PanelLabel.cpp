@@ -1,8 +1,8 @@
 #include "PanelLabel.h"
 
+#include "Control.h"
 #include "PictureCache.h"
 #include "SystemColors.h"
-#include "panel/Control.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ScreenMetrics.h"
+#include "ScreenMetrics.h"
 
 namespace vorlo {
 

@@ -1,8 +1,8 @@
 #include "SetupDialog.h"
 
+#include "Form.h"
 #include "PanelLabel.h"
-#include "panel/Form.h"
-#include "panel/SetupWindowControls.h"
+#include "SetupWindowControls.h"
 
 #include <QFormLayout>
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AdvancedWindow.h"
+#include "ConsoleForms.h"
 #include "EditorWindow.h"
 #include "FontsDialog.h"
 #include "HelpWindow.h"
@@ -10,7 +11,6 @@
 #include "ThruWindow.h"
 #include "TotalRecallWindow.h"
 #include "WindowManager.h"
-#include "panel/ConsoleForms.h"
 
 namespace vorlo {
 

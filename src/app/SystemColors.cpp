@@ -1,6 +1,6 @@
 #include "SystemColors.h"
 
-#include "panel/Colors.h"
+#include "Colors.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 #include "ThruWindow.h"
 
 #include "PanelLabel.h"
-#include "panel/ThruWindowControls.h"
+#include "ThruWindowControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "TotalRecallWindow.h"
 
 #include "PanelLabel.h"
-#include "panel/TotalRecallWindowControls.h"
+#include "TotalRecallWindowControls.h"
 
 #include <QVBoxLayout>
 

@@ -1,11 +1,11 @@
 #include "WindowManager.h"
 
+#include "Console.h"
+#include "ConsoleForms.h"
 #include "FormWindowBinding.h"
 #include "GenericFormWindow.h"
-#include "core/Console.h"
-#include "core/ScreenMetrics.h"
-#include "panel/ConsoleForms.h"
-#include "panel/PanelState.h"
+#include "PanelState.h"
+#include "ScreenMetrics.h"
 
 #include <QDebug>
 #include <QGuiApplication>

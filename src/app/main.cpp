@@ -1,17 +1,17 @@
 // vorlo2000: the console's windows on the platform's MIDI system.
+#include "Console.h"
 #include "EndRequestWatcher.h"
 #include "QtDialogs.h"
 #include "QtScreenMetrics.h"
+#include "SettingsFile.h"
 #include "StandardWindows.h"
 #include "SynthMidiBackend.h"
 #include "WindowManager.h"
-#include "core/Console.h"
-#include "core/SettingsFile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QDebug>
+#include <QFileInfo>
 #include <memory>
 
 #ifdef VORLO_HAVE_RTMIDI

@@ -1,6 +1,6 @@
 #include "BuiltInSynthConfig.h"
 
-#include "core/SettingsFile.h"
+#include "SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "BuiltInSynthOutput.h"
 
 #include "GsModule.h"
+#include "MidiPortError.h"
 #include "SynthCore.h"
-#include "midi/MidiPortError.h"
 
 #include <QFile>
 #include <QFileInfo>

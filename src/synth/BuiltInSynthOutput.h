@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BuiltInSynthConfig.h"
-#include "midi/MidiOutputPort.h"
+#include "MidiOutputPort.h"
 
 #include <memory>
 

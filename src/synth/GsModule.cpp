@@ -1,11 +1,11 @@
 #include "GsModule.h"
 
+#include "GsAddress.h"
+#include "GsConstants.h"
+#include "GsDataSet.h"
+#include "MidiConstants.h"
 #include "SynthCore.h"
-#include "midi/MidiConstants.h"
-#include "module/GsAddress.h"
-#include "module/GsConstants.h"
-#include "module/GsDataSet.h"
-#include "module/SysexSequence.h"
+#include "SysexSequence.h"
 
 #include <algorithm>
 #include <cmath>

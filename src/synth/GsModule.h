@@ -1,8 +1,8 @@
 #pragma once
 
+#include "GsAddress.h"
+#include "GsConstants.h"
 #include "GsPart.h"
-#include "module/GsAddress.h"
-#include "module/GsConstants.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "OutputWithBuiltInSynth.h"
 
-#include "midi/MidiPortError.h"
+#include "MidiPortError.h"
 
 namespace vorlo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BuiltInSynthConfig.h"
-#include "midi/MidiBackend.h"
+#include "MidiBackend.h"
 
 namespace vorlo {
 

@@ -2,10 +2,10 @@
 // to the control's handlers.
 #include "BoundMenuAction.h"
 #include "BoundWidget.h"
+#include "Form.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
 #include "SystemColors.h"
-#include "panel/Form.h"
 
 #include <QImage>
 #include <QMenu>

@@ -7,7 +7,7 @@
 #include "EditorTabs.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
-#include "stops_table/StopsTableEditor.h"
+#include "StopsTableEditor.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // How the console's colours, keys, twips, fonts and file filters become Qt's.
+#include "Colors.h"
 #include "FontMapper.h"
 #include "KeyTranslator.h"
 #include "QtDialogs.h"
 #include "SystemColors.h"
 #include "TwipsConverter.h"
-#include "panel/Colors.h"
 
 #include <QApplication>
 #include <QFontDatabase>

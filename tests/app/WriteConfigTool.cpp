@@ -6,8 +6,8 @@
 //
 // The MIDI devices are those of this machine: the first output (unless --no-devices), no
 // inputs. Everything else gets the defaults of a missing file.
-#include "core/ConfigFile.h"
-#include "core/ConsoleState.h"
+#include "ConfigFile.h"
+#include "ConsoleState.h"
 #include "rtmidi/RtMidiBackend.h"
 
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
 // The console itself on the JACK backend: what goes wrong with a device is told to the player,
 // and the console plays on.
 #include "AbsentJackServer.h"
+#include "Console.h"
 #include "JackProbeInput.h"
 #include "JackProbeOutput.h"
 #include "JackTest.h"
-#include "core/Console.h"
-#include "midi/MidiConstants.h"
-#include "midi/MidiInputPort.h"
-#include "midi/MidiOutputPort.h"
+#include "MidiConstants.h"
+#include "MidiInputPort.h"
+#include "MidiOutputPort.h"
 #include "support/FixedScreen.h"
 #include "support/ScriptedDialogs.h"
 

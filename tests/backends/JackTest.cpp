@@ -1,8 +1,8 @@
 #include "JackTest.h"
 
 #include "JackServer.h"
-#include "midi/MidiInputPort.h"
-#include "midi/MidiOutputPort.h"
+#include "MidiInputPort.h"
+#include "MidiOutputPort.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,9 +1,9 @@
 // Which MIDI system the backend takes, and a console without any.
 #include "AbsentJackServer.h"
 #include "JackTest.h"
-#include "midi/MidiInputPort.h"
-#include "midi/MidiOutputPort.h"
-#include "midi/MidiPortError.h"
+#include "MidiInputPort.h"
+#include "MidiOutputPort.h"
+#include "MidiPortError.h"
 
 #include <QFileInfo>
 

@@ -3,9 +3,9 @@
 #include "JackProbeInput.h"
 #include "JackProbeOutput.h"
 #include "JackTest.h"
-#include "midi/MidiConstants.h"
-#include "midi/MidiInputPort.h"
-#include "midi/MidiPortError.h"
+#include "MidiConstants.h"
+#include "MidiInputPort.h"
+#include "MidiPortError.h"
 #include "rtmidi/RtMidiDeviceLink.h"
 
 #include <RtMidi.h>

@@ -4,9 +4,9 @@
 #include "AllocationCounter.h"
 #include "JackProbeInput.h"
 #include "JackTest.h"
-#include "midi/MidiConstants.h"
-#include "midi/MidiOutputPort.h"
-#include "midi/MidiPortError.h"
+#include "MidiConstants.h"
+#include "MidiOutputPort.h"
+#include "MidiPortError.h"
 
 #include <QCoreApplication>
 #include <QThread>

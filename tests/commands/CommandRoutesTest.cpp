@@ -1,4 +1,4 @@
-#include "commands/CommandExecutor.h"
+#include "CommandExecutor.h"
 #include "support/ConsoleFixture.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
-#include "commands/RemoteKeyMap.h"
-#include "commands/CommandExecutor.h"
+#include "RemoteKeyMap.h"
+#include "CommandExecutor.h"
 #include "support/ConsoleFixture.h"
 
 #include <set>

@@ -1,5 +1,5 @@
-#include "core/Cp1252.h"
-#include "core/NumberText.h"
+#include "Cp1252.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/WaitTimer.h"
+#include "WaitTimer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 #include "FuzzConsole.h"
 
-#include "combination/Buffers.h"
-#include "combination/Memories.h"
-#include "combination/MemoryFile.h"
-#include "core/Console.h"
-#include "midi/MidiConstants.h"
+#include "Buffers.h"
+#include "Console.h"
+#include "Memories.h"
+#include "MemoryFile.h"
+#include "MidiConstants.h"
 #include "support/FixedScreen.h"
 #include "virtual/VirtualMidiBackend.h"
 

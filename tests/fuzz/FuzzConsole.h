@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FuzzDialogs.h"
-#include "core/ScreenMetrics.h"
+#include "ScreenMetrics.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Dialogs.h"
+#include "Dialogs.h"
 
 namespace vorlo::fuzz {
 

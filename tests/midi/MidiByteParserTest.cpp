@@ -1,4 +1,4 @@
-#include "midi/MidiByteParser.h"
+#include "MidiByteParser.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "midi/MidiConstants.h"
-#include "midi/MidiPortError.h"
+#include "MidiConstants.h"
+#include "MidiPortError.h"
 #include "virtual/VirtualMidiBackend.h"
 
 #include <QCoreApplication>

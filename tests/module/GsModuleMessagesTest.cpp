@@ -1,9 +1,9 @@
 // The GS module's addressing and data-set framing, checked against messages published for GS
 // modules and against damaged buffers such as a cut .syx file gives.
-#include "module/GsAddress.h"
-#include "module/GsConstants.h"
-#include "module/GsDataSet.h"
-#include "module/SysexSequence.h"
+#include "GsAddress.h"
+#include "GsConstants.h"
+#include "GsDataSet.h"
+#include "SysexSequence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "module/RolandChecksum.h"
+#include "RolandChecksum.h"
 
 #include <gtest/gtest.h>
 

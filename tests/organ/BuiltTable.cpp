@@ -1,6 +1,6 @@
 #include "BuiltTable.h"
 
-#include "stops_table/DatFile.h"
+#include "DatFile.h"
 
 namespace {
 constexpr int kLastSetUpEntry = 3;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ModuleModel.h"
-#include "stops_table/StopTable.h"
+#include "StopTable.h"
 
 #include <QString>
 

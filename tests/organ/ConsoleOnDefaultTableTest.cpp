@@ -1,12 +1,12 @@
 // The console started on the default stops table: its panel and lists, and what it sends the
 // module when the player draws a stop or picks a temperament.
 #include "BuiltTable.h"
+#include "Colors.h"
 #include "ConsoleGroups.h"
+#include "Cp1252.h"
 #include "GsMessage.h"
 #include "ModuleModel.h"
 #include "WireBytes.h"
-#include "core/Cp1252.h"
-#include "panel/Colors.h"
 #include "support/ConsoleFixture.h"
 
 #include <functional>

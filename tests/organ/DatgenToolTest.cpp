@@ -1,7 +1,7 @@
 // vorlo-datgen as the build and an organist use it: reproducible builds, dump and rebuild, and
 // bad input refused without touching the output.
 #include "BuiltTable.h"
-#include "stops_table/DatFile.h"
+#include "DatFile.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,7 +2,7 @@
 // Swell stop the table already holds, so an organ made in the editor from Great .syx files
 // plays the Swell like the default one does.
 #include "BuiltTable.h"
-#include "stops_table/SyxData.h"
+#include "SyxData.h"
 #include "virtual/VirtualMidiBackend.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // sent through either table, must leave every sounding part of the module playing the same.
 #include "BuiltTable.h"
 #include "ConsoleGroups.h"
+#include "DatFile.h"
 #include "ModuleModel.h"
-#include "stops_table/DatFile.h"
 
 #include <array>
 #include <gtest/gtest.h>

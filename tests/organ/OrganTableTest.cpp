@@ -2,9 +2,9 @@
 // stop drives.
 #include "BuiltTable.h"
 #include "ConsoleGroups.h"
+#include "Cp1252.h"
 #include "GsMessage.h"
 #include "ModuleModel.h"
-#include "core/Cp1252.h"
 
 #include <QRegularExpression>
 #include <QSet>

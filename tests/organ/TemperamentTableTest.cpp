@@ -2,8 +2,8 @@
 // intervals worked out here from the temperaments' definitions (ratios of pure intervals and
 // commas), not against the generator.
 #include "BuiltTable.h"
+#include "Cp1252.h"
 #include "GsMessage.h"
-#include "core/Cp1252.h"
 
 #include <array>
 #include <cmath>

@@ -1,10 +1,10 @@
 // Windows declare their controls through identifiers: the kind travels with the control, array
 // elements stay inside their array, and identifiers, names and tables reach the same control.
-#include "panel/ConsoleForms.h"
-#include "panel/Form.h"
-#include "panel/MainWindowControls.h"
-#include "panel/PanelState.h"
-#include "panel/ThruWindowControls.h"
+#include "ConsoleForms.h"
+#include "Form.h"
+#include "MainWindowControls.h"
+#include "PanelState.h"
+#include "ThruWindowControls.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "stops_table/DatFile.h"
+#include "DatFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "stops_table/SyxData.h"
-#include "module/RolandChecksum.h"
+#include "SyxData.h"
+#include "RolandChecksum.h"
 #include "virtual/VirtualMidiBackend.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "ConsoleFixture.h"
 
-#include "core/ConfigFile.h"
-#include "module/RolandChecksum.h"
-#include "stops_table/DatFile.h"
+#include "ConfigFile.h"
+#include "DatFile.h"
+#include "RolandChecksum.h"
 
 #include <QCoreApplication>
 #include <QDir>

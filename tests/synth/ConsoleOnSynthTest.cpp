@@ -1,11 +1,11 @@
 // The console on its default stops table driving the built-in synthesizer, rendered offline:
 // the set-up reaches the parts, and a Pedal note through the couplers and the sub-octave
 // sounds on every coupled division.
+#include "Couplers.h"
+#include "DatFile.h"
+#include "Drawstops.h"
 #include "OfflineSynth.h"
 #include "SynthConsoleFixture.h"
-#include "combination/Drawstops.h"
-#include "midi/Couplers.h"
-#include "stops_table/DatFile.h"
 
 #include <fluidsynth.h>
 #include <set>

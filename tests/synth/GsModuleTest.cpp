@@ -2,8 +2,8 @@
 // pitch, tuning, levels, silence, reverb, tone fall-back and note bookkeeping.
 #include "OfflineSynth.h"
 
-#include "module/GsAddress.h"
-#include "module/RolandChecksum.h"
+#include "GsAddress.h"
+#include "RolandChecksum.h"
 
 #include <QRandomGenerator>
 #include <cmath>

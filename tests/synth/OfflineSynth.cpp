@@ -1,6 +1,6 @@
 #include "OfflineSynth.h"
 
-#include "module/RolandChecksum.h"
+#include "RolandChecksum.h"
 
 #include <cmath>
 #include <fluidsynth.h>

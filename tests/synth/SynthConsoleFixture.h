@@ -2,8 +2,8 @@
 
 #include "BuiltInSynthOutput.h"
 #include "OutputWithBuiltInSynth.h"
+#include "SettingsFile.h"
 #include "SynthMidiBackend.h"
-#include "core/SettingsFile.h"
 #include "support/ConsoleFixture.h"
 
 #include <QtGlobal>

@@ -1,8 +1,8 @@
 #include "DatDump.h"
 
+#include "Cp1252.h"
 #include "GsDescriber.h"
-#include "core/Cp1252.h"
-#include "module/SysexSequence.h"
+#include "SysexSequence.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stops_table/StopTable.h"
+#include "StopTable.h"
 
 #include <QString>
 #include <optional>

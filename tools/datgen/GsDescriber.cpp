@@ -1,10 +1,10 @@
 #include "GsDescriber.h"
 
+#include "GsAddress.h"
+#include "GsConstants.h"
+#include "GsDataSet.h"
 #include "GsMap.h"
-#include "module/GsAddress.h"
-#include "module/GsConstants.h"
-#include "module/GsDataSet.h"
-#include "module/RolandChecksum.h"
+#include "RolandChecksum.h"
 
 #include <QStringList>
 #include <array>

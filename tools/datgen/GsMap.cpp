@@ -1,7 +1,7 @@
 #include "GsMap.h"
 
-#include "module/GsAddress.h"
-#include "module/GsDataSet.h"
+#include "GsAddress.h"
+#include "GsDataSet.h"
 
 namespace vorlo::datgen {
 

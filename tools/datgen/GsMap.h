@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/GsConstants.h"
+#include "GsConstants.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

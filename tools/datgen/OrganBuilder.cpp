@@ -1,8 +1,8 @@
 #include "OrganBuilder.h"
 
+#include "Cp1252.h"
+#include "GsConstants.h"
 #include "GsMap.h"
-#include "core/Cp1252.h"
-#include "module/GsConstants.h"
 
 #include <algorithm>
 

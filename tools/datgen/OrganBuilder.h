@@ -2,7 +2,7 @@
 
 #include "OrganLayout.h"
 #include "OrganModel.h"
-#include "stops_table/StopTable.h"
+#include "StopTable.h"
 
 #include <QByteArray>
 

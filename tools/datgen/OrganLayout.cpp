@@ -1,6 +1,6 @@
 #include "OrganLayout.h"
 
-#include "module/GsConstants.h"
+#include "GsConstants.h"
 
 namespace vorlo::datgen {
 

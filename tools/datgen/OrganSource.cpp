@@ -1,10 +1,10 @@
 #include "OrganSource.h"
 
+#include "Cp1252.h"
+#include "GsConstants.h"
 #include "GsMap.h"
+#include "StopTable.h"
 #include "TemperamentMath.h"
-#include "core/Cp1252.h"
-#include "module/GsConstants.h"
-#include "stops_table/StopTable.h"
 
 #include <QFile>
 #include <QHash>

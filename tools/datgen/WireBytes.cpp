@@ -1,7 +1,7 @@
 #include "WireBytes.h"
 
 #include "OrganLayout.h"
-#include "advanced/TemperamentBuilder.h"
+#include "TemperamentBuilder.h"
 
 #include <QStringList>
 #include <algorithm>

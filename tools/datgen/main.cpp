@@ -5,11 +5,11 @@
 //   vorlo-datgen dump FILE.dat [OUTPUT.txt]  writes to standard output without OUTPUT.txt
 //   vorlo-datgen sizes FILE.dat            the bytes a stop, a general memory and the reset send
 #include "DatDump.h"
+#include "DatFile.h"
 #include "OrganBuilder.h"
 #include "OrganSource.h"
+#include "SafeFile.h"
 #include "WireBytes.h"
-#include "core/SafeFile.h"
-#include "stops_table/DatFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // vorlo-sf2gen: writes a tiny SoundFont of looped sine presets.
 //   vorlo-sf2gen OUTPUT.sf2 BANK:PROGRAM...
+#include "SafeFile.h"
 #include "Sf2Writer.h"
-#include "core/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "RtMidiDeviceLink.h"
 
+#include "MidiPortError.h"
 #include "RtMidiBackend.h"
-#include "midi/MidiPortError.h"
 
 #include <QThread>
 #include <exception>

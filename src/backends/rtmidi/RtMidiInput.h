@@ -1,7 +1,7 @@
 #pragma once
 
+#include "MidiInputPort.h"
 #include "RtMidiDeviceLink.h"
-#include "midi/MidiInputPort.h"
 
 #include <RtMidi.h>
 

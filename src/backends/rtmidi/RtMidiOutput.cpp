@@ -1,7 +1,7 @@
 #include "RtMidiOutput.h"
 
+#include "MidiConstants.h"
 #include "RtMidiBackend.h"
-#include "midi/MidiConstants.h"
 
 #include <QByteArray>
 #include <QMetaObject>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "MidiOutputPort.h"
 #include "RtMidiBurstLimit.h"
 #include "RtMidiDeviceLink.h"
-#include "midi/MidiOutputPort.h"
 
 #include <RtMidi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/MidiBackend.h"
+#include "MidiBackend.h"
 
 #include <QByteArray>
 #include <QSet>

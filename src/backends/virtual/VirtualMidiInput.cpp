@@ -1,7 +1,7 @@
 #include "VirtualMidiInput.h"
 
+#include "MidiPortError.h"
 #include "VirtualMidiBackend.h"
-#include "midi/MidiPortError.h"
 
 namespace vorlo {
 

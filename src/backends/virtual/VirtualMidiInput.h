@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/MidiInputPort.h"
+#include "MidiInputPort.h"
 
 #include <atomic>
 

@@ -1,8 +1,8 @@
 #include "VirtualMidiOutput.h"
 
+#include "MidiConstants.h"
+#include "MidiPortError.h"
 #include "VirtualMidiBackend.h"
-#include "midi/MidiConstants.h"
-#include "midi/MidiPortError.h"
 
 namespace vorlo {
 

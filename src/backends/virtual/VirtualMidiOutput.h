@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/MidiOutputPort.h"
+#include "MidiOutputPort.h"
 
 namespace vorlo {
 

@@ -1,18 +1,18 @@
 #include "CommandExecutor.h"
 
-#include "panel/AdvancedWindowControls.h"
-#include "state/Division.h"
+#include "AdvancedWindowControls.h"
+#include "Division.h"
 
-#include "advanced/AdvancedControls.h"
-#include "combination/Buffers.h"
-#include "combination/Drawstops.h"
-#include "combination/Memories.h"
-#include "core/ConsoleState.h"
-#include "midi/Couplers.h"
-#include "midi/LevelSender.h"
-#include "midi/Panic.h"
-#include "midi/Thru.h"
-#include "panel/Form.h"
+#include "AdvancedControls.h"
+#include "Buffers.h"
+#include "ConsoleState.h"
+#include "Couplers.h"
+#include "Drawstops.h"
+#include "Form.h"
+#include "LevelSender.h"
+#include "Memories.h"
+#include "Panic.h"
+#include "Thru.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/Division.h"
+#include "Division.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "PanelCommandBindings.h"
 
 #include "CommandExecutor.h"
-#include "panel/Form.h"
-#include "panel/MainWindowControls.h"
+#include "Form.h"
+#include "MainWindowControls.h"
 
 namespace vorlo {
 namespace {

@@ -1,15 +1,15 @@
 #include "ConsoleIndicators.h"
 
-#include "combination/Memories.h"
-#include "core/ConsoleState.h"
-#include "midi/Thru.h"
-#include "panel/AdvancedWindowControls.h"
-#include "panel/ConsoleForms.h"
-#include "panel/DivisionControls.h"
-#include "panel/MainWindowControls.h"
-#include "panel/PanelState.h"
-#include "panel/StopGroup.h"
-#include "state/Division.h"
+#include "AdvancedWindowControls.h"
+#include "ConsoleForms.h"
+#include "ConsoleState.h"
+#include "Division.h"
+#include "DivisionControls.h"
+#include "MainWindowControls.h"
+#include "Memories.h"
+#include "PanelState.h"
+#include "StopGroup.h"
+#include "Thru.h"
 
 namespace vorlo {
 
@@ -69,6 +69,19 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
 void ConsoleIndicators::balanceShown(DivisionId division, StopFamily family, int value) {
     advanced_(*balanceControlsOf(family).slider, vorlo::division(division).balanceElement)
         .setValue(value);
+}
+
+void ConsoleIndicators::levelSent(DivisionId division, int value) {
+    advanced_(*controlsOf(division).levelValue).setCaption(QString::number(value));
+}
+
+void ConsoleIndicators::balanceSent(DivisionId division, StopFamily family, int value) {
+    advanced_(*balanceControlsOf(family).value, vorlo::division(division).balanceElement)
+        .setCaption(QString::number(value));
+}
+
+void ConsoleIndicators::tremulantShown(DivisionId division, bool on) {
+    main_(*controlsOf(division).tremulantButton).setBackColor(on ? color::Lit : color::Unlit);
 }
 
 void ConsoleIndicators::couplerShown(const ControlId& first, const ControlId& second, int value) {

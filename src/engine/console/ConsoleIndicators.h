@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/PanelIndicators.h"
+#include "PanelIndicators.h"
 
 namespace vorlo {
 
@@ -22,6 +22,9 @@ public:
     void thruBodyChanged() override;
     void drawstopMoved(DivisionId division, int group, int from, int to) override;
     void balanceShown(DivisionId division, StopFamily family, int value) override;
+    void levelSent(DivisionId division, int value) override;
+    void balanceSent(DivisionId division, StopFamily family, int value) override;
+    void tremulantShown(DivisionId division, bool on) override;
     void pedalCouplerShown(int value) override;
     void manualCouplerShown(int value) override;
     void cancelShown(DivisionId division, StopFamily family, bool sounding) override;

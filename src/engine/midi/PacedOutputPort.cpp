@@ -1,7 +1,7 @@
 #include "PacedOutputPort.h"
 
 #include "MidiConstants.h"
-#include "module/SysexSequence.h"
+#include "SysexSequence.h"
 
 #include <QVariant>
 #include <algorithm>

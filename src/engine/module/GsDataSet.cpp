@@ -1,8 +1,8 @@
 #include "GsDataSet.h"
 
 #include "GsConstants.h"
+#include "MidiConstants.h"
 #include "RolandChecksum.h"
-#include "midi/MidiConstants.h"
 
 namespace vorlo {
 namespace {

@@ -1,7 +1,7 @@
 #include "RolandChecksum.h"
 
 #include "GsConstants.h"
-#include "midi/MidiConstants.h"
+#include "MidiConstants.h"
 
 namespace vorlo {
 namespace {

@@ -1,15 +1,15 @@
 #include "ConsoleForms.h"
 
+#include "AboutWindowControls.h"
+#include "AdvancedWindowControls.h"
+#include "EditorForm.h"
+#include "FontsWindowControls.h"
+#include "HelpWindowControls.h"
+#include "MainWindowControls.h"
 #include "PanelState.h"
-#include "panel/AboutWindowControls.h"
-#include "panel/AdvancedWindowControls.h"
-#include "panel/FontsWindowControls.h"
-#include "panel/HelpWindowControls.h"
-#include "panel/MainWindowControls.h"
-#include "panel/SetupWindowControls.h"
-#include "panel/ThruWindowControls.h"
-#include "panel/TotalRecallWindowControls.h"
-#include "stops_table/EditorForm.h"
+#include "SetupWindowControls.h"
+#include "ThruWindowControls.h"
+#include "TotalRecallWindowControls.h"
 
 #include <QVariant>
 

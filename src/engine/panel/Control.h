@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/FontStyle.h"
-#include "panel/Colors.h"
-#include "panel/ControlKind.h"
+#include "Colors.h"
+#include "ControlKind.h"
+#include "FontStyle.h"
 
 #include <QObject>
 #include <QString>

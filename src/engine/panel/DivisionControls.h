@@ -1,8 +1,8 @@
 #pragma once
 
 #include "AdvancedWindowControls.h"
+#include "Division.h"
 #include "MainWindowControls.h"
-#include "state/Division.h"
 
 #include <array>
 

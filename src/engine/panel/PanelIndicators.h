@@ -20,8 +20,13 @@ public:
     // dark, the new one lights. group is the panel's column (Fondi, Mutazioni, Ance/Archi,
     // Pedale).
     virtual void drawstopMoved(DivisionId division, int group, int from, int to) = 0;
-    // A manual's family balance as sent.
+    // A manual's family balance slider moved by the update.
     virtual void balanceShown(DivisionId division, StopFamily family, int value) = 0;
+    // The figures under the sliders: a division's level and a family balance as sent.
+    virtual void levelSent(DivisionId division, int value) = 0;
+    virtual void balanceSent(DivisionId division, StopFamily family, int value) = 0;
+    // A manual's tremulant as sent.
+    virtual void tremulantShown(DivisionId division, bool on) = 0;
     // The couplers in force: 0 none, 1 the first of the pair, 2 the second.
     virtual void pedalCouplerShown(int value) = 0;
     virtual void manualCouplerShown(int value) = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panel/MainWindowControls.h"
-#include "stops_table/StopTable.h"
+#include "MainWindowControls.h"
+#include "StopTable.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panel/ConsoleForms.h"
-#include "panel/ControlId.h"
+#include "ConsoleForms.h"
+#include "ControlId.h"
 
 // The controls of the Thru mode window, each named once with its kind, in the order the window
 // declares them.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ConsoleSlots.h"
-#include "midi/MidiConstants.h"
-#include "stops_table/StopTable.h"
+#include "ConsoleSlots.h"
+#include "MidiConstants.h"
+#include "StopTable.h"
 
 #include <array>
 #include <cstdint>

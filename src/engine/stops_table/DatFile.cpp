@@ -1,6 +1,6 @@
 #include "DatFile.h"
 
-#include "core/SafeFile.h"
+#include "SafeFile.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "SyxData.h"
 
-#include "module/GsAddress.h"
-#include "module/GsConstants.h"
-#include "module/GsDataSet.h"
-#include "module/SysexSequence.h"
+#include "GsAddress.h"
+#include "GsConstants.h"
+#include "GsDataSet.h"
+#include "SysexSequence.h"
 
 namespace vorlo {
 namespace {

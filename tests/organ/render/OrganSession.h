@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stops_table/StopTable.h"
+#include "StopTable.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-// Plays the stops table through a software GS renderer (the Debian packages timidity and freepats) the way
-// the console drives a two-port GS module: the table's messages on input A, every channel
+// Plays the stops table through a software GS renderer (the Debian packages timidity and freepats)
+// the way the console drives a two-port GS module: the table's messages on input A, every channel
 // message on both inputs, then single notes; returns the steady middle of each note.
 class OrganSession {
 public:

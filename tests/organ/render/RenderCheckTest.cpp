@@ -11,9 +11,9 @@
 // square wave) and few of the capital tones, so the sound is not the SC88's; the tremolo's
 // depth and the reverb macros are not measured.
 #include "../BuiltTable.h"
+#include "Cp1252.h"
 #include "OrganSession.h"
 #include "PitchMeter.h"
-#include "core/Cp1252.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,0 +1,373 @@
+#include "InputDispatcher.h"
+
+#include "AdvancedControls.h"
+#include "AdvancedWindowControls.h"
+#include "ConsoleForms.h"
+#include "ConsoleState.h"
+#include "Couplers.h"
+#include "Dialogs.h"
+#include "LevelSender.h"
+#include "Memories.h"
+#include "MidiConstants.h"
+#include "MidiInputPort.h"
+#include "MidiOutputPort.h"
+#include "PanelState.h"
+#include "Panic.h"
+#include "ReentryGuard.h"
+#include "RunState.h"
+#include "Thru.h"
+#include "ThruWindowControls.h"
+#include "TotalRecall.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <cmath>
+
+namespace vorlo {
+namespace {
+
+constexpr int kNoteOff1 = midi::status(midi::NoteOff, midi::GreatChannel);       // 128
+constexpr int kNoteOff3 = midi::status(midi::NoteOff, midi::PedalChannel);       // 130
+constexpr int kNoteOn1 = midi::status(midi::NoteOn, midi::GreatChannel);         // 144
+constexpr int kNoteOn3 = midi::status(midi::NoteOn, midi::PedalChannel);         // 146
+constexpr int kControl1 = midi::status(midi::ControlChange, midi::GreatChannel); // 176
+constexpr int kControl3 = midi::status(midi::ControlChange, midi::PedalChannel); // 178
+constexpr int kBend1 = midi::status(midi::PitchBend, midi::GreatChannel);        // 224
+constexpr int kBend3 = midi::status(midi::PitchBend, midi::PedalChannel);        // 226
+
+bool isKind(int status, uint8_t kind) {
+    return status >= kind && status <= kind + 15;
+}
+
+// 1..3 for a note on or off on a division channel, 0 otherwise.
+int divisionOfNote(int status) {
+    if (status >= kNoteOn1 && status <= kNoteOn3)
+        return status - kNoteOn1 + 1;
+    if (status >= kNoteOff1 && status <= kNoteOff3)
+        return status - kNoteOff1 + 1;
+    return 0;
+}
+
+} // namespace
+
+InputDispatcher::InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                                 MidiOutputPort& player, MidiInputPort& in1, MidiInputPort& in2,
+                                 RunState& run, Memories& memories, LevelSender& levels,
+                                 AdvancedControls& advanced, Couplers& couplers, Panic& panic,
+                                 TotalRecall& totalRecall)
+    : state_(state), panel_(panel), dialogs_(dialogs), player_(player), in1_(in1), in2_(in2),
+      run_(run), memories_(memories), levels_(levels), advanced_(advanced), couplers_(couplers),
+      panic_(panic), totalRecall_(totalRecall) {
+    QObject::connect(&in1_, &MidiInputPort::message, &context_, [this] { MIDIInput1_Message(); });
+    QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
+}
+
+void InputDispatcher::MIDIInput1_Message() {
+    drain(1, in1_);
+}
+
+void InputDispatcher::MIDIInput2_Message() {
+    drain(2, in2_);
+}
+
+void InputDispatcher::drain(int input, MidiInputPort& port) {
+    // A second delivery while this input's queue is being drained has nothing to add: the
+    // running loop reads every message.
+    const ReentryGuard draining(draining_[static_cast<size_t>(input - 1)]);
+    if (!draining.entered())
+        return;
+
+    while (port.queuedCount() >= 1 && !run_.hasEnded()) {
+        QCoreApplication::processEvents();
+        if (port.queuedCount() < 1)
+            break; // the port was closed meanwhile
+        const ShortMessage m = port.oldest();
+        try {
+            process(input, m);
+        } catch (const std::exception& e) {
+            // The message is dropped all the same: one bad message must not block the rest.
+            dialogs_.message(QStringLiteral("An incoming MIDI message could not be "
+                                            "handled (%1); it was skipped.")
+                                 .arg(QString::fromLocal8Bit(e.what())),
+                             state_.ProgramTitle, Dialogs::Icon::Exclamation);
+        }
+        noteDelay();
+        port.dropOldest();
+    }
+}
+
+void InputDispatcher::noteDelay() {
+    // A short real wait growing with the set-up's delay (20 microseconds a step, 2 ms at most).
+    const int delay = state_.NoteDelay;
+    if (delay > 0)
+        QThread::usleep(static_cast<unsigned long>(std::min(delay, 100)) * 20);
+}
+
+int InputDispatcher::expressionLevel(int value) {
+    const double a = 127.0 - (0.51968 * value + 61.0);
+    return 127 - 3 * static_cast<int>(std::floor(a / 3.0));
+}
+
+void InputDispatcher::process(int input, ShortMessage m) {
+    ConsoleState& st = state_;
+
+    // Channel learning looks at the status as it arrives and consumes nothing.
+    if (st.LearnActive && isKind(m.status, midi::NoteOn)) {
+        const int channel = m.status - midi::NoteOn;
+        const int body = std::clamp<int>(st.LearnIndex, 0, 2);
+        st.ThruCustom[static_cast<size_t>(body)] = static_cast<int16_t>(channel);
+        panel_.form(ctl::thru::Window)(ctl::thru::Custom_Thru_label, body)
+            .setCaption(QStringLiteral("Channel = ") + QString::number(channel + 1));
+    }
+
+    // Rechannelling onto the division channels.
+    if (st.ThruMode == 1) {
+        // A body outside 1..3 (a damaged memory) plays on the Great.
+        const int b =
+            st.MemThru[SlotLive] >= 1 && st.MemThru[SlotLive] <= 3 ? st.MemThru[SlotLive] : 1;
+        for (uint8_t kind : {midi::ControlChange, midi::NoteOn, midi::PitchBend, midi::NoteOff}) {
+            if (isKind(m.status, kind)) {
+                m.status = static_cast<int16_t>(midi::status(kind, b));
+                break;
+            }
+        }
+    } else if (st.ThruMode == 2) {
+        bool matched = false;
+        for (int k = 0; k < 3 && !matched; ++k) {
+            const int c = st.ThruCustom[static_cast<size_t>(k)];
+            if (c < 0 || c > 15)
+                continue;
+            for (uint8_t kind : {midi::NoteOn, midi::ControlChange, midi::PitchBend,
+                                 midi::ProgramChange, midi::NoteOff}) {
+                if (m.status == kind + c) {
+                    m.status = static_cast<int16_t>(midi::status(kind, k + 1));
+                    matched = true;
+                    break;
+                }
+            }
+        }
+    }
+
+    const int s = m.status;
+    // Note-offs, and note-ons with velocity 0, pass even while the switch event is armed.
+    if ((s >= kNoteOff1 && s <= kNoteOff3) || (s >= kNoteOn1 && s <= kNoteOn3 && m.data2 == 0)) {
+        passThrough(m);
+        return;
+    }
+    if (s >= kControl1 && s <= kControl3 && m.data1 == midi::CcSustain) {
+        if (m.data2 == 127) {
+            st.SwitchEventArmed = true;
+        } else if (m.data2 == 0 && st.SwitchEventArmed) {
+            panic_.Panic_Click();
+            st.SwitchEventArmed = false;
+        }
+        return;
+    }
+    if (isKind(s, midi::ProgramChange)) {
+        // A program change is a command key: program p is key p + 36.
+        m.status = static_cast<int16_t>(midi::NoteOn + (s - midi::ProgramChange));
+        m.data1 = static_cast<int16_t>(m.data1 + 36);
+        m.data2 = 127;
+        st.SwitchEventArmed = true;
+    }
+    if (st.SwitchEventArmed) {
+        switchEvent(m);
+        return;
+    }
+    if (m.status >= kNoteOn1 && m.status <= kNoteOn3) {
+        passThrough(m);
+        return;
+    }
+    if (m.status >= kBend1 && m.status <= kBend3) {
+        pitchBend(input, m);
+        return;
+    }
+    if (m.status >= kControl1 && m.status <= kControl3 &&
+        (m.data1 == midi::CcModulation || m.data1 == midi::CcVolume ||
+         m.data1 == midi::CcExpression)) {
+        expression(input, m);
+        return;
+    }
+    passThrough(m);
+}
+
+void InputDispatcher::switchEvent(ShortMessage& m) {
+    ConsoleState& st = state_;
+    const int k = m.data1;
+    if (k >= 60 && k <= 71) {
+        memories_.c_memory_Click(k - 59);
+        st.SwitchEventArmed = false;
+    } else if (k >= 72 && k <= 83) {
+        memories_.Graduatore_Click(k - 71);
+        st.SwitchEventArmed = false;
+    } else {
+        totalRecall_.Total_Recall(k);
+    }
+}
+
+void InputDispatcher::pitchBend(int input, const ShortMessage& m) {
+    ConsoleState& st = state_;
+    const int wheel = m.data2; // most significant byte
+    if (wheel >= 60 && wheel <= 70) {
+        st.BendLatch = false;
+        return;
+    }
+    if (st.BendLatch)
+        return;
+    const bool up = wheel >= 75 && wheel <= 80;
+    const bool down = wheel >= 45 && wheel <= 50;
+    if (!up && !down)
+        return;
+    const int channel = m.status - kBend1 + 1;
+    LevelSender& levels = levels_;
+    if (channel == midi::PedalChannel) {
+        if (up)
+            couplers_.UNPI_Click();
+        else
+            couplers_.UNPII_Click();
+    } else if (input == 1) {
+        if (up)
+            levels.Tir_TREMOLOGO_Click();
+        else
+            levels.TIR_TREMOLOSW_Click();
+    } else if (up) {
+        // The second keyboard's wheel switches its own division's tremolo.
+        if (channel == midi::GreatChannel)
+            levels.Tir_TREMOLOGO_Click();
+        else
+            levels.TIR_TREMOLOSW_Click();
+    }
+    st.BendLatch = true;
+}
+
+void InputDispatcher::expression(int input, const ShortMessage& m) {
+    ConsoleState& st = state_;
+    Form& adv = panel_.form(ctl::advanced::Window);
+    AdvancedControls& a = advanced_;
+    const int level = expressionLevel(m.data2);
+    const int channel = m.status - kControl1 + 1;
+    Control& go = adv(ctl::advanced::SliderGO);
+    Control& sw = adv(ctl::advanced::SliderSW);
+    Control& pe = adv(ctl::advanced::SliderPE);
+
+    if (channel == midi::PedalChannel) {
+        if (pe.value() != level) {
+            pe.setValue(level);
+            a.SliderPE_Scroll();
+        }
+        return;
+    }
+    // Without coupling (and on input 2 with all levels coupled, where the slider's own
+    // coupling moves the others) the pedal moves its own division's slider.
+    auto alone = [&] {
+        Control& own = channel == midi::GreatChannel ? go : sw;
+        if (own.value() == level)
+            return;
+        own.setValue(level);
+        if (channel == midi::GreatChannel)
+            a.SliderGO_Scroll();
+        else
+            a.SliderSW_Scroll();
+    };
+    if (st.GlobalCoupling == 1) {
+        // Input 1 watches the Great slider, input 2 the Swell one.
+        if ((input == 1 ? go : sw).value() != level) {
+            go.setValue(level);
+            sw.setValue(level);
+            a.SliderGO_Scroll();
+            a.SliderSW_Scroll();
+        }
+    } else if (st.GlobalCoupling == 2 && input == 1) {
+        if (go.value() != level) {
+            go.setValue(level);
+            sw.setValue(level);
+            pe.setValue(level);
+            a.SliderPE_Scroll();
+            a.SliderGO_Scroll();
+            a.SliderSW_Scroll();
+        }
+    } else {
+        alone();
+    }
+}
+
+InputDispatcher::Copies InputDispatcher::copiesFor(int status) const {
+    const ConsoleState& st = state_;
+    Copies c;
+    int n = 0;
+    // The status of the last copy carries to the next test, so couplers chain: a Pedal note
+    // coupled to a manual is coupled on by that manual's coupler.
+    int s = status;
+    const bool pedal = s == kNoteOn3 || s == kNoteOff3;
+    if (st.MemUnPedale[SlotLive] == 1 && pedal) {
+        s -= 2;
+        c.couplerChannel[n++] = midi::GreatChannel;
+    }
+    if (st.MemUnPedale[SlotLive] == 2 && (s == kNoteOn3 || s == kNoteOff3)) {
+        s -= 1;
+        c.couplerChannel[n++] = midi::SwellChannel;
+    }
+    if (st.MemUnManuali[SlotLive] == 1 && (s == kNoteOn1 || s == kNoteOff1) && n < 2) {
+        s += 1;
+        c.couplerChannel[n++] = midi::SwellChannel;
+    }
+    if (st.MemUnManuali[SlotLive] == 2 && (s == kNoteOn1 + 1 || s == kNoteOff1 + 1) && n < 2) {
+        s -= 1;
+        c.couplerChannel[n++] = midi::GreatChannel;
+    }
+    c.subOctave = st.MemSubottava[SlotLive] == 1 && pedal;
+    return c;
+}
+
+void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
+    MidiOutputPort& out = player_;
+    const uint8_t kind = static_cast<uint8_t>(played.status & 0xF0);
+    const auto key = static_cast<uint8_t>(played.data1);
+    const auto velocity = static_cast<uint8_t>(played.data2);
+    for (uint8_t channel : c.couplerChannel) {
+        if (channel != 0)
+            out.sendShort(midi::status(kind, channel), key, velocity);
+    }
+    // No sub-octave below the lowest key on the wire.
+    if (c.subOctave && played.data1 >= 12)
+        out.sendShort(static_cast<uint8_t>(played.status), static_cast<uint8_t>(played.data1 - 12),
+                      velocity);
+}
+
+void InputDispatcher::passThrough(const ShortMessage& m) {
+    player_.sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
+                      static_cast<uint8_t>(m.data2));
+    const int division = divisionOfNote(m.status);
+    if (division == 0 || m.data1 < 0 || m.data1 > 127)
+        return;
+    auto& held = held_[static_cast<size_t>(division - 1)][static_cast<size_t>(m.data1)];
+    bool& isHeld = isHeld_[static_cast<size_t>(division - 1)][static_cast<size_t>(m.data1)];
+    const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
+    if (release) {
+        // A release silences what its press sounded; a key pressed before the console saw
+        // it is released through the couplers in force.
+        sendCopies(m, isHeld ? held : copiesFor(m.status));
+        isHeld = false;
+        held = Copies{};
+        return;
+    }
+    const Copies now = copiesFor(m.status);
+    sendCopies(m, now);
+    if (!isHeld) {
+        held = now;
+        isHeld = true;
+        return;
+    }
+    // A key struck again while held: remember every copy either press made.
+    for (uint8_t channel : now.couplerChannel) {
+        if (channel == 0 || channel == held.couplerChannel[0] || channel == held.couplerChannel[1])
+            continue;
+        if (held.couplerChannel[0] == 0)
+            held.couplerChannel[0] = channel;
+        else if (held.couplerChannel[1] == 0)
+            held.couplerChannel[1] = channel;
+    }
+    held.subOctave = held.subOctave || now.subOctave;
+}
+
+} // namespace vorlo

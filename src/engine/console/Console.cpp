@@ -1,0 +1,291 @@
+#include "Console.h"
+
+#include "AboutHelp.h"
+#include "AdvancedControls.h"
+#include "AdvancedWindowControls.h"
+#include "Buffers.h"
+#include "CommandExecutor.h"
+#include "ConfigurationStore.h"
+#include "ConsoleForms.h"
+#include "ConsoleIndicators.h"
+#include "ConsoleReset.h"
+#include "ConsoleUpdate.h"
+#include "Couplers.h"
+#include "Dialogs.h"
+#include "Drawstops.h"
+#include "Fonts.h"
+#include "Hotkeys.h"
+#include "InputDispatcher.h"
+#include "LevelSender.h"
+#include "MainWindowControls.h"
+#include "Memories.h"
+#include "MemoryFile.h"
+#include "MidiBackend.h"
+#include "MidiPortSetup.h"
+#include "PanelCommandBindings.h"
+#include "PanelLayout.h"
+#include "PanelState.h"
+#include "Panic.h"
+#include "ProgramLifecycle.h"
+#include "RecoveryCopy.h"
+#include "StopCaptions.h"
+#include "StopTableLoader.h"
+#include "StopsTableEditor.h"
+#include "SysexSender.h"
+#include "Thru.h"
+#include "TotalRecall.h"
+#include "TotalRecallWindowControls.h"
+
+#include <QDir>
+
+namespace vorlo {
+namespace {
+
+// A collaborator built after the one that receives it: only its address is taken here, and it
+// is not used before every part is built. Marks the wiring's few back-references.
+template <typename T> T& later(T& part) {
+    return part;
+}
+
+} // namespace
+
+// The subsystems in the order they are built; a constructor only keeps its collaborators and
+// attaches its handlers, so a part may receive one built after it (marked by later()).
+struct Console::Parts {
+    explicit Parts(Console& c);
+
+    ConsoleIndicators indicators;
+    SysexSender sysex;
+    ConfigurationStore configuration;
+    MidiPortSetup portSetup;
+    ConsoleUpdate update;
+    LevelSender levels;
+    Couplers couplers;
+    Thru thru;
+    Panic panic;
+    InputDispatcher input;
+    Memories memories;
+    Drawstops drawstops;
+    Buffers buffers;
+    MemoryFile memoryFile;
+    RecoveryCopy recovery;
+    AdvancedControls advanced;
+    // The player's commands, and the keys and buttons that ask for them.
+    CommandExecutor commands;
+    TotalRecall totalRecall;
+    Hotkeys hotkeys;
+    PanelLayout layout;
+    StopCaptions captions;
+    Fonts fonts;
+    AboutHelp aboutHelp;
+    StopTableLoader tableLoader;
+    StopsTableEditor editor;
+    ConsoleReset reset;
+    ProgramLifecycle lifecycle;
+};
+
+Console::Parts::Parts(Console& c)
+    : indicators(c.state_, *c.panel_, later(memories), later(thru)),
+      sysex(c.state_, *c.paced_, c.waiter_),
+      configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), *c.in1_, *c.in2_, *c.paced_,
+                later(update), later(reset)),
+      update(c.state_, sysex, later(levels), later(advanced), indicators, c.run_, later(lifecycle)),
+      levels(c.state_, *c.paced_, indicators), couplers(c.state_, indicators, update),
+      thru(c.state_, *c.panel_, c.screen(), later(layout), indicators), panic(c.paced_->player()),
+      input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
+            later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
+      memories(c.state_, *c.panel_, c.dialogs(), update, configuration, levels, later(recovery),
+               later(layout)),
+      drawstops(c.state_, *c.panel_, update, memories),
+      buffers(c.state_, *c.panel_, c.dialogs(), update, later(recovery)),
+      memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
+      recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
+      advanced(c.state_, *c.panel_, c.screen(), indicators, levels, sysex),
+      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
+               c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
+      totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
+      hotkeys(c.mainForm(), commands),
+      layout(c.state_, *c.panel_, c.dialogs(), memories, thru, later(fonts)),
+      captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      aboutHelp(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      tableLoader(c.state_, *c.panel_, c.dialogs(), captions, configuration),
+      editor(c.state_, *c.panel_, c.dialogs(), c.screen(), update, later(reset), configuration,
+             tableLoader, memoryFile, layout, captions),
+      reset(c.state_, *c.panel_, c.dialogs(), c.waiter_, sysex, memories, layout, update,
+            later(lifecycle)),
+      lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, portSetup, configuration,
+                 tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
+    bindPanelCommands(c.mainForm(), commands);
+}
+
+Console::Console(const Environment& env, QObject* parent)
+    : QObject(parent), env_(env), panel_(std::make_unique<PanelState>()) {
+    state_.AppDir = QDir::cleanPath(env_.appDir);
+    declareConsoleForms(*panel_);
+    in1_ = env_.backend->createInput();
+    in2_ = env_.backend->createInput();
+    out_ = env_.backend->createOutput();
+    paced_ = std::make_unique<PacedOutputPort>(*out_);
+    paced_->sysexGapMs = [this] { return static_cast<int>(state_.SysexDelay); };
+    parts_ = std::make_unique<Parts>(*this);
+    parts_->lifecycle.onEnded = [this] { emit ended(); };
+    connectPortEvents();
+}
+
+Console::~Console() = default;
+
+MidiPortSetup& Console::portSetup() {
+    return parts_->portSetup;
+}
+SysexSender& Console::sysex() {
+    return parts_->sysex;
+}
+ConsoleUpdate& Console::update() {
+    return parts_->update;
+}
+LevelSender& Console::levels() {
+    return parts_->levels;
+}
+Couplers& Console::couplers() {
+    return parts_->couplers;
+}
+Thru& Console::thru() {
+    return parts_->thru;
+}
+Panic& Console::panic() {
+    return parts_->panic;
+}
+InputDispatcher& Console::input() {
+    return parts_->input;
+}
+CommandExecutor& Console::commands() {
+    return parts_->commands;
+}
+TotalRecall& Console::totalRecall() {
+    return parts_->totalRecall;
+}
+Memories& Console::memories() {
+    return parts_->memories;
+}
+Drawstops& Console::drawstops() {
+    return parts_->drawstops;
+}
+Buffers& Console::buffers() {
+    return parts_->buffers;
+}
+MemoryFile& Console::memoryFile() {
+    return parts_->memoryFile;
+}
+RecoveryCopy& Console::recovery() {
+    return parts_->recovery;
+}
+Hotkeys& Console::hotkeys() {
+    return parts_->hotkeys;
+}
+AdvancedControls& Console::advanced() {
+    return parts_->advanced;
+}
+PanelLayout& Console::layout() {
+    return parts_->layout;
+}
+StopCaptions& Console::captions() {
+    return parts_->captions;
+}
+Fonts& Console::fonts() {
+    return parts_->fonts;
+}
+AboutHelp& Console::aboutHelp() {
+    return parts_->aboutHelp;
+}
+StopsTableEditor& Console::editor() {
+    return parts_->editor;
+}
+ConfigurationStore& Console::configuration() {
+    return parts_->configuration;
+}
+StopTableLoader& Console::tableLoader() {
+    return parts_->tableLoader;
+}
+ConsoleReset& Console::reset() {
+    return parts_->reset;
+}
+ProgramLifecycle& Console::lifecycle() {
+    return parts_->lifecycle;
+}
+
+bool Console::setWireSpeed(int baud, QString* error) {
+    return parts_->portSetup.setWireSpeed(baud, error);
+}
+
+Form& Console::mainForm() {
+    return panel_->form(ctl::main::Window);
+}
+
+Form& Console::form(const QString& name) {
+    return panel_->form(name);
+}
+
+Form& Console::form(const FormId& id) {
+    return panel_->form(id);
+}
+
+void Console::connectPortEvents() {
+    // Input errors 0 and 8 are routine notices of the component; every other error, and every
+    // output error, is told to the player and the console carries on.
+    auto inputError = [this](int code, const QString& text) {
+        if (code == 0 || code == 8)
+            return;
+        dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::None);
+    };
+    connect(in1_.get(), &MidiInputPort::error, this, inputError);
+    connect(in2_.get(), &MidiInputPort::error, this, inputError);
+    connect(paced_.get(), &MidiOutputPort::error, this, [this](int, const QString& text) {
+        dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::None);
+    });
+}
+
+void Console::Form_Load() {
+    parts_->lifecycle.Form_Load();
+}
+bool Console::Form_Unload() {
+    return parts_->lifecycle.Form_Unload();
+}
+void Console::exit_Click() {
+    parts_->lifecycle.exit_Click();
+}
+void Console::endWithoutQuestions() {
+    parts_->lifecycle.endWithoutQuestions();
+}
+void Console::Gest_Errore_advanced() {
+    parts_->lifecycle.Gest_Errore_advanced();
+}
+void Console::RESET_Click() {
+    parts_->reset.RESET_Click();
+}
+void Console::RESET_vorlo2000() {
+    parts_->reset.RESET_vorlo2000();
+}
+void Console::showKnobsOff(int slot) {
+    parts_->reset.showKnobsOff(slot);
+}
+void Console::Fine_Setup() {
+    parts_->reset.Fine_Setup();
+}
+void Console::AGGIORNAMENTO_VORLO() {
+    parts_->update.AGGIORNAMENTO_VORLO();
+}
+bool Console::LEGGI_FILE_AVVIO() {
+    return parts_->configuration.LEGGI_FILE_AVVIO();
+}
+void Console::Salva_dati_di_avvio() {
+    parts_->configuration.Salva_dati_di_avvio();
+}
+void Console::EnableCFG_Click() {
+    parts_->configuration.EnableCFG_Click();
+}
+void Console::CARICAMENTO_DAT() {
+    parts_->tableLoader.CARICAMENTO_DAT();
+}
+
+} // namespace vorlo

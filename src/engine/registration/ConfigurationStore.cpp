@@ -1,0 +1,144 @@
+#include "ConfigurationStore.h"
+
+#include "AdvancedWindowControls.h"
+#include "ConsoleForms.h"
+#include "ConsoleState.h"
+#include "Cp1252.h"
+#include "Dialogs.h"
+#include "MainWindowControls.h"
+#include "PanelLayout.h"
+#include "PanelState.h"
+#include "ScreenMetrics.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <cmath>
+
+namespace vorlo {
+
+ConfigurationStore::ConfigurationStore(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                                       ScreenMetrics& screen)
+    : state_(state), main_(panel.form(ctl::main::Window)),
+      advanced_(panel.form(ctl::advanced::Window)), dialogs_(dialogs), screen_(screen) {
+    main_(ctl::main::EnableCFG).onClick = [this] { EnableCFG_Click(); };
+}
+
+ScreenContext ConfigurationStore::screenContext() {
+    auto known = [](double v) { return std::isnan(v) ? 0.0 : v; };
+    Form& adv = advanced_;
+    ScreenContext c(screen_.screenWidthTwips(), screen_.screenHeightTwips());
+    // The main window takes the size of the panel the settings choose when the layout is
+    // built; until then it has none.
+    c.mainSizeFor = [](const ConsoleState& st) {
+        return PanelLayout::mainWindowSize(st.GraphicMode, st.PanelScale);
+    };
+    c.advancedWidth = known(adv.width());
+    c.advancedHeight = known(adv.height());
+    return c;
+}
+
+bool ConfigurationStore::LEGGI_FILE_AVVIO() {
+    ConsoleState& st = state_;
+    const ConfigFile::ReadResult r = ConfigFile::read(st.CfgFilePath, st, screenContext());
+    switch (r.status) {
+    case ConfigFile::ReadResult::Status::Read:
+        if (!r.adjusted.isEmpty())
+            reportAdjustedSettings(r.adjusted);
+        return true;
+    case ConfigFile::ReadResult::Status::Missing:
+        dialogs_.message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
+                         st.ProgramTitle, Dialogs::Icon::Exclamation);
+        return false;
+    case ConfigFile::ReadResult::Status::Damaged:
+        reportDamagedConfiguration(r);
+        return false;
+    }
+    return false;
+}
+
+void ConfigurationStore::reportDamagedConfiguration(const ConfigFile::ReadResult& r) {
+    ConsoleState& st = state_;
+    const QString file = QDir::toNativeSeparators(st.CfgFilePath);
+    // Moved aside before anything can write the defaults over it.
+    QString error;
+    const QString kept =
+        ConfigFile::keepDamaged(st.CfgFilePath, QDateTime::currentDateTime(), &error);
+    QString what;
+    if (r.endsEarly) {
+        what = QStringLiteral("it ends after line %1, where line %2 should hold %3 (%4).")
+                   .arg(r.line - 1)
+                   .arg(r.line)
+                   .arg(ConfigFile::lineMeaning(r.line), r.expected);
+    } else {
+        QString found = cp1252::decode(r.found).trimmed();
+        if (found.size() > 40)
+            found = found.left(40) + QStringLiteral("...");
+        what = QStringLiteral("line %1 should hold %2 (%3) but holds \"%4\".")
+                   .arg(r.line)
+                   .arg(ConfigFile::lineMeaning(r.line), r.expected, found);
+    }
+    QString text = QStringLiteral("The configuration file %1 is damaged: %2\n\nVorlo2000 starts "
+                                  "with its default settings: the MIDI devices are unassigned "
+                                  "(go to Setup !) and the fixed memories are cleared.")
+                       .arg(file, what);
+    if (!kept.isEmpty())
+        text += QStringLiteral("\n\nThe damaged file is kept as %1; the settings in it are "
+                               "not lost and can be copied back from it.")
+                    .arg(QDir::toNativeSeparators(kept));
+    else
+        text += QStringLiteral("\n\nThe damaged file could not be kept (%1): it will be "
+                               "replaced when the configuration is next saved.")
+                    .arg(error);
+    dialogs_.message(text, st.ProgramTitle, Dialogs::Icon::Exclamation);
+}
+
+void ConfigurationStore::reportAdjustedSettings(const QStringList& adjusted) {
+    constexpr int kShown = 8;
+    QString text = QStringLiteral("The configuration file %1 holds values that Vorlo2000 "
+                                  "cannot set; they are brought within range:")
+                       .arg(QDir::toNativeSeparators(state_.CfgFilePath));
+    for (int i = 0; i < std::min<int>(kShown, static_cast<int>(adjusted.size())); ++i)
+        text += QStringLiteral("\n") + adjusted[i];
+    if (adjusted.size() > kShown)
+        text += QStringLiteral("\n... and %1 more.").arg(adjusted.size() - kShown);
+    dialogs_.message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
+}
+
+void ConfigurationStore::Salva_dati_di_avvio() {
+    ConsoleState& st = state_;
+    // The windows' current positions.
+    Form& main = main_;
+    Form& adv = advanced_;
+    if (main.hasGeometry()) {
+        st.MainTop = static_cast<float>(main.top());
+        st.MainLeft = static_cast<float>(main.left());
+    }
+    if (adv.hasGeometry()) {
+        st.AdvancedTop = static_cast<float>(adv.top());
+        st.AdvancedLeft = static_cast<float>(adv.left());
+    }
+    if (st.CopyFreeToFixed) {
+        for (int n = kFirstFree; n <= kLastFree; ++n)
+            st.copySlot(n, n + 12);
+        dialogs_.message(QStringLiteral("FIXED MEMORY OVERWRITTEN!"), st.ProgramTitle,
+                         Dialogs::Icon::Information);
+        st.CopyFreeToFixed = false;
+    }
+    QString error;
+    if (!ConfigFile::write(st.CfgFilePath, st, &error))
+        dialogs_.message(
+            QStringLiteral("The configuration file %1 could not be written (%2). The "
+                           "previous file is kept; your settings of this session are not "
+                           "saved.")
+                .arg(QDir::toNativeSeparators(st.CfgFilePath), error),
+            st.ProgramTitle, Dialogs::Icon::Exclamation);
+}
+
+void ConfigurationStore::EnableCFG_Click() {
+    Control& item = main_(ctl::main::EnableCFG);
+    item.setChecked(!item.isChecked());
+    state_.SaveCfgOnExit = item.isChecked() ? 1 : 0;
+    Salva_dati_di_avvio();
+}
+
+} // namespace vorlo

@@ -1,0 +1,215 @@
+#include "ConsoleUpdate.h"
+
+#include "AdvancedControls.h"
+#include "ConsoleState.h"
+#include "Division.h"
+#include "LevelSender.h"
+#include "PanelIndicators.h"
+#include "ProgramLifecycle.h"
+#include "ReentryGuard.h"
+#include "RunState.h"
+#include "SysexSender.h"
+
+#include <initializer_list>
+
+namespace vorlo {
+namespace {
+
+// What one stop group's step compares and sends.
+struct GroupStep {
+    SlotArray ConsoleSlots::*position;
+    int entryBase;
+    int rows;        // 30 Fondi, 20 the others
+    bool reinforced; // Fondi and Ancie/Archi steps re-send the manual's reinforcement
+    DivisionId division;
+    int group; // the panel's column: Fondi, Mutazioni, Ance/Archi, Pedale
+    std::initializer_list<int> temperamentParts;
+};
+
+constexpr int kPedaleGroup = 3;
+
+const GroupStep kSteps[7] = {
+    {&ConsoleSlots::MemFO_GO,
+     StopTable::kFondiGreat,
+     30,
+     true,
+     DivisionId::Great,
+     0,
+     {1, 2, 3, 4, 5}},
+    {&ConsoleSlots::MemFO_SW,
+     StopTable::kFondiSwell,
+     30,
+     true,
+     DivisionId::Swell,
+     0,
+     {17, 18, 19, 20, 21}},
+    {&ConsoleSlots::MemMU_GO,
+     StopTable::kMutazioniGreat,
+     20,
+     false,
+     DivisionId::Great,
+     1,
+     {11, 12, 13}},
+    {&ConsoleSlots::MemMU_SW,
+     StopTable::kMutazioniSwell,
+     20,
+     false,
+     DivisionId::Swell,
+     1,
+     {27, 28, 29}},
+    {&ConsoleSlots::MemAN_GO, StopTable::kAncieGreat, 20, true, DivisionId::Great, 2, {6, 7, 8, 9}},
+    {&ConsoleSlots::MemAN_SW,
+     StopTable::kAncieSwell,
+     20,
+     true,
+     DivisionId::Swell,
+     2,
+     {22, 23, 24, 25}},
+    {&ConsoleSlots::MemPED,
+     StopTable::kPedale,
+     20,
+     false,
+     DivisionId::Pedal,
+     kPedaleGroup,
+     {14, 15, 16, 30, 31, 32}},
+};
+
+bool inRange(int p, int rows) {
+    return p >= 0 && p < rows;
+}
+
+} // namespace
+
+ConsoleUpdate::ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
+                             AdvancedControls& advanced, PanelIndicators& indicators, RunState& run,
+                             ProgramLifecycle& lifecycle)
+    : state_(state), run_(run), lifecycle_(lifecycle), indicators_(indicators), levels_(levels),
+      sysex_(sysex), advanced_(advanced) {}
+
+void ConsoleUpdate::AGGIORNAMENTO_VORLO() {
+    const ReentryGuard running(running_);
+    if (!running.entered()) {
+        // Called from an event handled while this update waits between messages: the items
+        // it changed are picked up by a fresh pass once the running one has finished.
+        again_ = true;
+        return;
+    }
+    do {
+        again_ = false;
+        run();
+    } while (again_ && !run_.hasEnded());
+}
+
+void ConsoleUpdate::run() {
+    for (int step = 0; step < 7; ++step)
+        groupStep(step);
+    couplerIndicators();
+    cancels();
+
+    ConsoleState& st = state_;
+    indicators_.subOctaveShown(st.MemSubottava[SlotLive] == 1);
+    st.MemSubottava[SlotSent] = st.MemSubottava[SlotLive];
+
+    try {
+        if (st.MemThru[SlotLive] != st.MemThru[SlotSent]) {
+            st.MemThru[SlotSent] = st.MemThru[SlotLive];
+            indicators_.thruBodyChanged();
+        }
+        indicators_.registrationChanged();
+    } catch (const std::exception&) {
+        lifecycle_.Gest_Errore_advanced();
+    }
+}
+
+void ConsoleUpdate::groupStep(int index) {
+    const GroupStep& g = kSteps[index];
+    const Division& d = division(g.division);
+    ConsoleState& st = state_;
+    SlotArray& pos = st.*g.position;
+
+    bool changed = false;
+    if (pos[SlotLive] != pos[SlotSent]) {
+        changed = true;
+        // The position sent is the one read now: a click handled while this step waits is
+        // left for the next pass.
+        const int p = pos[SlotLive];
+        const int old = pos[SlotSent];
+        if (inRange(p, g.rows))
+            sysex_.Sysex_Sending(g.entryBase + p);
+
+        if (g.reinforced) {
+            const int f = (st.*d.stops[0])[SlotLive];
+            const int a = (st.*d.stops[2])[SlotLive];
+            const bool reinforce = (inRange(f, 30) && st.ReinforceFondi[f] == "1") ||
+                                   (inRange(a, 20) && st.ReinforceAncie[a] == "1");
+            sysex_.Sysex_Sending(reinforce ? d.reinforceOnEntry : d.reinforceOffEntry);
+        }
+
+        indicators_.drawstopMoved(g.division, g.group, inRange(old, g.rows) ? old : -1,
+                                  inRange(p, g.rows) ? p : -1);
+
+        pos[SlotSent] = static_cast<int16_t>(p);
+        for (int part : g.temperamentParts)
+            sysex_.Sysex_Temp_sending(part);
+    }
+
+    // A new stop rewrites its parts: its manual's balance, level and tremolo follow.
+    if (d.isManual()) {
+        const auto family = static_cast<StopFamily>(g.group);
+        SlotArray& bal = st.*d.balance[static_cast<size_t>(g.group)];
+        if (bal[SlotLive] != bal[SlotSent] || changed) {
+            levels_.sendBalance(d, family);
+            indicators_.balanceShown(g.division, family, bal[SlotLive]);
+        }
+    }
+
+    SlotArray& level = st.*d.level;
+    if (level[SlotLive] != level[SlotSent] || changed) {
+        advanced_.applyLevel(d, level[SlotLive]);
+        level[SlotSent] = level[SlotLive];
+    }
+
+    if (d.isManual()) {
+        SlotArray& trem = st.*d.tremulant;
+        if (trem[SlotLive] != trem[SlotSent] || changed) {
+            levels_.sendTremulant(d, trem[SlotLive]);
+            trem[SlotSent] = trem[SlotLive];
+        }
+    }
+}
+
+void ConsoleUpdate::couplerIndicators() {
+    ConsoleState& st = state_;
+    auto show = [&](SlotArray& field, void (PanelIndicators::*shown)(int)) {
+        if (field[SlotLive] == field[SlotSent])
+            return;
+        const int v = field[SlotLive];
+        if (v >= 0 && v <= 2)
+            (indicators_.*shown)(v);
+        field[SlotSent] = field[SlotLive];
+    };
+    show(st.MemUnPedale, &PanelIndicators::pedalCouplerShown);
+    show(st.MemUnManuali, &PanelIndicators::manualCouplerShown);
+}
+
+void ConsoleUpdate::cancels() {
+    ConsoleState& st = state_;
+    // Family by family, Great before Swell.
+    for (int g = 0; g < kFamilyCount; ++g) {
+        for (DivisionId id : {DivisionId::Great, DivisionId::Swell}) {
+            const Division& d = division(id);
+            const auto family = static_cast<size_t>(g);
+            SlotArray& cancel = (st.*d.cancels)[family];
+            if (cancel[SlotLive] == cancel[SlotSent])
+                continue;
+            const int16_t state = cancel[SlotLive];
+            const bool drawn = (st.*d.stops[family])[SlotLive] != 0;
+            indicators_.cancelShown(id, static_cast<StopFamily>(g), state != 0);
+            if (drawn)
+                sysex_.Sysex_Sending(state != 0 ? d.restoreEntry[family] : d.muteEntry[family]);
+            cancel[SlotSent] = state;
+        }
+    }
+}
+
+} // namespace vorlo

@@ -1,0 +1,96 @@
+#include "LevelSender.h"
+
+#include "ConsoleState.h"
+#include "Division.h"
+#include "MidiConstants.h"
+#include "MidiOutputPort.h"
+#include "PanelIndicators.h"
+
+#include <algorithm>
+
+namespace vorlo {
+namespace {
+
+// Values outside 0..127 (a damaged memory) must not reach the wire as status bytes.
+uint8_t dataByte(int v) {
+    return static_cast<uint8_t>(std::clamp(v, 0, 127));
+}
+
+} // namespace
+
+LevelSender::LevelSender(ConsoleState& state, MidiOutputPort& output, PanelIndicators& indicators)
+    : state_(state), output_(output), indicators_(indicators) {}
+
+void LevelSender::sendLevel(const Division& d) {
+    SlotArray& level = state_.*d.level;
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcExpression,
+                      dataByte(level[SlotLive]));
+    indicators_.levelSent(d.id, level[SlotLive]);
+    level[SlotSent] = level[SlotLive];
+}
+
+void LevelSender::sendBalance(const Division& d, StopFamily family) {
+    SlotArray& balance = state_.*d.balance[static_cast<size_t>(family)];
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), balanceController(family),
+                      dataByte(127 - balance[SlotLive]));
+    indicators_.balanceSent(d.id, family, balance[SlotLive]);
+    balance[SlotSent] = balance[SlotLive];
+}
+
+void LevelSender::sendTremulant(const Division& d, int v) {
+    const bool on = v == 1;
+    indicators_.tremulantShown(d.id, on);
+    output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcModulation,
+                      on ? dataByte(state_.TremoloRate) : 0);
+}
+
+void LevelSender::toggleTremulant(const Division& d) {
+    SlotArray& trem = state_.*d.tremulant;
+    // The toggle starts from the state in force.
+    trem[SlotLive] = trem[SlotSent] != 0 ? 0 : 1;
+    sendTremulant(d, trem[SlotLive]);
+    trem[SlotSent] = trem[SlotLive];
+    indicators_.registrationChanged();
+}
+
+void LevelSender::EXPRESSION_GO() {
+    sendLevel(division(DivisionId::Great));
+}
+void LevelSender::EXPRESSION_SW() {
+    sendLevel(division(DivisionId::Swell));
+}
+void LevelSender::EXPRESSION_PE() {
+    sendLevel(division(DivisionId::Pedal));
+}
+void LevelSender::BILANCIA_FONDI_GO() {
+    sendBalance(division(DivisionId::Great), StopFamily::Fondi);
+}
+void LevelSender::BILANCIA_FONDI_SW() {
+    sendBalance(division(DivisionId::Swell), StopFamily::Fondi);
+}
+void LevelSender::BILANCIA_MUTAZ_GO() {
+    sendBalance(division(DivisionId::Great), StopFamily::Mutazioni);
+}
+void LevelSender::BILANCIA_MUTAZ_SW() {
+    sendBalance(division(DivisionId::Swell), StopFamily::Mutazioni);
+}
+void LevelSender::BILANCIA_ANCIE_GO() {
+    sendBalance(division(DivisionId::Great), StopFamily::Ance);
+}
+void LevelSender::BILANCIA_ANCIE_SW() {
+    sendBalance(division(DivisionId::Swell), StopFamily::Ance);
+}
+void LevelSender::Send_Tremolo_GO(int v) {
+    sendTremulant(division(DivisionId::Great), v);
+}
+void LevelSender::Send_Tremolo_SW(int v) {
+    sendTremulant(division(DivisionId::Swell), v);
+}
+void LevelSender::Tir_TREMOLOGO_Click() {
+    toggleTremulant(division(DivisionId::Great));
+}
+void LevelSender::TIR_TREMOLOSW_Click() {
+    toggleTremulant(division(DivisionId::Swell));
+}
+
+} // namespace vorlo

@@ -1,0 +1,141 @@
+#include "ProgramLifecycle.h"
+
+#include "AdvancedControls.h"
+#include "AdvancedWindowControls.h"
+#include "ConfigurationStore.h"
+#include "ConsoleForms.h"
+#include "ConsoleReset.h"
+#include "ConsoleState.h"
+#include "ConsoleUpdate.h"
+#include "Dialogs.h"
+#include "MainWindowControls.h"
+#include "Memories.h"
+#include "MidiPortSetup.h"
+#include "PanelLayout.h"
+#include "PanelState.h"
+#include "RecoveryCopy.h"
+#include "RunState.h"
+#include "StopCaptions.h"
+#include "StopTableLoader.h"
+#include "SysexSender.h"
+
+#include <algorithm>
+
+namespace vorlo {
+
+ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
+    : state_(c.state), panel_(c.panel), main_(c.panel.form(ctl::main::Window)),
+      advanced_(c.panel.form(ctl::advanced::Window)), dialogs_(c.dialogs), run_(c.run),
+      sysex_(c.sysex), portSetup_(c.portSetup), config_(c.config), tableLoader_(c.tableLoader),
+      reset_(c.reset), update_(c.update), layout_(c.layout), memories_(c.memories),
+      captions_(c.captions), advancedControls_(c.advancedControls), recovery_(c.recovery) {
+    main_(ctl::main::Exit).onClick = [this] { exit_Click(); };
+    main_.onQueryUnload = [this] { return !Form_Unload(); };
+}
+
+void ProgramLifecycle::Form_Load() {
+    ConsoleState& st = state_;
+    Form& main = main_;
+    Form& adv = advanced_;
+
+    st.PicGreenOn = st.appFile(QStringLiteral("green-on.gif"));
+    st.PicGreenOff = st.appFile(QStringLiteral("green-off.gif"));
+    st.PicRedOn = st.appFile(QStringLiteral("red-on.gif"));
+    st.PicRedOff = st.appFile(QStringLiteral("red-off.gif"));
+    st.PicYellowOn = st.appFile(QStringLiteral("yellow-on.gif"));
+    main.setPicture(st.appFile(QStringLiteral("bach.ico")));
+    main.setLoaded(true);
+
+    portSetup_.MIDI_DEVICES_ACK();
+    st.DeviceListFresh = true;
+    st.CopyFreeToFixed = false;
+    st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
+    st.initFreeMemories();
+    const bool configurationRead = config_.LEGGI_FILE_AVVIO();
+    portSetup_.takeBuiltInChoice(configurationRead);
+    portSetup_.MIDI_OPENING();
+    tableLoader_.CARICAMENTO_DAT();
+    st.RecallTarget = 11;
+
+    layout_.ATTIVA_DISATTIVA_GRAPHIC_Interface();
+    if (st.GraphicMode)
+        layout_.LOAD_GRAPHIC_INTERFACE();
+    else
+        layout_.LOAD_NORMAL_INTERFACE();
+    st.SyxLoadEnabled = true;
+
+    memories_.Scrivi_ToolTips_memorie();
+    memories_.SPENGO_MEMORIE();
+    memories_.Spengo_Graduatore();
+    captions_.CARICAMENTO_LIST_BOXES();
+
+    advancedControls_.Form_Load();
+    reset_.RESET_Click();
+    if (run_.hasEnded())
+        return;
+    st.RecallTarget = 11;
+
+    adv(ctl::advanced::OptionGlobalCoupling, std::clamp<int>(st.GlobalCoupling, 0, 2))
+        .selectOption();
+    adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
+    adv(ctl::advanced::Memory_Recall, 0).setCheckValue(st.RecallGlobals);
+    adv(ctl::advanced::Memory_Recall, 1).setCheckValue(st.RecallBalance);
+
+    update_.AGGIORNAMENTO_VORLO();
+
+    main.setLeft(st.MainLeft);
+    main.setTop(st.MainTop);
+    adv.setVisible(true);
+    main.setVisible(true);
+    st.FreeMemoriesUnsaved = false;
+    run_.setStarted();
+    // Free memories that an unexpected end of the last run left unsaved.
+    recovery_.offerRestore();
+}
+
+bool ProgramLifecycle::Form_Unload() {
+    if (run_.hasEnded())
+        return true;
+    ConsoleState& st = state_;
+    if (st.FreeMemoriesUnsaved &&
+        !dialogs_.askYesNo(QStringLiteral("Free memories unsaved : exit anyway?"),
+                           QStringLiteral("Warning")))
+        return false;
+    // Nothing unsaved, or the player chose to lose it: nothing to recover.
+    endProgram(false);
+    return true;
+}
+
+void ProgramLifecycle::endWithoutQuestions() {
+    if (run_.hasEnded())
+        return;
+    endProgram(state_.FreeMemoriesUnsaved);
+}
+
+void ProgramLifecycle::endProgram(bool keepRecoveryCopy) {
+    sysex_.Sysex_Sending(0);
+    portSetup_.CHIUSURA_PORTE_MIDI();
+    if (state_.SaveCfgOnExit == 1)
+        config_.Salva_dati_di_avvio();
+    recovery_.endOfProgram(keepRecoveryCopy);
+    run_.setEnded();
+    for (Form* f : panel_.forms()) {
+        f->setVisible(false);
+        f->setLoaded(false);
+    }
+    if (onEnded)
+        onEnded();
+}
+
+void ProgramLifecycle::exit_Click() {
+    Form_Unload();
+}
+
+void ProgramLifecycle::Gest_Errore_advanced() {
+    dialogs_.message(QStringLiteral("Some files needed to Vorlo would be loss or corrupted. Try "
+                                    "program restart or Re-install Vorlo."),
+                     QStringLiteral("Fatal Error!"), Dialogs::Icon::Critical);
+    Form_Unload();
+}
+
+} // namespace vorlo

@@ -1,0 +1,79 @@
+#include "StopTableLoader.h"
+
+#include "ConfigurationStore.h"
+#include "ConsoleForms.h"
+#include "ConsoleState.h"
+#include "DatFile.h"
+#include "Dialogs.h"
+#include "MainWindowControls.h"
+#include "PanelState.h"
+#include "SetupWindowControls.h"
+#include "StopCaptions.h"
+
+#include <QDir>
+
+namespace vorlo {
+
+StopTableLoader::StopTableLoader(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                                 StopCaptions& captions, ConfigurationStore& config)
+    : state_(state), main_(panel.form(ctl::main::Window)), setup_(panel.form(ctl::setup::Window)),
+      dialogs_(dialogs), captions_(captions), config_(config) {}
+
+bool StopTableLoader::loadStopTable() {
+    ConsoleState& st = state_;
+    StopTable table;
+    const DatFile::ReadResult r = DatFile::read(st.DatFilePath, table);
+    // A table with every entry empty has no organ in it: as unusable as a missing file.
+    if (!r.ok || table.isEmpty())
+        return false;
+    st.Table = table;
+    captions_.SCRITTURA_TESTI_DEI_REGISTRI();
+    st.copyReinforcementFlags();
+    st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
+    setup_(ctl::setup::LabelNomeprog).setCaption(st.ProgramTitle);
+    main_.setCaption(st.ProgramTitle);
+    st.MidiPortsReady = true;
+    st.LearnActive = false;
+    st.LearnIndex = 0;
+    if (r.isShort())
+        dialogs_.message(
+            QStringLiteral("The stops table file %1 ends early, after %2 bytes: only %3 of its "
+                           "%4 entries were read whole, and the entries after them are empty. "
+                           "Stops without data make no sound. Load a complete stops table in "
+                           "the editor, or reinstall Vorlo2000.")
+                .arg(QDir::toNativeSeparators(st.DatFilePath))
+                .arg(r.size)
+                .arg(r.entriesRead)
+                .arg(StopTable::kEntryCount),
+            st.ProgramTitle, Dialogs::Icon::Exclamation);
+    return true;
+}
+
+void StopTableLoader::CARICAMENTO_DAT() {
+    ConsoleState& st = state_;
+    if (loadStopTable())
+        return;
+    dialogs_.message(QStringLiteral("Error Loading Stops Table File ") + st.DatFilePath +
+                         QStringLiteral(" File is Damaged or Wrong Path is on CFG File: program "
+                                        "will load default File vorlo2000.DAT,if it is present "
+                                        "in vorlo2000 directory"),
+                     st.ProgramTitle, Dialogs::Icon::Critical);
+    st.DatFilePath = st.appFile(QStringLiteral("vorlo2000.dat"));
+    config_.Salva_dati_di_avvio();
+    if (loadStopTable())
+        return;
+    // Neither table can be read: the console runs without stops rather than not at all.
+    st.Table.clear();
+    captions_.SCRITTURA_TESTI_DEI_REGISTRI();
+    st.copyReinforcementFlags();
+    st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
+    main_.setCaption(st.ProgramTitle);
+    dialogs_.message(QStringLiteral("The default stops table ") +
+                         QDir::toNativeSeparators(st.DatFilePath) +
+                         QStringLiteral(" cannot be read either: the console runs with an "
+                                        "empty stops table. Choose a stops table in the "
+                                        "editor, or reinstall Vorlo2000."),
+                     st.ProgramTitle, Dialogs::Icon::Critical);
+}
+
+} // namespace vorlo

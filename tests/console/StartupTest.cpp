@@ -1,0 +1,194 @@
+#include "MidiPortSetup.h"
+#include "support/ConsoleFixture.h"
+
+#include <QFile>
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+class Startup : public ConsoleFixture {
+protected:
+    QByteArray cfg() {
+        QFile f(appFile(QStringLiteral("vorlo2000.CFG")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(Startup, FirstStartWithoutConfigurationRunsOnDefaultsWithEveryPortUnassigned) {
+    writeTable(markerTable());
+    start();
+    ASSERT_TRUE(console->isStarted());
+    EXPECT_EQ(
+        dialogs.messageTexts().count(QStringLiteral("Midi devices are unassigned : go to Setup !")),
+        1);
+    EXPECT_EQ(st().MidiIn1Device, st().MidiIn1NoDevice);
+    EXPECT_EQ(st().MidiIn1NoDevice, 2);
+    EXPECT_EQ(st().MidiOutDevice, 1);
+    EXPECT_FALSE(console->MIDIOutput1().isOpen());
+    EXPECT_FALSE(console->MIDIInput1().isOpen());
+    EXPECT_EQ(st().DatFilePath, appFile(QStringLiteral("vorlo2000.dat")));
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(form(forms::Advanced).isVisible());
+    EXPECT_EQ(main().caption(), QStringLiteral("Vorlo2000 V2.0"));
+    EXPECT_TRUE(cfg().isEmpty()) << "nothing is written back at start-up";
+}
+
+TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
+    writeTable(markerTable());
+    writeConfig([](ConsoleState& s) { s.ReverbType = 3; });
+    start();
+    console->waiter().observer = [this](int ms) { midi->note(QStringLiteral("wait %1").arg(ms)); };
+    // Disturb the live state: the reset must bring everything back.
+    st().MemFO_GO[SlotLive] = 7;
+    st().MemExprSW[SlotLive] = 90;
+    console->RESET_Click();
+    QStringList expected{marker(0), "wait 100", marker(1), "wait 2",
+                         marker(2), "wait 2",   marker(3), marker(25)};
+    expected << fullUpdateAfterReset();
+    EXPECT_EQ(log(), expected);
+    EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 0);
+    EXPECT_EQ(st().LastMemory, 1);
+}
+
+TEST_F(Startup, StartUpOpensTheChosenPortsAndTransmitsTheConsole) {
+    writeTable(markerTable());
+    writeConfig();
+    makeConsole();
+    console->Form_Load();
+    settle();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(console->MIDIInput1().isOpen());
+    EXPECT_TRUE(console->MIDIInput2().isOpen());
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+    const QStringList sent = log();
+    ASSERT_GE(sent.size(), 8);
+    EXPECT_EQ(sent.mid(0, 5),
+              QStringList({marker(0), marker(1), marker(2), marker(3), marker(22)}));
+    EXPECT_TRUE(sent.contains(marker(40)));
+    EXPECT_TRUE(sent.contains(QStringLiteral("B2 0B 7F")));
+}
+
+TEST_F(Startup, APortThatCannotOpenIsReportedAndLeavesTheRemainingPortsClosed) {
+    writeTable(markerTable());
+    writeConfig();
+    midi->setOpenFails(QString::fromLatin1(kKeyboard2), true);
+    start();
+    EXPECT_EQ(dialogs.messageTexts().count(QStringLiteral(
+                  " MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY SETUP MENU")),
+              1);
+    EXPECT_TRUE(console->MIDIInput1().isOpen());
+    EXPECT_FALSE(console->MIDIInput2().isOpen());
+    EXPECT_FALSE(console->MIDIOutput1().isOpen()) << "opened after input 2, so left closed";
+    // A device index beyond the devices present fails the same way.
+    midi->setOpenFails(QString::fromLatin1(kKeyboard2), false);
+}
+
+TEST_F(Startup, AMissingStopsTableFallsBackToTheDefaultAndStoresItsPath) {
+    writeTable(markerTable());
+    writeConfig([this](ConsoleState& s) { s.DatFilePath = appFile(QStringLiteral("gone.dat")); });
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+        QStringLiteral("Error Loading Stops Table File ") + appFile(QStringLiteral("gone.dat")) +
+        QStringLiteral(" File is Damaged")));
+    EXPECT_EQ(st().DatFilePath, appFile(QStringLiteral("vorlo2000.dat")));
+    EXPECT_EQ(st().Table[200], "Fondo 0");
+    EXPECT_TRUE(cfg().startsWith(appFile(QStringLiteral("vorlo2000.dat")).toUtf8() + "\r\n"));
+}
+
+TEST_F(Startup, WithNoReadableTableAtAllTheConsoleRunsOnEmptyEntries) {
+    writeConfig([this](ConsoleState& s) { s.DatFilePath = appFile(QStringLiteral("gone.dat")); });
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("cannot be read either")));
+    EXPECT_TRUE(console->isStarted());
+    console->drawstops().Tir_FO_GO_Click(3);
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 3);
+    const QStringList sent = log();
+    EXPECT_EQ(sent.first(), QString()) << "the empty entry 43 goes out as an empty transmission";
+}
+
+TEST_F(Startup, ShutDownAsksAboutUnsavedMemoriesSendsEntryZeroClosesAndSaves) {
+    writeTable(markerTable());
+    writeConfig();
+    start();
+    st().FreeMemoriesUnsaved = true;
+    dialogs.answers = {false};
+    EXPECT_FALSE(main().requestClose());
+    EXPECT_EQ(dialogs.questions, QStringList({"Free memories unsaved : exit anyway?"}));
+    EXPECT_FALSE(console->hasEnded());
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+    EXPECT_TRUE(log().isEmpty());
+
+    bool endedSignal = false;
+    QObject::connect(console.get(), &Console::ended, [&] { endedSignal = true; });
+    st().TremoloRate = 55;
+    dialogs.answers = {true};
+    EXPECT_TRUE(main().requestClose());
+    EXPECT_TRUE(endedSignal);
+    EXPECT_EQ(log(), QStringList({marker(0)}));
+    EXPECT_FALSE(console->MIDIOutput1().isOpen());
+    EXPECT_FALSE(console->MIDIInput1().isOpen());
+    EXPECT_TRUE(cfg().split('\n')[5].startsWith(" 55 ")) << "saved on exit";
+}
+
+TEST_F(Startup, NothingIsWrittenAtExitWhenSavingIsOffAndTheMenuWritesAtOnce) {
+    writeTable(markerTable());
+    writeConfig([](ConsoleState& s) { s.SaveCfgOnExit = 0; });
+    const QByteArray before = cfg();
+    start();
+    EXPECT_FALSE(main()("EnableCFG").isChecked());
+    st().TremoloRate = 55;
+    console->exit_Click();
+    EXPECT_TRUE(console->hasEnded());
+    EXPECT_EQ(cfg(), before);
+
+    // Ticking the menu item writes the file at once.
+    console.reset();
+    start();
+    main()("EnableCFG").click();
+    EXPECT_TRUE(main()("EnableCFG").isChecked());
+    EXPECT_EQ(st().SaveCfgOnExit, 1);
+    EXPECT_EQ(cfg().split('\n')[20], " 1 \r");
+}
+
+TEST_F(Startup, AFatalErrorTellsThePlayerAndEndsTheProgram) {
+    writeTable(markerTable());
+    writeConfig();
+    start();
+    console->Gest_Errore_advanced();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Fatal Error!"));
+    EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(console->hasEnded());
+}
+
+TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesOn) {
+    writeTable(markerTable());
+    writeConfig();
+    start();
+    st().CfgFilePath = appFile(QStringLiteral("no-such-folder/vorlo2000.CFG"));
+    console->Salva_dati_di_avvio();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("could not be written")));
+    console->drawstops().Tir_FO_GO_Click(2);
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 2);
+}
+
+TEST_F(Startup, AVanishedDeviceIsReportedAndTheConsoleKeepsRunning) {
+    writeTable(markerTable());
+    writeConfig();
+    start();
+    midi->removeDevice(QString::fromLatin1(kModule));
+    settle();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("no longer available")));
+    console->drawstops().Tir_FO_GO_Click(2);
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 2);
+    EXPECT_FALSE(console->hasEnded());
+}

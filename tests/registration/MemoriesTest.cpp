@@ -1,0 +1,170 @@
+#include "Memories.h"
+#include "AdvancedControls.h"
+#include "Drawstops.h"
+#include "support/ConsoleFixture.h"
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+class MemoryBank : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig([this](ConsoleState& s) { tweak(s); });
+        start();
+    }
+    virtual void tweak(ConsoleState& s) { s.MemoryLedsShown = false; }
+    Control& freeIndicator(int i) { return main()("C_memory", i); }
+    Control& fixedIndicator(int i) { return main()("Graduatore", i); }
+    void store(int n) {
+        console->memories().Rec_button_Click();
+        console->memories().c_memory_Click(n);
+    }
+};
+
+class LedBank : public MemoryBank {
+    void tweak(ConsoleState& s) override { s.MemoryLedsShown = true; }
+};
+
+} // namespace
+
+TEST_F(MemoryBank, StoreThenRecallBringsBackTheWholeRegistrationAndLightsItsIndicator) {
+    console->drawstops().Tir_FO_GO_Click(4);
+    console->drawstops().Tir_AN_SW_Click(9);
+    console->couplers().UNPII_Click();
+    st().MemExprSW[SlotLive] = 88;
+    store(3);
+    EXPECT_TRUE(st().FreeMemoriesUnsaved);
+    EXPECT_FALSE(st().RecArmed);
+    EXPECT_EQ(main()("Rec_button").backColor(), color::ButtonFace);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
+    EXPECT_EQ(st().MemExprSW[3], 88);
+    log();
+
+    console->drawstops().CancelALL_Click();
+    log();
+    console->memories().c_memory_Click(3);
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 4);
+    EXPECT_EQ(st().MemAN_SW[SlotSent], 9);
+    EXPECT_EQ(st().MemUnPedale[SlotLive], 2);
+    EXPECT_EQ(main()("UNPII").backColor(), color::Lit);
+    EXPECT_EQ(st().MemExprSW[SlotLive], 88);
+    const QStringList sent = log();
+    EXPECT_TRUE(sent.contains(marker(44)));
+    EXPECT_TRUE(sent.contains(marker(169)));
+    EXPECT_EQ(sent.last(), QStringLiteral("B1 01 00")) << "both tremolos follow the recall";
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
+    EXPECT_EQ(st().LastMemory, 3);
+}
+
+TEST_F(MemoryBank, ARecallWithTheCheckBoxesClearedLeavesLevelsAndBalancesAlone) {
+    st().MemExprGO[5] = 70;
+    st().MemBalFO_SW[5] = 10;
+    st().MemPED[5] = 2;
+    form(forms::Advanced)("Memory_Recall", 0).toggleCheck(false);
+    form(forms::Advanced)("Memory_Recall", 1).toggleCheck(false);
+    EXPECT_EQ(st().RecallGlobals, 0);
+    EXPECT_EQ(st().RecallBalance, 0);
+    console->memories().c_memory_Click(5);
+    EXPECT_EQ(st().MemPED[SlotLive], 2);
+    EXPECT_EQ(st().MemExprGO[SlotLive], 127);
+    EXPECT_EQ(st().MemBalFO_SW[SlotLive], 127);
+    // A store still writes all 28 values.
+    st().MemExprGO[SlotLive] = 66;
+    store(6);
+    EXPECT_EQ(st().MemExprGO[6], 66);
+}
+
+TEST_F(MemoryBank, AChangeAfterARecallTurnsTheIndicatorYellowOnce) {
+    console->memories().c_memory_Click(3);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
+    form(forms::Advanced)("SliderGO").scroll(100);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Yellow);
+    EXPECT_FALSE(st().MemoryUnchanged);
+    console->memories().c_memory_Click(3);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
+    console->memories().c_memory_Click(7);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::ButtonFace);
+    EXPECT_EQ(freeIndicator(7).backColor(), color::Green);
+}
+
+TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
+    console->memories().c_memory_Click(2);
+    console->memories().Graduatore_Click(5);
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(fixedIndicator(i).backColor(), i <= 5 ? color::Lit : color::ActiveBorder) << i;
+    EXPECT_EQ(freeIndicator(2).backColor(), color::ButtonFace);
+    EXPECT_EQ(st().LastMemory, 17);
+
+    // REC then a fixed memory: nothing stored, REC off, ladder up to it.
+    const int16_t before = st().MemFO_GO[14];
+    console->drawstops().Tir_FO_GO_Click(12);
+    console->memories().Rec_button_Click();
+    EXPECT_EQ(main()("Rec_button").backColor(), color::Lit);
+    console->memories().Graduatore_Click(2);
+    EXPECT_FALSE(st().RecArmed);
+    EXPECT_EQ(st().MemFO_GO[14], before);
+    EXPECT_EQ(fixedIndicator(2).backColor(), color::Lit);
+    EXPECT_EQ(fixedIndicator(3).backColor(), color::ActiveBorder);
+    // A drawstop switches the ladder off.
+    console->drawstops().Tir_MU_GO_Click(1);
+    EXPECT_EQ(fixedIndicator(1).backColor(), color::ActiveBorder);
+    // Memory numbers outside 1..24 mean memory 1.
+    console->memories().c_memory_Click(40);
+    EXPECT_EQ(st().LastMemory, 1);
+    console->memories().c_memory_Click(20); // numbers 13..24 reach the fixed memories
+    EXPECT_EQ(fixedIndicator(8).backColor(), color::Lit);
+}
+
+TEST_F(MemoryBank, LabelModesCycleThroughNumbersAndNoteNames) {
+    EXPECT_EQ(st().MemoryLabelMode, 1);
+    EXPECT_EQ(freeIndicator(1).caption(), QStringLiteral("1"));
+    console->memories().Labelmode_Click();
+    EXPECT_EQ(main()("LabelMode").caption(), QStringLiteral("#"));
+    EXPECT_EQ(fixedIndicator(1).caption(), QStringLiteral("C"));
+    EXPECT_EQ(main()("Numerino_Led", 13).caption(), QStringLiteral(" C"));
+    EXPECT_EQ(main()("Numerino_Led", 2).caption(), QStringLiteral("C#"));
+    EXPECT_EQ(freeIndicator(12).caption(), QStringLiteral("B"));
+    console->memories().Labelmode_Click();
+    EXPECT_EQ(main()("LabelMode").caption(), QStringLiteral("0"));
+    EXPECT_EQ(freeIndicator(1).caption(), QStringLiteral("0"));
+    EXPECT_EQ(main()("Numerino_Led", 24).caption(), QStringLiteral("11"));
+    console->memories().Labelmode_Click();
+    EXPECT_EQ(st().MemoryLabelMode, 1);
+    EXPECT_EQ(freeIndicator(12).toolTip(),
+              QStringLiteral(
+                  "Load Free Memory N. 12 .If REC ON, push led to store stops. Hotkeys: F1..F12"));
+    EXPECT_EQ(fixedIndicator(4).toolTip(),
+              QStringLiteral("Load Fixed Memory N. 4.  Hotkeys: 1...9, = , ? , ^"));
+}
+
+TEST_F(LedBank, TheLedDisplayUsesPicturesAndSwitchingDisplaysLeavesEverythingDark) {
+    console->memories().c_memory_Click(4);
+    EXPECT_EQ(main()("LedFree", 4).picture(), st().PicGreenOn);
+    form(forms::Advanced)("SliderFondi", 1).scroll(90);
+    EXPECT_EQ(main()("LedFree", 4).picture(), st().PicYellowOn);
+    console->memories().Graduatore_Click(3);
+    EXPECT_EQ(main()("LedFix", 3).picture(), st().PicRedOn);
+    EXPECT_EQ(main()("LedFix", 4).picture(), st().PicRedOff);
+    main()("DisplayLeds").click();
+    EXPECT_FALSE(st().MemoryLedsShown);
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(freeIndicator(i).backColor(), color::ButtonFace);
+        EXPECT_EQ(fixedIndicator(i).backColor(), color::ButtonFace);
+    }
+}
+
+TEST_F(MemoryBank, LoadingCurrentMemoriesAsFixedAsksThenCopiesAndSaves) {
+    st().MemFO_SW[2] = 21;
+    dialogs.answers = {false};
+    main()("SaveFIXED").click();
+    EXPECT_NE(st().MemFO_SW[14], 21);
+    dialogs.answers = {true};
+    main()("SaveFIXED").click();
+    EXPECT_EQ(st().MemFO_SW[14], 21);
+    EXPECT_TRUE(dialogs.messageTexts().contains(QStringLiteral("FIXED MEMORY OVERWRITTEN!")));
+    EXPECT_FALSE(st().CopyFreeToFixed);
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}

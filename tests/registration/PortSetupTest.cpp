@@ -1,0 +1,87 @@
+#include "MidiPortSetup.h"
+#include "support/ConsoleFixture.h"
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+class PortSetup : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig();
+        start();
+    }
+    Control& setup(const char* name, int index = -1) {
+        return form(forms::Setup)(QString::fromLatin1(name), index);
+    }
+};
+
+} // namespace
+
+TEST_F(PortSetup, TheListsEndWithNoDeviceAndOkOpensTheChosenPortsThenResets) {
+    main()("SetMidi").click();
+    EXPECT_TRUE(form(forms::Setup).isVisible());
+    EXPECT_FALSE(console->MIDIOutput1().isOpen()) << "ports are closed while set up";
+    EXPECT_EQ(setup("InputDev1Combo").items(),
+              QStringList({"Keyboard 1", "Keyboard 2", "No device"}));
+    EXPECT_EQ(setup("outputDevcombo").items(), QStringList({"Sound Module", "No device"}));
+    EXPECT_EQ(setup("InputDev1Combo").listIndex(), 0);
+    EXPECT_EQ(setup("InputDev2Combo").listIndex(), 1);
+
+    setup("InputDev1Combo").chooseListIndex(1);
+    setup("InputDev2Combo").chooseListIndex(2); // no device
+    setup("Check_Filters", 3).toggleCheck(true);
+    setup("Command1").click();
+    EXPECT_FALSE(form(forms::Setup).isVisible());
+    EXPECT_EQ(st().MidiIn1Device, 1);
+    EXPECT_EQ(st().MidiIn2Device, 2);
+    EXPECT_TRUE(console->MIDIInput1().isOpen());
+    EXPECT_FALSE(console->MIDIInput2().isOpen());
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+    EXPECT_TRUE(st().InputFilter[3]);
+    EXPECT_TRUE(console->MIDIInput1().filter(0xF8));
+    const QStringList sent = log();
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_EQ(sent.first(), marker(0)) << "the reset retransmits the console";
+}
+
+TEST_F(PortSetup, CancelRestoresBothDelaysAndReopensThePreviousPorts) {
+    st().SysexDelay = 4;
+    st().NoteDelay = 9;
+    main()("SetMidi").click();
+    EXPECT_EQ(setup("UserDelay").caption(), QStringLiteral("4"));
+    EXPECT_EQ(setup("Slider2").value(), 9);
+    setup("Slider1").scroll(60);
+    setup("Slider2").scroll(70);
+    EXPECT_EQ(st().SysexDelay, 60) << "takes effect at once";
+    EXPECT_EQ(setup("Label_hang").caption(), QStringLiteral("70"));
+    setup("Command3").click();
+    EXPECT_EQ(st().SysexDelay, 4);
+    EXPECT_EQ(st().NoteDelay, 9);
+    EXPECT_TRUE(console->MIDIInput1().isOpen());
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+}
+
+TEST_F(PortSetup, TheSecondOpeningRescansTheDevices) {
+    main()("SetMidi").click();
+    setup("Command3").click();
+    midi->setInputDevices(
+        {QStringLiteral("Keyboard 1"), QStringLiteral("Keyboard 2"), QStringLiteral("Pedalboard")});
+    main()("SetMidi").click();
+    EXPECT_EQ(setup("InputDev1Combo").items().size(), 4);
+    EXPECT_EQ(st().MidiIn1NoDevice, 3);
+}
+
+TEST_F(PortSetup, WithNoDevicesAtAllOnlyNoDeviceIsListedAndNothingOpens) {
+    console.reset();
+    midi = std::make_unique<VirtualMidiBackend>();
+    start();
+    main()("SetMidi").click();
+    EXPECT_EQ(setup("InputDev1Combo").items(), QStringList({"No device"}));
+    EXPECT_EQ(setup("outputDevcombo").items(), QStringList({"No device"}));
+    setup("Command1").click();
+    EXPECT_FALSE(console->MIDIOutput1().isOpen());
+    EXPECT_EQ(st().MidiOutDevice, 0);
+}

@@ -1,0 +1,196 @@
+#include "RecoveryCopy.h"
+#include "support/ConsoleFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace vorlo;
+using namespace vorlo::test;
+
+namespace {
+
+class RecoveryCopies : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        writeTable(markerTable());
+        writeConfig([](ConsoleState& s) { s.MemoryLedsShown = false; });
+    }
+    QString copyPath() { return appFile(QString::fromLatin1(RecoveryCopy::FileName)); }
+    // The copy as it is on disk once every change so far has been written.
+    QByteArray onDisk() {
+        console->recovery().flush();
+        QFile f(copyPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool exists() {
+        console->recovery().flush();
+        return QFile::exists(copyPath());
+    }
+    void store(int memory) {
+        main()("Rec_button").click();
+        main()("C_memory", memory).click();
+    }
+    void drawGreatFondi(int position) { main()("Tir_FO_GO", position).click(); }
+    // The buffers' part of the copy: the filled-buffers line and the two buffers.
+    static QList<QByteArray> bufferLines(const QByteArray& copy) {
+        QList<QByteArray> l = copy.split('\n');
+        return l.mid(MemoryFile::kLineCount, 1 + 2 * kFieldCount);
+    }
+};
+
+TEST_F(RecoveryCopies, AStoreWritesTheCopyASaveRemovesIt) {
+    start();
+    EXPECT_FALSE(exists());
+    drawGreatFondi(7);
+    store(3);
+    ASSERT_TRUE(st().FreeMemoriesUnsaved);
+    const QByteArray copy = onDisk();
+    ASSERT_FALSE(copy.isEmpty()) << "a store into a free memory writes the copy";
+    // Its first 344 lines are the memory file of this state, byte for byte.
+    EXPECT_EQ(copy.left(MemoryFile::serialize(st()).size()), MemoryFile::serialize(st()));
+    EXPECT_EQ(bufferLines(copy).value(0), " 0 \r") << "no buffer filled";
+    EXPECT_EQ(copy.count('\n'), MemoryFile::kLineCount + 1 + 2 * kFieldCount);
+    // File > Open reads the copy as the memory file it begins with.
+    QFile::copy(copyPath(), appFile(QStringLiteral("copy.sqs")));
+    st().initFreeMemories();
+    dialogs.answers = {true};
+    dialogs.files = {appFile(QStringLiteral("copy.sqs"))};
+    main()("LoadFile").click();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join('|').toStdString();
+    EXPECT_EQ(st().MemFO_GO[3], 7);
+
+    dialogs.files = {appFile(QStringLiteral("saved.sqs"))};
+    main()("savefile").click();
+    EXPECT_FALSE(exists()) << "saved in a memory file: nothing to recover";
+}
+
+TEST_F(RecoveryCopies, BufferStoresAndClearsKeepTheCopyInStep) {
+    start();
+    drawGreatFondi(4);
+    main()("TempMemButton", 1).click();
+    QList<QByteArray> l = bufferLines(onDisk());
+    ASSERT_EQ(l.size(), 1 + 2 * kFieldCount) << "a buffer store alone writes the copy";
+    EXPECT_EQ(l[0], " 2 \r") << "buffer S2 filled";
+    EXPECT_EQ(l[1 + kFieldCount], " 4 \r") << "S2's Great Fondi";
+
+    store(5);
+    dialogs.answers = {true};
+    main()("CLEAR").click();
+    ASSERT_FALSE(st().FreeMemoriesUnsaved);
+    const QByteArray cleared = onDisk();
+    EXPECT_EQ(cleared.left(MemoryFile::serialize(st()).size()), MemoryFile::serialize(st()))
+        << "the cleared memories, since a buffer is still filled";
+    EXPECT_EQ(st().MemFO_GO[5], 0);
+}
+
+TEST_F(RecoveryCopies, AClearOrAnAnsweredExitDiscardsIt) {
+    start();
+    store(2);
+    ASSERT_TRUE(exists());
+    dialogs.answers = {true};
+    main()("CLEAR").click();
+    EXPECT_FALSE(exists()) << "the player chose to erase the memories";
+
+    store(2);
+    ASSERT_TRUE(exists());
+    dialogs.answers = {false};
+    EXPECT_FALSE(console->Form_Unload());
+    EXPECT_TRUE(exists()) << "still running";
+    dialogs.answers = {true};
+    EXPECT_TRUE(console->Form_Unload());
+    EXPECT_FALSE(QFile::exists(copyPath())) << "\"exit anyway\": discarded";
+}
+
+TEST_F(RecoveryCopies, AnEndWithoutQuestionsKeepsUnsavedMemoriesAndTheNextStartRestoresThem) {
+    start();
+    drawGreatFondi(9);
+    store(4);
+    drawGreatFondi(11);
+    main()("TempMemButton", 0).click();
+    const ConsoleSlots stored = st();
+    log();
+    console->requestEnd();
+    console->endWithoutQuestions();
+    EXPECT_TRUE(console->hasEnded());
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << "nothing asked";
+    EXPECT_EQ(log().value(0), marker(0)) << "the module gets entry 0 as at any end";
+    ASSERT_TRUE(QFile::exists(copyPath()));
+
+    // The next start asks, No being the safe default of the question.
+    console.reset();
+    dialogs.questions.clear();
+    dialogs.answers = {true};
+    start();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("Restore the free memories")));
+    EXPECT_EQ(dialogs.questionTitles[0], QStringLiteral("Warning"));
+    for (int n = 1; n <= 12; ++n)
+        for (int f = 0; f < kFieldCount; ++f)
+            EXPECT_EQ(st()[static_cast<SlotField>(f)][n], stored[static_cast<SlotField>(f)][n]);
+    EXPECT_EQ(st().MemFO_GO[SlotBuffer1], 11);
+    EXPECT_TRUE(console->buffers().isFilled(0));
+    EXPECT_FALSE(console->buffers().isFilled(1));
+    EXPECT_TRUE(st().FreeMemoriesUnsaved) << "restored, but still in no memory file";
+    EXPECT_EQ(st().MemFO_GO[SlotSent], 0) << "memory 1 recalled, as after File > Open";
+    EXPECT_EQ(main()("C_memory", 1).backColor(), color::Green);
+    EXPECT_TRUE(exists()) << "kept until the memories are saved";
+
+    // The player refuses the next time: the copy goes, and the start after asks nothing.
+    console->requestEnd();
+    console->endWithoutQuestions();
+    console.reset();
+    dialogs.questions.clear();
+    dialogs.answers = {false};
+    start();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(st().MemFO_GO[4], 0) << "not restored";
+    EXPECT_FALSE(exists());
+    console.reset();
+    dialogs.questions.clear();
+    start();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(RecoveryCopies, AQuestionCutShortByTheEndOfTheProgramDiscardsNothing) {
+    start();
+    store(6);
+    console->requestEnd();
+    console->endWithoutQuestions();
+    console.reset();
+    // The system ends the program while the restore question is on the screen.
+    makeConsole();
+    console->requestEnd();
+    dialogs.answers = {false};
+    console->Form_Load();
+    console->endWithoutQuestions();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(QFile::exists(copyPath())) << "offered again at the next start";
+}
+
+TEST_F(RecoveryCopies, ADamagedCopyIsSetAsideAndAFailedWriteIsToldOnce) {
+    {
+        QFile f(copyPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("only a line\r\n 3 \r\n");
+    }
+    dialogs.answers = {true};
+    start();
+    const QString damaged = appFile(QString::fromLatin1(RecoveryCopy::DamagedFileName));
+    EXPECT_FALSE(QFile::exists(copyPath()));
+    EXPECT_TRUE(QFile::exists(damaged));
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.messages.back().text.contains(QDir::toNativeSeparators(damaged)));
+    dialogs.messages.clear();
+
+    // A folder where the copy should be: it cannot be written.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromLatin1(RecoveryCopy::FileName)));
+    store(1);
+    store(2);
+    console->recovery().flush();
+    settle();
+    ASSERT_EQ(dialogs.messages.size(), 1u) << "told once";
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+        QStringLiteral("The recovery copy of the free memories")));
+}
+
+} // namespace

@@ -1,0 +1,302 @@
+#include "ConfigFile.h"
+#include "ConsoleState.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vorlo;
+
+namespace {
+
+const ScreenContext kScreen{28800, 16200, 9680, 6870};
+
+ConsoleState sample() {
+    ConsoleState s;
+    s.AppDir = QStringLiteral("/opt/vorlo");
+    s.DatFilePath = QString::fromUtf8("/home/organista/Organi/Chiesa di Sant\u00C0ngelo.dat");
+    s.MidiIn1Device = 0;
+    s.MidiIn2Device = 3;
+    s.MidiOutDevice = 1;
+    s.Temperament = 4;
+    s.TremoloRate = 87;
+    s.TremoloType = 1;
+    s.ReverbType = 6;
+    s.TemperamentStart = 9;
+    s.ThruMode = 2;
+    s.ThruCustom = {6, 0, 15, 0};
+    s.NoteDelay = 12;
+    s.SysexDelay = 33;
+    s.MemoryLabelMode = 2;
+    s.MemoryLedsShown = true;
+    s.RecallGlobals = 1;
+    s.RecallBalance = 0;
+    s.GlobalCoupling = 2;
+    s.SaveCfgOnExit = 1;
+    s.AdvancedTop = 1200;
+    s.AdvancedLeft = 300.5f;
+    s.MainTop = 0;
+    s.MainLeft = 4500;
+    s.InputFilter = {true, false, true, true, false, false, true, false};
+    s.StopFont = {QStringLiteral("Times New Roman"), 9, false, true};
+    s.GraphicMode = false;
+    s.PanelScale = 1.4;
+    // Every memory value different and within what the console can set.
+    const int top[kFieldCount] = {29,  29,  19,  19,  19, 19, 19, 1, 1, 127, 127, 127, 127, 127,
+                                  127, 127, 127, 127, 2,  2,  3,  1, 1, 1,   1,   1,   1,   1};
+    for (int slot = 13; slot <= 24; ++slot)
+        for (int f = 0; f < kFieldCount; ++f)
+            s[static_cast<SlotField>(f)][slot] =
+                static_cast<int16_t>((slot * 7 + f) % (top[f] + 1));
+    return s;
+}
+
+QList<QByteArray> lines(const QByteArray& bytes) {
+    QList<QByteArray> l = bytes.split('\n');
+    l.removeLast();
+    return l;
+}
+
+} // namespace
+
+TEST(ConfigFile, WritesTheFixedLayoutWithBlanksAroundNumbersAndCrLf) {
+    const QByteArray bytes = ConfigFile::serialize(sample());
+    const QList<QByteArray> l = lines(bytes);
+    ASSERT_EQ(l.size(), 375);
+    for (const QByteArray& line : l)
+        EXPECT_TRUE(line.endsWith('\r'));
+    EXPECT_EQ(l[0], QByteArray("/home/organista/Organi/Chiesa di Sant\xC0ngelo.dat\r"));
+    EXPECT_EQ(l[1], " 0 \r");
+    EXPECT_EQ(l[2], " 3 \r");
+    EXPECT_EQ(l[16], " 1 \r") << "LEDs shown";
+    EXPECT_EQ(l[22], " 300.5 \r");
+    EXPECT_EQ(l[25], "1\r") << "filters are the texts 1 and 0";
+    EXPECT_EQ(l[26], "0\r");
+    EXPECT_EQ(l[33], " 0 \r") << "not bold: the number 0";
+    EXPECT_EQ(l[34], "Times New Roman\r");
+    EXPECT_EQ(l[36], "1\r") << "italic: the text 1";
+    EXPECT_EQ(l[37], " 0 \r");
+    EXPECT_EQ(l[38], " 14 \r") << "panel scale times ten";
+    EXPECT_EQ(l[39], " 1 \r") << "first field of fixed memory 13 is 13*7 mod 30";
+}
+
+TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
+    const ConsoleState original = sample();
+    QByteArray bytes = ConfigFile::serialize(original);
+    // Re-space every number line: tabs, no blanks, several blanks.
+    QList<QByteArray> l = lines(bytes);
+    QByteArray respaced;
+    for (int i = 0; i < l.size(); ++i) {
+        QByteArray line = l[i];
+        line.chop(1);
+        if (i != 0 && i != 34)
+            line = (i % 3 == 0 ? "\t" : i % 3 == 1 ? "" : "   ") + line.trimmed() + "  ";
+        respaced += line + "\r\n";
+    }
+    ConsoleState read;
+    ASSERT_TRUE(ConfigFile::parse(respaced, read, kScreen));
+    EXPECT_EQ(ConfigFile::serialize(read), bytes);
+    EXPECT_EQ(read.DatFilePath, original.DatFilePath);
+    EXPECT_EQ(read.ThruCustom[2], 15);
+    EXPECT_FLOAT_EQ(read.AdvancedLeft, 300.5f);
+    EXPECT_EQ(read.StopFont, original.StopFont);
+    EXPECT_DOUBLE_EQ(read.PanelScale, 1.4);
+    EXPECT_EQ(read.MemBalAN_SW[24], original.MemBalAN_SW[24]);
+}
+
+TEST(ConfigFile, FlagsOtherThanOneReadAsFalseAndOffScreenWindowsAreCentred) {
+    ConsoleState s = sample();
+    s.MainLeft = 40000;    // right of a 28800-twip screen
+    s.AdvancedTop = 20000; // below a 16200-twip screen
+    QList<QByteArray> l = lines(ConfigFile::serialize(s));
+    l[16] = " 2 \r"; // LEDs: only 1 means shown
+    l[33] = " 5 \r"; // bold
+    l[37] = "-1 \r"; // graphic mode
+    ConsoleState read;
+    ASSERT_TRUE(ConfigFile::parse(l.join('\n') + '\n', read, kScreen));
+    EXPECT_FALSE(read.MemoryLedsShown);
+    EXPECT_FALSE(read.StopFont.bold);
+    EXPECT_FALSE(read.GraphicMode);
+    EXPECT_FLOAT_EQ(read.MainLeft, (28800 - 9680) / 2.0f);
+    EXPECT_FLOAT_EQ(read.AdvancedTop, (16200 - 6870) / 2.0f);
+    EXPECT_FLOAT_EQ(read.MainTop, 0);
+}
+
+TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead) {
+    const QList<QByteArray> full = lines(ConfigFile::serialize(sample()));
+    for (int cut : {0, 5, 12, 20, 38, 200, 374}) {
+        ConsoleState read;
+        read.AppDir = QStringLiteral("/prog");
+        read.MidiIn1NoDevice = 4;
+        read.MidiIn2NoDevice = 4;
+        read.MidiOutNoDevice = 2;
+        EXPECT_FALSE(ConfigFile::parse(full.mid(0, cut).join('\n') + '\n', read, kScreen))
+            << "cut at " << cut;
+        EXPECT_EQ(read.MidiIn1Device, 4);
+        EXPECT_EQ(read.MidiOutDevice, 2);
+        EXPECT_EQ(read.DatFilePath, QStringLiteral("/prog/vorlo2000.dat"));
+        EXPECT_EQ(read.TremoloRate, 100);
+        EXPECT_EQ(read.ReverbType, 5);
+        EXPECT_EQ(read.MemoryLabelMode, 1);
+        EXPECT_TRUE(read.GraphicMode);
+        EXPECT_EQ(read.SaveCfgOnExit, 1);
+        EXPECT_EQ(read.StopFont, (FontStyle{QStringLiteral("Small Fonts"), 7, true, false}));
+        EXPECT_EQ(read.InputFilter,
+                  (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+        for (int slot = 13; slot <= 24; ++slot) {
+            EXPECT_EQ(read.MemThru[slot], 0);
+            EXPECT_EQ(read.MemExprPE[slot], 127);
+            EXPECT_EQ(read.MemAnnullSW[1][slot], 1);
+            EXPECT_EQ(read.MemFO_GO[slot], 0);
+        }
+        // Read before the cut, and not among the defaults.
+        EXPECT_EQ(read.TemperamentStart, cut > 8 ? 9 : 0);
+        EXPECT_EQ(read.ThruCustom[0], cut > 10 ? 6 : 0);
+        EXPECT_EQ(read.GlobalCoupling, cut > 19 ? 2 : 0);
+    }
+    // A line that is not a number is as bad as a missing one.
+    QList<QByteArray> damaged = full;
+    damaged[5] = "fast\r";
+    ConsoleState read;
+    EXPECT_FALSE(ConfigFile::parse(damaged.join('\n') + '\n', read, kScreen));
+    EXPECT_EQ(read.TremoloRate, 100);
+    damaged = full;
+    damaged[100] = " 70000 \r"; // beyond 16 bits
+    EXPECT_FALSE(ConfigFile::parse(damaged.join('\n') + '\n', read, kScreen));
+}
+
+TEST(ConfigFile, AFailedWriteLeavesTheOldFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vorlo2000.CFG"));
+    ASSERT_TRUE(ConfigFile::write(path, sample()));
+    QString error;
+    EXPECT_FALSE(
+        ConfigFile::write(dir.filePath(QStringLiteral("missing/vorlo2000.CFG")), sample(), &error));
+    EXPECT_FALSE(error.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), ConfigFile::serialize(sample()));
+}
+
+TEST(ConfigFile, ValuesBeyondWhatTheConsoleCanSetAreBroughtWithinRangeAndNamedByLine) {
+    QList<QByteArray> l = lines(ConfigFile::serialize(sample()));
+    l[14] = " 32767 \r"; // sysex delay: the set-up slider goes to 100 ms
+    l[13] = "-5 \r";     // note delay
+    l[5] = " 300 \r";    // tremolo rate
+    l[7] = " 99 \r";     // reverb type: entry 99 + 22 would go out as the reverb
+    l[9] = " 7 \r";      // thru mode: anything but 1 and 2 rechannels nothing
+    l[35] = " 400 \r";   // font size
+    l[38] = " 0 \r";     // panel size
+    l[39] = " 50 \r";    // fixed memory 1, Great Fondi stop
+    l[48] = " 300 \r";   // fixed memory 1, Great level
+    l[46] = " 5 \r";     // fixed memory 1, Great tremolo: on only when 1
+    l[60] = "-1 \r";     // fixed memory 1, Great Fondi cancel: muted only when 0
+    ConsoleState read;
+    const ConfigFile::ReadResult r = ConfigFile::parse(l.join('\n') + '\n', read, kScreen);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(read.SysexDelay, 100);
+    EXPECT_EQ(read.NoteDelay, 0);
+    EXPECT_EQ(read.TremoloRate, 127);
+    EXPECT_EQ(read.ReverbType, 0);
+    EXPECT_EQ(read.ThruMode, 0);
+    EXPECT_EQ(read.StopFont.size, 72);
+    EXPECT_DOUBLE_EQ(read.PanelScale, 0.8);
+    EXPECT_EQ(read.MemFO_GO[13], 29);
+    EXPECT_EQ(read.MemExprGO[13], 127);
+    EXPECT_EQ(read.MemTremGO[13], 0);
+    EXPECT_EQ(read.MemAnnullGO[0][13], 1);
+    ASSERT_EQ(r.adjusted.size(), 11);
+    EXPECT_EQ(
+        r.adjusted[4],
+        QStringLiteral("line 15 (the sysex delay in milliseconds, 0..100): 32767 is now 100"));
+    EXPECT_EQ(r.adjusted[7], QStringLiteral("line 40 (fixed memory 1, Great Fondi stop, 0..29): "
+                                            "50 is now 29"));
+    // Values within range are read as they are, and nothing is reported.
+    ConsoleState plain;
+    const ConfigFile::ReadResult good =
+        ConfigFile::parse(ConfigFile::serialize(sample()), plain, kScreen);
+    EXPECT_TRUE(good.adjusted.isEmpty());
+    EXPECT_EQ(ConfigFile::serialize(plain), ConfigFile::serialize(sample()));
+}
+
+TEST(ConfigFile, ADamagedLineIsNamedWithWhatItShouldHold) {
+    const QList<QByteArray> full = lines(ConfigFile::serialize(sample()));
+    QList<QByteArray> damaged = full;
+    damaged[5] = "fast\r";
+    ConsoleState read;
+    ConfigFile::ReadResult r = ConfigFile::parse(damaged.join('\n') + '\n', read, kScreen);
+    EXPECT_EQ(r.status, ConfigFile::ReadResult::Status::Damaged);
+    EXPECT_EQ(r.line, 6);
+    EXPECT_EQ(ConfigFile::lineMeaning(r.line), QStringLiteral("the tremolo rate"));
+    EXPECT_EQ(r.expected, QStringLiteral("a whole number"));
+    EXPECT_EQ(r.found, "fast");
+    EXPECT_FALSE(r.endsEarly);
+
+    r = ConfigFile::parse(full.mid(0, 374).join('\n') + '\n', read, kScreen);
+    EXPECT_EQ(r.status, ConfigFile::ReadResult::Status::Damaged);
+    EXPECT_EQ(r.line, 375);
+    EXPECT_TRUE(r.endsEarly);
+    EXPECT_EQ(ConfigFile::lineMeaning(375), QStringLiteral("fixed memory 12, pedal sub-octave"));
+
+    QTemporaryDir dir;
+    r = ConfigFile::read(dir.filePath(QStringLiteral("none.CFG")), read, kScreen);
+    EXPECT_EQ(r.status, ConfigFile::ReadResult::Status::Missing);
+}
+
+TEST(ConfigFile, AWindowPartlyOffScreenIsCentredWithTheSizeOfThePanelItWillShow) {
+    ScreenContext screen(24000, 15000); // 1600 x 1000 pixels
+    screen.mainSizeFor = [](const ConsoleState& st) {
+        return st.GraphicMode ? QSizeF(12288, 8793.6) : QSizeF(9680 * st.PanelScale, 8000);
+    };
+    screen.advancedWidth = 9600;
+    screen.advancedHeight = 6000;
+    ConsoleState s = sample(); // standard panel at 1.4: 13552 twips wide
+    s.MainLeft = -300;         // its left edge off the screen
+    s.MainTop = 7500;          // its bottom edge off the screen (7500 + 8000 > 15000)
+    s.AdvancedLeft = 15000;    // its right edge off the screen (15000 + 9600 > 24000)
+    s.AdvancedTop = 9000;      // wholly on the screen
+    ConsoleState read;
+    ASSERT_TRUE(ConfigFile::parse(ConfigFile::serialize(s), read, screen));
+    EXPECT_FLOAT_EQ(read.MainLeft, (24000 - 13552) / 2.0f);
+    EXPECT_FLOAT_EQ(read.MainTop, (15000 - 8000) / 2.0f);
+    EXPECT_FLOAT_EQ(read.AdvancedLeft, (24000 - 13552) / 2.0f) << "centred as the main window";
+    EXPECT_FLOAT_EQ(read.AdvancedTop, 9000);
+
+    // A window on the screen stays where it was left.
+    s.MainLeft = 24000 - 13552;
+    s.MainTop = 0;
+    ASSERT_TRUE(ConfigFile::parse(ConfigFile::serialize(s), read, screen));
+    EXPECT_FLOAT_EQ(read.MainLeft, 24000 - 13552);
+    EXPECT_FLOAT_EQ(read.MainTop, 0);
+
+    // Defaults centre both windows with the default (graphic) panel's size.
+    ConsoleState fresh;
+    ConfigFile::installDefaults(fresh, screen);
+    EXPECT_FLOAT_EQ(fresh.MainLeft, (24000 - 12288) / 2.0f);
+    EXPECT_FLOAT_EQ(fresh.MainTop, (15000 - 8793.6f) / 2.0f);
+    EXPECT_FLOAT_EQ(fresh.AdvancedLeft, fresh.MainLeft);
+}
+
+TEST(ConfigFile, ADamagedFileIsMovedAsideUnderADatedName) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vorlo2000.CFG"));
+    auto put = [&](const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const QDateTime when(QDate(2026, 12, 6), QTime(17, 15, 0));
+    put("first damaged\r\n");
+    QString error;
+    const QString kept = ConfigFile::keepDamaged(path, when, &error);
+    EXPECT_EQ(kept, path + QStringLiteral(".damaged-20261206-171500"));
+    EXPECT_FALSE(QFile::exists(path));
+    put("second damaged\r\n");
+    const QString again = ConfigFile::keepDamaged(path, when, &error);
+    EXPECT_EQ(again, path + QStringLiteral(".damaged-20261206-171500-2"));
+    QFile first(kept);
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), "first damaged\r\n") << "an earlier copy is never replaced";
+    EXPECT_TRUE(
+        ConfigFile::keepDamaged(dir.filePath(QStringLiteral("gone.CFG")), when, &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+}
