@@ -23,8 +23,10 @@ public:
     // Everything received so far, in order of arrival.
     std::vector<QByteArray> messages() const;
     size_t count() const;
-    // Waits (running Qt's events) until at least n messages have arrived.
-    bool waitFor(size_t n, int timeoutMs = 3000) const;
+    // Waits (running Qt's events) until at least n messages have arrived. The wait ends as soon
+    // as they have; the limit is generous because a loaded machine can hold the JACK server's
+    // cycle back for seconds.
+    bool waitFor(size_t n, int timeoutMs = 10000) const;
 
 private:
     static void onMidi(double, std::vector<unsigned char>* message, void* probe);
