@@ -1,12 +1,26 @@
 #include "JackProbeOutput.h"
 
+#include <QThread>
 #include <vector>
 
 namespace vorlo::test {
+namespace {
+
+constexpr unsigned long kReleaseDelayMs = 50;
+
+} // namespace
 
 JackProbeOutput::JackProbeOutput(const std::string& client, const std::string& port)
     : portName_(QString::fromStdString(client + ':' + port)), midi_(RtMidi::UNIX_JACK, client) {
     midi_.openVirtualPort(port);
+}
+
+JackProbeOutput::~JackProbeOutput() {
+    // RtMidi frees the buffer its JACK thread reads before it closes the client; a cycle
+    // held back by a busy machine could still be reading it. Closing the port first and
+    // waiting a few cycles lets such a cycle end (no cycle reads a closed port's buffer).
+    midi_.closePort();
+    QThread::msleep(kReleaseDelayMs);
 }
 
 void JackProbeOutput::play(std::initializer_list<unsigned char> bytes) {

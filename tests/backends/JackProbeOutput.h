@@ -15,6 +15,9 @@ class JackProbeOutput {
 public:
     // Opens the port "<client>:<port>".
     JackProbeOutput(const std::string& client, const std::string& port);
+    ~JackProbeOutput();
+    JackProbeOutput(const JackProbeOutput&) = delete;
+    JackProbeOutput& operator=(const JackProbeOutput&) = delete;
 
     // The full JACK name of the port, as the console's inputs list it.
     QString portName() const { return portName_; }

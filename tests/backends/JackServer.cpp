@@ -3,12 +3,14 @@
 #include <RtMidi.h>
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
+#include <unistd.h>
 #endif
 
 namespace vorlo::test {
@@ -16,9 +18,13 @@ namespace {
 
 JackServer* currentServer = nullptr;
 
-constexpr int kStartTimeoutMs = 5000;
+constexpr int kStartTimeoutMs = 15000;
 constexpr int kPollIntervalMs = 50;
-constexpr int kStopTimeoutMs = 3000;
+constexpr int kStopTimeoutMs = 10000;
+// How long the sign of a finished set-up is waited for before clients are tried anyway, and
+// how long the server is left after the sign.
+constexpr int kSetUpSignWaitMs = 5000;
+constexpr unsigned long kSetUpSettleMs = 100;
 const QStringList kDriverArguments = {QStringLiteral("-d"), QStringLiteral("dummy"),
                                       QStringLiteral("-r"), QStringLiteral("48000"),
                                       QStringLiteral("-p"), QStringLiteral("256")};
@@ -65,10 +71,22 @@ bool JackServer::start() {
     // -r: no real-time scheduling, which needs privileges the tests do not have.
     process_.setArguments(QStringList{QStringLiteral("-n"), name_, QStringLiteral("-r")} +
                           kDriverArguments);
+    // What the server prints goes to a file, never to a pipe: nothing reads a pipe while the
+    // test waits inside a JACK call, and a server that reports an error every cycle (as it
+    // does for a client that was killed) would block on the full pipe, holding its engine,
+    // and the test with it.
+    if (!output_.open()) {
+        state_ = State::Failed;
+        problem_ = QStringLiteral("no file for jackd's output: %1").arg(output_.errorString());
+        return false;
+    }
     process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(output_.fileName());
 #ifdef Q_OS_LINUX
-    // Never outlive a test program that crashed.
-    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    // Never outlive a test program that crashed. The server is asked to end, not killed:
+    // JACK keeps a machine-wide table of eight servers, and a killed server's entry is never
+    // freed, so a few killed servers would keep every later one from starting.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
     process_.start();
     if (!process_.waitForStarted(kStartTimeoutMs)) {
@@ -79,8 +97,10 @@ bool JackServer::start() {
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!deadline.hasExpired()) {
         QThread::msleep(kPollIntervalMs);
-        if (process_.state() != QProcess::Running)
-            break;
+        if (process_.waitForFinished(0) || process_.state() != QProcess::Running)
+            break; // jackd ended at once; what it printed says why
+        if (!setUpLooksDone(deadline))
+            continue;
         if (clientCanConnect()) {
             state_ = State::Running;
             return true;
@@ -88,9 +108,35 @@ bool JackServer::start() {
     }
     state_ = State::Failed;
     problem_ = QStringLiteral("the JACK server \"%1\" did not come up:\n%2")
-                   .arg(name_, QString::fromLocal8Bit(process_.readAll()));
+                   .arg(name_, QString::fromLocal8Bit(output_.readAll()));
+    if (problem_.contains(QStringLiteral("Too many servers")))
+        problem_ += QStringLiteral("\n(JACK's table holds eight servers, and a server that was "
+                                   "killed stays in it: with no jackd running, remove "
+                                   "/dev/shm/jack-shm-registry)");
     stop();
     return false;
+}
+
+// A client that connects while the server is still setting itself up can crash inside libjack
+// (a bus error or a bad read). On Linux the server makes its driver's semaphore file near the
+// end of its set-up; until it exists no client is tried. Where it never appears (another JACK
+// build), clients are tried after a while all the same.
+bool JackServer::setUpLooksDone(const QDeadlineTimer& deadline) {
+#ifdef Q_OS_LINUX
+    const QString semaphore =
+        QStringLiteral("/dev/shm/jack_sem.%1_%2_system").arg(::getuid()).arg(name_);
+    if (QFileInfo::exists(semaphore)) {
+        if (!sawSetUpDone_) {
+            sawSetUpDone_ = true;
+            QThread::msleep(kSetUpSettleMs);
+        }
+        return true;
+    }
+    return deadline.remainingTime() < kStartTimeoutMs - kSetUpSignWaitMs;
+#else
+    Q_UNUSED(deadline);
+    return true;
+#endif
 }
 
 void JackServer::stop() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryFile>
 
 namespace vorlo::test {
 
@@ -31,10 +34,13 @@ public:
 private:
     enum class State { NotStarted, Running, Missing, Failed };
     static bool clientCanConnect();
+    bool setUpLooksDone(const QDeadlineTimer& deadline);
 
     QString name_;
     QProcess process_;
+    QTemporaryFile output_{QDir::tempPath() + QStringLiteral("/vorlo-jackd-XXXXXX.log")};
     State state_ = State::NotStarted;
+    bool sawSetUpDone_ = false;
     QString problem_;
 };
 

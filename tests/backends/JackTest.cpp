@@ -12,6 +12,8 @@ namespace vorlo::test {
 namespace {
 
 constexpr int kEventSliceMs = 2;
+constexpr int kBackendAttempts = 5;
+constexpr int kBackendRetryMs = 200;
 
 template <class Port> int findDevice(Port& port, const QString& name) {
     const int count = port.deviceCount();
@@ -32,7 +34,12 @@ void JackTest::SetUp() {
             GTEST_SKIP() << server->problem().toStdString();
         FAIL() << server->problem().toStdString();
     }
+    // A server that has just come up on a loaded machine may turn a client away once.
     backend = std::make_unique<RtMidiBackend>(RtMidi::UNIX_JACK);
+    for (int attempt = 1; attempt < kBackendAttempts && !backend->available(); ++attempt) {
+        QThread::msleep(kBackendRetryMs);
+        backend = std::make_unique<RtMidiBackend>(RtMidi::UNIX_JACK);
+    }
     ASSERT_TRUE(backend->available()) << backend->unavailableReason().toStdString();
 }
 

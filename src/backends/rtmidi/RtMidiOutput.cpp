@@ -18,6 +18,8 @@ constexpr uint8_t kStatusBit = 0x80;
 constexpr qsizetype kShownBytes = 16;
 // Room for this many waiting messages before the ring has to grow.
 constexpr size_t kInitialRing = 256;
+// Longer than a few cycles of any usual JACK period.
+constexpr std::chrono::milliseconds kJackReleaseDelay{50};
 // RtMidi hands a message to its JACK thread through a 16 KiB ring buffer, together with its
 // 4-byte length, and silently drops what does not fit.
 constexpr size_t kJackLongestMessage = 16384 - 1 - 4;
@@ -94,6 +96,12 @@ RtMidiOutput::RtMidiOutput(RtMidi::Api api, const QString& portName,
 
 RtMidiOutput::~RtMidiOutput() {
     close();
+    if (openedOnJack_) {
+        // RtMidi frees the buffer its JACK thread reads before it closes its JACK client; a
+        // cycle that began before the port closed, and was held back by a busy machine, can
+        // still be reading it. The time for a few cycles lets such a cycle end first.
+        std::this_thread::sleep_for(kJackReleaseDelay);
+    }
     midi_.reset();
 }
 
@@ -115,6 +123,7 @@ void RtMidiOutput::open() {
     watch_.start();
     switch (link_.api()) {
     case RtMidi::UNIX_JACK:
+        openedOnJack_ = true;
         limit_ = RtMidiBurstLimit::forJack();
         break;
     case RtMidi::LINUX_ALSA:

@@ -87,6 +87,8 @@ private:
     size_t head_ = 0;
     size_t count_ = 0;
     QTimer drain_;
+    // A JACK port was opened at some time, so RtMidi's JACK thread may have read its buffer.
+    bool openedOnJack_ = false;
 };
 
 } // namespace vorlo
