@@ -75,7 +75,12 @@ void ConsoleSlots::copySlot(int from, int to) {
     }
 }
 
-int16_t startValue(SlotField f) {
+namespace {
+
+// What a slot field holds, as far as its start and force values go.
+enum class SlotValueKind { Level, Thru, Cancel, Stop };
+
+SlotValueKind valueKind(SlotField f) {
     switch (f) {
     case SlotField::MemExprGO:
     case SlotField::MemExprSW:
@@ -86,44 +91,48 @@ int16_t startValue(SlotField f) {
     case SlotField::MemBalFO_SW:
     case SlotField::MemBalMU_SW:
     case SlotField::MemBalAN_SW:
-        return 127;
+        return SlotValueKind::Level;
     case SlotField::MemThru:
+        return SlotValueKind::Thru;
     case SlotField::MemAnnullGO0:
     case SlotField::MemAnnullGO1:
     case SlotField::MemAnnullGO2:
     case SlotField::MemAnnullSW0:
     case SlotField::MemAnnullSW1:
     case SlotField::MemAnnullSW2:
-        return 1;
+        return SlotValueKind::Cancel;
     default:
-        return 0;
+        return SlotValueKind::Stop;
     }
 }
 
-int16_t forceValue(SlotField f) {
-    switch (f) {
-    case SlotField::MemExprGO:
-    case SlotField::MemExprSW:
-    case SlotField::MemExprPE:
-    case SlotField::MemBalFO_GO:
-    case SlotField::MemBalMU_GO:
-    case SlotField::MemBalAN_GO:
-    case SlotField::MemBalFO_SW:
-    case SlotField::MemBalMU_SW:
-    case SlotField::MemBalAN_SW:
-        return 120;
-    case SlotField::MemThru:
-        return 2;
-    case SlotField::MemAnnullGO0:
-    case SlotField::MemAnnullGO1:
-    case SlotField::MemAnnullGO2:
-    case SlotField::MemAnnullSW0:
-    case SlotField::MemAnnullSW1:
-    case SlotField::MemAnnullSW2:
-        return 0;
-    default:
+} // namespace
+
+int16_t startValue(SlotField f) {
+    switch (valueKind(f)) {
+    case SlotValueKind::Level:
+        return 127;
+    case SlotValueKind::Thru:
+    case SlotValueKind::Cancel:
         return 1;
+    case SlotValueKind::Stop:
+        break;
     }
+    return 0;
+}
+
+int16_t forceValue(SlotField f) {
+    switch (valueKind(f)) {
+    case SlotValueKind::Level:
+        return 120;
+    case SlotValueKind::Thru:
+        return 2;
+    case SlotValueKind::Cancel:
+        return 0;
+    case SlotValueKind::Stop:
+        break;
+    }
+    return 1;
 }
 
 void ConsoleSlots::writeStartValues(int slot) {
