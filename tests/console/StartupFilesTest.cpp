@@ -158,6 +158,19 @@ TEST_F(StartupFiles, AConfigurationCutShortSaysWhereItEnds) {
         QStringLiteral("it ends after line 200, where line 201 should hold fixed memory 6")))
         << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(damagedCopies().size(), 1);
+
+    // An empty file (a full disk may have left one) is said to be empty, and no copy of it is
+    // promised.
+    console.reset();
+    dialogs.messages.clear();
+    writeFile(cfgPath(), QByteArray());
+    startOnSmallScreen();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString text = dialogs.messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("is damaged: it is empty."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("no copy of it is kept"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("kept as"))) << text.toStdString();
+    EXPECT_EQ(damagedCopies().size(), 1);
 }
 
 TEST_F(StartupFiles, OutOfRangeSettingsAreBroughtWithinRangeAndTold) {

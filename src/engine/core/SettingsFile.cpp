@@ -1,31 +1,148 @@
 #include "SettingsFile.h"
 
+#include "SafeFile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 namespace vorlo {
+namespace {
+
+bool isPlainText(const QString& s) {
+    if (s.isEmpty() || s.front() == QLatin1Char(' ') || s.back() == QLatin1Char(' '))
+        return false;
+    for (const QChar c : s) {
+        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                           QStringLiteral(" _.:+-/").contains(c);
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
+// The value as the settings reader reads it back: numbers and flags as they print, texts as
+// they are when nothing in them has a meaning to the reader, otherwise in quotes with the
+// backslash and the quote escaped. Returns false for a value of another kind.
+bool valueText(const QVariant& value, QByteArray& out) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        out = value.toBool() ? "true" : "false";
+        return true;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        out = value.toString().toLatin1();
+        return true;
+    case QMetaType::QString: {
+        QString s = value.toString();
+        if (s.startsWith(QLatin1Char('@')))
+            s.prepend(QLatin1Char('@'));
+        if (isPlainText(s)) {
+            out = s.toUtf8();
+            return true;
+        }
+        s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+        s.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        if (s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r')))
+            return false;
+        out = '"' + s.toUtf8() + '"';
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// The file's bytes with one key set: its line replaced where the section has it, otherwise
+// added at the end of the section (a section that is missing is added at the end). Every
+// other line stays as it was, comments included.
+QByteArray withValue(const QByteArray& old, const QByteArray& section, const QByteArray& name,
+                     const QByteArray& text) {
+    const QByteArray eol = old.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
+    QList<QByteArray> lines = old.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    for (QByteArray& l : lines) {
+        if (l.endsWith('\r'))
+            l.chop(1);
+    }
+    const QByteArray line = name + '=' + text;
+    qsizetype insertAt = -1; // after the last line of the section's first appearance
+    bool inSection = false;
+    bool first = false;
+    bool replaced = false;
+    for (qsizetype i = 0; i < lines.size() && !replaced; ++i) {
+        const QByteArray t = lines[i].trimmed();
+        if (t.startsWith('[') && t.endsWith(']')) {
+            inSection = t.mid(1, t.size() - 2).trimmed() == section;
+            first = inSection && insertAt < 0;
+            if (first)
+                insertAt = i + 1;
+            continue;
+        }
+        if (!inSection || t.startsWith(';'))
+            continue;
+        const qsizetype eq = t.indexOf('=');
+        if (eq > 0 && t.left(eq).trimmed() == name) {
+            lines[i] = line;
+            replaced = true;
+        } else if (first && !t.isEmpty()) {
+            insertAt = i + 1;
+        }
+    }
+    if (!replaced && insertAt >= 0) {
+        lines.insert(insertAt, line);
+    } else if (!replaced) {
+        if (!lines.isEmpty() && !lines.back().trimmed().isEmpty())
+            lines.append(QByteArray());
+        lines.append('[' + section + ']');
+        lines.append(line);
+    }
+    QByteArray out;
+    for (const QByteArray& l : lines)
+        out.append(l).append(eol);
+    return out;
+}
+
+} // namespace
 
 SettingsFile::SettingsFile(const QString& appDir) : path_(QDir(appDir).filePath(FileName)) {}
 
-QVariant SettingsFile::value(const QString& key, const QVariant& defaultValue) const
-{
+QVariant SettingsFile::value(const QString& key, const QVariant& defaultValue) const {
     QSettings settings(path_, QSettings::IniFormat);
     return settings.value(key, defaultValue);
 }
 
-bool SettingsFile::setValue(const QString& key, const QVariant& value, QString* error)
-{
-    // QSettings writes through a temporary file renamed over the old one (atomic sync).
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setAtomicSyncRequired(true);
-    settings.setValue(key, value);
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return true;
-    if (error)
-        *error = settings.status() == QSettings::AccessError ? QStringLiteral("access denied")
-                                                             : QStringLiteral("format error");
-    return false;
+bool SettingsFile::setValue(const QString& key, const QVariant& value, QString* error) {
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    const QByteArray section = key.left(slash).toLatin1();
+    const QByteArray name = key.mid(slash + 1).toLatin1();
+    QByteArray text;
+    if (slash <= 0 || !isPlainText(key) || name.contains('/') || !valueText(value, text))
+        return fail(QStringLiteral("%1 cannot be stored in the settings file").arg(key));
+
+    QByteArray old;
+    QFile file(path_);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(file.errorString());
+        old = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return fail(file.errorString());
+        file.close();
+    }
+    // The file is written whole through a temporary file, checked on the disk before it
+    // takes the old one's place, so a full or read-only disk leaves the old file as it was.
+    return SafeFile::write(path_, withValue(old, section, name, text), error);
 }
 
 } // namespace vorlo

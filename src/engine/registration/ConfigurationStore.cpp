@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <cmath>
 
 namespace vorlo {
@@ -59,12 +60,17 @@ bool ConfigurationStore::LEGGI_FILE_AVVIO() {
 void ConfigurationStore::reportDamagedConfiguration(const ConfigFile::ReadResult& r) {
     ConsoleState& st = state_;
     const QString file = QDir::toNativeSeparators(st.CfgFilePath);
-    // Moved aside before anything can write the defaults over it.
+    // Moved aside before anything can write the defaults over it; an empty file holds
+    // nothing worth keeping (a disk that ran full may have left it so).
+    const bool empty = QFileInfo(st.CfgFilePath).size() == 0;
     QString error;
     const QString kept =
-        ConfigFile::keepDamaged(st.CfgFilePath, QDateTime::currentDateTime(), &error);
+        empty ? QString()
+              : ConfigFile::keepDamaged(st.CfgFilePath, QDateTime::currentDateTime(), &error);
     QString what;
-    if (r.endsEarly) {
+    if (empty) {
+        what = QStringLiteral("it is empty.");
+    } else if (r.endsEarly) {
         what = QStringLiteral("it ends after line %1, where line %2 should hold %3 (%4).")
                    .arg(r.line - 1)
                    .arg(r.line)
@@ -81,7 +87,9 @@ void ConfigurationStore::reportDamagedConfiguration(const ConfigFile::ReadResult
                                   "with its default settings: the MIDI devices are unassigned "
                                   "(go to Setup !) and the fixed memories are cleared.")
                        .arg(file, what);
-    if (!kept.isEmpty())
+    if (empty)
+        text += QStringLiteral("\n\nIt holds no settings, so no copy of it is kept.");
+    else if (!kept.isEmpty())
         text += QStringLiteral("\n\nThe damaged file is kept as %1; the settings in it are "
                                "not lost and can be copied back from it.")
                     .arg(QDir::toNativeSeparators(kept));

@@ -316,11 +316,19 @@ QString ConfigFile::keepDamaged(const QString& path, const QDateTime& when, QStr
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = base + QLatin1Char('-') + QString::number(n);
     QFile file(path);
-    if (file.rename(target))
-        return target;
-    if (error)
-        *error = file.errorString();
-    return {};
+    const qint64 size = file.size();
+    if (!file.rename(target)) {
+        if (error)
+            *error = file.errorString();
+        return {};
+    }
+    // The copy is promised to the player: it must hold every byte of the damaged file.
+    if (QFileInfo(target).size() != size) {
+        if (error)
+            *error = QStringLiteral("the copy %1 is not complete").arg(target);
+        return {};
+    }
+    return target;
 }
 
 QByteArray ConfigFile::serialize(const ConsoleState& st) {
