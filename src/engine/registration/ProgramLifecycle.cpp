@@ -8,6 +8,7 @@
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
 #include "Dialogs.h"
+#include "FolderLock.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
 #include "MidiPortSetup.h"
@@ -19,6 +20,7 @@
 #include "StopTableLoader.h"
 #include "SysexSender.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace vorlo {
@@ -33,7 +35,27 @@ ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
     main_.onQueryUnload = [this] { return !Form_Unload(); };
 }
 
+ProgramLifecycle::~ProgramLifecycle() = default;
+
+bool ProgramLifecycle::takeProgramFolder() {
+    folderLock_ = std::make_unique<FolderLock>(state_.AppDir);
+    if (folderLock_->take() != FolderLock::Result::HeldByAnother)
+        return true;
+    dialogs_.message(QStringLiteral("Vorlo2000 is already running from this folder, %1 (%2). "
+                                    "Only one console can use a program folder at a time: "
+                                    "this one closes.")
+                         .arg(QDir::toNativeSeparators(state_.AppDir), folderLock_->holder()),
+                     state_.ProgramTitle, Dialogs::Icon::Exclamation);
+    folderLock_.reset();
+    run_.setEnded();
+    if (onEnded)
+        onEnded();
+    return false;
+}
+
 void ProgramLifecycle::Form_Load() {
+    if (!takeProgramFolder())
+        return;
     ConsoleState& st = state_;
     Form& main = main_;
     Form& adv = advanced_;

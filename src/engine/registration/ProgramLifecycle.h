@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 namespace vorlo {
 
@@ -10,6 +11,7 @@ class ConsoleReset;
 class ConsoleState;
 class ConsoleUpdate;
 class Dialogs;
+class FolderLock;
 class Form;
 class Memories;
 class MidiPortSetup;
@@ -45,9 +47,12 @@ public:
         RecoveryCopy& recovery;
     };
     explicit ProgramLifecycle(const Collaborators& c);
+    ~ProgramLifecycle();
 
-    // Start-up: scans the devices, reads the configuration, opens the ports, loads the stops
-    // table, builds the panel, resets the console and shows the windows.
+    // Start-up: takes the program folder (a console already running from it is told to the
+    // player and this one ends, having touched nothing), scans the devices, reads the
+    // configuration, opens the ports, loads the stops table, builds the panel, resets the
+    // console and shows the windows.
     void Form_Load();
     // Shut-down. Returns false when the player chose to keep the program running.
     bool Form_Unload();
@@ -63,6 +68,8 @@ public:
 private:
     // The end itself, once no question stands in the way.
     void endProgram(bool keepRecoveryCopy);
+    // False when another console holds the program folder; the player has been told.
+    bool takeProgramFolder();
 
     ConsoleState& state_;
     PanelState& panel_;
@@ -81,6 +88,8 @@ private:
     StopCaptions& captions_;
     AdvancedControls& advancedControls_;
     RecoveryCopy& recovery_;
+    // Held from the start-up to the end of the program, the saves at the end included.
+    std::unique_ptr<FolderLock> folderLock_;
 };
 
 } // namespace vorlo
