@@ -191,6 +191,23 @@ TEST_F(RecoveryCopies, ADamagedCopyIsSetAsideAndAFailedWriteIsToldOnce) {
     ASSERT_EQ(dialogs.messages.size(), 1u) << "told once";
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(
         QStringLiteral("The recovery copy of the free memories")));
+
+    // An empty copy (a full disk may have left one) is not offered, and not kept either.
+    console.reset();
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QString::fromLatin1(RecoveryCopy::FileName)));
+    QFile(copyPath()).open(QIODevice::WriteOnly);
+    dialogs.messages.clear();
+    dialogs.questions.clear();
+    start();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral("cannot be restored: it is "
+                                                                 "empty.")))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(copyPath()));
+    QFile kept(damaged);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "only a line\r\n 3 \r\n") << "the earlier damaged copy stays";
 }
 
 } // namespace

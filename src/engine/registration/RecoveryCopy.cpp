@@ -122,6 +122,12 @@ void RecoveryCopy::offerRestore() {
     }
     const QByteArray bytes = in.readAll();
     in.close();
+    if (bytes.isEmpty()) {
+        // Left so by a disk that ran full: nothing in it to restore or to keep.
+        setAside(QStringLiteral("it is empty"));
+        active_ = true;
+        return;
+    }
 
     const QString when =
         QFileInfo(file).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
@@ -167,12 +173,19 @@ void RecoveryCopy::restore(const QByteArray& bytes) {
 void RecoveryCopy::setAside(const QString& why) {
     const QString file = path();
     const QString damaged = state_.appFile(QString::fromLatin1(DamagedFileName));
-    QFile::remove(damaged);
-    const bool moved = QFile::rename(file, damaged);
+    // An empty copy is not worth keeping, nor worth replacing an earlier damaged one with.
+    const bool empty = QFileInfo(file).size() == 0;
+    bool moved = false;
+    if (empty) {
+        QFile::remove(file);
+    } else {
+        QFile::remove(damaged);
+        moved = QFile::rename(file, damaged);
+    }
     dialogs_.message(
-        QStringLiteral("The recovery copy of the free memories, %1, cannot be restored: %2. %3")
+        QStringLiteral("The recovery copy of the free memories, %1, cannot be restored: %2.%3")
             .arg(QDir::toNativeSeparators(file), why,
-                 moved ? QStringLiteral("It is kept as %1.").arg(QDir::toNativeSeparators(damaged))
+                 moved ? QStringLiteral(" It is kept as %1.").arg(QDir::toNativeSeparators(damaged))
                        : QString()),
         state_.ProgramTitle, Dialogs::Icon::Exclamation);
 }
