@@ -1,8 +1,10 @@
 // vorlo2000: the console's windows on the platform's MIDI system.
 #include "Console.h"
+#include "ConsoleForms.h"
 #include "EndRequestWatcher.h"
 #include "QtDialogs.h"
 #include "QtScreenMetrics.h"
+#include "RaiseRequests.h"
 #include "SettingsFile.h"
 #include "StandardWindows.h"
 #include "SynthMidiBackend.h"
@@ -12,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QFileInfo>
+#include <QWidget>
 #include <memory>
 
 #ifdef VORLO_HAVE_RTMIDI
@@ -82,6 +85,20 @@ int main(int argc, char** argv) {
                      });
 
     console.Form_Load();
+    // A start that found the program folder held brings the console running there forward;
+    // the console that holds it comes forward at every such start.
+    vorlo::RaiseRequests raiseRequests(appDir);
+    if (console.hasEnded()) {
+        raiseRequests.knock();
+    } else {
+        raiseRequests.listen([&windows] {
+            if (QWidget* main = windows.window(QString::fromLatin1(vorlo::forms::Main))) {
+                main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+                main->raise();
+                main->activateWindow();
+            }
+        });
+    }
     if (!console.hasEnded() && !endRequests.isRequested())
         app.exec();
     if (!console.hasEnded()) {
