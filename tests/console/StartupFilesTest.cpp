@@ -184,7 +184,14 @@ TEST_F(StartupFiles, AnEmptyStopsTableFallsBackToTheDefaultTable) {
     writeTable(markerTable());
     writeTable(StopTable(), QStringLiteral("empty.dat")); // 431 empty entries, 862 bytes
     writeFile(appFile(QStringLiteral("nothing.dat")), QByteArray());
-    for (const char* name : {"empty.dat", "nothing.dat"}) {
+    // Names without a single stop or global message: nothing to play either.
+    StopTable names = markerTable();
+    for (int n = 0; n < StopTable::kFondiNames; ++n)
+        names.set(n, {});
+    for (int n = StopTable::kGreatMuteAncie; n <= StopTable::kSwellRestoreMutazioni; ++n)
+        names.set(n, {});
+    writeTable(names, QStringLiteral("names.dat"));
+    for (const char* name : {"empty.dat", "nothing.dat", "names.dat"}) {
         SCOPED_TRACE(name);
         const QString path = appFile(QString::fromLatin1(name));
         writeConfig([&](ConsoleState& s) { s.DatFilePath = path; });
