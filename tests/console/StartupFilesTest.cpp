@@ -222,6 +222,9 @@ TEST_F(StartupFiles, AStopsTableCutShortIsUsedAndTheMessageSaysHowMuchWasRead) {
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(cut)));
     EXPECT_TRUE(text.contains(QStringLiteral("after 1000 bytes: only 66 of its 431 entries")))
         << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("1 of its stop and global entries hold data that "
+                                             "is not complete F0..F7 messages")))
+        << "the entry cut inside its bytes";
     EXPECT_EQ(st().DatFilePath, cut) << "what was read is used";
     EXPECT_EQ(st().Table[65], markerTable()[65]);
     EXPECT_NE(st().Table[66], markerTable()[66]) << "cut inside its bytes";

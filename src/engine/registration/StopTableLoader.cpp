@@ -51,9 +51,7 @@ bool StopTableLoader::loadStopTable(const QString& path) {
                   .arg(StopTable::kEntryCount)
             : QStringLiteral("The stops table file %1 is damaged.").arg(shown);
     if (check.unsendableEntries() > 0)
-        text += QStringLiteral(" %1 of its stop and global entries hold data that is not "
-                               "complete F0..F7 messages; the module cannot be sent them.")
-                    .arg(check.unsendableEntries());
+        text += QLatin1Char(' ') + check.unsendableText();
     dialogs_.message(text + QStringLiteral(" Load a complete stops table in the editor, or "
                                            "reinstall Vorlo2000."),
                      st.ProgramTitle, Dialogs::Icon::Exclamation);

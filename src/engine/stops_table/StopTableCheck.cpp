@@ -39,10 +39,14 @@ QString StopTableCheck::flaws() const {
                      .arg(entriesRead_)
                      .arg(StopTable::kEntryCount);
     if (unsendable_ > 0)
-        parts << QStringLiteral("%1 of its stop and global entries hold data that is not "
-                                "complete F0..F7 messages; the module cannot be sent them.")
-                     .arg(unsendable_);
+        parts << unsendableText();
     return parts.join(QLatin1Char(' '));
+}
+
+QString StopTableCheck::unsendableText() const {
+    return QStringLiteral("%1 of its stop and global entries hold data that is not complete "
+                          "F0..F7 messages; the module cannot be sent them.")
+        .arg(unsendable_);
 }
 
 } // namespace vorlo

@@ -33,6 +33,8 @@ public:
 
     // What is wrong with a table that is not whole, in the player's words; empty when whole.
     QString flaws() const;
+    // The sentence of flaws() about the entries the module cannot be sent.
+    QString unsendableText() const;
 
 private:
     int entriesRead_;
