@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <algorithm>
 
 namespace vorlo {
@@ -149,18 +150,26 @@ template <> bool BoundWidget<QLineEdit>::event(QEvent* e) {
 
     // The control hears of each action after the box has handled it.
     const bool handled = QLineEdit::event(e);
-    if (click)
+    if (click) {
         binding_.run([](Control& c) { c.click(); });
-    else if (type == QEvent::MouseButtonDblClick && left)
+    } else if (type == QEvent::MouseButtonDblClick && left) {
+        // The double click selected a word; whatever its handler did (a dialog the player may
+        // have cancelled), the next key must not type over that word unseen.
+        const QPointer<QLineEdit> self(this);
         binding_.run([](Control& c) { c.dblClick(); });
-    else if (type == QEvent::FocusIn)
+        if (self)
+            self->deselect();
+    } else if (type == QEvent::FocusIn) {
         binding_.run([](Control& c) { c.gotFocus(); });
-    else if (type == QEvent::FocusOut)
+    } else if (type == QEvent::FocusOut) {
         binding_.run([](Control& c) { c.lostFocus(); });
+    }
     return handled;
 }
 
 template <> void BoundWidget<QLineEdit>::showState(const Control& c) {
+    if (isReadOnly() != c.isReadOnly())
+        setReadOnly(c.isReadOnly());
     if (text() != c.text()) {
         const int cursor = cursorPosition();
         setText(c.text());

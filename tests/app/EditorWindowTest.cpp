@@ -136,6 +136,31 @@ TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
     EXPECT_NEAR(main().width(), 9680 * 1.2, 1e-6);
 }
 
+TEST_F(EditorWindowTest, ACancelledDoubleClickLeavesNothingSelectedAndFixedTextsCannotBeTyped) {
+    startStandard();
+    EditorWindow* w = openEditor();
+    ASSERT_NE(w, nullptr);
+    BoundLineEdit* fondo = field(w, "TextFondi", 4);
+    ASSERT_NE(fondo, nullptr);
+    dialogs.files.push_back(std::nullopt);
+    doubleClickWidget(fondo);
+    settle();
+    EXPECT_FALSE(fondo->hasSelectedText());
+    QTest::keyClicks(fondo, "x");
+    EXPECT_EQ(console->editor().window()("TextFondi", 4).text().size(), 8)
+        << "the key is added to the name, not typed over part of it";
+
+    w->tabs()->setCurrentIndex(3);
+    settle();
+    BoundLineEdit* fixed = field(w, "TextGlobal", 45);
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_TRUE(fixed->isReadOnly());
+    EXPECT_FALSE(field(w, "TextGlobal", 39)->isReadOnly());
+    fixed->setFocus();
+    QTest::keyClicks(fixed, "x");
+    EXPECT_EQ(console->editor().window()("TextGlobal", 45).text(), "GO RESTORE Mutaz");
+}
+
 // Pictures of the five tabs for the README, when asked for, on the default organ:
 //   VORLO_SCREENSHOT_DIR=docs QT_QPA_PLATFORM=xcb xvfb-run -a build/tests/app/vorlo_app_tests
 //       --gtest_filter=EditorWindowTest.Screenshots

@@ -197,7 +197,14 @@ TEST_F(StartupFiles, AnEmptyStopsTableFallsBackToTheDefaultTable) {
     writeTable(markerTable());
     writeTable(StopTable(), QStringLiteral("empty.dat")); // 431 empty entries, 862 bytes
     writeFile(appFile(QStringLiteral("nothing.dat")), QByteArray());
-    for (const char* name : {"empty.dat", "nothing.dat"}) {
+    // Names without a single stop or global message: nothing to play either.
+    StopTable names = markerTable();
+    for (int n = 0; n < StopTable::kFondiNames; ++n)
+        names.set(n, {});
+    for (int n = StopTable::kGreatMuteAncie; n <= StopTable::kSwellRestoreMutazioni; ++n)
+        names.set(n, {});
+    writeTable(names, QStringLiteral("names.dat"));
+    for (const char* name : {"empty.dat", "nothing.dat", "names.dat"}) {
         SCOPED_TRACE(name);
         const QString path = appFile(QString::fromLatin1(name));
         writeConfig([&](ConsoleState& s) { s.DatFilePath = path; });
@@ -228,6 +235,9 @@ TEST_F(StartupFiles, AStopsTableCutShortIsUsedAndTheMessageSaysHowMuchWasRead) {
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(cut)));
     EXPECT_TRUE(text.contains(QStringLiteral("after 1000 bytes: only 66 of its 431 entries")))
         << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("1 of its stop and global entries hold data that "
+                                             "is not complete F0..F7 messages")))
+        << "the entry cut inside its bytes";
     EXPECT_EQ(st().DatFilePath, cut) << "what was read is used";
     EXPECT_EQ(st().Table[65], markerTable()[65]);
     EXPECT_NE(st().Table[66], markerTable()[66]) << "cut inside its bytes";

@@ -162,7 +162,7 @@ TEST_F(StopsTableEditorTest, FilesThatCannotBeTakenLeaveTheEntryAsItWas) {
     EXPECT_EQ(dialogs.messages.back().text, "Unauthorized file");
 
     // A file of exactly 32767 bytes is taken.
-    syx("Big.syx", QByteArray(32767, '\x10'));
+    syx("Big.syx", '\xF0' + QByteArray(32765, '\x10') + '\xF7');
     field("TextFondi", 5).dblClick();
     EXPECT_EQ(st().Table[45].size(), 32767);
 }
@@ -186,6 +186,156 @@ TEST_F(StopsTableEditorTest, DataThatIsNotCompleteMessagesIsStoredAndMarked) {
     field("TextAncie", 2).dblClick();
     EXPECT_EQ(field("TextAncie", 2).backColor(), color::White);
     EXPECT_TRUE(st().Table[162].isEmpty()) << "the Swell copy of so little is empty";
+}
+
+TEST_F(StopsTableEditorTest, ASyxWithoutACompleteMessageIsRefusedAndChangesNothing) {
+    open();
+    console->drawstops().Tir_FO_SW_Click(3);
+    const StopTable before = st().Table;
+    int shown = 0;
+    for (const QByteArray& bytes :
+         {QByteArray(), QByteArray("\xF0", 1), QByteArray("\xF0\x41\x10\x42", 4),
+          QByteArray("\x10\x20\xF7", 3)}) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        syx("empty.syx", bytes);
+        field("TextFondi", 3).dblClick();
+        ASSERT_EQ(dialogs.messages.size(), static_cast<size_t>(++shown));
+        EXPECT_TRUE(dialogs.messages.back().text.contains("holds no complete F0..F7 message"))
+            << dialogs.messages.back().text.toStdString();
+        EXPECT_EQ(st().Table.entries(), before.entries());
+        EXPECT_EQ(field("TextFondi", 3).text(), "Fondo 3");
+        EXPECT_FALSE(ed().TableModified);
+    }
+    // The stop still sounds as before on both manuals.
+    log();
+    console->drawstops().Tir_FO_SW_Click(0);
+    console->drawstops().Tir_FO_SW_Click(3);
+    EXPECT_TRUE(log().contains(marker(73)));
+}
+
+TEST_F(StopsTableEditorTest, TablesTheConsoleCannotPlayAreRefusedAndCutOnesAsked) {
+    open();
+    const StopTable before = st().Table;
+    const auto put = [this](const char* name, const QByteArray& bytes) {
+        QFile f(appFile(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    QByteArray junk(20000, '\0');
+    for (qsizetype i = 0; i < junk.size(); ++i)
+        junk[i] = static_cast<char>((i * 7919 + 13) % 251);
+    put("junk.dat", junk);
+    put("zero.dat", {});
+    // 66 whole entries and part of the 67th.
+    put("cut.dat", DatFile::serialize(markerTable())->left(1000));
+    writeTable(StopTable(), QStringLiteral("empty.dat"));
+    StopTable names = markerTable();
+    for (int n = 0; n < StopTable::kEntryCount; ++n)
+        if (n < StopTable::kFondiNames || n >= StopTable::kGreatMuteAncie)
+            names.set(n, {});
+    writeTable(names, QStringLiteral("names.dat"));
+
+    for (const char* name : {"junk.dat", "zero.dat", "empty.dat", "names.dat"}) {
+        SCOPED_TRACE(name);
+        dialogs.messages.clear();
+        dialogs.files.push_back(appFile(QString::fromLatin1(name)));
+        win()("LoadDAT").click();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages[0].text.contains("holds no stop or global message"))
+            << dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(st().Table.entries(), before.entries());
+        EXPECT_EQ(fileLabel(), appFile("vorlo2000.dat"));
+        EXPECT_FALSE(ed().TableNotEnabled);
+    }
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+
+    // A table cut short asks first; No (the default) keeps the table.
+    dialogs.messages.clear();
+    dialogs.files.push_back(appFile("cut.dat"));
+    win()("LoadDAT").click();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains("only 66 of its 431 entries"))
+        << dialogs.questions[0].toStdString();
+    EXPECT_EQ(st().Table.entries(), before.entries());
+    EXPECT_FALSE(ed().TableNotEnabled);
+    log();
+    console->drawstops().Tir_MU_GO_Click(2);
+    EXPECT_TRUE(log().contains(marker(102))) << "the stops still sound";
+
+    dialogs.answers.push_back(true);
+    dialogs.files.push_back(appFile("cut.dat"));
+    win()("LoadDAT").click();
+    EXPECT_EQ(st().Table[65], markerTable()[65]);
+    EXPECT_TRUE(st().Table[200].isEmpty());
+    EXPECT_TRUE(ed().TableNotEnabled);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StopsTableEditorTest, EnablingATableWithNothingPlayableEnablesAndStoresNothing) {
+    // The console runs with an empty table when neither its table nor the default one reads.
+    QFile::remove(appFile("vorlo2000.dat"));
+    console.reset();
+    start();
+    ASSERT_TRUE(st().Table.isEmpty());
+    open();
+    ed().EditorDatPath = appFile("mine.dat");
+    dialogs.messages.clear();
+    dialogs.answers.push_back(true);
+    win()("Enable").click();
+    ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.messageTexts().join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("It was not enabled"));
+    EXPECT_NE(fileLabel().left(20), "Stops Table is Enabl");
+    EXPECT_EQ(st().DatFilePath, appFile("vorlo2000.dat"));
+    EXPECT_FALSE(QFile::exists(appFile("mine.dat")));
+    ConsoleState back;
+    back.AppDir = dir.path();
+    ConfigFile::read(appFile("vorlo2000.CFG"), back, ScreenContext{28800, 16200, 9680, 6870});
+    EXPECT_NE(back.DatFilePath, appFile("mine.dat"));
+}
+
+TEST_F(StopsTableEditorTest, QuittingTheConsoleAsksAboutTheEditorsUnsavedTable) {
+    open();
+    syx("Flute 8.syx", kFlute);
+    field("TextFondi", 3).dblClick();
+    field("TextMutaz", 1).editText("Cornetto");
+    log();
+    // Exit, then No: the console plays on with the editor open.
+    main()("Exit").click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{" Warning! Stops Table is Modified but Unsaved. Exit Anyway?"});
+    EXPECT_FALSE(console->hasEnded());
+    EXPECT_TRUE(win().isLoaded());
+    EXPECT_TRUE(log().isEmpty()) << "nothing of the end was sent";
+    // The close box asks too.
+    EXPECT_FALSE(main().requestClose());
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_FALSE(console->hasEnded());
+    // An end by signal asks nothing and ends.
+    console->requestEnd();
+    console->endWithoutQuestions();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_TRUE(console->hasEnded());
+}
+
+TEST_F(StopsTableEditorTest, FixedTextsAreReadOnlyAndEveryEditShowsOnTheFileLabel) {
+    open();
+    for (int i = 0; i < 52; ++i)
+        EXPECT_EQ(field("TextGlobal", i).isReadOnly(), i >= 40) << i;
+    field("TextGlobal", 44).editText("typed over");
+    EXPECT_EQ(field("TextGlobal", 44).text(), "GO RESTORE Fondi");
+    EXPECT_FALSE(ed().TableModified);
+
+    const auto modifiedShown = [this] {
+        return ed().TableModified && win()("File_label").backColor() == color::Yellow &&
+               fileLabel() == "Warning: configuration is modified and UNSAVED!";
+    };
+    field("TextPedale", 2).editText("Subbasso 16'");
+    EXPECT_TRUE(modifiedShown()) << "a name edit";
+    dialogs.files.push_back(appFile("saved.dat"));
+    win()("SaveDAT").click();
+    EXPECT_FALSE(modifiedShown());
+    field("Rinforzabile", 4).toggleCheck(true);
+    EXPECT_TRUE(modifiedShown()) << "a reinforcement tick";
 }
 
 TEST_F(StopsTableEditorTest, ReinforcementBoxesFollowTheTableWithoutCountingAsEdits) {
@@ -420,6 +570,19 @@ TEST_F(EditorResizeTest, RedrawDrawsTheStandardPanelAtEverySizeWithTheStopsCance
     back.AppDir = dir.path();
     ConfigFile::read(appFile("vorlo2000.CFG"), back, ScreenContext{28800, 16200, 9680, 6870});
     EXPECT_DOUBLE_EQ(back.PanelScale, 1.6);
+
+    // The Graphic-mode menu changes the next start's panel, not the one on screen.
+    main()("Graphmode").click();
+    ASSERT_TRUE(st().GraphicMode);
+    win()("Uscita_abort").click();
+    open();
+    EXPECT_TRUE(win()("Resize_frame").isVisible());
+    win()("Slidersize").scroll(12);
+    win()("Redraw").click();
+    EXPECT_NEAR(main().width(), 9680 * 1.2, 1e-6);
+    EXPECT_NEAR(main()("Panel_nograph", 0).width(), 9468 * 1.2, 1e-6);
+    EXPECT_TRUE(st().GraphicMode) << "still the next start's choice";
+    EXPECT_TRUE(main()("Graphmode").isChecked());
 }
 
 } // namespace

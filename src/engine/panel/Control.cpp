@@ -44,6 +44,9 @@ void Control::setVisible(bool v) {
 void Control::setEnabled(bool v) {
     assign(enabled_, v);
 }
+void Control::setReadOnly(bool v) {
+    assign(readOnly_, v);
+}
 void Control::setTransparent(bool v) {
     assign(transparent_, v);
 }
@@ -198,7 +201,7 @@ void Control::toggleCheck(bool ticked) {
 }
 
 void Control::editText(const QString& text) {
-    if (text == caption_)
+    if (readOnly_ || text == caption_)
         return;
     caption_ = text;
     emit changed();

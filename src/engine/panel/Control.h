@@ -45,6 +45,9 @@ public:
     void setVisible(bool v);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool v);
+    // A text box whose text the player cannot change (it still reports clicks).
+    bool isReadOnly() const { return readOnly_; }
+    void setReadOnly(bool v);
     bool isTransparent() const { return transparent_; }
     void setTransparent(bool v);
     bool hasBorder() const { return border_; }
@@ -112,7 +115,7 @@ public:
     void chooseListIndex(int i);
     // The player ticked or cleared a check box.
     void toggleCheck(bool ticked);
-    // The player edited a text box.
+    // The player edited a text box; a read-only one keeps its text.
     void editText(const QString& text);
     void gotFocus();
     void lostFocus();
@@ -147,6 +150,7 @@ private:
     QString picture_;
     bool visible_ = true;
     bool enabled_ = true;
+    bool readOnly_ = false;
     bool transparent_ = false;
     bool border_ = true;
     double left_ = std::nan("");

@@ -83,8 +83,12 @@ void declareEditorForm(Form& f) {
     for (int i = 0; i < 4; ++i)
         f.add(LabelReset, i).setCaption(QStringLiteral("Reset %1").arg(i));
     f.addArray(TextGlobal);
-    for (int i = kGlobalMessages; i < kGlobals; ++i)
-        f(TextGlobal, i).setCaption(QString::fromLatin1(kFixedTexts[i - kGlobalMessages]));
+    // The mute and restore texts are fixed: no save keeps an edit of them.
+    for (int i = kGlobalMessages; i < kGlobals; ++i) {
+        Control& fixed = f(TextGlobal, i);
+        fixed.setCaption(QString::fromLatin1(kFixedTexts[i - kGlobalMessages]));
+        fixed.setReadOnly(true);
+    }
 
     // "Panel  Size"
     label(f, Resize_frame, "");

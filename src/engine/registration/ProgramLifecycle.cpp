@@ -8,6 +8,7 @@
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
 #include "Dialogs.h"
+#include "EditorForm.h"
 #include "FolderLock.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
@@ -122,6 +123,11 @@ bool ProgramLifecycle::Form_Unload() {
     if (st.FreeMemoriesUnsaved &&
         !dialogs_.askYesNo(QStringLiteral("Free memories unsaved : exit anyway?"),
                            QStringLiteral("Warning")))
+        return false;
+    // The editor asks its own exit question about a table modified or not enabled; its No
+    // keeps the program running with the editor open.
+    Form& editor = panel_.form(ctl::editor::Window);
+    if (editor.isLoaded() && !editor.requestClose())
         return false;
     // Nothing unsaved, or the player chose to lose it: nothing to recover.
     endProgram(false);

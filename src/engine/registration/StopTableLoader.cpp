@@ -9,6 +9,7 @@
 #include "PanelState.h"
 #include "SetupWindowControls.h"
 #include "StopCaptions.h"
+#include "StopTableCheck.h"
 
 #include <QDir>
 
@@ -19,12 +20,13 @@ StopTableLoader::StopTableLoader(ConsoleState& state, PanelState& panel, Dialogs
     : state_(state), main_(panel.form(ctl::main::Window)), setup_(panel.form(ctl::setup::Window)),
       dialogs_(dialogs), captions_(captions), config_(config) {}
 
-bool StopTableLoader::loadStopTable() {
+bool StopTableLoader::loadStopTable(const QString& path) {
     ConsoleState& st = state_;
     StopTable table;
-    const DatFile::ReadResult r = DatFile::read(st.DatFilePath, table);
-    // A table with every entry empty has no organ in it: as unusable as a missing file.
-    if (!r.ok || table.isEmpty())
+    const DatFile::ReadResult r = DatFile::read(path, table);
+    // A table without one playable entry has no organ in it: as unusable as a missing file.
+    const StopTableCheck check(table, r.entriesRead);
+    if (!r.ok || !check.isUsable())
         return false;
     st.Table = table;
     captions_.SCRITTURA_TESTI_DEI_REGISTRI();
@@ -35,23 +37,37 @@ bool StopTableLoader::loadStopTable() {
     st.MidiPortsReady = true;
     st.LearnActive = false;
     st.LearnIndex = 0;
-    if (r.isShort())
-        dialogs_.message(
-            QStringLiteral("The stops table file %1 ends early, after %2 bytes: only %3 of its "
-                           "%4 entries were read whole, and the entries after them are empty. "
-                           "Stops without data make no sound. Load a complete stops table in "
-                           "the editor, or reinstall Vorlo2000.")
-                .arg(QDir::toNativeSeparators(st.DatFilePath))
-                .arg(r.size)
-                .arg(r.entriesRead)
-                .arg(StopTable::kEntryCount),
-            st.ProgramTitle, Dialogs::Icon::Exclamation);
+    if (check.isWhole())
+        return true;
+    const QString shown = QDir::toNativeSeparators(path);
+    QString text =
+        check.isShort()
+            ? QStringLiteral("The stops table file %1 ends early, after %2 bytes: only %3 of its "
+                             "%4 entries were read whole, and the entries after them are empty. "
+                             "Stops without data make no sound.")
+                  .arg(shown)
+                  .arg(r.size)
+                  .arg(r.entriesRead)
+                  .arg(StopTable::kEntryCount)
+            : QStringLiteral("The stops table file %1 is damaged.").arg(shown);
+    if (check.unsendableEntries() > 0)
+        text += QLatin1Char(' ') + check.unsendableText();
+    dialogs_.message(text + QStringLiteral(" Load a complete stops table in the editor, or "
+                                           "reinstall Vorlo2000."),
+                     st.ProgramTitle, Dialogs::Icon::Exclamation);
+    return true;
+}
+
+bool StopTableLoader::enableTable(const QString& path) {
+    if (!loadStopTable(path))
+        return false;
+    state_.DatFilePath = path;
     return true;
 }
 
 void StopTableLoader::CARICAMENTO_DAT() {
     ConsoleState& st = state_;
-    if (loadStopTable())
+    if (loadStopTable(st.DatFilePath))
         return;
     dialogs_.message(QStringLiteral("Error Loading Stops Table File ") + st.DatFilePath +
                          QStringLiteral(" File is Damaged or Wrong Path is on CFG File: program "
@@ -60,7 +76,7 @@ void StopTableLoader::CARICAMENTO_DAT() {
                      st.ProgramTitle, Dialogs::Icon::Critical);
     st.DatFilePath = st.appFile(QStringLiteral("vorlo2000.dat"));
     config_.Salva_dati_di_avvio();
-    if (loadStopTable())
+    if (loadStopTable(st.DatFilePath))
         return;
     // Neither table can be read: the console runs without stops rather than not at all.
     st.Table.clear();

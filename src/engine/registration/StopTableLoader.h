@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vorlo {
 
 class ConfigurationStore;
@@ -17,9 +19,13 @@ public:
                     StopCaptions& captions, ConfigurationStore& config);
 
     void CARICAMENTO_DAT();
+    // Makes the table in path the console's, as the start-up loads it but without falling back
+    // to the default table: false, with the console's table and DatFilePath as they were, when
+    // the file cannot be read or holds nothing playable. The caller tells the player.
+    bool enableTable(const QString& path);
 
 private:
-    bool loadStopTable();
+    bool loadStopTable(const QString& path);
 
     ConsoleState& state_;
     Form& main_;

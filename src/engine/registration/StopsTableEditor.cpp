@@ -16,6 +16,7 @@
 #include "PanelState.h"
 #include "ScreenMetrics.h"
 #include "StopCaptions.h"
+#include "StopTableCheck.h"
 #include "StopTableLoader.h"
 #include "SyxData.h"
 
@@ -94,11 +95,11 @@ void StopsTableEditor::attachHandlers() {
             c.onClick = [this, i, click = field.click] { (this->*click)(i); };
             c.onDblClick = [this, i, dbl = field.dblClick] { (this->*dbl)(i); };
             // Every name edit is written by the next save: the exit question must know of it.
-            c.onChange = [this] { TableModified = true; };
+            c.onChange = [this] { markModified(); };
         }
     }
     for (int i = 0; i < 4; ++i)
-        f(ctl::editor::Text_NomiCorpi, i).onChange = [this] { TableModified = true; };
+        f(ctl::editor::Text_NomiCorpi, i).onChange = [this] { markModified(); };
     for (int i = 0; i < kReinforcements; ++i)
         f(ctl::editor::Rinforzabile, i).onClick = [this, i] { Rinforzabile_Click(i); };
     f(ctl::editor::CommandName).onClick = [this] { CommandName_Click(); };
@@ -179,7 +180,7 @@ void StopsTableEditor::Form_Load() {
     f(ctl::editor::Slidersize).setValue(static_cast<int>(std::floor(scale * 10 + 1e-9)));
     Slidersize_Scroll();
 
-    f(ctl::editor::Resize_frame).setVisible(!st.GraphicMode);
+    f(ctl::editor::Resize_frame).setVisible(standardPanelShown());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -346,7 +347,7 @@ void StopsTableEditor::Rinforzabile_Click(int index) {
         st.ReinforceFondi[static_cast<size_t>(index)] = flag;
     else if (index < kReinforcements)
         st.ReinforceAncie[static_cast<size_t>(index - editor::kFondi)] = flag;
-    TableModified = true;
+    markModified();
 }
 
 void StopsTableEditor::CommandName_Click() {
@@ -397,6 +398,15 @@ void StopsTableEditor::Caricamento_sysex_binary() {
         return;
     }
     file.close();
+    // A file without one whole message would leave the stop silent (and its Swell copy empty).
+    if (!SyxData::holdsMessage(bytes)) {
+        tell(QStringLiteral("The sysex file %1 (%2 bytes) holds no complete F0..F7 message. "
+                            "Entry %3 keeps its data.")
+                 .arg(shown)
+                 .arg(bytes.size())
+                 .arg(CurrentEntry));
+        return;
+    }
 
     st.Table.set(CurrentEntry, bytes);
     SyxFileLength = static_cast<int32_t>(bytes.size());
@@ -404,8 +414,7 @@ void StopsTableEditor::Caricamento_sysex_binary() {
         .setCaption(QString::number(SyxFileLength) + QStringLiteral(" Bytes"));
     f(ctl::editor::Syx_index).setCaption(QString::number(CurrentEntry));
     SyxLoaded = true;
-    TableModified = true;
-    fileLabel(color::Yellow, QStringLiteral("Warning: configuration is modified and UNSAVED!"));
+    markModified();
 }
 
 void StopsTableEditor::Conversione_sysex_SW() {
@@ -443,6 +452,23 @@ bool StopsTableEditor::Load_DAT() {
                  .arg(QDir::toNativeSeparators(EditorDatPath), r.error));
         return false;
     }
+    // The editor's table is the console's: judged as the console's loader judges a table.
+    const StopTableCheck check(table, r.entriesRead);
+    if (!check.isUsable()) {
+        tell(QStringLiteral("The stops table %1 holds no stop or global message as complete "
+                            "F0..F7 data (%2 of its %3 entries were read): the console could not "
+                            "play it. It was not loaded; the console and the editor keep the "
+                            "table they have.")
+                 .arg(QDir::toNativeSeparators(EditorDatPath))
+                 .arg(check.entriesRead())
+                 .arg(StopTable::kEntryCount));
+        return false;
+    }
+    if (!check.isWhole() &&
+        !ask(QStringLiteral("The stops table %1 is damaged. %2 It replaces the console's table at "
+                            "once. Load it anyway?")
+                 .arg(QDir::toNativeSeparators(EditorDatPath), check.flaws())))
+        return false;
     st.Table = table;
     REFRESH_GRAFICA_FONDI();
     REFRESH_GRAFICA_MUTAZIONI_RIPIENI();
@@ -537,22 +563,34 @@ void StopsTableEditor::Enable_Click() {
                                        "file : proceed anyway?");
     if (!ask(question))
         return;
+    // The console's loader would refuse a table with nothing playable in it: such a table is
+    // neither written nor enabled.
+    if (!StopTableCheck(st.Table).isUsable()) {
+        tell(QStringLiteral("The stops table in the editor holds no stop or global message as "
+                            "complete F0..F7 data: the console could not play it. It was not "
+                            "enabled and not saved; the console keeps %1.")
+                 .arg(QDir::toNativeSeparators(st.DatFilePath)));
+        return;
+    }
     // The table must be on disk before the console takes that file: a failed write enables
     // nothing and leaves the flags as they were.
     if (!SCRITTURA_DAT())
         return;
-    st.DatFilePath = EditorDatPath;
     TableModified = false;
+    if (!tableLoader_.enableTable(EditorDatPath)) {
+        fileLabel(color::Yellow, QStringLiteral("Stops table saved on: ") + EditorDatPath);
+        tell(QStringLiteral("The stops table was saved on %1, but the console could not load it "
+                            "back: it was not enabled, and the console keeps %2.")
+                 .arg(QDir::toNativeSeparators(EditorDatPath),
+                      QDir::toNativeSeparators(st.DatFilePath)));
+        return;
+    }
     TableNotEnabled = false;
     fileLabel(color::White,
               QStringLiteral("Stops Table is Enabled and Saved on: ") + st.DatFilePath);
 
     config_.Salva_dati_di_avvio();
-    tableLoader_.CARICAMENTO_DAT();
-    if (st.GraphicMode)
-        layout_.LOAD_GRAPHIC_INTERFACE();
-    else
-        layout_.LOAD_NORMAL_INTERFACE();
+    drawShownPanel();
     captions_.CARICAMENTO_LIST_BOXES();
     reset_.RESET_vorlo2000();
     // The graphic panel turns the file-name option back on; the button tells.
@@ -589,12 +627,12 @@ void StopsTableEditor::Slidersize_Scroll() {
 }
 
 void StopsTableEditor::Redraw_Click() {
-    ConsoleState& st = state_;
     // The size applies to the standard panel only (the button is hidden on the graphic one).
-    if (st.GraphicMode)
+    if (!standardPanelShown())
         return;
+    ConsoleState& st = state_;
     Form& main = main_;
-    layout_.LOAD_NORMAL_INTERFACE();
+    drawShownPanel();
 
     for (SlotArray* a : {&st.MemFO_GO, &st.MemFO_SW, &st.MemMU_GO, &st.MemMU_SW, &st.MemAN_GO,
                          &st.MemAN_SW, &st.MemPED, &st.MemTremGO, &st.MemTremSW, &st.MemUnPedale,
@@ -619,6 +657,29 @@ void StopsTableEditor::Redraw_Click() {
 }
 
 // ---------------------------------------------------------------------------------------------
+
+bool StopsTableEditor::standardPanelShown() const {
+    return main_(ctl::main::Panel_nograph, 0).isVisible();
+}
+
+void StopsTableEditor::drawShownPanel() {
+    // The Graphic-mode menu sets GraphicMode for the next start; the panel on screen keeps the
+    // mode the program started in, and the layout places the controls by GraphicMode.
+    ConsoleState& st = state_;
+    const bool nextStart = st.GraphicMode;
+    st.GraphicMode = !standardPanelShown();
+    if (st.GraphicMode)
+        layout_.LOAD_GRAPHIC_INTERFACE();
+    else
+        layout_.LOAD_NORMAL_INTERFACE();
+    st.GraphicMode = nextStart;
+    main_(ctl::main::Graphmode).setChecked(nextStart);
+}
+
+void StopsTableEditor::markModified() {
+    TableModified = true;
+    fileLabel(color::Yellow, QStringLiteral("Warning: configuration is modified and UNSAVED!"));
+}
 
 void StopsTableEditor::fileLabel(uint32_t colour, const QString& caption) {
     Control& label = window()(ctl::editor::File_label);

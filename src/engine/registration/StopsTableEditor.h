@@ -61,7 +61,8 @@ public:
     void Conversione_sysex_SW();
     void Estrae_nome_syx();
 
-    // False when the file could not be read: the table and the fields stay as they were.
+    // False when the file could not be read, holds nothing playable, or is damaged and the
+    // player chose not to take it: the table and the fields stay as they were.
     bool Load_DAT();
     // False when the file could not be written (the player is told; the table in memory holds
     // the fields all the same).
@@ -100,6 +101,12 @@ private:
     // Background of a field whose entry holds data of the given length; grey above greyAbove.
     void colourField(Control& field, const QByteArray& data, int greyAbove);
     void fileLabel(uint32_t colour, const QString& caption);
+    // Sets TableModified and shows it on the file label.
+    void markModified();
+    // True when the main window shows the standard panel (whatever the next start will show).
+    bool standardPanelShown() const;
+    // Lays the main window's panel out again: the panel shown, not the next start's.
+    void drawShownPanel();
     bool ask(const QString& question);
     void tell(const QString& text);
     void attachHandlers();

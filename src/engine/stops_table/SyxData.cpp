@@ -70,4 +70,12 @@ bool SyxData::isMessageSequence(QByteArrayView bytes) {
     return SysexSequence::isComplete(bytes, SysexSequence::Inside::DataBytesOnly);
 }
 
+bool SyxData::holdsMessage(QByteArrayView bytes) {
+    for (const QByteArrayView piece : SysexSequence::split(bytes).pieces) {
+        if (isMessageSequence(SysexSequence::lastMessageIn(piece)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace vorlo

@@ -34,6 +34,10 @@ public:
     // True when the bytes are one or more complete F0 ... F7 messages back to back, with only
     // data bytes (below 80h) between each F0 and its F7.
     static bool isMessageSequence(QByteArrayView bytes);
+
+    // True when the bytes hold at least one complete F0 ... F7 message with only data bytes
+    // inside, whatever stands around it: a file without one has nothing the module can take.
+    static bool holdsMessage(QByteArrayView bytes);
 };
 
 } // namespace vorlo
