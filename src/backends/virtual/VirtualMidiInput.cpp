@@ -53,7 +53,7 @@ void VirtualMidiInput::deviceVanished(const QString& device) {
     if (!isOpenOn(device))
         return;
     open_ = false;
-    reportError(4,
+    reportDeviceLost(4,
                 QStringLiteral("The MIDI input device \"%1\" is no longer available").arg(device));
 }
 
