@@ -245,6 +245,19 @@ TEST_F(Playing, AVanishedKeyboardReleasesItsOwnNotesAndCopiesAsTheyWereStruck) {
         << "keyboard 2 still releases the Great key with the copy both presses sounded";
 }
 
+TEST_F(Playing, AnEndRequestStopsTheDrainOfAFloodOfResets) {
+    // Thirty program changes that press RESET (key 19 + 36 = 55); the end is asked for (a
+    // signal) during the first reset's wait.
+    console->waiter().longestWaitMs = 0;
+    console->waiter().observer = [&](int) { console->requestEnd(); };
+    for (int i = 0; i < 30; ++i)
+        play(kKeyboard1, {0xC0, 19});
+    settle();
+    EXPECT_EQ(console->MIDIInput1().queuedCount(), 29)
+        << "the reset under way finishes; the rest of the flood is left to the end";
+    EXPECT_EQ(log().filter(marker(0)).size(), 1);
+}
+
 TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     console->drawstops().Tir_FO_GO_Click(25);
     console->totalRecall().Total_Recall(40);

@@ -79,10 +79,13 @@ void InputDispatcher::drain(int input, MidiInputPort& port) {
     if (!draining.entered())
         return;
 
-    while (port.queuedCount() >= 1 && !run_.hasEnded()) {
+    // An end asked for by the system (a signal, the session's end) stops the drain at once: the
+    // orderly end must not wait behind a flood of input.
+    auto ending = [this] { return run_.hasEnded() || run_.isEndRequested(); };
+    while (port.queuedCount() >= 1 && !ending()) {
         QCoreApplication::processEvents();
-        if (port.queuedCount() < 1)
-            break; // the port was closed meanwhile
+        if (port.queuedCount() < 1 || ending())
+            break; // the port was closed meanwhile, or the end was asked for
         const ShortMessage m = port.oldest();
         try {
             process(input, m);
