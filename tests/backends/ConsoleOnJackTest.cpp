@@ -62,8 +62,8 @@ TEST_F(ConsoleOnJack, AKeyboardThatVanishesReleasesItsNotesIsToldAndTheModuleSti
 
     out.sendShort(midi::status(midi::NoteOn, midi::GreatChannel), 62, 100);
     ASSERT_TRUE(module.waitFor(5));
-    EXPECT_EQ(hex(module.messages()),
-              (std::vector<std::string>{"90 3C 64", "92 24 64", "80 3C 00", "82 24 00", "90 3E 64"}));
+    EXPECT_EQ(hex(module.messages()), (std::vector<std::string>{"90 3C 64", "92 24 64", "80 3C 00",
+                                                                "82 24 00", "90 3E 64"}));
 }
 
 TEST_F(ConsoleOnJack, NoMidiSystemIsToldOnceNotOncePerPort) {

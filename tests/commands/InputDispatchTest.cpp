@@ -235,8 +235,8 @@ TEST_F(Playing, AVanishedKeyboardReleasesItsOwnNotesAndCopiesAsTheyWereStruck) {
     settle();
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList({"The MIDI input device \"Keyboard 1\" is no longer available"}));
-    EXPECT_EQ(sentWhenTold, QStringList({"90 3E 50",                                   // queued
-                                         "80 3E 00",                                   // its release
+    EXPECT_EQ(sentWhenTold, QStringList({"90 3E 50", // queued
+                                         "80 3E 00", // its release
                                          "82 24 00", "80 24 00", "81 24 00", "82 18 00", // Pedal
                                          "84 40 00"}))
         << "keyboard 2's Swell note and the Great key it holds too keep sounding";

@@ -1,8 +1,8 @@
 // The output paced at the speed of the cable behind the module: the console's messages keep
 // their order and reach the module whole and complete, the player's notes go out between them.
 #include "Memories.h"
-#include "RolandChecksum.h"
 #include "PacedOutputPort.h"
+#include "RolandChecksum.h"
 #include "SettingsFile.h"
 #include "support/ConsoleFixture.h"
 

@@ -6,8 +6,9 @@ namespace vorlo {
 
 bool MidiInputQueue::push(const ShortMessage& m) {
     std::lock_guard lock(mutex_);
-    const bool release = midi::isRelease(static_cast<uint8_t>(m.status),
-                                         static_cast<uint8_t>(m.data1), static_cast<uint8_t>(m.data2));
+    const bool release =
+        midi::isRelease(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
+                        static_cast<uint8_t>(m.data2));
     if (count_ >= (release ? kCapacity : kSheddingFrom)) {
         ++refused_;
         return false;
