@@ -242,6 +242,25 @@ TEST_F(PacedOutput, RepeatedResetsKeepWhatWaitsBoundedAndTheModuleEndsTheSame) {
     EXPECT_EQ(moduleState(log()), afterOne) << "every address ends with the same data";
 }
 
+TEST_F(PacedOutput, MorePlayedThanTheCableCarriesIsToldInTheTitleUntilItStops) {
+    const QString title = main().caption();
+    // 300 chords' worth of notes at once: 900 bytes, far more than 100 ms of cable.
+    for (int i = 0; i < 300; ++i)
+        play(kKeyboard1, {static_cast<uint8_t>(0x90 | (i % 3)), static_cast<uint8_t>(i % 128), 90});
+    settle();
+    EXPECT_TRUE(paced().isBehindCable());
+    EXPECT_EQ(main().caption(),
+              title + QStringLiteral(" - more played than the MIDI cable carries: notes dropped"));
+    const auto sent = static_cast<int>(log().size());
+    EXPECT_LT(sent, 300) << "the excess was dropped";
+    EXPECT_GT(sent, 90) << "about 100 ms of cable went out at once";
+    QElapsedTimer t;
+    t.start();
+    while (paced().isBehindCable() && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(main().caption(), title) << "back once nothing more is dropped";
+}
+
 namespace {
 
 // The cable's clock in cable time: the flood below runs in simulated seconds.
