@@ -141,8 +141,12 @@ std::vector<double> pingPong(VirtualMidiBackend& midi, const QString& device, Si
     return latencies;
 }
 
-// Messages as fast as the player thread can hand them over; every one must come out, in
-// order. Returns input messages per second, or -1 when something was lost or reordered.
+// Messages as fast as the player thread can hand them over, keeping at most kInFlight of them
+// not yet out (the input's queue has a fixed size, and what a flood brings beyond it is
+// dropped); every one must come out, in order. Returns input messages per second, or -1 when
+// something was lost or reordered.
+constexpr int kInFlight = 4096;
+
 double throughput(VirtualMidiBackend& midi, const QString& device, Sink& sink, int messages) {
     sink.reset();
     sink.recordKeys = true;
@@ -155,6 +159,8 @@ double throughput(VirtualMidiBackend& midi, const QString& device, Sink& sink, i
             const uint8_t status = (i % 2 == 0) ? midi::status(midi::NoteOn, midi::PedalChannel)
                                                 : midi::status(midi::NoteOff, midi::PedalChannel);
             const uint8_t key = static_cast<uint8_t>(24 + (i / 2) % 100);
+            while (i - sink.notesDone.load(std::memory_order_acquire) >= kInFlight)
+                std::this_thread::yield();
             midi.play(device, {status, key, 90});
         }
         while (sink.notesDone.load(std::memory_order_acquire) < messages)

@@ -37,7 +37,7 @@ protected:
     std::unique_ptr<Console> console;
 };
 
-TEST_F(ConsoleOnJack, AKeyboardThatVanishesIsToldToThePlayerAndTheModuleStillPlays) {
+TEST_F(ConsoleOnJack, AKeyboardThatVanishesReleasesItsNotesIsToldAndTheModuleStillPlays) {
     makeConsole(*backend);
     auto keyboard = std::make_unique<JackProbeOutput>("keyboard", "out");
     JackProbeInput module("module", "in");
@@ -49,16 +49,21 @@ TEST_F(ConsoleOnJack, AKeyboardThatVanishesIsToldToThePlayerAndTheModuleStillPla
     out.selectDevice(indexOf(out, module.portName()));
     out.open();
 
-    keyboard.reset(); // the keyboard's program quits
+    // Two keys held on the Great and the Pedal when the keyboard's program quits.
+    keyboard->play({0x90, 60, 100});
+    keyboard->play({0x92, 36, 100});
+    ASSERT_TRUE(module.waitFor(2));
+    keyboard.reset();
     ASSERT_TRUE(waitUntil([&] { return !dialogs.messages.empty(); }, 3000)) << "nothing told";
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{
                   QStringLiteral("The MIDI input device \"keyboard:out\" is no longer available")});
     EXPECT_FALSE(in.isOpen());
 
-    out.sendShort(midi::status(midi::NoteOn, midi::GreatChannel), 60, 100);
-    ASSERT_TRUE(module.waitFor(1));
-    EXPECT_EQ(hex(module.messages()), std::vector<std::string>{"90 3C 64"});
+    out.sendShort(midi::status(midi::NoteOn, midi::GreatChannel), 62, 100);
+    ASSERT_TRUE(module.waitFor(5));
+    EXPECT_EQ(hex(module.messages()), (std::vector<std::string>{"90 3C 64", "92 24 64", "80 3C 00",
+                                                                "82 24 00", "90 3E 64"}));
 }
 
 TEST_F(ConsoleOnJack, NoMidiSystemIsToldOnceNotOncePerPort) {

@@ -218,6 +218,46 @@ TEST_F(Playing, AReleaseSilencesExactlyWhatItsPressSounded) {
     EXPECT_EQ(keys1({{0x82, 43, 0}}), QStringList({"82 2B 00", "81 2B 00", "80 2B 00"}));
 }
 
+TEST_F(Playing, AVanishedKeyboardReleasesItsOwnNotesAndCopiesAsTheyWereStruck) {
+    console->couplers().UNPI_Click();
+    console->couplers().UN_GOSW_Click();
+    console->couplers().Subottava_Click();
+    keys1({{0x92, 36, 80}, {0x90, 60, 80}, {0x94, 64, 80}});
+    keys2({{0x91, 69, 80}, {0x90, 60, 80}});
+    // The couplers change while the keys are held; a last note is still queued when it goes.
+    console->couplers().UNPII_Click();
+    console->couplers().UN_GOSW_Click();
+    log();
+    play(kKeyboard1, {0x90, 62, 80});
+    QStringList sentWhenTold;
+    dialogs.whileShown = [&](const QString&) { sentWhenTold = log(); };
+    midi->removeDevice(QString::fromLatin1(kKeyboard1));
+    settle();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList({"The MIDI input device \"Keyboard 1\" is no longer available"}));
+    EXPECT_EQ(sentWhenTold, QStringList({"90 3E 50", // queued
+                                         "80 3E 00", // its release
+                                         "82 24 00", "80 24 00", "81 24 00", "82 18 00", // Pedal
+                                         "84 40 00"}))
+        << "keyboard 2's Swell note and the Great key it holds too keep sounding";
+    EXPECT_EQ(keys2({{0x80, 60, 0}, {0x81, 69, 0}}),
+              QStringList({"80 3C 00", "81 3C 00", "81 45 00"}))
+        << "keyboard 2 still releases the Great key with the copy both presses sounded";
+}
+
+TEST_F(Playing, AnEndRequestStopsTheDrainOfAFloodOfResets) {
+    // Thirty program changes that press RESET (key 19 + 36 = 55); the end is asked for (a
+    // signal) during the first reset's wait.
+    console->waiter().longestWaitMs = 0;
+    console->waiter().observer = [&](int) { console->requestEnd(); };
+    for (int i = 0; i < 30; ++i)
+        play(kKeyboard1, {0xC0, 19});
+    settle();
+    EXPECT_EQ(console->MIDIInput1().queuedCount(), 29)
+        << "the reset under way finishes; the rest of the flood is left to the end";
+    EXPECT_EQ(log().filter(marker(0)).size(), 1);
+}
+
 TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     console->drawstops().Tir_FO_GO_Click(25);
     console->totalRecall().Total_Recall(40);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <thread>
 
 using namespace vorlo;
@@ -38,7 +39,7 @@ TEST(MidiInputPort, MessagesFromAnotherThreadArriveAllInOrderAndRaiseTheEventOnT
         eventThread = QThread::currentThreadId();
         ++events;
     });
-    constexpr int kCount = 20000; // well beyond the queue's first capacity
+    constexpr int kCount = 7000; // nearly as many notes as the queue takes
     std::thread player([&] {
         for (int i = 0; i < kCount; ++i)
             in.midi.play(QStringLiteral("Keys"),
@@ -83,4 +84,28 @@ TEST(MidiInputPort, AClosedPortReceivesNothingAndBadDevicesThrow) {
     in.midi.setOpenFails(QStringLiteral("Keys"), true);
     in.port->selectDevice(0);
     EXPECT_THROW(in.port->open(), MidiPortError);
+}
+
+TEST(MidiInputPort, AFloodIsBoundedAndKeepsTheReleasesOfWhatWasQueued) {
+    OpenInput in;
+    // Far more notes than the console could read meanwhile, then their releases.
+    for (int i = 0; i < 20000; ++i)
+        in.midi.play(QStringLiteral("Keys"), {0x90, static_cast<uint8_t>(i % 128), 100});
+    for (int key = 0; key < 128; ++key)
+        in.midi.play(QStringLiteral("Keys"), {0x80, static_cast<uint8_t>(key), 0});
+    in.midi.play(QStringLiteral("Keys"), {0xB0, midi::CcSustain, 0});
+    in.midi.play(QStringLiteral("Keys"), {0xB0, midi::CcModulation, 5});
+    EXPECT_LE(in.port->queuedCount(), 8192) << "the queue has a fixed size";
+    const std::vector<ShortMessage> queued = in.drain();
+    ASSERT_GE(queued.size(), 130u);
+    std::vector<int> releases;
+    for (auto m = queued.end() - 129; m != queued.end() - 1; ++m)
+        releases.push_back(m->status == 0x80 ? m->data1 : -1);
+    std::vector<int> keys(128);
+    std::iota(keys.begin(), keys.end(), 0);
+    EXPECT_EQ(releases, keys) << "every note-off, in order";
+    EXPECT_EQ(queued.back().data1, midi::CcSustain)
+        << "the pedal let go is a release too; the modulation beyond the bound is not";
+    in.midi.play(QStringLiteral("Keys"), {0x90, 60, 100});
+    EXPECT_EQ(in.port->queuedCount(), 1) << "room again once read";
 }

@@ -2,6 +2,7 @@
 // their order and reach the module whole and complete, the player's notes go out between them.
 #include "Memories.h"
 #include "PacedOutputPort.h"
+#include "RolandChecksum.h"
 #include "SettingsFile.h"
 #include "support/ConsoleFixture.h"
 
@@ -221,6 +222,123 @@ TEST_F(PacedOutput, AnEntryOfSeveralMessagesIsPacedMessageByMessageAndClosingSen
     ASSERT_TRUE(drain());
     EXPECT_EQ(log(), QStringList({VirtualMidiBackend::hex(one), VirtualMidiBackend::hex(one),
                                   QStringLiteral("F0 41 10")}));
+}
+
+TEST_F(PacedOutput, RepeatedResetsKeepWhatWaitsBoundedAndTheModuleEndsTheSame) {
+    console->waiter().longestWaitMs = 0;
+    console->RESET_Click();
+    const size_t oneReset = paced().queuedBytes();
+    ASSERT_GT(oneReset, 200u);
+    ASSERT_TRUE(drain());
+    const std::map<QString, QString> afterOne = moduleState(log());
+
+    // A flood of program changes pressing RESET: far more than the cable carries.
+    const size_t resets = 3 * PacedOutputPort::kCoalesceFrom / oneReset;
+    for (size_t i = 0; i < resets; ++i)
+        console->RESET_Click();
+    EXPECT_LE(paced().queuedBytes(), PacedOutputPort::kCoalesceFrom + oneReset);
+    paced().flush();
+    settle();
+    EXPECT_EQ(moduleState(log()), afterOne) << "every address ends with the same data";
+}
+
+TEST_F(PacedOutput, MorePlayedThanTheCableCarriesIsToldInTheTitleUntilItStops) {
+    const QString title = main().caption();
+    // 300 chords' worth of notes at once: 900 bytes, far more than 100 ms of cable.
+    for (int i = 0; i < 300; ++i)
+        play(kKeyboard1, {static_cast<uint8_t>(0x90 | (i % 3)), static_cast<uint8_t>(i % 128), 90});
+    settle();
+    EXPECT_TRUE(paced().isBehindCable());
+    EXPECT_EQ(main().caption(),
+              title + QStringLiteral(" - more played than the MIDI cable carries: notes dropped"));
+    const auto sent = static_cast<int>(log().size());
+    EXPECT_LT(sent, 300) << "the excess was dropped";
+    EXPECT_GT(sent, 90) << "about 100 ms of cable went out at once";
+    QElapsedTimer t;
+    t.start();
+    while (paced().isBehindCable() && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(main().caption(), title) << "back once nothing more is dropped";
+}
+
+namespace {
+
+// The cable's clock in cable time: the flood below runs in simulated seconds.
+Clock::time_point gCableNow{};
+Clock::time_point cableNow() {
+    return gCableNow;
+}
+
+} // namespace
+
+TEST(PlayerFlood, ARegistrationIsNotHeldBackAndNoNoteIsLeftSounding) {
+    VirtualMidiBackend midi({}, {QStringLiteral("Module")});
+    midi.setWired(QStringLiteral("Module"), true);
+    midi.setRecording(false);
+    auto device = midi.createOutput();
+    PacedOutputPort paced(*device);
+    gCableNow = Clock::time_point{} + std::chrono::hours(1);
+    paced.setClock(&cableNow);
+    paced.setWireSpeed(PacedOutputPort::kDinBaud);
+    paced.selectDevice(0);
+    paced.open();
+
+    // A registration of 30 data sets, 1,320 bytes: 422 ms on the cable.
+    QByteArray registration;
+    for (int i = 0; i < 30; ++i) {
+        QByteArray addressAndData(37, '\x01');
+        addressAndData[0] = 0x40;
+        addressAndData[1] = 0x10;
+        addressAndData[2] = static_cast<char>(i);
+        registration += RolandChecksum::dataSet(0x10, addressAndData);
+    }
+    const auto own = std::chrono::duration<double>(registration.size() * 10.0 / 31250);
+
+    std::array<std::array<bool, 128>, 16> sounding{};
+    int sysexDone = 0;
+    Clock::time_point registrationDone{};
+    long notesOut = 0;
+    midi.sink = [&](const uint8_t* b, size_t) {
+        if (b[0] == 0xF0 && ++sysexDone == 30)
+            registrationDone = gCableNow;
+        const uint8_t kind = b[0] & 0xF0;
+        if (kind == 0x90 || kind == 0x80) {
+            sounding[b[0] & 0x0F][b[1]] = kind == 0x90 && b[2] != 0;
+            ++notesOut;
+        }
+    };
+
+    // 20 s of notes at 6,000 messages a second (a press and a release on the player stream in
+    // turn), the registration asked for after 10 s.
+    const auto step = std::chrono::nanoseconds(1'000'000'000 / 6000);
+    Clock::time_point asked{};
+    bool behindSeen = false;
+    for (int i = 0; i < 6000 * 20; ++i) {
+        gCableNow += step;
+        if (i == 6000 * 10) {
+            asked = gCableNow;
+            paced.sendSysex(registration);
+        }
+        const auto key = static_cast<uint8_t>(36 + (i / 2) % 61);
+        paced.player().sendShort(i % 2 == 0 ? 0x90 : 0x80, key, i % 2 == 0 ? 100 : 0);
+        paced.pump();
+        behindSeen = behindSeen || paced.isBehindCable();
+    }
+    // Let everything go.
+    for (int i = 0; i < 100 && paced.queued() > 0; ++i) {
+        gCableNow += std::chrono::milliseconds(100);
+        paced.pump();
+    }
+
+    ASSERT_EQ(sysexDone, 30) << "the registration reached the module";
+    const auto lag = std::chrono::duration<double>(registrationDone - asked);
+    EXPECT_LE(lag.count(), 2 * own.count() + 4 * 0.1) << "seconds of cable time";
+    EXPECT_TRUE(behindSeen) << "the player is told";
+    EXPECT_GT(paced.droppedPlayerMessages(), 0u);
+    EXPECT_GT(notesOut, 20 * 3125 / 3 / 4) << "the player still had a good share of the cable";
+    for (const auto& channel : sounding)
+        for (bool on : channel)
+            EXPECT_FALSE(on) << "a note was left sounding";
 }
 
 TEST(WireSpeedSetting, IsReadFromTheSettingsFileWithDinAsDefaultAndApplied) {

@@ -92,8 +92,9 @@ void RtMidiInput::watchDevice() {
     const QString device = link_.openDevice();
     // What arrived before the device went stays queued for the console to read.
     disconnectDevice();
-    reportError(RtMidiBackend::DeviceGone,
-                QStringLiteral("The MIDI input device \"%1\" is no longer available").arg(device));
+    reportDeviceLost(
+        RtMidiBackend::DeviceGone,
+        QStringLiteral("The MIDI input device \"%1\" is no longer available").arg(device));
 }
 
 } // namespace vorlo

@@ -60,6 +60,8 @@ InputDispatcher::InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs
       panic_(panic), totalRecall_(totalRecall) {
     QObject::connect(&in1_, &MidiInputPort::message, &context_, [this] { MIDIInput1_Message(); });
     QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
+    QObject::connect(&in1_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(1, in1_); });
+    QObject::connect(&in2_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(2, in2_); });
 }
 
 void InputDispatcher::MIDIInput1_Message() {
@@ -77,10 +79,13 @@ void InputDispatcher::drain(int input, MidiInputPort& port) {
     if (!draining.entered())
         return;
 
-    while (port.queuedCount() >= 1 && !run_.hasEnded()) {
+    // An end asked for by the system (a signal, the session's end) stops the drain at once: the
+    // orderly end must not wait behind a flood of input.
+    auto ending = [this] { return run_.hasEnded() || run_.isEndRequested(); };
+    while (port.queuedCount() >= 1 && !ending()) {
         QCoreApplication::processEvents();
-        if (port.queuedCount() < 1)
-            break; // the port was closed meanwhile
+        if (port.queuedCount() < 1 || ending())
+            break; // the port was closed meanwhile, or the end was asked for
         const ShortMessage m = port.oldest();
         try {
             process(input, m);
@@ -93,6 +98,44 @@ void InputDispatcher::drain(int input, MidiInputPort& port) {
         }
         noteDelay();
         port.dropOldest();
+    }
+    bool& lost = lost_[static_cast<size_t>(input - 1)];
+    if (lost) {
+        lost = false;
+        releaseHeldBy(input);
+    }
+}
+
+void InputDispatcher::inputLost(int input, MidiInputPort& port) {
+    lost_[static_cast<size_t>(input - 1)] = true;
+    if (draining_[static_cast<size_t>(input - 1)]) {
+        // Inside this input's drain (an event it let run): silence the notes now, before the
+        // player is told; the drain releases again whatever it still plays from the queue.
+        releaseHeldBy(input);
+        return;
+    }
+    drain(input, port);
+}
+
+void InputDispatcher::releaseHeldBy(int input) {
+    auto& mine = heldBy_[static_cast<size_t>(input - 1)];
+    const auto& other = heldBy_[static_cast<size_t>(2 - input)];
+    for (size_t channel = 0; channel < mine.size(); ++channel) {
+        if (mine[channel].none())
+            continue;
+        for (size_t key = 0; key < 128; ++key) {
+            if (!mine[channel].test(key))
+                continue;
+            mine[channel].reset(key);
+            // The other keyboard holds the same note: its own release silences it.
+            if (other[channel].test(key))
+                continue;
+            ShortMessage off;
+            off.status = static_cast<int16_t>(midi::NoteOff | channel);
+            off.data1 = static_cast<int16_t>(key);
+            off.data2 = 0;
+            passThrough(input, off);
+        }
     }
 }
 
@@ -151,7 +194,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
     const int s = m.status;
     // Note-offs, and note-ons with velocity 0, pass even while the switch event is armed.
     if ((s >= kNoteOff1 && s <= kNoteOff3) || (s >= kNoteOn1 && s <= kNoteOn3 && m.data2 == 0)) {
-        passThrough(m);
+        passThrough(input, m);
         return;
     }
     if (s >= kControl1 && s <= kControl3 && m.data1 == midi::CcSustain) {
@@ -175,7 +218,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
         return;
     }
     if (m.status >= kNoteOn1 && m.status <= kNoteOn3) {
-        passThrough(m);
+        passThrough(input, m);
         return;
     }
     if (m.status >= kBend1 && m.status <= kBend3) {
@@ -188,7 +231,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
         expression(input, m);
         return;
     }
-    passThrough(m);
+    passThrough(input, m);
 }
 
 void InputDispatcher::switchEvent(ShortMessage& m) {
@@ -334,15 +377,21 @@ void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
                       velocity);
 }
 
-void InputDispatcher::passThrough(const ShortMessage& m) {
+void InputDispatcher::passThrough(int input, const ShortMessage& m) {
     player_.sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
                       static_cast<uint8_t>(m.data2));
+    if (m.data1 < 0 || m.data1 > 127)
+        return;
+    const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
+    if (isKind(m.status, midi::NoteOn) || isKind(m.status, midi::NoteOff)) {
+        auto& keys = heldBy_[static_cast<size_t>(input - 1)][static_cast<size_t>(m.status & 0x0F)];
+        keys.set(static_cast<size_t>(m.data1), !release);
+    }
     const int division = divisionOfNote(m.status);
-    if (division == 0 || m.data1 < 0 || m.data1 > 127)
+    if (division == 0)
         return;
     auto& held = held_[static_cast<size_t>(division - 1)][static_cast<size_t>(m.data1)];
     bool& isHeld = isHeld_[static_cast<size_t>(division - 1)][static_cast<size_t>(m.data1)];
-    const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
     if (release) {
         // A release silences what its press sounded; a key pressed before the console saw
         // it is released through the couplers in force.

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace vorlo {
@@ -20,7 +21,6 @@ class PanelState;
 class Panic;
 class RunState;
 class TotalRecall;
-class MidiInputPort;
 
 // Everything the player does on the keyboards: drains each input port's queue, learns
 // channels, rechannels, passes notes through with their coupler and sub-octave copies, and
@@ -51,7 +51,11 @@ private:
     };
 
     void drain(int input, MidiInputPort& port);
-    void passThrough(const ShortMessage& m);
+    // The keyboard on this input has gone: what it delivered is played, then every note it
+    // still holds is released.
+    void inputLost(int input, MidiInputPort& port);
+    void releaseHeldBy(int input);
+    void passThrough(int input, const ShortMessage& m);
     Copies copiesFor(int status) const;
     void sendCopies(const ShortMessage& played, const Copies& c);
     void switchEvent(ShortMessage& m);
@@ -75,10 +79,16 @@ private:
     // Receives the ports' notices; gone with the dispatcher, so none arrives after it.
     QObject context_;
     std::array<bool, 2> draining_{false, false};
+    // An input whose device went while its queue was being drained: the drain releases its
+    // notes once it has read what was queued.
+    std::array<bool, 2> lost_{false, false};
     // Copies made for each key held on the Great, Swell and Pedal channels, so that a release
     // silences exactly what its press sounded, whatever the couplers are by then.
     std::array<std::array<Copies, 128>, 3> held_{};
     std::array<std::array<bool, 128>, 3> isHeld_{};
+    // The keys each input holds, per output channel (after rechannelling), so that a keyboard
+    // that vanishes releases exactly its own notes.
+    std::array<std::array<std::bitset<128>, 16>, 2> heldBy_{};
 };
 
 } // namespace vorlo

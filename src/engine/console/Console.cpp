@@ -47,6 +47,10 @@ template <typename T> T& later(T& part) {
     return part;
 }
 
+// Added to the main window's title while the player sends more than the MIDI cable carries.
+const QString kBehindCableCaption =
+    QStringLiteral(" - more played than the MIDI cable carries: notes dropped");
+
 } // namespace
 
 // The subsystems in the order they are built; a constructor only keeps its collaborators and
@@ -242,6 +246,12 @@ void Console::connectPortEvents() {
     connect(in2_.get(), &MidiInputPort::error, this, inputError);
     connect(paced_.get(), &MidiOutputPort::error, this, [this](int, const QString& text) {
         dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::None);
+    });
+    // More played than the cable carries: the main window's title says so while notes are
+    // being dropped, without stopping the player.
+    connect(paced_.get(), &PacedOutputPort::behindCableChanged, this, [this](bool behind) {
+        mainForm().setCaption(behind ? state_.ProgramTitle + kBehindCableCaption
+                                     : state_.ProgramTitle);
     });
 }
 

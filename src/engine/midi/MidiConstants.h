@@ -24,6 +24,7 @@ inline constexpr uint8_t SysexEnd = 0xF7;
 inline constexpr uint8_t TimingClock = 0xF8;
 inline constexpr uint8_t Start = 0xFA;
 inline constexpr uint8_t Continue = 0xFB;
+inline constexpr uint8_t Stop = 0xFC;
 inline constexpr uint8_t Undefined = 0xFD;
 inline constexpr uint8_t ActiveSensing = 0xFE;
 inline constexpr uint8_t SystemReset = 0xFF;
@@ -36,6 +37,11 @@ inline constexpr uint8_t CcController9 = 9; // Ancie/Archi balance
 inline constexpr uint8_t CcExpression = 11; // division level
 inline constexpr uint8_t CcSustain = 64;    // the switch event of remote control
 inline constexpr uint8_t CcAllNotesOff = 123;
+// The pedals from sustain to hold 2 hold notes while pressed (value 64 and above).
+inline constexpr uint8_t CcLastPedal = 69;
+// Controllers 120..127 are the channel mode messages: sound off, notes off, controllers reset.
+inline constexpr uint8_t CcFirstChannelMode = 120;
+inline constexpr uint8_t kPedalDown = 64;
 
 // Division channels, 1-based as the player counts them.
 inline constexpr int GreatChannel = 1;
@@ -62,6 +68,21 @@ constexpr int shortMessageLength(uint8_t status) {
     default:
         return 1;
     }
+}
+
+// A message that ends something sounding or held: a note-off (or a note-on of velocity 0), a
+// pedal let go, a channel mode message, a sequencer's stop, a system reset. Queues that must
+// shed work under a flood never shed these, so no note is left hanging.
+constexpr bool isRelease(uint8_t status, uint8_t data1, uint8_t data2) {
+    const uint8_t kind = status & 0xF0;
+    if (kind == NoteOff)
+        return true;
+    if (kind == NoteOn)
+        return data2 == 0;
+    if (kind == ControlChange)
+        return data1 >= CcFirstChannelMode ||
+               (data1 >= CcSustain && data1 <= CcLastPedal && data2 < kPedalDown);
+    return status == Stop || status == SystemReset;
 }
 
 // The input filters, in the order of the set-up window's check boxes.

@@ -79,4 +79,14 @@ void MidiInputPort::reportError(int code, const QString& text) {
         this, [this, code, text] { emit error(code, text); }, Qt::QueuedConnection);
 }
 
+void MidiInputPort::reportDeviceLost(int code, const QString& text) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, code, text] {
+            emit deviceLost();
+            emit error(code, text);
+        },
+        Qt::QueuedConnection);
+}
+
 } // namespace vorlo

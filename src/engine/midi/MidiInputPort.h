@@ -44,17 +44,23 @@ public:
 
     // Called by the backend with incoming bytes, from any thread but one call at a time: one
     // message or several, or pieces of one. The bytes are read as one continuous stream (see
-    // MidiByteParser); filtered status bytes and system-exclusive messages are not queued.
+    // MidiByteParser); filtered status bytes and system-exclusive messages are not queued,
+    // and neither is what a flood brings beyond the queue's bounds (MidiInputQueue).
     void receive(const uint8_t* bytes, size_t size);
 
 signals:
     // At least one message is queued.
     void message();
+    // The open device went away and the port has closed; what it delivered before stays
+    // queued. Raised just before the error() that tells the player.
+    void deviceLost();
     void error(int code, const QString& text);
 
 protected:
     // Raises error() on the port's thread; callable from any thread.
     void reportError(int code, const QString& text);
+    // Raises deviceLost(), then error(), on the port's thread; callable from any thread.
+    void reportDeviceLost(int code, const QString& text);
     // Empties the queue and has the next receive() start a fresh byte stream.
     void clearQueue();
 

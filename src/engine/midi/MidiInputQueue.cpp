@@ -1,21 +1,21 @@
 #include "MidiInputQueue.h"
 
+#include "MidiConstants.h"
+
 namespace vorlo {
 
-MidiInputQueue::MidiInputQueue(size_t initialCapacity)
-    : ring_(std::max<size_t>(initialCapacity, 2)) {}
-
-void MidiInputQueue::push(const ShortMessage& m) {
+bool MidiInputQueue::push(const ShortMessage& m) {
     std::lock_guard lock(mutex_);
-    if (count_ == ring_.size()) {
-        std::vector<ShortMessage> bigger(ring_.size() * 2);
-        for (size_t i = 0; i < count_; ++i)
-            bigger[i] = ring_[(head_ + i) % ring_.size()];
-        ring_.swap(bigger);
-        head_ = 0;
+    const bool release =
+        midi::isRelease(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
+                        static_cast<uint8_t>(m.data2));
+    if (count_ >= (release ? kCapacity : kSheddingFrom)) {
+        ++refused_;
+        return false;
     }
-    ring_[(head_ + count_) % ring_.size()] = m;
+    ring_[(head_ + count_) % kCapacity] = m;
     ++count_;
+    return true;
 }
 
 size_t MidiInputQueue::size() const {
@@ -35,7 +35,7 @@ void MidiInputQueue::pop() {
     std::lock_guard lock(mutex_);
     if (count_ == 0)
         return;
-    head_ = (head_ + 1) % ring_.size();
+    head_ = (head_ + 1) % kCapacity;
     --count_;
 }
 
@@ -43,6 +43,11 @@ void MidiInputQueue::clear() {
     std::lock_guard lock(mutex_);
     head_ = 0;
     count_ = 0;
+}
+
+size_t MidiInputQueue::refused() const {
+    std::lock_guard lock(mutex_);
+    return refused_;
 }
 
 } // namespace vorlo

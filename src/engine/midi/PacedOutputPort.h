@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QTimer>
+#include <array>
+#include <bitset>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -25,6 +27,18 @@ namespace vorlo {
 //
 // With pacing off (wire speed 0, or a device without a cable such as the built-in synthesizer)
 // both streams go to the device at once, unchanged.
+//
+// Bounds, for a player (or a flood) that sends more than the cable carries:
+// - The player stream may book the cable at most kPlayerBurst ahead; while console messages
+//   wait it may use a burst of kPlayerBurst and then half the cable, so a registration reaches
+//   the module within twice its own cable time plus 4 x kPlayerBurst, however much is played.
+//   What the player sends beyond that is dropped: new notes, pressure, bends, controllers,
+//   clock. Never a release (midi::isRelease) of something sounding: a note-off goes out
+//   whenever its note-on did. The output is then behind the cable (isBehindCable()).
+// - Up to kCoalesceFrom bytes the console's waiting messages keep their order exactly; beyond
+//   that a new message replaces a waiting one for the same controller or the same module
+//   address (a GS data set of the same address and size, or the same bytes), so what waits
+//   never exceeds one message per address however often a flood of commands resends them.
 class PacedOutputPort : public MidiOutputPort {
     Q_OBJECT
 public:
@@ -39,6 +53,14 @@ public:
     // How long before the cable is free the next system-exclusive message is handed over, so
     // that the cable does not idle while the timer wakes up.
     static constexpr std::chrono::microseconds kLead{1000};
+    // How far ahead the player's messages may book the cable (about 100 three-byte messages
+    // at 31,250 baud: a two-handed chord with every coupler on).
+    static constexpr std::chrono::milliseconds kPlayerBurst{100};
+    // Console bytes waiting beyond which a new message replaces a waiting one to the same
+    // address (more than the start-up reset of the tables the program builds).
+    static constexpr size_t kCoalesceFrom = 16384;
+    // How long the output stays marked behind the cable after the last message dropped.
+    static constexpr std::chrono::milliseconds kBehindHold{1000};
 
     explicit PacedOutputPort(MidiOutputPort& device, QObject* parent = nullptr);
     ~PacedOutputPort() override;
@@ -71,14 +93,30 @@ public:
     // delay); read for every message.
     std::function<int()> sysexGapMs;
 
-    // Console messages waiting for the cable.
+    // Console messages waiting for the cable, and their bytes.
     size_t queued() const { return queue_.size(); }
+    size_t queuedBytes() const { return queuedBytes_; }
     // Hands everything waiting to the device now.
     void flush();
+    // Hands over what the cable is ready for (run by the timer when the cable frees).
+    void pump();
+
+    // True while the player sends more than the cable carries and messages are dropped.
+    bool isBehindCable() const { return behind_; }
+    // The player's messages dropped since the start.
+    size_t droppedPlayerMessages() const { return dropped_; }
+
+    // The clock the cable's time line follows (tests drive their own).
+    using ClockFunction = Clock::time_point (*)();
+    void setClock(ClockFunction clock) { clock_ = clock; }
 
     // Reads a stored wire speed: a number of baud, 0 for off; anything unreadable gives the
     // default, out-of-range speeds are clamped.
     static int parseWireSpeed(const QVariant& stored, int defaultBaud);
+
+signals:
+    // The output falls behind the cable (true) or has caught up again (false).
+    void behindCableChanged(bool behind);
 
 private:
     struct Item {
@@ -88,17 +126,31 @@ private:
     };
 
     void enqueueSysex(const QByteArray& message);
+    // Queues a console message behind the waiting ones (replacing a waiting one to the same
+    // address once kCoalesceFrom bytes wait).
+    void enqueue(Item&& item);
+    static size_t sizeOf(const Item& item);
+    static bool sameTarget(const Item& a, const Item& b);
     void deliver(const Item& item);
+    // Whether a player's message may go now; false when it is dropped.
+    bool admitPlayer(uint8_t status, uint8_t data1, uint8_t data2, Clock::duration onWire,
+                     Clock::time_point now);
+    bool mayDrop(uint8_t status, uint8_t data1, uint8_t data2) const;
+    void dropped(Clock::time_point now);
+    void checkBehind();
+    Clock::duration cableTime(size_t bytes) const;
     // Counts bytes handed to the device onto the cable's time line.
     void occupyWire(size_t bytes);
+    void occupyWire(Clock::duration onWire, Clock::time_point now);
     // The earliest moment the next console system-exclusive message may be handed over.
     Clock::time_point sysexReadyAt() const;
-    void pump();
 
     MidiOutputPort& device_;
     PlayerOutputStream player_;
     std::deque<Item> queue_;
+    size_t queuedBytes_ = 0;
     QTimer timer_;
+    ClockFunction clock_ = &Clock::now;
     int baud_ = 0;
     double bytesPerSecond_ = 0;
     // When the cable will have carried everything handed over so far.
@@ -108,6 +160,18 @@ private:
     // Whether the device opened last sits behind a cable.
     bool wired_ = false;
     bool pumping_ = false;
+
+    // The player's share of the cable while console messages wait: refilled at half the
+    // cable's speed, at most kPlayerBurst.
+    Clock::duration credit_ = kPlayerBurst;
+    Clock::time_point refilled_{};
+    // The notes the player stream has sounding on the device, per channel: their note-offs
+    // are never dropped.
+    std::array<std::bitset<128>, 16> sounding_{};
+    size_t dropped_ = 0;
+    bool behind_ = false;
+    Clock::time_point lastDrop_{};
+    QTimer behindTimer_;
 };
 
 } // namespace vorlo
