@@ -5,7 +5,6 @@
 #include "SynthCore.h"
 #include "SynthRecorder.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <fluidsynth.h>
 

@@ -2,6 +2,7 @@
 
 #include "SynthCore.h"
 
+#include <QtGlobal>
 #include <chrono>
 #include <cmath>
 
@@ -45,7 +46,11 @@ void SynthRecorder::renderUntil(double seconds) {
         const int frames = static_cast<int>(std::min<int64_t>(periodFrames_, target - rendered_));
         core_.render(left_.data(), right_.data(), frames);
         // A file that can take no more (full disk) keeps what it has; the sound goes on.
-        file_.write(left_.data(), right_.data(), frames);
+        if (!file_.write(left_.data(), right_.data(), frames) && !toldFailure_) {
+            toldFailure_ = true;
+            qWarning("The recording stopped growing at %.1f s: %s",
+                     double(file_.frames()) / core_.sampleRate(), qPrintable(file_.errorString()));
+        }
         rendered_ += frames;
     }
 }

@@ -51,6 +51,7 @@ private:
     std::condition_variable wake_;
     bool stopping_ = false;
     int64_t rendered_ = 0;
+    bool toldFailure_ = false;
 };
 
 } // namespace vorlo

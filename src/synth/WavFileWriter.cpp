@@ -61,8 +61,11 @@ bool WavFileWriter::open(const QString& path) {
 bool WavFileWriter::write(const float* left, const float* right, int frames) {
     if (failed_ || !file_.isOpen())
         return false;
-    if ((frames_ + frames) * kFrameBytes > kMostDataBytes)
+    if ((frames_ + frames) * kFrameBytes > kMostDataBytes) {
+        limitReached_ = true;
+        failed_ = true;
         return false;
+    }
     buffer_.resize(static_cast<size_t>(frames) * kFrameBytes);
     char* at = buffer_.data();
     for (int i = 0; i < frames; ++i, at += kFrameBytes) {

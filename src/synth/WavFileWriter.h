@@ -26,7 +26,10 @@ public:
     // Writes the final sizes and closes the file.
     bool finish();
 
-    QString errorString() const { return file_.errorString(); }
+    QString errorString() const {
+        return limitReached_ ? QStringLiteral("a WAV file holds at most 4 GB")
+                             : file_.errorString();
+    }
     int64_t frames() const { return frames_; }
     bool failed() const { return failed_; }
 
@@ -38,6 +41,7 @@ private:
     int64_t frames_ = 0;
     int64_t framesAtLastSizes_ = 0;
     bool failed_ = false;
+    bool limitReached_ = false;
     std::vector<char> buffer_;
 };
 
