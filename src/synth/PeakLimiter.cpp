@@ -9,6 +9,7 @@ PeakLimiter::PeakLimiter(double sampleRate)
     : ceiling_(static_cast<float>(std::pow(10.0, kCeilingDb / 20.0))),
       lookAhead_(std::max(1, static_cast<int>(std::lround(sampleRate * kLookAheadMs / 1000.0)))),
       holdFrames_(static_cast<int>(std::lround(sampleRate * kHoldMs / 1000.0))),
+      holdBand_(static_cast<float>(std::pow(10.0, kHoldBandDb / 20.0))),
       releaseCoefficient_(static_cast<float>(std::exp(-1000.0 / (kReleaseMs * sampleRate)))),
       delayLeft_(static_cast<size_t>(lookAhead_), 0.0f),
       delayRight_(static_cast<size_t>(lookAhead_), 0.0f),
@@ -43,9 +44,12 @@ void PeakLimiter::process(float* left, float* right, int frames) {
         const float lowest = windowGain_[size_t(windowFirst_)];
         ++sample_;
 
-        // Down at once, held, then back up slowly; never above what the window needs.
+        // Down at once, held while peaks about as loud keep coming (within kHoldBandDb), then
+        // back up slowly; never above what the window needs.
         if (lowest <= gain_) {
             gain_ = lowest;
+            hold_ = holdFrames_;
+        } else if (lowest < gain_ * holdBand_) {
             hold_ = holdFrames_;
         } else if (hold_ > 0) {
             --hold_;

@@ -8,16 +8,17 @@ namespace vorlo {
 // The synthesizer's safety limiter: a stereo look-ahead peak limiter on float buffers. Every
 // sample it gives out lies within the ceiling; below the ceiling the sound passes unchanged,
 // only delayed by the look-ahead. A peak is met by a gain ramp that ends at the peak (no sample
-// is clipped, no step in the gain); the gain holds while peaks keep coming (longer than a
-// 16' pipe's period, so low notes are not distorted by a gain that follows their waveform) and
-// then returns slowly. Both channels take the same gain, so the stereo image stays put.
-// Buffers are allocated once, by the constructor: process() allocates nothing and may run in
-// an audio callback.
+// is clipped, no step in the gain); the gain holds while peaks about as loud keep coming, and
+// for longer than a 16' pipe's period after them, so low notes are not distorted by a gain
+// that follows their waveform; then it returns slowly. Both channels take the same gain, so the
+// stereo image stays put. Buffers are allocated once, by the constructor: process() allocates
+// nothing and may run in an audio callback.
 class PeakLimiter {
 public:
     static constexpr double kCeilingDb = -1.0;
     static constexpr double kLookAheadMs = 1.0;
     static constexpr double kHoldMs = 50.0;
+    static constexpr double kHoldBandDb = 1.0;
     static constexpr double kReleaseMs = 300.0;
 
     explicit PeakLimiter(double sampleRate);
@@ -36,6 +37,7 @@ private:
     float ceiling_;
     int lookAhead_;
     int holdFrames_;
+    float holdBand_;
     float releaseCoefficient_;
     // Delay lines of the look-ahead, and the ring of smoothed gains averaged over it.
     std::vector<float> delayLeft_, delayRight_, ramp_;
