@@ -3,6 +3,7 @@
 #include "SynthCore.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -34,9 +35,12 @@ void SynthRecorder::run(Clock::time_point begin) {
         const bool stop = wake_.wait_until(
             lock, begin + std::chrono::duration_cast<Clock::duration>(period * double(n)),
             [this] { return stopping_; });
-        renderUntil(std::chrono::duration<double>(Clock::now() - begin).count());
+        const double elapsed = std::chrono::duration<double>(Clock::now() - begin).count();
+        renderUntil(elapsed);
         if (stop)
             return;
+        // After a late wake-up, the next one is the next period still to come.
+        n = std::max(n, static_cast<int64_t>(elapsed / period.count()));
     }
 }
 

@@ -36,8 +36,6 @@ public:
     // Renders the sound up to this many seconds after the recording began.
     void renderUntil(double seconds);
 
-    int64_t framesWritten() const { return file_.frames(); }
-
 private:
     using Clock = std::chrono::steady_clock;
     void run(Clock::time_point begin);

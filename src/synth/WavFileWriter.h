@@ -31,7 +31,6 @@ public:
                              : file_.errorString();
     }
     int64_t frames() const { return frames_; }
-    bool failed() const { return failed_; }
 
 private:
     bool writeSizes();
