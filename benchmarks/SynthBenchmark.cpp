@@ -1,12 +1,9 @@
 // The built-in synthesizer under a full organ: CPU time per second of audio rendered offline at
 // 48 kHz with every group drawn (the stop opening most parts), the reinforcement on, the
 // couplers and the sub-octave copying ten fingers and two feet; the same voices through plain
-// FluidSynth without the GS layer; and the time from a key's message to the first audio frame
-// that carries it.
-//
-//   vorlo-synth-bench [SOUNDFONT] [--quick]
-//
-// Without SOUNDFONT: Debian's FluidR3_GM when installed, else the tests' sine SoundFont.
+// FluidSynth without the GS layer; what the output stage (gain and limiter) costs; the levels
+// of one stop and of the full organ; and the time from a key's message to the first audio
+// frame that carries it. Both synthesizers render through their output stage.
 #include "BuiltInSynthConfig.h"
 #include "DatFile.h"
 #include "GsModule.h"
@@ -37,14 +34,54 @@ double cpuSeconds() {
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
-// CPU seconds per second of audio, rendering in audio-driver-sized blocks.
-double renderLoad(fluid_synth_t* synth, double seconds) {
+const char* const kUsage = "Usage: vorlo-synth-bench [SOUNDFONT] [--quick]\n"
+                           "  SOUNDFONT  an .sf2/.sf3 (default: Debian's FluidR3_GM when\n"
+                           "             installed, else the tests' sine SoundFont)\n"
+                           "  --quick    half a second of audio per figure instead of ten\n"
+                           "  --help     this text\n";
+
+// CPU seconds per second of audio, rendering in audio-driver-sized blocks through the output
+// stage.
+double renderLoad(vorlo::SynthCore& core, double seconds) {
     std::vector<float> l(kBlock), r(kBlock);
     const int blocks = static_cast<int>(seconds * kSampleRate / kBlock);
     const double start = cpuSeconds();
     for (int b = 0; b < blocks; ++b)
-        fluid_synth_write_float(synth, kBlock, l.data(), 0, 1, r.data(), 0, 1);
+        core.render(l.data(), r.data(), kBlock);
     return (cpuSeconds() - start) / seconds;
+}
+
+// Peak and loudness of what the output stage gives out, and the samples at full scale.
+struct Level {
+    double peak = 0, sumSquares = 0;
+    long samples = 0, clipped = 0;
+    void add(const float* x, int n) {
+        for (int i = 0; i < n; ++i) {
+            const double v = std::fabs(double(x[i]));
+            peak = std::max(peak, v);
+            sumSquares += v * v;
+            clipped += v >= 1.0;
+        }
+        samples += n;
+    }
+    static double db(double v) { return v > 0 ? 20.0 * std::log10(v) : -999.0; }
+    void print(const char* what, float smallestGain) const {
+        std::printf("  %-34s RMS %6.1f dBFS, peak %6.1f dBFS, %ld samples at full scale, "
+                    "limiter %5.1f dB\n",
+                    what, db(std::sqrt(sumSquares / double(std::max(1L, samples)))), db(peak),
+                    clipped, db(smallestGain));
+    }
+};
+
+Level measureLevel(vorlo::SynthCore& core, double seconds) {
+    std::vector<float> l(kBlock), r(kBlock);
+    Level level;
+    for (int b = 0; b < static_cast<int>(seconds * kSampleRate / kBlock); ++b) {
+        core.render(l.data(), r.data(), kBlock);
+        level.add(l.data(), kBlock);
+        level.add(r.data(), kBlock);
+    }
+    return level;
 }
 
 struct Voice {
@@ -94,9 +131,23 @@ int fullestPosition(const vorlo::StopTable& t, int first, int positions,
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    const bool quick = args.removeAll(QStringLiteral("--quick")) > 0;
-    QString soundFont = args.value(0);
+    bool quick = false;
+    QString soundFont;
+    for (const QString& a : app.arguments().mid(1)) {
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (a == QLatin1String("--quick")) {
+            quick = true;
+        } else if (a.startsWith(QLatin1Char('-')) || !soundFont.isEmpty()) {
+            std::fprintf(stderr, "vorlo-synth-bench: unexpected argument \"%s\"\n%s", qPrintable(a),
+                         kUsage);
+            return 2;
+        } else {
+            soundFont = a;
+        }
+    }
     if (soundFont.isEmpty()) {
         soundFont = QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2");
         if (!QFileInfo::exists(soundFont))
@@ -120,6 +171,29 @@ int main(int argc, char** argv) {
     }
     vorlo::GsModule gs(core);
     std::printf("SoundFont: %s\n", qPrintable(soundFont));
+
+    // One stop, one note and a chord: Principale 8' on the Great at the console's set-up.
+    std::printf("Levels at the output (gain %.2f, limiter ceiling %.1f dBFS):\n",
+                vorlo::SynthCore::kGain, vorlo::PeakLimiter::kCeilingDb);
+    {
+        vorlo::SynthCore oc(o);
+        vorlo::GsModule og(oc);
+        for (int e = 0; e <= 3; ++e)
+            og.sysex(table[e]);
+        og.sysex(table[vorlo::StopTable::kReverbFirst + 4]);
+        og.sysex(table[vorlo::StopTable::kFondiGreat + 1]);
+        og.shortMessage(0x90 | kGreat, 60, 100);
+        measureLevel(oc, 0.3);
+        oc.limiter().takeSmallestGain();
+        Level one = measureLevel(oc, quick ? 0.5 : 2.0);
+        one.print("Principale 8', C4", oc.limiter().takeSmallestGain());
+        for (int k : {48, 52, 55, 64, 67, 72, 76, 79, 84})
+            og.shortMessage(0x90 | kGreat, static_cast<uint8_t>(k), 100);
+        measureLevel(oc, 0.3);
+        oc.limiter().takeSmallestGain();
+        Level chord = measureLevel(oc, quick ? 0.5 : 2.0);
+        chord.print("Principale 8', ten fingers", oc.limiter().takeSmallestGain());
+    }
 
     // The console's reset and set-up, then the full organ.
     for (int e = 0; e <= 3; ++e)
@@ -159,8 +233,13 @@ int main(int argc, char** argv) {
         play(kSwell, k);
         play(kPedal, k - 12);
     }
-    renderLoad(core.synth(), 0.2); // past the attacks
+    renderLoad(core, 0.2); // past the attacks
     const int voices = fluid_synth_get_active_voice_count(core.synth());
+    core.limiter().takeSmallestGain();
+    {
+        const Level full = measureLevel(core, quick ? 0.5 : 3.0);
+        full.print("full organ", core.limiter().takeSmallestGain());
+    }
 
     // The same voices through plain FluidSynth: each channel's preset, the same keys and
     // velocities, no GS parameters.
@@ -177,14 +256,26 @@ int main(int argc, char** argv) {
     }
     for (const Voice& v : soundingVoices(core.synth()))
         fluid_synth_noteon(plain.synth(), v.channel, v.key, v.velocity);
-    renderLoad(plain.synth(), 0.2);
+    renderLoad(plain, 0.2);
     const int plainVoices = fluid_synth_get_active_voice_count(plain.synth());
     // Half a second of each in turn, so that the machine's other work weighs on both alike.
     double gsLoad = 0, plainLoad = 0;
     const int turns = static_cast<int>(seconds / 0.5);
     for (int t = 0; t < turns; ++t) {
-        gsLoad += renderLoad(core.synth(), 0.5) / turns;
-        plainLoad += renderLoad(plain.synth(), 0.5) / turns;
+        gsLoad += renderLoad(core, 0.5) / turns;
+        plainLoad += renderLoad(plain, 0.5) / turns;
+    }
+    // The output stage alone, on the full organ's sound.
+    double limiterLoad = 0;
+    {
+        const int blocks = static_cast<int>(seconds * kSampleRate / kBlock);
+        std::vector<float> l(size_t(blocks) * kBlock), r(size_t(blocks) * kBlock);
+        fluid_synth_write_float(core.synth(), blocks * kBlock, l.data(), 0, 1, r.data(), 0, 1);
+        vorlo::PeakLimiter limiter(kSampleRate);
+        const double start = cpuSeconds();
+        for (int b = 0; b < blocks; ++b)
+            limiter.process(l.data() + b * kBlock, r.data() + b * kBlock, kBlock);
+        limiterLoad = (cpuSeconds() - start) / seconds;
     }
 
     std::printf("Full organ, %d blocks of %d frames at %.0f Hz, %.1f s of audio:\n",
@@ -196,6 +287,7 @@ int main(int argc, char** argv) {
     std::printf(
         "  GS layer / plain:       %5.3f (goal: at most 1.05; full organ goal: under 25 %%)\n",
         gsLoad / plainLoad);
+    std::printf("  of which the limiter:   %5.2f %% of one core\n", 100 * limiterLoad);
 
     std::printf("  voices per part:");
     {
@@ -212,7 +304,7 @@ int main(int argc, char** argv) {
     {
         for (int ch : {kGreat, kSwell, kPedal})
             gs.shortMessage(static_cast<uint8_t>(0xB0 | ch), 123, 0);
-        renderLoad(core.synth(), 1.0);
+        renderLoad(core, 1.0);
         // FluidSynth queues each change for its audio thread: a block is rendered every few
         // messages, as the audio driver would, outside the timing.
         const int n = quick ? 2000 : 200000;
@@ -223,7 +315,7 @@ int main(int argc, char** argv) {
             for (int j = i; j < i + 16; ++j)
                 gs.shortMessage(0xB0 | kGreat, 11, static_cast<uint8_t>(100 + (j & 7)));
             spent += std::chrono::steady_clock::now() - t0;
-            fluid_synth_write_float(core.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
+            core.render(l.data(), r.data(), kBlock);
         }
         std::printf(
             "  GS layer per expression message (%d parts on the channel): %.2f us\n",
@@ -253,7 +345,7 @@ int main(int argc, char** argv) {
             lg.shortMessage(0x90 | kGreat, static_cast<uint8_t>(60 + t), 100);
             int frame = -1;
             for (int b = 0; b < 8 && frame < 0; ++b) {
-                fluid_synth_write_float(lc.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
+                lc.render(l.data(), r.data(), kBlock);
                 for (int i = 0; i < kBlock && frame < 0; ++i) {
                     if (std::abs(l[size_t(i)]) + std::abs(r[size_t(i)]) > 1e-6f)
                         frame = b * kBlock + i;
@@ -261,7 +353,7 @@ int main(int argc, char** argv) {
             }
             lg.shortMessage(0x80 | kGreat, static_cast<uint8_t>(60 + t), 0);
             for (int b = 0; b < 200; ++b)
-                fluid_synth_write_float(lc.synth(), kBlock, l.data(), 0, 1, r.data(), 0, 1);
+                lc.render(l.data(), r.data(), kBlock);
             worst = std::max(worst, frame);
             sum += frame;
         }
@@ -270,7 +362,8 @@ int main(int argc, char** argv) {
         const double buffers = c.latencyMs();
         std::printf("Latency at the default buffer (%d frames x %d periods, %.1f ms):\n",
                     c.bufferFrames, vorlo::BuiltInSynthConfig::kPeriods, buffers);
-        std::printf("  synthesizer, message to first frame: mean %.2f ms, worst %.2f ms\n",
+        std::printf("  synthesizer and limiter, message to first frame: mean %.2f ms, worst "
+                    "%.2f ms\n",
                     sum / trials * ms, worst * ms);
         std::printf("  a message waits up to one period for the next block: %.2f ms\n",
                     kBlock * ms);

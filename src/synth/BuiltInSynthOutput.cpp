@@ -3,8 +3,8 @@
 #include "GsModule.h"
 #include "MidiPortError.h"
 #include "SynthCore.h"
+#include "SynthRecorder.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <fluidsynth.h>
 
@@ -26,6 +26,15 @@ void collectLog(int, const char* message, void* data) {
     text->append(QString::fromLocal8Bit(message));
 }
 
+// The audio driver's period: the synthesizer through its output stage. The driver hands
+// zeroed buffers, left and right first.
+int renderPeriod(void* core, int frames, int, float*[], int outputs, float* out[]) {
+    if (outputs < 2)
+        return FLUID_FAILED;
+    static_cast<SynthCore*>(core)->render(out[0], out[1], frames);
+    return FLUID_OK;
+}
+
 } // namespace
 
 BuiltInSynthOutput::BuiltInSynthOutput(const BuiltInSynthConfig& config, QObject* parent)
@@ -35,6 +44,7 @@ BuiltInSynthOutput::~BuiltInSynthOutput() {
     close();
     if (driver_)
         delete_fluid_audio_driver(driver_);
+    recorder_.reset(); // renders up to now and completes the file
     module_.reset();
     core_.reset();
 }
@@ -68,6 +78,18 @@ void BuiltInSynthOutput::ensureSynth() {
 }
 
 QString BuiltInSynthOutput::openDriver() {
+    if (!config_.recordPath.isEmpty()) {
+        // Rendered in real time by the program itself, at the exact period.
+        recorder_ = std::make_unique<SynthRecorder>(*core_, config_.bufferFrames);
+        if (!recorder_->open(config_.recordPath)) {
+            const QString why = recorder_->errorString();
+            recorder_.reset();
+            return why;
+        }
+        recorder_->start();
+        driverName_ = QStringLiteral("file");
+        return {};
+    }
     fluid_settings_t* s = core_->settings();
     fluid_settings_setint(s, "audio.period-size", config_.bufferFrames);
     fluid_settings_setint(s, "audio.periods", BuiltInSynthConfig::kPeriods);
@@ -78,13 +100,7 @@ QString BuiltInSynthOutput::openDriver() {
     fluid_set_log_function(FLUID_ERR, collectLog, &log);
     fluid_set_log_function(FLUID_PANIC, collectLog, &log);
     QStringList drivers;
-    if (!config_.recordPath.isEmpty()) {
-        // FluidSynth's file driver renders in real time into the file, by its extension.
-        fluid_settings_setstr(s, "audio.file.name",
-                              QFile::encodeName(config_.recordPath).constData());
-        fluid_settings_setstr(s, "audio.file.type", "wav");
-        drivers << QStringLiteral("file");
-    } else if (!config_.audioDriver.isEmpty()) {
+    if (!config_.audioDriver.isEmpty()) {
         drivers << config_.audioDriver;
     } else {
         for (const char* d : kDrivers)
@@ -94,7 +110,7 @@ QString BuiltInSynthOutput::openDriver() {
         if (fluid_settings_setstr(s, "audio.driver", d.toLatin1().constData()) != FLUID_OK)
             continue; // not built into this FluidSynth
         tried << d;
-        driver_ = new_fluid_audio_driver(s, core_->synth());
+        driver_ = new_fluid_audio_driver2(s, renderPeriod, core_.get());
         if (driver_) {
             driverName_ = d;
             break;
@@ -110,8 +126,9 @@ void BuiltInSynthOutput::open() {
         return;
     ensureSynth();
     const bool offline = config_.audioDriver == QLatin1String(kOffline);
-    const QString why = driver_ || offline ? QString() : openDriver();
-    if (!driver_ && !offline) {
+    const bool running = driver_ || recorder_ || offline;
+    const QString why = running ? QString() : openDriver();
+    if (!driver_ && !recorder_ && !offline) {
         const QString what = config_.recordPath.isEmpty()
                                  ? QStringLiteral("The built-in GS synthesizer found no working "
                                                   "audio output")

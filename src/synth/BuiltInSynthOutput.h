@@ -11,11 +11,13 @@ namespace vorlo {
 
 class GsModule;
 class SynthCore;
+class SynthRecorder;
 
-// The built-in synthesizer as an output device of its own: the GS layer on FluidSynth, heard
-// through FluidSynth's audio driver, or written to a WAV file when recording. The SoundFont is
-// loaded at the first opening and kept; closing stops every sound and the audio
-// (a recording goes on, silent, until the program ends, so that reopening does not overwrite it).
+// The built-in synthesizer as an output device of its own: the GS layer on FluidSynth, rendered
+// through its output stage (gain and safety limiter) into FluidSynth's audio driver, or into a
+// WAV file in real time when recording. The SoundFont is loaded at the first opening and kept;
+// closing stops every sound and the audio (a recording goes on, silent, until the program
+// ends, so that reopening does not overwrite it).
 class BuiltInSynthOutput : public MidiOutputPort {
     Q_OBJECT
 public:
@@ -39,7 +41,7 @@ public:
     bool selectedDeviceHasWire() const override { return false; }
 
     // Audio driver name for a synthesizer that renders only when its owner asks (tests,
-    // benchmarks): fluid_synth_write_float on synthCore()->synth().
+    // benchmarks): synthCore()->render().
     static constexpr const char* kOffline = "none";
     // The synthesizer, once the port was first opened.
     SynthCore* synthCore() { return core_.get(); }
@@ -56,6 +58,7 @@ private:
     BuiltInSynthConfig config_;
     std::unique_ptr<SynthCore> core_;
     std::unique_ptr<GsModule> module_;
+    std::unique_ptr<SynthRecorder> recorder_;
     fluid_audio_driver_t* driver_ = nullptr;
     QString driverName_;
     bool open_ = false;

@@ -5,9 +5,10 @@
 
 namespace vorlo {
 
-SynthCore::SynthCore(const Options& o) : sampleRate_(o.sampleRate) {
+SynthCore::SynthCore(const Options& o) : sampleRate_(o.sampleRate), limiter_(o.sampleRate) {
     settings_ = new_fluid_settings();
     fluid_settings_setnum(settings_, "synth.sample-rate", o.sampleRate);
+    fluid_settings_setnum(settings_, "synth.gain", kGain);
     fluid_settings_setint(settings_, "synth.midi-channels", o.channels);
     fluid_settings_setint(settings_, "synth.polyphony", o.polyphony);
     // The GS layer sets reverb and levels itself; chorus is not used by the organ.
@@ -37,6 +38,11 @@ SynthCore::SynthCore(const Options& o) : sampleRate_(o.sampleRate) {
 SynthCore::~SynthCore() {
     delete_fluid_synth(synth_);
     delete_fluid_settings(settings_);
+}
+
+void SynthCore::render(float* left, float* right, int frames) {
+    fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
+    limiter_.process(left, right, frames);
 }
 
 bool SynthCore::hasPreset(int fontId, int bank, int program) const {

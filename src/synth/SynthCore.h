@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PeakLimiter.h"
+
 #include <QString>
 
 #include <fluidsynth/types.h>
@@ -24,6 +26,10 @@ public:
     static constexpr int kSineBank = 8;
     static constexpr int kSineProgram = 80;
     static constexpr int kDrumBank = 128;
+    // FluidSynth's master gain (its own default is 0.2). With Debian's FluidR3 one stop's note
+    // of the default organ sounds around -25 dBFS RMS, ten fingers on that stop stay below the
+    // limiter's ceiling, and only a full organ goes beyond it (and is held below it).
+    static constexpr double kGain = 0.4;
 
     explicit SynthCore(const Options& options);
     ~SynthCore();
@@ -45,6 +51,11 @@ public:
     // Returns false, leaving the channel silent, when no preset fits.
     bool selectTone(int channel, int variation, int program, bool rhythm);
 
+    // The next frames of stereo sound, limited: no sample beyond PeakLimiter::kCeilingDb. One
+    // thread at a time (the audio driver's or the recorder's); allocates nothing.
+    void render(float* left, float* right, int frames);
+    PeakLimiter& limiter() { return limiter_; }
+
 private:
     bool hasPreset(int fontId, int bank, int program) const;
 
@@ -53,6 +64,7 @@ private:
     int mainFont_ = -1;
     int sineFont_ = -1;
     double sampleRate_ = 0;
+    PeakLimiter limiter_;
     QString soundFontPath_;
     QString soundFontError_;
 };

@@ -1,12 +1,15 @@
 // The built-in synthesizer among the output devices: where it is listed, what a first start
-// and an existing configuration select, and switching between it and a real module.
+// and an existing configuration select, and switching between it and a real module; its
+// recordings, whose length and note spacing keep the clock.
 #include "OfflineSynth.h"
 #include "SynthConsoleFixture.h"
+#include "SynthRecorder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QThread>
 #include <QtEndian>
+#include <chrono>
 #include <fluidsynth.h>
 
 using namespace vorlo;
@@ -15,6 +18,37 @@ using namespace vorlo::test;
 namespace {
 
 const QString kChosen = QStringLiteral("Synth/BuiltInSelected");
+
+// The left channel of a 16-bit stereo WAV file whose header sizes match the file.
+std::vector<int> wavLeft(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray wav = f.readAll();
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+    if (wav.size() < 44 || u32(4) != quint32(wav.size() - 8) || u32(40) != quint32(wav.size() - 44))
+        return {};
+    std::vector<int> left;
+    for (int i = 44; i + 3 < wav.size(); i += 4)
+        left.push_back(qFromLittleEndian<qint16>(wav.constData() + i));
+    return left;
+}
+
+// Frames at which a sound starts after at least 0.1 s of silence.
+std::vector<int> onsets(const std::vector<int>& x) {
+    std::vector<int> found;
+    int quiet = 48000;
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (std::abs(x[i]) > 300) {
+            if (quiet >= 4800)
+                found.push_back(int(i));
+            quiet = 0;
+        } else {
+            ++quiet;
+        }
+    }
+    return found;
+}
 
 class BuiltInDevice : public SynthConsoleFixture {
 protected:
@@ -100,12 +134,16 @@ TEST(Recording, TheBuiltInSynthesizerWritesWhatItPlaysToAWavFile) {
     c.soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
     c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
     c.recordPath = path;
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point beforeOpen, afterOpen, beforeEnd, afterEnd;
     {
         BuiltInSynthOutput out(c);
         EXPECT_EQ(out.deviceName(0),
                   QStringLiteral("Built-in GS synthesizer (recording to take.wav)"));
         out.selectDevice(0);
+        beforeOpen = Clock::now();
         out.open();
+        afterOpen = Clock::now();
         EXPECT_EQ(out.audioDriver(), QStringLiteral("file"));
         out.sendSysex(OfflineSynth::partParameter(1, GsPart::ToneVariation, {0, 19}));
         out.sendSysex(OfflineSynth::partParameter(1, GsPart::VelocityDepth, {0, 114}));
@@ -116,7 +154,9 @@ TEST(Recording, TheBuiltInSynthesizerWritesWhatItPlaysToAWavFile) {
         out.close();
         out.open();
         QThread::msleep(100);
+        beforeEnd = Clock::now();
     }
+    afterEnd = Clock::now();
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray wav = f.readAll();
@@ -129,12 +169,54 @@ TEST(Recording, TheBuiltInSynthesizerWritesWhatItPlaysToAWavFile) {
     EXPECT_EQ(u32(24), 48000u);
     EXPECT_EQ(u16(34), 16) << "16-bit";
     EXPECT_EQ(u32(4), static_cast<quint32>(wav.size() - 8)) << "the header was finished";
-    const int frames = (wav.size() - 44) / 4;
-    EXPECT_GT(frames, 48000 * 4 / 10) << "about 0.6 s rendered in real time";
+    // The file lasts as long as the recording was open, whatever the load of the machine.
+    const double frames = (wav.size() - 44) / 4;
+    const auto seconds = [](Clock::duration d) { return std::chrono::duration<double>(d).count(); };
+    EXPECT_GE(frames, seconds(beforeEnd - afterOpen) * 48000 * 0.999);
+    EXPECT_LE(frames, seconds(afterEnd - beforeOpen) * 48000 * 1.001 + 256);
     int loudest = 0;
     for (int i = 44; i + 1 < wav.size(); i += 2)
         loudest = std::max(loudest, std::abs(int(qFromLittleEndian<qint16>(wav.constData() + i))));
     EXPECT_GT(loudest, 1000) << "the note is in the file";
+}
+
+TEST(Recording, NotesStruckEverySecondAreASecondApartAtEveryBufferSize) {
+    QTemporaryDir dir;
+    for (const int period : {128, 100, 1000, 17}) {
+        OfflineSynth synth;
+        synth.plainPart(1, 0);
+        const QString path = QDir(dir.path()).filePath(QStringLiteral("take%1.wav").arg(period));
+        {
+            // The clock is the test's: each note is struck at exactly k seconds.
+            SynthRecorder recorder(synth.core(), period);
+            ASSERT_TRUE(recorder.open(path));
+            for (int k = 0; k < 4; ++k) {
+                recorder.renderUntil(0.5 + k);
+                synth.note(0, 69);
+                recorder.renderUntil(0.8 + k);
+                synth.release(0, 69);
+                if (k == 2) {
+                    // Cut short here, the file would still open with its first two seconds.
+                    QFile partial(path);
+                    ASSERT_TRUE(partial.open(QIODevice::ReadOnly));
+                    const QByteArray head = partial.read(44);
+                    const quint32 data = qFromLittleEndian<quint32>(head.constData() + 40);
+                    EXPECT_EQ(qFromLittleEndian<quint32>(head.constData() + 4), data + 36);
+                    EXPECT_GE(data, 2u * 48000 * 4) << period << " frames";
+                    EXPECT_LE(data, partial.size() - 44) << period << " frames";
+                }
+            }
+            recorder.renderUntil(4.25);
+        }
+        const std::vector<int> left = wavLeft(path);
+        EXPECT_EQ(left.size(), 4.25 * 48000) << period << " frames: the file's length";
+        const std::vector<int> at = onsets(left);
+        ASSERT_EQ(at.size(), 4u) << period << " frames";
+        for (int k = 0; k < 4; ++k)
+            EXPECT_NEAR(at[size_t(k)] - at[0], k * 48000, 48) << period << " frames, note " << k;
+        EXPECT_GE(at[0], 0.5 * 48000) << period << " frames";
+        EXPECT_LT(at[0], 0.51 * 48000) << period << " frames: struck at 0.5 s";
+    }
 }
 
 TEST(BuiltInOutput, WithoutASoundFontItSaysSoAndStillPlaysTheSine) {

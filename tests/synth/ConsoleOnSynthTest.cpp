@@ -1,12 +1,13 @@
-// The console on its default stops table driving the built-in synthesizer, rendered offline:
-// the set-up reaches the parts, and a Pedal note through the couplers and the sub-octave
-// sounds on every coupled division.
+// The console on its default stops table driving the built-in synthesizer, rendered offline
+// through its output stage: the set-up reaches the parts, a Pedal note through the couplers and
+// the sub-octave sounds on every coupled division, and the full organ never reaches full scale.
 #include "Couplers.h"
 #include "DatFile.h"
 #include "Drawstops.h"
 #include "OfflineSynth.h"
 #include "SynthConsoleFixture.h"
 
+#include <cmath>
 #include <fluidsynth.h>
 #include <set>
 
@@ -33,13 +34,39 @@ protected:
         ASSERT_TRUE(synth().isOpen());
     }
     std::vector<float> render(double seconds) {
+        const Sound sound = renderStereo(seconds);
+        std::vector<float> sum(sound.left.size());
+        for (size_t i = 0; i < sum.size(); ++i)
+            sum[i] = sound.left[i] + sound.right[i];
+        return sum;
+    }
+    struct Sound {
+        std::vector<float> left, right;
+        double peakDb() const {
+            float peak = 0;
+            for (const auto* x : {&left, &right})
+                for (float v : *x)
+                    peak = std::max(peak, std::fabs(v));
+            return 20 * std::log10(peak);
+        }
+        double rmsDb() const {
+            return 20 * std::log10(std::hypot(OfflineSynth::rms(left), OfflineSynth::rms(right)) /
+                                   std::sqrt(2.0));
+        }
+        // Samples a 16-bit file would hold at full scale.
+        int clipped() const {
+            int n = 0;
+            for (const auto* x : {&left, &right})
+                for (float v : *x)
+                    n += std::fabs(v) * 32767.0f >= 32766.5f;
+            return n;
+        }
+    };
+    Sound renderStereo(double seconds) {
         const int frames = static_cast<int>(seconds * OfflineSynth::kSampleRate);
-        std::vector<float> l(static_cast<size_t>(frames)), r(static_cast<size_t>(frames));
-        fluid_synth_write_float(synth().synthCore()->synth(), frames, l.data(), 0, 1, r.data(), 0,
-                                1);
-        for (size_t i = 0; i < l.size(); ++i)
-            l[i] += r[i];
-        return l;
+        Sound s{std::vector<float>(size_t(frames)), std::vector<float>(size_t(frames))};
+        synth().synthCore()->render(s.left.data(), s.right.data(), frames);
+        return s;
     }
     // Parts sounding a voice, with the keys they sound.
     std::map<int, std::set<int>> sounding() {
@@ -129,4 +156,43 @@ TEST_F(DefaultOrganOnSynth, CancelSilencesTheGroupAndPanicEverything) {
     EXPECT_FALSE(any(sounding(), kGreatFondi));
     play(kKeyboard1, {0x80, 60, 0});
     settle();
+}
+
+TEST_F(DefaultOrganOnSynth, TheFullOrganStaysBelowFullScaleWhileOneStopIsLoud) {
+    Drawstops& d = console->drawstops();
+    d.Tir_FO_GO_Click(1); // Principale 8'
+    settle();
+    play(kKeyboard1, {0x90, 60, 100});
+    settle();
+    render(0.3);
+    const Sound one = renderStereo(1.0);
+    play(kKeyboard1, {0x80, 60, 0});
+    settle();
+    render(0.5);
+    EXPECT_GT(one.rmsDb(), -27.0) << "one stop's note is well above the noise";
+    EXPECT_LT(one.peakDb(), -6.0) << "and far below the ceiling";
+
+    // Plenum, Ripieno acuto III, Ance e archi; Tutti i fondi, Mistura III, Batteria d'ance;
+    // Tutti pedale; Pedal to Great, Great to Swell, the sub-octave; ten fingers, two feet.
+    d.Tir_FO_GO_Click(25);
+    d.Tir_MU_GO_Click(13);
+    d.Tir_AN_GO_Click(19);
+    d.Tir_FO_SW_Click(24);
+    d.Tir_MU_SW_Click(19);
+    d.Tir_AN_SW_Click(16);
+    d.NomePedale_Click(19);
+    console->couplers().UNPI_Click();
+    console->couplers().UN_GOSW_Click();
+    console->couplers().Subottava_Click();
+    settle();
+    for (int key : {48, 52, 55, 60, 64, 67, 72, 76, 79, 84})
+        play(kKeyboard1, {0x90, uint8_t(key), 127});
+    for (int key : {36, 43})
+        play(kKeyboard1, {0x92, uint8_t(key), 127});
+    settle();
+    const Sound full = renderStereo(2.0);
+    EXPECT_EQ(full.clipped(), 0);
+    EXPECT_LE(full.peakDb(), PeakLimiter::kCeilingDb + 0.01);
+    EXPECT_GT(full.peakDb(), PeakLimiter::kCeilingDb - 3.0) << "the full organ is loud";
+    EXPECT_GT(full.rmsDb(), one.rmsDb() + 6.0) << "and louder than one stop";
 }
