@@ -20,7 +20,12 @@ FormWindowBinding::FormWindowBinding(Form& form, QWidget& window, TwipsConverter
     window.setObjectName(form.name());
     window.installEventFilter(this);
     connect(&form, &Form::changed, this, &FormWindowBinding::refresh);
+    // Asked for again while it is shown: back from the task bar, in front, with the focus.
     connect(&form, &Form::raiseRequested, this, [this] {
+        if (window_.isMinimized())
+            window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+        if (!window_.isVisible())
+            return;
         window_.raise();
         window_.activateWindow();
     });
