@@ -7,7 +7,9 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLayout>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -60,6 +62,13 @@ void FormWindowBinding::refresh() {
             s.setWidth(converter_.toPixels(f.width()));
         if (!std::isnan(f.height()))
             s.setHeight(converter_.toPixels(f.height()));
+        // The window's size is the least it takes: where its texts need more room in our
+        // fonts (wrapped lines included), it grows rather than clip them.
+        if (const QLayout* l = window_.layout()) {
+            s = s.expandedTo(l->totalMinimumSize());
+            if (l->hasHeightForWidth())
+                s.setHeight(std::max(s.height(), l->totalHeightForWidth(s.width())));
+        }
         if (s != window_.size() && s.width() > 0 && s.height() > 0)
             window_.resize(s);
     }
