@@ -88,8 +88,10 @@ void EditorWindow::addFields(QGridLayout* grid, const StopGroup& group, int firs
             if (QWidget* box = bind(ctl::editor::Rinforzabile, group.firstCheck + i))
                 grid->addWidget(box, row, column);
         }
-        if (QWidget* field = bind(*group.fields, i))
+        if (auto* field = bindAs<QLineEdit>(*group.fields, i)) {
+            new FieldTextFitter(*field);
             grid->addWidget(field, row, column + group.span() - 1);
+        }
     }
 }
 
@@ -148,7 +150,7 @@ QWidget* EditorWindow::globalTab() {
         }
         for (int j = 0; j < columns[k].count; ++j) {
             if (auto* field = bindAs<QLineEdit>(TextGlobal, columns[k].first + j)) {
-                new FieldTextFitter(*field);
+                new FieldTextFitter(*field, true);
                 grid->addWidget(field, j + 1, k + 1);
             }
         }

@@ -18,10 +18,11 @@ constexpr int kTextMargin = 2;
 
 } // namespace
 
-FieldTextFitter::FieldTextFitter(QLineEdit& field) : QObject(&field), field_(field) {
-    base_ = field.font();
+FieldTextFitter::FieldTextFitter(QLineEdit& field, bool narrow) : QObject(&field), field_(field) {
     // The console's narrow face for small texts.
-    base_.setFamilies({FontMapper::family(QStringLiteral("Small Fonts"))});
+    narrow_ = field.font();
+    narrow_.setFamilies({FontMapper::family(QStringLiteral("Small Fonts"))});
+    base_ = narrow ? narrow_ : field.font();
     field.installEventFilter(this);
     connect(&field, &QLineEdit::textChanged, this, &FieldTextFitter::fit);
     fit();
@@ -52,10 +53,13 @@ void FieldTextFitter::fit() {
     fitting_ = true;
     const int room = textRoom(field_);
     const QString text = field_.text();
+    auto fits = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(text) <= room; };
     QFont f = base_;
-    while (f.pointSizeF() - kShrinkStep >= kSmallestPoints &&
-           QFontMetrics(f).horizontalAdvance(text) > room)
-        f.setPointSizeF(f.pointSizeF() - kShrinkStep);
+    if (!fits(f)) {
+        f = narrow_;
+        while (!fits(f) && f.pointSizeF() - kShrinkStep >= kSmallestPoints)
+            f.setPointSizeF(f.pointSizeF() - kShrinkStep);
+    }
     if (field_.font() != f)
         field_.setFont(f);
     fitting_ = false;
