@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, GraphicPanelShowsBackgroundPlatesAndKnobs) {
               children.indexOf(caption));
 }
 
-TEST_F(MainWindowTest, LongStopNamesShowWholeOnBothPanelsAndAtEverySize) {
+TEST_F(MainWindowTest, LongNamesShowWholeOnBothPanelsAndAtEverySize) {
     startStandard(1.0);
     auto check = [this](const char* label, int index, const char* name) {
         SCOPED_TRACE(QStringLiteral("%1(%2): %3").arg(label).arg(index).arg(name).toStdString());
@@ -180,6 +180,18 @@ TEST_F(MainWindowTest, LongStopNamesShowWholeOnBothPanelsAndAtEverySize) {
     st().PanelScale = 1.6;
     console->layout().LOAD_NORMAL_INTERFACE();
     checkAll("NomeFondi", "NomePedale");
+    // At the smallest size the buttons' captions fit their buttons too.
+    st().PanelScale = 0.8;
+    console->layout().LOAD_NORMAL_INTERFACE();
+    settle();
+    for (const auto& [name, index] :
+         {std::pair("UN_GOSW", -1), std::pair("UN_SWGO", -1), std::pair("Button_Annullatori_go", 1),
+          std::pair("CLEAR", -1)}) {
+        auto* b = panelWidget<PanelButton>(name, index);
+        const QFontMetrics m(b->font());
+        EXPECT_LE(m.horizontalAdvance(b->text()), b->width()) << name;
+        EXPECT_LE(m.height(), b->height()) << name;
+    }
     st().GraphicMode = true;
     console->layout().LOAD_GRAPHIC_INTERFACE();
     checkAll("Scritta_Fondi", "Scritta_Pedale");
