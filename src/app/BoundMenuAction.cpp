@@ -22,9 +22,13 @@ void BoundMenuAction::refresh() {
     if (!control_)
         return;
     const Control& c = *control_;
-    setSeparator(c.caption() == QLatin1String("-"));
-    if (text() != c.caption())
-        setText(c.caption());
+    // A "-" caption makes the item a separator line; its text stays empty, or the menu's style
+    // draws it as a titled section.
+    const bool separator = c.caption() == QLatin1String("-");
+    setSeparator(separator);
+    const QString shown = separator ? QString() : c.caption();
+    if (text() != shown)
+        setText(shown);
     setToolTip(c.toolTip());
     setVisible(c.isVisible());
     setEnabled(c.isEnabled());

@@ -3,6 +3,7 @@
 #include "BoundMenuAction.h"
 #include "EditorForm.h"
 #include "EditorTabs.h"
+#include "FieldTextFitter.h"
 #include "Form.h"
 #include "PanelLabel.h"
 
@@ -87,8 +88,10 @@ void EditorWindow::addFields(QGridLayout* grid, const StopGroup& group, int firs
             if (QWidget* box = bind(ctl::editor::Rinforzabile, group.firstCheck + i))
                 grid->addWidget(box, row, column);
         }
-        if (QWidget* field = bind(*group.fields, i))
+        if (auto* field = bindAs<QLineEdit>(*group.fields, i)) {
+            new FieldTextFitter(*field);
             grid->addWidget(field, row, column + group.span() - 1);
+        }
     }
 }
 
@@ -132,17 +135,24 @@ QWidget* EditorWindow::globalTab() {
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
     // Columns: reset labels, Global Reset, Temperaments, Reverb, Rinforzi e Tremoli, Annullatori.
+    // Each column's share of the width follows the length of what it holds: reset messages are
+    // described at length, reverbs are short names.
     const struct {
-        int first, count;
-    } columns[5] = {{0, 10}, {10, 12}, {22, 8}, {30, 10}, {40, 12}};
+        int first, count, share;
+    } columns[5] = {{0, 10, 5}, {10, 12, 4}, {22, 8, 3}, {30, 10, 4}, {40, 12, 4}};
     for (int k = 0; k < 5; ++k) {
+        grid->setColumnStretch(k + 1, columns[k].share);
+        // A long heading wraps rather than take its column's width from the others.
         if (auto* heading = bindAs<PanelLabel>(LabelGlobal, k)) {
-            heading->setWordWrap(false);
+            heading->setWordWrap(true);
+            heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
             grid->addWidget(heading, 0, k + 1);
         }
         for (int j = 0; j < columns[k].count; ++j) {
-            if (QWidget* field = bind(TextGlobal, columns[k].first + j))
+            if (auto* field = bindAs<QLineEdit>(TextGlobal, columns[k].first + j)) {
+                new FieldTextFitter(*field, true);
                 grid->addWidget(field, j + 1, k + 1);
+            }
         }
     }
     for (int i = 0; i < 4; ++i) {
@@ -196,6 +206,17 @@ QLayout* EditorWindow::statusRows() {
             first->addWidget(label);
         }
     }
+    // Room for the largest index and length from the start, so that showing an entry never
+    // widens the window.
+    const struct {
+        const ControlId* id;
+        const char* widest;
+    } values[] = {{&Syx_index, "000"}, {&Syx_lenght, "00000 Bytes"}};
+    for (const auto& v : values) {
+        if (QWidget* label = controlWidget(QString::fromLatin1(v.id->name)))
+            label->setMinimumWidth(
+                label->fontMetrics().horizontalAdvance(QString::fromLatin1(v.widest)));
+    }
     first->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
         if (auto* legend = bindAs<PanelLabel>(LabelLegend, i)) {
@@ -207,14 +228,19 @@ QLayout* EditorWindow::statusRows() {
         }
     }
     first->addStretch(1);
-    addIf(first, bind(CommandName));
     rows->addLayout(first);
+    // The file row carries the file-name button: the first row then fits the tabs' width.
+    auto* second = new QHBoxLayout;
     if (auto* file = bindAs<PanelLabel>(File_label)) {
         file->setWordWrap(false);
+        // A long path is shortened in its middle rather than widen the window.
+        file->setElideMode(Qt::ElideMiddle);
         file->setShowsBorder(true);
         file->setMargin(2);
-        rows->addWidget(file);
+        second->addWidget(file, 1);
     }
+    addIf(second, bind(CommandName));
+    rows->addLayout(second);
     return rows;
 }
 

@@ -7,7 +7,9 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLayout>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -20,7 +22,12 @@ FormWindowBinding::FormWindowBinding(Form& form, QWidget& window, TwipsConverter
     window.setObjectName(form.name());
     window.installEventFilter(this);
     connect(&form, &Form::changed, this, &FormWindowBinding::refresh);
+    // Asked for again while it is shown: back from the task bar, in front, with the focus.
     connect(&form, &Form::raiseRequested, this, [this] {
+        if (window_.isMinimized())
+            window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+        if (!window_.isVisible())
+            return;
         window_.raise();
         window_.activateWindow();
     });
@@ -55,6 +62,13 @@ void FormWindowBinding::refresh() {
             s.setWidth(converter_.toPixels(f.width()));
         if (!std::isnan(f.height()))
             s.setHeight(converter_.toPixels(f.height()));
+        // The window's size is the least it takes: where its texts need more room in our
+        // fonts (wrapped lines included), it grows rather than clip them.
+        if (const QLayout* l = window_.layout()) {
+            s = s.expandedTo(l->totalMinimumSize());
+            if (l->hasHeightForWidth())
+                s.setHeight(std::max(s.height(), l->totalHeightForWidth(s.width())));
+        }
         if (s != window_.size() && s.width() > 0 && s.height() > 0)
             window_.resize(s);
     }

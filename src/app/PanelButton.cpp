@@ -4,11 +4,23 @@
 #include "SystemColors.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 
 namespace vorlo {
+namespace {
+
+// The smallest caption a shrunk button shows, as a share of its own font and in points.
+constexpr double kSmallestShare = 0.6;
+constexpr double kSmallestPoints = 5.0;
+constexpr double kShrinkStep = 0.5;
+
+} // namespace
 
 PanelButton::PanelButton(Control& control, std::optional<TwipsConverter> converter, QWidget* parent)
-    : QPushButton(parent), binding_(control, *this, converter) {
+    : QPushButton(parent), binding_(control, *this, converter), placed_(converter.has_value()) {
     setAutoDefault(false);
     connect(&control, &Control::changed, this, &PanelButton::refresh);
     connect(this, &QPushButton::clicked, this,
@@ -36,6 +48,30 @@ void PanelButton::refresh() {
         pal.setColor(QPalette::ButtonText, fore);
     setPalette(pal);
     binding_.apply();
+    fitCaption();
+}
+
+void PanelButton::fitCaption() {
+    if (!placed_ || text().trimmed().isEmpty())
+        return;
+    const Control* c = binding_.control();
+    // The button's own font: the control's (just set), else the one it inherits.
+    QFont f = c->hasFont() || !parentWidget() ? font() : parentWidget()->font();
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    QString caption = text();
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    auto fits = [&](const QFont& font) {
+        const QFontMetrics m(font);
+        return m.horizontalAdvance(caption) <= room.width() && m.height() <= height();
+    };
+    const double own = f.pointSizeF();
+    const double smallest = std::min(own, std::max(kSmallestPoints, own * kSmallestShare));
+    while (own > 0 && !fits(f) && f.pointSizeF() - kShrinkStep >= smallest)
+        f.setPointSizeF(f.pointSizeF() - kShrinkStep);
+    if (f != font())
+        setFont(f);
 }
 
 } // namespace vorlo

@@ -22,7 +22,12 @@ public slots:
     void refresh();
 
 private:
+    // On a button the console places: a caption too wide or too tall for the button in its
+    // font is shown in a smaller size of it.
+    void fitCaption();
+
     ControlBinding binding_;
+    bool placed_;
 };
 
 } // namespace vorlo

@@ -6,13 +6,25 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
 
 namespace vorlo {
+namespace {
+
+// The smallest caption a shrunk label draws, as a share of its own font and in points.
+constexpr double kSmallestShare = 0.6;
+constexpr double kSmallestPoints = 5.0;
+constexpr double kShrinkStep = 0.5;
+
+} // namespace
 
 PanelLabel::PanelLabel(Control& control, Role role, std::optional<TwipsConverter> converter,
                        QWidget* parent)
     : QLabel(parent), binding_(control, *this, converter), role_(role),
-      showsBorder_(converter.has_value() && role == Role::Text) {
+      showsBorder_(converter.has_value() && role == Role::Text),
+      fitsCaption_(converter.has_value() && role == Role::Text) {
     setTextFormat(Qt::PlainText);
     setWordWrap(role == Role::Text);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -86,6 +98,83 @@ void PanelLabel::refreshColours() {
         pal.setColor(QPalette::WindowText, fore);
     setAutoFillBackground(fill);
     setPalette(pal);
+}
+
+int PanelLabel::textFlags() const {
+    return static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+}
+
+QRect PanelLabel::textRect(const QFont& font) const {
+    // Where QLabel puts its text: inside the frame and margin, indented from the aligned edges
+    // by half an "x" on a framed label.
+    QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    int in = indent();
+    if (in < 0 && frameWidth() > 0)
+        in = QFontMetrics(font).horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (in > 0) {
+        const Qt::Alignment a = alignment();
+        if (a & Qt::AlignLeft)
+            r.setLeft(r.left() + in);
+        if (a & Qt::AlignRight)
+            r.setRight(r.right() - in);
+        if (a & Qt::AlignTop)
+            r.setTop(r.top() + in);
+        if (a & Qt::AlignBottom)
+            r.setBottom(r.bottom() - in);
+    }
+    return r;
+}
+
+bool PanelLabel::fits(const QFont& font) const {
+    const QRect r = textRect(font);
+    const QRect needed = QFontMetrics(font).boundingRect(r, textFlags(), text());
+    return needed.width() <= r.width() && needed.height() <= r.height();
+}
+
+QFont PanelLabel::shownFont() const {
+    QFont f = font();
+    if (!fitsCaption_ || text().trimmed().isEmpty() || f.pointSizeF() <= 0 || fits(f))
+        return f;
+    const double own = f.pointSizeF();
+    const double smallest = std::min(own, std::max(kSmallestPoints, own * kSmallestShare));
+    for (double size = own - kShrinkStep; size >= smallest; size -= kShrinkStep) {
+        f.setPointSizeF(size);
+        if (fits(f))
+            return f;
+    }
+    f.setPointSizeF(smallest);
+    return f;
+}
+
+void PanelLabel::setElideMode(Qt::TextElideMode mode) {
+    elide_ = mode;
+    QSizePolicy policy = sizePolicy();
+    policy.setHorizontalPolicy(mode == Qt::ElideNone ? QSizePolicy::Preferred
+                                                     : QSizePolicy::Ignored);
+    setSizePolicy(policy);
+    update();
+}
+
+QString PanelLabel::shownText() const {
+    if (elide_ == Qt::ElideNone || wordWrap() || role_ != Role::Text)
+        return text();
+    return fontMetrics().elidedText(text(), elide_, textRect(font()).width());
+}
+
+void PanelLabel::paintEvent(QPaintEvent* e) {
+    const QFont shown = shownFont();
+    const QString caption = shownText();
+    if (shown == font() && caption == text()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // A caption too long for its label: drawn smaller or shortened, in the label's own place
+    // and colours.
+    QPainter p(this);
+    drawFrame(&p);
+    p.setFont(shown);
+    style()->drawItemText(&p, textRect(shown), textFlags(), palette(), isEnabled(), caption,
+                          foregroundRole());
 }
 
 void PanelLabel::mousePressEvent(QMouseEvent* e) {

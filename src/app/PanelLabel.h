@@ -25,6 +25,14 @@ public:
     const QString& pictureFile() const { return shownPicture_; }
     // Draw the console's border on this label (off for labels placed by Qt layouts).
     void setShowsBorder(bool on);
+    // The font the caption is drawn in: the label's own, or, on a label the console places,
+    // a smaller one when the caption would not fit the label's size in it.
+    QFont shownFont() const;
+    // A one-line caption wider than the label is shortened with an ellipsis where mode says,
+    // and its length no longer widens the label's window (Qt::ElideNone: shown whole).
+    void setElideMode(Qt::TextElideMode mode);
+    // The caption as drawn.
+    QString shownText() const;
 
 public slots:
     void refresh();
@@ -33,14 +41,22 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
+    QRect textRect(const QFont& font) const;
+    int textFlags() const;
+    bool fits(const QFont& font) const;
+
     void refreshPicture();
     void refreshColours();
 
     ControlBinding binding_;
     Role role_;
     bool showsBorder_;
+    // Placed by the console: its caption shrinks to fit the size the console gives it.
+    bool fitsCaption_;
+    Qt::TextElideMode elide_ = Qt::ElideNone;
     bool pressed_ = false;
     QString shownPicture_;
     QSize shownSize_;

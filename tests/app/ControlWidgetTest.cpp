@@ -295,10 +295,18 @@ TEST_F(ControlWidgetTest, MenuItemFollowsItsCheckMarkAndCaption) {
     action.trigger();
     EXPECT_FALSE(action.isChecked());
 
+    // A "-" caption is a separator line like any other, and no "-" row.
     Control& line = form.add(QStringLiteral("Line0"));
     line.setCaption(QStringLiteral("-"));
     BoundMenuAction separator(line, false, &menu);
+    Control& next = form.add(QStringLiteral("Exit"));
+    next.setCaption(QStringLiteral("&Exit"));
+    BoundMenuAction after(next, false, &menu);
+    menu.addActions({&action, &separator, &after});
+    QAction* plain = menu.addSeparator();
+    menu.addAction(QStringLiteral("Last"));
     EXPECT_TRUE(separator.isSeparator());
+    EXPECT_EQ(menu.actionGeometry(&separator).height(), menu.actionGeometry(plain).height());
     c.setVisible(false);
     EXPECT_FALSE(action.isVisible());
 }

@@ -5,6 +5,7 @@
 #include "BoundMenuAction.h"
 #include "BoundWidget.h"
 #include "EditorTabs.h"
+#include "FieldTextFitter.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
 #include "StopsTableEditor.h"
@@ -55,6 +56,34 @@ TEST_F(EditorWindowTest, OpensFromTheMenuWithItsTabsAndMenu) {
     EXPECT_EQ(tabs->tabText(0), "Fondi ");
     EXPECT_EQ(tabs->tabText(2), "&Ancie/Archi  Pedale");
     EXPECT_EQ(tabs->tabText(4), "Panel  Size");
+    // The window keeps its size from tab to tab, whatever it shows of an entry or a file, and
+    // every field shows its whole text.
+    Form& form = console->form(QString::fromLatin1(forms::Editor));
+    form("TextGlobal", 1).setCaption(QStringLiteral("Set-up porta A: Great e Pedale"));
+    form("TextGlobal", 12).setCaption(QStringLiteral("Mesotonico 1/4 comma"));
+    form("TextGlobal", 29).setCaption(QStringLiteral("Panning Delay"));
+    form("TextGlobal", 37).setCaption(QStringLiteral("Tremblant Fort Great"));
+    settle();
+    const QSize size = w->size();
+    for (int i = tabs->count() - 1; i >= 0; --i) {
+        tabs->setCurrentIndex(i);
+        settle();
+        EXPECT_EQ(w->size(), size) << "tab " << i;
+    }
+    clickWidget(field(w, "TextGlobal", 43));
+    form("File_label").setCaption(QStringLiteral("/a/long/path").repeated(20));
+    settle();
+    EXPECT_EQ(w->size(), size) << "after showing an entry and a long file name";
+    form("TextPedale", 11).setCaption(QStringLiteral("Subbasso 16' e Bordone 8'"));
+    settle();
+    for (const auto& [name, count] : {std::pair("TextGlobal", 52), std::pair("TextPedale", 20)}) {
+        for (int i = 0; i < count; ++i) {
+            BoundLineEdit* f = field(w, name, i);
+            ASSERT_NE(f, nullptr);
+            EXPECT_LE(f->fontMetrics().horizontalAdvance(f->text()), FieldTextFitter::textRoom(*f))
+                << name << "(" << i << "): " << f->text().toStdString();
+        }
+    }
     tabs->setCurrentIndex(3);
     EXPECT_EQ(console->form(QString::fromLatin1(forms::Editor))("SSTab1").value(), 3);
 

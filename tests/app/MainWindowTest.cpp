@@ -4,6 +4,7 @@
 #include "BoundMenuAction.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
+#include "PanelLayout.h"
 #include "SystemColors.h"
 
 #include <QMenu>
@@ -155,6 +156,45 @@ TEST_F(MainWindowTest, GraphicPanelShowsBackgroundPlatesAndKnobs) {
     EXPECT_LT(children.indexOf(background), children.indexOf(knob));
     EXPECT_LT(children.indexOf(panelWidget<PanelLabel>("PergamenaF", 0)),
               children.indexOf(caption));
+}
+
+TEST_F(MainWindowTest, LongNamesShowWholeOnBothPanelsAndAtEverySize) {
+    startStandard(1.0);
+    auto check = [this](const char* label, int index, const char* name) {
+        SCOPED_TRACE(QStringLiteral("%1(%2): %3").arg(label).arg(index).arg(name).toStdString());
+        main()(label, index).setCaption(QString::fromLatin1(name));
+        settle();
+        auto* l = panelWidget<PanelLabel>(label, index);
+        const QRect room = l->contentsRect();
+        const QRect needed = QFontMetrics(l->shownFont())
+                                 .boundingRect(room, Qt::TextWordWrap | l->alignment(), l->text());
+        EXPECT_LE(needed.width(), room.width());
+        EXPECT_LE(needed.height(), room.height());
+        EXPECT_GE(l->shownFont().pointSizeF(), 5.0) << "still readable";
+    };
+    auto checkAll = [&check](const char* fondi, const char* pedale) {
+        check(fondi, 0, "Principale e Flauto 8'");
+        check(pedale, 0, "Violone 16' e Cello 8'");
+    };
+    checkAll("NomeFondi", "NomePedale");
+    st().PanelScale = 1.6;
+    console->layout().LOAD_NORMAL_INTERFACE();
+    checkAll("NomeFondi", "NomePedale");
+    // At the smallest size the buttons' captions fit their buttons too.
+    st().PanelScale = 0.8;
+    console->layout().LOAD_NORMAL_INTERFACE();
+    settle();
+    for (const auto& [name, index] :
+         {std::pair("UN_GOSW", -1), std::pair("UN_SWGO", -1), std::pair("Button_Annullatori_go", 1),
+          std::pair("CLEAR", -1)}) {
+        auto* b = panelWidget<PanelButton>(name, index);
+        const QFontMetrics m(b->font());
+        EXPECT_LE(m.horizontalAdvance(b->text()), b->width()) << name;
+        EXPECT_LE(m.height(), b->height()) << name;
+    }
+    st().GraphicMode = true;
+    console->layout().LOAD_GRAPHIC_INTERFACE();
+    checkAll("Scritta_Fondi", "Scritta_Pedale");
 }
 
 TEST_F(MainWindowTest, ResetButtonRunsTheResetAndLightsWhileItRuns) {

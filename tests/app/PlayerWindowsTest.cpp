@@ -9,6 +9,7 @@
 #include "ThruWindow.h"
 #include "TotalRecallWindow.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QTest>
@@ -195,6 +196,33 @@ TEST_F(PlayerWindowsTest, AdvancedWindowRefusesToCloseAndKeepsItsPlace) {
     settle();
     console->Salva_dati_di_avvio();
     EXPECT_EQ(std::pair(st().AdvancedLeft, st().AdvancedTop), std::pair(4500.f, 3750.f));
+}
+
+TEST_F(PlayerWindowsTest, MenusBringAWindowAlreadyOpenToTheFront) {
+    start();
+    QWidget* main = mainWindow();
+    auto back = [this, main] {
+        main->activateWindow();
+        QApplication::setActiveWindow(main);
+        settle();
+        ASSERT_TRUE(main->isActiveWindow());
+    };
+    const struct {
+        const char *item, *form;
+    } menus[] = {{"advanced_s", forms::Advanced},
+                 {"MidiTHRU", forms::Thru},
+                 {"totRec", forms::TotalRecall},
+                 {"About", forms::About},
+                 {"LoadEditor", forms::Editor}};
+    for (const auto& m : menus) {
+        SCOPED_TRACE(m.item);
+        QWidget* w = openFromMenu(m.item, m.form);
+        ASSERT_NE(w, nullptr);
+        back();
+        EXPECT_EQ(openFromMenu(m.item, m.form), w) << "the same window";
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(w->isActiveWindow());
+    }
 }
 
 TEST_F(PlayerWindowsTest, ThruWindowLightsTheModeInForceAndLearnsChannels) {

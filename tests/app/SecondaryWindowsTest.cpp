@@ -12,9 +12,11 @@
 #include "PanelLabel.h"
 #include "SetupDialog.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLayout>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -173,6 +175,19 @@ TEST_F(SecondaryWindowsTest, AboutWindowShowsTitlePictureAndTextAndClosesOnOk) {
     clickWidget(about->control<PanelButton>(QStringLiteral("Command1")));
     settle();
     EXPECT_EQ(windows->window(QString::fromLatin1(forms::About)), nullptr);
+
+    // With a larger desktop font the window grows rather than clip its OK button.
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSizeF(usual.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    trigger("About");
+    about = window<AboutDialog>(forms::About);
+    ASSERT_NE(about, nullptr);
+    auto* ok = about->control<PanelButton>(QStringLiteral("Command1"));
+    EXPECT_LE(ok->geometry().bottom(), about->rect().bottom());
+    EXPECT_LE(about->layout()->totalHeightForWidth(about->width()), about->height());
+    QApplication::setFont(usual);
 }
 
 TEST_F(SecondaryWindowsTest, FontWindowSearchesChoosesAndAppliesTheStopFont) {

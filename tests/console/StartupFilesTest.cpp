@@ -66,13 +66,14 @@ TEST_F(StartupFiles, FirstStartCentresTheWindowsWithTheSizeOfThePanelShown) {
     writeTable(markerTable());
     startOnSmallScreen();
     ASSERT_TRUE(console->isStarted());
-    // No configuration: the graphic panel, 12288 x 8793.6 twips, centred.
+    // No configuration: the graphic panel, 12288 x 8793.6 twips, and the 9600-twip Advanced
+    // window beside it, the pair centred.
     EXPECT_NEAR(main().width(), 12288, 1);
-    EXPECT_NEAR(main().left(), (24000 - 12288) / 2.0, 1);
+    EXPECT_NEAR(main().left(), (24000 - 12288 - ConfigFile::kWindowGap - 9600) / 2.0, 1);
     EXPECT_NEAR(main().top(), (15000 - 8793.6) / 2.0, 1);
     EXPECT_TRUE(onScreen(main()));
     const Form& adv = form(forms::Advanced);
-    EXPECT_GE(adv.left(), 0);
+    EXPECT_GE(adv.left(), main().left() + main().width());
     EXPECT_LE(adv.left() + adv.width(), 24000);
     EXPECT_NEAR(adv.top(), main().top(), 1);
 }

@@ -268,11 +268,19 @@ TEST(ConfigFile, AWindowPartlyOffScreenIsCentredWithTheSizeOfThePanelItWillShow)
     EXPECT_FLOAT_EQ(read.MainLeft, 24000 - 13552);
     EXPECT_FLOAT_EQ(read.MainTop, 0);
 
-    // Defaults centre both windows with the default (graphic) panel's size.
+    // Defaults put the windows of the default (graphic) panel side by side, the pair centred,
+    // where the screen has room for both...
     ConsoleState fresh;
     ConfigFile::installDefaults(fresh, screen);
-    EXPECT_FLOAT_EQ(fresh.MainLeft, (24000 - 12288) / 2.0f);
+    const float pair = 12288 + ConfigFile::kWindowGap + 9600;
+    EXPECT_FLOAT_EQ(fresh.MainLeft, (24000 - pair) / 2);
     EXPECT_FLOAT_EQ(fresh.MainTop, (15000 - 8793.6f) / 2.0f);
+    EXPECT_FLOAT_EQ(fresh.AdvancedLeft, fresh.MainLeft + 12288 + ConfigFile::kWindowGap);
+    EXPECT_FLOAT_EQ(fresh.AdvancedTop, fresh.MainTop);
+    // ...and centre both where it has not.
+    screen.screenWidth = 21000;
+    ConfigFile::installDefaults(fresh, screen);
+    EXPECT_FLOAT_EQ(fresh.MainLeft, (21000 - 12288) / 2.0f);
     EXPECT_FLOAT_EQ(fresh.AdvancedLeft, fresh.MainLeft);
 }
 

@@ -17,7 +17,7 @@ TotalRecall::TotalRecall(ConsoleState& state, CommandExecutor& commands, Form& m
 void TotalRecall::totRec_Click() {
     if (!window_.isLoaded())
         Form_Load();
-    window_.setVisible(true);
+    window_.bringToFront();
 }
 
 void TotalRecall::Form_Load() {

@@ -96,7 +96,7 @@ void AboutHelp::Help1_Click() {
     f.setPicture(state_.appFile(QStringLiteral("bach.ico")));
     f(ctl::help::HelpBrowser).setCaption(path);
     f.setLoaded(true);
-    f.setVisible(true);
+    f.bringToFront();
 }
 
 } // namespace vorlo

@@ -49,7 +49,7 @@ void AdvancedControls::advanced_s_Click() {
     Form& f = adv_;
     if (!f.isLoaded())
         Form_Load();
-    f.setVisible(true);
+    f.bringToFront();
 }
 
 void AdvancedControls::Form_Load() {

@@ -171,7 +171,7 @@ void Fonts::SetFont_Click() {
         f.setLoaded(true);
         Form_Load();
     }
-    f.setVisible(true);
+    f.bringToFront();
 }
 
 void Fonts::Form_Load() {

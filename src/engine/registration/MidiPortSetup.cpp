@@ -196,7 +196,7 @@ void MidiPortSetup::SetMidi_Click() {
     if (baud != 0 && baud != PacedOutputPort::kDinBaud)
         wire.addItem(QStringLiteral("Custom (%1 baud)").arg(baud));
     wire.setListIndex(baud == 0 ? 0 : baud == PacedOutputPort::kDinBaud ? 1 : 2);
-    setup.setVisible(true);
+    setup.bringToFront();
 }
 
 void MidiPortSetup::Form_Load() {

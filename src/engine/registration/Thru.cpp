@@ -93,7 +93,7 @@ void Thru::MidiThru_Click() {
     Form& f = panel_.form(ctl::thru::Window);
     if (!f.isLoaded())
         Form_Load();
-    f.setVisible(true);
+    f.bringToFront();
 }
 
 void Thru::Form_Load() {

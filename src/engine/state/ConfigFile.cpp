@@ -272,12 +272,21 @@ void ConfigFile::installDefaults(ConsoleState& st, const ScreenContext& screen) 
         st.writeStartValues(slot);
         st.MemThru[slot] = 0;
     }
-    // Both windows centred, measured with the main window of the default panel.
+    // Both windows centred, measured with the main window of the default panel. Where the
+    // screen has room for both side by side, the pair is centred instead, the Advanced window
+    // right of the main window, so that neither hides the other.
     const QSizeF main = screen.mainSize(st);
-    st.MainLeft = st.AdvancedLeft =
-        static_cast<float>(std::max(0.0, (screen.screenWidth - main.width()) / 2));
+    const double pair = main.width() + kWindowGap + screen.advancedWidth;
     st.MainTop = st.AdvancedTop =
         static_cast<float>(std::max(0.0, (screen.screenHeight - main.height()) / 2));
+    if (screen.advancedWidth > 0 && pair <= screen.screenWidth &&
+        screen.advancedHeight <= screen.screenHeight - st.MainTop) {
+        st.MainLeft = static_cast<float>((screen.screenWidth - pair) / 2);
+        st.AdvancedLeft = static_cast<float>(st.MainLeft + main.width() + kWindowGap);
+        return;
+    }
+    st.MainLeft = st.AdvancedLeft =
+        static_cast<float>(std::max(0.0, (screen.screenWidth - main.width()) / 2));
 }
 
 ConfigFile::ReadResult ConfigFile::parse(const QByteArray& bytes, ConsoleState& st,

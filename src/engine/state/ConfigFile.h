@@ -38,6 +38,8 @@ struct ScreenContext {
 class ConfigFile {
 public:
     static constexpr int kLineCount = 375;
+    // Twips between windows placed side by side: room for both window frames.
+    static constexpr double kWindowGap = 150;
 
     // What a read found.
     struct ReadResult {
