@@ -10,6 +10,7 @@
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -32,6 +33,14 @@ const QStringList kDriverArguments = {QStringLiteral("-d"), QStringLiteral("dumm
 void noteFailure(RtMidiError::Type type, const std::string&, void* failed) {
     if (type != RtMidiError::DEBUG_WARNING)
         *static_cast<bool*>(failed) = true;
+}
+
+// Real-time scheduling needs root or a real-time priority limit (audio group, limits.conf).
+bool mayUseRealTime() {
+    if (::geteuid() == 0)
+        return true;
+    struct rlimit limit {};
+    return ::getrlimit(RLIMIT_RTPRIO, &limit) == 0 && limit.rlim_cur > 0;
 }
 
 } // namespace
@@ -68,8 +77,12 @@ bool JackServer::start() {
         return false;
     }
     process_.setProgram(jackd);
-    // -r: no real-time scheduling, which needs privileges the tests do not have.
-    process_.setArguments(QStringList{QStringLiteral("-n"), name_, QStringLiteral("-r")} +
+    // Real-time scheduling where this user may have it, as a player's server runs: without
+    // it, a loaded machine starves the server's and the clients' process threads, JACK drops
+    // whole cycles, and a message handed over just before a port closes can be lost.
+    process_.setArguments(QStringList{QStringLiteral("-n"), name_,
+                                      mayUseRealTime() ? QStringLiteral("-R")
+                                                       : QStringLiteral("-r")} +
                           kDriverArguments);
     // What the server prints goes to a file, never to a pipe: nothing reads a pipe while the
     // test waits inside a JACK call, and a server that reports an error every cycle (as it

@@ -20,6 +20,9 @@ constexpr qsizetype kShownBytes = 16;
 constexpr size_t kInitialRing = 256;
 // Longer than a few cycles of any usual JACK period.
 constexpr std::chrono::milliseconds kJackReleaseDelay{50};
+// Time given to RtMidi's JACK thread before a port closes: three cycles, within these bounds.
+constexpr std::chrono::milliseconds kJackCloseGraceMin{20};
+constexpr std::chrono::milliseconds kJackCloseGraceMax{200};
 // RtMidi hands a message to its JACK thread through a 16 KiB ring buffer, together with its
 // 4-byte length, and silently drops what does not fit.
 constexpr size_t kJackLongestMessage = 16384 - 1 - 4;
@@ -139,11 +142,23 @@ void RtMidiOutput::open() {
 
 void RtMidiOutput::close() {
     // What waits still goes out, at the pace the system takes it, before the port closes.
-    if (link_.isOpen())
+    if (link_.isOpen()) {
         drainBlocking();
+        // RtMidi's JACK thread takes what was handed over at its next cycle, and RtMidi's
+        // close waits for a cycle that may have read its buffer just before the last message
+        // arrived: that message would be lost with the port. A few cycles first let it go.
+        if (link_.api() == RtMidi::UNIX_JACK)
+            std::this_thread::sleep_for(jackCloseGrace());
+    }
     dropWaiting();
     watch_.stop();
     link_.close();
+}
+
+std::chrono::milliseconds RtMidiOutput::jackCloseGrace() const {
+    const double periodMs = limit_.bytesPerMs > 0 ? limit_.burstBytes / limit_.bytesPerMs : 0;
+    const auto cycles = std::chrono::milliseconds(static_cast<int>(std::ceil(3 * periodMs)));
+    return std::clamp(cycles, kJackCloseGraceMin, kJackCloseGraceMax);
 }
 
 void RtMidiOutput::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {

@@ -67,6 +67,8 @@ private:
     // Hands over everything waiting, sleeping as the limit needs (closing).
     void drainBlocking();
     void dropWaiting();
+    // How long a JACK port stays open after the last message was handed over.
+    std::chrono::milliseconds jackCloseGrace() const;
     bool transmit(const unsigned char* bytes, size_t size);
     // Raises error() from the event loop.
     void fail(int code, const QString& text);
