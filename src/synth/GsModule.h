@@ -8,6 +8,9 @@
 #include <QByteArrayView>
 #include <array>
 #include <cstdint>
+#include <vector>
+
+typedef struct _fluid_voice_t fluid_voice_t;
 
 namespace vorlo {
 
@@ -22,6 +25,12 @@ class SynthCore;
 // A part whose tone changes under held notes lets them sound with the old tone until their
 // keys are released (FluidSynth keeps a voice's preset); level, pan, tuning and tremulant
 // changes reach sounding notes at once, ramped by FluidSynth over one block.
+//
+// The tremulant owns the modulation LFO of the part's voices while it is on: rate, delay and
+// depths are set on each voice as absolute values, whatever the preset's own LFO. Its amplitude
+// swings symmetrically, ±depth dB around a mean lowered by the depth, so its peaks reach the
+// part's level (every voice keeps kTremulantHeadroomCb of sustain attenuation for the swing,
+// given back by the synthesizer's gain).
 class GsModule {
 public:
     static constexpr int kParts = gs::PartCount;
@@ -65,6 +74,18 @@ private:
     void controlChange(int channel, int controller, int value);
     void forEachPartOn(int channel, auto&& f);
     double gainOf(int n) const;
+    // The part's tremulant as FluidSynth's modulation LFO: frequency in absolute cents, pitch
+    // depth in cents, amplitude depth in centibels (half the peak-to-peak swing).
+    struct Tremulant {
+        float frequency = 0.0f;
+        float pitch = 0.0f;
+        float volume = 0.0f;
+        bool operator==(const Tremulant&) const = default;
+        bool on() const { return pitch > 0.0f || volume > 0.0f; }
+    };
+    Tremulant tremulantOf(int n) const;
+    // Writes the part's tremulant onto its sounding voices (key -1: all of them).
+    void tremulantOnVoices(int n, int key);
     int velocityOf(int n, int struck) const;
 
     SynthCore& core_;
@@ -80,7 +101,7 @@ private:
     // sent again (each send updates every sounding voice of the channel).
     struct Sent {
         float attenuation = -1.0f;
-        float lfo[3] = {-1.0f, -1.0f, -1.0f};
+        Tremulant tremulant;
     };
     std::array<Sent, kParts> sent_{};
     // False while the part's tone is missing from the SoundFonts: it plays nothing.
@@ -89,6 +110,8 @@ private:
     uint8_t reverbLevel_ = 64;
     uint8_t masterVolume_ = 127;
     double baseGain_ = 0.2;
+    // Room for the voice list FluidSynth fills (its polyphony).
+    std::vector<fluid_voice_t*> voices_;
 };
 
 } // namespace vorlo
