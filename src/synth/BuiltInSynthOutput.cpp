@@ -4,6 +4,7 @@
 #include "MidiPortError.h"
 #include "SynthCore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <fluidsynth.h>
@@ -64,7 +65,10 @@ void BuiltInSynthOutput::ensureSynth() {
     o.sineSoundFont = config_.sineSoundFont;
     o.sampleRate = config_.sampleRate;
     core_ = std::make_unique<SynthCore>(o);
-    module_ = std::make_unique<GsModule>(*core_);
+    // The SoundFont's measured tuning is kept in the program folder, beside vorlo2000.ini.
+    module_ = std::make_unique<GsModule>(
+        *core_,
+        QFileInfo(config_.sineSoundFont).dir().filePath(QStringLiteral("vorlo2000-tuning.txt")));
 }
 
 QString BuiltInSynthOutput::openDriver() {

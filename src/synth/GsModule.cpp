@@ -7,10 +7,11 @@
 #include "SynthCore.h"
 #include "SysexSequence.h"
 
+#include <QFile>
 #include <algorithm>
-#include <utility>
 #include <cmath>
 #include <fluidsynth.h>
+#include <utility>
 
 namespace vorlo {
 namespace {
@@ -49,6 +50,7 @@ const double kHeadroomGain = std::pow(10.0, kTremulantHeadroomCb / 200.0);
 constexpr float kVibratoRateCents = 10.0f;
 constexpr float kVibratoDepthCents = 1.0f;
 constexpr float kVibratoDelayTimecents = 100.0f;
+constexpr double kToNearestCent = 0.5;
 // Reverb send 0..127 as FluidSynth's 0..100 % (in tenths).
 constexpr float kReverbSendScale = 1000.0f / kTop;
 
@@ -75,11 +77,17 @@ float centibelsOf(double gain) {
 
 } // namespace
 
-GsModule::GsModule(SynthCore& core) : core_(core) {
+GsModule::GsModule(SynthCore& core, const QString& tuningCache)
+    : core_(core),
+      presetTuning_(std::make_unique<PresetTuning>(
+          core.hasSoundFont() ? core.soundFontPath() : QString(), tuningCache, core.sampleRate())),
+      ramp_(core.synth(), kParts) {
     fluid_settings_getnum(core_.settings(), "synth.gain", &baseGain_);
     voices_.resize(static_cast<size_t>(fluid_synth_get_polyphony(core_.synth())) + 1);
     reset();
 }
+
+GsModule::~GsModule() = default;
 
 void GsModule::reset() {
     // Voices, controllers, tunings and the reverb's ringing all start afresh.
@@ -252,6 +260,20 @@ double GsModule::gainOf(int n) const {
            control(GsPart::ModBlock, cc[midi::CcModulation]) * control(GsPart::Cc1Block, cc1);
 }
 
+const PresetTuning::Deviation* GsModule::deviationOf(int n) {
+    const int ch = n - 1;
+    if (!hasTone_[static_cast<size_t>(ch)] || part(n).rhythm() || !core_.hasSoundFont())
+        return nullptr;
+    int font = -1, bank = 0, program = 0;
+    if (fluid_synth_get_program(core_.synth(), ch, &font, &bank, &program) != FLUID_OK)
+        return nullptr;
+    fluid_sfont_t* sfont = fluid_synth_get_sfont_by_id(core_.synth(), font);
+    const char* name = sfont ? fluid_sfont_get_name(sfont) : nullptr;
+    if (!name || QFile::encodeName(core_.soundFontPath()) != name)
+        return nullptr;
+    return &presetTuning_->deviation(bank, program);
+}
+
 int GsModule::velocityOf(int n, int struck) const {
     const GsPart& p = part(n);
     const int v = p.parameter[GsPart::VelocityDepth] * struck / GsPart::kCentre +
@@ -263,9 +285,12 @@ void GsModule::apply(int n, uint8_t what) {
     fluid_synth_t* s = core_.synth();
     const int ch = n - 1;
     const GsPart& p = part(n);
-    if (what & DirtyTone)
+    if (what & DirtyTone) {
         hasTone_[static_cast<size_t>(ch)] = core_.selectTone(
             ch, p.parameter[GsPart::ToneVariation], p.parameter[GsPart::ToneProgram], p.rhythm());
+        deviation_[static_cast<size_t>(ch)] = deviationOf(n);
+        what |= DirtyTuning;
+    }
     Sent& sent = sent_[static_cast<size_t>(ch)];
     if (what & (DirtyGain | DirtyLfo)) {
         const Tremulant t = tremulantOf(n);
@@ -277,8 +302,10 @@ void GsModule::apply(int n, uint8_t what) {
         }
         // The tremulant's mean sits its depth below the level: its peaks reach the level.
         const float cb = std::min(kSilentCentibels, centibelsOf(gainOf(n)) + t.volume);
-        if (cb != sent.attenuation)
-            fluid_synth_set_gen(s, ch, GEN_ATTENUATION, cb);
+        if (sent.attenuation < 0.0f)
+            ramp_.setNow(ch, cb); // after a reset: nothing sounds
+        else if (cb != sent.attenuation)
+            ramp_.rampTo(ch, cb);
         sent.attenuation = cb;
     }
     if (what & DirtyPan) {
@@ -289,15 +316,20 @@ void GsModule::apply(int n, uint8_t what) {
         fluid_synth_set_gen(s, ch, GEN_REVERBSEND,
                             kReverbSendScale * p.parameter[GsPart::ReverbSend]);
     if (what & DirtyTuning) {
-        bool tempered = false;
+        const PresetTuning::Deviation* off = deviation_[static_cast<size_t>(ch)];
+        bool tempered = off != nullptr;
         for (int k = 0; k < 12; ++k)
             tempered = tempered || p.scaleTuning(k) != 0;
         if (!tempered) {
             fluid_synth_deactivate_tuning(s, ch, 1);
         } else {
+            // The temperament's pitch of each sounding key, less what the preset adds to it.
+            // FluidSynth plays whole cents, dropping the fraction: half a cent more makes
+            // that the nearest.
             double pitch[128];
             for (int key = 0; key < 128; ++key)
-                pitch[key] = 100.0 * key + p.scaleTuning(key % 12);
+                pitch[key] = 100.0 * key + p.scaleTuning(key % 12) + kToNearestCent -
+                             (off ? (*off)[static_cast<size_t>(key)] : 0.0f);
             // Tuning program n - 1 of bank 0 belongs to the part; sounding notes follow.
             fluid_synth_activate_key_tuning(s, 0, ch, "GS scale tuning", pitch, 1);
             fluid_synth_activate_tuning(s, ch, 0, ch, 1);
@@ -327,16 +359,15 @@ GsModule::Tremulant GsModule::tremulantOf(int n) const {
     t.frequency = static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz));
     t.pitch = static_cast<float>(dest(GsPart::Lfo1PitchDepth) / kTop * kLfoPitchSpanCents * mod);
     // The amplitude swings between the level and (1 - depth) of it: ±half that in dB.
-    t.volume = std::min(kTremulantHeadroomCb,
-                        static_cast<float>(-100.0 * std::log10(1.0 - ampDepth)));
+    t.volume =
+        std::min(kTremulantHeadroomCb, static_cast<float>(-100.0 * std::log10(1.0 - ampDepth)));
     return t;
 }
 
 void GsModule::tremulantOnVoices(int n, int key) {
     const int ch = n - 1;
     const Tremulant& t = sent_[static_cast<size_t>(ch)].tremulant;
-    fluid_synth_get_voicelist(core_.synth(), voices_.data(), static_cast<int>(voices_.size()),
-                              -1);
+    fluid_synth_get_voicelist(core_.synth(), voices_.data(), static_cast<int>(voices_.size()), -1);
     for (fluid_voice_t* v : voices_) {
         if (!v)
             break;

@@ -370,6 +370,73 @@ TEST(GsLayer, TheTremulantKeepsItsRateAndDepthWhateverThePresetsOwnLfo) {
     }
 }
 
+TEST(GsLayer, EveryRankPlaysInTuneWhateverTheSamplesTuning) {
+    // Samples sharp and flat, each preset in two key ranges of its own.
+    QTemporaryDir dir;
+    Sf2Writer::Tone sharp{0, 19};
+    sharp.tuneLow = 12;
+    sharp.tuneHigh = -17;
+    sharp.splitKey = 60;
+    Sf2Writer::Tone flat{0, 20};
+    flat.tuneLow = -7;
+    flat.tuneHigh = 5;
+    flat.splitKey = 52;
+    OfflineSynth s(writeSoundFont(dir, {sharp, flat}));
+    s.plainPart(1, 0, 0, 19);
+    s.plainPart(2, 1, 0, 20);
+    // An 8' rank in equal temperament, and a 16' rank in a temperament.
+    s.send(OfflineSynth::partParameter(2, GsPart::KeyShift, {64 - 12}));
+    const int offsets[12] = {10, -8, 3, 6, -3, 8, -9, 5, -5, 1, 7, -2};
+    std::vector<uint8_t> bytes;
+    for (int o : offsets)
+        bytes.push_back(static_cast<uint8_t>(64 + o));
+    s.send(OfflineSynth::partParameter(2, GsPart::ScaleTuning, bytes));
+    for (int key : {48, 59, 60, 71}) {
+        EXPECT_NEAR(OfflineSynth::cents(OfflineSynth::frequency(steadyNote(s, 0, key)), hzOf(key)),
+                    0.0, kCentTolerance)
+            << "8' key " << key;
+    }
+    for (int key : {57, 63, 64, 76}) {
+        const int sounding = key - 12;
+        EXPECT_NEAR(
+            OfflineSynth::cents(OfflineSynth::frequency(steadyNote(s, 1, key)), hzOf(sounding)),
+            offsets[sounding % 12], kCentTolerance)
+            << "16' key " << key;
+    }
+}
+
+TEST(GsLayer, MuteAndRestoreFadeInsteadOfClicking) {
+    OfflineSynth s;
+    s.plainPart(1, 0);
+    s.note(0, kA3);
+    s.render(0.2);
+    // The envelope of the sine, sample by sample; the milliseconds it takes to cross from
+    // 90 % to 10 % of the full level (or back).
+    const double w = 2.0 * M_PI * kA3Hz / OfflineSynth::kSampleRate;
+    const auto fadeMs = [&](const std::vector<float>& x, double full) {
+        int first = -1, last = -1;
+        for (size_t i = 1; i + 1 < x.size(); ++i) {
+            const double q = (x[i + 1] - x[i - 1]) / (2.0 * std::sin(w));
+            const double a = std::sqrt(double(x[i]) * x[i] + q * q) / full;
+            if (a < 0.9 && a > 0.1) {
+                if (first < 0)
+                    first = int(i);
+                last = int(i);
+            }
+        }
+        return first < 0 ? 0.0 : 1000.0 * (last - first) / OfflineSynth::kSampleRate;
+    };
+    const double full = std::sqrt(2.0) * OfflineSynth::rms(s.render(0.1));
+    s.send(OfflineSynth::partParameter(1, GsPart::Level, {0})); // the stop's mute entry
+    const double mute = fadeMs(s.render(0.05), full);
+    EXPECT_GT(mute, 5.0);
+    EXPECT_LT(mute, 20.0);
+    s.send(OfflineSynth::partParameter(1, GsPart::Level, {127})); // and its restore
+    const double restore = fadeMs(s.render(0.05), full);
+    EXPECT_GT(restore, 5.0);
+    EXPECT_LT(restore, 20.0);
+}
+
 TEST(GsLayer, AFullOrganFitsThePolyphony) {
     OfflineSynth s;
     // Every part drawn on the three division channels, ten fingers on each manual and two feet
