@@ -24,11 +24,11 @@ constexpr int kVelocity = 100;
 // A note is measured once its pitch has settled after the attack (sampled tones start sharp or
 // flat), for a second and at least twenty of its periods.
 constexpr double kSettleSeconds = 0.3;
-constexpr double kAnalysisSeconds = 1.0;
-constexpr int kLeastPeriods = 20;
+constexpr double kAnalysisSeconds = 1.2;
+constexpr int kLeastPeriods = 30;
 // The fundamental is followed when its amplitude is at least this share of the tone's.
 constexpr double kLeastFundamental = 0.05;
-constexpr double kAgreement = 1.0;
+constexpr double kAgreement = 0.5;
 // The key that stands for a range: the one nearest the middle of the keyboard, where a tone's
 // fundamental is strongest.
 constexpr int kMiddleKey = 66;
@@ -184,12 +184,18 @@ double PresetTuning::measureKey(int key) {
     fluid_synth_all_sounds_off(synth_, 0);
     for (int i = 0; i < length; ++i)
         left[static_cast<size_t>(i)] += right[static_cast<size_t>(i)];
-    // Trusted when both halves of the stretch agree: a tone whose pitch cannot be told is
-    // left as it is.
-    const int half = length / 2;
-    const double first = fundamentalCents(left.data(), half, expected);
-    const double second = fundamentalCents(left.data() + half, half, expected);
-    if (std::isnan(first) || std::isnan(second) || std::abs(first - second) > kAgreement)
+    // Trusted when the thirds of the stretch agree: a tone whose pitch wanders (vibrato in the
+    // sample, ranks beating slowly) has no pitch to correct and is left as it is.
+    const int third = length / 3;
+    double lo = kLargestDeviation, hi = -kLargestDeviation;
+    for (int k = 0; k < 3; ++k) {
+        const double c = fundamentalCents(left.data() + k * third, third, expected);
+        if (std::isnan(c))
+            return 0.0;
+        lo = std::min(lo, c);
+        hi = std::max(hi, c);
+    }
+    if (hi - lo > kAgreement)
         return 0.0;
     const double cents = fundamentalCents(left.data(), length, expected);
     return std::abs(cents) < kLargestDeviation ? cents : 0.0;
