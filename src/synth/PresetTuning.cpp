@@ -24,11 +24,11 @@ constexpr int kVelocity = 100;
 // A note is measured once its pitch has settled after the attack (sampled tones start sharp or
 // flat), for a second and at least twenty of its periods.
 constexpr double kSettleSeconds = 0.3;
-constexpr double kAnalysisSeconds = 1.2;
+constexpr double kAnalysisSeconds = 2.4;
 constexpr int kLeastPeriods = 30;
 // The fundamental is followed when its amplitude is at least this share of the tone's.
 constexpr double kLeastFundamental = 0.05;
-constexpr double kAgreement = 0.5;
+constexpr double kAgreement = 1.0;
 // The key that stands for a range: the one nearest the middle of the keyboard, where a tone's
 // fundamental is strongest.
 constexpr int kMiddleKey = 66;
@@ -223,7 +223,13 @@ PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
         const int key = *std::min_element(keys.begin(), keys.end(), [](int a, int b) {
             return std::abs(a - kMiddleKey) < std::abs(b - kMiddleKey);
         });
-        const double cents = measureKey(key);
+        // The key farthest from it must agree: a range whose pitch is not the same across its
+        // keys (a zone with a scale tuning of its own, a tone that wanders) is left alone.
+        const int far =
+            std::abs(keys.front() - key) > std::abs(keys.back() - key) ? keys.front() : keys.back();
+        double cents = measureKey(key);
+        if (far != key && std::abs(measureKey(far) - cents) > kAgreement)
+            cents = 0.0;
         for (int key = 0; key < kKeys; ++key) {
             if (ranges[static_cast<size_t>(key)] == range)
                 d[static_cast<size_t>(key)] = static_cast<float>(cents);
