@@ -5,6 +5,8 @@
 #include "SynthCore.h"
 #include "SynthRecorder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <fluidsynth.h>
 
@@ -74,7 +76,10 @@ void BuiltInSynthOutput::ensureSynth() {
     o.sineSoundFont = config_.sineSoundFont;
     o.sampleRate = config_.sampleRate;
     core_ = std::make_unique<SynthCore>(o);
-    module_ = std::make_unique<GsModule>(*core_);
+    // The SoundFont's measured tuning is kept in the program folder, beside vorlo2000.ini.
+    module_ = std::make_unique<GsModule>(
+        *core_,
+        QFileInfo(config_.sineSoundFont).dir().filePath(QStringLiteral("vorlo2000-tuning.txt")));
 }
 
 QString BuiltInSynthOutput::openDriver() {

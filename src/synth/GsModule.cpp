@@ -7,9 +7,11 @@
 #include "SynthCore.h"
 #include "SysexSequence.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <fluidsynth.h>
+#include <utility>
 
 namespace vorlo {
 namespace {
@@ -33,10 +35,22 @@ constexpr double kLfoRateSpanHz = 10.0;
 constexpr double kLfoPitchSpanCents = 600.0;
 // FluidSynth's modulation LFO frequency is in cents above 8.176 Hz.
 constexpr double kLfoReferenceHz = 8.176;
+// The tremulant starts with the note: FluidSynth's shortest LFO delay (1 ms), in timecents.
+constexpr float kNoDelayTimecents = -12000.0f;
+// FluidSynth clamps a voice's level at its peak, so an LFO swinging the amplitude up from the
+// peak is cut off. Every voice therefore sustains kTremulantHeadroomCb below its peak (3 dB,
+// room for the deepest tremulant of the default organ: 48 %, ±2.8 dB) and the synthesizer's
+// gain gives the 3 dB back. Deeper tremulants are limited to the headroom.
+constexpr float kTremulantHeadroomCb = 30.0f;
+// The volume envelope's sustain generator is in tenths of a per cent of FluidSynth's 96 dB
+// range: 1000 units = 960 cB.
+constexpr float kSustainUnitsPerCentibel = 1000.0f / 960.0f;
+const double kHeadroomGain = std::pow(10.0, kTremulantHeadroomCb / 200.0);
 // The tone's own vibrato offsets (-64..+63): rate and depth in cents, delay in timecents.
 constexpr float kVibratoRateCents = 10.0f;
 constexpr float kVibratoDepthCents = 1.0f;
 constexpr float kVibratoDelayTimecents = 100.0f;
+constexpr double kToNearestCent = 0.5;
 // Reverb send 0..127 as FluidSynth's 0..100 % (in tenths).
 constexpr float kReverbSendScale = 1000.0f / kTop;
 
@@ -63,10 +77,17 @@ float centibelsOf(double gain) {
 
 } // namespace
 
-GsModule::GsModule(SynthCore& core) : core_(core) {
+GsModule::GsModule(SynthCore& core, const QString& tuningCache)
+    : core_(core),
+      presetTuning_(std::make_unique<PresetTuning>(
+          core.hasSoundFont() ? core.soundFontPath() : QString(), tuningCache, core.sampleRate())),
+      ramp_(core.synth(), kParts) {
     fluid_settings_getnum(core_.settings(), "synth.gain", &baseGain_);
+    voices_.resize(static_cast<size_t>(fluid_synth_get_polyphony(core_.synth())) + 1);
     reset();
 }
+
+GsModule::~GsModule() = default;
 
 void GsModule::reset() {
     // Voices, controllers, tunings and the reverb's ringing all start afresh.
@@ -83,11 +104,13 @@ void GsModule::reset() {
     reverbMacro_ = 4;
     reverbLevel_ = 64;
     masterVolume_ = 127;
-    fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_));
+    fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_ * kHeadroomGain));
     for (int n = 0; n < kParts; ++n) {
         // The part's level is the layer's own attenuation: FluidSynth's volume stays full.
         fluid_synth_cc(core_.synth(), n, midi::CcVolume, kTop);
         fluid_synth_cc(core_.synth(), n, midi::CcExpression, kTop);
+        fluid_synth_set_gen(core_.synth(), n, GEN_VOLENVSUSTAIN,
+                            kTremulantHeadroomCb * kSustainUnitsPerCentibel);
     }
     dirty_.fill(DirtyAll);
     applyDirty();
@@ -136,7 +159,8 @@ void GsModule::write(const GsAddress& a, uint8_t value) {
         else if (a.low == gs::MasterVolume) {
             masterVolume_ = value;
             const double v = double(value) / kTop;
-            fluid_synth_set_gain(core_.synth(), static_cast<float>(baseGain_ * v * v));
+            fluid_synth_set_gain(core_.synth(),
+                                 static_cast<float>(baseGain_ * kHeadroomGain * v * v));
         }
         return;
     }
@@ -236,6 +260,20 @@ double GsModule::gainOf(int n) const {
            control(GsPart::ModBlock, cc[midi::CcModulation]) * control(GsPart::Cc1Block, cc1);
 }
 
+const PresetTuning::Deviation* GsModule::deviationOf(int n) {
+    const int ch = n - 1;
+    if (!hasTone_[static_cast<size_t>(ch)] || part(n).rhythm() || !core_.hasSoundFont())
+        return nullptr;
+    int font = -1, bank = 0, program = 0;
+    if (fluid_synth_get_program(core_.synth(), ch, &font, &bank, &program) != FLUID_OK)
+        return nullptr;
+    fluid_sfont_t* sfont = fluid_synth_get_sfont_by_id(core_.synth(), font);
+    const char* name = sfont ? fluid_sfont_get_name(sfont) : nullptr;
+    if (!name || QFile::encodeName(core_.soundFontPath()) != name)
+        return nullptr;
+    return &presetTuning_->deviation(bank, program);
+}
+
 int GsModule::velocityOf(int n, int struck) const {
     const GsPart& p = part(n);
     const int v = p.parameter[GsPart::VelocityDepth] * struck / GsPart::kCentre +
@@ -247,14 +285,27 @@ void GsModule::apply(int n, uint8_t what) {
     fluid_synth_t* s = core_.synth();
     const int ch = n - 1;
     const GsPart& p = part(n);
-    if (what & DirtyTone)
+    if (what & DirtyTone) {
         hasTone_[static_cast<size_t>(ch)] = core_.selectTone(
             ch, p.parameter[GsPart::ToneVariation], p.parameter[GsPart::ToneProgram], p.rhythm());
+        deviation_[static_cast<size_t>(ch)] = deviationOf(n);
+        what |= DirtyTuning;
+    }
     Sent& sent = sent_[static_cast<size_t>(ch)];
-    if (what & DirtyGain) {
-        const float cb = centibelsOf(gainOf(n));
-        if (cb != sent.attenuation)
-            fluid_synth_set_gen(s, ch, GEN_ATTENUATION, cb);
+    if (what & (DirtyGain | DirtyLfo)) {
+        const Tremulant t = tremulantOf(n);
+        if (!(t == sent.tremulant)) {
+            const bool wasOn = sent.tremulant.on();
+            sent.tremulant = t;
+            if (t.on() || wasOn)
+                tremulantOnVoices(n, -1);
+        }
+        // The tremulant's mean sits its depth below the level: its peaks reach the level.
+        const float cb = std::min(kSilentCentibels, centibelsOf(gainOf(n)) + t.volume);
+        if (sent.attenuation < 0.0f)
+            ramp_.setNow(ch, cb); // after a reset: nothing sounds
+        else if (cb != sent.attenuation)
+            ramp_.rampTo(ch, cb);
         sent.attenuation = cb;
     }
     if (what & DirtyPan) {
@@ -265,39 +316,23 @@ void GsModule::apply(int n, uint8_t what) {
         fluid_synth_set_gen(s, ch, GEN_REVERBSEND,
                             kReverbSendScale * p.parameter[GsPart::ReverbSend]);
     if (what & DirtyTuning) {
-        bool tempered = false;
+        const PresetTuning::Deviation* off = deviation_[static_cast<size_t>(ch)];
+        bool tempered = off != nullptr;
         for (int k = 0; k < 12; ++k)
             tempered = tempered || p.scaleTuning(k) != 0;
         if (!tempered) {
             fluid_synth_deactivate_tuning(s, ch, 1);
         } else {
+            // The temperament's pitch of each sounding key, less what the preset adds to it.
+            // FluidSynth plays whole cents, dropping the fraction: half a cent more makes
+            // that the nearest.
             double pitch[128];
             for (int key = 0; key < 128; ++key)
-                pitch[key] = 100.0 * key + p.scaleTuning(key % 12);
+                pitch[key] = 100.0 * key + p.scaleTuning(key % 12) + kToNearestCent -
+                             (off ? (*off)[static_cast<size_t>(key)] : 0.0f);
             // Tuning program n - 1 of bank 0 belongs to the part; sounding notes follow.
             fluid_synth_activate_key_tuning(s, 0, ch, "GS scale tuning", pitch, 1);
             fluid_synth_activate_tuning(s, ch, 0, ch, 1);
-        }
-    }
-    if (what & DirtyLfo) {
-        const int rx = p.rxChannel();
-        const double mod =
-            rx < 16 ? controllers_[static_cast<size_t>(rx)][midi::CcModulation] / double(kTop)
-                    : 0.0;
-        const auto dest = [&](int a) { return double(p.destination[static_cast<size_t>(a)]); };
-        const double rate = std::clamp(kBaseLfoHz + (dest(GsPart::Lfo1Rate) - GsPart::kCentre) /
-                                                        GsPart::kCentre * kLfoRateSpanHz * mod,
-                                       0.1, 20.0);
-        const double pitchCents = dest(GsPart::Lfo1PitchDepth) / kTop * kLfoPitchSpanCents * mod;
-        const double ampDepth = std::min(0.99, dest(GsPart::Lfo1AmplitudeDepth) / kTop * mod);
-        const float lfo[3] = {static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz)),
-                              static_cast<float>(pitchCents),
-                              static_cast<float>(-100.0 * std::log10(1.0 - ampDepth))};
-        const int gens[3] = {GEN_MODLFOFREQ, GEN_MODLFOTOPITCH, GEN_MODLFOTOVOL};
-        for (int i = 0; i < 3; ++i) {
-            if (lfo[i] != sent.lfo[i])
-                fluid_synth_set_gen(s, ch, gens[i], lfo[i]);
-            sent.lfo[i] = lfo[i];
         }
     }
     if (what & DirtyVibrato) {
@@ -307,6 +342,47 @@ void GsModule::apply(int n, uint8_t what) {
                             offset(GsPart::VibratoDepth) * kVibratoDepthCents);
         fluid_synth_set_gen(s, ch, GEN_VIBLFODELAY,
                             offset(GsPart::VibratoDelay) * kVibratoDelayTimecents);
+    }
+}
+
+GsModule::Tremulant GsModule::tremulantOf(int n) const {
+    const GsPart& p = part(n);
+    const int rx = p.rxChannel();
+    const double mod =
+        rx < 16 ? controllers_[static_cast<size_t>(rx)][midi::CcModulation] / double(kTop) : 0.0;
+    const auto dest = [&](int a) { return double(p.destination[static_cast<size_t>(a)]); };
+    const double rate = std::clamp(kBaseLfoHz + (dest(GsPart::Lfo1Rate) - GsPart::kCentre) /
+                                                    GsPart::kCentre * kLfoRateSpanHz * mod,
+                                   0.1, 20.0);
+    const double ampDepth = std::min(0.99, dest(GsPart::Lfo1AmplitudeDepth) / kTop * mod);
+    Tremulant t;
+    t.frequency = static_cast<float>(1200.0 * std::log2(rate / kLfoReferenceHz));
+    t.pitch = static_cast<float>(dest(GsPart::Lfo1PitchDepth) / kTop * kLfoPitchSpanCents * mod);
+    // The amplitude swings between the level and (1 - depth) of it: ±half that in dB.
+    t.volume =
+        std::min(kTremulantHeadroomCb, static_cast<float>(-100.0 * std::log10(1.0 - ampDepth)));
+    return t;
+}
+
+void GsModule::tremulantOnVoices(int n, int key) {
+    const int ch = n - 1;
+    const Tremulant& t = sent_[static_cast<size_t>(ch)].tremulant;
+    fluid_synth_get_voicelist(core_.synth(), voices_.data(), static_cast<int>(voices_.size()), -1);
+    for (fluid_voice_t* v : voices_) {
+        if (!v)
+            break;
+        if (fluid_voice_get_channel(v) != ch || (key >= 0 && fluid_voice_get_key(v) != key))
+            continue;
+        // Absolute values on the voice, in place of the preset's own LFO.
+        const std::pair<int, float> gens[] = {{GEN_MODLFOFREQ, t.frequency},
+                                              {GEN_MODLFODELAY, kNoDelayTimecents},
+                                              {GEN_MODLFOTOPITCH, t.pitch},
+                                              {GEN_MODLFOTOVOL, t.volume},
+                                              {GEN_MODLFOTOFILTERFC, 0.0f}};
+        for (const auto& [gen, value] : gens) {
+            fluid_voice_gen_set(v, gen, value);
+            fluid_voice_update_param(v, gen);
+        }
     }
 }
 
@@ -383,6 +459,8 @@ void GsModule::noteOn(int channel, int key, int velocity) {
         if (held[static_cast<size_t>(key)] >= 0)
             fluid_synth_noteoff(core_.synth(), n - 1, held[static_cast<size_t>(key)]);
         fluid_synth_noteon(core_.synth(), n - 1, sounding, v);
+        if (sent_[static_cast<size_t>(n - 1)].tremulant.on())
+            tremulantOnVoices(n, sounding);
         held[static_cast<size_t>(key)] = static_cast<int8_t>(sounding);
         heldFrom_[static_cast<size_t>(n - 1)][static_cast<size_t>(key)] =
             static_cast<uint8_t>(channel);

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "AttenuationRamp.h"
 #include "GsAddress.h"
 #include "GsConstants.h"
 #include "GsPart.h"
+#include "PresetTuning.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <vector>
+
+typedef struct _fluid_voice_t fluid_voice_t;
 
 namespace vorlo {
 
@@ -21,13 +28,23 @@ class SynthCore;
 //
 // A part whose tone changes under held notes lets them sound with the old tone until their
 // keys are released (FluidSynth keeps a voice's preset); level, pan, tuning and tremulant
-// changes reach sounding notes at once, ramped by FluidSynth over one block.
+// changes reach sounding notes at once; a level change (mute and restore included) fades over
+// AttenuationRamp::kRampMs.
+//
+// The tremulant owns the modulation LFO of the part's voices while it is on: rate, delay and
+// depths are set on each voice as absolute values, whatever the preset's own LFO. Its amplitude
+// swings symmetrically, ±depth dB around a mean lowered by the depth, so its peaks reach the
+// part's level (every voice keeps kTremulantHeadroomCb of sustain attenuation for the swing,
+// given back by the synthesizer's gain).
 class GsModule {
 public:
     static constexpr int kParts = gs::PartCount;
     static constexpr int kPartsPerPort = gs::PartsPerPort;
 
-    explicit GsModule(SynthCore& core);
+    // tuningCache: the file that keeps the SoundFont's measured tuning between starts (empty:
+    // measured each time).
+    explicit GsModule(SynthCore& core, const QString& tuningCache = {});
+    ~GsModule();
 
     // GS reset: every part back to its power-on state, all sound stopped.
     void reset();
@@ -65,7 +82,22 @@ private:
     void controlChange(int channel, int controller, int value);
     void forEachPartOn(int channel, auto&& f);
     double gainOf(int n) const;
+    // The part's tremulant as FluidSynth's modulation LFO: frequency in absolute cents, pitch
+    // depth in cents, amplitude depth in centibels (half the peak-to-peak swing).
+    struct Tremulant {
+        float frequency = 0.0f;
+        float pitch = 0.0f;
+        float volume = 0.0f;
+        bool operator==(const Tremulant&) const = default;
+        bool on() const { return pitch > 0.0f || volume > 0.0f; }
+    };
+    Tremulant tremulantOf(int n) const;
+    // Writes the part's tremulant onto its sounding voices (key -1: all of them).
+    void tremulantOnVoices(int n, int key);
     int velocityOf(int n, int struck) const;
+    // How far the part's preset sounds from equal temperament, key by key; null for the
+    // rhythm part, a silent part and the program's own exact sine.
+    const PresetTuning::Deviation* deviationOf(int n);
 
     SynthCore& core_;
     std::array<GsPart, kParts> parts_;
@@ -80,15 +112,23 @@ private:
     // sent again (each send updates every sounding voice of the channel).
     struct Sent {
         float attenuation = -1.0f;
-        float lfo[3] = {-1.0f, -1.0f, -1.0f};
+        Tremulant tremulant;
     };
     std::array<Sent, kParts> sent_{};
     // False while the part's tone is missing from the SoundFonts: it plays nothing.
     std::array<bool, kParts> hasTone_{};
+    // The measured tuning of the player's SoundFont, and each part's preset's share of it,
+    // taken out through the part's key tuning so that every rank plays in tune.
+    std::unique_ptr<PresetTuning> presetTuning_;
+    // Level changes fade over a few milliseconds instead of clicking.
+    AttenuationRamp ramp_;
+    std::array<const PresetTuning::Deviation*, kParts> deviation_{};
     uint8_t reverbMacro_ = 4;
     uint8_t reverbLevel_ = 64;
     uint8_t masterVolume_ = 127;
     double baseGain_ = 0.2;
+    // Room for the voice list FluidSynth fills (its polyphony).
+    std::vector<fluid_voice_t*> voices_;
 };
 
 } // namespace vorlo

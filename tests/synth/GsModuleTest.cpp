@@ -4,6 +4,10 @@
 
 #include "GsAddress.h"
 #include "RolandChecksum.h"
+#include "SafeFile.h"
+#include "Sf2Writer.h"
+
+#include <QTemporaryDir>
 
 #include <QRandomGenerator>
 #include <cmath>
@@ -31,6 +35,44 @@ std::vector<float> steadyNote(OfflineSynth& s, int channel, int key, double seco
     s.release(channel, key);
     s.render(0.3); // past the release
     return x;
+}
+
+// A SoundFont of sine presets written to a temporary folder.
+QString writeSoundFont(const QTemporaryDir& dir, const std::vector<Sf2Writer::Tone>& tones) {
+    const QString path = dir.filePath(QStringLiteral("tones.sf2"));
+    EXPECT_TRUE(vorlo::SafeFile::write(path, Sf2Writer::build(QStringLiteral("test"), tones)));
+    return path;
+}
+
+// The amplitude swing of a sine of known frequency: its envelope in dB, sample by sample (the
+// sine and its derivative in quadrature), gives the rate, the depth (half the peak-to-peak
+// swing) and the peak.
+struct Swing {
+    double hz, depthDb, peakDb;
+};
+Swing swingOf(const std::vector<float>& x, double toneHz) {
+    const double w = 2.0 * M_PI * toneHz / OfflineSynth::kSampleRate;
+    std::vector<float> db;
+    for (size_t i = 1; i + 1 < x.size(); ++i) {
+        const double q = (x[i + 1] - x[i - 1]) / (2.0 * std::sin(w));
+        db.push_back(static_cast<float>(10.0 * std::log10(double(x[i]) * x[i] + q * q)));
+    }
+    // Smoothed over 5 ms: the LFO moves the level block by block.
+    const size_t n = OfflineSynth::kSampleRate / 200;
+    std::vector<float> smooth;
+    double sum = 0;
+    for (size_t i = 0; i < db.size(); ++i) {
+        sum += db[i] - (i >= n ? db[i - n] : 0.0f);
+        if (i + 1 >= n)
+            smooth.push_back(static_cast<float>(sum / double(n)));
+    }
+    db.swap(smooth);
+    const auto [lo, hi] = std::minmax_element(db.begin(), db.end());
+    const float mid = (*lo + *hi) / 2.0f;
+    const Swing result{0.0, (*hi - *lo) / 2.0, *hi};
+    for (float& v : db)
+        v -= mid;
+    return {OfflineSynth::frequency(db), result.depthDb, result.peakDb};
 }
 
 } // namespace
@@ -279,6 +321,120 @@ TEST(GsLayer, TheModulationWheelBringsTheTremulant) {
     EXPECT_LT(swing(), 1.1) << "steady without the wheel";
     s.cc(0, 1, 127);
     EXPECT_GT(swing(), 1.4) << "the tremulant beats";
+}
+
+TEST(GsLayer, TheTremulantKeepsItsRateAndDepthWhateverThePresetsOwnLfo) {
+    // Two presets with LFOs of their own: fast and deep on the volume; slow, late and on the
+    // pitch.
+    QTemporaryDir dir;
+    Sf2Writer::Tone fast{0, 73};
+    fast.lfoFrequency = 2400; // 32.7 Hz
+    fast.lfoToVolume = 100;
+    Sf2Writer::Tone late{0, 74};
+    late.lfoFrequency = -1200; // 4.1 Hz
+    late.lfoDelay = 13000;     // 1.8 s
+    late.lfoToPitch = 50;
+    OfflineSynth s(writeSoundFont(dir, {fast, late}));
+    s.plainPart(1, 0, 0, 73);
+    s.plainPart(2, 1, 0, 74);
+    // The default organ's "Tremblant Fort" at the controller's top: 5.5 + 2.5 Hz, 48 %.
+    const double rateHz = 8.0, depthDb = -10.0 * std::log10(1.0 - 61.0 / 127.0);
+    for (int part : {1, 2}) {
+        s.send(OfflineSynth::destination(part, GsPart::ModBlock + GsPart::Lfo1Rate, 80));
+        s.send(OfflineSynth::destination(part, GsPart::ModBlock + GsPart::Lfo1AmplitudeDepth, 61));
+        s.send(OfflineSynth::destination(part, GsPart::ModBlock + GsPart::Lfo1PitchDepth, 0));
+    }
+    // Off: the preset's own LFO at its own rate; a steady note gives the part's level.
+    s.note(1, kA3);
+    s.render(0.2);
+    const double level = swingOf(s.render(0.2), kA3Hz).peakDb;
+    s.release(1, kA3);
+    s.note(0, kA3);
+    s.render(0.4);
+    const double ownHz = 8.176 * 4.0; // two octaves above SoundFont LFOs' 0 cents
+    EXPECT_NEAR(swingOf(s.render(1.0), kA3Hz).hz, ownHz, ownHz * 0.02) << "tremulant off";
+    // Drawn over a held note, and struck with the tremulant drawn, inside the preset's delay.
+    s.cc(0, 1, 127);
+    s.cc(1, 1, 127);
+    s.note(1, kA3);
+    s.render(0.1);
+    for (int ch : {0, 1}) {
+        const int other = ch == 0 ? 2 : 1; // silent while this one is measured
+        s.send(OfflineSynth::partParameter(other, GsPart::Level, {0}));
+        s.render(0.05);
+        const Swing t = swingOf(s.render(1.0), kA3Hz);
+        s.send(OfflineSynth::partParameter(other, GsPart::Level, {127}));
+        EXPECT_NEAR(t.hz, rateHz, rateHz * 0.03) << "channel " << ch;
+        EXPECT_NEAR(t.depthDb, depthDb, depthDb * 0.05) << "channel " << ch;
+        EXPECT_NEAR(t.peakDb, level, 0.3) << "channel " << ch << ": peaks at the level";
+    }
+}
+
+TEST(GsLayer, EveryRankPlaysInTuneWhateverTheSamplesTuning) {
+    // Samples sharp and flat, each preset in two key ranges of its own.
+    QTemporaryDir dir;
+    Sf2Writer::Tone sharp{0, 19};
+    sharp.tuneLow = 12;
+    sharp.tuneHigh = -17;
+    sharp.splitKey = 60;
+    Sf2Writer::Tone flat{0, 20};
+    flat.tuneLow = -7;
+    flat.tuneHigh = 5;
+    flat.splitKey = 52;
+    OfflineSynth s(writeSoundFont(dir, {sharp, flat}));
+    s.plainPart(1, 0, 0, 19);
+    s.plainPart(2, 1, 0, 20);
+    // An 8' rank in equal temperament, and a 16' rank in a temperament.
+    s.send(OfflineSynth::partParameter(2, GsPart::KeyShift, {64 - 12}));
+    const int offsets[12] = {10, -8, 3, 6, -3, 8, -9, 5, -5, 1, 7, -2};
+    std::vector<uint8_t> bytes;
+    for (int o : offsets)
+        bytes.push_back(static_cast<uint8_t>(64 + o));
+    s.send(OfflineSynth::partParameter(2, GsPart::ScaleTuning, bytes));
+    for (int key : {48, 59, 60, 71}) {
+        EXPECT_NEAR(OfflineSynth::cents(OfflineSynth::frequency(steadyNote(s, 0, key)), hzOf(key)),
+                    0.0, kCentTolerance)
+            << "8' key " << key;
+    }
+    for (int key : {57, 63, 64, 76}) {
+        const int sounding = key - 12;
+        EXPECT_NEAR(
+            OfflineSynth::cents(OfflineSynth::frequency(steadyNote(s, 1, key)), hzOf(sounding)),
+            offsets[sounding % 12], kCentTolerance)
+            << "16' key " << key;
+    }
+}
+
+TEST(GsLayer, MuteAndRestoreFadeInsteadOfClicking) {
+    OfflineSynth s;
+    s.plainPart(1, 0);
+    s.note(0, kA3);
+    s.render(0.2);
+    // The envelope of the sine, sample by sample; the milliseconds it takes to cross from
+    // 90 % to 10 % of the full level (or back).
+    const double w = 2.0 * M_PI * kA3Hz / OfflineSynth::kSampleRate;
+    const auto fadeMs = [&](const std::vector<float>& x, double full) {
+        int first = -1, last = -1;
+        for (size_t i = 1; i + 1 < x.size(); ++i) {
+            const double q = (x[i + 1] - x[i - 1]) / (2.0 * std::sin(w));
+            const double a = std::sqrt(double(x[i]) * x[i] + q * q) / full;
+            if (a < 0.9 && a > 0.1) {
+                if (first < 0)
+                    first = int(i);
+                last = int(i);
+            }
+        }
+        return first < 0 ? 0.0 : 1000.0 * (last - first) / OfflineSynth::kSampleRate;
+    };
+    const double full = std::sqrt(2.0) * OfflineSynth::rms(s.render(0.1));
+    s.send(OfflineSynth::partParameter(1, GsPart::Level, {0})); // the stop's mute entry
+    const double mute = fadeMs(s.render(0.05), full);
+    EXPECT_GT(mute, 5.0);
+    EXPECT_LT(mute, 20.0);
+    s.send(OfflineSynth::partParameter(1, GsPart::Level, {127})); // and its restore
+    const double restore = fadeMs(s.render(0.05), full);
+    EXPECT_GT(restore, 5.0);
+    EXPECT_LT(restore, 20.0);
 }
 
 TEST(GsLayer, AFullOrganFitsThePolyphony) {

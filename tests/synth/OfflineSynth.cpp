@@ -7,9 +7,9 @@
 
 using vorlo::GsPart;
 
-OfflineSynth::OfflineSynth() {
+OfflineSynth::OfflineSynth(const QString& soundFont) {
     vorlo::SynthCore::Options o;
-    o.soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
+    o.soundFont = soundFont;
     o.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
     o.sampleRate = kSampleRate;
     core_ = std::make_unique<vorlo::SynthCore>(o);

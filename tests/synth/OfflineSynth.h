@@ -4,6 +4,7 @@
 #include "SynthCore.h"
 
 #include <QByteArray>
+#include <QString>
 #include <map>
 #include <memory>
 #include <vector>
@@ -14,7 +15,8 @@ class OfflineSynth {
 public:
     static constexpr int kSampleRate = 48000;
 
-    OfflineSynth();
+    // The tests' sine SoundFont, or another one.
+    explicit OfflineSynth(const QString& soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT));
 
     vorlo::GsModule& gs() { return *module_; }
     vorlo::SynthCore& core() { return *core_; }

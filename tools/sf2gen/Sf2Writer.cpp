@@ -8,10 +8,15 @@ namespace {
 
 // SoundFont generator numbers used by the instrument zone.
 enum Generator : uint16_t {
+    ModLfoToPitch = 5,
+    ModLfoToVolume = 13,
+    DelayModLfo = 21,
+    FreqModLfo = 22,
     AttackVolEnv = 34,
     ReleaseVolEnv = 38,
     Instrument = 41,
     KeyRange = 43,
+    FineTune = 52,
     SampleId = 53,
     SampleModes = 54,
 };
@@ -88,6 +93,7 @@ QByteArray Sf2Writer::build(const QString& name, const std::vector<Tone>& tones)
     // pdta
     QByteArray phdr, pbag, pmod, pgen, inst, ibag, imod, igen, shdr;
     uint16_t bagIndex = 0;
+    uint16_t genIndex = 0;
     for (const Tone& t : tones) {
         name20(phdr, QStringLiteral("Sine %1:%2").arg(t.bank).arg(t.program).toLatin1());
         u16(phdr, static_cast<uint16_t>(t.program));
@@ -96,10 +102,31 @@ QByteArray Sf2Writer::build(const QString& name, const std::vector<Tone>& tones)
         u32(phdr, 0);
         u32(phdr, 0);
         u32(phdr, 0);
-        u16(pbag, bagIndex); // one generator per preset zone
-        u16(pbag, 0);
-        gen(pgen, Instrument, 0);
-        ++bagIndex;
+        // One zone, or two split at splitKey; the key range comes first, the instrument last.
+        const bool split = t.splitKey > 0 && t.splitKey < 128;
+        for (int zone = 0; zone < (split ? 2 : 1); ++zone) {
+            u16(pbag, genIndex);
+            u16(pbag, 0);
+            const auto put = [&](uint16_t op, int amount) {
+                gen(pgen, op, static_cast<uint16_t>(static_cast<int16_t>(amount)));
+                ++genIndex;
+            };
+            if (split)
+                put(KeyRange, zone == 0 ? (t.splitKey - 1) << 8 : 0x7F00 | t.splitKey);
+            const int tune = zone == 0 ? t.tuneLow : t.tuneHigh;
+            if (tune)
+                put(FineTune, tune);
+            if (t.lfoFrequency)
+                put(FreqModLfo, t.lfoFrequency);
+            if (t.lfoDelay)
+                put(DelayModLfo, t.lfoDelay);
+            if (t.lfoToPitch)
+                put(ModLfoToPitch, t.lfoToPitch);
+            if (t.lfoToVolume)
+                put(ModLfoToVolume, t.lfoToVolume);
+            put(Instrument, 0);
+            ++bagIndex;
+        }
     }
     name20(phdr, "EOP");
     u16(phdr, 0);
@@ -108,7 +135,7 @@ QByteArray Sf2Writer::build(const QString& name, const std::vector<Tone>& tones)
     u32(phdr, 0);
     u32(phdr, 0);
     u32(phdr, 0);
-    u16(pbag, bagIndex);
+    u16(pbag, genIndex);
     u16(pbag, 0);
     pmod.append(QByteArray(10, '\0'));
     gen(pgen, 0, 0);
