@@ -1,6 +1,7 @@
 #include "FieldTextFitter.h"
 
 #include "FontMapper.h"
+#include "FontShrink.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -12,7 +13,6 @@ namespace {
 
 // Below this the text scrolls instead of shrinking further.
 constexpr double kSmallestPoints = 6.5;
-constexpr double kShrinkStep = 0.5;
 // QLineEdit's own blank on each side of its text, in pixels.
 constexpr int kTextMargin = 2;
 
@@ -55,11 +55,8 @@ void FieldTextFitter::fit() {
     const QString text = field_.text();
     auto fits = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(text) <= room; };
     QFont f = base_;
-    if (!fits(f)) {
-        f = narrow_;
-        while (!fits(f) && f.pointSizeF() - kShrinkStep >= kSmallestPoints)
-            f.setPointSizeF(f.pointSizeF() - kShrinkStep);
-    }
+    if (!fits(f))
+        f = FontShrink::fitted(narrow_, kSmallestPoints, fits);
     if (field_.font() != f)
         field_.setFont(f);
     fitting_ = false;

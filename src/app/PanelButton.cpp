@@ -1,6 +1,7 @@
 #include "PanelButton.h"
 
 #include "Control.h"
+#include "FontShrink.h"
 #include "SystemColors.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@ namespace {
 // The smallest caption a shrunk button shows, as a share of its own font and in points.
 constexpr double kSmallestShare = 0.6;
 constexpr double kSmallestPoints = 5.0;
-constexpr double kShrinkStep = 0.5;
 
 } // namespace
 
@@ -66,10 +66,8 @@ void PanelButton::fitCaption() {
         const QFontMetrics m(font);
         return m.horizontalAdvance(caption) <= room.width() && m.height() <= height();
     };
-    const double own = f.pointSizeF();
-    const double smallest = std::min(own, std::max(kSmallestPoints, own * kSmallestShare));
-    while (own > 0 && !fits(f) && f.pointSizeF() - kShrinkStep >= smallest)
-        f.setPointSizeF(f.pointSizeF() - kShrinkStep);
+    f = FontShrink::fitted(
+        f, FontShrink::smallestFor(f.pointSizeF(), kSmallestShare, kSmallestPoints), fits);
     if (f != font())
         setFont(f);
 }

@@ -1,6 +1,7 @@
 #include "PanelLabel.h"
 
 #include "Control.h"
+#include "FontShrink.h"
 #include "PictureCache.h"
 #include "SystemColors.h"
 
@@ -16,7 +17,6 @@ namespace {
 // The smallest caption a shrunk label draws, as a share of its own font and in points.
 constexpr double kSmallestShare = 0.6;
 constexpr double kSmallestPoints = 5.0;
-constexpr double kShrinkStep = 0.5;
 
 } // namespace
 
@@ -135,15 +135,9 @@ QFont PanelLabel::shownFont() const {
     QFont f = font();
     if (!fitsCaption_ || text().trimmed().isEmpty() || f.pointSizeF() <= 0 || fits(f))
         return f;
-    const double own = f.pointSizeF();
-    const double smallest = std::min(own, std::max(kSmallestPoints, own * kSmallestShare));
-    for (double size = own - kShrinkStep; size >= smallest; size -= kShrinkStep) {
-        f.setPointSizeF(size);
-        if (fits(f))
-            return f;
-    }
-    f.setPointSizeF(smallest);
-    return f;
+    return FontShrink::fitted(
+        f, FontShrink::smallestFor(f.pointSizeF(), kSmallestShare, kSmallestPoints),
+        [this](const QFont& font) { return fits(font); });
 }
 
 void PanelLabel::setElideMode(Qt::TextElideMode mode) {
