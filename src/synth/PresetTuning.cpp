@@ -10,6 +10,7 @@
 #include <cmath>
 #include <fluidsynth.h>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace vorlo {
@@ -72,12 +73,22 @@ double peakLag(const float* x, int length, int lo, int hi) {
 
 } // namespace
 
-PresetTuning::PresetTuning(const QString& soundFont, const QString& cacheFile, double sampleRate)
-    : soundFont_(soundFont), cacheFile_(cacheFile), sampleRate_(sampleRate) {
+PresetTuning::PresetTuning(const QString& soundFont, const QString& cacheFile, double sampleRate,
+                           std::function<void()> measured)
+    : soundFont_(soundFont), cacheFile_(cacheFile), sampleRate_(sampleRate),
+      measured_(std::move(measured)) {
     load();
+    known_ = presets_;
 }
 
 PresetTuning::~PresetTuning() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+    }
+    wake_.notify_all();
+    if (worker_.joinable())
+        worker_.join();
     if (synth_)
         delete_fluid_synth(synth_);
     if (settings_)
@@ -179,9 +190,11 @@ double PresetTuning::measureKey(int key) {
                                 static_cast<int>(kLeastPeriods * expected));
     std::vector<float> left(static_cast<size_t>(std::max(settle, length))), right(left.size());
     fluid_synth_noteon(synth_, 0, key, kVelocity);
-    fluid_synth_write_float(synth_, settle, left.data(), 0, 1, right.data(), 0, 1);
-    fluid_synth_write_float(synth_, length, left.data(), 0, 1, right.data(), 0, 1);
+    const bool whole =
+        render(left.data(), right.data(), settle) && render(left.data(), right.data(), length);
     fluid_synth_all_sounds_off(synth_, 0);
+    if (!whole)
+        return std::nan("");
     for (int i = 0; i < length; ++i)
         left[static_cast<size_t>(i)] += right[static_cast<size_t>(i)];
     // Trusted when the thirds of the stretch agree: a tone whose pitch wanders (vibrato in the
@@ -191,14 +204,26 @@ double PresetTuning::measureKey(int key) {
     for (int k = 0; k < 3; ++k) {
         const double c = fundamentalCents(left.data() + k * third, third, expected);
         if (std::isnan(c))
-            return 0.0;
+            return c;
         lo = std::min(lo, c);
         hi = std::max(hi, c);
     }
     if (hi - lo > kAgreement)
-        return 0.0;
+        return std::nan("");
     const double cents = fundamentalCents(left.data(), length, expected);
-    return std::abs(cents) < kLargestDeviation ? cents : 0.0;
+    return std::abs(cents) < kLargestDeviation ? cents : std::nan("");
+}
+
+bool PresetTuning::render(float* left, float* right, int frames) {
+    // In steps of a few milliseconds of sound, so that a stop request is not kept waiting.
+    constexpr int kStep = 4096;
+    for (int done = 0; done < frames; done += kStep) {
+        if (stop_)
+            return false;
+        const int n = std::min(kStep, frames - done);
+        fluid_synth_write_float(synth_, n, left + done, 0, 1, right + done, 0, 1);
+    }
+    return !stop_;
 }
 
 PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
@@ -228,7 +253,9 @@ PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
         const int far =
             std::abs(keys.front() - key) > std::abs(keys.back() - key) ? keys.front() : keys.back();
         double cents = measureKey(key);
-        if (far != key && std::abs(measureKey(far) - cents) > kAgreement)
+        if (!std::isnan(cents) && far != key && !(std::abs(measureKey(far) - cents) <= kAgreement))
+            cents = 0.0;
+        if (std::isnan(cents))
             cents = 0.0;
         for (int key = 0; key < kKeys; ++key) {
             if (ranges[static_cast<size_t>(key)] == range)
@@ -238,15 +265,68 @@ PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
     return d;
 }
 
-const PresetTuning::Deviation& PresetTuning::deviation(int bank, int program) {
+const PresetTuning::Deviation* PresetTuning::deviation(int bank, int program) {
     const int id = bank * 128 + program;
-    auto it = presets_.find(id);
+    const auto it = presets_.find(id);
     if (it != presets_.end())
-        return it->second;
-    it = presets_.emplace(id, measure(bank, program)).first;
-    if (!failed_)
-        save();
-    return it->second;
+        return &it->second;
+    if (asked_.insert(id).second) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            queue_.push_back(id);
+        }
+        wake_.notify_one();
+        if (!worker_.joinable())
+            worker_ = std::thread([this] { run(); });
+    }
+    return nullptr;
+}
+
+bool PresetTuning::collect() {
+    std::map<int, Deviation> finished;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        finished.swap(finished_);
+    }
+    for (const auto& [id, d] : finished) {
+        presets_[id] = d;
+        asked_.erase(id);
+    }
+    return !finished.empty();
+}
+
+void PresetTuning::waitUntilMeasured() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return (queue_.empty() && !measuring_) || stop_; });
+}
+
+void PresetTuning::run() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+        if (stop_)
+            break;
+        const int id = queue_.front();
+        queue_.pop_front();
+        measuring_ = true;
+        lock.unlock();
+        const Deviation d = measure(id / 128, id % 128);
+        if (!stop_) {
+            known_[id] = d;
+            if (!failed_)
+                save();
+        }
+        lock.lock();
+        measuring_ = false;
+        if (stop_)
+            break;
+        finished_[id] = d;
+        if (measured_)
+            measured_();
+        idle_.notify_all();
+    }
+    measuring_ = false;
+    idle_.notify_all();
 }
 
 QString PresetTuning::stamp() const {
@@ -291,7 +371,7 @@ void PresetTuning::save() const {
     if (cacheFile_.isEmpty())
         return;
     QByteArray text = QByteArray(kHeader) + '\n' + stamp().toUtf8() + '\n';
-    for (const auto& [id, d] : presets_) {
+    for (const auto& [id, d] : known_) {
         text += QByteArray::number(id / 128) + ' ' + QByteArray::number(id % 128);
         for (float c : d)
             text += ' ' + QByteArray::number(double(c), 'f', 3);
