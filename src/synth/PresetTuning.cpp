@@ -10,6 +10,7 @@
 #include <cmath>
 #include <fluidsynth.h>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,8 @@ constexpr int kLeastPeriods = 30;
 // The fundamental is followed when its amplitude is at least this share of the tone's.
 constexpr double kLeastFundamental = 0.05;
 constexpr double kAgreement = 1.0;
+// The fundamental's weakest moment, as a share of its mean strength, for a steady pitch.
+constexpr double kSteadyFundamental = 0.3;
 // The key that stands for a range: the one nearest the middle of the keyboard, where a tone's
 // fundamental is strongest.
 constexpr int kMiddleKey = 66;
@@ -116,7 +119,8 @@ double PresetTuning::periodOf(const float* x, int length, double expected) {
     return period;
 }
 
-double PresetTuning::fundamentalCents(const float* x, int length, double expected) {
+double PresetTuning::fundamentalCents(const float* x, int length, double expected,
+                                      double* steadiness) {
     // The fundamental brought down to 0 Hz and averaged over two expected periods, which
     // cancels every multiple of half the fundamental (its harmonics and an octave below): what
     // is left turns at the fundamental's distance from the expected pitch. Its phase, followed
@@ -130,7 +134,7 @@ double PresetTuning::fundamentalCents(const float* x, int length, double expecte
         re[static_cast<size_t>(i) + 1] = re[static_cast<size_t>(i)] + x[i] * std::cos(w * i);
         im[static_cast<size_t>(i) + 1] = im[static_cast<size_t>(i)] - x[i] * std::sin(w * i);
     }
-    double level = 0, sum = 0;
+    double level = 0, sum = 0, weakest = HUGE_VAL;
     for (int i = 0; i < length; ++i)
         level += double(x[i]) * x[i];
     // Least-squares slope of the unwrapped phase against time, one point per span.
@@ -140,6 +144,7 @@ double PresetTuning::fundamentalCents(const float* x, int length, double expecte
         const double a = re[static_cast<size_t>(end)] - re[static_cast<size_t>(end - span)];
         const double b = im[static_cast<size_t>(end)] - im[static_cast<size_t>(end - span)];
         sum += std::hypot(a, b);
+        weakest = std::min(weakest, std::hypot(a, b));
         // Unwrapped: the nearest turn to the last point's phase.
         phase = std::atan2(b, a);
         if (points > 0)
@@ -156,6 +161,8 @@ double PresetTuning::fundamentalCents(const float* x, int length, double expecte
     const double rms = std::sqrt(level / length);
     if (points < 3 || sum / points / span < kLeastFundamental * rms)
         return std::nan("");
+    if (steadiness)
+        *steadiness = weakest / (sum / points);
     const double slope = (points * stp - st * sp) / (points * stt - st * st);
     return 1200.0 * std::log2((w + slope) / w);
 }
@@ -202,9 +209,13 @@ double PresetTuning::measureKey(int key) {
     const int third = length / 3;
     double lo = kLargestDeviation, hi = -kLargestDeviation;
     for (int k = 0; k < 3; ++k) {
-        const double c = fundamentalCents(left.data() + k * third, third, expected);
-        if (std::isnan(c))
-            return c;
+        double steadiness = 0;
+        const double c = fundamentalCents(left.data() + k * third, third, expected, &steadiness);
+        // A fundamental that fades in and out (ranks beating against each other, the two
+        // sides of a stereo sample drifting apart) loses its phase at each dip: no pitch to
+        // trust.
+        if (std::isnan(c) || steadiness < kSteadyFundamental)
+            return std::nan("");
         lo = std::min(lo, c);
         hi = std::max(hi, c);
     }
@@ -248,15 +259,25 @@ PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
         const int key = *std::min_element(keys.begin(), keys.end(), [](int a, int b) {
             return std::abs(a - kMiddleKey) < std::abs(b - kMiddleKey);
         });
-        // The key farthest from it must agree: a range whose pitch is not the same across its
-        // keys (a zone with a scale tuning of its own, a tone that wanders) is left alone.
+        // Both ends of the range, and the key halfway to the farther one, must agree with it:
+        // a range whose pitch is not the same across its keys (a zone with a scale tuning of
+        // its own, a vibrato that averages out differently at each speed of the sample) is
+        // left alone. The range takes their mean.
         const int far =
             std::abs(keys.front() - key) > std::abs(keys.back() - key) ? keys.front() : keys.back();
-        double cents = measureKey(key);
-        if (!std::isnan(cents) && far != key && !(std::abs(measureKey(far) - cents) <= kAgreement))
-            cents = 0.0;
-        if (std::isnan(cents))
-            cents = 0.0;
+        std::set<int> probes = {key, keys.front(), keys.back(), (key + far) / 2};
+        double lo = kLargestDeviation, hi = -kLargestDeviation, sum = 0;
+        for (int probe : probes) {
+            const double c = measureKey(probe);
+            if (std::isnan(c)) {
+                hi = kLargestDeviation;
+                break;
+            }
+            lo = std::min(lo, c);
+            hi = std::max(hi, c);
+            sum += c;
+        }
+        const double cents = hi - lo <= kAgreement ? sum / double(probes.size()) : 0.0;
         for (int key = 0; key < kKeys; ++key) {
             if (ranges[static_cast<size_t>(key)] == range)
                 d[static_cast<size_t>(key)] = static_cast<float>(cents);

@@ -54,8 +54,10 @@ public:
     // autocorrelation refined over ever more periods; 0 when no period stands out.
     static double periodOf(const float* x, int length, double expectedPeriod);
     // Cents sharp of the tone's fundamental against the expected period, from its phase
-    // through the stretch; NaN when the tone has no fundamental to follow.
-    static double fundamentalCents(const float* x, int length, double expectedPeriod);
+    // through the stretch; NaN when the tone has no fundamental to follow. steadiness: the
+    // fundamental's weakest moment as a share of its mean strength.
+    static double fundamentalCents(const float* x, int length, double expectedPeriod,
+                                   double* steadiness = nullptr);
 
 private:
     // The measuring thread: takes the presets asked for one by one.
