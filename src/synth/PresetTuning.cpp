@@ -226,7 +226,7 @@ double PresetTuning::measureKey(int key) {
 }
 
 bool PresetTuning::render(float* left, float* right, int frames) {
-    // In steps of 4096 frames (a few milliseconds of work), so that a stop request is not kept waiting.
+    // In steps of 4096 frames (a few milliseconds of work): a stop request never waits long.
     constexpr int kStep = 4096;
     for (int done = 0; done < frames; done += kStep) {
         if (stop_)

@@ -38,7 +38,7 @@ public:
     // measured: called on the measuring thread each time a measurement is ready to collect().
     PresetTuning(const QString& soundFont, const QString& cacheFile, double sampleRate,
                  std::function<void()> measured = {});
-    // A measurement under way is abandoned after at most one step of rendering (a few milliseconds).
+    // A measurement under way is abandoned after one step of rendering (a few milliseconds).
     ~PresetTuning();
     PresetTuning(const PresetTuning&) = delete;
     PresetTuning& operator=(const PresetTuning&) = delete;
