@@ -7,6 +7,8 @@
 #include "BuiltInSynthConfig.h"
 #include "DatFile.h"
 #include "GsModule.h"
+#include "PresetTuning.h"
+#include "RolandChecksum.h"
 #include "SynthCore.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fluidsynth.h>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -34,10 +37,12 @@ double cpuSeconds() {
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
-const char* const kUsage = "Usage: vorlo-synth-bench [SOUNDFONT] [--quick]\n"
+const char* const kUsage = "Usage: vorlo-synth-bench [SOUNDFONT] [--quick | --tuning]\n"
                            "  SOUNDFONT  an .sf2/.sf3 (default: Debian's FluidR3_GM when\n"
                            "             installed, else the tests' sine SoundFont)\n"
                            "  --quick    half a second of audio per figure instead of ten\n"
+                           "  --tuning   each rank's worst cents over keys 36..96, as the\n"
+                           "             SoundFont plays it and as the console corrects it\n"
                            "  --help     this text\n";
 
 // CPU seconds per second of audio, rendering in audio-driver-sized blocks through the output
@@ -127,11 +132,124 @@ int fullestPosition(const vorlo::StopTable& t, int first, int positions,
     return best;
 }
 
+// The presets the default organ plays (bank, program, name).
+struct Rank {
+    int bank, program;
+    const char* name;
+};
+const Rank kRanks[] = {{0, 19, "Church Organ"}, {8, 19, "Church Organ 2"}, {0, 20, "Reed Organ"},
+                       {0, 73, "Flute"},        {0, 74, "Recorder"},       {0, 75, "Pan Flute"},
+                       {0, 72, "Piccolo"},      {0, 79, "Ocarina"},        {0, 56, "Trumpet"},
+                       {0, 57, "Trombone"},     {0, 58, "Tuba"},           {0, 60, "French Horn"},
+                       {0, 68, "Oboe"},         {0, 69, "English Horn"},   {0, 70, "Bassoon"},
+                       {0, 71, "Clarinet"},     {0, 40, "Violin"},         {0, 41, "Viola"},
+                       {0, 42, "Cello"},        {0, 43, "Contrabass"},     {0, 48, "Strings"},
+                       {0, 49, "Slow Strings"}, {0, 53, "Voice Oohs"}};
+
+// Cents sharp of a key on channel 0: its fundamental's mean pitch over 4.8 s once settled
+// (longer than the tuning's own stretch, so that a vibrato's cycles average out); NaN where
+// the fundamental is too weak or too unsteady to follow.
+double keyCents(vorlo::SynthCore& core, const std::function<void(int, bool)>& key, int k) {
+    const double expected = kSampleRate / (440.0 * std::pow(2.0, (k - 69) / 12.0));
+    const int settle = static_cast<int>(0.5 * kSampleRate);
+    const int length = static_cast<int>(4.8 * kSampleRate);
+    std::vector<float> l(static_cast<size_t>(length)), r(l.size());
+    key(k, true);
+    core.render(l.data(), r.data(), settle);
+    core.render(l.data(), r.data(), length);
+    for (size_t i = 0; i < l.size(); ++i)
+        l[i] += r[i];
+    key(k, false);
+    std::vector<float> tail(static_cast<size_t>(settle)), tailRight(tail.size());
+    core.render(tail.data(), tailRight.data(), settle); // past the release
+    // A fundamental that fades in and out (beating, a stereo sample's sides drifting apart)
+    // has no pitch to compare.
+    double steadiness = 0;
+    const double cents =
+        vorlo::PresetTuning::fundamentalCents(l.data(), length, expected, &steadiness);
+    return steadiness < 0.3 ? std::nan("") : cents;
+}
+
+int tuningReport(const vorlo::SynthCore::Options& o) {
+    std::printf("Worst cents over keys 36..96 with a steady fundamental, as the SoundFont plays "
+                "them -> through the GS layer; over all those keys, and over the keys the tuning "
+                "corrects:\n");
+    for (const Rank& rank : kRanks) {
+        vorlo::SynthCore plain(o);
+        fluid_synth_t* p = plain.synth();
+        if (!plain.selectTone(0, rank.bank, rank.program, false))
+            continue;
+        fluid_synth_cc(p, 0, 91, 0);
+        fluid_synth_cc(p, 0, 93, 0);
+        vorlo::SynthCore core(o);
+        vorlo::GsModule gs(core);
+        const auto part = [&](uint8_t parameter, std::initializer_list<uint8_t> values) {
+            QByteArray b;
+            b.append(char(0x40)).append(char(0x11)).append(char(parameter));
+            for (uint8_t v : values)
+                b.append(char(v));
+            gs.sysex(vorlo::RolandChecksum::dataSet(0x10, b));
+        };
+        part(vorlo::GsPart::ToneVariation, {uint8_t(rank.bank), uint8_t(rank.program)});
+        part(vorlo::GsPart::RxChannel, {0});
+        part(vorlo::GsPart::RxVolume, {0});
+        part(vorlo::GsPart::Level, {127});
+        part(vorlo::GsPart::VelocityDepth, {0, 64 + 50}); // fixed velocity 100
+        part(vorlo::GsPart::ReverbSend, {0});
+        gs.waitForTuning();
+        vorlo::PresetTuning pt(o.soundFont, QString(), kSampleRate);
+        pt.deviation(rank.bank, rank.program);
+        pt.waitUntilMeasured();
+        pt.collect();
+        const auto& dev = *pt.deviation(rank.bank, rank.program);
+        // Worst over all keys measured, and over the keys the tuning corrects.
+        struct Worst {
+            double before = 0, after = 0;
+            int keys = 0;
+            void add(double b, double a) {
+                before = std::abs(b) > std::abs(before) ? b : before;
+                after = std::abs(a) > std::abs(after) ? a : after;
+                ++keys;
+            }
+        } all, corrected;
+        for (int k = 36; k <= 96; ++k) {
+            const double before = keyCents(
+                plain,
+                [&](int key, bool on) {
+                    if (on)
+                        fluid_synth_noteon(p, 0, key, 100);
+                    else
+                        fluid_synth_all_sounds_off(p, 0);
+                },
+                k);
+            const double after = keyCents(
+                core,
+                [&](int key, bool on) {
+                    if (on)
+                        gs.shortMessage(0x90, uint8_t(key), 100);
+                    else
+                        gs.shortMessage(0xB0, 120, 0);
+                },
+                k);
+            if (std::isnan(before) || std::isnan(after))
+                continue;
+            all.add(before, after);
+            if (dev[size_t(k)] != 0.0f)
+                corrected.add(before, after);
+        }
+        std::printf("  %-15s all %2d keys %+6.1f -> %+6.1f   corrected %2d keys %+6.1f -> %+6.1f\n",
+                    rank.name, all.keys, all.before, all.after, corrected.keys, corrected.before,
+                    corrected.after);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    bool quick = false;
+    bool quick = false, tuning = false;
     QString soundFont;
     for (const QString& a : app.arguments().mid(1)) {
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -140,6 +258,8 @@ int main(int argc, char** argv) {
         }
         if (a == QLatin1String("--quick")) {
             quick = true;
+        } else if (a == QLatin1String("--tuning")) {
+            tuning = true;
         } else if (a.startsWith(QLatin1Char('-')) || !soundFont.isEmpty()) {
             std::fprintf(stderr, "vorlo-synth-bench: unexpected argument \"%s\"\n%s", qPrintable(a),
                          kUsage);
@@ -169,8 +289,39 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(core.soundFontError()));
         return 1;
     }
-    vorlo::GsModule gs(core);
     std::printf("SoundFont: %s\n", qPrintable(soundFont));
+    if (tuning)
+        return tuningReport(o);
+
+    // A first start: nothing of the SoundFont's tuning measured yet. After the console's reset
+    // and set-up, wall time from the first stop drawn to the first frame of a note on it
+    // (rendered as fast as it goes), and to the measured tuning of every preset asked for.
+    {
+        using Clock = std::chrono::steady_clock;
+        vorlo::SynthCore fc(o);
+        vorlo::GsModule fg(fc);
+        for (int e = 0; e <= 3; ++e)
+            fg.sysex(table[e]);
+        const Clock::time_point start = Clock::now();
+        fg.sysex(table[vorlo::StopTable::kFondiGreat + 1]);
+        fg.shortMessage(0x90 | kGreat, 60, 100);
+        std::vector<float> l(kBlock), r(kBlock);
+        bool sounds = false;
+        for (int b = 0; b < 100 && !sounds; ++b) {
+            fc.render(l.data(), r.data(), kBlock);
+            for (int i = 0; i < kBlock; ++i)
+                sounds = sounds || std::abs(l[size_t(i)]) + std::abs(r[size_t(i)]) > 1e-6f;
+        }
+        const Clock::time_point heard = Clock::now();
+        fg.waitForTuning();
+        const auto ms = [&](Clock::time_point t) {
+            return std::chrono::duration<double, std::milli>(t - start).count();
+        };
+        std::printf("First start, no tuning measured yet: the first stop sounds after %.1f ms, "
+                    "its presets' tuning is ready after %.0f ms\n",
+                    ms(heard), ms(Clock::now()));
+    }
+    vorlo::GsModule gs(core);
 
     // One stop, one note and a chord: Principale 8' on the Great at the console's set-up.
     std::printf("Levels at the output (gain %.2f, limiter ceiling %.1f dBFS):\n",
@@ -216,6 +367,8 @@ int main(int argc, char** argv) {
             gs.shortMessage(static_cast<uint8_t>(0xB0 | ch), static_cast<uint8_t>(cc), 0);
     }
     gs.shortMessage(0xB0 | kPedal, 11, 127);
+    // Played in tune, and with nothing measured aside while the figures are taken.
+    gs.waitForTuning();
 
     // Ten fingers on the Great, copied to the Swell; two feet on the Pedal, copied to the
     // Great and on to the Swell, and an octave down.
@@ -337,6 +490,7 @@ int main(int argc, char** argv) {
         for (int e = 0; e <= 3; ++e)
             lg.sysex(table[e]);
         lg.sysex(table[vorlo::StopTable::kFondiGreat + 1]);
+        lg.waitForTuning();
         std::vector<float> l(kBlock), r(kBlock);
         int worst = 0;
         double sum = 0;

@@ -76,10 +76,22 @@ void BuiltInSynthOutput::ensureSynth() {
     o.sineSoundFont = config_.sineSoundFont;
     o.sampleRate = config_.sampleRate;
     core_ = std::make_unique<SynthCore>(o);
-    // The SoundFont's measured tuning is kept in the program folder, beside vorlo2000.ini.
+    // The SoundFont's measured tuning is kept in the program folder, beside vorlo2000.ini. It is
+    // measured on a thread of its own; each preset's figures are taken in on this object's
+    // thread, the one that sends the console's messages (a message still waiting when this
+    // object goes is dropped with it).
     module_ = std::make_unique<GsModule>(
         *core_,
-        QFileInfo(config_.sineSoundFont).dir().filePath(QStringLiteral("vorlo2000-tuning.txt")));
+        QFileInfo(config_.sineSoundFont).dir().filePath(QStringLiteral("vorlo2000-tuning.txt")),
+        [this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (module_)
+                        module_->takeMeasuredTuning();
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 QString BuiltInSynthOutput::openDriver() {

@@ -77,11 +77,13 @@ float centibelsOf(double gain) {
 
 } // namespace
 
-GsModule::GsModule(SynthCore& core, const QString& tuningCache)
-    : core_(core),
-      presetTuning_(std::make_unique<PresetTuning>(
-          core.hasSoundFont() ? core.soundFontPath() : QString(), tuningCache, core.sampleRate())),
+GsModule::GsModule(SynthCore& core, const QString& tuningCache,
+                   std::function<void()> tuningMeasured)
+    : core_(core), presetTuning_(std::make_unique<PresetTuning>(
+                       core.hasSoundFont() ? core.soundFontPath() : QString(), tuningCache,
+                       core.sampleRate(), std::move(tuningMeasured))),
       ramp_(core.synth(), kParts) {
+    awaited_.fill(-1);
     fluid_settings_getnum(core_.settings(), "synth.gain", &baseGain_);
     voices_.resize(static_cast<size_t>(fluid_synth_get_polyphony(core_.synth())) + 1);
     reset();
@@ -262,6 +264,7 @@ double GsModule::gainOf(int n) const {
 
 const PresetTuning::Deviation* GsModule::deviationOf(int n) {
     const int ch = n - 1;
+    awaited_[static_cast<size_t>(ch)] = -1;
     if (!hasTone_[static_cast<size_t>(ch)] || part(n).rhythm() || !core_.hasSoundFont())
         return nullptr;
     int font = -1, bank = 0, program = 0;
@@ -271,7 +274,31 @@ const PresetTuning::Deviation* GsModule::deviationOf(int n) {
     const char* name = sfont ? fluid_sfont_get_name(sfont) : nullptr;
     if (!name || QFile::encodeName(core_.soundFontPath()) != name)
         return nullptr;
-    return &presetTuning_->deviation(bank, program);
+    const PresetTuning::Deviation* d = presetTuning_->deviation(bank, program);
+    if (!d)
+        awaited_[static_cast<size_t>(ch)] = bank * 128 + program;
+    return d;
+}
+
+void GsModule::takeMeasuredTuning() {
+    if (!presetTuning_->collect())
+        return;
+    for (int n = 1; n <= kParts; ++n) {
+        const int id = awaited_[static_cast<size_t>(n - 1)];
+        if (id < 0)
+            continue;
+        const PresetTuning::Deviation* d = presetTuning_->deviation(id / 128, id % 128);
+        if (!d)
+            continue;
+        awaited_[static_cast<size_t>(n - 1)] = -1;
+        deviation_[static_cast<size_t>(n - 1)] = d;
+        apply(n, DirtyTuning);
+    }
+}
+
+void GsModule::waitForTuning() {
+    presetTuning_->waitUntilMeasured();
+    takeMeasuredTuning();
 }
 
 int GsModule::velocityOf(int n, int struck) const {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -42,8 +43,10 @@ public:
     static constexpr int kPartsPerPort = gs::PartsPerPort;
 
     // tuningCache: the file that keeps the SoundFont's measured tuning between starts (empty:
-    // measured each time).
-    explicit GsModule(SynthCore& core, const QString& tuningCache = {});
+    // measured each time). tuningMeasured: called on the measuring thread when a preset's
+    // tuning is ready; its owner then calls takeMeasuredTuning() on the module's own thread.
+    explicit GsModule(SynthCore& core, const QString& tuningCache = {},
+                      std::function<void()> tuningMeasured = {});
     ~GsModule();
 
     // GS reset: every part back to its power-on state, all sound stopped.
@@ -55,6 +58,12 @@ public:
     void allSoundOff();
 
     const GsPart& part(int n) const { return parts_.at(static_cast<size_t>(n - 1)); }
+
+    // A preset plays with the SoundFont's own tuning until its measurement is ready; this
+    // corrects the parts whose presets were measured since (sounding notes follow).
+    void takeMeasuredTuning();
+    // Waits for every measurement asked for and takes them (tests, benchmarks).
+    void waitForTuning();
 
 private:
     enum Dirty : uint8_t {
@@ -123,6 +132,8 @@ private:
     // Level changes fade over a few milliseconds instead of clicking.
     AttenuationRamp ramp_;
     std::array<const PresetTuning::Deviation*, kParts> deviation_{};
+    // The preset (bank * 128 + program) each part waits to have measured; -1: none.
+    std::array<int, kParts> awaited_{};
     uint8_t reverbMacro_ = 4;
     uint8_t reverbLevel_ = 64;
     uint8_t masterVolume_ = 127;

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <fluidsynth.h>
 #include <map>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace vorlo {
@@ -29,6 +31,8 @@ constexpr int kLeastPeriods = 30;
 // The fundamental is followed when its amplitude is at least this share of the tone's.
 constexpr double kLeastFundamental = 0.05;
 constexpr double kAgreement = 1.0;
+// The fundamental's weakest moment, as a share of its mean strength, for a steady pitch.
+constexpr double kSteadyFundamental = 0.3;
 // The key that stands for a range: the one nearest the middle of the keyboard, where a tone's
 // fundamental is strongest.
 constexpr int kMiddleKey = 66;
@@ -72,12 +76,22 @@ double peakLag(const float* x, int length, int lo, int hi) {
 
 } // namespace
 
-PresetTuning::PresetTuning(const QString& soundFont, const QString& cacheFile, double sampleRate)
-    : soundFont_(soundFont), cacheFile_(cacheFile), sampleRate_(sampleRate) {
+PresetTuning::PresetTuning(const QString& soundFont, const QString& cacheFile, double sampleRate,
+                           std::function<void()> measured)
+    : soundFont_(soundFont), cacheFile_(cacheFile), sampleRate_(sampleRate),
+      measured_(std::move(measured)) {
     load();
+    known_ = presets_;
 }
 
 PresetTuning::~PresetTuning() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+    }
+    wake_.notify_all();
+    if (worker_.joinable())
+        worker_.join();
     if (synth_)
         delete_fluid_synth(synth_);
     if (settings_)
@@ -105,7 +119,8 @@ double PresetTuning::periodOf(const float* x, int length, double expected) {
     return period;
 }
 
-double PresetTuning::fundamentalCents(const float* x, int length, double expected) {
+double PresetTuning::fundamentalCents(const float* x, int length, double expected,
+                                      double* steadiness) {
     // The fundamental brought down to 0 Hz and averaged over two expected periods, which
     // cancels every multiple of half the fundamental (its harmonics and an octave below): what
     // is left turns at the fundamental's distance from the expected pitch. Its phase, followed
@@ -119,7 +134,7 @@ double PresetTuning::fundamentalCents(const float* x, int length, double expecte
         re[static_cast<size_t>(i) + 1] = re[static_cast<size_t>(i)] + x[i] * std::cos(w * i);
         im[static_cast<size_t>(i) + 1] = im[static_cast<size_t>(i)] - x[i] * std::sin(w * i);
     }
-    double level = 0, sum = 0;
+    double level = 0, sum = 0, weakest = HUGE_VAL;
     for (int i = 0; i < length; ++i)
         level += double(x[i]) * x[i];
     // Least-squares slope of the unwrapped phase against time, one point per span.
@@ -129,6 +144,7 @@ double PresetTuning::fundamentalCents(const float* x, int length, double expecte
         const double a = re[static_cast<size_t>(end)] - re[static_cast<size_t>(end - span)];
         const double b = im[static_cast<size_t>(end)] - im[static_cast<size_t>(end - span)];
         sum += std::hypot(a, b);
+        weakest = std::min(weakest, std::hypot(a, b));
         // Unwrapped: the nearest turn to the last point's phase.
         phase = std::atan2(b, a);
         if (points > 0)
@@ -145,6 +161,8 @@ double PresetTuning::fundamentalCents(const float* x, int length, double expecte
     const double rms = std::sqrt(level / length);
     if (points < 3 || sum / points / span < kLeastFundamental * rms)
         return std::nan("");
+    if (steadiness)
+        *steadiness = weakest / (sum / points);
     const double slope = (points * stp - st * sp) / (points * stt - st * st);
     return 1200.0 * std::log2((w + slope) / w);
 }
@@ -179,9 +197,11 @@ double PresetTuning::measureKey(int key) {
                                 static_cast<int>(kLeastPeriods * expected));
     std::vector<float> left(static_cast<size_t>(std::max(settle, length))), right(left.size());
     fluid_synth_noteon(synth_, 0, key, kVelocity);
-    fluid_synth_write_float(synth_, settle, left.data(), 0, 1, right.data(), 0, 1);
-    fluid_synth_write_float(synth_, length, left.data(), 0, 1, right.data(), 0, 1);
+    const bool whole =
+        render(left.data(), right.data(), settle) && render(left.data(), right.data(), length);
     fluid_synth_all_sounds_off(synth_, 0);
+    if (!whole)
+        return std::nan("");
     for (int i = 0; i < length; ++i)
         left[static_cast<size_t>(i)] += right[static_cast<size_t>(i)];
     // Trusted when the thirds of the stretch agree: a tone whose pitch wanders (vibrato in the
@@ -189,16 +209,32 @@ double PresetTuning::measureKey(int key) {
     const int third = length / 3;
     double lo = kLargestDeviation, hi = -kLargestDeviation;
     for (int k = 0; k < 3; ++k) {
-        const double c = fundamentalCents(left.data() + k * third, third, expected);
-        if (std::isnan(c))
-            return 0.0;
+        double steadiness = 0;
+        const double c = fundamentalCents(left.data() + k * third, third, expected, &steadiness);
+        // A fundamental that fades in and out (ranks beating against each other, the two
+        // sides of a stereo sample drifting apart) loses its phase at each dip: no pitch to
+        // trust.
+        if (std::isnan(c) || steadiness < kSteadyFundamental)
+            return std::nan("");
         lo = std::min(lo, c);
         hi = std::max(hi, c);
     }
     if (hi - lo > kAgreement)
-        return 0.0;
+        return std::nan("");
     const double cents = fundamentalCents(left.data(), length, expected);
-    return std::abs(cents) < kLargestDeviation ? cents : 0.0;
+    return std::abs(cents) < kLargestDeviation ? cents : std::nan("");
+}
+
+bool PresetTuning::render(float* left, float* right, int frames) {
+    // In steps of 4096 frames (a few milliseconds of work): a stop request never waits long.
+    constexpr int kStep = 4096;
+    for (int done = 0; done < frames; done += kStep) {
+        if (stop_)
+            return false;
+        const int n = std::min(kStep, frames - done);
+        fluid_synth_write_float(synth_, n, left + done, 0, 1, right + done, 0, 1);
+    }
+    return !stop_;
 }
 
 PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
@@ -223,13 +259,25 @@ PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
         const int key = *std::min_element(keys.begin(), keys.end(), [](int a, int b) {
             return std::abs(a - kMiddleKey) < std::abs(b - kMiddleKey);
         });
-        // The key farthest from it must agree: a range whose pitch is not the same across its
-        // keys (a zone with a scale tuning of its own, a tone that wanders) is left alone.
+        // Both ends of the range, and the key halfway to the farther one, must agree with it:
+        // a range whose pitch is not the same across its keys (a zone with a scale tuning of
+        // its own, a vibrato that averages out differently at each speed of the sample) is
+        // left alone. The range takes their mean.
         const int far =
             std::abs(keys.front() - key) > std::abs(keys.back() - key) ? keys.front() : keys.back();
-        double cents = measureKey(key);
-        if (far != key && std::abs(measureKey(far) - cents) > kAgreement)
-            cents = 0.0;
+        std::set<int> probes = {key, keys.front(), keys.back(), (key + far) / 2};
+        double lo = kLargestDeviation, hi = -kLargestDeviation, sum = 0;
+        for (int probe : probes) {
+            const double c = measureKey(probe);
+            if (std::isnan(c)) {
+                hi = kLargestDeviation;
+                break;
+            }
+            lo = std::min(lo, c);
+            hi = std::max(hi, c);
+            sum += c;
+        }
+        const double cents = hi - lo <= kAgreement ? sum / double(probes.size()) : 0.0;
         for (int key = 0; key < kKeys; ++key) {
             if (ranges[static_cast<size_t>(key)] == range)
                 d[static_cast<size_t>(key)] = static_cast<float>(cents);
@@ -238,15 +286,68 @@ PresetTuning::Deviation PresetTuning::measure(int bank, int program) {
     return d;
 }
 
-const PresetTuning::Deviation& PresetTuning::deviation(int bank, int program) {
+const PresetTuning::Deviation* PresetTuning::deviation(int bank, int program) {
     const int id = bank * 128 + program;
-    auto it = presets_.find(id);
+    const auto it = presets_.find(id);
     if (it != presets_.end())
-        return it->second;
-    it = presets_.emplace(id, measure(bank, program)).first;
-    if (!failed_)
-        save();
-    return it->second;
+        return &it->second;
+    if (asked_.insert(id).second) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            queue_.push_back(id);
+        }
+        wake_.notify_one();
+        if (!worker_.joinable())
+            worker_ = std::thread([this] { run(); });
+    }
+    return nullptr;
+}
+
+bool PresetTuning::collect() {
+    std::map<int, Deviation> finished;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        finished.swap(finished_);
+    }
+    for (const auto& [id, d] : finished) {
+        presets_[id] = d;
+        asked_.erase(id);
+    }
+    return !finished.empty();
+}
+
+void PresetTuning::waitUntilMeasured() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return (queue_.empty() && !measuring_) || stop_; });
+}
+
+void PresetTuning::run() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+        if (stop_)
+            break;
+        const int id = queue_.front();
+        queue_.pop_front();
+        measuring_ = true;
+        lock.unlock();
+        const Deviation d = measure(id / 128, id % 128);
+        if (!stop_) {
+            known_[id] = d;
+            if (!failed_)
+                save();
+        }
+        lock.lock();
+        measuring_ = false;
+        if (stop_)
+            break;
+        finished_[id] = d;
+        if (measured_)
+            measured_();
+        idle_.notify_all();
+    }
+    measuring_ = false;
+    idle_.notify_all();
 }
 
 QString PresetTuning::stamp() const {
@@ -291,7 +392,7 @@ void PresetTuning::save() const {
     if (cacheFile_.isEmpty())
         return;
     QByteArray text = QByteArray(kHeader) + '\n' + stamp().toUtf8() + '\n';
-    for (const auto& [id, d] : presets_) {
+    for (const auto& [id, d] : known_) {
         text += QByteArray::number(id / 128) + ' ' + QByteArray::number(id % 128);
         for (float c : d)
             text += ' ' + QByteArray::number(double(c), 'f', 3);

@@ -26,10 +26,11 @@ public:
     static constexpr int kSineBank = 8;
     static constexpr int kSineProgram = 80;
     static constexpr int kDrumBank = 128;
-    // FluidSynth's master gain (its own default is 0.2). With Debian's FluidR3 one stop's note
-    // of the default organ sounds around -25 dBFS RMS, ten fingers on that stop stay below the
-    // limiter's ceiling, and only a full organ goes beyond it (and is held below it).
-    static constexpr double kGain = 0.4;
+    // FluidSynth's master gain (its own default is 0.2), before the GS layer gives back the
+    // 3 dB its voices sustain below their peaks. With Debian's FluidR3 one stop's note of the
+    // default organ sounds around -25 dBFS RMS, ten fingers on that stop stay 2 dB below the
+    // limiter's ceiling, and only a full organ goes beyond it (held by about 19 dB).
+    static constexpr double kGain = 0.37;
 
     explicit SynthCore(const Options& options);
     ~SynthCore();

@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 
 #include <QRandomGenerator>
+#include <atomic>
 #include <cmath>
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
+#include <thread>
 
 using vorlo::GsPart;
 
@@ -384,6 +386,18 @@ TEST(GsLayer, EveryRankPlaysInTuneWhateverTheSamplesTuning) {
     OfflineSynth s(writeSoundFont(dir, {sharp, flat}));
     s.plainPart(1, 0, 0, 19);
     s.plainPart(2, 1, 0, 20);
+    // The presets are measured aside: a part plays at once as the SoundFont tunes it, and the
+    // correction reaches its sounding note when the measurement is ready.
+    s.note(0, 48);
+    s.render(0.1);
+    EXPECT_NEAR(OfflineSynth::cents(OfflineSynth::frequency(s.render(0.4)), hzOf(48)), 12.0,
+                kCentTolerance);
+    s.gs().waitForTuning();
+    s.render(0.1);
+    EXPECT_NEAR(OfflineSynth::cents(OfflineSynth::frequency(s.render(0.4)), hzOf(48)), 0.0,
+                kCentTolerance);
+    s.release(0, 48);
+    s.render(0.3);
     // An 8' rank in equal temperament, and a 16' rank in a temperament.
     s.send(OfflineSynth::partParameter(2, GsPart::KeyShift, {64 - 12}));
     const int offsets[12] = {10, -8, 3, 6, -3, 8, -9, 5, -5, 1, 7, -2};
@@ -403,6 +417,32 @@ TEST(GsLayer, EveryRankPlaysInTuneWhateverTheSamplesTuning) {
             offsets[sounding % 12], kCentTolerance)
             << "16' key " << key;
     }
+}
+
+TEST(GsLayer, ClosingWhileAPresetIsMeasuredKeepsOnlyWholeMeasurements) {
+    QTemporaryDir dir;
+    Sf2Writer::Tone sharp{0, 19};
+    sharp.tuneLow = 12;
+    const QString font = writeSoundFont(dir, {sharp, Sf2Writer::Tone{0, 20}});
+    const QString cache = dir.filePath(QStringLiteral("tuning.txt"));
+    {
+        // Closed as soon as the first preset is measured, while the second one is.
+        std::atomic<int> measured{0};
+        vorlo::PresetTuning t(font, cache, OfflineSynth::kSampleRate, [&] { ++measured; });
+        EXPECT_EQ(t.deviation(0, 19), nullptr);
+        EXPECT_EQ(t.deviation(0, 20), nullptr);
+        while (measured == 0)
+            std::this_thread::yield();
+    }
+    vorlo::PresetTuning again(font, cache, OfflineSynth::kSampleRate);
+    const vorlo::PresetTuning::Deviation* kept = again.deviation(0, 19);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_NEAR((*kept)[60], 12.0, kCentTolerance);
+    EXPECT_EQ(again.deviation(0, 20), nullptr) << "the abandoned measurement is done afresh";
+    again.waitUntilMeasured();
+    again.collect();
+    ASSERT_NE(again.deviation(0, 20), nullptr);
+    EXPECT_NEAR((*again.deviation(0, 20))[60], 0.0, kCentTolerance);
 }
 
 TEST(GsLayer, MuteAndRestoreFadeInsteadOfClicking) {
