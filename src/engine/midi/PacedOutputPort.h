@@ -25,7 +25,9 @@ namespace vorlo {
 // meanwhile goes out between two of them; a message is never split.
 //
 // With pacing off (wire speed 0, or a device without a cable such as the built-in synthesizer)
-// both streams go to the device at once, unchanged.
+// both streams go to the device at once, unchanged; a device whose MIDI system takes less drops
+// by the same rules (FloodPolicy) and says so (messageDropped), which counts here as a drop of
+// the cable's: the output is then behind (isBehindCable()).
 //
 // Bounds, for a player (or a flood) that sends more than the cable carries:
 // - The player stream may book the cable at most kPlayerBurst ahead; while console messages
