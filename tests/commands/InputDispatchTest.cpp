@@ -258,6 +258,43 @@ TEST_F(Playing, AnEndRequestStopsTheDrainOfAFloodOfResets) {
     EXPECT_EQ(log().filter(marker(0)).size(), 1);
 }
 
+TEST_F(Playing, PortsClosedBySetupReleaseTheirKeyboardsNotesOnceOnly) {
+    console->couplers().UNPI_Click();
+    console->couplers().UN_GOSW_Click();
+    console->couplers().Subottava_Click();
+    keys1({{0x92, 36, 80}, {0x90, 60, 80}});
+    keys2({{0x90, 60, 80}, {0x91, 69, 80}});
+    log();
+    Form& setup = form(forms::Setup);
+    main()("SetMidi").click(); // closes the ports while the player chooses
+    EXPECT_EQ(log(), QStringList({"82 24 00", "80 24 00", "81 24 00", "82 18 00", // keyboard 1
+                                  "80 3C 00", "81 3C 00", "81 45 00"}))           // keyboard 2
+        << "the Great key both hold is released once, by the second port";
+    setup(QStringLiteral("Command1")).click(); // the same devices again
+    log();
+    keys2({{0x90, 60, 80}});
+    EXPECT_EQ(keys1({{0x80, 60, 0}, {0x82, 36, 0}}), QStringList())
+        << "keyboard 1 lets go of keys already released: keyboard 2's new note keeps sounding";
+    EXPECT_EQ(keys2({{0x80, 60, 0}}), QStringList({"80 3C 00"}));
+
+    // Another device chosen for input 1.
+    midi->setInputDevices({QString::fromLatin1(kKeyboard1), QString::fromLatin1(kKeyboard2),
+                           QStringLiteral("Pedalboard")});
+    console->couplers().UN_GOSW_Click();
+    keys1({{0x90, 64, 80}});
+    log();
+    main()("SetMidi").click();
+    EXPECT_EQ(log(), QStringList({"80 40 00", "81 40 00"}));
+    setup(QStringLiteral("InputDev1Combo")).chooseListIndex(2);
+    setup(QStringLiteral("Command1")).click();
+    log();
+    play("Pedalboard", {0x90, 64, 80});
+    play("Pedalboard", {0x80, 64, 0});
+    play(kKeyboard1, {0x80, 64, 0}); // input 1 no longer listens to it
+    settle();
+    EXPECT_EQ(log(), QStringList({"90 40 50", "80 40 00"}));
+}
+
 TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     console->drawstops().Tir_FO_GO_Click(25);
     console->totalRecall().Total_Recall(40);

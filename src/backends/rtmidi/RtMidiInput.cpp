@@ -32,7 +32,8 @@ RtMidiInput::RtMidiInput(RtMidi::Api api, const QString& portName, const QString
 }
 
 RtMidiInput::~RtMidiInput() {
-    close();
+    // Closed without closing(): whoever listened may be gone already.
+    disconnectDevice();
     // Ends RtMidi's thread (and its use of the trap) before the link goes.
     midi_.reset();
 }
@@ -69,6 +70,8 @@ void RtMidiInput::open() {
 }
 
 void RtMidiInput::close() {
+    if (link_.isOpen())
+        emit closing();
     disconnectDevice();
     clearQueue();
 }

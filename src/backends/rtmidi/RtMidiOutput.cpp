@@ -16,8 +16,6 @@ namespace {
 constexpr uint8_t kStatusBit = 0x80;
 // How much of refused data the error message shows.
 constexpr qsizetype kShownBytes = 16;
-// Room for this many waiting messages before the ring has to grow.
-constexpr size_t kInitialRing = 256;
 // Longer than a few cycles of any usual JACK period.
 constexpr std::chrono::milliseconds kJackReleaseDelay{50};
 // Time given to RtMidi's JACK thread before a port closes: three cycles, within these bounds.
@@ -91,7 +89,6 @@ RtMidiOutput::RtMidiOutput(RtMidi::Api api, const QString& portName,
     }
     watch_.setInterval(RtMidiDeviceLink::kWatchIntervalMs);
     connect(&watch_, &QTimer::timeout, this, &RtMidiOutput::watchDevice);
-    ring_.resize(kInitialRing);
     drain_.setSingleShot(true);
     drain_.setTimerType(Qt::PreciseTimer);
     connect(&drain_, &QTimer::timeout, this, &RtMidiOutput::drainWaiting);
@@ -138,6 +135,7 @@ void RtMidiOutput::open() {
     }
     tokens_ = limit_.burstBytes;
     refilled_ = Clock::now();
+    backlog_.reset();
 }
 
 void RtMidiOutput::close() {
@@ -217,18 +215,14 @@ void RtMidiOutput::sendSysex(const QByteArray& bytes) {
 bool RtMidiOutput::pace(const unsigned char* bytes, size_t size, const QByteArray* whole) {
     if (!limit_.limits())
         return transmit(bytes, size);
-    if (count_ == 0 && mayTake(size))
+    if (backlog_.empty() && mayTake(size)) {
+        backlog_.passed(bytes, size);
         return transmit(bytes, size);
-    Pending item;
-    if (bytes[0] == midi::SysexStart) {
-        item.sysex =
-            whole ? *whole
-                  : QByteArray(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
-    } else {
-        std::copy(bytes, bytes + size, item.bytes);
-        item.length = static_cast<unsigned char>(size);
     }
-    push(std::move(item));
+    if (!backlog_.push(bytes, size, whole)) {
+        emit messageDropped();
+        return true;
+    }
     if (!drain_.isActive())
         drain_.start(1);
     return true;
@@ -247,38 +241,19 @@ bool RtMidiOutput::mayTake(size_t size) {
     return true;
 }
 
-void RtMidiOutput::push(Pending&& item) {
-    if (count_ == ring_.size()) {
-        std::vector<Pending> larger(ring_.size() * 2);
-        for (size_t i = 0; i < count_; ++i)
-            larger[i] = std::move(ring_[(head_ + i) % ring_.size()]);
-        ring_.swap(larger);
-        head_ = 0;
-    }
-    ring_[(head_ + count_) % ring_.size()] = std::move(item);
-    ++count_;
-}
-
 void RtMidiOutput::drainWaiting() {
-    while (count_ > 0 && link_.isOpen()) {
-        Pending& front = ring_[head_];
-        const size_t size =
-            front.sysex.isEmpty() ? front.length : static_cast<size_t>(front.sysex.size());
+    while (!backlog_.empty() && link_.isOpen()) {
+        const size_t size = backlog_.front().size();
         if (!mayTake(size)) {
             const double cost = static_cast<double>(size + limit_.overheadPerMessage);
             const double missing = std::min(cost, limit_.burstBytes) - tokens_;
             drain_.start(std::max(1, static_cast<int>(std::ceil(missing / limit_.bytesPerMs))));
             return;
         }
-        const QByteArray sysex = std::move(front.sysex);
-        front.sysex = QByteArray();
-        const unsigned char* bytes =
-            sysex.isEmpty() ? front.bytes
-                            : reinterpret_cast<const unsigned char*>(sysex.constData());
-        const bool sent = transmit(bytes, size);
-        head_ = (head_ + 1) % ring_.size();
-        --count_;
-        if (!sent) {
+        // A copy shares the bytes of a system-exclusive message: nothing is allocated.
+        const OutputBacklog::Item item = backlog_.front();
+        backlog_.pop();
+        if (!transmit(item.data(), size)) {
             dropWaiting();
             return;
         }
@@ -289,9 +264,9 @@ void RtMidiOutput::drainWaiting() {
 
 void RtMidiOutput::drainBlocking() {
     drain_.stop();
-    while (count_ > 0 && link_.isOpen()) {
+    while (!backlog_.empty() && link_.isOpen()) {
         drainWaiting();
-        if (count_ > 0) {
+        if (!backlog_.empty()) {
             drain_.stop();
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -300,10 +275,7 @@ void RtMidiOutput::drainBlocking() {
 
 void RtMidiOutput::dropWaiting() {
     drain_.stop();
-    for (size_t i = 0; i < count_; ++i)
-        ring_[(head_ + i) % ring_.size()].sysex = QByteArray();
-    head_ = 0;
-    count_ = 0;
+    backlog_.clear();
 }
 
 bool RtMidiOutput::transmit(const unsigned char* bytes, size_t size) {

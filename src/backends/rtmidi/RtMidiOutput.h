@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MidiOutputPort.h"
+#include "OutputBacklog.h"
 #include "RtMidiBurstLimit.h"
 #include "RtMidiDeviceLink.h"
 
@@ -11,7 +12,6 @@
 #include <QTimer>
 #include <chrono>
 #include <memory>
-#include <vector>
 
 namespace vorlo {
 
@@ -21,8 +21,10 @@ namespace vorlo {
 // A MIDI system takes only so much at once: JACK drops what one cycle's buffer cannot carry,
 // the ALSA sequencer refuses events when its pool is full. Messages are therefore handed over
 // no faster than the system takes them (RtMidiBurstLimit); what must wait is kept in order and
-// handed over from the event loop, so no call blocks and nothing is lost. A message that may go
-// at once goes at once, without allocating.
+// handed over from the event loop, so no call blocks. A message that may go at once goes at
+// once, without allocating. What waits is bounded (OutputBacklog): beyond 16 KB a flood's new
+// notes are dropped with their note-offs, and a message replaces a waiting one to the same
+// target; a note-off of a sounding note always goes. Each drop raises messageDropped().
 class RtMidiOutput : public MidiOutputPort {
     Q_OBJECT
 public:
@@ -47,22 +49,15 @@ public:
     // The device the port is open on (empty when closed).
     QString openDevice() const { return link_.openDevice(); }
     // Messages waiting for the MIDI system to take them.
-    size_t waiting() const { return count_; }
+    size_t waiting() const { return backlog_.count(); }
     const RtMidiBurstLimit& burstLimit() const { return limit_; }
 
 private:
     using Clock = std::chrono::steady_clock;
-    struct Pending {
-        QByteArray sysex; // one whole message, or empty for a short one
-        unsigned char bytes[3] = {0, 0, 0};
-        unsigned char length = 0;
-    };
-
     // Sends now when nothing waits and the limit allows, otherwise queues; false when the
     // device failed.
     bool pace(const unsigned char* bytes, size_t size, const QByteArray* whole);
     bool mayTake(size_t size);
-    void push(Pending&& item);
     void drainWaiting();
     // Hands over everything waiting, sleeping as the limit needs (closing).
     void drainBlocking();
@@ -84,10 +79,9 @@ private:
     RtMidiBurstLimit limit_;
     double tokens_ = 0;
     Clock::time_point refilled_{};
-    // Messages waiting, a ring that only grows, so queueing a short message does not allocate.
-    std::vector<Pending> ring_;
-    size_t head_ = 0;
-    size_t count_ = 0;
+    // Messages waiting, in a ring that grows to what waits, so queueing a short message does not
+    // allocate.
+    OutputBacklog backlog_;
     QTimer drain_;
     // A JACK port was opened at some time, so RtMidi's JACK thread may have read its buffer.
     bool openedOnJack_ = false;

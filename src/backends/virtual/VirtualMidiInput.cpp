@@ -40,6 +40,8 @@ void VirtualMidiInput::open() {
 }
 
 void VirtualMidiInput::close() {
+    if (open_)
+        emit closing();
     open_ = false;
     openDevice_.clear();
     clearQueue();

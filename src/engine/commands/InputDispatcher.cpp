@@ -62,6 +62,10 @@ InputDispatcher::InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs
     QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
     QObject::connect(&in1_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(1, in1_); });
     QObject::connect(&in2_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(2, in2_); });
+    // A port closed by the console (the set-up, the end) drops what it queued: the notes its
+    // keyboard holds are released as for a lost device.
+    QObject::connect(&in1_, &MidiInputPort::closing, &context_, [this] { releaseHeldBy(1); });
+    QObject::connect(&in2_, &MidiInputPort::closing, &context_, [this] { releaseHeldBy(2); });
 }
 
 void InputDispatcher::MIDIInput1_Message() {
@@ -120,21 +124,23 @@ void InputDispatcher::inputLost(int input, MidiInputPort& port) {
 void InputDispatcher::releaseHeldBy(int input) {
     auto& mine = heldBy_[static_cast<size_t>(input - 1)];
     const auto& other = heldBy_[static_cast<size_t>(2 - input)];
+    auto& released = releasedFor_[static_cast<size_t>(input - 1)];
     for (size_t channel = 0; channel < mine.size(); ++channel) {
         if (mine[channel].none())
             continue;
         for (size_t key = 0; key < 128; ++key) {
             if (!mine[channel].test(key))
                 continue;
-            mine[channel].reset(key);
             // The other keyboard holds the same note: its own release silences it.
-            if (other[channel].test(key))
-                continue;
-            ShortMessage off;
-            off.status = static_cast<int16_t>(midi::NoteOff | channel);
-            off.data1 = static_cast<int16_t>(key);
-            off.data2 = 0;
-            passThrough(input, off);
+            if (!other[channel].test(key)) {
+                ShortMessage off;
+                off.status = static_cast<int16_t>(midi::NoteOff | channel);
+                off.data1 = static_cast<int16_t>(key);
+                off.data2 = 0;
+                passThrough(input, off);
+            }
+            mine[channel].reset(key);
+            released[channel].set(key);
         }
     }
 }
@@ -378,15 +384,26 @@ void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
 }
 
 void InputDispatcher::passThrough(int input, const ShortMessage& m) {
+    const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
+    if ((isKind(m.status, midi::NoteOn) || isKind(m.status, midi::NoteOff)) && m.data1 >= 0 &&
+        m.data1 <= 127) {
+        const auto channel = static_cast<size_t>(m.status & 0x0F);
+        const auto key = static_cast<size_t>(m.data1);
+        auto& keys = heldBy_[static_cast<size_t>(input - 1)][channel];
+        auto& released = releasedFor_[static_cast<size_t>(input - 1)][channel];
+        // The keyboard lets go of a key whose note the console released already: sent again,
+        // the release would cut the same note struck since on the other keyboard.
+        if (release && released.test(key)) {
+            released.reset(key);
+            return;
+        }
+        released.reset(key);
+        keys.set(key, !release);
+    }
     player_.sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
                       static_cast<uint8_t>(m.data2));
     if (m.data1 < 0 || m.data1 > 127)
         return;
-    const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
-    if (isKind(m.status, midi::NoteOn) || isKind(m.status, midi::NoteOff)) {
-        auto& keys = heldBy_[static_cast<size_t>(input - 1)][static_cast<size_t>(m.status & 0x0F)];
-        keys.set(static_cast<size_t>(m.data1), !release);
-    }
     const int division = divisionOfNote(m.status);
     if (division == 0)
         return;

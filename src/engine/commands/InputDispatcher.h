@@ -54,6 +54,8 @@ private:
     // The keyboard on this input has gone: what it delivered is played, then every note it
     // still holds is released.
     void inputLost(int input, MidiInputPort& port);
+    // Releases every note the input holds, with the copies each made; also what a port closed
+    // by the console runs.
     void releaseHeldBy(int input);
     void passThrough(int input, const ShortMessage& m);
     Copies copiesFor(int status) const;
@@ -89,6 +91,10 @@ private:
     // The keys each input holds, per output channel (after rechannelling), so that a keyboard
     // that vanishes releases exactly its own notes.
     std::array<std::array<std::bitset<128>, 16>, 2> heldBy_{};
+    // Keys whose notes the console released for each input when its device went or its port
+    // closed, while the keyboard still held them: the keyboard's own later release of such a
+    // key is not sent again.
+    std::array<std::array<std::bitset<128>, 16>, 2> releasedFor_{};
 };
 
 } // namespace vorlo

@@ -54,6 +54,9 @@ signals:
     // The open device went away and the port has closed; what it delivered before stays
     // queued. Raised just before the error() that tells the player.
     void deviceLost();
+    // The console is closing the open port (the set-up, the program's end): raised on the
+    // port's thread before it closes and its queue is emptied.
+    void closing();
     void error(int code, const QString& text);
 
 protected:

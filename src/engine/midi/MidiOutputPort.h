@@ -35,6 +35,9 @@ public:
 
 signals:
     void error(int code, const QString& text);
+    // The device's MIDI system takes less than is sent and the port dropped a message (within
+    // FloodPolicy); raised for each one.
+    void messageDropped();
 };
 
 } // namespace vorlo

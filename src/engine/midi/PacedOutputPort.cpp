@@ -7,21 +7,6 @@
 #include <algorithm>
 
 namespace vorlo {
-namespace {
-
-// A GS data set: F0 41 <device> 42 12 <address: 3 bytes> <data...> <checksum> F7.
-constexpr uint8_t kRolandId = 0x41;
-constexpr uint8_t kGsModelId = 0x42;
-constexpr uint8_t kDataSet1 = 0x12;
-constexpr qsizetype kDataSetHeader = 8; // F0 up to the address's last byte
-constexpr qsizetype kDataSetShortest = kDataSetHeader + 2;
-
-bool isGsDataSet(const QByteArray& m) {
-    return m.size() >= kDataSetShortest && static_cast<uint8_t>(m[1]) == kRolandId &&
-           static_cast<uint8_t>(m[3]) == kGsModelId && static_cast<uint8_t>(m[4]) == kDataSet1;
-}
-
-} // namespace
 
 PacedOutputPort::PacedOutputPort(MidiOutputPort& device, QObject* parent)
     : MidiOutputPort(parent), device_(device), player_(*this) {
@@ -29,6 +14,9 @@ PacedOutputPort::PacedOutputPort(MidiOutputPort& device, QObject* parent)
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &PacedOutputPort::pump);
     connect(&device_, &MidiOutputPort::error, this, &MidiOutputPort::error);
+    // Unpaced, a flood can still outrun a slow MIDI system: the device's drops are told to the
+    // player as the cable's are.
+    connect(&device_, &MidiOutputPort::messageDropped, this, [this] { dropped(clock_()); });
     behindTimer_.setSingleShot(true);
     connect(&behindTimer_, &QTimer::timeout, this, &PacedOutputPort::checkBehind);
 }
@@ -52,7 +40,7 @@ void PacedOutputPort::open() {
     wireFree_ = clock_();
     gapEnd_ = {};
     credit_ = kPlayerBurst;
-    sounding_ = {};
+    policy_.clear();
 }
 
 void PacedOutputPort::close() {
@@ -136,37 +124,14 @@ bool PacedOutputPort::admitPlayer(uint8_t status, uint8_t data1, uint8_t data2,
     const bool consoleWaits = !queue_.empty();
     const bool over = std::max(wireFree_, now) + onWire - now > kPlayerBurst ||
                       (consoleWaits && credit_ < onWire);
-    if (over && mayDrop(status, data1, data2)) {
+    if (over && policy_.mayDrop(status, data1, data2)) {
         dropped(now);
         return false;
     }
     if (consoleWaits)
         credit_ -= onWire;
-    const uint8_t kind = status & 0xF0;
-    if (kind == midi::NoteOn || kind == midi::NoteOff) {
-        const bool on = kind == midi::NoteOn && data2 != 0;
-        sounding_[status & 0x0F].set(data1 & 0x7F, on);
-    }
+    policy_.passed(status, data1, data2);
     return true;
-}
-
-bool PacedOutputPort::mayDrop(uint8_t status, uint8_t data1, uint8_t data2) const {
-    const uint8_t kind = status & 0xF0;
-    // A note-off may go only when its note never went.
-    if (kind == midi::NoteOff || (kind == midi::NoteOn && data2 == 0))
-        return !sounding_[status & 0x0F].test(data1 & 0x7F);
-    if (midi::isRelease(status, data1, data2))
-        return false;
-    switch (kind) {
-    case midi::NoteOn:
-    case midi::PolyPressure:
-    case midi::ControlChange:
-    case midi::ChannelPressure:
-    case midi::PitchBend:
-        return true;
-    default:
-        return status == midi::TimingClock || status == midi::ActiveSensing;
-    }
 }
 
 void PacedOutputPort::dropped(Clock::time_point now) {
@@ -236,21 +201,12 @@ size_t PacedOutputPort::sizeOf(const Item& item) {
 bool PacedOutputPort::sameTarget(const Item& a, const Item& b) {
     if (a.isSysex != b.isSysex)
         return false;
-    if (a.isSysex) {
-        if (isGsDataSet(a.sysex) && isGsDataSet(b.sysex))
-            return a.sysex.size() == b.sysex.size() &&
-                   a.sysex.first(kDataSetHeader) == b.sysex.first(kDataSetHeader);
-        return a.sysex == b.sysex;
-    }
-    if (a.bytes[0] != b.bytes[0])
-        return false;
-    const uint8_t kind = a.bytes[0] & 0xF0;
-    // A controller (or a key's pressure) per number; program, pressure and bend per channel.
-    if (kind == midi::ControlChange || kind == midi::PolyPressure)
-        return a.bytes[1] == b.bytes[1];
-    if (a.bytes[0] < midi::SysexStart)
-        return true;
-    return a.bytes[1] == b.bytes[1] && a.bytes[2] == b.bytes[2];
+    if (a.isSysex)
+        return FloodPolicy::sameTarget(reinterpret_cast<const uint8_t*>(a.sysex.constData()),
+                                       static_cast<size_t>(a.sysex.size()),
+                                       reinterpret_cast<const uint8_t*>(b.sysex.constData()),
+                                       static_cast<size_t>(b.sysex.size()));
+    return FloodPolicy::sameTarget(a.bytes, sizeOf(a), b.bytes, sizeOf(b));
 }
 
 void PacedOutputPort::deliver(const Item& item) {

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "FloodPolicy.h"
 #include "MidiOutputPort.h"
 #include "PlayerOutputStream.h"
 
 #include <QByteArray>
 #include <QTimer>
-#include <array>
-#include <bitset>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -26,7 +25,9 @@ namespace vorlo {
 // meanwhile goes out between two of them; a message is never split.
 //
 // With pacing off (wire speed 0, or a device without a cable such as the built-in synthesizer)
-// both streams go to the device at once, unchanged.
+// both streams go to the device at once, unchanged; a device whose MIDI system takes less drops
+// by the same rules (FloodPolicy) and says so (messageDropped), which counts here as a drop of
+// the cable's: the output is then behind (isBehindCable()).
 //
 // Bounds, for a player (or a flood) that sends more than the cable carries:
 // - The player stream may book the cable at most kPlayerBurst ahead; while console messages
@@ -58,7 +59,7 @@ public:
     static constexpr std::chrono::milliseconds kPlayerBurst{100};
     // Console bytes waiting beyond which a new message replaces a waiting one to the same
     // address (more than the start-up reset of the tables the program builds).
-    static constexpr size_t kCoalesceFrom = 16384;
+    static constexpr size_t kCoalesceFrom = FloodPolicy::kOrderedBytes;
     // How long the output stays marked behind the cable after the last message dropped.
     static constexpr std::chrono::milliseconds kBehindHold{1000};
 
@@ -135,7 +136,6 @@ private:
     // Whether a player's message may go now; false when it is dropped.
     bool admitPlayer(uint8_t status, uint8_t data1, uint8_t data2, Clock::duration onWire,
                      Clock::time_point now);
-    bool mayDrop(uint8_t status, uint8_t data1, uint8_t data2) const;
     void dropped(Clock::time_point now);
     void checkBehind();
     Clock::duration cableTime(size_t bytes) const;
@@ -165,9 +165,9 @@ private:
     // cable's speed, at most kPlayerBurst.
     Clock::duration credit_ = kPlayerBurst;
     Clock::time_point refilled_{};
-    // The notes the player stream has sounding on the device, per channel: their note-offs
-    // are never dropped.
-    std::array<std::bitset<128>, 16> sounding_{};
+    // What may be dropped; follows the notes the player stream has sounding on the device,
+    // whose note-offs are never dropped.
+    FloodPolicy policy_;
     size_t dropped_ = 0;
     bool behind_ = false;
     Clock::time_point lastDrop_{};
