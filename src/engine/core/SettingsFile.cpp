@@ -142,7 +142,39 @@ bool SettingsFile::setValue(const QString& key, const QVariant& value, QString* 
     }
     // The file is written whole through a temporary file, checked on the disk before it
     // takes the old one's place, so a full or read-only disk leaves the old file as it was.
-    return SafeFile::write(path_, withValue(old, section, name, text), error);
+    return SafeFile::write(path_, readableWithValue(old, key, value, section, name, text), error);
+}
+
+QByteArray SettingsFile::readableWithValue(const QByteArray& old, const QString& key,
+                                           const QVariant& value, const QByteArray& section,
+                                           const QByteArray& name, const QByteArray& text) const {
+    QByteArray edited = withValue(old, section, name, text);
+    // A file damaged by hand (a quote left open, lines ended by a lone carriage return) can
+    // read differently from the lines edited here. The edit is tried on a copy first; when the
+    // reader does not find the new value in it, the reader's own writer rewrites the copy
+    // whole, keeping every value it can read and dropping what it cannot.
+    const QString check = path_ + QStringLiteral(".check");
+    QFile::remove(check);
+    QFile copy(check);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(edited) != edited.size())
+        return edited;
+    copy.close();
+    {
+        QSettings reader(check, QSettings::IniFormat);
+        if (reader.value(key) != QVariant(QString::fromUtf8(text)) &&
+            reader.value(key).toString() != value.toString()) {
+            reader.setValue(key, value);
+            reader.sync();
+        }
+    }
+    if (copy.open(QIODevice::ReadOnly)) {
+        const QByteArray rewritten = copy.readAll();
+        if (!rewritten.isEmpty())
+            edited = rewritten;
+        copy.close();
+    }
+    QFile::remove(check);
+    return edited;
 }
 
 } // namespace vorlo

@@ -24,6 +24,11 @@ public:
     bool setValue(const QString& key, const QVariant& value, QString* error = nullptr);
 
 private:
+    // The file's bytes with the key set, as the settings reader will read them back.
+    QByteArray readableWithValue(const QByteArray& old, const QString& key, const QVariant& value,
+                                 const QByteArray& section, const QByteArray& name,
+                                 const QByteArray& text) const;
+
     QString path_;
 };
 
