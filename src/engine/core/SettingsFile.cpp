@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <map>
 
 namespace vorlo {
 namespace {
@@ -149,32 +150,47 @@ QByteArray SettingsFile::readableWithValue(const QByteArray& old, const QString&
                                            const QVariant& value, const QByteArray& section,
                                            const QByteArray& name, const QByteArray& text) const {
     QByteArray edited = withValue(old, section, name, text);
-    // A file damaged by hand (a quote left open, lines ended by a lone carriage return) can
-    // read differently from the lines edited here. The edit is tried on a copy first; when the
-    // reader does not find the new value in it, the reader's own writer rewrites the copy
-    // whole, keeping every value it can read and dropping what it cannot.
+    // A file damaged by hand (a quote left open, lines ended by a lone carriage return, bytes
+    // that are no text) can read differently from the lines edited here. The edit is tried on
+    // a copy first; when the reader does not find the new value in it, the file is written
+    // afresh from every setting the reader could read in the old one, then edited.
     const QString check = path_ + QStringLiteral(".check");
     QFile::remove(check);
     QFile copy(check);
     if (!copy.open(QIODevice::WriteOnly) || copy.write(edited) != edited.size())
         return edited;
     copy.close();
+    bool readsBack = false;
     {
-        QSettings reader(check, QSettings::IniFormat);
-        if (reader.value(key) != QVariant(QString::fromUtf8(text)) &&
-            reader.value(key).toString() != value.toString()) {
-            reader.setValue(key, value);
-            reader.sync();
-        }
-    }
-    if (copy.open(QIODevice::ReadOnly)) {
-        const QByteArray rewritten = copy.readAll();
-        if (!rewritten.isEmpty())
-            edited = rewritten;
-        copy.close();
+        const QSettings reader(check, QSettings::IniFormat);
+        readsBack = reader.status() == QSettings::NoError &&
+                    reader.value(key).toString() == value.toString();
     }
     QFile::remove(check);
-    return edited;
+    if (readsBack)
+        return edited;
+    std::map<QByteArray, QByteArray> sections;
+    {
+        QFile::remove(check);
+        QFile original(check);
+        if (original.open(QIODevice::WriteOnly) && original.write(old) == old.size()) {
+            original.close();
+            const QSettings reader(check, QSettings::IniFormat);
+            for (const QString& k : reader.allKeys()) {
+                const qsizetype at = k.indexOf(QLatin1Char('/'));
+                QByteArray t;
+                if (at <= 0 || !isPlainText(k) || k.indexOf(QLatin1Char('/'), at + 1) >= 0 ||
+                    !valueText(reader.value(k), t))
+                    continue;
+                sections[k.left(at).toLatin1()] += k.mid(at + 1).toLatin1() + '=' + t + '\n';
+            }
+        }
+        QFile::remove(check);
+    }
+    QByteArray fresh;
+    for (const auto& [s, lines] : sections)
+        fresh += (fresh.isEmpty() ? "" : "\n") + ('[' + s + "]\n") + lines;
+    return withValue(fresh, section, name, text);
 }
 
 } // namespace vorlo
