@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "SafeFile.h"
+#include "TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,13 +65,7 @@ bool valueText(const QVariant& value, QByteArray& out) {
 QByteArray withValue(const QByteArray& old, const QByteArray& section, const QByteArray& name,
                      const QByteArray& text) {
     const QByteArray eol = old.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
-    QList<QByteArray> lines = old.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    for (QByteArray& l : lines) {
-        if (l.endsWith('\r'))
-            l.chop(1);
-    }
+    QList<QByteArray> lines = TextLines::split(old);
     const QByteArray line = name + '=' + text;
     qsizetype insertAt = -1; // after the last line of the section's first appearance
     bool inSection = false;

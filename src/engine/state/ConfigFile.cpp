@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "NumberText.h"
 #include "SafeFile.h"
+#include "TextLines.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -152,18 +153,6 @@ struct LineReader {
     }
 };
 
-QList<QByteArray> splitLines(const QByteArray& bytes) {
-    QList<QByteArray> lines = bytes.split('\n');
-    // The text after the last line end is not a line of its own.
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& l : lines) {
-        if (l.endsWith('\r'))
-            l.chop(1);
-    }
-    return lines;
-}
-
 // The place of a window along one screen axis: kept when the whole window lies on the screen,
 // else centred (with the given size), and never before the screen's first twip, so that a
 // window larger than the screen still shows its title bar.
@@ -292,7 +281,7 @@ void ConfigFile::installDefaults(ConsoleState& st, const ScreenContext& screen) 
 ConfigFile::ReadResult ConfigFile::parse(const QByteArray& bytes, ConsoleState& st,
                                          const ScreenContext& screen) {
     ReadResult r;
-    LineReader in{splitLines(bytes), &r.adjusted};
+    LineReader in{TextLines::split(bytes), &r.adjusted};
     try {
         readFields(in, st);
         placeWindows(st, screen);
