@@ -6,6 +6,7 @@
 #include "Buffers.h"
 #include "CommandExecutor.h"
 #include "ConfigurationStore.h"
+#include "ConsoleEvents.h"
 #include "ConsoleForms.h"
 #include "ConsoleIndicators.h"
 #include "ConsoleReset.h"
@@ -58,6 +59,9 @@ const QString kBehindCableCaption =
 struct Console::Parts {
     explicit Parts(Console& c);
 
+    // Every announcement of the organ goes to the events, which hand it to the panel's
+    // indicators and to any other listener added.
+    ConsoleEvents events;
     ConsoleIndicators indicators;
     SysexSender sysex;
     ConfigurationStore configuration;
@@ -94,9 +98,9 @@ Console::Parts::Parts(Console& c)
       configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), *c.in1_, *c.in2_, *c.paced_,
                 later(update), later(reset)),
-      update(c.state_, sysex, later(levels), later(advanced), indicators, c.run_, later(lifecycle)),
-      levels(c.state_, *c.paced_, indicators), couplers(c.state_, indicators, update),
-      thru(c.state_, *c.panel_, c.screen(), later(layout), indicators), panic(c.paced_->player()),
+      update(c.state_, sysex, later(levels), later(advanced), events, c.run_, later(lifecycle)),
+      levels(c.state_, *c.paced_, events), couplers(c.state_, events, update),
+      thru(c.state_, *c.panel_, c.screen(), later(layout), events), panic(c.paced_->player()),
       input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
             later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
       memories(c.state_, *c.panel_, c.dialogs(), update, configuration, levels, later(recovery),
@@ -105,7 +109,7 @@ Console::Parts::Parts(Console& c)
       buffers(c.state_, *c.panel_, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
-      advanced(c.state_, *c.panel_, c.screen(), indicators, levels, sysex),
+      advanced(c.state_, *c.panel_, c.screen(), events, levels, sysex),
       commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
                c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
       totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
@@ -120,6 +124,7 @@ Console::Parts::Parts(Console& c)
             later(lifecycle)),
       lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, portSetup, configuration,
                  tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
+    events.add(indicators);
     bindPanelCommands(c.mainForm(), commands);
 }
 
@@ -162,6 +167,9 @@ Panic& Console::panic() {
 }
 InputDispatcher& Console::input() {
     return parts_->input;
+}
+ConsoleEvents& Console::events() {
+    return parts_->events;
 }
 CommandExecutor& Console::commands() {
     return parts_->commands;

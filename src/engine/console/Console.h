@@ -20,6 +20,7 @@ class StopTableLoader;
 class AdvancedControls;
 class Buffers;
 class CommandExecutor;
+class ConsoleEvents;
 class ConsoleUpdate;
 class Couplers;
 class Dialogs;
@@ -83,6 +84,8 @@ public:
     bool setWireSpeed(int baud, QString* error = nullptr);
 
     // The console's subsystems, for the panel layer and the tests.
+    // What the organ announces; add a listener to follow the console.
+    ConsoleEvents& events();
     MidiPortSetup& portSetup();
     SysexSender& sysex();
     ConsoleUpdate& update();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 
 namespace vorlo {
 
@@ -14,7 +14,7 @@ class Thru;
 // The panel's answer to a change of the registration in force: drawstops on whichever panel is
 // shown, coupler, cancel and sub-octave buttons, balance sliders, memory LEDs and the thru
 // button.
-class ConsoleIndicators : public PanelIndicators {
+class ConsoleIndicators : public ConsoleListener {
 public:
     ConsoleIndicators(ConsoleState& state, PanelState& panel, Memories& memories, Thru& thru);
 

@@ -7,7 +7,7 @@
 #include "DivisionControls.h"
 #include "LevelSender.h"
 #include "MainWindowControls.h"
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 #include "PanelState.h"
 #include "ScreenMetrics.h"
 #include "SysexSender.h"
@@ -16,7 +16,7 @@
 namespace vorlo {
 
 AdvancedControls::AdvancedControls(ConsoleState& state, PanelState& panel, ScreenMetrics& screen,
-                                   PanelIndicators& indicators, LevelSender& levels,
+                                   ConsoleListener& indicators, LevelSender& levels,
                                    SysexSender& sysex)
     : state_(state), adv_(panel.form(ctl::advanced::Window)), main_(panel.form(ctl::main::Window)),
       screen_(screen), indicators_(indicators), levels_(levels), sysex_(sysex) {

@@ -9,7 +9,7 @@ struct Division;
 enum class StopFamily;
 class Form;
 class LevelSender;
-class PanelIndicators;
+class ConsoleListener;
 class PanelState;
 class ScreenMetrics;
 class SysexSender;
@@ -19,7 +19,7 @@ class SysexSender;
 class AdvancedControls {
 public:
     AdvancedControls(ConsoleState& state, PanelState& panel, ScreenMetrics& screen,
-                     PanelIndicators& indicators, LevelSender& levels, SysexSender& sysex);
+                     ConsoleListener& indicators, LevelSender& levels, SysexSender& sysex);
 
     // Menu "Advanced" and the window.
     void advanced_s_Click();
@@ -56,7 +56,7 @@ private:
     Form& adv_;
     Form& main_;
     ScreenMetrics& screen_;
-    PanelIndicators& indicators_;
+    ConsoleListener& indicators_;
     LevelSender& levels_;
     SysexSender& sysex_;
 };

@@ -4,7 +4,7 @@
 #include "ConsoleState.h"
 #include "Division.h"
 #include "LevelSender.h"
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 #include "ProgramLifecycle.h"
 #include "ReentryGuard.h"
 #include "RunState.h"
@@ -81,7 +81,7 @@ bool inRange(int p, int rows) {
 } // namespace
 
 ConsoleUpdate::ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
-                             AdvancedControls& advanced, PanelIndicators& indicators, RunState& run,
+                             AdvancedControls& advanced, ConsoleListener& indicators, RunState& run,
                              ProgramLifecycle& lifecycle)
     : state_(state), run_(run), lifecycle_(lifecycle), indicators_(indicators), levels_(levels),
       sysex_(sysex), advanced_(advanced) {}
@@ -180,7 +180,7 @@ void ConsoleUpdate::groupStep(int index) {
 
 void ConsoleUpdate::couplerIndicators() {
     ConsoleState& st = state_;
-    auto show = [&](SlotArray& field, void (PanelIndicators::*shown)(int)) {
+    auto show = [&](SlotArray& field, void (ConsoleListener::*shown)(int)) {
         if (field[SlotLive] == field[SlotSent])
             return;
         const int v = field[SlotLive];
@@ -188,8 +188,8 @@ void ConsoleUpdate::couplerIndicators() {
             (indicators_.*shown)(v);
         field[SlotSent] = field[SlotLive];
     };
-    show(st.MemUnPedale, &PanelIndicators::pedalCouplerShown);
-    show(st.MemUnManuali, &PanelIndicators::manualCouplerShown);
+    show(st.MemUnPedale, &ConsoleListener::pedalCouplerShown);
+    show(st.MemUnManuali, &ConsoleListener::manualCouplerShown);
 }
 
 void ConsoleUpdate::cancels() {

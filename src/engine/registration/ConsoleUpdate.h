@@ -5,7 +5,7 @@ namespace vorlo {
 class AdvancedControls;
 class ConsoleState;
 class LevelSender;
-class PanelIndicators;
+class ConsoleListener;
 class ProgramLifecycle;
 class RunState;
 class SysexSender;
@@ -17,7 +17,7 @@ class ConsoleUpdate {
 public:
     // An unexpected failure while telling the panel ends the program through the lifecycle.
     ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
-                  AdvancedControls& advanced, PanelIndicators& indicators, RunState& run,
+                  AdvancedControls& advanced, ConsoleListener& indicators, RunState& run,
                   ProgramLifecycle& lifecycle);
 
     // A call made while an update is running (a click handled during a system-exclusive
@@ -34,7 +34,7 @@ private:
     ConsoleState& state_;
     RunState& run_;
     ProgramLifecycle& lifecycle_;
-    PanelIndicators& indicators_;
+    ConsoleListener& indicators_;
     LevelSender& levels_;
     SysexSender& sysex_;
     AdvancedControls& advanced_;

@@ -2,13 +2,13 @@
 
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 
 namespace vorlo {
 
 // The decision is taken from the state in force (slot 26); a damaged value above 2 counts as
 // none.
-void Couplers::switchCoupler(SlotArray& field, int pressed, void (PanelIndicators::*shown)(int)) {
+void Couplers::switchCoupler(SlotArray& field, int pressed, void (ConsoleListener::*shown)(int)) {
     if (field[SlotSent] > 2)
         field[SlotSent] = 0;
     const int now = field[SlotSent];
@@ -20,23 +20,23 @@ void Couplers::switchCoupler(SlotArray& field, int pressed, void (PanelIndicator
     indicators_.registrationChanged();
 }
 
-Couplers::Couplers(ConsoleState& state, PanelIndicators& indicators, ConsoleUpdate& update)
+Couplers::Couplers(ConsoleState& state, ConsoleListener& indicators, ConsoleUpdate& update)
     : state_(state), indicators_(indicators), update_(update) {}
 
 void Couplers::UNPI_Click() {
-    switchCoupler(state_.MemUnPedale, 1, &PanelIndicators::pedalCouplerShown);
+    switchCoupler(state_.MemUnPedale, 1, &ConsoleListener::pedalCouplerShown);
 }
 
 void Couplers::UNPII_Click() {
-    switchCoupler(state_.MemUnPedale, 2, &PanelIndicators::pedalCouplerShown);
+    switchCoupler(state_.MemUnPedale, 2, &ConsoleListener::pedalCouplerShown);
 }
 
 void Couplers::UN_GOSW_Click() {
-    switchCoupler(state_.MemUnManuali, 1, &PanelIndicators::manualCouplerShown);
+    switchCoupler(state_.MemUnManuali, 1, &ConsoleListener::manualCouplerShown);
 }
 
 void Couplers::UN_SWGO_Click() {
-    switchCoupler(state_.MemUnManuali, 2, &PanelIndicators::manualCouplerShown);
+    switchCoupler(state_.MemUnManuali, 2, &ConsoleListener::manualCouplerShown);
 }
 
 void Couplers::Subottava_Click() {

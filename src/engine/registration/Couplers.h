@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ConsoleSlots.h"
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 
 namespace vorlo {
 
@@ -12,7 +12,7 @@ class ConsoleUpdate;
 // sends nothing: the input handlers copy the notes as they pass.
 class Couplers {
 public:
-    Couplers(ConsoleState& state, PanelIndicators& indicators, ConsoleUpdate& update);
+    Couplers(ConsoleState& state, ConsoleListener& indicators, ConsoleUpdate& update);
 
     void UNPI_Click();
     void UNPII_Click();
@@ -23,10 +23,10 @@ public:
 private:
     // A pair of mutually exclusive couplers sharing one setting (1 first, 2 second), shown by
     // the given indicator.
-    void switchCoupler(SlotArray& field, int pressed, void (PanelIndicators::*shown)(int));
+    void switchCoupler(SlotArray& field, int pressed, void (ConsoleListener::*shown)(int));
 
     ConsoleState& state_;
-    PanelIndicators& indicators_;
+    ConsoleListener& indicators_;
     ConsoleUpdate& update_;
 };
 

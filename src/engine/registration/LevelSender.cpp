@@ -4,7 +4,7 @@
 #include "Division.h"
 #include "MidiConstants.h"
 #include "MidiOutputPort.h"
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ uint8_t dataByte(int v) {
 
 } // namespace
 
-LevelSender::LevelSender(ConsoleState& state, MidiOutputPort& output, PanelIndicators& indicators)
+LevelSender::LevelSender(ConsoleState& state, MidiOutputPort& output, ConsoleListener& indicators)
     : state_(state), output_(output), indicators_(indicators) {}
 
 void LevelSender::sendLevel(const Division& d) {

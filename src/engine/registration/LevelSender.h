@@ -8,7 +8,7 @@ class ConsoleState;
 struct Division;
 enum class StopFamily;
 class MidiOutputPort;
-class PanelIndicators;
+class ConsoleListener;
 
 // Division levels (controller 11), stop-group balances (controllers 7, 8, 9, sent as
 // 127 - balance) and the two tremolos (controller 1) on the division channels, and the
@@ -16,7 +16,7 @@ class PanelIndicators;
 class LevelSender {
 public:
     // What it sends is shown on the panel through the indicators.
-    LevelSender(ConsoleState& state, MidiOutputPort& output, PanelIndicators& indicators);
+    LevelSender(ConsoleState& state, MidiOutputPort& output, ConsoleListener& indicators);
 
     // Sends a division's level and shows it under its slider.
     void sendLevel(const Division& d);
@@ -47,7 +47,7 @@ public:
 private:
     ConsoleState& state_;
     MidiOutputPort& output_;
-    PanelIndicators& indicators_;
+    ConsoleListener& indicators_;
 };
 
 } // namespace vorlo

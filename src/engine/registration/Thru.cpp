@@ -3,7 +3,7 @@
 #include "ConsoleForms.h"
 #include "ConsoleState.h"
 #include "MainWindowControls.h"
-#include "PanelIndicators.h"
+#include "ConsoleListener.h"
 #include "PanelLayout.h"
 #include "PanelState.h"
 #include "ScreenMetrics.h"
@@ -28,7 +28,7 @@ QString bodyCaption(int body) {
 } // namespace
 
 Thru::Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelLayout& layout,
-           PanelIndicators& indicators)
+           ConsoleListener& indicators)
     : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), screen_(screen),
       layout_(layout), indicators_(indicators) {
     main_(ctl::main::MidiTHRU).onClick = [this] { MidiThru_Click(); };

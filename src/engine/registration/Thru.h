@@ -6,7 +6,7 @@ namespace vorlo {
 
 class ConsoleState;
 class Form;
-class PanelIndicators;
+class ConsoleListener;
 class PanelLayout;
 class PanelState;
 class ScreenMetrics;
@@ -16,7 +16,7 @@ class ScreenMetrics;
 class Thru {
 public:
     Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelLayout& layout,
-         PanelIndicators& indicators);
+         ConsoleListener& indicators);
 
     // Panel button: next body (Great, Swell, Pedal).
     void THRUBUTTON_Click();
@@ -40,7 +40,7 @@ private:
     Form& main_;
     ScreenMetrics& screen_;
     PanelLayout& layout_;
-    PanelIndicators& indicators_;
+    ConsoleListener& indicators_;
     int16_t ThruModeSaved = 0;
 };
 

@@ -1,0 +1,51 @@
+#include "ConsoleEvents.h"
+
+#include <algorithm>
+
+namespace vorlo {
+
+void ConsoleEvents::add(ConsoleListener& listener) {
+    if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end())
+        listeners_.push_back(&listener);
+}
+
+void ConsoleEvents::remove(ConsoleListener& listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener),
+                     listeners_.end());
+}
+
+void ConsoleEvents::registrationChanged() {
+    announce(&ConsoleListener::registrationChanged);
+}
+void ConsoleEvents::thruBodyChanged() {
+    announce(&ConsoleListener::thruBodyChanged);
+}
+void ConsoleEvents::drawstopMoved(DivisionId division, int group, int from, int to) {
+    announce(&ConsoleListener::drawstopMoved, division, group, from, to);
+}
+void ConsoleEvents::balanceShown(DivisionId division, StopFamily family, int value) {
+    announce(&ConsoleListener::balanceShown, division, family, value);
+}
+void ConsoleEvents::levelSent(DivisionId division, int value) {
+    announce(&ConsoleListener::levelSent, division, value);
+}
+void ConsoleEvents::balanceSent(DivisionId division, StopFamily family, int value) {
+    announce(&ConsoleListener::balanceSent, division, family, value);
+}
+void ConsoleEvents::tremulantShown(DivisionId division, bool on) {
+    announce(&ConsoleListener::tremulantShown, division, on);
+}
+void ConsoleEvents::pedalCouplerShown(int value) {
+    announce(&ConsoleListener::pedalCouplerShown, value);
+}
+void ConsoleEvents::manualCouplerShown(int value) {
+    announce(&ConsoleListener::manualCouplerShown, value);
+}
+void ConsoleEvents::cancelShown(DivisionId division, StopFamily family, bool sounding) {
+    announce(&ConsoleListener::cancelShown, division, family, sounding);
+}
+void ConsoleEvents::subOctaveShown(bool on) {
+    announce(&ConsoleListener::subOctaveShown, on);
+}
+
+} // namespace vorlo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ConsoleListener.h"
+
+#include <vector>
+
+namespace vorlo {
+
+// Hands every announcement of the organ to each listener added, in the order they were added.
+// The organ's parts hold this as their one ConsoleListener; announcing changes nothing.
+class ConsoleEvents : public ConsoleListener {
+public:
+    // The listener must outlive this object or be removed first.
+    void add(ConsoleListener& listener);
+    void remove(ConsoleListener& listener);
+
+    void registrationChanged() override;
+    void thruBodyChanged() override;
+    void drawstopMoved(DivisionId division, int group, int from, int to) override;
+    void balanceShown(DivisionId division, StopFamily family, int value) override;
+    void levelSent(DivisionId division, int value) override;
+    void balanceSent(DivisionId division, StopFamily family, int value) override;
+    void tremulantShown(DivisionId division, bool on) override;
+    void pedalCouplerShown(int value) override;
+    void manualCouplerShown(int value) override;
+    void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
+    void subOctaveShown(bool on) override;
+
+private:
+    template <typename... Params, typename... Args>
+    void announce(void (ConsoleListener::*what)(Params...), Args... args) {
+        // A listener added while an announcement runs hears the next one.
+        const std::vector<ConsoleListener*> now = listeners_;
+        for (ConsoleListener* l : now)
+            (l->*what)(args...);
+    }
+
+    std::vector<ConsoleListener*> listeners_;
+};
+
+} // namespace vorlo
