@@ -22,6 +22,7 @@
 #include "Memories.h"
 #include "MemoryFile.h"
 #include "MidiBackend.h"
+#include "MidiDevices.h"
 #include "MidiPortSetup.h"
 #include "PanelCommandBindings.h"
 #include "PanelLayout.h"
@@ -65,6 +66,7 @@ struct Console::Parts {
     ConsoleIndicators indicators;
     SysexSender sysex;
     ConfigurationStore configuration;
+    MidiDevices devices;
     MidiPortSetup portSetup;
     ConsoleUpdate update;
     LevelSender levels;
@@ -96,8 +98,8 @@ Console::Parts::Parts(Console& c)
     : indicators(c.state_, *c.panel_, later(memories), later(thru)),
       sysex(c.state_, *c.paced_, c.waiter_),
       configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
-      portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), *c.in1_, *c.in2_, *c.paced_,
-                later(update), later(reset)),
+      devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
+      portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
       update(c.state_, sysex, later(levels), later(advanced), events, c.run_, later(lifecycle)),
       levels(c.state_, *c.paced_, events), couplers(c.state_, events, update),
       thru(c.state_, *c.panel_, c.screen(), later(layout), events), panic(c.paced_->player()),
@@ -122,9 +124,10 @@ Console::Parts::Parts(Console& c)
              tableLoader, memoryFile, layout, captions),
       reset(c.state_, *c.panel_, c.dialogs(), c.waiter_, sysex, memories, layout, update,
             later(lifecycle)),
-      lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, portSetup, configuration,
+      lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, devices, configuration,
                  tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
     events.add(indicators);
+    events.add(portSetup);
     bindPanelCommands(c.mainForm(), commands);
 }
 
@@ -144,6 +147,9 @@ Console::Console(const Environment& env, QObject* parent)
 
 Console::~Console() = default;
 
+MidiDevices& Console::devices() {
+    return parts_->devices;
+}
 MidiPortSetup& Console::portSetup() {
     return parts_->portSetup;
 }
@@ -227,7 +233,7 @@ ProgramLifecycle& Console::lifecycle() {
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {
-    return parts_->portSetup.setWireSpeed(baud, error);
+    return parts_->devices.setWireSpeed(baud, error);
 }
 
 Form& Console::mainForm() {
@@ -243,18 +249,6 @@ Form& Console::form(const FormId& id) {
 }
 
 void Console::connectPortEvents() {
-    // Input errors 0 and 8 are routine notices of the component; every other error, and every
-    // output error, is told to the player and the console carries on.
-    auto inputError = [this](int code, const QString& text) {
-        if (code == 0 || code == 8)
-            return;
-        dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::None);
-    };
-    connect(in1_.get(), &MidiInputPort::error, this, inputError);
-    connect(in2_.get(), &MidiInputPort::error, this, inputError);
-    connect(paced_.get(), &MidiOutputPort::error, this, [this](int, const QString& text) {
-        dialogs().message(text, state_.ProgramTitle, Dialogs::Icon::None);
-    });
     // More played than the cable carries: the main window's title says so while notes are
     // being dropped, without stopping the player.
     connect(paced_.get(), &PacedOutputPort::behindCableChanged, this, [this](bool behind) {

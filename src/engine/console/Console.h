@@ -34,6 +34,7 @@ class LevelSender;
 class Memories;
 class MemoryFile;
 class MidiBackend;
+class MidiDevices;
 class MidiPortSetup;
 class PanelLayout;
 class PanelState;
@@ -86,6 +87,8 @@ public:
     // The console's subsystems, for the panel layer and the tests.
     // What the organ announces; add a listener to follow the console.
     ConsoleEvents& events();
+    // The MIDI devices: lists, choices, opening and closing, filters, delays, wire speed.
+    MidiDevices& devices();
     MidiPortSetup& portSetup();
     SysexSender& sysex();
     ConsoleUpdate& update();

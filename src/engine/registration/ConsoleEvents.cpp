@@ -47,5 +47,8 @@ void ConsoleEvents::cancelShown(DivisionId division, StopFamily family, bool sou
 void ConsoleEvents::subOctaveShown(bool on) {
     announce(&ConsoleListener::subOctaveShown, on);
 }
+void ConsoleEvents::devicesChanged() {
+    announce(&ConsoleListener::devicesChanged);
+}
 
 } // namespace vorlo

@@ -25,6 +25,7 @@ public:
     void manualCouplerShown(int value) override;
     void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
     void subOctaveShown(bool on) override;
+    void devicesChanged() override;
 
 private:
     template <typename... Params, typename... Args>

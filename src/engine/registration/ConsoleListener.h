@@ -33,6 +33,9 @@ public:
     // A family's cancel: sounding, or muted.
     virtual void cancelShown(DivisionId /*division*/, StopFamily /*family*/, bool /*sounding*/) {}
     virtual void subOctaveShown(bool /*on*/) {}
+    // The MIDI devices changed: the lists were scanned, a port's device was chosen, or the
+    // ports were opened or closed.
+    virtual void devicesChanged() {}
 };
 
 } // namespace vorlo

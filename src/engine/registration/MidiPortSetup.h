@@ -1,47 +1,31 @@
 #pragma once
 
-#include <QString>
-#include <cstdint>
+#include "ConsoleListener.h"
 
 namespace vorlo {
 
 class Control;
 struct ControlArrayId;
 struct ControlId;
-class Form;
 class ConsoleReset;
 class ConsoleState;
 class ConsoleUpdate;
 class Dialogs;
-class MidiInputPort;
-class PacedOutputPort;
+class MidiDevices;
 class PanelState;
 class ScreenMetrics;
 
-// The three MIDI ports and the set-up window "Set up MIDI DEVICES": device scan, opening and
-// closing, the input filters and the two sending delays.
-class MidiPortSetup {
+// The set-up window "Set up MIDI DEVICES": shows the devices, filters and delays that
+// MidiDevices holds, and tells it what the player changes; OK opens the chosen devices and
+// resets the console on them, CANCEL reopens the previous ones.
+class MidiPortSetup : public ConsoleListener {
 public:
-    // Applies the wire speed stored in the settings file to the output.
-    MidiPortSetup(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ScreenMetrics& screen,
-                  MidiInputPort& in1, MidiInputPort& in2, PacedOutputPort& output,
-                  ConsoleUpdate& update, ConsoleReset& reset);
+    MidiPortSetup(const ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                  ScreenMetrics& screen, MidiDevices& devices, ConsoleUpdate& update,
+                  ConsoleReset& reset);
 
-    // Stores the output's wire speed in the settings file and applies it (0 = off).
-    bool setWireSpeed(int baud, QString* error = nullptr);
-
-    // Fills the three device lists, each ending with "No device", and records the index of
-    // that entry for each port.
-    void MIDI_DEVICES_ACK();
-    // Opens input 1, input 2 and the output from the stored choices. The first failure is told
-    // to the player and leaves the remaining ports closed.
-    void MIDI_OPENING();
-    void CHIUSURA_PORTE_MIDI();
-    // After the configuration is read: the output takes the built-in synthesizer on a first
-    // start (no configuration file) and whenever the settings file says the player chose it,
-    // whatever number the configuration stored; a stored number that now falls on the
-    // built-in device, without that word, meant "No device" and keeps meaning it.
-    void takeBuiltInChoice(bool configurationRead);
+    // A window left open follows a new scan and new choices.
+    void devicesChanged() override;
 
     // Menu "&Midi Devices".
     void SetMidi_Click();
@@ -60,29 +44,22 @@ public:
     void Fine_Setup();
 
 private:
-    void setFilters(MidiInputPort& port);
-    void openInput(MidiInputPort& port, int device);
-    void selectListEntries();
+    // Fills the three lists from the last scan and selects the stored choices.
+    void showDevices();
     void closeWindow();
-    void rememberBuiltInChoice();
     Control& setupControl(const ControlId& id);
     Control& setupControl(const ControlArrayId& id, int index);
 
-    // A device chosen in a list is selected on its port at once; the port is opened only by OK.
-    template <typename Port> void selectChosenDevice(Control& list, Port& port, int noDevice);
-
-    ConsoleState& state_;
+    const ConsoleState& state_;
     PanelState& panel_;
-    Form& main_;
     Dialogs& dialogs_;
     ScreenMetrics& screen_;
-    MidiInputPort& in1_;
-    MidiInputPort& in2_;
-    PacedOutputPort& paced_;
+    MidiDevices& devices_;
     ConsoleUpdate& update_;
     ConsoleReset& reset_;
-    int16_t SavedSysexDelay = 0;
-    int16_t SavedNoteDelay = 0;
+    // The delays as they were when the window opened, for CANCEL.
+    int SavedSysexDelay = 0;
+    int SavedNoteDelay = 0;
 };
 
 } // namespace vorlo

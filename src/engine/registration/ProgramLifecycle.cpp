@@ -12,7 +12,7 @@
 #include "FolderLock.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
-#include "MidiPortSetup.h"
+#include "MidiDevices.h"
 #include "PanelLayout.h"
 #include "PanelState.h"
 #include "RecoveryCopy.h"
@@ -29,7 +29,7 @@ namespace vorlo {
 ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
     : state_(c.state), panel_(c.panel), main_(c.panel.form(ctl::main::Window)),
       advanced_(c.panel.form(ctl::advanced::Window)), dialogs_(c.dialogs), run_(c.run),
-      sysex_(c.sysex), portSetup_(c.portSetup), config_(c.config), tableLoader_(c.tableLoader),
+      sysex_(c.sysex), devices_(c.devices), config_(c.config), tableLoader_(c.tableLoader),
       reset_(c.reset), update_(c.update), layout_(c.layout), memories_(c.memories),
       captions_(c.captions), advancedControls_(c.advancedControls), recovery_(c.recovery) {
     main_(ctl::main::Exit).onClick = [this] { exit_Click(); };
@@ -69,14 +69,14 @@ void ProgramLifecycle::Form_Load() {
     main.setPicture(st.appFile(QStringLiteral("bach.ico")));
     main.setLoaded(true);
 
-    portSetup_.MIDI_DEVICES_ACK();
+    devices_.MIDI_DEVICES_ACK();
     st.DeviceListFresh = true;
     st.CopyFreeToFixed = false;
     st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
     st.initFreeMemories();
     const bool configurationRead = config_.LEGGI_FILE_AVVIO();
-    portSetup_.takeBuiltInChoice(configurationRead);
-    portSetup_.MIDI_OPENING();
+    devices_.takeBuiltInChoice(configurationRead);
+    devices_.MIDI_OPENING();
     tableLoader_.CARICAMENTO_DAT();
     st.RecallTarget = 11;
 
@@ -142,7 +142,7 @@ void ProgramLifecycle::endWithoutQuestions() {
 
 void ProgramLifecycle::endProgram(bool keepRecoveryCopy) {
     sysex_.Sysex_Sending(0);
-    portSetup_.CHIUSURA_PORTE_MIDI();
+    devices_.CHIUSURA_PORTE_MIDI();
     if (state_.SaveCfgOnExit == 1)
         config_.Salva_dati_di_avvio();
     recovery_.endOfProgram(keepRecoveryCopy);

@@ -14,7 +14,7 @@ class Dialogs;
 class FolderLock;
 class Form;
 class Memories;
-class MidiPortSetup;
+class MidiDevices;
 class PanelLayout;
 class PanelState;
 class RecoveryCopy;
@@ -35,7 +35,7 @@ public:
         Dialogs& dialogs;
         RunState& run;
         SysexSender& sysex;
-        MidiPortSetup& portSetup;
+        MidiDevices& devices;
         ConfigurationStore& config;
         StopTableLoader& tableLoader;
         ConsoleReset& reset;
@@ -78,7 +78,7 @@ private:
     Dialogs& dialogs_;
     RunState& run_;
     SysexSender& sysex_;
-    MidiPortSetup& portSetup_;
+    MidiDevices& devices_;
     ConfigurationStore& config_;
     StopTableLoader& tableLoader_;
     ConsoleReset& reset_;
