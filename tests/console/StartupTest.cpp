@@ -1,4 +1,3 @@
-#include "MidiPortSetup.h"
 #include "support/ConsoleFixture.h"
 
 #include <QFile>

@@ -1,4 +1,5 @@
-#include "MidiPortSetup.h"
+#include "ConsoleEvents.h"
+#include "MidiDevices.h"
 #include "support/ConsoleFixture.h"
 
 using namespace vorlo;
@@ -84,4 +85,28 @@ TEST_F(PortSetup, WithNoDevicesAtAllOnlyNoDeviceIsListedAndNothingOpens) {
     setup("Command1").click();
     EXPECT_FALSE(console->MIDIOutput1().isOpen());
     EXPECT_EQ(st().MidiOutDevice, 0);
+}
+
+TEST_F(PortSetup, OkTellsAPortThatCannotOpenStillOpensTheOthersAndAnnouncesTheDevices) {
+    struct DevicesHeard : ConsoleListener {
+        int changes = 0;
+        void devicesChanged() override { ++changes; }
+    } heard;
+    console->events().add(heard);
+    main()("SetMidi").click();
+    midi->setOpenFails(QStringLiteral("Keyboard 1"), true);
+    dialogs.messages.clear();
+    heard.changes = 0;
+    setup("Command1").click();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList({"The MIDI input device \"Keyboard 1\" cannot be opened"}));
+    EXPECT_FALSE(console->MIDIInput1().isOpen());
+    EXPECT_TRUE(console->MIDIInput2().isOpen()) << "a failure leaves the other ports to open";
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+    const MidiDevices& devices = console->devices();
+    EXPECT_EQ(devices.choice(MidiPort::Input1).name, QStringLiteral("Keyboard 1"));
+    EXPECT_EQ(devices.choice(MidiPort::Input2).name, QStringLiteral("Keyboard 2"));
+    EXPECT_EQ(devices.choice(MidiPort::Output).name, QStringLiteral("Sound Module"));
+    EXPECT_GT(heard.changes, 0);
+    console->events().remove(heard);
 }
