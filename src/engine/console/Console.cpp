@@ -127,7 +127,6 @@ Console::Parts::Parts(Console& c)
       lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, devices, configuration,
                  tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
     events.add(indicators);
-    events.add(portSetup);
     bindPanelCommands(c.mainForm(), commands);
 }
 

@@ -53,11 +53,6 @@ Control& MidiPortSetup::setupControl(const ControlArrayId& id, int index) {
     return panel_.form(ctl::setup::Window)(id, index);
 }
 
-void MidiPortSetup::devicesChanged() {
-    if (panel_.form(ctl::setup::Window).isLoaded())
-        showDevices();
-}
-
 void MidiPortSetup::showDevices() {
     const struct {
         const ControlId& list;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ConsoleListener.h"
-
 namespace vorlo {
 
 class Control;
@@ -17,15 +15,13 @@ class ScreenMetrics;
 
 // The set-up window "Set up MIDI DEVICES": shows the devices, filters and delays that
 // MidiDevices holds, and tells it what the player changes; OK opens the chosen devices and
-// resets the console on them, CANCEL reopens the previous ones.
-class MidiPortSetup : public ConsoleListener {
+// resets the console on them, CANCEL reopens the previous ones. Its lists are filled each time
+// it opens, while the ports are closed: choosing an entry selects that device on its port.
+class MidiPortSetup {
 public:
     MidiPortSetup(const ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                   ScreenMetrics& screen, MidiDevices& devices, ConsoleUpdate& update,
                   ConsoleReset& reset);
-
-    // A window left open follows a new scan and new choices.
-    void devicesChanged() override;
 
     // Menu "&Midi Devices".
     void SetMidi_Click();
@@ -44,7 +40,8 @@ public:
     void Fine_Setup();
 
 private:
-    // Fills the three lists from the last scan and selects the stored choices.
+    // Fills the three lists from the last scan and selects the stored choices, each selection
+    // selecting that device on its port.
     void showDevices();
     void closeWindow();
     Control& setupControl(const ControlId& id);
