@@ -200,11 +200,14 @@ void MidiDevices::rememberBuiltInChoice() {
 }
 
 bool MidiDevices::filter(int index) const {
-    return state_.InputFilter.at(static_cast<size_t>(index));
+    const auto i = static_cast<size_t>(index);
+    return index >= 0 && i < state_.InputFilter.size() && state_.InputFilter[i];
 }
 
 void MidiDevices::setFilter(int index, bool reject) {
-    state_.InputFilter.at(static_cast<size_t>(index)) = reject;
+    const auto i = static_cast<size_t>(index);
+    if (index >= 0 && i < state_.InputFilter.size())
+        state_.InputFilter[i] = reject;
 }
 
 int MidiDevices::sysexDelay() const {

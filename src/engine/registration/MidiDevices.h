@@ -69,7 +69,7 @@ public:
     void takeBuiltInChoice(bool configurationRead);
 
     // The eight input filters in the order of midi::kFilterStatus (true = rejected); both
-    // inputs take them when they are opened.
+    // inputs take them when they are opened. An index outside 0..7 names no filter.
     bool filter(int index) const;
     void setFilter(int index, bool reject);
     // The pause after each system-exclusive message and the note delay, 0..100; both take
