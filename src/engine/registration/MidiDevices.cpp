@@ -240,8 +240,8 @@ void MidiDevices::reportFailure(MidiPort /*port*/, const QString& text, Dialogs:
 }
 
 void MidiDevices::connectPortErrors() {
-    // Every other input error, and every output error, is told to the player and the console
-    // carries on.
+    // Input errors 0 and 8 are routine notices of the port; every other input error, and every
+    // output error, is told to the player and the console carries on.
     auto inputError = [this](MidiPort port) {
         return [this, port](int code, const QString& text) {
             for (int notice : kInputNoticeCodes)
