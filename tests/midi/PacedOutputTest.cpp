@@ -139,31 +139,6 @@ TEST_F(PacedOutput, NotesGoOutBetweenTheRegistrationsMessagesWhichKeepTheirOrder
     EXPECT_GT(notesBeforeLastConsoleMessage, 0) << "notes overtook the waiting registration";
 }
 
-TEST_F(PacedOutput, ARegistrationGoesOutNoFasterThanTheCableAndTheSysexDelayWaitsOnTop) {
-    for (int delay : {0, 4}) {
-        st().SysexDelay = static_cast<int16_t>(delay);
-        std::vector<std::pair<Clock::time_point, size_t>> handed;
-        midi->sink = [&](const uint8_t* bytes, size_t size) {
-            if (size > 0 && bytes[0] == 0xF0)
-                handed.emplace_back(Clock::now(), size);
-        };
-        console->memories().Memorie(delay == 0 ? 1 : 2);
-        ASSERT_TRUE(drain());
-        midi->sink = nullptr;
-        log();
-        ASSERT_GT(handed.size(), 20u);
-        for (size_t i = 1; i < handed.size(); ++i) {
-            // The previous message's time on the cable (10 bits a byte at 31,250 baud), then
-            // the delay; the next one may be handed over a little before the cable is free.
-            const auto onWire = std::chrono::microseconds(handed[i - 1].second * 320);
-            const auto least = onWire + std::chrono::milliseconds(delay) - PacedOutputPort::kLead -
-                               std::chrono::microseconds(100);
-            EXPECT_GE(handed[i].first - handed[i - 1].first, least)
-                << "message " << i << " with a delay of " << delay;
-        }
-    }
-}
-
 TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopies) {
     // The memory couples the Pedal to the Great and draws the sub-octave.
     st().MemUnPedale[1] = 1;
