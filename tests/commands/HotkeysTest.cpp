@@ -36,15 +36,6 @@ TEST_F(HotkeysTest, FunctionKeysRecallTheFreeMemories) {
     EXPECT_EQ(st().MemPED[SlotLive], 3);
 }
 
-TEST_F(HotkeysTest, FunctionKeyWithRecArmedStoresIntoItsFreeMemory) {
-    st().MemPED[SlotLive] = 9;
-    st().RecArmed = true;
-    keyDown(kF1 + 2);
-    EXPECT_EQ(st().MemPED[3], 9);
-    EXPECT_FALSE(st().RecArmed);
-    EXPECT_EQ(st().LastMemory, 3);
-}
-
 TEST_F(HotkeysTest, DigitRowRecallsTheFixedMemories) {
     const struct {
         int character;
@@ -54,17 +45,6 @@ TEST_F(HotkeysTest, DigitRowRecallsTheFixedMemories) {
         keyPress(k.character);
         EXPECT_EQ(st().LastMemory, 12 + k.fixed) << "character " << k.character;
         EXPECT_EQ(st().MemPED[SlotLive], k.fixed) << "character " << k.character;
-    }
-}
-
-TEST_F(HotkeysTest, SevenLightsTheFixedLadderUpToSeven) {
-    keyPress('7');
-    for (int i = 1; i <= 12; ++i) {
-        const uint32_t colour = main()(QStringLiteral("Graduatore"), i).backColor();
-        if (i <= 7)
-            EXPECT_EQ(colour, color::Lit) << i;
-        else
-            EXPECT_NE(colour, color::Lit) << i;
     }
 }
 
