@@ -36,18 +36,6 @@ TEST_F(HotkeysTest, FunctionKeysRecallTheFreeMemories) {
     EXPECT_EQ(st().MemPED[SlotLive], 3);
 }
 
-TEST_F(HotkeysTest, DigitRowRecallsTheFixedMemories) {
-    const struct {
-        int character;
-        int fixed;
-    } keys[] = {{'1', 1}, {'5', 5}, {'7', 7}, {'9', 9}, {'0', 10}, {'\'', 11}, {0xEC, 12}};
-    for (const auto& k : keys) {
-        keyPress(k.character);
-        EXPECT_EQ(st().LastMemory, 12 + k.fixed) << "character " << k.character;
-        EXPECT_EQ(st().MemPED[SlotLive], k.fixed) << "character " << k.character;
-    }
-}
-
 TEST_F(HotkeysTest, OtherKeysDoNothing) {
     keyDown(kF1 + 4);
     log();

@@ -1,6 +1,8 @@
 // The output paced at the speed of the cable behind the module: the console's messages keep
 // their order and reach the module whole and complete, the player's notes go out between them.
+#include "MainWindowControls.h"
 #include "Memories.h"
+#include "SetupWindowControls.h"
 #include "PacedOutputPort.h"
 #include "RolandChecksum.h"
 #include "SettingsFile.h"
@@ -148,7 +150,7 @@ TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopi
     settle();
     const size_t waiting = paced().queued();
     ASSERT_GT(waiting, 10u) << "the panic comes while the registration waits";
-    main()("Panic").click();
+    main()(ctl::main::Panic).click();
     play(kKeyboard1, {0x82, 40, 0});
     settle();
     ASSERT_TRUE(drain());
@@ -362,22 +364,23 @@ TEST_F(ConsoleFixture, ADeviceWithoutACableIsNotPacedWhateverTheSpeed) {
 }
 
 TEST_F(PacedOutput, TheSetUpWindowShowsTheWireSpeedAndOkKeepsTheChoice) {
-    main()("SetMidi").click();
-    Control& wire = form(forms::Setup)(QStringLiteral("WireSpeedCombo"));
+    main()(ctl::main::SetMidi).click();
+    Form& setup = console->form(ctl::setup::Window);
+    Control& wire = setup(ctl::setup::WireSpeedCombo);
     EXPECT_EQ(wire.items(), QStringList({"Off", "MIDI cable (31,250 baud)"}));
     EXPECT_EQ(wire.listIndex(), 1);
     wire.chooseListIndex(0);
-    form(forms::Setup)(QStringLiteral("Command1")).click();
+    setup(ctl::setup::Command1).click();
     settle();
     EXPECT_EQ(paced().wireSpeed(), 0);
     EXPECT_EQ(SettingsFile(dir.path()).value(QStringLiteral("Output/WireSpeed")).toInt(), 0);
 
     // A custom speed from the settings file is offered as it is and kept by OK.
     console->setWireSpeed(38400);
-    main()("SetMidi").click();
+    main()(ctl::main::SetMidi).click();
     EXPECT_EQ(wire.items().value(2), QStringLiteral("Custom (38400 baud)"));
     EXPECT_EQ(wire.listIndex(), 2);
-    form(forms::Setup)(QStringLiteral("Command1")).click();
+    setup(ctl::setup::Command1).click();
     settle();
     EXPECT_EQ(paced().wireSpeed(), 38400);
 }

@@ -71,15 +71,6 @@ TEST_F(Advanced, ChoosingATemperamentOrItsStartNoteSendsThirtyTwoMessagesInOrder
     EXPECT_EQ(st().TemperamentStart, 4);
 }
 
-TEST_F(Advanced, ReverbAndTremoloTypeSendTheirStoredEntries) {
-    adv("Riverberi").chooseListIndex(3);
-    adv("TremoloType").chooseListIndex(1);
-    adv("TremoloType").chooseListIndex(0);
-    EXPECT_EQ(log(), QStringList({marker(25), marker(37), marker(38), marker(35), marker(36)}));
-    EXPECT_EQ(st().ReverbType, 3);
-    EXPECT_EQ(st().TremoloType, 0);
-}
-
 TEST_F(Advanced, BalanceSlidersMoveOneGroupWhateverTheCoupling) {
     adv("OptionGlobalCoupling", 2).selectOption();
     EXPECT_EQ(st().GlobalCoupling, 2);
