@@ -7,7 +7,6 @@
 #include "support/FileBytes.h"
 #include "support/SmallDisk.h"
 
-
 using namespace vorlo;
 using namespace vorlo::test;
 

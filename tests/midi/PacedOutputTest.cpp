@@ -2,10 +2,10 @@
 // their order and reach the module whole and complete, the player's notes go out between them.
 #include "MainWindowControls.h"
 #include "Memories.h"
-#include "SetupWindowControls.h"
 #include "PacedOutputPort.h"
 #include "RolandChecksum.h"
 #include "SettingsFile.h"
+#include "SetupWindowControls.h"
 #include "support/ConsoleFixture.h"
 
 #include <QCoreApplication>
@@ -74,72 +74,9 @@ protected:
         settle();
         return paced().queued() == 0;
     }
-
-    // What recalling memory 1 sends with pacing off.
-    QStringList unpacedRecall() {
-        paced().setWireSpeed(0);
-        console->memories().Memorie(1);
-        settle();
-        const QStringList sent = log();
-        console->memories().Memorie(2);
-        settle();
-        log();
-        paced().setWireSpeed(PacedOutputPort::kDinBaud);
-        return sent;
-    }
 };
 
 } // namespace
-
-TEST_F(PacedOutput, NotesGoOutBetweenTheRegistrationsMessagesWhichKeepTheirOrderAndArriveWhole) {
-    const QStringList unpaced = unpacedRecall();
-    ASSERT_GT(unpaced.size(), 40);
-
-    console->memories().Memorie(1);
-    EXPECT_GT(paced().queued(), 30u) << "the registration waits for the cable";
-    // A player plays while the registration goes out.
-    int played = 0;
-    QElapsedTimer t;
-    t.start();
-    while (paced().queued() > 0 && t.elapsed() < 5000) {
-        if (t.elapsed() >= played * 20) {
-            const auto key = static_cast<uint8_t>(48 + played);
-            play(kKeyboard1, {0x90, key, 100});
-            play(kKeyboard1, {0x80, key, 0});
-            ++played;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QThread::usleep(200);
-    }
-    settle();
-    const QStringList sent = log();
-    ASSERT_GE(played, 3);
-
-    QStringList consoleStream, notes;
-    int notesBeforeLastConsoleMessage = 0;
-    for (const QString& line : sent) {
-        if (isNote(line)) {
-            notes << line;
-        } else {
-            consoleStream << line;
-            notesBeforeLastConsoleMessage = static_cast<int>(notes.size());
-        }
-        if (line.startsWith(QStringLiteral("F0"))) {
-            EXPECT_TRUE(line.endsWith(QStringLiteral("F7")) &&
-                        line.count(QStringLiteral("F7")) == 1)
-                << "one whole message per hand-over: " << line.toStdString();
-        }
-    }
-    EXPECT_EQ(consoleStream, unpaced) << "the console's messages, in the same order";
-    EXPECT_EQ(moduleState(consoleStream), moduleState(unpaced));
-    ASSERT_EQ(notes.size(), 2 * played) << "every note, none lost";
-    for (int i = 0; i < played; ++i) {
-        const QString key = QStringLiteral("%1").arg(48 + i, 2, 16, QLatin1Char('0')).toUpper();
-        EXPECT_EQ(notes[2 * i], QStringLiteral("90 %1 64").arg(key));
-        EXPECT_EQ(notes[2 * i + 1], QStringLiteral("80 %1 00").arg(key)) << "release after press";
-    }
-    EXPECT_GT(notesBeforeLastConsoleMessage, 0) << "notes overtook the waiting registration";
-}
 
 TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopies) {
     // The memory couples the Pedal to the Great and draws the sub-octave.

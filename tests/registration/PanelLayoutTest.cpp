@@ -174,7 +174,8 @@ TEST_F(PanelLayoutTest, DamagedPanelSizeIsDrawnWithinItsRange) {
             EXPECT_NEAR(c(m::Tir_FO_SW, 0).left(), 75 * s + std::floor(1005 * s / 2 + 1e-9),
                         kTolerance);
             // Beside the Ancie heading, scaled like it.
-            expectBox(c(m::Subottava), {5375 * s, 30 * s, (thruMode == 1 ? 1000 : 1975) * s, 240 * s});
+            expectBox(c(m::Subottava),
+                      {5375 * s, 30 * s, (thruMode == 1 ? 1000 : 1975) * s, 240 * s});
             expectBox(c(m::THRUBUTTON), {6400 * s, 30 * s, 975 * s, 240 * s});
         }
     }

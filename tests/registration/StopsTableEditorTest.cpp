@@ -110,32 +110,47 @@ TEST_F(StopsTableEditorTest, ASyxLoadsIntoItsEntryWithASwellCopyOnlyForTheManual
         EXPECT_EQ(st().Table[n], n == 184 || n == 25 || n == 414 ? kFlute : before[n]) << n;
 }
 
-TEST_F(StopsTableEditorTest, FilesThatCannotBeTakenLeaveTheEntryAsItWas) {
+TEST_F(StopsTableEditorTest, FilesThatCannotBeTakenAreToldAndChangeNothing) {
     open();
-    const QByteArray old = st().Table[45];
-    syx("Huge.syx", QByteArray(32768, '\x10'));
-    field(ed::TextFondi, 5).dblClick();
-    EXPECT_EQ(st().Table[45], old);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("at most 32767 bytes"))
-        << dialogs.messages[0].text.toStdString();
-    EXPECT_FALSE(ed().TableModified);
-    EXPECT_EQ(field(ed::TextFondi, 5).text(), "Fondo 5");
-
-    dialogs.files.push_back(appFile("syx/vanished.syx"));
-    field(ed::TextFondi, 5).dblClick();
-    EXPECT_EQ(st().Table[45], old);
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-
-    syx("Flute.txt", kFlute);
-    field(ed::TextFondi, 5).dblClick();
-    EXPECT_EQ(st().Table[45], old);
-    EXPECT_EQ(dialogs.messages.back().text, "Unauthorized file");
+    console->drawstops().Tir_FO_SW_Click(3);
+    const StopTable before = st().Table;
+    const QString noMessage = QStringLiteral("holds no complete F0..F7 message");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString told;
+    } cases[] = {{"Huge.syx", QByteArray(32768, '\x10'), QStringLiteral("at most 32767 bytes")},
+                 {"Flute.txt", kFlute, QStringLiteral("Unauthorized file")},
+                 {"empty.syx", QByteArray(), noMessage},
+                 {"start.syx", QByteArray("\xF0", 1), noMessage},
+                 {"cut.syx", QByteArray("\xF0\x41\x10\x42", 4), noMessage},
+                 {"end.syx", QByteArray("\x10\x20\xF7", 3), noMessage},
+                 {"vanished.syx", QByteArray(), QString()}};
+    size_t shown = 0;
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        if (k.told.isEmpty())
+            dialogs.files.push_back(appFile(QStringLiteral("syx/") + k.name));
+        else
+            syx(QString::fromLatin1(k.name), k.bytes);
+        field(ed::TextFondi, 3).dblClick();
+        ASSERT_EQ(dialogs.messages.size(), ++shown);
+        EXPECT_TRUE(dialogs.messages.back().text.contains(k.told))
+            << dialogs.messages.back().text.toStdString();
+        EXPECT_EQ(st().Table.entries(), before.entries());
+        EXPECT_EQ(field(ed::TextFondi, 3).text(), "Fondo 3");
+        EXPECT_FALSE(ed().TableModified);
+    }
+    // The stop still sounds as before.
+    log();
+    console->drawstops().Tir_FO_SW_Click(0);
+    console->drawstops().Tir_FO_SW_Click(3);
+    EXPECT_TRUE(log().contains(marker(73)));
 
     // A file of exactly 32767 bytes is taken.
     syx("Big.syx", '\xF0' + QByteArray(32765, '\x10') + '\xF7');
-    field(ed::TextFondi, 5).dblClick();
-    EXPECT_EQ(st().Table[45].size(), 32767);
+    field(ed::TextFondi, 3).dblClick();
+    EXPECT_EQ(st().Table[43].size(), 32767);
 }
 
 TEST_F(StopsTableEditorTest, DataThatIsNotCompleteMessagesIsStoredAndMarked) {
@@ -155,31 +170,6 @@ TEST_F(StopsTableEditorTest, DataThatIsNotCompleteMessagesIsStoredAndMarked) {
     field(ed::TextAncie, 2).dblClick();
     EXPECT_EQ(field(ed::TextAncie, 2).backColor(), color::White);
     EXPECT_TRUE(st().Table[162].isEmpty()) << "the Swell copy of so little is empty";
-}
-
-TEST_F(StopsTableEditorTest, ASyxWithoutACompleteMessageIsRefusedAndChangesNothing) {
-    open();
-    console->drawstops().Tir_FO_SW_Click(3);
-    const StopTable before = st().Table;
-    int shown = 0;
-    for (const QByteArray& bytes :
-         {QByteArray(), QByteArray("\xF0", 1), QByteArray("\xF0\x41\x10\x42", 4),
-          QByteArray("\x10\x20\xF7", 3)}) {
-        SCOPED_TRACE(bytes.toHex().toStdString());
-        syx("empty.syx", bytes);
-        field(ed::TextFondi, 3).dblClick();
-        ASSERT_EQ(dialogs.messages.size(), static_cast<size_t>(++shown));
-        EXPECT_TRUE(dialogs.messages.back().text.contains("holds no complete F0..F7 message"))
-            << dialogs.messages.back().text.toStdString();
-        EXPECT_EQ(st().Table.entries(), before.entries());
-        EXPECT_EQ(field(ed::TextFondi, 3).text(), "Fondo 3");
-        EXPECT_FALSE(ed().TableModified);
-    }
-    // The stop still sounds as before.
-    log();
-    console->drawstops().Tir_FO_SW_Click(0);
-    console->drawstops().Tir_FO_SW_Click(3);
-    EXPECT_TRUE(log().contains(marker(73)));
 }
 
 TEST_F(StopsTableEditorTest, TablesTheConsoleCannotPlayAreRefusedAndCutOnesAsked) {
