@@ -58,19 +58,6 @@ TEST(TemperamentBuilder, ShortOrUnterminatedEntriesNeverReadPastTheirEnd) {
     EXPECT_EQ(out[1].mid(8, 12), kOffsets);
 }
 
-TEST_F(Advanced, ChoosingATemperamentOrItsStartNoteSendsThirtyTwoMessagesInOrder) {
-    adv("Temperamenti").chooseListIndex(3);
-    const QStringList sent = log();
-    ASSERT_EQ(sent.size(), 32);
-    EXPECT_EQ(st().Temperament, 3);
-    for (int p = 1; p <= 32; ++p)
-        EXPECT_EQ(sent[p - 1], temp(p));
-    EXPECT_EQ(st().SysexTemp[1].mid(8, 12), QByteArray(12, '\x43'));
-    adv("NotaInizTemp").chooseListIndex(4);
-    EXPECT_EQ(log().size(), 32);
-    EXPECT_EQ(st().TemperamentStart, 4);
-}
-
 TEST_F(Advanced, BalanceSlidersMoveOneGroupWhateverTheCoupling) {
     adv("OptionGlobalCoupling", 2).selectOption();
     EXPECT_EQ(st().GlobalCoupling, 2);
