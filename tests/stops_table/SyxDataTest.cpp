@@ -100,17 +100,6 @@ TEST(SyxData, ShortMessagesAndIncompleteTailsAreLeftOutWithoutReadingPastTheEnd)
     EXPECT_TRUE(SyxData::toSwell(bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x48, 0xF7})).copy.isEmpty());
 }
 
-TEST(SyxData, MessageSequenceCheck) {
-    EXPECT_TRUE(SyxData::isMessageSequence(dataSet({0x40, 0x00, 0x7F, 0x00})));
-    EXPECT_TRUE(SyxData::isMessageSequence(dataSet({0x40, 0x00, 0x7F, 0x00}) +
-                                           bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7})));
-    EXPECT_FALSE(SyxData::isMessageSequence(QByteArray()));
-    EXPECT_FALSE(SyxData::isMessageSequence("plain text"));
-    EXPECT_FALSE(SyxData::isMessageSequence(bytes({0xF0, 0x41, 0x10})));
-    EXPECT_FALSE(SyxData::isMessageSequence(bytes({0xF0, 0x41, 0x90, 0x40, 0xF7})));
-    EXPECT_FALSE(SyxData::isMessageSequence(dataSet({0x40, 0x00, 0x7F, 0x00}) + "\n"));
-}
-
 TEST(SyxData, AnyBytesGiveOnlyCompleteMessagesWithRightChecksums) {
     // Random files built mostly from the bytes that matter to the walk.
     std::mt19937 rng(20261206);
