@@ -36,38 +36,6 @@ TEST_F(HotkeysTest, FunctionKeysRecallTheFreeMemories) {
     EXPECT_EQ(st().MemPED[SlotLive], 3);
 }
 
-TEST_F(HotkeysTest, FunctionKeyWithRecArmedStoresIntoItsFreeMemory) {
-    st().MemPED[SlotLive] = 9;
-    st().RecArmed = true;
-    keyDown(kF1 + 2);
-    EXPECT_EQ(st().MemPED[3], 9);
-    EXPECT_FALSE(st().RecArmed);
-    EXPECT_EQ(st().LastMemory, 3);
-}
-
-TEST_F(HotkeysTest, DigitRowRecallsTheFixedMemories) {
-    const struct {
-        int character;
-        int fixed;
-    } keys[] = {{'1', 1}, {'5', 5}, {'7', 7}, {'9', 9}, {'0', 10}, {'\'', 11}, {0xEC, 12}};
-    for (const auto& k : keys) {
-        keyPress(k.character);
-        EXPECT_EQ(st().LastMemory, 12 + k.fixed) << "character " << k.character;
-        EXPECT_EQ(st().MemPED[SlotLive], k.fixed) << "character " << k.character;
-    }
-}
-
-TEST_F(HotkeysTest, SevenLightsTheFixedLadderUpToSeven) {
-    keyPress('7');
-    for (int i = 1; i <= 12; ++i) {
-        const uint32_t colour = main()(QStringLiteral("Graduatore"), i).backColor();
-        if (i <= 7)
-            EXPECT_EQ(colour, color::Lit) << i;
-        else
-            EXPECT_NE(colour, color::Lit) << i;
-    }
-}
-
 TEST_F(HotkeysTest, OtherKeysDoNothing) {
     keyDown(kF1 + 4);
     log();

@@ -35,13 +35,6 @@ protected:
 
 } // namespace
 
-TEST_F(Playing, NotesPassThroughAndThePanicSendsAllNotesOffTwicePerDivision) {
-    EXPECT_EQ(keys1({{0x90, 60, 100}, {0x80, 60, 0}, {0x95, 61, 90}, {0xB0, 10, 64}}),
-              QStringList({"90 3C 64", "80 3C 00", "95 3D 5A", "B0 0A 40"}));
-    main()("Panic").click();
-    EXPECT_EQ(log(), kPanic);
-}
-
 TEST_F(Playing, NormalRechannellingSendsEveryKeyboardToTheChosenBody) {
     st().ThruMode = 1;
     main()("THRUBUTTON").click(); // Great -> Swell

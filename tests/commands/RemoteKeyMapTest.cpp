@@ -14,13 +14,6 @@ using C = ConsoleCommand;
 const std::set<int> kKeepsArmed = {36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                                    53, 84, 85, 86, 87, 89, 90, 91, 92, 93, 94};
 
-TEST(RemoteKeyMap, EveryKeyKeepsOrEndsTheCommandAsItAlwaysDid) {
-    for (int key = 0; key <= 127; ++key)
-        EXPECT_EQ(remoteKey(key).keepsArmed, kKeepsArmed.count(key) == 1) << "key " << key;
-    EXPECT_FALSE(remoteKey(-1).keepsArmed);
-    EXPECT_FALSE(remoteKey(128).keepsArmed);
-}
-
 TEST(RemoteKeyMap, KeysOutsideTheMapAndTheMemoryKeysPanic) {
     for (int key = 0; key <= 127; ++key) {
         const bool mapped = (key >= 36 && key <= 58) || (key >= 84 && key <= 94 && key != 88);

@@ -1,11 +1,11 @@
 #include "DatFile.h"
+#include "MainWindowControls.h"
 #include "PacedOutputPort.h"
 #include "RecoveryCopy.h"
 #include "SettingsFile.h"
 #include "support/ConsoleFixture.h"
+#include "support/FileBytes.h"
 #include "support/SmallDisk.h"
-
-#include <QFile>
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -30,13 +30,10 @@ protected:
         console.reset();
         disk.reset();
     }
-    QByteArray bytes(const char* name) {
-        QFile f(appFile(QString::fromLatin1(name)));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-    }
+    QByteArray bytes(const char* name) { return fileBytes(appFile(QString::fromLatin1(name))); }
     void store(int memory) {
-        main()("Rec_button").click();
-        main()("C_memory", memory).click();
+        main()(ctl::main::Rec_button).click();
+        main()(ctl::main::C_memory, memory).click();
         console->recovery().flush();
         settle();
     }
@@ -49,10 +46,10 @@ protected:
 
 TEST_F(FullDisk, EverySaveKeepsTheOldFileAndTellsThePlayer) {
     start();
-    main()("Tir_FO_GO", 7).click();
+    main()(ctl::main::Tir_FO_GO, 7).click();
     store(3);
     dialogs.files = {appFile(QStringLiteral("saved.sqs"))};
-    main()("savefile").click();
+    main()(ctl::main::savefile).click();
     store(4);
     const QByteArray copy = bytes(RecoveryCopy::FileName);
     ASSERT_TRUE(copy.startsWith(bytes("saved.sqs").left(100))) << "the copy of memory 4";
@@ -74,7 +71,7 @@ TEST_F(FullDisk, EverySaveKeepsTheOldFileAndTellsThePlayer) {
 
     // File > Save: the old file stays, the memories stay unsaved and their copy stays.
     dialogs.files = {appFile(QStringLiteral("saved.sqs"))};
-    main()("savefile").click();
+    main()(ctl::main::savefile).click();
     console->recovery().flush();
     EXPECT_EQ(bytes("saved.sqs"), saved);
     EXPECT_EQ(messagesAbout(QStringLiteral("The memory file")), 1);

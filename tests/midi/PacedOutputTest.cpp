@@ -1,9 +1,11 @@
 // The output paced at the speed of the cable behind the module: the console's messages keep
 // their order and reach the module whole and complete, the player's notes go out between them.
+#include "MainWindowControls.h"
 #include "Memories.h"
 #include "PacedOutputPort.h"
 #include "RolandChecksum.h"
 #include "SettingsFile.h"
+#include "SetupWindowControls.h"
 #include "support/ConsoleFixture.h"
 
 #include <QCoreApplication>
@@ -72,97 +74,9 @@ protected:
         settle();
         return paced().queued() == 0;
     }
-
-    // What recalling memory 1 sends with pacing off.
-    QStringList unpacedRecall() {
-        paced().setWireSpeed(0);
-        console->memories().Memorie(1);
-        settle();
-        const QStringList sent = log();
-        console->memories().Memorie(2);
-        settle();
-        log();
-        paced().setWireSpeed(PacedOutputPort::kDinBaud);
-        return sent;
-    }
 };
 
 } // namespace
-
-TEST_F(PacedOutput, NotesGoOutBetweenTheRegistrationsMessagesWhichKeepTheirOrderAndArriveWhole) {
-    const QStringList unpaced = unpacedRecall();
-    ASSERT_GT(unpaced.size(), 40);
-
-    console->memories().Memorie(1);
-    EXPECT_GT(paced().queued(), 30u) << "the registration waits for the cable";
-    // A player plays while the registration goes out.
-    int played = 0;
-    QElapsedTimer t;
-    t.start();
-    while (paced().queued() > 0 && t.elapsed() < 5000) {
-        if (t.elapsed() >= played * 20) {
-            const auto key = static_cast<uint8_t>(48 + played);
-            play(kKeyboard1, {0x90, key, 100});
-            play(kKeyboard1, {0x80, key, 0});
-            ++played;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QThread::usleep(200);
-    }
-    settle();
-    const QStringList sent = log();
-    ASSERT_GE(played, 3);
-
-    QStringList consoleStream, notes;
-    int notesBeforeLastConsoleMessage = 0;
-    for (const QString& line : sent) {
-        if (isNote(line)) {
-            notes << line;
-        } else {
-            consoleStream << line;
-            notesBeforeLastConsoleMessage = static_cast<int>(notes.size());
-        }
-        if (line.startsWith(QStringLiteral("F0"))) {
-            EXPECT_TRUE(line.endsWith(QStringLiteral("F7")) &&
-                        line.count(QStringLiteral("F7")) == 1)
-                << "one whole message per hand-over: " << line.toStdString();
-        }
-    }
-    EXPECT_EQ(consoleStream, unpaced) << "the console's messages, in the same order";
-    EXPECT_EQ(moduleState(consoleStream), moduleState(unpaced));
-    ASSERT_EQ(notes.size(), 2 * played) << "every note, none lost";
-    for (int i = 0; i < played; ++i) {
-        const QString key = QStringLiteral("%1").arg(48 + i, 2, 16, QLatin1Char('0')).toUpper();
-        EXPECT_EQ(notes[2 * i], QStringLiteral("90 %1 64").arg(key));
-        EXPECT_EQ(notes[2 * i + 1], QStringLiteral("80 %1 00").arg(key)) << "release after press";
-    }
-    EXPECT_GT(notesBeforeLastConsoleMessage, 0) << "notes overtook the waiting registration";
-}
-
-TEST_F(PacedOutput, ARegistrationGoesOutNoFasterThanTheCableAndTheSysexDelayWaitsOnTop) {
-    for (int delay : {0, 4}) {
-        st().SysexDelay = static_cast<int16_t>(delay);
-        std::vector<std::pair<Clock::time_point, size_t>> handed;
-        midi->sink = [&](const uint8_t* bytes, size_t size) {
-            if (size > 0 && bytes[0] == 0xF0)
-                handed.emplace_back(Clock::now(), size);
-        };
-        console->memories().Memorie(delay == 0 ? 1 : 2);
-        ASSERT_TRUE(drain());
-        midi->sink = nullptr;
-        log();
-        ASSERT_GT(handed.size(), 20u);
-        for (size_t i = 1; i < handed.size(); ++i) {
-            // The previous message's time on the cable (10 bits a byte at 31,250 baud), then
-            // the delay; the next one may be handed over a little before the cable is free.
-            const auto onWire = std::chrono::microseconds(handed[i - 1].second * 320);
-            const auto least = onWire + std::chrono::milliseconds(delay) - PacedOutputPort::kLead -
-                               std::chrono::microseconds(100);
-            EXPECT_GE(handed[i].first - handed[i - 1].first, least)
-                << "message " << i << " with a delay of " << delay;
-        }
-    }
-}
 
 TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopies) {
     // The memory couples the Pedal to the Great and draws the sub-octave.
@@ -173,7 +87,7 @@ TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopi
     settle();
     const size_t waiting = paced().queued();
     ASSERT_GT(waiting, 10u) << "the panic comes while the registration waits";
-    main()("Panic").click();
+    main()(ctl::main::Panic).click();
     play(kKeyboard1, {0x82, 40, 0});
     settle();
     ASSERT_TRUE(drain());
@@ -387,22 +301,23 @@ TEST_F(ConsoleFixture, ADeviceWithoutACableIsNotPacedWhateverTheSpeed) {
 }
 
 TEST_F(PacedOutput, TheSetUpWindowShowsTheWireSpeedAndOkKeepsTheChoice) {
-    main()("SetMidi").click();
-    Control& wire = form(forms::Setup)(QStringLiteral("WireSpeedCombo"));
+    main()(ctl::main::SetMidi).click();
+    Form& setup = console->form(ctl::setup::Window);
+    Control& wire = setup(ctl::setup::WireSpeedCombo);
     EXPECT_EQ(wire.items(), QStringList({"Off", "MIDI cable (31,250 baud)"}));
     EXPECT_EQ(wire.listIndex(), 1);
     wire.chooseListIndex(0);
-    form(forms::Setup)(QStringLiteral("Command1")).click();
+    setup(ctl::setup::Command1).click();
     settle();
     EXPECT_EQ(paced().wireSpeed(), 0);
     EXPECT_EQ(SettingsFile(dir.path()).value(QStringLiteral("Output/WireSpeed")).toInt(), 0);
 
     // A custom speed from the settings file is offered as it is and kept by OK.
     console->setWireSpeed(38400);
-    main()("SetMidi").click();
+    main()(ctl::main::SetMidi).click();
     EXPECT_EQ(wire.items().value(2), QStringLiteral("Custom (38400 baud)"));
     EXPECT_EQ(wire.listIndex(), 2);
-    form(forms::Setup)(QStringLiteral("Command1")).click();
+    setup(ctl::setup::Command1).click();
     settle();
     EXPECT_EQ(paced().wireSpeed(), 38400);
 }

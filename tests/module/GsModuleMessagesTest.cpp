@@ -3,6 +3,7 @@
 #include "GsAddress.h"
 #include "GsConstants.h"
 #include "GsDataSet.h"
+#include "RolandChecksum.h"
 #include "SysexSequence.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,9 @@ TEST(GsDataSet, BuildsAndReadsPublishedMessages) {
 }
 
 TEST(GsDataSet, RefusesWhatTheModuleWouldNotTake) {
+    // The checksum makes address and data add up to a multiple of 128.
+    EXPECT_EQ(RolandChecksum::compute(QByteArray("\x40\x40", 2)), 0x00) << "sum 128";
+    EXPECT_EQ(RolandChecksum::compute(QByteArray("\x7F", 1)), 0x01);
     QByteArray wrongSum = kGsReset;
     wrongSum[9] = 0x42;
     EXPECT_TRUE(GsDataSet::hasHeader(wrongSum));

@@ -73,13 +73,6 @@ TEST_F(StopCaptionsTest, EmptyNameGivesAnEmptyLabelInItsPlace) {
     EXPECT_EQ(c("NomeMutaz", 4).top(), top);
 }
 
-TEST_F(StopCaptionsTest, FixedListsOfTheAdvancedWindow) {
-    fillLists();
-    EXPECT_EQ(list("NotaInizTemp").items(),
-              QStringList({"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"}));
-    EXPECT_EQ(list("TremoloType").items(), QStringList({"Tremblant Doux", "Tremblant Fort"}));
-}
-
 TEST_F(StopCaptionsTest, ReverbScanStopsAtTheFirstShortName) {
     setText(StopTable::kReverbNames + 0, 6);
     setText(StopTable::kReverbNames + 1, 4);

@@ -24,23 +24,19 @@ protected:
 
 } // namespace
 
-TEST_F(SysexSending, WithoutDelayAnEntryGoesOutWholeInOneTransmission) {
+TEST_F(SysexSending, AnEntryGoesOutWholeOrMessageByMessageWithWaitsAndNeverPastItsLastF7) {
     st().SysexDelay = 0;
     console->sysex().Sysex_Sending(5);
     console->sysex().Sysex_Sending(6);
-    EXPECT_EQ(log(), QStringList({"F0 01 F7 F0 02 03 F7 F0 F7 55 66", ""}));
-}
-
-TEST_F(SysexSending, WithADelayEachMessageIsSentAloneAndFollowedByAWait) {
+    EXPECT_EQ(log(), QStringList({"F0 01 F7 F0 02 03 F7 F0 F7 55 66", ""}))
+        << "without a delay, one transmission";
     st().SysexDelay = 5;
     console->sysex().Sysex_Sending(5);
     console->sysex().Sysex_Sending(6);
     EXPECT_EQ(log(),
               QStringList({"F0 01 F7", "wait 5", "F0 02 03 F7", "wait 5", "F0 F7", "wait 5"}))
         << "bytes after the last F7 are never sent; an empty entry sends nothing";
-}
-
-TEST_F(SysexSending, TemperamentMessagesWaitBeforeTheyGoAndBadIndexesSendNothing) {
+    // Temperament messages wait before they go; bad indexes send nothing.
     st().SysexTemp[3] = "\xF0\x41\xF7";
     st().SysexDelay = 7;
     console->sysex().Sysex_Temp_sending(3);

@@ -30,17 +30,3 @@ TEST(ConsoleSlots, CopySlotCopiesAllTwentyEightValuesAndNothingElse) {
         EXPECT_EQ(s[static_cast<SlotField>(f)][28], 0);
     }
 }
-
-TEST(ConsoleSlots, FreeMemoriesStartCancelledAtFullLevel) {
-    ConsoleSlots s;
-    s.initFreeMemories();
-    for (int slot = 1; slot <= 12; ++slot) {
-        EXPECT_EQ(s.MemFO_GO[slot], 0);
-        EXPECT_EQ(s.MemBalAN_SW[slot], 127);
-        EXPECT_EQ(s.MemThru[slot], 1);
-        EXPECT_EQ(s.MemAnnullGO[1][slot], 1);
-        EXPECT_EQ(s.MemSubottava[slot], 0);
-    }
-    EXPECT_EQ(s.MemExprGO[13], 0) << "fixed memories are not touched";
-    EXPECT_EQ(s.MemExprGO[27], 0) << "buffers start all zero";
-}

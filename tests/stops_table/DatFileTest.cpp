@@ -1,19 +1,12 @@
 #include "DatFile.h"
+#include "support/FileBytes.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vorlo;
-
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using vorlo::test::fileBytes;
+using vorlo::test::putFile;
 
 TEST(DatFile, EmptyTableIs862BytesAndEntriesAreLengthPrefixedLittleEndian) {
     StopTable t;
@@ -42,25 +35,38 @@ TEST(DatFile, RoundTripKeepsEveryByteOfDataAndNames) {
     StopTable back;
     ASSERT_TRUE(DatFile::read(path, back).ok);
     EXPECT_EQ(back.entries(), t.entries());
-    EXPECT_EQ(*DatFile::serialize(back), readAll(path));
+    EXPECT_EQ(*DatFile::serialize(back), fileBytes(path));
 }
 
-TEST(DatFile, ShortAndOverlongFilesReadWhatIsThere) {
+TEST(DatFile, ShortAndOverlongFilesReadWhatIsThereAndCountTheWholeEntries) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("organ.dat"));
     StopTable t;
     t.set(0, "ABC");
     t.set(1, "DEFGH");
     t.set(2, "IJ");
     const QByteArray full = *DatFile::serialize(t);
+    auto readCut = [&](qsizetype bytes, StopTable& back) {
+        EXPECT_TRUE(putFile(path, full.left(bytes)));
+        return DatFile::read(path, back);
+    };
     // Cut inside entry 1: entry 0 whole, entry 1 what is left of it, the rest empty.
-    const StopTable cut = DatFile::parse(full.left(2 + 3 + 2 + 2));
+    StopTable cut;
+    const auto r = readCut(2 + 3 + 2 + 2, cut);
+    EXPECT_EQ(r.entriesRead, 1);
+    EXPECT_TRUE(r.isShort());
+    EXPECT_EQ(r.size, 9);
     EXPECT_EQ(cut[0], "ABC");
     EXPECT_EQ(cut[1], "DE");
     EXPECT_TRUE(cut[2].isEmpty());
     EXPECT_TRUE(cut[430].isEmpty());
+    EXPECT_EQ(readCut(2 + 3 + 2 + 5, cut).entriesRead, 2);
+    EXPECT_EQ(readCut(0, cut).entriesRead, 0);
+    const auto whole = readCut(full.size(), cut);
+    EXPECT_EQ(whole.entriesRead, 431);
+    EXPECT_FALSE(whole.isShort());
     // Bytes after the 431st string are ignored.
-    const StopTable tail = DatFile::parse(full + "old tail of a longer file");
-    EXPECT_EQ(tail.entries(), t.entries());
-    EXPECT_TRUE(DatFile::parse(QByteArray()).entries() == StopTable().entries());
+    EXPECT_EQ(DatFile::parse(full + "old tail of a longer file").entries(), t.entries());
 }
 
 TEST(DatFile, AnEntryTooLongForItsLengthIsRefusedAndNothingIsWritten) {
@@ -74,7 +80,7 @@ TEST(DatFile, AnEntryTooLongForItsLengthIsRefusedAndNothingIsWritten) {
     QString error;
     EXPECT_FALSE(DatFile::write(path, bad, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("65535")));
-    EXPECT_EQ(readAll(path), *DatFile::serialize(good));
+    EXPECT_EQ(fileBytes(path), *DatFile::serialize(good));
     StopTable edge;
     edge.set(7, QByteArray(65535, '\x7F'));
     EXPECT_TRUE(DatFile::serialize(edge).has_value());
@@ -87,29 +93,4 @@ TEST(DatFile, AMissingFileIsReportedAndLeavesTheTableAlone) {
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_EQ(t[3], "unchanged");
-}
-
-TEST(DatFile, AReadCountsTheEntriesTheFileHoldsWhole) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("organ.dat"));
-    StopTable t;
-    t.set(0, "ABC");
-    t.set(1, "DEFGH");
-    const QByteArray full = *DatFile::serialize(t);
-    auto readCut = [&](qsizetype bytes) {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(full.left(bytes));
-        f.close();
-        StopTable back;
-        return DatFile::read(path, back);
-    };
-    EXPECT_EQ(readCut(full.size()).entriesRead, 431);
-    EXPECT_FALSE(readCut(full.size()).isShort());
-    EXPECT_EQ(readCut(2 + 3 + 2 + 2).entriesRead, 1) << "entry 1 cut inside its bytes";
-    EXPECT_EQ(readCut(2 + 3 + 2 + 5).entriesRead, 2);
-    EXPECT_EQ(readCut(0).entriesRead, 0);
-    const auto r = readCut(100);
-    EXPECT_TRUE(r.isShort());
-    EXPECT_EQ(r.size, 100);
 }
