@@ -546,8 +546,8 @@ TEST_F(EditorResizeTest, RedrawDrawsTheStandardPanelAtEverySizeWithTheStopsCance
     EXPECT_TRUE(win()("Resize_frame").isVisible());
     for (int v = 8; v <= 16; ++v) {
         console->drawstops().Tir_MU_GO_Click(4);
-        st().MemSubottava[SlotLive] = 1;
-        st().MemAnnullGO[1][SlotLive] = 0;
+        st().live().MemSubottava = 1;
+        st().live().MemAnnullGO[1] = 0;
         log();
         win()("Slidersize").scroll(v);
         EXPECT_DOUBLE_EQ(st().PanelScale, v / 10.0);
@@ -555,10 +555,10 @@ TEST_F(EditorResizeTest, RedrawDrawsTheStandardPanelAtEverySizeWithTheStopsCance
         win()("Redraw").click();
         EXPECT_NEAR(main().width(), 9680 * v / 10.0, 1e-6) << v;
         EXPECT_NEAR(main()("Panel_nograph", 0).width(), 9468 * v / 10.0, 1e-6) << v;
-        EXPECT_EQ(st().MemMU_GO[SlotLive], 0);
-        EXPECT_EQ(st().MemSubottava[SlotLive], 0);
-        EXPECT_EQ(st().MemAnnullGO[1][SlotLive], 1);
-        EXPECT_EQ(st().MemMU_GO[SlotSent], 0) << "the update sent it";
+        EXPECT_EQ(st().live().MemMU_GO, 0);
+        EXPECT_EQ(st().live().MemSubottava, 0);
+        EXPECT_EQ(st().live().MemAnnullGO[1], 1);
+        EXPECT_EQ(st().sent().MemMU_GO, 0) << "the update sent it";
         EXPECT_EQ(main()("NomeMutaz", 0).backColor(), color::Lit);
         EXPECT_EQ(main()("Tir_FO_GO", 0).caption(), st().GreatTitle);
         EXPECT_EQ(main()("Tir_AN_SW", 0).caption(), st().SwellTitle);

@@ -45,7 +45,7 @@ ConsoleState sample() {
                                   127, 127, 127, 127, 2,  2,  3,  1, 1, 1,   1,   1,   1,   1};
     for (int slot = 13; slot <= 24; ++slot)
         for (int f = 0; f < kFieldCount; ++f)
-            s[static_cast<SlotField>(f)][slot] =
+            s.slot(slot)[static_cast<SlotField>(f)] =
                 static_cast<int16_t>((slot * 7 + f) % (top[f] + 1));
     return s;
 }
@@ -100,7 +100,7 @@ TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
     EXPECT_FLOAT_EQ(read.AdvancedLeft, 300.5f);
     EXPECT_EQ(read.StopFont, original.StopFont);
     EXPECT_DOUBLE_EQ(read.PanelScale, 1.4);
-    EXPECT_EQ(read.MemBalAN_SW[24], original.MemBalAN_SW[24]);
+    EXPECT_EQ(read.slot(24).MemBalAN_SW, original.slot(24).MemBalAN_SW);
 }
 
 TEST(ConfigFile, FlagsOtherThanOneReadAsFalseAndOffScreenWindowsAreCentred) {
@@ -143,10 +143,10 @@ TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead
         EXPECT_EQ(read.InputFilter,
                   (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
         for (int slot = 13; slot <= 24; ++slot) {
-            EXPECT_EQ(read.MemThru[slot], 0);
-            EXPECT_EQ(read.MemExprPE[slot], 127);
-            EXPECT_EQ(read.MemAnnullSW[1][slot], 1);
-            EXPECT_EQ(read.MemFO_GO[slot], 0);
+            EXPECT_EQ(read.slot(slot).MemThru, 0);
+            EXPECT_EQ(read.slot(slot).MemExprPE, 127);
+            EXPECT_EQ(read.slot(slot).MemAnnullSW[1], 1);
+            EXPECT_EQ(read.slot(slot).MemFO_GO, 0);
         }
         // Read before the cut, and not among the defaults.
         EXPECT_EQ(read.TemperamentStart, cut > 8 ? 9 : 0);
@@ -200,10 +200,10 @@ TEST(ConfigFile, ValuesBeyondWhatTheConsoleCanSetAreBroughtWithinRangeAndNamedBy
     EXPECT_EQ(read.ThruMode, 0);
     EXPECT_EQ(read.StopFont.size, 72);
     EXPECT_DOUBLE_EQ(read.PanelScale, 0.8);
-    EXPECT_EQ(read.MemFO_GO[13], 29);
-    EXPECT_EQ(read.MemExprGO[13], 127);
-    EXPECT_EQ(read.MemTremGO[13], 0);
-    EXPECT_EQ(read.MemAnnullGO[0][13], 1);
+    EXPECT_EQ(read.slot(13).MemFO_GO, 29);
+    EXPECT_EQ(read.slot(13).MemExprGO, 127);
+    EXPECT_EQ(read.slot(13).MemTremGO, 0);
+    EXPECT_EQ(read.slot(13).MemAnnullGO[0], 1);
     ASSERT_EQ(r.adjusted.size(), 11);
     EXPECT_EQ(
         r.adjusted[4],
