@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> storeTimes, onDiskTimes, contentsTimes, inPlaceTimes;
     for (int i = 0; i < stores; ++i) {
-        st.MemFO_GO[SlotLive] = static_cast<int16_t>(i % 30);
+        st.live().MemFO_GO = static_cast<int16_t>(i % 30);
         const int memory = 1 + i % 12;
         const auto t0 = Clock::now();
         main("Rec_button").click();

@@ -63,13 +63,13 @@ struct Registration {
 };
 
 void store(ConsoleState& st, int memory, const Registration& r) {
-    st.MemFO_GO[memory] = static_cast<int16_t>(r.fo_go);
-    st.MemFO_SW[memory] = static_cast<int16_t>(r.fo_sw);
-    st.MemMU_GO[memory] = static_cast<int16_t>(r.mu_go);
-    st.MemMU_SW[memory] = static_cast<int16_t>(r.mu_sw);
-    st.MemAN_GO[memory] = static_cast<int16_t>(r.an_go);
-    st.MemAN_SW[memory] = static_cast<int16_t>(r.an_sw);
-    st.MemPED[memory] = static_cast<int16_t>(r.ped);
+    st.slot(memory).MemFO_GO = static_cast<int16_t>(r.fo_go);
+    st.slot(memory).MemFO_SW = static_cast<int16_t>(r.fo_sw);
+    st.slot(memory).MemMU_GO = static_cast<int16_t>(r.mu_go);
+    st.slot(memory).MemMU_SW = static_cast<int16_t>(r.mu_sw);
+    st.slot(memory).MemAN_GO = static_cast<int16_t>(r.an_go);
+    st.slot(memory).MemAN_SW = static_cast<int16_t>(r.an_sw);
+    st.slot(memory).MemPED = static_cast<int16_t>(r.ped);
 }
 
 struct Figures {

@@ -221,39 +221,39 @@ TEST_F(MainWindowTest, ResetButtonRunsTheResetAndLightsWhileItRuns) {
 TEST_F(MainWindowTest, DrawstopClickDrawsTheStopAndRepaintsTheCell) {
     startStandard();
     clickWidget(panelWidget<PanelLabel>("Tir_FO_GO", 3));
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 3);
+    EXPECT_EQ(st().live().MemFO_GO, 3);
     EXPECT_GE(logIndex(midi->takeLog(), marker(StopTable::kFondiGreat + 3)), 0);
     EXPECT_EQ(panelWidget<PanelLabel>("NomeFondi", 3)->backgroundColor(), SystemColors::lit());
     EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO", 3)->text(), st().GreatTitle);
 
     clickWidget(panelWidget<PanelLabel>("Tir_MU_SW", 12));
-    EXPECT_EQ(st().MemMU_SW[SlotLive], 12);
+    EXPECT_EQ(st().live().MemMU_SW, 12);
     EXPECT_EQ(panelWidget<PanelLabel>("Tir_MU_SW", 12)->text(), st().SwellTitle);
 
     // Drawing another Great Fondi darkens the first one.
     clickWidget(panelWidget<PanelLabel>("Tir_FO_GO", 5));
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 5);
+    EXPECT_EQ(st().live().MemFO_GO, 5);
     EXPECT_NE(panelWidget<PanelLabel>("NomeFondi", 3)->backgroundColor(), SystemColors::lit());
     EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO", 3)->text(), QStringLiteral(" "));
 
     clickWidget(panelWidget<PanelLabel>("NomePedale", 7));
-    EXPECT_EQ(st().MemPED[SlotLive], 7);
+    EXPECT_EQ(st().live().MemPED, 7);
     EXPECT_EQ(panelWidget<PanelLabel>("NomePedale", 7)->backgroundColor(), SystemColors::lit());
 
     clickWidget(panelWidget<PanelButton>("CancelALL"));
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 0);
-    EXPECT_EQ(st().MemMU_SW[SlotLive], 0);
-    EXPECT_EQ(st().MemPED[SlotLive], 0);
+    EXPECT_EQ(st().live().MemFO_GO, 0);
+    EXPECT_EQ(st().live().MemMU_SW, 0);
+    EXPECT_EQ(st().live().MemPED, 0);
 }
 
 TEST_F(MainWindowTest, GraphicKnobClickPullsTheKnob) {
     startGraphic();
     auto* knob = panelWidget<PanelLabel>("Tir_AN_SW_graph", 4);
     clickWidget(knob);
-    EXPECT_EQ(st().MemAN_SW[SlotLive], 4);
+    EXPECT_EQ(st().live().MemAN_SW, 4);
     EXPECT_EQ(knob->pictureFile(), st().PicDrawOnSW);
     clickWidget(panelWidget<PanelLabel>("Tir_PED_graph", 2));
-    EXPECT_EQ(st().MemPED[SlotLive], 2);
+    EXPECT_EQ(st().live().MemPED, 2);
     EXPECT_EQ(panelWidget<PanelLabel>("Tir_PED_graph", 2)->pictureFile(), st().PicDrawOn);
     EXPECT_GE(logIndex(midi->takeLog(), marker(StopTable::kPedale + 2)), 0);
 }
@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, CouplerAndRecButtonsLightOnClick) {
     startStandard();
     auto* unpi = panelWidget<PanelButton>("UNPI");
     clickWidget(unpi);
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 1);
+    EXPECT_EQ(st().live().MemUnPedale, 1);
     EXPECT_EQ(unpi->faceColor(), SystemColors::lit());
     auto* rec = panelWidget<PanelButton>("Rec_button");
     clickWidget(rec);
@@ -271,7 +271,7 @@ TEST_F(MainWindowTest, CouplerAndRecButtonsLightOnClick) {
     // With REC armed a click on a free memory stores the registration there.
     clickWidget(panelWidget<PanelLabel>("C_memory", 4));
     EXPECT_FALSE(st().RecArmed);
-    EXPECT_EQ(st().MemUnPedale[4], 1);
+    EXPECT_EQ(st().slot(4).MemUnPedale, 1);
     EXPECT_EQ(panelWidget<PanelLabel>("C_memory", 4)->backgroundColor(), QColor(0, 192, 0));
 }
 

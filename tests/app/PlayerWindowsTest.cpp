@@ -102,13 +102,13 @@ TEST_F(PlayerWindowsTest, FadersSendWhenMovedAndFollowTheConsoleSilently) {
     auto* sw = adv<BoundSlider>("SliderSW");
     // The reset leaves everything at the top; up is louder.
     key(fondiSw, Qt::Key_Down);
-    EXPECT_EQ(st().MemBalFO_SW[SlotLive], 126);
+    EXPECT_EQ(st().live().MemBalFO_SW, 126);
     EXPECT_EQ(log(), QStringList{cc(2, 7, 1)});
     EXPECT_EQ(adv<PanelLabel>("EXPfondi", 2)->text(), QStringLiteral("126"));
     // A click on the groove above the handle raises by the large change, below lowers.
     key(fondiSw, Qt::Key_PageDown);
     QTest::mouseClick(fondiSw, Qt::LeftButton, {}, QPoint(fondiSw->width() / 2, 3));
-    EXPECT_EQ(st().MemBalFO_SW[SlotLive], 126);
+    EXPECT_EQ(st().live().MemBalFO_SW, 126);
     QTest::mouseClick(fondiSw, Qt::LeftButton, {},
                       QPoint(fondiSw->width() / 2, fondiSw->height() - 3));
     EXPECT_EQ(log(), (QStringList{cc(2, 7, 6), cc(2, 7, 1), cc(2, 7, 6)}));
@@ -130,8 +130,8 @@ TEST_F(PlayerWindowsTest, FadersSendWhenMovedAndFollowTheConsoleSilently) {
     settle();
     EXPECT_EQ(log(), QStringList{cc(1, 11, 97)});
     EXPECT_EQ(go->value(), 97);
-    st().MemBalFO_SW[3] = 90;
-    st().MemExprSW[3] = 70;
+    st().slot(3).MemBalFO_SW = 90;
+    st().slot(3).MemExprSW = 70;
     clickWidget(mainWindow()->control<QWidget>(QStringLiteral("C_memory"), 3));
     settle();
     const QStringList recalled = log();
@@ -143,7 +143,7 @@ TEST_F(PlayerWindowsTest, FadersSendWhenMovedAndFollowTheConsoleSilently) {
     // "Stops Bal." cleared: the next recall leaves the balances where they are.
     adv<BoundCheckBox>("Memory_Recall", 1)->click();
     EXPECT_EQ(st().RecallBalance, 0);
-    st().MemBalFO_SW[4] = 10;
+    st().slot(4).MemBalFO_SW = 10;
     clickWidget(mainWindow()->control<QWidget>(QStringLiteral("C_memory"), 4));
     settle();
     EXPECT_EQ(fondiSw->value(), 90);

@@ -252,7 +252,7 @@ TEST_F(SecondaryWindowsTest, HelpOpensTheHelpFileInItsWindow) {
     EXPECT_EQ(viewer->size(), QSize(720, 540));
     // The console keeps working while it is open.
     clickWidget(panelWidget<PanelLabel>("Tir_AN_GO", 1));
-    EXPECT_EQ(st().MemAN_GO[SlotLive], 1);
+    EXPECT_EQ(st().live().MemAN_GO, 1);
     viewer->close();
     settle();
     EXPECT_FALSE(form(forms::Help).isVisible());
@@ -269,9 +269,9 @@ TEST_F(SecondaryWindowsTest, WindowsWithoutTheirOwnAreDrawnGenerically) {
     EXPECT_TRUE(advanced->isVisible());
     auto* slider = dynamic_cast<BoundSlider*>(advanced->controlWidget(QStringLiteral("SliderGO")));
     ASSERT_NE(slider, nullptr);
-    EXPECT_EQ(slider->value(), st().MemExprGO[SlotLive]);
+    EXPECT_EQ(slider->value(), st().live().MemExprGO);
     slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(st().MemExprGO[SlotLive], slider->value());
+    EXPECT_EQ(st().live().MemExprGO, slider->value());
     EXPECT_EQ(qobject_cast<PanelLabel*>(advanced->controlWidget(QStringLiteral("EXPGO")))->text(),
               QString::number(slider->value()));
     auto* coupling = dynamic_cast<BoundRadioButton*>(

@@ -254,7 +254,7 @@ TEST_F(RunningProgram, MemoriesStoredBeforeAKillAreOfferedAtTheNextStart) {
     ASSERT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("Restore the free memories")));
     EXPECT_EQ(dialogs.questionTitles[0], QStringLiteral("Warning"));
-    EXPECT_EQ(console.state().MemFO_GO[3], 14);
+    EXPECT_EQ(console.state().slot(3).MemFO_GO, 14);
     EXPECT_TRUE(console.state().FreeMemoriesUnsaved);
     console.endWithoutQuestions();
 }

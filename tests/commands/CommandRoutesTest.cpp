@@ -26,8 +26,8 @@ protected:
         writeConfig([](ConsoleState& s) {
             // Fixed memory k holds Pedale position k and Great Fondi position 2k.
             for (int n = 13; n <= 24; ++n) {
-                s.MemPED[n] = static_cast<int16_t>(n - 12);
-                s.MemFO_GO[n] = static_cast<int16_t>(2 * (n - 12));
+                s.slot(n).MemPED = static_cast<int16_t>(n - 12);
+                s.slot(n).MemFO_GO = static_cast<int16_t>(2 * (n - 12));
             }
         });
     }
@@ -84,8 +84,8 @@ TEST_F(CommandRoutes, FixedMemorySeven) {
 
 TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
     auto prepare = [this] {
-        st().MemPED[3] = 5;
-        st().MemTremSW[3] = 1;
+        st().slot(3).MemPED = 5;
+        st().slot(3).MemTremSW = 1;
     };
     const std::vector<Route> routes = {remoteKey(62),
                                        {"F3", [this] { main().onKeyDown(kF1 + 2); }},

@@ -13,11 +13,11 @@ protected:
         writeConfig([](ConsoleState& s) {
             // Every memory carries its own number as its Pedal position.
             for (int n = 13; n <= 24; ++n)
-                s.MemPED[n] = static_cast<int16_t>(n - 12);
+                s.slot(n).MemPED = static_cast<int16_t>(n - 12);
         });
         start();
         for (int n = 1; n <= 12; ++n)
-            st().MemPED[n] = static_cast<int16_t>(n);
+            st().slot(n).MemPED = static_cast<int16_t>(n);
         log();
     }
 
@@ -29,11 +29,11 @@ TEST_F(HotkeysTest, FunctionKeysRecallTheFreeMemories) {
     for (int i = 1; i <= 12; ++i) {
         keyDown(kF1 + i - 1);
         EXPECT_EQ(st().LastMemory, i) << "F" << i;
-        EXPECT_EQ(st().MemPED[SlotLive], i) << "F" << i;
+        EXPECT_EQ(st().live().MemPED, i) << "F" << i;
     }
     keyDown(kF1 + 2);
     EXPECT_EQ(st().LastMemory, 3);
-    EXPECT_EQ(st().MemPED[SlotLive], 3);
+    EXPECT_EQ(st().live().MemPED, 3);
 }
 
 TEST_F(HotkeysTest, OtherKeysDoNothing) {
@@ -45,7 +45,7 @@ TEST_F(HotkeysTest, OtherKeysDoNothing) {
     for (int code : {int('='), int('?'), int('^'), int('!'), int('a'), 0xED, 0xCC, 32})
         keyPress(code);
     EXPECT_EQ(st().LastMemory, 5);
-    EXPECT_EQ(st().MemPED[SlotLive], before.MemPED[SlotLive]);
+    EXPECT_EQ(st().live().MemPED, before.live().MemPED);
     EXPECT_TRUE(log().isEmpty());
 }
 

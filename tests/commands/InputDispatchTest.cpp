@@ -38,7 +38,7 @@ protected:
 TEST_F(Playing, NormalRechannellingSendsEveryKeyboardToTheChosenBody) {
     st().ThruMode = 1;
     main()("THRUBUTTON").click(); // Great -> Swell
-    EXPECT_EQ(st().MemThru[SlotLive], 2);
+    EXPECT_EQ(st().live().MemThru, 2);
     EXPECT_EQ(main()("THRUBUTTON").caption(), QStringLiteral("Swell"));
     EXPECT_EQ(keys1({{0x98, 60, 100}, {0x88, 60, 0}, {0xE8, 0, 64}}),
               QStringList({"91 3C 64", "81 3C 00"}))
@@ -99,7 +99,7 @@ TEST_F(Playing, SustainGesturesArmTheSwitchEventForCommands) {
     const QStringList sent =
         keys1({{0xB1, 64, 127}, {0x91, 41, 90}, {0x91, 39, 90}, {0x91, 39, 90}, {0xB1, 64, 0}});
     EXPECT_EQ(st().RecallTarget, 11);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 2);
+    EXPECT_EQ(st().sent().MemFO_GO, 2);
     EXPECT_EQ(sent.mid(sent.size() - 6), kPanic);
     EXPECT_TRUE(sent.contains(marker(41)));
     EXPECT_TRUE(sent.contains(marker(42)));
@@ -134,7 +134,7 @@ TEST_F(Playing, ExpressionPedalsSetTheDivisionLevelsThroughTheSliders) {
     EXPECT_TRUE(keys1({{0xB2, 7, 0}}).isEmpty()) << "same level: nothing sent";
     EXPECT_EQ(keys1({{0xB2, 7, 1}}), QStringList({"B2 0B 40"}));
     EXPECT_EQ(keys1({{0xB1, 1, 64}}), QStringList({"B1 0B 61"})) << "no coupling";
-    EXPECT_EQ(st().MemExprSW[SlotLive], 97);
+    EXPECT_EQ(st().live().MemExprSW, 97);
 
     adv("OptionGlobalCoupling", 1).selectOption();
     EXPECT_EQ(keys1({{0xB0, 11, 0}}), QStringList({"B1 0B 3D", "B0 0B 3D", "B0 0B 3D", "B1 0B 3D"}))
@@ -146,27 +146,27 @@ TEST_F(Playing, ExpressionPedalsSetTheDivisionLevelsThroughTheSliders) {
     const QStringList all = keys1({{0xB1, 11, 64}});
     EXPECT_EQ(all.size(), 9) << "Pedal, Great and Swell handlers each send all three";
     EXPECT_EQ(all.last(), QStringLiteral("B1 0B 61"));
-    EXPECT_EQ(st().MemExprPE[SlotLive], 97);
+    EXPECT_EQ(st().live().MemExprPE, 97);
     EXPECT_EQ(keys2({{0xB0, 11, 0}}), QStringList({"B1 0B 3D", "B2 0B 3D", "B0 0B 3D"}))
         << "input 2 runs only its channel's handler, whose own coupling moves the others";
 }
 
 TEST_F(Playing, PitchBendSwitchesFireOncePerExcursion) {
     keys1({{0xE0, 0, 78}});
-    EXPECT_EQ(st().MemTremGO[SlotLive], 1);
+    EXPECT_EQ(st().live().MemTremGO, 1);
     keys1({{0xE0, 0, 80}, {0xE0, 0, 76}, {0xE0, 0, 48}});
-    EXPECT_EQ(st().MemTremGO[SlotLive], 1);
-    EXPECT_EQ(st().MemTremSW[SlotLive], 0);
+    EXPECT_EQ(st().live().MemTremGO, 1);
+    EXPECT_EQ(st().live().MemTremSW, 0);
     keys1({{0xE0, 0, 64}, {0xE0, 0, 48}});
-    EXPECT_EQ(st().MemTremSW[SlotLive], 1) << "input 1: wheel down is the Swell tremolo";
+    EXPECT_EQ(st().live().MemTremSW, 1) << "input 1: wheel down is the Swell tremolo";
     keys1({{0xE0, 0, 64}, {0xE2, 0, 79}});
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 1) << "Pedal channel: up is I - P";
+    EXPECT_EQ(st().live().MemUnPedale, 1) << "Pedal channel: up is I - P";
     // Input 2: up switches its own division's tremolo, down does nothing.
     keys2({{0xE1, 0, 64}, {0xE1, 0, 77}});
-    EXPECT_EQ(st().MemTremSW[SlotLive], 0);
+    EXPECT_EQ(st().live().MemTremSW, 0);
     keys2({{0xE1, 0, 64}, {0xE1, 0, 46}});
-    EXPECT_EQ(st().MemTremSW[SlotLive], 0);
-    EXPECT_EQ(st().MemTremGO[SlotLive], 1);
+    EXPECT_EQ(st().live().MemTremSW, 0);
+    EXPECT_EQ(st().live().MemTremGO, 1);
     EXPECT_TRUE(st().BendLatch);
 }
 
@@ -291,20 +291,20 @@ TEST_F(Playing, PortsClosedBySetupReleaseTheirKeyboardsNotesOnceOnly) {
 TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     console->drawstops().Tir_FO_GO_Click(25);
     console->totalRecall().Total_Recall(40);
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 25);
+    EXPECT_EQ(st().live().MemFO_GO, 25);
     for (int i = 0; i < 5; ++i)
         console->totalRecall().Total_Recall(39);
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 29);
+    EXPECT_EQ(st().live().MemFO_GO, 29);
 
     console->totalRecall().Total_Recall(47);
     console->drawstops().NomePedale_Click(3);
     console->totalRecall().Total_Recall(36);
-    EXPECT_EQ(st().MemPED[SlotLive], 3);
+    EXPECT_EQ(st().live().MemPED, 3);
     console->totalRecall().Total_Recall(38);
-    EXPECT_EQ(st().MemPED[SlotLive], 14);
+    EXPECT_EQ(st().live().MemPED, 14);
     console->totalRecall().Total_Recall(42);
     console->totalRecall().Total_Recall(37);
-    EXPECT_EQ(st().MemFO_SW[SlotLive], 0) << "Swell Fondi at 0 cannot go down";
+    EXPECT_EQ(st().live().MemFO_SW, 0) << "Swell Fondi at 0 cannot go down";
     EXPECT_EQ(st().RecallTarget, 21);
 
     // The last temperament stays selected and is sent again.
@@ -330,6 +330,6 @@ TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     }
     st().SwitchEventArmed = true;
     console->totalRecall().Total_Recall(84);
-    EXPECT_EQ(st().MemAnnullGO[1][SlotLive], 0);
+    EXPECT_EQ(st().live().MemAnnullGO[1], 0);
     EXPECT_TRUE(st().SwitchEventArmed) << "cancel keys leave the command open";
 }

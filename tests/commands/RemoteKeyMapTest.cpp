@@ -93,10 +93,10 @@ TEST_F(RemoteKeysOnTheConsole, CommandsForGroupsOrPositionsTheOrganLacksDoNothin
     console->commands().execute({CommandKind::DrawStop, 14, 3});
     console->commands().execute(C::storeBuffer(2));
     console->commands().execute(C::loadBuffer(-1));
-    EXPECT_EQ(st().MemPED[SlotLive], 0);
+    EXPECT_EQ(st().live().MemPED, 0);
     EXPECT_TRUE(log().isEmpty());
     console->commands().execute(C::drawStop(StopGroupCode::Pedale, 19));
-    EXPECT_EQ(st().MemPED[SlotLive], 19);
+    EXPECT_EQ(st().live().MemPED, 19);
     EXPECT_TRUE(log().contains(marker(199)));
 }
 

@@ -113,7 +113,7 @@ TEST_F(StartupFiles, AStoredPositionPartlyOffScreenIsCentredAndOneOnScreenKept) 
 TEST_F(StartupFiles, ADamagedConfigurationIsKeptAsideAndNamedInOneMessage) {
     writeTable(markerTable());
     writeConfig([](ConsoleState& s) {
-        s.MemFO_GO[13] = 12; // a fixed memory the player stored
+        s.slot(13).MemFO_GO = 12; // a fixed memory the player stored
         s.SysexDelay = 20;
     });
     damageConfigLine(6, "fast");
@@ -122,7 +122,7 @@ TEST_F(StartupFiles, ADamagedConfigurationIsKeptAsideAndNamedInOneMessage) {
     ASSERT_TRUE(console->isStarted());
 
     // Defaults, as for a missing file.
-    EXPECT_EQ(st().MemFO_GO[13], 0);
+    EXPECT_EQ(st().slot(13).MemFO_GO, 0);
     EXPECT_EQ(st().MidiOutDevice, st().MidiOutNoDevice);
     // The damaged file moved aside before anything could write over it.
     const QStringList copies = damagedCopies();

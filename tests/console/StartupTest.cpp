@@ -42,15 +42,15 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     start();
     console->waiter().observer = [this](int ms) { midi->note(QStringLiteral("wait %1").arg(ms)); };
     // Disturb the live state: the reset must bring everything back.
-    st().MemFO_GO[SlotLive] = 7;
-    st().MemExprSW[SlotLive] = 90;
+    st().live().MemFO_GO = 7;
+    st().live().MemExprSW = 90;
     console->RESET_Click();
     QStringList expected{marker(0), "wait 100", marker(1), "wait 2",
                          marker(2), "wait 2",   marker(3), marker(25)};
     expected << fullUpdateAfterReset();
     EXPECT_EQ(log(), expected);
     EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 0);
+    EXPECT_EQ(st().sent().MemFO_GO, 0);
     EXPECT_EQ(st().LastMemory, 1);
 }
 
@@ -107,7 +107,7 @@ TEST_F(Startup, WithNoReadableTableAtAllTheConsoleRunsOnEmptyEntries) {
     EXPECT_TRUE(dialogs.messages[1].text.contains(QStringLiteral("cannot be read either")));
     EXPECT_TRUE(console->isStarted());
     console->drawstops().Tir_FO_GO_Click(3);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 3);
+    EXPECT_EQ(st().sent().MemFO_GO, 3);
     const QStringList sent = log();
     EXPECT_EQ(sent.first(), QString()) << "the empty entry 43 goes out as an empty transmission";
 }
@@ -176,7 +176,7 @@ TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesO
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("could not be written")));
     console->drawstops().Tir_FO_GO_Click(2);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 2);
+    EXPECT_EQ(st().sent().MemFO_GO, 2);
 }
 
 TEST_F(Startup, AVanishedDeviceIsReportedAndTheConsoleKeepsRunning) {
@@ -188,6 +188,6 @@ TEST_F(Startup, AVanishedDeviceIsReportedAndTheConsoleKeepsRunning) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("no longer available")));
     console->drawstops().Tir_FO_GO_Click(2);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 2);
+    EXPECT_EQ(st().sent().MemFO_GO, 2);
     EXPECT_FALSE(console->hasEnded());
 }

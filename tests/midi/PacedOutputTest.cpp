@@ -52,13 +52,13 @@ protected:
         ASSERT_TRUE(drain());
         log();
         // Memory 1 changes all seven groups from the reset registration in memory 2.
-        st().MemFO_GO[1] = 3;
-        st().MemFO_SW[1] = 4;
-        st().MemMU_GO[1] = 5;
-        st().MemMU_SW[1] = 6;
-        st().MemAN_GO[1] = 7;
-        st().MemAN_SW[1] = 8;
-        st().MemPED[1] = 9;
+        st().slot(1).MemFO_GO = 3;
+        st().slot(1).MemFO_SW = 4;
+        st().slot(1).MemMU_GO = 5;
+        st().slot(1).MemMU_SW = 6;
+        st().slot(1).MemAN_GO = 7;
+        st().slot(1).MemAN_SW = 8;
+        st().slot(1).MemPED = 9;
     }
 
     PacedOutputPort& paced() { return console->pacedOutput(); }
@@ -80,8 +80,8 @@ protected:
 
 TEST_F(PacedOutput, PanicGoesOutBeforeWhatWaitsAndAReleaseFollowsItsPressAndCopies) {
     // The memory couples the Pedal to the Great and draws the sub-octave.
-    st().MemUnPedale[1] = 1;
-    st().MemSubottava[1] = 1;
+    st().slot(1).MemUnPedale = 1;
+    st().slot(1).MemSubottava = 1;
     console->memories().Memorie(1);
     play(kKeyboard1, {0x92, 40, 100});
     settle();
@@ -294,7 +294,7 @@ TEST_F(ConsoleFixture, ADeviceWithoutACableIsNotPacedWhateverTheSpeed) {
     start();
     EXPECT_EQ(console->pacedOutput().wireSpeed(), PacedOutputPort::kDinBaud) << "the default";
     EXPECT_FALSE(console->pacedOutput().isPacing());
-    st().MemFO_GO[1] = 3;
+    st().slot(1).MemFO_GO = 3;
     console->memories().Memorie(1);
     EXPECT_EQ(console->pacedOutput().queued(), 0u);
     EXPECT_FALSE(log().isEmpty());

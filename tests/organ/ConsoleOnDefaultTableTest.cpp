@@ -167,13 +167,13 @@ TEST_F(DefaultOrgan, TheByteFiguresOfTheDatgenToolAreWhatTheConsoleSends) {
 
     // A general memory that changes all seven groups, one of them to a reinforced stop.
     const WireBytes::Registration memory = {7, 4, 9, 2, 8, 5, 19};
-    st().MemFO_GO[3] = 7;
-    st().MemFO_SW[3] = 4;
-    st().MemMU_GO[3] = 9;
-    st().MemMU_SW[3] = 2;
-    st().MemAN_GO[3] = 8;
-    st().MemAN_SW[3] = 5;
-    st().MemPED[3] = 19;
+    st().slot(3).MemFO_GO = 7;
+    st().slot(3).MemFO_SW = 4;
+    st().slot(3).MemMU_GO = 9;
+    st().slot(3).MemMU_SW = 2;
+    st().slot(3).MemAN_GO = 8;
+    st().slot(3).MemAN_SW = 5;
+    st().slot(3).MemPED = 19;
     console->memories().c_memory_Click(3);
     EXPECT_EQ(bytesOf(log()), WireBytes::generalMemory(t, memory));
 }

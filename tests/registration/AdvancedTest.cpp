@@ -63,8 +63,8 @@ TEST_F(Advanced, BalanceSlidersMoveOneGroupWhateverTheCoupling) {
     EXPECT_EQ(st().GlobalCoupling, 2);
     adv("SliderMutazioni", 2).scroll(20);
     EXPECT_EQ(log(), QStringList({"B1 08 6B"}));
-    EXPECT_EQ(st().MemBalMU_SW[SlotLive], 20);
-    EXPECT_EQ(st().MemBalMU_GO[SlotLive], 127);
+    EXPECT_EQ(st().live().MemBalMU_SW, 20);
+    EXPECT_EQ(st().live().MemBalMU_GO, 127);
     EXPECT_EQ(adv("EXPmutazioni", 2).caption(), QStringLiteral("20"));
     adv("SliderFondi", 1).scroll(0);
     EXPECT_EQ(log(), QStringList({"B0 07 7F"})) << "balance 0 sends full attenuation";
@@ -84,10 +84,10 @@ TEST_F(Advanced, LevelSlidersFollowTheirCoupling) {
     adv("OptionGlobalCoupling", 2).selectOption();
     adv("SliderPE").scroll(100);
     EXPECT_EQ(log(), QStringList({"B1 0B 64", "B0 0B 64", "B2 0B 64"}));
-    EXPECT_EQ(st().MemExprGO[SlotLive], 100);
+    EXPECT_EQ(st().live().MemExprGO, 100);
     EXPECT_EQ(adv("EXPSW").caption(), QStringLiteral("100"));
     adv("SliderGO").scroll(20);
-    EXPECT_EQ(st().MemExprGO[SlotLive], 60) << "a level slider stops at 60";
+    EXPECT_EQ(st().live().MemExprGO, 60) << "a level slider stops at 60";
 }
 
 TEST_F(Advanced, TheWindowRefusesToCloseAndSettingASliderFromTheProgramRunsNoHandler) {
@@ -96,5 +96,5 @@ TEST_F(Advanced, TheWindowRefusesToCloseAndSettingASliderFromTheProgramRunsNoHan
     adv("SliderGO").setValue(70);
     adv("SliderFondi", 1).setValue(70);
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_EQ(st().MemExprGO[SlotLive], 127);
+    EXPECT_EQ(st().live().MemExprGO, 127);
 }

@@ -74,8 +74,8 @@ TEST_F(Update, MutazioniPedaleAndPositionZeroSendWhatTheirGroupNeeds) {
 }
 
 TEST_F(Update, ChangedFollowUpsUseTheLiveValuesAndOnlyWhatDiffersIsSent) {
-    st().MemBalMU_GO[SlotLive] = 100;
-    st().MemTremSW[SlotLive] = 1;
+    st().live().MemBalMU_GO = 100;
+    st().live().MemTremSW = 1;
     st().TremoloRate = 90;
     console->AGGIORNAMENTO_VORLO();
     EXPECT_EQ(log(), QStringList({"B1 01 5A", "B0 08 1B"})) << "in the order of the group steps";
@@ -106,15 +106,15 @@ TEST_F(Update, CancelsMuteAndRestoreOnlyWhileTheirFamilyHasAStop) {
     // A new stop while muted is drawn; the mute is not sent again.
     console->drawstops().Tir_MU_SW_Click(3);
     EXPECT_EQ(log().first(), marker(123));
-    EXPECT_EQ(st().MemAnnullSW[1][SlotSent], 0);
+    EXPECT_EQ(st().sent().MemAnnullSW[1], 0);
     console->drawstops().Button_Annullatori_sw_Click(1);
     EXPECT_EQ(log(), QStringList({marker(421)}));
     EXPECT_EQ(swMutaz.caption(), QStringLiteral("Sw Mute"));
 }
 
 TEST_F(Update, ARecallThatChangesTwoGreatGroupsSendsTheReinforcementTwice) {
-    st().MemFO_GO[4] = 9; // flagged Fondi stop
-    st().MemAN_GO[4] = 2;
+    st().slot(4).MemFO_GO = 9; // flagged Fondi stop
+    st().slot(4).MemAN_GO = 2;
     console->memories().c_memory_Click(4);
     const QStringList sent = log();
     EXPECT_EQ(sent.count(marker(30)), 2);
@@ -123,8 +123,8 @@ TEST_F(Update, ARecallThatChangesTwoGreatGroupsSendsTheReinforcementTwice) {
 }
 
 TEST_F(Update, APositionOutsideItsRangeIsNotSentButTheRestGoesOn) {
-    st().MemFO_GO[SlotLive] = 45;
-    st().MemPED[SlotLive] = -3;
+    st().live().MemFO_GO = 45;
+    st().live().MemPED = -3;
     console->AGGIORNAMENTO_VORLO();
     const QStringList sent = log();
     for (const QString& m : sent)
@@ -133,7 +133,7 @@ TEST_F(Update, APositionOutsideItsRangeIsNotSentButTheRestGoesOn) {
     EXPECT_TRUE(sent.contains(marker(31))) << "reinforcement still decided";
     EXPECT_TRUE(sent.contains(QStringLiteral("B0 07 00")));
     EXPECT_TRUE(sent.contains(QStringLiteral("B2 0B 7F")));
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 45);
+    EXPECT_EQ(st().sent().MemFO_GO, 45);
     EXPECT_FALSE(console->hasEnded());
 }
 
@@ -166,7 +166,7 @@ TEST_F(Update, TheGraphicPanelSwapsKnobPicturesOfTheRightManual) {
     console->drawstops().Tir_AN_SW_graph_Click(11);
     EXPECT_EQ(main()("Tir_AN_SW_graph", 3).picture(), QStringLiteral("sw-off"));
     EXPECT_EQ(main()("Tir_AN_SW_graph", 11).picture(), QStringLiteral("sw-on"));
-    EXPECT_EQ(st().MemAN_SW[SlotSent], 11);
+    EXPECT_EQ(st().sent().MemAN_SW, 11);
     console->drawstops().Tir_PED_graph_Click(2);
     EXPECT_EQ(main()("Tir_PED_graph", 2).picture(), QStringLiteral("ped-on"));
     EXPECT_EQ(main()("Tir_PED_graph", 0).picture(), QStringLiteral("ped-off"));
@@ -189,6 +189,6 @@ TEST_F(Update, AClickDuringASysexDelayIsSentOnceAfterTheRunningUpdate) {
     EXPECT_EQ(sent.count(marker(46)), 1);
     EXPECT_LT(sent.indexOf(marker(42)), sent.indexOf(marker(46)));
     EXPECT_EQ(sent.count(QStringLiteral("B0 07 00")), 2) << "one follow-up per stop change";
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 6);
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 6);
+    EXPECT_EQ(st().sent().MemFO_GO, 6);
+    EXPECT_EQ(st().live().MemFO_GO, 6);
 }

@@ -8,7 +8,7 @@ using namespace vorlo::test;
 
 namespace {
 
-class Registration : public ConsoleFixture {
+class RegistrationButtons : public ConsoleFixture {
 protected:
     void SetUp() override {
         writeTable(markerTable());
@@ -19,7 +19,7 @@ protected:
 
 } // namespace
 
-TEST_F(Registration, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalancesAndThru) {
+TEST_F(RegistrationButtons, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalancesAndThru) {
     console->memories().c_memory_Click(2);
     console->drawstops().Tir_FO_GO_Click(3);
     console->drawstops().Tir_MU_SW_Click(4);
@@ -27,16 +27,16 @@ TEST_F(Registration, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalancesAndThr
     console->couplers().UN_GOSW_Click();
     console->couplers().Subottava_Click();
     console->levels().Tir_TREMOLOGO_Click();
-    st().MemExprPE[SlotLive] = 80;
-    st().MemThru[SlotLive] = 3;
+    st().live().MemExprPE = 80;
+    st().live().MemThru = 3;
     log();
     console->drawstops().CancelALL_Click();
     for (SlotField f : {SlotField::MemFO_GO, SlotField::MemMU_SW, SlotField::MemTremGO,
                         SlotField::MemUnManuali, SlotField::MemSubottava})
-        EXPECT_EQ(st()[f][SlotSent], 0);
-    EXPECT_EQ(st().MemAnnullGO[1][SlotSent], 1);
-    EXPECT_EQ(st().MemExprPE[SlotLive], 80);
-    EXPECT_EQ(st().MemThru[SlotLive], 3);
+        EXPECT_EQ(st().sent()[f], 0);
+    EXPECT_EQ(st().sent().MemAnnullGO[1], 1);
+    EXPECT_EQ(st().live().MemExprPE, 80);
+    EXPECT_EQ(st().live().MemThru, 3);
     EXPECT_EQ(main()("UN_GOSW").backColor(), color::Unlit);
     EXPECT_EQ(main()("Subottava").backColor(), color::Unlit);
     EXPECT_EQ(main()("CancelALL").backColor(), color::ButtonFace);
@@ -47,27 +47,27 @@ TEST_F(Registration, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalancesAndThr
     EXPECT_TRUE(sent.contains(marker(120)));
 }
 
-TEST_F(Registration, CouplersDecideFromTheStateInForceAndExcludeEachOther) {
+TEST_F(RegistrationButtons, CouplersDecideFromTheStateInForceAndExcludeEachOther) {
     console->couplers().UNPI_Click();
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 1);
+    EXPECT_EQ(st().live().MemUnPedale, 1);
     EXPECT_EQ(main()("UNPI").backColor(), color::Lit);
     console->couplers().UNPII_Click();
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 2);
+    EXPECT_EQ(st().live().MemUnPedale, 2);
     EXPECT_EQ(main()("UNPI").backColor(), color::Unlit);
     EXPECT_EQ(main()("UNPII").backColor(), color::Lit);
     console->couplers().UNPII_Click();
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 0);
+    EXPECT_EQ(st().live().MemUnPedale, 0);
     EXPECT_EQ(main()("UNPII").backColor(), color::Unlit);
     // A damaged value counts as no coupler.
-    st().MemUnPedale[SlotSent] = 5;
+    st().sent().MemUnPedale = 5;
     console->couplers().UNPI_Click();
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 1);
+    EXPECT_EQ(st().live().MemUnPedale, 1);
     console->couplers().UN_SWGO_Click();
-    EXPECT_EQ(st().MemUnManuali[SlotSent], 2);
+    EXPECT_EQ(st().sent().MemUnManuali, 2);
     EXPECT_TRUE(log().isEmpty()) << "couplers send nothing";
 }
 
-TEST_F(Registration, TremoloButtonsToggleFromTheStateInForce) {
+TEST_F(RegistrationButtons, TremoloButtonsToggleFromTheStateInForce) {
     console->levels().Tir_TREMOLOGO_Click();
     console->levels().Tir_TREMOLOGO_Click();
     EXPECT_EQ(log(), QStringList({"B0 01 64", "B0 01 00"}));
@@ -79,7 +79,7 @@ TEST_F(Registration, TremoloButtonsToggleFromTheStateInForce) {
     EXPECT_EQ(log(), QStringList({"B1 01 64", "B0 01 00", "B1 01 28"}));
 }
 
-TEST_F(Registration, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasMade) {
+TEST_F(RegistrationButtons, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasMade) {
     console->buffers().LoadBuffer_Click(0);
     EXPECT_EQ(
         dialogs.messageTexts().last(),
@@ -87,47 +87,47 @@ TEST_F(Registration, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasMade) {
     // The player changes the console while reading the store message.
     dialogs.whileShown = [this](const QString& text) {
         if (text.startsWith(QStringLiteral("Actual Stops")))
-            st().MemFO_SW[SlotLive] = 11;
+            st().live().MemFO_SW = 11;
     };
     console->drawstops().Tir_FO_GO_Click(6);
-    st().MemExprGO[SlotLive] = 99;
+    st().live().MemExprGO = 99;
     console->buffers().TempMemButton_Click(0);
     EXPECT_EQ(dialogs.messageTexts().last(),
               QStringLiteral("Actual Stops is now copied on Temporary Buffer 1"));
-    EXPECT_EQ(st().MemFO_SW[SlotBuffer1], 11);
+    EXPECT_EQ(st().slot(SlotBuffer1).MemFO_SW, 11);
     EXPECT_EQ(main()("TempMemButton", 0).backColor(), color::Lit);
     dialogs.whileShown = {};
 
     form(forms::Advanced)("Memory_Recall", 0).toggleCheck(false);
     console->drawstops().CancelALL_Click();
     console->buffers().LoadBuffer_Click(0);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 6);
-    EXPECT_EQ(st().MemExprGO[SlotSent], 99) << "a buffer brings everything back";
+    EXPECT_EQ(st().sent().MemFO_GO, 6);
+    EXPECT_EQ(st().sent().MemExprGO, 99) << "a buffer brings everything back";
 
     // Buffer 2 was never written: its all-zero state is loaded.
     console->buffers().LoadBuffer_Click(1);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 0);
-    EXPECT_EQ(st().MemBalAN_GO[SlotSent], 0);
-    EXPECT_EQ(st().MemAnnullGO[2][SlotSent], 0);
-    EXPECT_EQ(st().MemExprGO[SlotSent], 60) << "the level slider cannot go below 60";
+    EXPECT_EQ(st().sent().MemFO_GO, 0);
+    EXPECT_EQ(st().sent().MemBalAN_GO, 0);
+    EXPECT_EQ(st().sent().MemAnnullGO[2], 0);
+    EXPECT_EQ(st().sent().MemExprGO, 60) << "the level slider cannot go below 60";
 }
 
-TEST_F(Registration, ClearAsksOnlyWithUnsavedMemoriesAndLeavesLiveStateAndBuffers) {
+TEST_F(RegistrationButtons, ClearAsksOnlyWithUnsavedMemoriesAndLeavesLiveStateAndBuffers) {
     console->drawstops().Tir_FO_GO_Click(6);
     console->memories().Rec_button_Click();
     console->memories().c_memory_Click(9);
     console->buffers().TempMemButton_Click(1);
     dialogs.answers = {false};
     console->buffers().CLEAR_Click();
-    EXPECT_EQ(st().MemFO_GO[9], 6) << "declined";
+    EXPECT_EQ(st().slot(9).MemFO_GO, 6) << "declined";
     dialogs.answers = {true};
     console->buffers().CLEAR_Click();
-    EXPECT_EQ(st().MemFO_GO[9], 0);
-    EXPECT_EQ(st().MemExprGO[9], 127);
-    EXPECT_EQ(st().MemThru[9], 1);
+    EXPECT_EQ(st().slot(9).MemFO_GO, 0);
+    EXPECT_EQ(st().slot(9).MemExprGO, 127);
+    EXPECT_EQ(st().slot(9).MemThru, 1);
     EXPECT_FALSE(st().FreeMemoriesUnsaved);
-    EXPECT_EQ(st().MemFO_GO[SlotLive], 6);
-    EXPECT_EQ(st().MemFO_GO[SlotBuffer2], 6);
+    EXPECT_EQ(st().live().MemFO_GO, 6);
+    EXPECT_EQ(st().slot(SlotBuffer2).MemFO_GO, 6);
     EXPECT_EQ(main()("C_memory", 9).backColor(), color::ButtonFace);
     const int questions = dialogs.questions.size();
     console->buffers().CLEAR_Click();

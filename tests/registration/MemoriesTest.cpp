@@ -34,23 +34,23 @@ TEST_F(MemoryBank, StoreThenRecallBringsBackTheWholeRegistrationAndLightsItsIndi
     console->drawstops().Tir_FO_GO_Click(4);
     console->drawstops().Tir_AN_SW_Click(9);
     console->couplers().UNPII_Click();
-    st().MemExprSW[SlotLive] = 88;
+    st().live().MemExprSW = 88;
     store(3);
     EXPECT_TRUE(st().FreeMemoriesUnsaved);
     EXPECT_FALSE(st().RecArmed);
     EXPECT_EQ(main()("Rec_button").backColor(), color::ButtonFace);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
-    EXPECT_EQ(st().MemExprSW[3], 88);
+    EXPECT_EQ(st().slot(3).MemExprSW, 88);
     log();
 
     console->drawstops().CancelALL_Click();
     log();
     console->memories().c_memory_Click(3);
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 4);
-    EXPECT_EQ(st().MemAN_SW[SlotSent], 9);
-    EXPECT_EQ(st().MemUnPedale[SlotLive], 2);
+    EXPECT_EQ(st().sent().MemFO_GO, 4);
+    EXPECT_EQ(st().sent().MemAN_SW, 9);
+    EXPECT_EQ(st().live().MemUnPedale, 2);
     EXPECT_EQ(main()("UNPII").backColor(), color::Lit);
-    EXPECT_EQ(st().MemExprSW[SlotLive], 88);
+    EXPECT_EQ(st().live().MemExprSW, 88);
     const QStringList sent = log();
     EXPECT_TRUE(sent.contains(marker(44)));
     EXPECT_TRUE(sent.contains(marker(169)));
@@ -60,21 +60,21 @@ TEST_F(MemoryBank, StoreThenRecallBringsBackTheWholeRegistrationAndLightsItsIndi
 }
 
 TEST_F(MemoryBank, ARecallWithTheCheckBoxesClearedLeavesLevelsAndBalancesAlone) {
-    st().MemExprGO[5] = 70;
-    st().MemBalFO_SW[5] = 10;
-    st().MemPED[5] = 2;
+    st().slot(5).MemExprGO = 70;
+    st().slot(5).MemBalFO_SW = 10;
+    st().slot(5).MemPED = 2;
     form(forms::Advanced)("Memory_Recall", 0).toggleCheck(false);
     form(forms::Advanced)("Memory_Recall", 1).toggleCheck(false);
     EXPECT_EQ(st().RecallGlobals, 0);
     EXPECT_EQ(st().RecallBalance, 0);
     console->memories().c_memory_Click(5);
-    EXPECT_EQ(st().MemPED[SlotLive], 2);
-    EXPECT_EQ(st().MemExprGO[SlotLive], 127);
-    EXPECT_EQ(st().MemBalFO_SW[SlotLive], 127);
+    EXPECT_EQ(st().live().MemPED, 2);
+    EXPECT_EQ(st().live().MemExprGO, 127);
+    EXPECT_EQ(st().live().MemBalFO_SW, 127);
     // A store still writes all 28 values.
-    st().MemExprGO[SlotLive] = 66;
+    st().live().MemExprGO = 66;
     store(6);
-    EXPECT_EQ(st().MemExprGO[6], 66);
+    EXPECT_EQ(st().slot(6).MemExprGO, 66);
 }
 
 TEST_F(MemoryBank, AChangeAfterARecallTurnsTheIndicatorYellowOnce) {
@@ -99,13 +99,13 @@ TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
     EXPECT_EQ(st().LastMemory, 17);
 
     // REC then a fixed memory: nothing stored, REC off, ladder up to it.
-    const int16_t before = st().MemFO_GO[14];
+    const int16_t before = st().slot(14).MemFO_GO;
     console->drawstops().Tir_FO_GO_Click(12);
     console->memories().Rec_button_Click();
     EXPECT_EQ(main()("Rec_button").backColor(), color::Lit);
     console->memories().Graduatore_Click(2);
     EXPECT_FALSE(st().RecArmed);
-    EXPECT_EQ(st().MemFO_GO[14], before);
+    EXPECT_EQ(st().slot(14).MemFO_GO, before);
     EXPECT_EQ(fixedIndicator(2).backColor(), color::Lit);
     EXPECT_EQ(fixedIndicator(3).backColor(), color::ActiveBorder);
     // A drawstop switches the ladder off.
@@ -157,13 +157,13 @@ TEST_F(LedBank, TheLedDisplayUsesPicturesAndSwitchingDisplaysLeavesEverythingDar
 }
 
 TEST_F(MemoryBank, LoadingCurrentMemoriesAsFixedAsksThenCopiesAndSaves) {
-    st().MemFO_SW[2] = 21;
+    st().slot(2).MemFO_SW = 21;
     dialogs.answers = {false};
     main()("SaveFIXED").click();
-    EXPECT_NE(st().MemFO_SW[14], 21);
+    EXPECT_NE(st().slot(14).MemFO_SW, 21);
     dialogs.answers = {true};
     main()("SaveFIXED").click();
-    EXPECT_EQ(st().MemFO_SW[14], 21);
+    EXPECT_EQ(st().slot(14).MemFO_SW, 21);
     EXPECT_TRUE(dialogs.messageTexts().contains(QStringLiteral("FIXED MEMORY OVERWRITTEN!")));
     EXPECT_FALSE(st().CopyFreeToFixed);
     EXPECT_EQ(dialogs.questions.size(), 2);

@@ -50,9 +50,9 @@ TEST_F(MemoryFiles, TheFileHoldsTheSettingsAndTheTwelveMemoriesAsPrintedNumbers)
     st().MemoryLabelMode = 2;
     st().MemoryLedsShown = true;
     st().TemperamentStart = 11;
-    st().MemFO_GO[1] = 12;
-    st().MemSubottava[12] = 1;
-    st().MemThru[5] = -2;
+    st().slot(1).MemFO_GO = 12;
+    st().slot(12).MemSubottava = 1;
+    st().slot(5).MemThru = -2;
     const QByteArray b = MemoryFile::serialize(st());
     QList<QByteArray> l = b.split('\n');
     ASSERT_EQ(l.takeLast(), QByteArray());
@@ -72,10 +72,10 @@ TEST_F(MemoryFiles, TheFileHoldsTheSettingsAndTheTwelveMemoriesAsPrintedNumbers)
 
 TEST_F(MemoryFiles, SaveAndLoadGiveBackTheSameMemoriesAndRecallMemoryOne) {
     for (int n = 1; n <= 12; ++n) {
-        st().MemFO_SW[n] = static_cast<int16_t>(n * 2);
-        st().MemExprGO[n] = static_cast<int16_t>(60 + n);
-        st().MemBalAN_GO[n] = static_cast<int16_t>(n);
-        st().MemAnnullSW[2][n] = 0;
+        st().slot(n).MemFO_SW = static_cast<int16_t>(n * 2);
+        st().slot(n).MemExprGO = static_cast<int16_t>(60 + n);
+        st().slot(n).MemBalAN_GO = static_cast<int16_t>(n);
+        st().slot(n).MemAnnullSW[2] = 0;
     }
     st().FreeMemoriesUnsaved = true;
     dialogs.files = {path("bach.SQS")};
@@ -86,10 +86,9 @@ TEST_F(MemoryFiles, SaveAndLoadGiveBackTheSameMemoriesAndRecallMemoryOne) {
     st().initFreeMemories();
     load(path("bach.SQS"));
     for (int n = 1; n <= 12; ++n)
-        for (int f = 0; f < kFieldCount; ++f)
-            EXPECT_EQ(st()[static_cast<SlotField>(f)][n], saved[static_cast<SlotField>(f)][n]);
+        EXPECT_EQ(st().slot(n), saved.slot(n)) << "memory " << n;
     EXPECT_EQ(st().LastMemory, 1);
-    EXPECT_EQ(st().MemFO_SW[SlotSent], 2) << "memory 1 is recalled after the reset";
+    EXPECT_EQ(st().sent().MemFO_SW, 2) << "memory 1 is recalled after the reset";
     EXPECT_EQ(main()("C_memory", 1).backColor(), color::Green);
 }
 
@@ -108,17 +107,17 @@ TEST_F(MemoryFiles, LoadingLimitsEveryFieldThatHasALimit) {
     l[line(2, 2)] = "-4 ";  // negative position: kept, refused later by the console
     write(path("limits.sqs"), join(l));
     load(path("limits.sqs"));
-    EXPECT_EQ(st().MemFO_GO[1], 29);
-    EXPECT_EQ(st().MemPED[1], 19);
-    EXPECT_EQ(st().MemTremGO[1], 2);
-    EXPECT_EQ(st().MemTremSW[1], 0);
-    EXPECT_EQ(st().MemExprGO[1], 127);
-    EXPECT_EQ(st().MemExprSW[1], 127);
-    EXPECT_EQ(st().MemBalFO_GO[1], 0);
-    EXPECT_EQ(st().MemBalMU_GO[1], 127);
-    EXPECT_EQ(st().MemUnPedale[1], 0);
-    EXPECT_EQ(st().MemUnManuali[1], 7);
-    EXPECT_EQ(st().MemMU_GO[2], -4);
+    EXPECT_EQ(st().slot(1).MemFO_GO, 29);
+    EXPECT_EQ(st().slot(1).MemPED, 19);
+    EXPECT_EQ(st().slot(1).MemTremGO, 2);
+    EXPECT_EQ(st().slot(1).MemTremSW, 0);
+    EXPECT_EQ(st().slot(1).MemExprGO, 127);
+    EXPECT_EQ(st().slot(1).MemExprSW, 127);
+    EXPECT_EQ(st().slot(1).MemBalFO_GO, 0);
+    EXPECT_EQ(st().slot(1).MemBalMU_GO, 127);
+    EXPECT_EQ(st().slot(1).MemUnPedale, 0);
+    EXPECT_EQ(st().slot(1).MemUnManuali, 7);
+    EXPECT_EQ(st().slot(2).MemMU_GO, -4);
     EXPECT_FALSE(console->hasEnded());
 }
 
@@ -145,8 +144,8 @@ TEST_F(MemoryFiles, FieldsMayAlsoEndAtACommaAndLinesAfterTheLastAreIgnored) {
     l.append("extra line of a newer program");
     write(path("commas.sqs"), join(l));
     load(path("commas.sqs"));
-    EXPECT_EQ(st().MemFO_GO[3], 4);
-    EXPECT_EQ(st().MemFO_SW[3], 5);
+    EXPECT_EQ(st().slot(3).MemFO_GO, 4);
+    EXPECT_EQ(st().slot(3).MemFO_SW, 5);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -155,8 +154,8 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
         QStringLiteral("Invalid SQS file. File corrupted or from Vorlo Older Version\n\n");
     // A file whose twelve memories all differ from the console's, cut short in memory 3.
     for (int n = 1; n <= 12; ++n)
-        st().MemFO_GO[n] = static_cast<int16_t>(n);
-    st().MemExprSW[4] = 99;
+        st().slot(n).MemFO_GO = static_cast<int16_t>(n);
+    st().slot(4).MemExprSW = 99;
     QList<QByteArray> l = lines();
     for (int n = 1; n <= 12; ++n)
         l[line(n, 0)] = " 20 ";
@@ -166,9 +165,8 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
     const ConsoleSlots before = st();
     auto unchanged = [&] {
         for (int n = 1; n <= 12; ++n)
-            for (int f = 0; f < kFieldCount; ++f)
-                if (st()[static_cast<SlotField>(f)][n] != before[static_cast<SlotField>(f)][n])
-                    return false;
+            if (st().slot(n) != before.slot(n))
+                return false;
         return true;
     };
 
@@ -227,10 +225,10 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
 
     // The reader on its own: a file cut short leaves the state it reads into as it was.
     ConsoleState scratch;
-    scratch.MemFO_GO[1] = 3;
+    scratch.slot(1).MemFO_GO = 3;
     scratch.Temperament = 4;
     EXPECT_FALSE(MemoryFile::parse(join(l.mid(0, 100)), scratch));
-    EXPECT_EQ(scratch.MemFO_GO[1], 3);
+    EXPECT_EQ(scratch.slot(1).MemFO_GO, 3);
     EXPECT_EQ(scratch.Temperament, 4);
 }
 

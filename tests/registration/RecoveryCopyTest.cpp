@@ -57,7 +57,7 @@ TEST_F(RecoveryCopies, AStoreWritesTheCopyASaveRemovesIt) {
     dialogs.files = {appFile(QStringLiteral("copy.sqs"))};
     main()("LoadFile").click();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join('|').toStdString();
-    EXPECT_EQ(st().MemFO_GO[3], 7);
+    EXPECT_EQ(st().slot(3).MemFO_GO, 7);
 
     dialogs.files = {appFile(QStringLiteral("saved.sqs"))};
     main()("savefile").click();
@@ -80,7 +80,7 @@ TEST_F(RecoveryCopies, BufferStoresAndClearsKeepTheCopyInStep) {
     const QByteArray cleared = onDisk();
     EXPECT_EQ(cleared.left(MemoryFile::serialize(st()).size()), MemoryFile::serialize(st()))
         << "the cleared memories, since a buffer is still filled";
-    EXPECT_EQ(st().MemFO_GO[5], 0);
+    EXPECT_EQ(st().slot(5).MemFO_GO, 0);
 }
 
 TEST_F(RecoveryCopies, AClearOrAnAnsweredExitDiscardsIt) {
@@ -125,13 +125,12 @@ TEST_F(RecoveryCopies, AnEndWithoutQuestionsKeepsUnsavedMemoriesAndTheNextStartR
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("Restore the free memories")));
     EXPECT_EQ(dialogs.questionTitles[0], QStringLiteral("Warning"));
     for (int n = 1; n <= 12; ++n)
-        for (int f = 0; f < kFieldCount; ++f)
-            EXPECT_EQ(st()[static_cast<SlotField>(f)][n], stored[static_cast<SlotField>(f)][n]);
-    EXPECT_EQ(st().MemFO_GO[SlotBuffer1], 11);
+        EXPECT_EQ(st().slot(n), stored.slot(n)) << "memory " << n;
+    EXPECT_EQ(st().slot(SlotBuffer1).MemFO_GO, 11);
     EXPECT_TRUE(console->buffers().isFilled(0));
     EXPECT_FALSE(console->buffers().isFilled(1));
     EXPECT_TRUE(st().FreeMemoriesUnsaved) << "restored, but still in no memory file";
-    EXPECT_EQ(st().MemFO_GO[SlotSent], 0) << "memory 1 recalled, as after File > Open";
+    EXPECT_EQ(st().sent().MemFO_GO, 0) << "memory 1 recalled, as after File > Open";
     EXPECT_EQ(main()("C_memory", 1).backColor(), color::Green);
     EXPECT_TRUE(exists()) << "kept until the memories are saved";
 
@@ -143,7 +142,7 @@ TEST_F(RecoveryCopies, AnEndWithoutQuestionsKeepsUnsavedMemoriesAndTheNextStartR
     dialogs.answers = {false};
     start();
     EXPECT_EQ(dialogs.questions.size(), 1);
-    EXPECT_EQ(st().MemFO_GO[4], 0) << "not restored";
+    EXPECT_EQ(st().slot(4).MemFO_GO, 0) << "not restored";
     EXPECT_FALSE(exists());
     console.reset();
     dialogs.questions.clear();

@@ -450,17 +450,17 @@ TEST_F(EditorResizeTest, RedrawDrawsTheStandardPanelAtTheChosenSizeWithTheStopsC
     EXPECT_TRUE(win()(ed::Resize_frame).isVisible());
     for (int v : {8, 16}) {
         console->drawstops().Tir_MU_GO_Click(4);
-        st().MemSubottava[SlotLive] = 1;
-        st().MemAnnullGO[1][SlotLive] = 0;
+        st().live().MemSubottava = 1;
+        st().live().MemAnnullGO[1] = 0;
         log();
         win()(ed::Slidersize).scroll(v);
         EXPECT_EQ(win()(ed::LabelSize).caption(), QString::number(v * 10) + " %");
         win()(ed::Redraw).click();
         EXPECT_NEAR(main().width(), 968 * v, 1e-6) << v;
-        EXPECT_EQ(st().MemMU_GO[SlotLive], 0);
-        EXPECT_EQ(st().MemSubottava[SlotLive], 0);
-        EXPECT_EQ(st().MemAnnullGO[1][SlotLive], 1);
-        EXPECT_EQ(st().MemMU_GO[SlotSent], 0) << "the update sent it";
+        EXPECT_EQ(st().live().MemMU_GO, 0);
+        EXPECT_EQ(st().live().MemSubottava, 0);
+        EXPECT_EQ(st().live().MemAnnullGO[1], 1);
+        EXPECT_EQ(st().sent().MemMU_GO, 0) << "the update sent it";
         EXPECT_EQ(main()(m::NomeMutaz, 0).backColor(), color::Lit);
         EXPECT_EQ(main()(m::Tir_FO_GO, 0).caption(), st().GreatTitle);
         EXPECT_TRUE(log().contains(marker(100))) << v;

@@ -48,7 +48,7 @@ ConsoleState sample() {
                                   127, 127, 127, 127, 2,  2,  3,  1, 1, 1,   1,   1,   1,   1};
     for (int slot = 13; slot <= 24; ++slot)
         for (int f = 0; f < kFieldCount; ++f)
-            s[static_cast<SlotField>(f)][slot] =
+            s.slot(slot)[static_cast<SlotField>(f)] =
                 static_cast<int16_t>((slot * 7 + f) % (top[f] + 1));
     return s;
 }
@@ -103,7 +103,7 @@ TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
     EXPECT_FLOAT_EQ(read.AdvancedLeft, 300.5f);
     EXPECT_EQ(read.StopFont, original.StopFont);
     EXPECT_DOUBLE_EQ(read.PanelScale, 1.4);
-    EXPECT_EQ(read.MemBalAN_SW[24], original.MemBalAN_SW[24]);
+    EXPECT_EQ(read.slot(24).MemBalAN_SW, original.slot(24).MemBalAN_SW);
 }
 
 TEST(ConfigFile, FlagsOtherThanOneReadAsFalse) {
@@ -132,8 +132,8 @@ TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead
         EXPECT_EQ(read.MidiOutDevice, 2);
         EXPECT_EQ(read.DatFilePath, QStringLiteral("/prog/vorlo2000.dat"));
         EXPECT_EQ(read.TremoloRate, 100);
-        EXPECT_EQ(read.MemFO_GO[24], 0);
-        EXPECT_EQ(read.MemExprPE[24], 127);
+        EXPECT_EQ(read.slot(24).MemFO_GO, 0);
+        EXPECT_EQ(read.slot(24).MemExprPE, 127);
         // Read before the cut, and not among the defaults.
         EXPECT_EQ(read.TemperamentStart, cut > 8 ? 9 : 0);
         EXPECT_EQ(read.ThruCustom[0], cut > 10 ? 6 : 0);
@@ -173,10 +173,10 @@ TEST(ConfigFile, ValuesBeyondWhatTheConsoleCanSetAreBroughtWithinRangeAndNamedBy
     EXPECT_EQ(read.ThruMode, 0);
     EXPECT_EQ(read.StopFont.size, 72);
     EXPECT_DOUBLE_EQ(read.PanelScale, 0.8);
-    EXPECT_EQ(read.MemFO_GO[13], 29);
-    EXPECT_EQ(read.MemExprGO[13], 127);
-    EXPECT_EQ(read.MemTremGO[13], 0);
-    EXPECT_EQ(read.MemAnnullGO[0][13], 1);
+    EXPECT_EQ(read.slot(13).MemFO_GO, 29);
+    EXPECT_EQ(read.slot(13).MemExprGO, 127);
+    EXPECT_EQ(read.slot(13).MemTremGO, 0);
+    EXPECT_EQ(read.slot(13).MemAnnullGO[0], 1);
     ASSERT_EQ(r.adjusted.size(), 11);
     EXPECT_EQ(
         r.adjusted[4],

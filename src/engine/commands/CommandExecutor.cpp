@@ -160,7 +160,7 @@ void CommandExecutor::stepRecallTarget(int step) {
     if (!g)
         return;
     // No wrap-around and no clamping: a step past either end does nothing.
-    const int p = state_[g->field][SlotLive] + step;
+    const int p = state_.live()[g->field] + step;
     if (p >= 0 && p < g->rows)
         (drawstops_.*g->draw)(p);
 }

@@ -172,8 +172,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
     // Rechannelling onto the division channels.
     if (st.ThruMode == 1) {
         // A body outside 1..3 (a damaged memory) plays on the Great.
-        const int b =
-            st.MemThru[SlotLive] >= 1 && st.MemThru[SlotLive] <= 3 ? st.MemThru[SlotLive] : 1;
+        const int b = st.live().MemThru >= 1 && st.live().MemThru <= 3 ? st.live().MemThru : 1;
         for (uint8_t kind : {midi::ControlChange, midi::NoteOn, midi::PitchBend, midi::NoteOff}) {
             if (isKind(m.status, kind)) {
                 m.status = static_cast<int16_t>(midi::status(kind, b));
@@ -348,23 +347,23 @@ InputDispatcher::Copies InputDispatcher::copiesFor(int status) const {
     // coupled to a manual is coupled on by that manual's coupler.
     int s = status;
     const bool pedal = s == kNoteOn3 || s == kNoteOff3;
-    if (st.MemUnPedale[SlotLive] == 1 && pedal) {
+    if (st.live().MemUnPedale == 1 && pedal) {
         s -= 2;
         c.couplerChannel[n++] = midi::GreatChannel;
     }
-    if (st.MemUnPedale[SlotLive] == 2 && (s == kNoteOn3 || s == kNoteOff3)) {
+    if (st.live().MemUnPedale == 2 && (s == kNoteOn3 || s == kNoteOff3)) {
         s -= 1;
         c.couplerChannel[n++] = midi::SwellChannel;
     }
-    if (st.MemUnManuali[SlotLive] == 1 && (s == kNoteOn1 || s == kNoteOff1) && n < 2) {
+    if (st.live().MemUnManuali == 1 && (s == kNoteOn1 || s == kNoteOff1) && n < 2) {
         s += 1;
         c.couplerChannel[n++] = midi::SwellChannel;
     }
-    if (st.MemUnManuali[SlotLive] == 2 && (s == kNoteOn1 + 1 || s == kNoteOff1 + 1) && n < 2) {
+    if (st.live().MemUnManuali == 2 && (s == kNoteOn1 + 1 || s == kNoteOff1 + 1) && n < 2) {
         s -= 1;
         c.couplerChannel[n++] = midi::GreatChannel;
     }
-    c.subOctave = st.MemSubottava[SlotLive] == 1 && pedal;
+    c.subOctave = st.live().MemSubottava == 1 && pedal;
     return c;
 }
 

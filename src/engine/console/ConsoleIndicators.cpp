@@ -53,11 +53,11 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
     const ControlArrayId& overlays = *(great ? g.overlayGo : g.overlaySw);
     // The same family on the other manual.
     const Division& other = vorlo::division(great ? DivisionId::Swell : DivisionId::Great);
-    const SlotArray& otherPosition = st.*other.stops[static_cast<size_t>(group)];
+    const int otherPosition = st.sent().*other.stops[static_cast<size_t>(group)];
     if (from >= 0) {
         main_(overlays, from).setCaption(QStringLiteral(" "));
         // A name stays lit while the other manual still has it drawn.
-        if (otherPosition[SlotSent] != from)
+        if (otherPosition != from)
             main_(names, from).setBackColor(color::Unlit);
     }
     if (to >= 0) {

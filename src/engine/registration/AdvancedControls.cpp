@@ -2,12 +2,12 @@
 
 #include "AdvancedWindowControls.h"
 #include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "Division.h"
 #include "DivisionControls.h"
 #include "LevelSender.h"
 #include "MainWindowControls.h"
-#include "ConsoleListener.h"
 #include "PanelState.h"
 #include "ScreenMetrics.h"
 #include "SysexSender.h"
@@ -78,7 +78,7 @@ void AdvancedControls::Form_Load() {
 void AdvancedControls::balanceScrolled(StopFamily family, int index) {
     const Division& d = division(index == 1 ? DivisionId::Great : DivisionId::Swell);
     const int v = adv_(*balanceControlsOf(family).slider, index).value();
-    (state_.*d.balance[static_cast<size_t>(family)])[SlotLive] = static_cast<int16_t>(v);
+    state_.live().*d.balance[static_cast<size_t>(family)] = static_cast<int16_t>(v);
     levels_.sendBalance(d, family);
     indicators_.registrationChanged();
 }
@@ -108,7 +108,7 @@ void AdvancedControls::applyLevel(const Division& d, int16_t value) {
     Control& slider = adv_(*controlsOf(d.id).levelSlider);
     slider.setValue(value);
     const auto v = static_cast<int16_t>(slider.value());
-    (st.*d.level)[SlotLive] = v;
+    st.live().*d.level = v;
     const std::initializer_list<DivisionId> none;
     const std::initializer_list<DivisionId>& followers = st.GlobalCoupling == 1   ? d.followManuals
                                                          : st.GlobalCoupling == 2 ? d.followAll
@@ -116,7 +116,7 @@ void AdvancedControls::applyLevel(const Division& d, int16_t value) {
     for (DivisionId id : followers) {
         const Division& f = division(id);
         adv_(*controlsOf(f.id).levelSlider).setValue(v);
-        (st.*f.level)[SlotLive] = v;
+        st.live().*f.level = v;
     }
     for (DivisionId id : followers)
         levels_.sendLevel(division(id));
@@ -200,8 +200,8 @@ void AdvancedControls::SliderTremoloRate_Scroll() {
     Form& f = adv_;
     st.TremoloRate = static_cast<int16_t>(f(ctl::advanced::SliderTremoloRate).value());
     f(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
-    levels_.Send_Tremolo_GO(st.MemTremGO[SlotLive]);
-    levels_.Send_Tremolo_SW(st.MemTremSW[SlotLive]);
+    levels_.Send_Tremolo_GO(st.live().MemTremGO);
+    levels_.Send_Tremolo_SW(st.live().MemTremSW);
 }
 
 } // namespace vorlo

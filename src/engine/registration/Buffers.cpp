@@ -21,7 +21,7 @@ void Buffers::TempMemButton_Click(int index) {
                          QString::number(index + 1),
                      st.ProgramTitle, Dialogs::Icon::Information);
     // The state stored is the one current when the player has read the message.
-    st.copySlot(SlotLive, SlotBuffer1 + index);
+    st.slot(SlotBuffer1 + index) = st.live();
     markFilled(index);
     recovery_.changed();
 }
@@ -44,7 +44,7 @@ void Buffers::LoadBuffer_Click(int index) {
             st.ProgramTitle, Dialogs::Icon::Exclamation);
         return;
     }
-    st.copySlot(SlotBuffer1 + index, SlotLive);
+    st.live() = st.slot(SlotBuffer1 + index);
     update_.AGGIORNAMENTO_VORLO();
 }
 
@@ -62,7 +62,7 @@ void Buffers::CLEAR_Click() {
         st.FreeMemoriesUnsaved = false;
     }
     for (int slot = kFirstFree; slot <= kLastFree; ++slot)
-        st.writeStartValues(slot);
+        st.slot(slot) = Registration::startValues();
     st.RecArmed = false;
     main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
     st.MemoryUnchanged = false;

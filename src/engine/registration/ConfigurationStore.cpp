@@ -127,7 +127,7 @@ void ConfigurationStore::Salva_dati_di_avvio() {
     }
     if (st.CopyFreeToFixed) {
         for (int n = kFirstFree; n <= kLastFree; ++n)
-            st.copySlot(n, n + 12);
+            st.slot(n + 12) = st.slot(n);
         dialogs_.message(QStringLiteral("FIXED MEMORY OVERWRITTEN!"), st.ProgramTitle,
                          Dialogs::Icon::Information);
         st.CopyFreeToFixed = false;

@@ -50,18 +50,18 @@ void ConsoleReset::RESET_vorlo2000() {
 
     st.ResetConsoleSlots();
 
-    adv(ctl::advanced::SliderGO).setValue(st.MemExprGO[SlotLive]);
-    adv(ctl::advanced::SliderSW).setValue(st.MemExprSW[SlotLive]);
-    adv(ctl::advanced::SliderPE).setValue(st.MemExprPE[SlotLive]);
-    adv(ctl::advanced::EXPGO).setCaption(QString::number(st.MemExprGO[SlotLive]));
-    adv(ctl::advanced::EXPSW).setCaption(QString::number(st.MemExprSW[SlotLive]));
-    adv(ctl::advanced::EXPPE).setCaption(QString::number(st.MemExprPE[SlotLive]));
-    adv(ctl::advanced::EXPfondi, 1).setCaption(QString::number(st.MemBalFO_GO[SlotLive]));
-    adv(ctl::advanced::EXPmutazioni, 1).setCaption(QString::number(st.MemBalMU_GO[SlotLive]));
-    adv(ctl::advanced::EXPancie, 1).setCaption(QString::number(st.MemBalAN_GO[SlotLive]));
-    adv(ctl::advanced::EXPfondi, 2).setCaption(QString::number(st.MemBalFO_SW[SlotLive]));
-    adv(ctl::advanced::EXPmutazioni, 2).setCaption(QString::number(st.MemBalMU_SW[SlotLive]));
-    adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(st.MemBalAN_SW[SlotLive]));
+    adv(ctl::advanced::SliderGO).setValue(st.live().MemExprGO);
+    adv(ctl::advanced::SliderSW).setValue(st.live().MemExprSW);
+    adv(ctl::advanced::SliderPE).setValue(st.live().MemExprPE);
+    adv(ctl::advanced::EXPGO).setCaption(QString::number(st.live().MemExprGO));
+    adv(ctl::advanced::EXPSW).setCaption(QString::number(st.live().MemExprSW));
+    adv(ctl::advanced::EXPPE).setCaption(QString::number(st.live().MemExprPE));
+    adv(ctl::advanced::EXPfondi, 1).setCaption(QString::number(st.live().MemBalFO_GO));
+    adv(ctl::advanced::EXPmutazioni, 1).setCaption(QString::number(st.live().MemBalMU_GO));
+    adv(ctl::advanced::EXPancie, 1).setCaption(QString::number(st.live().MemBalAN_GO));
+    adv(ctl::advanced::EXPfondi, 2).setCaption(QString::number(st.live().MemBalFO_SW));
+    adv(ctl::advanced::EXPmutazioni, 2).setCaption(QString::number(st.live().MemBalMU_SW));
+    adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(st.live().MemBalAN_SW));
     adv(ctl::advanced::SliderTremoloRate).setValue(st.TremoloRate);
 
     layout_.VISUALIZZA_LED_O_PANNELLINI();
@@ -94,20 +94,20 @@ void ConsoleReset::showKnobsOff(int slot) {
     Form& main = main_;
     const struct {
         const ControlArrayId& knobs;
-        const SlotArray& field;
+        int16_t Registration::*field;
         const QString& off;
         int rows;
     } knobs[] = {
-        {ctl::main::Tir_FO_GO_graph, st.MemFO_GO, st.PicDrawOffGO, 30},
-        {ctl::main::Tir_MU_GO_graph, st.MemMU_GO, st.PicDrawOffGO, 20},
-        {ctl::main::Tir_AN_GO_graph, st.MemAN_GO, st.PicDrawOffGO, 20},
-        {ctl::main::Tir_FO_SW_graph, st.MemFO_SW, st.PicDrawOffSW, 30},
-        {ctl::main::Tir_MU_SW_graph, st.MemMU_SW, st.PicDrawOffSW, 20},
-        {ctl::main::Tir_AN_SW_graph, st.MemAN_SW, st.PicDrawOffSW, 20},
-        {ctl::main::Tir_PED_graph, st.MemPED, st.PicDrawOff, 20},
+        {ctl::main::Tir_FO_GO_graph, &Registration::MemFO_GO, st.PicDrawOffGO, 30},
+        {ctl::main::Tir_MU_GO_graph, &Registration::MemMU_GO, st.PicDrawOffGO, 20},
+        {ctl::main::Tir_AN_GO_graph, &Registration::MemAN_GO, st.PicDrawOffGO, 20},
+        {ctl::main::Tir_FO_SW_graph, &Registration::MemFO_SW, st.PicDrawOffSW, 30},
+        {ctl::main::Tir_MU_SW_graph, &Registration::MemMU_SW, st.PicDrawOffSW, 20},
+        {ctl::main::Tir_AN_SW_graph, &Registration::MemAN_SW, st.PicDrawOffSW, 20},
+        {ctl::main::Tir_PED_graph, &Registration::MemPED, st.PicDrawOff, 20},
     };
     for (const auto& k : knobs) {
-        const int p = k.field[slot];
+        const int p = st.slot(slot).*k.field;
         if (p >= 0 && p < k.rows)
             main(k.knobs, p).setPicture(k.off);
     }

@@ -1,10 +1,10 @@
 #include "ConsoleUpdate.h"
 
 #include "AdvancedControls.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "Division.h"
 #include "LevelSender.h"
-#include "ConsoleListener.h"
 #include "ProgramLifecycle.h"
 #include "ReentryGuard.h"
 #include "RunState.h"
@@ -17,7 +17,7 @@ namespace {
 
 // What one stop group's step compares and sends.
 struct GroupStep {
-    SlotArray ConsoleSlots::*position;
+    int16_t Registration::*position;
     int entryBase;
     int rows;        // 30 Fondi, 20 the others
     bool reinforced; // Fondi and Ancie/Archi steps re-send the manual's reinforcement
@@ -29,43 +29,43 @@ struct GroupStep {
 constexpr int kPedaleGroup = 3;
 
 const GroupStep kSteps[7] = {
-    {&ConsoleSlots::MemFO_GO,
+    {&Registration::MemFO_GO,
      StopTable::kFondiGreat,
      30,
      true,
      DivisionId::Great,
      0,
      {1, 2, 3, 4, 5}},
-    {&ConsoleSlots::MemFO_SW,
+    {&Registration::MemFO_SW,
      StopTable::kFondiSwell,
      30,
      true,
      DivisionId::Swell,
      0,
      {17, 18, 19, 20, 21}},
-    {&ConsoleSlots::MemMU_GO,
+    {&Registration::MemMU_GO,
      StopTable::kMutazioniGreat,
      20,
      false,
      DivisionId::Great,
      1,
      {11, 12, 13}},
-    {&ConsoleSlots::MemMU_SW,
+    {&Registration::MemMU_SW,
      StopTable::kMutazioniSwell,
      20,
      false,
      DivisionId::Swell,
      1,
      {27, 28, 29}},
-    {&ConsoleSlots::MemAN_GO, StopTable::kAncieGreat, 20, true, DivisionId::Great, 2, {6, 7, 8, 9}},
-    {&ConsoleSlots::MemAN_SW,
+    {&Registration::MemAN_GO, StopTable::kAncieGreat, 20, true, DivisionId::Great, 2, {6, 7, 8, 9}},
+    {&Registration::MemAN_SW,
      StopTable::kAncieSwell,
      20,
      true,
      DivisionId::Swell,
      2,
      {22, 23, 24, 25}},
-    {&ConsoleSlots::MemPED,
+    {&Registration::MemPED,
      StopTable::kPedale,
      20,
      false,
@@ -107,12 +107,12 @@ void ConsoleUpdate::run() {
     cancels();
 
     ConsoleState& st = state_;
-    indicators_.subOctaveShown(st.MemSubottava[SlotLive] == 1);
-    st.MemSubottava[SlotSent] = st.MemSubottava[SlotLive];
+    indicators_.subOctaveShown(st.live().MemSubottava == 1);
+    st.sent().MemSubottava = st.live().MemSubottava;
 
     try {
-        if (st.MemThru[SlotLive] != st.MemThru[SlotSent]) {
-            st.MemThru[SlotSent] = st.MemThru[SlotLive];
+        if (st.live().MemThru != st.sent().MemThru) {
+            st.sent().MemThru = st.live().MemThru;
             indicators_.thruBodyChanged();
         }
         indicators_.registrationChanged();
@@ -125,21 +125,22 @@ void ConsoleUpdate::groupStep(int index) {
     const GroupStep& g = kSteps[index];
     const Division& d = division(g.division);
     ConsoleState& st = state_;
-    SlotArray& pos = st.*g.position;
+    Registration& live = st.live();
+    Registration& sent = st.sent();
 
     bool changed = false;
-    if (pos[SlotLive] != pos[SlotSent]) {
+    if (live.*g.position != sent.*g.position) {
         changed = true;
         // The position sent is the one read now: a click handled while this step waits is
         // left for the next pass.
-        const int p = pos[SlotLive];
-        const int old = pos[SlotSent];
+        const int p = live.*g.position;
+        const int old = sent.*g.position;
         if (inRange(p, g.rows))
             sysex_.Sysex_Sending(g.entryBase + p);
 
         if (g.reinforced) {
-            const int f = (st.*d.stops[0])[SlotLive];
-            const int a = (st.*d.stops[2])[SlotLive];
+            const int f = live.*d.stops[0];
+            const int a = live.*d.stops[2];
             const bool reinforce = (inRange(f, 30) && st.ReinforceFondi[f] == "1") ||
                                    (inRange(a, 20) && st.ReinforceAncie[a] == "1");
             sysex_.Sysex_Sending(reinforce ? d.reinforceOnEntry : d.reinforceOffEntry);
@@ -148,7 +149,7 @@ void ConsoleUpdate::groupStep(int index) {
         indicators_.drawstopMoved(g.division, g.group, inRange(old, g.rows) ? old : -1,
                                   inRange(p, g.rows) ? p : -1);
 
-        pos[SlotSent] = static_cast<int16_t>(p);
+        sent.*g.position = static_cast<int16_t>(p);
         for (int part : g.temperamentParts)
             sysex_.Sysex_Temp_sending(part);
     }
@@ -156,58 +157,57 @@ void ConsoleUpdate::groupStep(int index) {
     // A new stop rewrites its parts: its manual's balance, level and tremolo follow.
     if (d.isManual()) {
         const auto family = static_cast<StopFamily>(g.group);
-        SlotArray& bal = st.*d.balance[static_cast<size_t>(g.group)];
-        if (bal[SlotLive] != bal[SlotSent] || changed) {
+        int16_t Registration::*bal = d.balance[static_cast<size_t>(g.group)];
+        if (live.*bal != sent.*bal || changed) {
             levels_.sendBalance(d, family);
-            indicators_.balanceShown(g.division, family, bal[SlotLive]);
+            indicators_.balanceShown(g.division, family, live.*bal);
         }
     }
 
-    SlotArray& level = st.*d.level;
-    if (level[SlotLive] != level[SlotSent] || changed) {
-        advanced_.applyLevel(d, level[SlotLive]);
-        level[SlotSent] = level[SlotLive];
+    if (live.*d.level != sent.*d.level || changed) {
+        advanced_.applyLevel(d, live.*d.level);
+        sent.*d.level = live.*d.level;
     }
 
     if (d.isManual()) {
-        SlotArray& trem = st.*d.tremulant;
-        if (trem[SlotLive] != trem[SlotSent] || changed) {
-            levels_.sendTremulant(d, trem[SlotLive]);
-            trem[SlotSent] = trem[SlotLive];
+        if (live.*d.tremulant != sent.*d.tremulant || changed) {
+            levels_.sendTremulant(d, live.*d.tremulant);
+            sent.*d.tremulant = live.*d.tremulant;
         }
     }
 }
 
 void ConsoleUpdate::couplerIndicators() {
-    ConsoleState& st = state_;
-    auto show = [&](SlotArray& field, void (ConsoleListener::*shown)(int)) {
-        if (field[SlotLive] == field[SlotSent])
+    Registration& live = state_.live();
+    Registration& sent = state_.sent();
+    auto show = [&](int16_t Registration::*field, void (ConsoleListener::*shown)(int)) {
+        if (live.*field == sent.*field)
             return;
-        const int v = field[SlotLive];
+        const int v = live.*field;
         if (v >= 0 && v <= 2)
             (indicators_.*shown)(v);
-        field[SlotSent] = field[SlotLive];
+        sent.*field = live.*field;
     };
-    show(st.MemUnPedale, &ConsoleListener::pedalCouplerShown);
-    show(st.MemUnManuali, &ConsoleListener::manualCouplerShown);
+    show(&Registration::MemUnPedale, &ConsoleListener::pedalCouplerShown);
+    show(&Registration::MemUnManuali, &ConsoleListener::manualCouplerShown);
 }
 
 void ConsoleUpdate::cancels() {
-    ConsoleState& st = state_;
+    Registration& live = state_.live();
+    Registration& sent = state_.sent();
     // Family by family, Great before Swell.
     for (int g = 0; g < kFamilyCount; ++g) {
         for (DivisionId id : {DivisionId::Great, DivisionId::Swell}) {
             const Division& d = division(id);
             const auto family = static_cast<size_t>(g);
-            SlotArray& cancel = (st.*d.cancels)[family];
-            if (cancel[SlotLive] == cancel[SlotSent])
+            const int16_t state = (live.*d.cancels)[family];
+            if (state == (sent.*d.cancels)[family])
                 continue;
-            const int16_t state = cancel[SlotLive];
-            const bool drawn = (st.*d.stops[family])[SlotLive] != 0;
+            const bool drawn = live.*d.stops[family] != 0;
             indicators_.cancelShown(id, static_cast<StopFamily>(g), state != 0);
             if (drawn)
                 sysex_.Sysex_Sending(state != 0 ? d.restoreEntry[family] : d.muteEntry[family]);
-            cancel[SlotSent] = state;
+            (sent.*d.cancels)[family] = state;
         }
     }
 }

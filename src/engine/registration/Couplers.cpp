@@ -1,22 +1,25 @@
 #include "Couplers.h"
 
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
-#include "ConsoleListener.h"
 
 namespace vorlo {
 
 // The decision is taken from the state in force (slot 26); a damaged value above 2 counts as
 // none.
-void Couplers::switchCoupler(SlotArray& field, int pressed, void (ConsoleListener::*shown)(int)) {
-    if (field[SlotSent] > 2)
-        field[SlotSent] = 0;
-    const int now = field[SlotSent];
+void Couplers::switchCoupler(int16_t Registration::*field, int pressed,
+                             void (ConsoleListener::*shown)(int)) {
+    int16_t& live = state_.live().*field;
+    int16_t& sent = state_.sent().*field;
+    if (sent > 2)
+        sent = 0;
+    const int now = sent;
     if (now >= 0 && now <= 2) {
-        field[SlotLive] = static_cast<int16_t>(now == pressed ? 0 : pressed);
-        (indicators_.*shown)(field[SlotLive]);
+        live = static_cast<int16_t>(now == pressed ? 0 : pressed);
+        (indicators_.*shown)(live);
     }
-    field[SlotSent] = field[SlotLive];
+    sent = live;
     indicators_.registrationChanged();
 }
 
@@ -24,24 +27,24 @@ Couplers::Couplers(ConsoleState& state, ConsoleListener& indicators, ConsoleUpda
     : state_(state), indicators_(indicators), update_(update) {}
 
 void Couplers::UNPI_Click() {
-    switchCoupler(state_.MemUnPedale, 1, &ConsoleListener::pedalCouplerShown);
+    switchCoupler(&Registration::MemUnPedale, 1, &ConsoleListener::pedalCouplerShown);
 }
 
 void Couplers::UNPII_Click() {
-    switchCoupler(state_.MemUnPedale, 2, &ConsoleListener::pedalCouplerShown);
+    switchCoupler(&Registration::MemUnPedale, 2, &ConsoleListener::pedalCouplerShown);
 }
 
 void Couplers::UN_GOSW_Click() {
-    switchCoupler(state_.MemUnManuali, 1, &ConsoleListener::manualCouplerShown);
+    switchCoupler(&Registration::MemUnManuali, 1, &ConsoleListener::manualCouplerShown);
 }
 
 void Couplers::UN_SWGO_Click() {
-    switchCoupler(state_.MemUnManuali, 2, &ConsoleListener::manualCouplerShown);
+    switchCoupler(&Registration::MemUnManuali, 2, &ConsoleListener::manualCouplerShown);
 }
 
 void Couplers::Subottava_Click() {
     ConsoleState& st = state_;
-    st.MemSubottava[SlotLive] = st.MemSubottava[SlotLive] == 1 ? 0 : 1;
+    st.live().MemSubottava = st.live().MemSubottava == 1 ? 0 : 1;
     update_.AGGIORNAMENTO_VORLO();
 }
 

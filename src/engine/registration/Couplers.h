@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConsoleSlots.h"
 #include "ConsoleListener.h"
+#include "ConsoleSlots.h"
 
 namespace vorlo {
 
@@ -23,7 +23,8 @@ public:
 private:
     // A pair of mutually exclusive couplers sharing one setting (1 first, 2 second), shown by
     // the given indicator.
-    void switchCoupler(SlotArray& field, int pressed, void (ConsoleListener::*shown)(int));
+    void switchCoupler(int16_t Registration::*field, int pressed,
+                       void (ConsoleListener::*shown)(int));
 
     ConsoleState& state_;
     ConsoleListener& indicators_;

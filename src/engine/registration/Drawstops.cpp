@@ -17,7 +17,7 @@ Drawstops::Drawstops(ConsoleState& state, PanelState& panel, ConsoleUpdate& upda
 // fixed-memory ladder goes dark.
 void Drawstops::draw(int field, int row) {
     ConsoleState& st = state_;
-    st[static_cast<SlotField>(field)][SlotLive] = static_cast<int16_t>(row);
+    st.live()[static_cast<SlotField>(field)] = static_cast<int16_t>(row);
     update_.AGGIORNAMENTO_VORLO();
     memories_.Spengo_Graduatore();
 }
@@ -69,7 +69,7 @@ void Drawstops::Button_Annullatori_go_Click(int family) {
     ConsoleState& st = state_;
     if (family < 0 || family > 2)
         return;
-    int16_t& v = st.MemAnnullGO[family][SlotLive];
+    int16_t& v = st.live().MemAnnullGO[family];
     v = v != 0 ? 0 : 1;
     update_.AGGIORNAMENTO_VORLO();
 }
@@ -78,7 +78,7 @@ void Drawstops::Button_Annullatori_sw_Click(int family) {
     ConsoleState& st = state_;
     if (family < 0 || family > 2)
         return;
-    int16_t& v = st.MemAnnullSW[family][SlotLive];
+    int16_t& v = st.live().MemAnnullSW[family];
     v = v != 0 ? 0 : 1;
     update_.AGGIORNAMENTO_VORLO();
 }
@@ -91,10 +91,10 @@ void Drawstops::CancelALL_Click() {
                         SlotField::MemMU_SW, SlotField::MemAN_GO, SlotField::MemAN_SW,
                         SlotField::MemPED, SlotField::MemTremGO, SlotField::MemTremSW,
                         SlotField::MemUnPedale, SlotField::MemUnManuali, SlotField::MemSubottava})
-        st[f][SlotLive] = 0;
+        st.live()[f] = 0;
     for (int g = 0; g < 3; ++g) {
-        st.MemAnnullGO[g][SlotLive] = 1;
-        st.MemAnnullSW[g][SlotLive] = 1;
+        st.live().MemAnnullGO[g] = 1;
+        st.live().MemAnnullSW[g] = 1;
     }
     update_.AGGIORNAMENTO_VORLO();
     memories_.SPENGO_MEMORIE();

@@ -1,10 +1,10 @@
 #include "LevelSender.h"
 
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "Division.h"
 #include "MidiConstants.h"
 #include "MidiOutputPort.h"
-#include "ConsoleListener.h"
 
 #include <algorithm>
 
@@ -22,19 +22,20 @@ LevelSender::LevelSender(ConsoleState& state, MidiOutputPort& output, ConsoleLis
     : state_(state), output_(output), indicators_(indicators) {}
 
 void LevelSender::sendLevel(const Division& d) {
-    SlotArray& level = state_.*d.level;
+    const int16_t level = state_.live().*d.level;
     output_.sendShort(midi::status(midi::ControlChange, d.channel), midi::CcExpression,
-                      dataByte(level[SlotLive]));
-    indicators_.levelSent(d.id, level[SlotLive]);
-    level[SlotSent] = level[SlotLive];
+                      dataByte(level));
+    indicators_.levelSent(d.id, level);
+    state_.sent().*d.level = level;
 }
 
 void LevelSender::sendBalance(const Division& d, StopFamily family) {
-    SlotArray& balance = state_.*d.balance[static_cast<size_t>(family)];
+    int16_t Registration::*field = d.balance[static_cast<size_t>(family)];
+    const int16_t balance = state_.live().*field;
     output_.sendShort(midi::status(midi::ControlChange, d.channel), balanceController(family),
-                      dataByte(127 - balance[SlotLive]));
-    indicators_.balanceSent(d.id, family, balance[SlotLive]);
-    balance[SlotSent] = balance[SlotLive];
+                      dataByte(127 - balance));
+    indicators_.balanceSent(d.id, family, balance);
+    state_.sent().*field = balance;
 }
 
 void LevelSender::sendTremulant(const Division& d, int v) {
@@ -45,11 +46,12 @@ void LevelSender::sendTremulant(const Division& d, int v) {
 }
 
 void LevelSender::toggleTremulant(const Division& d) {
-    SlotArray& trem = state_.*d.tremulant;
+    int16_t& live = state_.live().*d.tremulant;
+    int16_t& sent = state_.sent().*d.tremulant;
     // The toggle starts from the state in force.
-    trem[SlotLive] = trem[SlotSent] != 0 ? 0 : 1;
-    sendTremulant(d, trem[SlotLive]);
-    trem[SlotSent] = trem[SlotLive];
+    live = sent != 0 ? 0 : 1;
+    sendTremulant(d, live);
+    sent = live;
     indicators_.registrationChanged();
 }
 

@@ -68,34 +68,34 @@ void Memories::Memorie(int n) {
         for (SlotField f : {SlotField::MemFO_GO, SlotField::MemFO_SW, SlotField::MemMU_GO,
                             SlotField::MemMU_SW, SlotField::MemAN_GO, SlotField::MemAN_SW,
                             SlotField::MemPED, SlotField::MemTremGO, SlotField::MemTremSW})
-            st[f][SlotLive] = st[f][n];
+            st.live()[f] = st.slot(n)[f];
         if (st.RecallGlobals == 1) {
             for (SlotField f : {SlotField::MemExprGO, SlotField::MemExprSW, SlotField::MemExprPE})
-                st[f][SlotLive] = st[f][n];
+                st.live()[f] = st.slot(n)[f];
         }
         if (st.RecallBalance == 1) {
             for (SlotField f :
                  {SlotField::MemBalFO_GO, SlotField::MemBalMU_GO, SlotField::MemBalAN_GO,
                   SlotField::MemBalFO_SW, SlotField::MemBalMU_SW, SlotField::MemBalAN_SW})
-                st[f][SlotLive] = st[f][n];
+                st.live()[f] = st.slot(n)[f];
         }
         for (SlotField f :
              {SlotField::MemUnPedale, SlotField::MemUnManuali, SlotField::MemThru,
               SlotField::MemAnnullGO0, SlotField::MemAnnullGO1, SlotField::MemAnnullGO2,
               SlotField::MemAnnullSW0, SlotField::MemAnnullSW1, SlotField::MemAnnullSW2,
               SlotField::MemSubottava})
-            st[f][SlotLive] = st[f][n];
+            st.live()[f] = st.slot(n)[f];
 
         st.MemoryUnchanged = true;
         update_.AGGIORNAMENTO_VORLO();
-        levels_.Send_Tremolo_GO(st.MemTremGO[SlotLive]);
-        levels_.Send_Tremolo_SW(st.MemTremSW[SlotLive]);
+        levels_.Send_Tremolo_GO(st.live().MemTremGO);
+        levels_.Send_Tremolo_SW(st.live().MemTremSW);
         // The update marked the previous memory; the one just recalled is the one that turns
         // yellow at the next change.
         st.MemoryUnchanged = true;
     } else {
         if (n <= kLastFree) {
-            st.copySlot(SlotLive, n);
+            st.slot(n) = st.live();
             st.FreeMemoriesUnsaved = true;
             st.MemoryUnchanged = true;
             recovery_.changed();

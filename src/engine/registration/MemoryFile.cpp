@@ -146,7 +146,7 @@ QByteArray MemoryFile::serialize(const ConsoleState& st) {
     integer(st.MemoryLedsShown ? 1 : 0);
     for (int slot = kFirstFree; slot <= kLastFree; ++slot) {
         for (int f = 0; f < kFieldCount; ++f)
-            integer(st[static_cast<SlotField>(f)][slot]);
+            integer(st.slot(slot)[static_cast<SlotField>(f)]);
     }
     integer(st.TemperamentStart);
     return out;
@@ -168,42 +168,43 @@ bool MemoryFile::parse(const QByteArray& bytes, Contents& out, Problem* problem)
         in.integer(); // the display the file was made with: the current one is kept
         ConsoleSlots& m = c.memories;
         for (int slot = kFirstFree; slot <= kLastFree; ++slot) {
-            m.MemFO_GO[slot] = atMost(in.integer(), 29);
-            m.MemFO_SW[slot] = atMost(in.integer(), 29);
-            m.MemMU_GO[slot] = atMost(in.integer(), 19);
-            m.MemMU_SW[slot] = atMost(in.integer(), 19);
-            m.MemAN_GO[slot] = atMost(in.integer(), 19);
-            m.MemAN_SW[slot] = atMost(in.integer(), 19);
-            m.MemPED[slot] = atMost(in.integer(), 19);
-            for (SlotArray* trem : {&m.MemTremGO, &m.MemTremSW}) {
+            Registration& r = m.slot(slot);
+            r.MemFO_GO = atMost(in.integer(), 29);
+            r.MemFO_SW = atMost(in.integer(), 29);
+            r.MemMU_GO = atMost(in.integer(), 19);
+            r.MemMU_SW = atMost(in.integer(), 19);
+            r.MemAN_GO = atMost(in.integer(), 19);
+            r.MemAN_SW = atMost(in.integer(), 19);
+            r.MemPED = atMost(in.integer(), 19);
+            for (int16_t* trem : {&r.MemTremGO, &r.MemTremSW}) {
                 const int16_t v = in.integer();
-                (*trem)[slot] = v > 2 ? 0 : v;
+                *trem = v > 2 ? 0 : v;
             }
             // Levels and balances are limited once the whole triple (or six) is read.
-            SlotArray* levels[3] = {&m.MemExprGO, &m.MemExprSW, &m.MemExprPE};
-            for (SlotArray* l : levels)
-                (*l)[slot] = in.integer();
-            for (SlotArray* l : levels) {
-                if ((*l)[slot] < 60 || (*l)[slot] > 127)
-                    (*l)[slot] = 127;
+            int16_t* levels[3] = {&r.MemExprGO, &r.MemExprSW, &r.MemExprPE};
+            for (int16_t* l : levels)
+                *l = in.integer();
+            for (int16_t* l : levels) {
+                if (*l < 60 || *l > 127)
+                    *l = 127;
             }
-            SlotArray* balances[6] = {&m.MemBalFO_GO, &m.MemBalMU_GO, &m.MemBalAN_GO,
-                                      &m.MemBalFO_SW, &m.MemBalMU_SW, &m.MemBalAN_SW};
-            for (SlotArray* b : balances)
-                (*b)[slot] = in.integer();
-            for (SlotArray* b : balances) {
-                if ((*b)[slot] < 0 || (*b)[slot] > 127)
-                    (*b)[slot] = 127;
+            int16_t* balances[6] = {&r.MemBalFO_GO, &r.MemBalMU_GO, &r.MemBalAN_GO,
+                                    &r.MemBalFO_SW, &r.MemBalMU_SW, &r.MemBalAN_SW};
+            for (int16_t* b : balances)
+                *b = in.integer();
+            for (int16_t* b : balances) {
+                if (*b < 0 || *b > 127)
+                    *b = 127;
             }
             const int16_t pedal = in.integer();
-            m.MemUnPedale[slot] = pedal > 2 ? 0 : pedal;
-            m.MemUnManuali[slot] = in.integer();
-            m.MemThru[slot] = in.integer();
+            r.MemUnPedale = pedal > 2 ? 0 : pedal;
+            r.MemUnManuali = in.integer();
+            r.MemThru = in.integer();
             for (int g = 0; g < 3; ++g)
-                m.MemAnnullGO[g][slot] = in.integer();
+                r.MemAnnullGO[g] = in.integer();
             for (int g = 0; g < 3; ++g)
-                m.MemAnnullSW[g][slot] = in.integer();
-            m.MemSubottava[slot] = in.integer();
+                r.MemAnnullSW[g] = in.integer();
+            r.MemSubottava = in.integer();
         }
         c.TemperamentStart = in.integer();
         c.startNoteLine = in.lastLine();
@@ -231,11 +232,8 @@ void MemoryFile::apply(const Contents& in, ConsoleState& st) {
     st.ReverbType = in.ReverbType;
     st.MemoryLabelMode = in.MemoryLabelMode;
     st.TemperamentStart = in.TemperamentStart;
-    for (int f = 0; f < kFieldCount; ++f) {
-        const auto field = static_cast<SlotField>(f);
-        for (int slot = kFirstFree; slot <= kLastFree; ++slot)
-            st[field][slot] = in.memories[field][slot];
-    }
+    for (int slot = kFirstFree; slot <= kLastFree; ++slot)
+        st.slot(slot) = in.memories.slot(slot);
 }
 
 void MemoryFile::savefile_Click() {

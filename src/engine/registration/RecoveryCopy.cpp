@@ -44,7 +44,7 @@ QByteArray RecoveryCopy::serialize(const ConsoleState& st, bool buffer1Filled, b
         .append(kCrLf);
     for (int slot : {SlotBuffer1, SlotBuffer2}) {
         for (int f = 0; f < kFieldCount; ++f)
-            out.append(NumberText::formatInteger(st[static_cast<SlotField>(f)][slot]))
+            out.append(NumberText::formatInteger(st.slot(slot)[static_cast<SlotField>(f)]))
                 .append(kCrLf);
     }
     return out;
@@ -67,7 +67,7 @@ bool RecoveryCopy::parseBuffers(const QByteArray& bytes, ConsoleState& st, bool 
     filled[1] = (values[0] & 2) != 0;
     for (int b = 0; b < 2; ++b) {
         for (int f = 0; f < kFieldCount; ++f)
-            st[static_cast<SlotField>(f)][SlotBuffer1 + b] = values[1 + b * kFieldCount + f];
+            st.slot(SlotBuffer1 + b)[static_cast<SlotField>(f)] = values[1 + b * kFieldCount + f];
     }
     return true;
 }

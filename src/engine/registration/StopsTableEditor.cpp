@@ -634,13 +634,14 @@ void StopsTableEditor::Redraw_Click() {
     Form& main = main_;
     drawShownPanel();
 
-    for (SlotArray* a : {&st.MemFO_GO, &st.MemFO_SW, &st.MemMU_GO, &st.MemMU_SW, &st.MemAN_GO,
-                         &st.MemAN_SW, &st.MemPED, &st.MemTremGO, &st.MemTremSW, &st.MemUnPedale,
-                         &st.MemUnManuali, &st.MemSubottava})
-        (*a)[SlotLive] = 0;
+    Registration& live = st.live();
+    for (int16_t* a : {&live.MemFO_GO, &live.MemFO_SW, &live.MemMU_GO, &live.MemMU_SW,
+                       &live.MemAN_GO, &live.MemAN_SW, &live.MemPED, &live.MemTremGO,
+                       &live.MemTremSW, &live.MemUnPedale, &live.MemUnManuali, &live.MemSubottava})
+        *a = 0;
     for (int family = 0; family < 3; ++family) {
-        st.MemAnnullGO[static_cast<size_t>(family)][SlotLive] = 1;
-        st.MemAnnullSW[static_cast<size_t>(family)][SlotLive] = 1;
+        st.live().MemAnnullGO[static_cast<size_t>(family)] = 1;
+        st.live().MemAnnullSW[static_cast<size_t>(family)] = 1;
     }
 
     for (const ControlArrayId& id :

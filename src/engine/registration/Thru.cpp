@@ -1,9 +1,9 @@
 #include "Thru.h"
 
 #include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "MainWindowControls.h"
-#include "ConsoleListener.h"
 #include "PanelLayout.h"
 #include "PanelState.h"
 #include "ScreenMetrics.h"
@@ -48,9 +48,9 @@ Thru::Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelL
 
 void Thru::THRUBUTTON_Click() {
     ConsoleState& st = state_;
-    int16_t& body = st.MemThru[SlotLive];
+    int16_t& body = st.live().MemThru;
     body = static_cast<int16_t>(body >= 1 && body < 3 ? body + 1 : 1);
-    st.MemThru[SlotSent] = body;
+    st.sent().MemThru = body;
     if (st.ThruMode == 1) {
         main_(ctl::main::THRUBUTTON).setCaption(bodyCaption(body));
         indicators_.registrationChanged();
@@ -61,7 +61,7 @@ void Thru::THRUBUTTON_Click() {
 void Thru::refreshThruButton() {
     ConsoleState& st = state_;
     if (st.ThruMode == 1) {
-        const QString caption = bodyCaption(st.MemThru[SlotLive]);
+        const QString caption = bodyCaption(st.live().MemThru);
         if (!caption.isEmpty())
             main_(ctl::main::THRUBUTTON).setCaption(caption);
     }

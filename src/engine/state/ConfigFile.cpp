@@ -212,7 +212,7 @@ void readFields(LineReader& in, ConsoleState& st) {
     for (int slot = kFirstFixed; slot <= kLastFixed; ++slot) {
         for (int f = 0; f < kFieldCount; ++f) {
             const MemoryField& m = kMemoryFields[f];
-            st[static_cast<SlotField>(f)][slot] = in.ranged(m.lo, m.hi, m.otherwise);
+            st.slot(slot)[static_cast<SlotField>(f)] = in.ranged(m.lo, m.hi, m.otherwise);
         }
     }
 }
@@ -258,8 +258,8 @@ void ConfigFile::installDefaults(ConsoleState& st, const ScreenContext& screen) 
     st.GraphicMode = true;
     st.PanelScale = 1.0;
     for (int slot = kFirstFixed; slot <= kLastFixed; ++slot) {
-        st.writeStartValues(slot);
-        st.MemThru[slot] = 0;
+        st.slot(slot) = Registration::startValues();
+        st.slot(slot).MemThru = 0;
     }
     // Both windows centred, measured with the main window of the default panel. Where the
     // screen has room for both side by side, the pair is centred instead, the Advanced window
@@ -371,7 +371,7 @@ QByteArray ConfigFile::serialize(const ConsoleState& st) {
     integer(NumberText::roundHalfEven(st.PanelScale * 10));
     for (int slot = kFirstFixed; slot <= kLastFixed; ++slot) {
         for (int f = 0; f < kFieldCount; ++f)
-            integer(st[static_cast<SlotField>(f)][slot]);
+            integer(st.slot(slot)[static_cast<SlotField>(f)]);
     }
     return out;
 }

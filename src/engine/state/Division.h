@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConsoleSlots.h"
 #include "MidiConstants.h"
+#include "Registration.h"
 #include "StopTable.h"
 
 #include <array>
@@ -18,18 +18,18 @@ enum class DivisionId { Great, Swell, Pedal };
 enum class StopFamily { Fondi, Mutazioni, Ance };
 inline constexpr int kFamilyCount = 3;
 
-// One division as data: its channel, the console fields that hold its settings and the
+// One division as data: its channel, the registration fields that hold its settings and the
 // stops-table entries that act on it (its controls: DivisionControls). Routines that act on "a
 // division" take one of these instead of being written once per manual; the files keep their two
 // manuals and a pedal.
 struct Division {
     DivisionId id;
     int channel;
-    std::array<SlotArray ConsoleSlots::*, 3> stops;   // positions by family (Pedal: Pedale)
-    SlotArray ConsoleSlots::*level;                   // division level 0..127
-    SlotArray ConsoleSlots::*tremulant;               // nullptr: the Pedal has none
-    std::array<SlotArray ConsoleSlots::*, 3> balance; // by family; nullptr for the Pedal
-    std::array<SlotArray, 3> ConsoleSlots::*cancels;  // by family; nullptr for the Pedal
+    std::array<int16_t Registration::*, 3> stops;   // positions by family (Pedal: Pedale)
+    int16_t Registration::*level;                   // division level 0..127
+    int16_t Registration::*tremulant;               // nullptr: the Pedal has none
+    std::array<int16_t Registration::*, 3> balance; // by family; nullptr for the Pedal
+    std::array<int16_t, 3> Registration::*cancels;  // by family; nullptr for the Pedal
     // Stops-table entries: the family mute and restore, the reinforcement on and off (-1: none).
     std::array<int, 3> muteEntry;
     std::array<int, 3> restoreEntry;
@@ -47,11 +47,11 @@ struct Division {
 inline const std::array<Division, 3> kDivisions = {{
     {DivisionId::Great,
      midi::GreatChannel,
-     {&ConsoleSlots::MemFO_GO, &ConsoleSlots::MemMU_GO, &ConsoleSlots::MemAN_GO},
-     &ConsoleSlots::MemExprGO,
-     &ConsoleSlots::MemTremGO,
-     {&ConsoleSlots::MemBalFO_GO, &ConsoleSlots::MemBalMU_GO, &ConsoleSlots::MemBalAN_GO},
-     &ConsoleSlots::MemAnnullGO,
+     {&Registration::MemFO_GO, &Registration::MemMU_GO, &Registration::MemAN_GO},
+     &Registration::MemExprGO,
+     &Registration::MemTremGO,
+     {&Registration::MemBalFO_GO, &Registration::MemBalMU_GO, &Registration::MemBalAN_GO},
+     &Registration::MemAnnullGO,
      {StopTable::kGreatMuteFondi, StopTable::kGreatMuteMutazioni, StopTable::kGreatMuteAncie},
      {StopTable::kGreatRestoreFondi, StopTable::kGreatRestoreMutazioni,
       StopTable::kGreatRestoreAncie},
@@ -62,11 +62,11 @@ inline const std::array<Division, 3> kDivisions = {{
      {DivisionId::Swell, DivisionId::Pedal}},
     {DivisionId::Swell,
      midi::SwellChannel,
-     {&ConsoleSlots::MemFO_SW, &ConsoleSlots::MemMU_SW, &ConsoleSlots::MemAN_SW},
-     &ConsoleSlots::MemExprSW,
-     &ConsoleSlots::MemTremSW,
-     {&ConsoleSlots::MemBalFO_SW, &ConsoleSlots::MemBalMU_SW, &ConsoleSlots::MemBalAN_SW},
-     &ConsoleSlots::MemAnnullSW,
+     {&Registration::MemFO_SW, &Registration::MemMU_SW, &Registration::MemAN_SW},
+     &Registration::MemExprSW,
+     &Registration::MemTremSW,
+     {&Registration::MemBalFO_SW, &Registration::MemBalMU_SW, &Registration::MemBalAN_SW},
+     &Registration::MemAnnullSW,
      {StopTable::kSwellMuteFondi, StopTable::kSwellMuteMutazioni, StopTable::kSwellMuteAncie},
      {StopTable::kSwellRestoreFondi, StopTable::kSwellRestoreMutazioni,
       StopTable::kSwellRestoreAncie},
@@ -77,8 +77,8 @@ inline const std::array<Division, 3> kDivisions = {{
      {DivisionId::Great, DivisionId::Pedal}},
     {DivisionId::Pedal,
      midi::PedalChannel,
-     {&ConsoleSlots::MemPED, nullptr, nullptr},
-     &ConsoleSlots::MemExprPE,
+     {&Registration::MemPED, nullptr, nullptr},
+     &Registration::MemExprPE,
      nullptr,
      {nullptr, nullptr, nullptr},
      nullptr,
