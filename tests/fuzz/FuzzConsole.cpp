@@ -122,11 +122,11 @@ void FuzzConsole::play(int keyboard, const uint8_t* bytes, size_t size, size_t p
 
 void FuzzConsole::playRegistration() {
     for (int k = 1; k <= 12; ++k) {
-        console_->memories().c_memory_Click(k);
+        console_->memories().Memorie(k);
         settle();
     }
     for (int k = 1; k <= 12; ++k) {
-        console_->memories().Graduatore_Click(k);
+        console_->memories().Memorie(k + 12);
         settle();
     }
     for (int keyboard = 1; keyboard <= 2; ++keyboard) {

@@ -174,7 +174,7 @@ TEST_F(DefaultOrgan, TheByteFiguresOfTheDatgenToolAreWhatTheConsoleSends) {
     st().slot(3).MemAN_GO = 8;
     st().slot(3).MemAN_SW = 5;
     st().slot(3).MemPED = 19;
-    console->memories().c_memory_Click(3);
+    console->memories().Memorie(3);
     EXPECT_EQ(bytesOf(log()), WireBytes::generalMemory(t, memory));
 }
 

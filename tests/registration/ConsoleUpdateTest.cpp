@@ -115,7 +115,7 @@ TEST_F(Update, CancelsMuteAndRestoreOnlyWhileTheirFamilyHasAStop) {
 TEST_F(Update, ARecallThatChangesTwoGreatGroupsSendsTheReinforcementTwice) {
     st().slot(4).MemFO_GO = 9; // flagged Fondi stop
     st().slot(4).MemAN_GO = 2;
-    console->memories().c_memory_Click(4);
+    console->memories().Memorie(4);
     const QStringList sent = log();
     EXPECT_EQ(sent.count(marker(30)), 2);
     EXPECT_LT(sent.indexOf(marker(49)), sent.indexOf(marker(142)));
@@ -162,12 +162,12 @@ TEST_F(Update, TheGraphicPanelSwapsKnobPicturesOfTheRightManual) {
     st().PicDrawOffSW = QStringLiteral("sw-off");
     st().PicDrawOn = QStringLiteral("ped-on");
     st().PicDrawOff = QStringLiteral("ped-off");
-    console->drawstops().Tir_AN_SW_graph_Click(3);
-    console->drawstops().Tir_AN_SW_graph_Click(11);
+    console->drawstops().Tir_AN_SW_Click(3);
+    console->drawstops().Tir_AN_SW_Click(11);
     EXPECT_EQ(main()("Tir_AN_SW_graph", 3).picture(), QStringLiteral("sw-off"));
     EXPECT_EQ(main()("Tir_AN_SW_graph", 11).picture(), QStringLiteral("sw-on"));
     EXPECT_EQ(st().sent().MemAN_SW, 11);
-    console->drawstops().Tir_PED_graph_Click(2);
+    console->drawstops().NomePedale_Click(2);
     EXPECT_EQ(main()("Tir_PED_graph", 2).picture(), QStringLiteral("ped-on"));
     EXPECT_EQ(main()("Tir_PED_graph", 0).picture(), QStringLiteral("ped-off"));
 }

@@ -20,7 +20,7 @@ protected:
 } // namespace
 
 TEST_F(RegistrationButtons, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalancesAndThru) {
-    console->memories().c_memory_Click(2);
+    console->memories().Memorie(2);
     console->drawstops().Tir_FO_GO_Click(3);
     console->drawstops().Tir_MU_SW_Click(4);
     console->drawstops().Button_Annullatori_go_Click(1);
@@ -30,7 +30,7 @@ TEST_F(RegistrationButtons, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalance
     st().live().MemExprPE = 80;
     st().live().MemThru = 3;
     log();
-    console->drawstops().CancelALL_Click();
+    console->drawstops().cancelAll();
     for (SlotField f : {SlotField::MemFO_GO, SlotField::MemMU_SW, SlotField::MemTremGO,
                         SlotField::MemUnManuali, SlotField::MemSubottava})
         EXPECT_EQ(st().sent()[f], 0);
@@ -80,7 +80,7 @@ TEST_F(RegistrationButtons, TremoloButtonsToggleFromTheStateInForce) {
 }
 
 TEST_F(RegistrationButtons, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasMade) {
-    console->buffers().LoadBuffer_Click(0);
+    console->buffers().loadBuffer(0);
     EXPECT_EQ(
         dialogs.messageTexts().last(),
         QStringLiteral("NO buffered stops available! To load it, push T1 or T2 buffer memories"));
@@ -91,7 +91,7 @@ TEST_F(RegistrationButtons, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasM
     };
     console->drawstops().Tir_FO_GO_Click(6);
     st().live().MemExprGO = 99;
-    console->buffers().TempMemButton_Click(0);
+    console->buffers().storeBuffer(0);
     EXPECT_EQ(dialogs.messageTexts().last(),
               QStringLiteral("Actual Stops is now copied on Temporary Buffer 1"));
     EXPECT_EQ(st().slot(SlotBuffer1).MemFO_SW, 11);
@@ -99,13 +99,13 @@ TEST_F(RegistrationButtons, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasM
     dialogs.whileShown = {};
 
     form(forms::Advanced)("Memory_Recall", 0).toggleCheck(false);
-    console->drawstops().CancelALL_Click();
-    console->buffers().LoadBuffer_Click(0);
+    console->drawstops().cancelAll();
+    console->buffers().loadBuffer(0);
     EXPECT_EQ(st().sent().MemFO_GO, 6);
     EXPECT_EQ(st().sent().MemExprGO, 99) << "a buffer brings everything back";
 
     // Buffer 2 was never written: its all-zero state is loaded.
-    console->buffers().LoadBuffer_Click(1);
+    console->buffers().loadBuffer(1);
     EXPECT_EQ(st().sent().MemFO_GO, 0);
     EXPECT_EQ(st().sent().MemBalAN_GO, 0);
     EXPECT_EQ(st().sent().MemAnnullGO[2], 0);
@@ -114,14 +114,14 @@ TEST_F(RegistrationButtons, BuffersStoreAfterTheMessageAndLoadOnlyOnceAStoreWasM
 
 TEST_F(RegistrationButtons, ClearAsksOnlyWithUnsavedMemoriesAndLeavesLiveStateAndBuffers) {
     console->drawstops().Tir_FO_GO_Click(6);
-    console->memories().Rec_button_Click();
-    console->memories().c_memory_Click(9);
-    console->buffers().TempMemButton_Click(1);
+    console->memories().toggleRec();
+    console->memories().Memorie(9);
+    console->buffers().storeBuffer(1);
     dialogs.answers = {false};
-    console->buffers().CLEAR_Click();
+    console->buffers().clearFreeMemories();
     EXPECT_EQ(st().slot(9).MemFO_GO, 6) << "declined";
     dialogs.answers = {true};
-    console->buffers().CLEAR_Click();
+    console->buffers().clearFreeMemories();
     EXPECT_EQ(st().slot(9).MemFO_GO, 0);
     EXPECT_EQ(st().slot(9).MemExprGO, 127);
     EXPECT_EQ(st().slot(9).MemThru, 1);
@@ -130,7 +130,7 @@ TEST_F(RegistrationButtons, ClearAsksOnlyWithUnsavedMemoriesAndLeavesLiveStateAn
     EXPECT_EQ(st().slot(SlotBuffer2).MemFO_GO, 6);
     EXPECT_EQ(main()("C_memory", 9).backColor(), color::ButtonFace);
     const int questions = dialogs.questions.size();
-    console->buffers().CLEAR_Click();
+    console->buffers().clearFreeMemories();
     EXPECT_EQ(dialogs.questions.size(), questions) << "nothing unsaved: no question";
     EXPECT_TRUE(log().isEmpty() || !log().contains(marker(40)));
 }

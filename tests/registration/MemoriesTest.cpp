@@ -1,7 +1,11 @@
 #include "Memories.h"
 #include "AdvancedControls.h"
+#include "ConsoleEvents.h"
+#include "Division.h"
 #include "Drawstops.h"
 #include "support/ConsoleFixture.h"
+
+#include <utility>
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -19,13 +23,22 @@ protected:
     Control& freeIndicator(int i) { return main()("C_memory", i); }
     Control& fixedIndicator(int i) { return main()("Graduatore", i); }
     void store(int n) {
-        console->memories().Rec_button_Click();
-        console->memories().c_memory_Click(n);
+        console->memories().toggleRec();
+        console->memories().Memorie(n);
     }
 };
 
 class LedBank : public MemoryBank {
     void tweak(ConsoleState& s) override { s.MemoryLedsShown = true; }
+};
+
+// A listener beside the panel, as a status light or a recorder would be.
+class Follower : public ConsoleListener {
+public:
+    int drawstopsMoved = 0;
+    std::pair<int, MemoryLight> memory{0, MemoryLight::Unlit};
+    void drawstopMoved(DivisionId, int, int, int) override { ++drawstopsMoved; }
+    void freeMemoryShown(int i, MemoryLight light) override { memory = {i, light}; }
 };
 
 } // namespace
@@ -43,9 +56,9 @@ TEST_F(MemoryBank, StoreThenRecallBringsBackTheWholeRegistrationAndLightsItsIndi
     EXPECT_EQ(st().slot(3).MemExprSW, 88);
     log();
 
-    console->drawstops().CancelALL_Click();
+    console->drawstops().cancelAll();
     log();
-    console->memories().c_memory_Click(3);
+    console->memories().Memorie(3);
     EXPECT_EQ(st().sent().MemFO_GO, 4);
     EXPECT_EQ(st().sent().MemAN_SW, 9);
     EXPECT_EQ(st().live().MemUnPedale, 2);
@@ -67,7 +80,7 @@ TEST_F(MemoryBank, ARecallWithTheCheckBoxesClearedLeavesLevelsAndBalancesAlone) 
     form(forms::Advanced)("Memory_Recall", 1).toggleCheck(false);
     EXPECT_EQ(st().RecallGlobals, 0);
     EXPECT_EQ(st().RecallBalance, 0);
-    console->memories().c_memory_Click(5);
+    console->memories().Memorie(5);
     EXPECT_EQ(st().live().MemPED, 2);
     EXPECT_EQ(st().live().MemExprGO, 127);
     EXPECT_EQ(st().live().MemBalFO_SW, 127);
@@ -78,21 +91,21 @@ TEST_F(MemoryBank, ARecallWithTheCheckBoxesClearedLeavesLevelsAndBalancesAlone) 
 }
 
 TEST_F(MemoryBank, AChangeAfterARecallTurnsTheIndicatorYellowOnce) {
-    console->memories().c_memory_Click(3);
+    console->memories().Memorie(3);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
     form(forms::Advanced)("SliderGO").scroll(100);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Yellow);
     EXPECT_FALSE(st().MemoryUnchanged);
-    console->memories().c_memory_Click(3);
+    console->memories().Memorie(3);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
-    console->memories().c_memory_Click(7);
+    console->memories().Memorie(7);
     EXPECT_EQ(freeIndicator(3).backColor(), color::ButtonFace);
     EXPECT_EQ(freeIndicator(7).backColor(), color::Green);
 }
 
 TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
-    console->memories().c_memory_Click(2);
-    console->memories().Graduatore_Click(5);
+    console->memories().Memorie(2);
+    console->memories().Memorie(17);
     for (int i = 1; i <= 12; ++i)
         EXPECT_EQ(fixedIndicator(i).backColor(), i <= 5 ? color::Lit : color::ActiveBorder) << i;
     EXPECT_EQ(freeIndicator(2).backColor(), color::ButtonFace);
@@ -101,9 +114,9 @@ TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
     // REC then a fixed memory: nothing stored, REC off, ladder up to it.
     const int16_t before = st().slot(14).MemFO_GO;
     console->drawstops().Tir_FO_GO_Click(12);
-    console->memories().Rec_button_Click();
+    console->memories().toggleRec();
     EXPECT_EQ(main()("Rec_button").backColor(), color::Lit);
-    console->memories().Graduatore_Click(2);
+    console->memories().Memorie(14);
     EXPECT_FALSE(st().RecArmed);
     EXPECT_EQ(st().slot(14).MemFO_GO, before);
     EXPECT_EQ(fixedIndicator(2).backColor(), color::Lit);
@@ -112,26 +125,26 @@ TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
     console->drawstops().Tir_MU_GO_Click(1);
     EXPECT_EQ(fixedIndicator(1).backColor(), color::ActiveBorder);
     // Memory numbers outside 1..24 mean memory 1.
-    console->memories().c_memory_Click(40);
+    console->memories().Memorie(40);
     EXPECT_EQ(st().LastMemory, 1);
-    console->memories().c_memory_Click(20); // numbers 13..24 reach the fixed memories
+    console->memories().Memorie(20); // numbers 13..24 reach the fixed memories
     EXPECT_EQ(fixedIndicator(8).backColor(), color::Lit);
 }
 
 TEST_F(MemoryBank, LabelModesCycleThroughNumbersAndNoteNames) {
     EXPECT_EQ(st().MemoryLabelMode, 1);
     EXPECT_EQ(freeIndicator(1).caption(), QStringLiteral("1"));
-    console->memories().Labelmode_Click();
+    main()("LabelMode").click();
     EXPECT_EQ(main()("LabelMode").caption(), QStringLiteral("#"));
     EXPECT_EQ(fixedIndicator(1).caption(), QStringLiteral("C"));
     EXPECT_EQ(main()("Numerino_Led", 13).caption(), QStringLiteral(" C"));
     EXPECT_EQ(main()("Numerino_Led", 2).caption(), QStringLiteral("C#"));
     EXPECT_EQ(freeIndicator(12).caption(), QStringLiteral("B"));
-    console->memories().Labelmode_Click();
+    main()("LabelMode").click();
     EXPECT_EQ(main()("LabelMode").caption(), QStringLiteral("0"));
     EXPECT_EQ(freeIndicator(1).caption(), QStringLiteral("0"));
     EXPECT_EQ(main()("Numerino_Led", 24).caption(), QStringLiteral("11"));
-    console->memories().Labelmode_Click();
+    main()("LabelMode").click();
     EXPECT_EQ(st().MemoryLabelMode, 1);
     EXPECT_EQ(freeIndicator(12).toolTip(),
               QStringLiteral(
@@ -141,11 +154,11 @@ TEST_F(MemoryBank, LabelModesCycleThroughNumbersAndNoteNames) {
 }
 
 TEST_F(LedBank, TheLedDisplayUsesPicturesAndSwitchingDisplaysLeavesEverythingDark) {
-    console->memories().c_memory_Click(4);
+    console->memories().Memorie(4);
     EXPECT_EQ(main()("LedFree", 4).picture(), st().PicGreenOn);
     form(forms::Advanced)("SliderFondi", 1).scroll(90);
     EXPECT_EQ(main()("LedFree", 4).picture(), st().PicYellowOn);
-    console->memories().Graduatore_Click(3);
+    console->memories().Memorie(15);
     EXPECT_EQ(main()("LedFix", 3).picture(), st().PicRedOn);
     EXPECT_EQ(main()("LedFix", 4).picture(), st().PicRedOff);
     main()("DisplayLeds").click();
@@ -167,4 +180,26 @@ TEST_F(MemoryBank, LoadingCurrentMemoriesAsFixedAsksThenCopiesAndSaves) {
     EXPECT_TRUE(dialogs.messageTexts().contains(QStringLiteral("FIXED MEMORY OVERWRITTEN!")));
     EXPECT_FALSE(st().CopyFreeToFixed);
     EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
+TEST_F(MemoryBank, EveryListenerFollowsTheConsoleAndAnnouncingChangesNothing) {
+    Follower follower;
+    console->events().add(follower);
+    console->memories().Memorie(3);
+    const int moved = follower.drawstopsMoved;
+    console->drawstops().Tir_FO_GO_Click(4);
+    EXPECT_EQ(follower.drawstopsMoved, moved + 1);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Yellow);
+    EXPECT_EQ(follower.memory, std::pair(3, MemoryLight::Changed));
+
+    // Told again, no listener changes the console: the recalled memory stays unchanged.
+    console->memories().Memorie(3);
+    EXPECT_EQ(follower.memory, std::pair(3, MemoryLight::Lit));
+    const int16_t sent = st().sent().MemFO_GO;
+    console->events().registrationChanged();
+    console->events().drawstopMoved(DivisionId::Great, 0, 4, 5);
+    EXPECT_TRUE(st().MemoryUnchanged);
+    EXPECT_EQ(st().sent().MemFO_GO, sent);
+    EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
+    console->events().remove(follower);
 }

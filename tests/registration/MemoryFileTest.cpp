@@ -160,7 +160,7 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
     for (int n = 1; n <= 12; ++n)
         l[line(n, 0)] = " 20 ";
     write(path("short.sqs"), join(l.mid(0, line(3, 4))));
-    console->memories().c_memory_Click(6);
+    console->memories().Memorie(6);
     log();
     const ConsoleSlots before = st();
     auto unchanged = [&] {

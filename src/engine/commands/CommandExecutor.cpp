@@ -90,24 +90,24 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
             drawstops_.Button_Annullatori_sw_Click(c.b);
         break;
     case CommandKind::CancelAll:
-        drawstops_.CancelALL_Click();
+        drawstops_.cancelAll();
         break;
     case CommandKind::Memory:
-        memories_.c_memory_Click(c.a);
+        memories_.Memorie(c.a);
         break;
     case CommandKind::ToggleRec:
-        memories_.Rec_button_Click();
+        memories_.toggleRec();
         break;
     case CommandKind::StoreBuffer:
         if (c.a == 0 || c.a == 1)
-            buffers_.TempMemButton_Click(c.a);
+            buffers_.storeBuffer(c.a);
         break;
     case CommandKind::LoadBuffer:
         if (c.a == 0 || c.a == 1)
-            buffers_.LoadBuffer_Click(c.a);
+            buffers_.loadBuffer(c.a);
         break;
     case CommandKind::ClearFreeMemories:
-        buffers_.CLEAR_Click();
+        buffers_.clearFreeMemories();
         break;
     case CommandKind::Coupler:
         switch (static_cast<Coupler>(c.a)) {

@@ -243,10 +243,10 @@ void InputDispatcher::switchEvent(ShortMessage& m) {
     ConsoleState& st = state_;
     const int k = m.data1;
     if (k >= 60 && k <= 71) {
-        memories_.c_memory_Click(k - 59);
+        memories_.Memorie(k - 59);
         st.SwitchEventArmed = false;
     } else if (k >= 72 && k <= 83) {
-        memories_.Graduatore_Click(k - 71);
+        memories_.Memorie(k - 59);
         st.SwitchEventArmed = false;
     } else {
         totalRecall_.Total_Recall(k);

@@ -21,6 +21,7 @@
 #include "MainWindowControls.h"
 #include "Memories.h"
 #include "MemoryFile.h"
+#include "MemoryPanel.h"
 #include "MidiBackend.h"
 #include "MidiDevices.h"
 #include "MidiPortSetup.h"
@@ -85,6 +86,8 @@ struct Console::Parts {
     TotalRecall totalRecall;
     Hotkeys hotkeys;
     PanelLayout layout;
+    // The main window's memory indicators and buttons.
+    MemoryPanel memoryPanel;
     StopCaptions captions;
     Fonts fonts;
     AboutHelp aboutHelp;
@@ -95,8 +98,7 @@ struct Console::Parts {
 };
 
 Console::Parts::Parts(Console& c)
-    : indicators(c.state_, *c.panel_, later(memories), later(thru)),
-      sysex(c.state_, *c.paced_, c.waiter_),
+    : indicators(c.state_, *c.panel_, later(thru)), sysex(c.state_, *c.paced_, c.waiter_),
       configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
       devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
@@ -105,18 +107,17 @@ Console::Parts::Parts(Console& c)
       thru(c.state_, *c.panel_, c.screen(), later(layout), events), panic(c.paced_->player()),
       input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
             later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
-      memories(c.state_, *c.panel_, c.dialogs(), update, configuration, levels, later(recovery),
-               later(layout)),
-      drawstops(c.state_, *c.panel_, update, memories),
-      buffers(c.state_, *c.panel_, c.dialogs(), update, later(recovery)),
+      memories(c.state_, events, update, configuration, levels, later(recovery)),
+      drawstops(c.state_, events, update, memories),
+      buffers(c.state_, events, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen(), events, levels, sysex),
       commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
                c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
       totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
-      hotkeys(c.mainForm(), commands),
-      layout(c.state_, *c.panel_, c.dialogs(), memories, thru, later(fonts)),
+      hotkeys(c.mainForm(), commands), layout(c.state_, *c.panel_, c.dialogs(), thru, later(fonts)),
+      memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
       captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
       aboutHelp(c.state_, *c.panel_, c.dialogs(), c.screen()),
       tableLoader(c.state_, *c.panel_, c.dialogs(), captions, configuration),
@@ -127,6 +128,7 @@ Console::Parts::Parts(Console& c)
       lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, devices, configuration,
                  tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
     events.add(indicators);
+    events.add(memoryPanel);
     bindPanelCommands(c.mainForm(), commands);
 }
 

@@ -6,21 +6,15 @@
 #include "Division.h"
 #include "DivisionControls.h"
 #include "MainWindowControls.h"
-#include "Memories.h"
 #include "PanelState.h"
 #include "StopGroup.h"
 #include "Thru.h"
 
 namespace vorlo {
 
-ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Memories& memories,
-                                     Thru& thru)
+ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru)
     : state_(state), main_(panel.form(ctl::main::Window)),
-      advanced_(panel.form(ctl::advanced::Window)), memories_(memories), thru_(thru) {}
-
-void ConsoleIndicators::registrationChanged() {
-    memories_.Marca_Led_giallo();
-}
+      advanced_(panel.form(ctl::advanced::Window)), thru_(thru) {}
 
 void ConsoleIndicators::thruBodyChanged() {
     thru_.refreshThruButton();

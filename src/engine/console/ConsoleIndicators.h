@@ -7,18 +7,15 @@ namespace vorlo {
 class ConsoleState;
 struct ControlId;
 class Form;
-class Memories;
 class PanelState;
 class Thru;
 
 // The panel's answer to a change of the registration in force: drawstops on whichever panel is
-// shown, coupler, cancel and sub-octave buttons, balance sliders, memory LEDs and the thru
-// button.
+// shown, coupler, cancel and sub-octave buttons, balance sliders and the thru button.
 class ConsoleIndicators : public ConsoleListener {
 public:
-    ConsoleIndicators(ConsoleState& state, PanelState& panel, Memories& memories, Thru& thru);
+    ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru);
 
-    void registrationChanged() override;
     void thruBodyChanged() override;
     void drawstopMoved(DivisionId division, int group, int from, int to) override;
     void balanceShown(DivisionId division, StopFamily family, int value) override;
@@ -36,7 +33,6 @@ private:
     ConsoleState& state_;
     Form& main_;
     Form& advanced_;
-    Memories& memories_;
     Thru& thru_;
 };
 

@@ -9,6 +9,7 @@
 #include "LevelSender.h"
 #include "MainWindowControls.h"
 #include "PanelState.h"
+#include "RegistrationChange.h"
 #include "ScreenMetrics.h"
 #include "SysexSender.h"
 #include "TemperamentBuilder.h"
@@ -80,7 +81,7 @@ void AdvancedControls::balanceScrolled(StopFamily family, int index) {
     const int v = adv_(*balanceControlsOf(family).slider, index).value();
     state_.live().*d.balance[static_cast<size_t>(family)] = static_cast<int16_t>(v);
     levels_.sendBalance(d, family);
-    indicators_.registrationChanged();
+    registrationChanged(state_, indicators_);
 }
 
 void AdvancedControls::SliderFondi_Scroll(int index) {
@@ -121,7 +122,7 @@ void AdvancedControls::applyLevel(const Division& d, int16_t value) {
     for (DivisionId id : followers)
         levels_.sendLevel(division(id));
     levels_.sendLevel(d);
-    indicators_.registrationChanged();
+    registrationChanged(state_, indicators_);
 }
 
 void AdvancedControls::SliderGO_Scroll() {

@@ -1,21 +1,27 @@
 #include "Buffers.h"
 
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
 #include "Dialogs.h"
-#include "MainWindowControls.h"
-#include "PanelState.h"
 #include "RecoveryCopy.h"
 
 namespace vorlo {
+namespace {
 
-Buffers::Buffers(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
-                 RecoveryCopy& recovery)
-    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), update_(update),
-      recovery_(recovery) {}
+bool isBuffer(int index) {
+    return index == 0 || index == 1;
+}
 
-void Buffers::TempMemButton_Click(int index) {
+} // namespace
+
+Buffers::Buffers(ConsoleState& state, ConsoleListener& listener, Dialogs& dialogs,
+                 ConsoleUpdate& update, RecoveryCopy& recovery)
+    : state_(state), listener_(listener), dialogs_(dialogs), update_(update), recovery_(recovery) {}
+
+void Buffers::storeBuffer(int index) {
+    if (!isBuffer(index))
+        return;
     ConsoleState& st = state_;
     dialogs_.message(QStringLiteral("Actual Stops is now copied on Temporary Buffer ") +
                          QString::number(index + 1),
@@ -27,14 +33,19 @@ void Buffers::TempMemButton_Click(int index) {
 }
 
 bool Buffers::isFilled(int index) const {
-    return main_(ctl::main::TempMemButton, index).backColor() == color::Lit;
+    return isBuffer(index) && filled_[index];
 }
 
 void Buffers::markFilled(int index) {
-    main_(ctl::main::TempMemButton, index).setBackColor(color::Lit);
+    if (!isBuffer(index))
+        return;
+    filled_[index] = true;
+    listener_.bufferShown(index, true);
 }
 
-void Buffers::LoadBuffer_Click(int index) {
+void Buffers::loadBuffer(int index) {
+    if (!isBuffer(index))
+        return;
     ConsoleState& st = state_;
     // Either buffer filled this run lets both load.
     if (!isFilled(0) && !isFilled(1)) {
@@ -48,15 +59,13 @@ void Buffers::LoadBuffer_Click(int index) {
     update_.AGGIORNAMENTO_VORLO();
 }
 
-void Buffers::CLEAR_Click() {
+void Buffers::clearFreeMemories() {
     ConsoleState& st = state_;
-    Form& main = main_;
-    Control& clear = main(ctl::main::CLEAR);
-    clear.setBackColor(color::Lit);
+    listener_.actionShown(ConsoleAction::ClearFreeMemories, true);
     if (st.FreeMemoriesUnsaved) {
         if (!dialogs_.askYesNo(QStringLiteral("Free memories unsaved: erase anyway ?"),
                                QStringLiteral("Warning"))) {
-            clear.setBackColor(color::ButtonFace);
+            listener_.actionShown(ConsoleAction::ClearFreeMemories, false);
             return;
         }
         st.FreeMemoriesUnsaved = false;
@@ -64,17 +73,13 @@ void Buffers::CLEAR_Click() {
     for (int slot = kFirstFree; slot <= kLastFree; ++slot)
         st.slot(slot) = Registration::startValues();
     st.RecArmed = false;
-    main(ctl::main::Rec_button).setBackColor(color::ButtonFace);
+    listener_.recArmedShown(false);
     st.MemoryUnchanged = false;
     st.LastMemory = 1;
-    for (int i = 1; i <= 12; ++i) {
-        if (st.MemoryLedsShown)
-            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
-        else
-            main(ctl::main::C_memory, i).setBackColor(color::ButtonFace);
-    }
+    for (int i = kFirstFree; i <= kLastFree; ++i)
+        listener_.freeMemoryShown(i, MemoryLight::Unlit);
     recovery_.changed();
-    clear.setBackColor(color::ButtonFace);
+    listener_.actionShown(ConsoleAction::ClearFreeMemories, false);
 }
 
 } // namespace vorlo

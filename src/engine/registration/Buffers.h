@@ -2,35 +2,37 @@
 
 namespace vorlo {
 
+class ConsoleListener;
 class ConsoleState;
 class ConsoleUpdate;
 class Dialogs;
-class Form;
-class PanelState;
 class RecoveryCopy;
 
-// The temporary buffers S1/S2 and L1/L2, and the button that clears the free memories.
+// The temporary buffers S1/S2 and L1/L2, and clearing the free memories.
 class Buffers {
 public:
-    Buffers(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
+    Buffers(ConsoleState& state, ConsoleListener& listener, Dialogs& dialogs, ConsoleUpdate& update,
             RecoveryCopy& recovery);
 
-    void TempMemButton_Click(int index);
-    void LoadBuffer_Click(int index);
-    void CLEAR_Click();
+    // index 0 or 1; any other index does nothing.
+    void storeBuffer(int index);
+    void loadBuffer(int index);
+    // The free memories back to their start values, after a question if they are unsaved.
+    void clearFreeMemories();
 
-    // A buffer counts as filled once its store button has been used this run; the button
-    // stays lit from then on.
+    // A buffer counts as filled once it has been stored this run (or came back from the
+    // recovery copy); it stays filled, and its store button lit, from then on.
     bool isFilled(int index) const;
     // Marks a buffer filled whose contents came back from the recovery copy.
     void markFilled(int index);
 
 private:
     ConsoleState& state_;
-    Form& main_;
+    ConsoleListener& listener_;
     Dialogs& dialogs_;
     ConsoleUpdate& update_;
     RecoveryCopy& recovery_;
+    bool filled_[2] = {false, false};
 };
 
 } // namespace vorlo

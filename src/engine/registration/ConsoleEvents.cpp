@@ -50,5 +50,26 @@ void ConsoleEvents::subOctaveShown(bool on) {
 void ConsoleEvents::devicesChanged() {
     announce(&ConsoleListener::devicesChanged);
 }
+void ConsoleEvents::ladderShown(int steps) {
+    announce(&ConsoleListener::ladderShown, steps);
+}
+void ConsoleEvents::freeMemoryShown(int i, MemoryLight light) {
+    announce(&ConsoleListener::freeMemoryShown, i, light);
+}
+void ConsoleEvents::memoryDisplayShown() {
+    announce(&ConsoleListener::memoryDisplayShown);
+}
+void ConsoleEvents::memoryLabelsShown() {
+    announce(&ConsoleListener::memoryLabelsShown);
+}
+void ConsoleEvents::recArmedShown(bool armed) {
+    announce(&ConsoleListener::recArmedShown, armed);
+}
+void ConsoleEvents::bufferShown(int index, bool stored) {
+    announce(&ConsoleListener::bufferShown, index, stored);
+}
+void ConsoleEvents::actionShown(ConsoleAction action, bool running) {
+    announce(&ConsoleListener::actionShown, action, running);
+}
 
 } // namespace vorlo

@@ -26,6 +26,13 @@ public:
     void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
     void subOctaveShown(bool on) override;
     void devicesChanged() override;
+    void ladderShown(int steps) override;
+    void freeMemoryShown(int i, MemoryLight light) override;
+    void memoryDisplayShown() override;
+    void memoryLabelsShown() override;
+    void recArmedShown(bool armed) override;
+    void bufferShown(int index, bool stored) override;
+    void actionShown(ConsoleAction action, bool running) override;
 
 private:
     template <typename... Params, typename... Args>

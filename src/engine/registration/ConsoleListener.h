@@ -5,6 +5,13 @@ namespace vorlo {
 enum class DivisionId;
 enum class StopFamily;
 
+// How a free memory's indicator is shown: not the memory in use, switched off with all the
+// others, the memory recalled or stored, or that memory once the registration changed.
+enum class MemoryLight { Unlit, Dark, Lit, Changed };
+
+// A button lit while its action runs: cancel-all, and clearing the free memories.
+enum class ConsoleAction { CancelAll, ClearFreeMemories };
+
 // What the organ announces after it changed the console state, so that it computes and sends
 // without painting. Any number of listeners follow it through ConsoleEvents (the panel, and a
 // status light, a recorder or a remote alike); a listener only shows what it is told and never
@@ -36,6 +43,20 @@ public:
     // The MIDI devices changed: the lists were scanned, a port's device was chosen, or the
     // ports were opened or closed.
     virtual void devicesChanged() {}
+    // The fixed memories' ladder lit from its first step up to step `steps` (0: dark).
+    virtual void ladderShown(int /*steps*/) {}
+    // Free memory i (1..12) as the given light.
+    virtual void freeMemoryShown(int /*i*/, MemoryLight /*light*/) {}
+    // The memory indicators switched between labels and LEDs (MemoryLedsShown); all are dark.
+    virtual void memoryDisplayShown() {}
+    // The memory labels follow MemoryLabelMode.
+    virtual void memoryLabelsShown() {}
+    // REC armed: the next memory chosen stores the registration instead of recalling.
+    virtual void recArmedShown(bool /*armed*/) {}
+    // Temporary buffer index (0, 1) holds a stored registration.
+    virtual void bufferShown(int /*index*/, bool /*stored*/) {}
+    // An action started (running) or finished.
+    virtual void actionShown(ConsoleAction /*action*/, bool /*running*/) {}
 };
 
 } // namespace vorlo

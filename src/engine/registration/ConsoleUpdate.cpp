@@ -7,6 +7,7 @@
 #include "LevelSender.h"
 #include "ProgramLifecycle.h"
 #include "ReentryGuard.h"
+#include "RegistrationChange.h"
 #include "RunState.h"
 #include "SysexSender.h"
 
@@ -115,7 +116,7 @@ void ConsoleUpdate::run() {
             st.sent().MemThru = st.live().MemThru;
             indicators_.thruBodyChanged();
         }
-        indicators_.registrationChanged();
+        registrationChanged(st, indicators_);
     } catch (const std::exception&) {
         lifecycle_.Gest_Errore_advanced();
     }

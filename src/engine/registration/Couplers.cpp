@@ -3,6 +3,7 @@
 #include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
+#include "RegistrationChange.h"
 
 namespace vorlo {
 
@@ -20,7 +21,7 @@ void Couplers::switchCoupler(int16_t Registration::*field, int pressed,
         (indicators_.*shown)(live);
     }
     sent = live;
-    indicators_.registrationChanged();
+    registrationChanged(state_, indicators_);
 }
 
 Couplers::Couplers(ConsoleState& state, ConsoleListener& indicators, ConsoleUpdate& update)

@@ -1,68 +1,43 @@
 #include "Drawstops.h"
 
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
-#include "MainWindowControls.h"
 #include "Memories.h"
-#include "PanelState.h"
 
 namespace vorlo {
 
-Drawstops::Drawstops(ConsoleState& state, PanelState& panel, ConsoleUpdate& update,
+Drawstops::Drawstops(ConsoleState& state, ConsoleListener& listener, ConsoleUpdate& update,
                      Memories& memories)
-    : state_(state), main_(panel.form(ctl::main::Window)), update_(update), memories_(memories) {}
+    : state_(state), listener_(listener), update_(update), memories_(memories) {}
 
-// Draws row r of a group: the group's position becomes r, the console update sends it, and the
-// fixed-memory ladder goes dark.
-void Drawstops::draw(int field, int row) {
+void Drawstops::draw(SlotField field, int row) {
     ConsoleState& st = state_;
-    st.live()[static_cast<SlotField>(field)] = static_cast<int16_t>(row);
+    st.live()[field] = static_cast<int16_t>(row);
     update_.AGGIORNAMENTO_VORLO();
     memories_.Spengo_Graduatore();
 }
 
 void Drawstops::Tir_FO_GO_Click(int row) {
-    draw(static_cast<int>(SlotField::MemFO_GO), row);
+    draw(SlotField::MemFO_GO, row);
 }
 void Drawstops::Tir_FO_SW_Click(int row) {
-    draw(static_cast<int>(SlotField::MemFO_SW), row);
+    draw(SlotField::MemFO_SW, row);
 }
 void Drawstops::Tir_MU_GO_Click(int row) {
-    draw(static_cast<int>(SlotField::MemMU_GO), row);
+    draw(SlotField::MemMU_GO, row);
 }
 void Drawstops::Tir_MU_SW_Click(int row) {
-    draw(static_cast<int>(SlotField::MemMU_SW), row);
+    draw(SlotField::MemMU_SW, row);
 }
 void Drawstops::Tir_AN_GO_Click(int row) {
-    draw(static_cast<int>(SlotField::MemAN_GO), row);
+    draw(SlotField::MemAN_GO, row);
 }
 void Drawstops::Tir_AN_SW_Click(int row) {
-    draw(static_cast<int>(SlotField::MemAN_SW), row);
+    draw(SlotField::MemAN_SW, row);
 }
 void Drawstops::NomePedale_Click(int row) {
-    draw(static_cast<int>(SlotField::MemPED), row);
-}
-void Drawstops::Tir_FO_GO_graph_Click(int row) {
-    Tir_FO_GO_Click(row);
-}
-void Drawstops::Tir_FO_SW_graph_Click(int row) {
-    Tir_FO_SW_Click(row);
-}
-void Drawstops::Tir_MU_GO_graph_Click(int row) {
-    Tir_MU_GO_Click(row);
-}
-void Drawstops::Tir_MU_SW_graph_Click(int row) {
-    Tir_MU_SW_Click(row);
-}
-void Drawstops::Tir_AN_GO_graph_Click(int row) {
-    Tir_AN_GO_Click(row);
-}
-void Drawstops::Tir_AN_SW_graph_Click(int row) {
-    Tir_AN_SW_Click(row);
-}
-void Drawstops::Tir_PED_graph_Click(int row) {
-    NomePedale_Click(row);
+    draw(SlotField::MemPED, row);
 }
 
 void Drawstops::Button_Annullatori_go_Click(int family) {
@@ -83,10 +58,9 @@ void Drawstops::Button_Annullatori_sw_Click(int family) {
     update_.AGGIORNAMENTO_VORLO();
 }
 
-void Drawstops::CancelALL_Click() {
+void Drawstops::cancelAll() {
     ConsoleState& st = state_;
-    Control& button = main_(ctl::main::CancelALL);
-    button.setBackColor(color::Lit);
+    listener_.actionShown(ConsoleAction::CancelAll, true);
     for (SlotField f : {SlotField::MemFO_GO, SlotField::MemFO_SW, SlotField::MemMU_GO,
                         SlotField::MemMU_SW, SlotField::MemAN_GO, SlotField::MemAN_SW,
                         SlotField::MemPED, SlotField::MemTremGO, SlotField::MemTremSW,
@@ -99,7 +73,7 @@ void Drawstops::CancelALL_Click() {
     update_.AGGIORNAMENTO_VORLO();
     memories_.SPENGO_MEMORIE();
     memories_.Spengo_Graduatore();
-    button.setBackColor(color::ButtonFace);
+    listener_.actionShown(ConsoleAction::CancelAll, false);
 }
 
 } // namespace vorlo

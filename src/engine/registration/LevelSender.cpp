@@ -5,6 +5,8 @@
 #include "Division.h"
 #include "MidiConstants.h"
 #include "MidiOutputPort.h"
+#include "ConsoleListener.h"
+#include "RegistrationChange.h"
 
 #include <algorithm>
 
@@ -52,7 +54,7 @@ void LevelSender::toggleTremulant(const Division& d) {
     live = sent != 0 ? 0 : 1;
     sendTremulant(d, live);
     sent = live;
-    indicators_.registrationChanged();
+    registrationChanged(state_, indicators_);
 }
 
 void LevelSender::EXPRESSION_GO() {

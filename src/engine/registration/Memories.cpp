@@ -1,53 +1,18 @@
 #include "Memories.h"
 
 #include "ConfigurationStore.h"
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
-#include "Dialogs.h"
 #include "LevelSender.h"
-#include "MainWindowControls.h"
-#include "PanelLayout.h"
-#include "PanelState.h"
 #include "RecoveryCopy.h"
 
 namespace vorlo {
-namespace {
 
-const char* const kNoteNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
-                                    "F#", "G",  "G#", "A",  "A#", "B"};
-
-} // namespace
-
-Memories::Memories(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
-                   ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery,
-                   PanelLayout& layout)
-    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), update_(update),
-      config_(config), levels_(levels), recovery_(recovery), layout_(layout) {
-    Form& main = main_;
-    main(ctl::main::LabelMode).onClick = [this] { Labelmode_Click(); };
-    main(ctl::main::DisplayLeds).onClick = [this] { DisplayLeds_Click(); };
-    main(ctl::main::SaveFIXED).onClick = [this] { SaveFIXED_Click(); };
-}
-
-// Free memory indicator i as label or LED, whichever the display shows.
-void Memories::paintFree(int i, bool lit) {
-    const ConsoleState& st = state_;
-    Form& main = main_;
-    if (st.MemoryLedsShown)
-        main(ctl::main::LedFree, i).setPicture(lit ? st.PicGreenOn : st.PicGreenOff);
-    else
-        main(ctl::main::C_memory, i).setBackColor(lit ? color::Green : color::ButtonFace);
-}
-
-void Memories::paintFixed(int i, bool lit) {
-    const ConsoleState& st = state_;
-    Form& main = main_;
-    if (st.MemoryLedsShown)
-        main(ctl::main::LedFix, i).setPicture(lit ? st.PicRedOn : st.PicRedOff);
-    else
-        main(ctl::main::Graduatore, i).setBackColor(lit ? color::Lit : color::ActiveBorder);
-}
+Memories::Memories(ConsoleState& state, ConsoleListener& listener, ConsoleUpdate& update,
+                   ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery)
+    : state_(state), listener_(listener), update_(update), config_(config), levels_(levels),
+      recovery_(recovery) {}
 
 void Memories::Memorie(int n) {
     ConsoleState& st = state_;
@@ -55,13 +20,8 @@ void Memories::Memorie(int n) {
         n = 1;
 
     // The fixed ladder lights from its first step up to the memory chosen.
-    if (n <= kLastFree) {
-        Spengo_Graduatore();
-    } else {
-        const int k = n - 12;
-        for (int i = 1; i <= 12; ++i)
-            paintFixed(i, i <= k);
-    }
+    listener_.ladderShown(n <= kLastFree ? 0 : n - kLastFree);
+    // Nothing is marked changed while the memory is being recalled.
     st.MemoryUnchanged = false;
 
     if (!st.RecArmed) {
@@ -86,12 +46,10 @@ void Memories::Memorie(int n) {
               SlotField::MemSubottava})
             st.live()[f] = st.slot(n)[f];
 
-        st.MemoryUnchanged = true;
         update_.AGGIORNAMENTO_VORLO();
         levels_.Send_Tremolo_GO(st.live().MemTremGO);
         levels_.Send_Tremolo_SW(st.live().MemTremSW);
-        // The update marked the previous memory; the one just recalled is the one that turns
-        // yellow at the next change.
+        // The memory just recalled is the one marked at the next change.
         st.MemoryUnchanged = true;
     } else {
         if (n <= kLastFree) {
@@ -101,138 +59,51 @@ void Memories::Memorie(int n) {
             recovery_.changed();
         }
         st.RecArmed = false;
-        main_(ctl::main::Rec_button).setBackColor(color::ButtonFace);
+        listener_.recArmedShown(false);
     }
 
-    if (st.LastMemory >= kFirstFree && st.LastMemory <= kLastFree)
-        paintFree(st.LastMemory, false);
-    if (n <= kLastFree)
-        paintFree(n, true);
+    const int previous = st.LastMemory;
     st.LastMemory = static_cast<int16_t>(n);
+    if (previous >= kFirstFree && previous <= kLastFree)
+        listener_.freeMemoryShown(previous, MemoryLight::Unlit);
+    if (n <= kLastFree)
+        listener_.freeMemoryShown(n, MemoryLight::Lit);
 }
 
-void Memories::c_memory_Click(int index) {
-    Memorie(index);
-}
-
-void Memories::Ledfree_Click(int index) {
-    Memorie(index);
-}
-
-void Memories::Graduatore_Click(int index) {
-    Memorie(index + 12);
-}
-
-void Memories::LedFix_Click(int index) {
-    Memorie(index + 12);
-}
-
-void Memories::Rec_button_Click() {
+void Memories::toggleRec() {
     ConsoleState& st = state_;
     st.RecArmed = !st.RecArmed;
-    main_(ctl::main::Rec_button).setBackColor(st.RecArmed ? color::Lit : color::ButtonFace);
-}
-
-void Memories::Marca_Led_giallo() {
-    ConsoleState& st = state_;
-    if (!st.MemoryUnchanged || st.LastMemory < kFirstFree || st.LastMemory > kLastFree)
-        return;
-    st.MemoryUnchanged = false;
-    Form& main = main_;
-    if (st.MemoryLedsShown)
-        main(ctl::main::LedFree, st.LastMemory).setPicture(st.PicYellowOn);
-    else
-        main(ctl::main::C_memory, st.LastMemory).setBackColor(color::Yellow);
+    listener_.recArmedShown(st.RecArmed);
 }
 
 void Memories::SPENGO_MEMORIE() {
-    const ConsoleState& st = state_;
-    Form& main = main_;
-    for (int i = 1; i <= 12; ++i) {
-        if (!st.MemoryLedsShown)
-            main(ctl::main::C_memory, i).setBackColor(color::ActiveBorder);
-        else
-            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
-    }
+    for (int i = kFirstFree; i <= kLastFree; ++i)
+        listener_.freeMemoryShown(i, MemoryLight::Dark);
 }
 
 void Memories::Spengo_Graduatore() {
-    for (int i = 1; i <= 12; ++i)
-        paintFixed(i, false);
+    listener_.ladderShown(0);
 }
 
-void Memories::DisplayLeds_Click() {
-    ConsoleState& st = state_;
-    Form& main = main_;
-    Control& item = main(ctl::main::DisplayLeds);
-    item.setChecked(!item.isChecked());
-    st.MemoryLedsShown = item.isChecked();
-    layout_.VISUALIZZA_LED_O_PANNELLINI();
-    for (int i = 1; i <= 12; ++i) {
-        if (st.MemoryLedsShown) {
-            main(ctl::main::LedFree, i).setPicture(st.PicGreenOff);
-            main(ctl::main::LedFix, i).setPicture(st.PicRedOff);
-        } else {
-            main(ctl::main::C_memory, i).setBackColor(color::ButtonFace);
-            main(ctl::main::Graduatore, i).setBackColor(color::ButtonFace);
-        }
-    }
+void Memories::Scrivi_Label_memorie() {
+    listener_.memoryLabelsShown();
 }
 
-void Memories::Labelmode_Click() {
+void Memories::nextLabelMode() {
     ConsoleState& st = state_;
     st.MemoryLabelMode = static_cast<int16_t>(st.MemoryLabelMode + 1);
-    if (st.MemoryLabelMode == 3)
+    if (st.MemoryLabelMode < 0 || st.MemoryLabelMode > 2)
         st.MemoryLabelMode = 0;
     Scrivi_Label_memorie();
 }
 
-void Memories::Scrivi_Label_memorie() {
-    const int mode = state_.MemoryLabelMode;
-    if (mode < 0 || mode > 2)
-        return;
-    Form& main = main_;
-    main(ctl::main::LabelMode)
-        .setCaption(mode == 0   ? QStringLiteral("0")
-                    : mode == 1 ? QStringLiteral("1")
-                                : QStringLiteral("#"));
-    for (int i = 1; i <= 12; ++i) {
-        QString label;
-        QString led;
-        if (mode == 2) {
-            label = QString::fromLatin1(kNoteNames[i - 1]);
-            led = label.size() == 1 ? QStringLiteral(" ") + label : label;
-        } else {
-            label = QString::number(mode == 0 ? i - 1 : i);
-            led = label;
-        }
-        main(ctl::main::C_memory, i).setCaption(label);
-        main(ctl::main::Graduatore, i).setCaption(label);
-        main(ctl::main::Numerino_Led, i).setCaption(led);
-        main(ctl::main::Numerino_Led, i + 12).setCaption(led);
-    }
+void Memories::showMemoryLeds(bool leds) {
+    state_.MemoryLedsShown = leds;
+    listener_.memoryDisplayShown();
 }
 
-void Memories::Scrivi_ToolTips_memorie() {
-    Form& main = main_;
-    for (int i = 1; i <= 12; ++i) {
-        main(ctl::main::C_memory, i)
-            .setToolTip(QStringLiteral("Load Free Memory N. ") + QString::number(i) +
-                        QStringLiteral(" .If REC ON, push led to store stops. Hotkeys: F1..F12"));
-        main(ctl::main::Graduatore, i)
-            .setToolTip(QStringLiteral("Load Fixed Memory N. ") + QString::number(i) +
-                        QStringLiteral(".  Hotkeys: 1...9, = , ? , ^"));
-    }
-}
-
-void Memories::SaveFIXED_Click() {
-    ConsoleState& st = state_;
-    if (!dialogs_.askYesNo(
-            QStringLiteral("Warning! FIXED MEMORIES will be overwritten with current free memory "
-                           "configuration. Continue anyway?"),
-            QStringLiteral("Warning")))
-        return;
-    st.CopyFreeToFixed = true;
+void Memories::copyFreeToFixed() {
+    state_.CopyFreeToFixed = true;
     config_.Salva_dati_di_avvio();
 }
 

@@ -3,52 +3,44 @@
 namespace vorlo {
 
 class ConfigurationStore;
+class ConsoleListener;
 class ConsoleState;
 class ConsoleUpdate;
-class Dialogs;
-class Form;
 class LevelSender;
-class PanelLayout;
-class PanelState;
 class RecoveryCopy;
 
-// Twelve free and twelve fixed combination memories: recall and store, the indicators in
-// label or LED form, the memory labels, REC, and the copy of the free bank onto the fixed one.
+// Twelve free and twelve fixed combination memories: recall and store, REC, the fixed ladder,
+// the indicators' display and labels, and the copy of the free bank onto the fixed one. What
+// the indicators show is announced to the listeners.
 class Memories {
 public:
-    Memories(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ConsoleUpdate& update,
-             ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery,
-             PanelLayout& layout);
+    Memories(ConsoleState& state, ConsoleListener& listener, ConsoleUpdate& update,
+             ConfigurationStore& config, LevelSender& levels, RecoveryCopy& recovery);
 
-    // n = 1..24 (1..12 free, 13..24 fixed); any other number means memory 1.
+    // Recalls memory n, or stores the registration in it when REC is armed (a fixed memory is
+    // never stored). n = 1..24 (1..12 free, 13..24 fixed); any other number means memory 1.
     void Memorie(int n);
-    void c_memory_Click(int index);
-    void Ledfree_Click(int index);
-    void Graduatore_Click(int index);
-    void LedFix_Click(int index);
-    void Rec_button_Click();
-    // Marks the memory last recalled or stored as changed (yellow).
-    void Marca_Led_giallo();
+    void toggleRec();
+    // Every free memory's indicator off.
     void SPENGO_MEMORIE();
+    // The fixed ladder off.
     void Spengo_Graduatore();
-    void DisplayLeds_Click();
-    void Labelmode_Click();
+    // The labels shown follow MemoryLabelMode.
     void Scrivi_Label_memorie();
-    void Scrivi_ToolTips_memorie();
-    void SaveFIXED_Click();
+    // The next label mode: numbers from 0, numbers from 1, note names.
+    void nextLabelMode();
+    // Indicators as LEDs (true) or labels; every indicator goes dark.
+    void showMemoryLeds(bool leds);
+    // The free memories become the fixed ones, through the configuration's save.
+    void copyFreeToFixed();
 
 private:
-    void paintFree(int i, bool lit);
-    void paintFixed(int i, bool lit);
-
     ConsoleState& state_;
-    Form& main_;
-    Dialogs& dialogs_;
+    ConsoleListener& listener_;
     ConsoleUpdate& update_;
     ConfigurationStore& config_;
     LevelSender& levels_;
     RecoveryCopy& recovery_;
-    PanelLayout& layout_;
 };
 
 } // namespace vorlo

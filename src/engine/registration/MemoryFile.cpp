@@ -350,10 +350,7 @@ bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
     reset_.RESET_Click();
     if (run_.hasEnded())
         return false;
-    if (st.MemoryLedsShown)
-        memories_.Ledfree_Click(1);
-    else
-        memories_.c_memory_Click(1);
+    memories_.Memorie(1);
     return true;
 }
 

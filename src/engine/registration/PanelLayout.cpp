@@ -7,7 +7,6 @@
 #include "Fonts.h"
 #include "Form.h"
 #include "MainWindowControls.h"
-#include "Memories.h"
 #include "NumberText.h"
 #include "PanelState.h"
 #include "StopGroup.h"
@@ -124,10 +123,10 @@ double integerPart(double v) {
 
 } // namespace
 
-PanelLayout::PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                         Memories& memories, Thru& thru, Fonts& fonts)
-    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), memories_(memories),
-      thru_(thru), fonts_(fonts) {
+PanelLayout::PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Thru& thru,
+                         Fonts& fonts)
+    : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), thru_(thru),
+      fonts_(fonts) {
     main_(ctl::main::Graphmode).onClick = [this] { Graphmode_Click(); };
 }
 
@@ -289,8 +288,6 @@ void PanelLayout::placeStandardPanel(double s) {
         main(ctl::main::C_memory, i).setGeometry(x * s, 5860 * s, 240 * s, 220 * s);
         main(ctl::main::Graduatore, i).setGeometry((x + 6375) * s, 5860 * s, 240 * s, 220 * s);
     }
-
-    memories_.Scrivi_ToolTips_memorie();
 }
 
 void PanelLayout::standardCellLooks() {

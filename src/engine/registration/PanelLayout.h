@@ -8,7 +8,6 @@ class ConsoleState;
 class Dialogs;
 class Fonts;
 class Form;
-class Memories;
 class PanelState;
 class Thru;
 class Control;
@@ -21,8 +20,7 @@ public:
     static constexpr double kMinScale = 0.8;
     static constexpr double kMaxScale = 1.6;
 
-    PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Memories& memories,
-                Thru& thru, Fonts& fonts);
+    PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Thru& thru, Fonts& fonts);
 
     void ATTIVA_DISATTIVA_GRAPHIC_Interface();
     void LOAD_NORMAL_INTERFACE();
@@ -52,7 +50,6 @@ private:
     ConsoleState& state_;
     Form& main_;
     Dialogs& dialogs_;
-    Memories& memories_;
     Thru& thru_;
     Fonts& fonts_;
 };

@@ -1,9 +1,7 @@
 #include "Panic.h"
 
-#include "ConsoleForms.h"
 #include "MidiConstants.h"
 #include "MidiOutputPort.h"
-#include "PanelState.h"
 
 namespace vorlo {
 

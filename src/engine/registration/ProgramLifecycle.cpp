@@ -87,7 +87,6 @@ void ProgramLifecycle::Form_Load() {
         layout_.LOAD_NORMAL_INTERFACE();
     st.SyxLoadEnabled = true;
 
-    memories_.Scrivi_ToolTips_memorie();
     memories_.SPENGO_MEMORIE();
     memories_.Spengo_Graduatore();
     captions_.CARICAMENTO_LIST_BOXES();

@@ -6,6 +6,7 @@
 #include "MainWindowControls.h"
 #include "PanelLayout.h"
 #include "PanelState.h"
+#include "RegistrationChange.h"
 #include "ScreenMetrics.h"
 #include "ThruWindowControls.h"
 
@@ -53,7 +54,7 @@ void Thru::THRUBUTTON_Click() {
     st.sent().MemThru = body;
     if (st.ThruMode == 1) {
         main_(ctl::main::THRUBUTTON).setCaption(bodyCaption(body));
-        indicators_.registrationChanged();
+        registrationChanged(st, indicators_);
     }
     ADATTA_PULSANTE_THRU();
 }
