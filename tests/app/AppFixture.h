@@ -1,7 +1,15 @@
 #pragma once
 
+#include "AboutWindowControls.h"
+#include "AdvancedWindowControls.h"
+#include "BoundMenuAction.h"
 #include "ConsoleFixture.h"
+#include "FontsWindowControls.h"
 #include "MainWindow.h"
+#include "MainWindowControls.h"
+#include "SetupWindowControls.h"
+#include "ThruWindowControls.h"
+#include "TotalRecallWindowControls.h"
 #include "WindowManager.h"
 
 #include <memory>
@@ -23,8 +31,25 @@ protected:
     void writeArtwork();
 
     MainWindow* mainWindow() const;
-    template <typename T> T* panelWidget(const char* name, int index = -1) const {
-        return mainWindow()->control<T>(QString::fromLatin1(name), index);
+    // The main window's widget of a control.
+    template <typename T> T* panelWidget(const ControlRef& c) const {
+        return mainWindow()->control<T>(QString::fromLatin1(c.name), c.index);
+    }
+    template <typename T> T* panelWidget(const ControlArrayId& id, int index) const {
+        return panelWidget<T>(ControlRef(id, index));
+    }
+    // The widget of a control in one of the other windows (null when it has none or the window
+    // is not open).
+    template <typename T, typename W> static T* widgetOf(const W* w, const ControlRef& c) {
+        return w ? dynamic_cast<T*>(w->controlWidget(QString::fromLatin1(c.name), c.index))
+                 : nullptr;
+    }
+    template <typename T, typename W>
+    static T* widgetOf(const W* w, const ControlArrayId& id, int index) {
+        return widgetOf<T>(w, ControlRef(id, index));
+    }
+    BoundMenuAction* menuItem(const ControlId& id) const {
+        return mainWindow()->menuAction(QString::fromLatin1(id.name));
     }
     template <typename T> T* window(const char* form) const {
         return windows->window<T>(QString::fromLatin1(form));

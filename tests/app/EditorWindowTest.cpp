@@ -25,7 +25,7 @@ const QByteArray kFlute("\xF0\x41\x10\x42\x12\x48\x00\x00\x01\x37\xF7", 11);
 class EditorWindowTest : public AppFixture {
 protected:
     EditorWindow* openEditor() {
-        BoundMenuAction* a = mainWindow()->menuAction(QStringLiteral("LoadEditor"));
+        BoundMenuAction* a = menuItem(ctl::main::LoadEditor);
         EXPECT_NE(a, nullptr);
         if (!a)
             return nullptr;

@@ -53,17 +53,17 @@ TEST_F(MainWindowTest, MenuBarHasTheConsoleMenusInOrder) {
               (QStringList{"&Midi Devices", "Midi &Thru...", "Font&s", "-", "Graphic interface",
                            "-", "E&ditor", "-", "Leds on memor&ies"}));
     EXPECT_EQ(menuTexts(w->menus()[2]), (QStringList{"&Help", "Total Recall Displa&y", "&About"}));
-    for (const char* checkable : {"EnableCFG", "Graphmode", "DisplayLeds"})
-        EXPECT_TRUE(w->menuAction(QString::fromLatin1(checkable))->isCheckable()) << checkable;
-    EXPECT_FALSE(w->menuAction(QStringLiteral("SaveFIXED"))->isCheckable());
+    for (const ControlId& checkable :
+         {ctl::main::EnableCFG, ctl::main::Graphmode, ctl::main::DisplayLeds})
+        EXPECT_TRUE(menuItem(checkable)->isCheckable()) << checkable.name;
+    EXPECT_FALSE(menuItem(ctl::main::SaveFIXED)->isCheckable());
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTheConsoleAndItsMenuHandlers) {
     startStandard();
-    MainWindow* w = mainWindow();
-    BoundMenuAction* cfg = w->menuAction(QStringLiteral("EnableCFG"));
-    BoundMenuAction* graph = w->menuAction(QStringLiteral("Graphmode"));
-    BoundMenuAction* leds = w->menuAction(QStringLiteral("DisplayLeds"));
+    BoundMenuAction* cfg = menuItem(ctl::main::EnableCFG);
+    BoundMenuAction* graph = menuItem(ctl::main::Graphmode);
+    BoundMenuAction* leds = menuItem(ctl::main::DisplayLeds);
     // As the reset left them.
     EXPECT_EQ(cfg->isChecked(), st().SaveCfgOnExit == 1);
     EXPECT_FALSE(graph->isChecked());
@@ -83,8 +83,8 @@ TEST_F(MainWindowTest, CheckMarksFollowTheConsoleAndItsMenuHandlers) {
                              "please!"));
 
     // The console changing a check mark by itself shows on the menu too.
-    main()("DisplayLeds").setChecked(!leds->isChecked());
-    EXPECT_EQ(leds->isChecked(), main()("DisplayLeds").isChecked());
+    main()(ctl::main::DisplayLeds).setChecked(!leds->isChecked());
+    EXPECT_EQ(leds->isChecked(), main()(ctl::main::DisplayLeds).isChecked());
 }
 
 TEST_F(MainWindowTest, CaptionIconAndPanelSizeComeFromTheConsole) {
@@ -102,14 +102,14 @@ TEST_F(MainWindowTest, CaptionIconAndPanelSizeComeFromTheConsole) {
 
 TEST_F(MainWindowTest, StandardPanelWidgetsSitWhereTheLayoutPutsThem) {
     startStandard(1.0);
-    auto* reset = panelWidget<PanelButton>("RESET");
+    auto* reset = panelWidget<PanelButton>(ctl::main::RESET);
     ASSERT_NE(reset, nullptr);
     EXPECT_EQ(reset->geometry(), QRect(5, 370, 206, 16));
     EXPECT_TRUE(reset->isVisible());
     // The first Fondi name sits at (75, 160) inside the frame, its Swell overlay at 577.
-    auto* frame = mainWindow()->controlWidget(QStringLiteral("Panel_nograph"), 0);
-    auto* name = panelWidget<PanelLabel>("NomeFondi", 0);
-    auto* swell = panelWidget<PanelLabel>("Tir_FO_SW", 0);
+    auto* frame = panelWidget<QWidget>(ctl::main::Panel_nograph, 0);
+    auto* name = panelWidget<PanelLabel>(ctl::main::NomeFondi, 0);
+    auto* swell = panelWidget<PanelLabel>(ctl::main::Tir_FO_SW, 0);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(name->parentWidget(), frame);
     EXPECT_EQ(frame->geometry().top(), 37); // 560 twips
@@ -117,8 +117,8 @@ TEST_F(MainWindowTest, StandardPanelWidgetsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(swell->geometry().left(), 38); // 577 twips
     EXPECT_EQ(name->text(), QStringLiteral("Fondo 0"));
     // Graphic-panel controls are out of sight on the standard panel.
-    EXPECT_FALSE(panelWidget<PanelLabel>("Sfondo")->isVisible());
-    EXPECT_FALSE(panelWidget<PanelLabel>("Tir_FO_GO_graph", 0)->isVisible());
+    EXPECT_FALSE(panelWidget<PanelLabel>(ctl::main::Sfondo)->isVisible());
+    EXPECT_FALSE(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO_graph, 0)->isVisible());
     EXPECT_TRUE(name->isVisible());
     // Every control of the panel has its widget, named after it.
     int widgets = 0;
@@ -139,32 +139,33 @@ TEST_F(MainWindowTest, GraphicPanelShowsBackgroundPlatesAndKnobs) {
     startGraphic();
     MainWindow* w = mainWindow();
     EXPECT_EQ(w->panel()->size(), QSize(819, 586));
-    auto* background = panelWidget<PanelLabel>("Sfondo");
+    auto* background = panelWidget<PanelLabel>(ctl::main::Sfondo);
     EXPECT_TRUE(background->isVisible());
     EXPECT_EQ(background->geometry(), QRect(0, 0, 818, 585));
-    EXPECT_FALSE(w->controlWidget(QStringLiteral("Panel_nograph"), 0)->isVisible());
-    auto* knob = panelWidget<PanelLabel>("Tir_FO_GO_graph", 0);
+    EXPECT_FALSE(panelWidget<QWidget>(ctl::main::Panel_nograph, 0)->isVisible());
+    auto* knob = panelWidget<PanelLabel>(ctl::main::Tir_FO_GO_graph, 0);
     EXPECT_TRUE(knob->isVisible());
     EXPECT_EQ(knob->geometry(), QRect(15, 39, 21, 21));
-    EXPECT_EQ(knob->pictureFile(), main()("Tir_FO_GO_graph", 0).picture());
-    EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO_graph", 1)->pictureFile(), st().PicDrawOffGO);
-    auto* caption = panelWidget<PanelLabel>("Scritta_Fondi", 0);
+    EXPECT_EQ(knob->pictureFile(), main()(ctl::main::Tir_FO_GO_graph, 0).picture());
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO_graph, 1)->pictureFile(),
+              st().PicDrawOffGO);
+    auto* caption = panelWidget<PanelLabel>(ctl::main::Scritta_Fondi, 0);
     EXPECT_EQ(caption->text(), QStringLiteral("Fondo 0"));
     EXPECT_FALSE(caption->backgroundColor().isValid()); // the plate shows through
     // The background lies beneath the plates and knobs.
     const QObjectList& children = w->panel()->children();
     EXPECT_LT(children.indexOf(background), children.indexOf(knob));
-    EXPECT_LT(children.indexOf(panelWidget<PanelLabel>("PergamenaF", 0)),
+    EXPECT_LT(children.indexOf(panelWidget<PanelLabel>(ctl::main::PergamenaF, 0)),
               children.indexOf(caption));
 }
 
 TEST_F(MainWindowTest, LongNamesShowWholeOnBothPanelsAndAtEverySize) {
     startStandard(1.0);
-    auto check = [this](const char* label, int index, const char* name) {
-        SCOPED_TRACE(QStringLiteral("%1(%2): %3").arg(label).arg(index).arg(name).toStdString());
-        main()(label, index).setCaption(QString::fromLatin1(name));
+    auto check = [this](const ControlArrayId& label, const char* name) {
+        SCOPED_TRACE(std::string(label.name) + ": " + name);
+        main()(label, 0).setCaption(QString::fromLatin1(name));
         settle();
-        auto* l = panelWidget<PanelLabel>(label, index);
+        auto* l = panelWidget<PanelLabel>(label, 0);
         const QRect room = l->contentsRect();
         const QRect needed = QFontMetrics(l->shownFont())
                                  .boundingRect(room, Qt::TextWordWrap | l->alignment(), l->text());
@@ -172,34 +173,34 @@ TEST_F(MainWindowTest, LongNamesShowWholeOnBothPanelsAndAtEverySize) {
         EXPECT_LE(needed.height(), room.height());
         EXPECT_GE(l->shownFont().pointSizeF(), 5.0) << "still readable";
     };
-    auto checkAll = [&check](const char* fondi, const char* pedale) {
-        check(fondi, 0, "Principale e Flauto 8'");
-        check(pedale, 0, "Violone 16' e Cello 8'");
+    auto checkAll = [&check](const ControlArrayId& fondi, const ControlArrayId& pedale) {
+        check(fondi, "Principale e Flauto 8'");
+        check(pedale, "Violone 16' e Cello 8'");
     };
-    checkAll("NomeFondi", "NomePedale");
+    checkAll(ctl::main::NomeFondi, ctl::main::NomePedale);
     st().PanelScale = 1.6;
     console->layout().LOAD_NORMAL_INTERFACE();
-    checkAll("NomeFondi", "NomePedale");
+    checkAll(ctl::main::NomeFondi, ctl::main::NomePedale);
     // At the smallest size the buttons' captions fit their buttons too.
     st().PanelScale = 0.8;
     console->layout().LOAD_NORMAL_INTERFACE();
     settle();
-    for (const auto& [name, index] :
-         {std::pair("UN_GOSW", -1), std::pair("UN_SWGO", -1), std::pair("Button_Annullatori_go", 1),
-          std::pair("CLEAR", -1)}) {
-        auto* b = panelWidget<PanelButton>(name, index);
+    for (const ControlRef& c :
+         {ControlRef(ctl::main::UN_GOSW), ControlRef(ctl::main::UN_SWGO),
+          ControlRef(ctl::main::Button_Annullatori_go, 1), ControlRef(ctl::main::CLEAR)}) {
+        auto* b = panelWidget<PanelButton>(c);
         const QFontMetrics m(b->font());
-        EXPECT_LE(m.horizontalAdvance(b->text()), b->width()) << name;
-        EXPECT_LE(m.height(), b->height()) << name;
+        EXPECT_LE(m.horizontalAdvance(b->text()), b->width()) << c.name;
+        EXPECT_LE(m.height(), b->height()) << c.name;
     }
     st().GraphicMode = true;
     console->layout().LOAD_GRAPHIC_INTERFACE();
-    checkAll("Scritta_Fondi", "Scritta_Pedale");
+    checkAll(ctl::main::Scritta_Fondi, ctl::main::Scritta_Pedale);
 }
 
 TEST_F(MainWindowTest, ResetButtonRunsTheResetAndLightsWhileItRuns) {
     startStandard();
-    auto* reset = panelWidget<PanelButton>("RESET");
+    auto* reset = panelWidget<PanelButton>(ctl::main::RESET);
     QColor during;
     QTimer::singleShot(30, reset, [&] { during = reset->faceColor(); });
     clickWidget(reset);
@@ -220,27 +221,30 @@ TEST_F(MainWindowTest, ResetButtonRunsTheResetAndLightsWhileItRuns) {
 
 TEST_F(MainWindowTest, DrawstopClickDrawsTheStopAndRepaintsTheCell) {
     startStandard();
-    clickWidget(panelWidget<PanelLabel>("Tir_FO_GO", 3));
+    clickWidget(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO, 3));
     EXPECT_EQ(st().live().MemFO_GO, 3);
     EXPECT_GE(logIndex(midi->takeLog(), marker(StopTable::kFondiGreat + 3)), 0);
-    EXPECT_EQ(panelWidget<PanelLabel>("NomeFondi", 3)->backgroundColor(), SystemColors::lit());
-    EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO", 3)->text(), st().GreatTitle);
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::NomeFondi, 3)->backgroundColor(),
+              SystemColors::lit());
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO, 3)->text(), st().GreatTitle);
 
-    clickWidget(panelWidget<PanelLabel>("Tir_MU_SW", 12));
+    clickWidget(panelWidget<PanelLabel>(ctl::main::Tir_MU_SW, 12));
     EXPECT_EQ(st().live().MemMU_SW, 12);
-    EXPECT_EQ(panelWidget<PanelLabel>("Tir_MU_SW", 12)->text(), st().SwellTitle);
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::Tir_MU_SW, 12)->text(), st().SwellTitle);
 
     // Drawing another Great Fondi darkens the first one.
-    clickWidget(panelWidget<PanelLabel>("Tir_FO_GO", 5));
+    clickWidget(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO, 5));
     EXPECT_EQ(st().live().MemFO_GO, 5);
-    EXPECT_NE(panelWidget<PanelLabel>("NomeFondi", 3)->backgroundColor(), SystemColors::lit());
-    EXPECT_EQ(panelWidget<PanelLabel>("Tir_FO_GO", 3)->text(), QStringLiteral(" "));
+    EXPECT_NE(panelWidget<PanelLabel>(ctl::main::NomeFondi, 3)->backgroundColor(),
+              SystemColors::lit());
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO, 3)->text(), QStringLiteral(" "));
 
-    clickWidget(panelWidget<PanelLabel>("NomePedale", 7));
+    clickWidget(panelWidget<PanelLabel>(ctl::main::NomePedale, 7));
     EXPECT_EQ(st().live().MemPED, 7);
-    EXPECT_EQ(panelWidget<PanelLabel>("NomePedale", 7)->backgroundColor(), SystemColors::lit());
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::NomePedale, 7)->backgroundColor(),
+              SystemColors::lit());
 
-    clickWidget(panelWidget<PanelButton>("CancelALL"));
+    clickWidget(panelWidget<PanelButton>(ctl::main::CancelALL));
     EXPECT_EQ(st().live().MemFO_GO, 0);
     EXPECT_EQ(st().live().MemMU_SW, 0);
     EXPECT_EQ(st().live().MemPED, 0);
@@ -248,31 +252,32 @@ TEST_F(MainWindowTest, DrawstopClickDrawsTheStopAndRepaintsTheCell) {
 
 TEST_F(MainWindowTest, GraphicKnobClickPullsTheKnob) {
     startGraphic();
-    auto* knob = panelWidget<PanelLabel>("Tir_AN_SW_graph", 4);
+    auto* knob = panelWidget<PanelLabel>(ctl::main::Tir_AN_SW_graph, 4);
     clickWidget(knob);
     EXPECT_EQ(st().live().MemAN_SW, 4);
     EXPECT_EQ(knob->pictureFile(), st().PicDrawOnSW);
-    clickWidget(panelWidget<PanelLabel>("Tir_PED_graph", 2));
+    clickWidget(panelWidget<PanelLabel>(ctl::main::Tir_PED_graph, 2));
     EXPECT_EQ(st().live().MemPED, 2);
-    EXPECT_EQ(panelWidget<PanelLabel>("Tir_PED_graph", 2)->pictureFile(), st().PicDrawOn);
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::Tir_PED_graph, 2)->pictureFile(), st().PicDrawOn);
     EXPECT_GE(logIndex(midi->takeLog(), marker(StopTable::kPedale + 2)), 0);
 }
 
 TEST_F(MainWindowTest, CouplerAndRecButtonsLightOnClick) {
     startStandard();
-    auto* unpi = panelWidget<PanelButton>("UNPI");
+    auto* unpi = panelWidget<PanelButton>(ctl::main::UNPI);
     clickWidget(unpi);
     EXPECT_EQ(st().live().MemUnPedale, 1);
     EXPECT_EQ(unpi->faceColor(), SystemColors::lit());
-    auto* rec = panelWidget<PanelButton>("Rec_button");
+    auto* rec = panelWidget<PanelButton>(ctl::main::Rec_button);
     clickWidget(rec);
     EXPECT_TRUE(st().RecArmed);
     EXPECT_EQ(rec->faceColor(), SystemColors::lit());
     // With REC armed a click on a free memory stores the registration there.
-    clickWidget(panelWidget<PanelLabel>("C_memory", 4));
+    clickWidget(panelWidget<PanelLabel>(ctl::main::C_memory, 4));
     EXPECT_FALSE(st().RecArmed);
     EXPECT_EQ(st().slot(4).MemUnPedale, 1);
-    EXPECT_EQ(panelWidget<PanelLabel>("C_memory", 4)->backgroundColor(), QColor(0, 192, 0));
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::C_memory, 4)->backgroundColor(),
+              QColor(0, 192, 0));
 }
 
 TEST_F(MainWindowTest, HotkeysWorkFromTheWindowAndFromAFocusedButton) {
@@ -282,15 +287,16 @@ TEST_F(MainWindowTest, HotkeysWorkFromTheWindowAndFromAFocusedButton) {
     w->setFocus();
     QTest::keyClick(w, Qt::Key_F3);
     EXPECT_EQ(st().LastMemory, 3);
-    EXPECT_EQ(panelWidget<PanelLabel>("C_memory", 3)->backgroundColor(), QColor(0, 192, 0));
+    EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::C_memory, 3)->backgroundColor(),
+              QColor(0, 192, 0));
 
     // A button holds the focus: the digit 7 still recalls fixed memory 7, once.
-    auto* panic = panelWidget<PanelButton>("Panic");
+    auto* panic = panelWidget<PanelButton>(ctl::main::Panic);
     panic->setFocus();
     QTest::keyClick(panic, Qt::Key_7, Qt::NoModifier);
     EXPECT_EQ(st().LastMemory, 19);
     for (int i = 1; i <= 12; ++i)
-        EXPECT_EQ(panelWidget<PanelLabel>("Graduatore", i)->backgroundColor() ==
+        EXPECT_EQ(panelWidget<PanelLabel>(ctl::main::Graduatore, i)->backgroundColor() ==
                       SystemColors::lit(),
                   i <= 7)
             << i;
@@ -323,7 +329,7 @@ TEST_F(MainWindowTest, AHotkeyOnAFocusedButtonActsOnce) {
     QTest::keyClick(w, Qt::Key_F5);
     const QStringList fromWindow = midi->takeLog();
     ASSERT_FALSE(fromWindow.isEmpty());
-    auto* reset = panelWidget<PanelButton>("RESET");
+    auto* reset = panelWidget<PanelButton>(ctl::main::RESET);
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_F5);
     EXPECT_EQ(midi->takeLog(), fromWindow);
@@ -360,7 +366,7 @@ TEST_F(MainWindowTest, ExitMenuEndsTheProgramAndTakesEveryWindowDown) {
     QPointer<QWidget> advanced = windows->window(QString::fromLatin1(forms::Advanced));
     ASSERT_TRUE(advanced);
     EXPECT_TRUE(advanced->isVisible());
-    mainWindow()->menuAction(QStringLiteral("Exit"))->trigger();
+    menuItem(ctl::main::Exit)->trigger();
     EXPECT_TRUE(console->hasEnded());
     EXPECT_EQ(windows->window(QString::fromLatin1(forms::Main)), nullptr);
     settle();

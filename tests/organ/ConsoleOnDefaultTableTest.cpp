@@ -1,10 +1,12 @@
 // The console started on the default stops table: its panel and lists, and what it sends the
 // module when the player draws a stop or picks a temperament.
+#include "AdvancedWindowControls.h"
 #include "BuiltTable.h"
 #include "Colors.h"
 #include "ConsoleGroups.h"
 #include "Cp1252.h"
 #include "GsMessage.h"
+#include "MainWindowControls.h"
 #include "ModuleModel.h"
 #include "WireBytes.h"
 #include "support/ConsoleFixture.h"
@@ -37,9 +39,7 @@ protected:
         writeConfig([](ConsoleState& s) { s.GraphicMode = false; });
         start();
     }
-    Control& adv(const char* control) {
-        return form(forms::Advanced)(QString::fromLatin1(control));
-    }
+    Control& adv(const ControlId& control) { return console->form(ctl::advanced::Window)(control); }
     std::function<void(int)> drawstop(int group) {
         Drawstops& d = console->drawstops();
         switch (group) {
@@ -64,16 +64,17 @@ protected:
 } // namespace
 
 TEST_F(DefaultOrgan, EveryStopIsNamedOnThePanelAndNoneIsGreyed) {
-    const std::pair<const char*, int> columns[] = {{"NomeFondi", StopTable::kFondiNames},
-                                                   {"NomeMutaz", StopTable::kMutazioniNames},
-                                                   {"NomeAnce", StopTable::kAncieNames},
-                                                   {"NomePedale", StopTable::kPedaleNames}};
+    const std::pair<ControlArrayId, int> columns[] = {
+        {ctl::main::NomeFondi, StopTable::kFondiNames},
+        {ctl::main::NomeMutaz, StopTable::kMutazioniNames},
+        {ctl::main::NomeAnce, StopTable::kAncieNames},
+        {ctl::main::NomePedale, StopTable::kPedaleNames}};
     for (const auto& [labels, first] : columns) {
-        const int count = first == StopTable::kFondiNames ? 30 : 20;
-        for (int i = 0; i < count; ++i) {
-            const Control& label = main()(QString::fromLatin1(labels), i);
-            EXPECT_EQ(label.caption(), name(first + i)) << labels << " " << i;
-            EXPECT_EQ(label.foreColor(), color::ButtonText) << labels << " " << i << " looks empty";
+        for (int i = 0; i < labels.count(); ++i) {
+            const Control& label = main()(labels, i);
+            EXPECT_EQ(label.caption(), name(first + i)) << labels.name << " " << i;
+            EXPECT_EQ(label.foreColor(), color::ButtonText)
+                << labels.name << " " << i << " looks empty";
         }
     }
 }
@@ -85,13 +86,13 @@ TEST_F(DefaultOrgan, TheAdvancedWindowListsTheTwelveTemperamentsAndEightReverbs)
     QStringList reverbs;
     for (int r = 0; r < kReverbs; ++r)
         reverbs << name(StopTable::kReverbNames + r);
-    EXPECT_EQ(adv("Temperamenti").items(), temperaments);
-    EXPECT_EQ(adv("Riverberi").items(), reverbs);
+    EXPECT_EQ(adv(ctl::advanced::Temperamenti).items(), temperaments);
+    EXPECT_EQ(adv(ctl::advanced::Riverberi).items(), reverbs);
 }
 
 TEST_F(DefaultOrgan, ATemperamentRetunesAllThirtyTwoPartsByItsOffsets) {
     for (int t = 0; t < kTemperaments; ++t) {
-        adv("Temperamenti").chooseListIndex(t);
+        adv(ctl::advanced::Temperamenti).chooseListIndex(t);
         const QStringList sent = log();
         ASSERT_EQ(sent.size(), kModuleParts) << "temperament " << t;
         const QByteArray offsets = BuiltTable::table()[StopTable::kTemperamentFirst + t].mid(8, 12);

@@ -1,7 +1,9 @@
 // The built-in synthesizer among the output devices: where it is listed, what a first start
 // and an existing configuration select, and switching between it and a real module; its
 // recordings, whose length and note spacing keep the clock.
+#include "MainWindowControls.h"
 #include "OfflineSynth.h"
+#include "SetupWindowControls.h"
 #include "SynthConsoleFixture.h"
 #include "SynthRecorder.h"
 
@@ -53,7 +55,7 @@ std::vector<int> onsets(const std::vector<int>& x) {
 class BuiltInDevice : public SynthConsoleFixture {
 protected:
     void SetUp() override { writeTable(markerTable()); }
-    Control& setup(const char* name) { return form(forms::Setup)(QString::fromLatin1(name)); }
+    Control& setup(const ControlId& id) { return console->form(ctl::setup::Window)(id); }
 };
 
 } // namespace
@@ -68,8 +70,8 @@ TEST_F(BuiltInDevice, AFirstStartPlaysOnTheBuiltInSynthesizer) {
     EXPECT_TRUE(settings().value(kChosen).toBool());
     EXPECT_TRUE(midi->sent().empty()) << "the real module hears nothing";
 
-    main()("SetMidi").click();
-    const QStringList items = setup("outputDevcombo").items();
+    main()(ctl::main::SetMidi).click();
+    const QStringList items = setup(ctl::setup::outputDevcombo).items();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0], QStringLiteral("Sound Module"));
     EXPECT_TRUE(items[1].startsWith(QStringLiteral("Built-in GS synthesizer (256 frames, 5.3 ms)")))
@@ -108,10 +110,10 @@ TEST_F(BuiltInDevice, TheBuiltInChoiceSurvivesANewRealDevice) {
 
 TEST_F(BuiltInDevice, ThePlayerSwitchesToARealModuleAndBack) {
     startWithSynth();
-    main()("SetMidi").click();
+    main()(ctl::main::SetMidi).click();
     EXPECT_FALSE(synth().isOpen()) << "closed while set up";
-    setup("outputDevcombo").chooseListIndex(0);
-    setup("Command1").click();
+    setup(ctl::setup::outputDevcombo).chooseListIndex(0);
+    setup(ctl::setup::Command1).click();
     EXPECT_EQ(st().MidiOutDevice, 0);
     EXPECT_FALSE(settings().value(kChosen).toBool());
     EXPECT_FALSE(synth().isOpen());
@@ -119,9 +121,9 @@ TEST_F(BuiltInDevice, ThePlayerSwitchesToARealModuleAndBack) {
     ASSERT_FALSE(sent.isEmpty());
     EXPECT_EQ(sent.first(), marker(0)) << "the module gets the whole console";
 
-    main()("SetMidi").click();
-    setup("outputDevcombo").chooseListIndex(1);
-    setup("Command1").click();
+    main()(ctl::main::SetMidi).click();
+    setup(ctl::setup::outputDevcombo).chooseListIndex(1);
+    setup(ctl::setup::Command1).click();
     EXPECT_TRUE(synth().isOpen());
     EXPECT_TRUE(settings().value(kChosen).toBool());
     EXPECT_TRUE(log().isEmpty());
