@@ -1,10 +1,14 @@
 // Each kind of widget shows its control's state as it changes, and passes the player's actions
 // to the control's handlers.
+#include "AdvancedWindowControls.h"
 #include "BoundMenuAction.h"
 #include "BoundWidget.h"
+#include "FontsWindowControls.h"
 #include "Form.h"
+#include "MainWindowControls.h"
 #include "PanelButton.h"
 #include "PanelLabel.h"
+#include "SetupWindowControls.h"
 #include "SystemColors.h"
 
 #include <QImage>
@@ -41,9 +45,9 @@ protected:
 } // namespace
 
 TEST_F(ControlWidgetTest, LabelFollowsCaptionColoursVisibilityAndGeometry) {
-    Control& c = form.add(QStringLiteral("NomeFondi"), 4);
+    Control& c = form.add(ctl::main::NomeFondi, 4);
     PanelLabel label(c, PanelLabel::Role::Text, twips, &surface);
-    EXPECT_EQ(label.objectName(), QStringLiteral("NomeFondi"));
+    EXPECT_EQ(label.objectName(), QString::fromLatin1(ctl::main::NomeFondi.name));
     EXPECT_EQ(label.property("index").toInt(), 4);
     // Not placed yet: out of sight.
     EXPECT_TRUE(label.isHidden());
@@ -85,7 +89,7 @@ TEST_F(ControlWidgetTest, LabelFollowsCaptionColoursVisibilityAndGeometry) {
 }
 
 TEST_F(ControlWidgetTest, LabelClicksAndDoubleClicksReachTheHandlers) {
-    Control& c = form.add(QStringLiteral("Tir_FO_GO"), 2);
+    Control& c = form.add(ctl::main::Tir_FO_GO, 2);
     c.setGeometry(0, 0, 480, 468);
     int clicks = 0, doubleClicks = 0;
     c.onClick = [&] { ++clicks; };
@@ -106,7 +110,7 @@ TEST_F(ControlWidgetTest, LabelClicksAndDoubleClicksReachTheHandlers) {
 TEST_F(ControlWidgetTest, PictureFillsTheControlOrKeepsItsOwnSize) {
     const QString knob = writePicture(QStringLiteral("knob.jpg"), QSize(21, 21), Qt::red);
     const QString led = writePicture(QStringLiteral("led.png"), QSize(16, 16), Qt::green);
-    Control& c = form.add(QStringLiteral("Tir_FO_GO_graph"), 0);
+    Control& c = form.add(ctl::main::Tir_FO_GO_graph, 0);
     PanelLabel picture(c, PanelLabel::Role::Picture, twips, &surface);
     c.setGeometry(225, 590, 320, 320);
     c.setPicture(knob);
@@ -134,7 +138,7 @@ TEST_F(ControlWidgetTest, PictureFillsTheControlOrKeepsItsOwnSize) {
 }
 
 TEST_F(ControlWidgetTest, ButtonShowsLitAndUnlitAndClicksTheControl) {
-    Control& c = form.add(QStringLiteral("RESET"));
+    Control& c = form.add(ctl::main::RESET);
     c.setCaption(QStringLiteral("RESET"));
     c.setBackColor(color::ButtonFace);
     c.setGeometry(75, 5550, 3090, 240);
@@ -159,7 +163,7 @@ TEST_F(ControlWidgetTest, ButtonShowsLitAndUnlitAndClicksTheControl) {
 }
 
 TEST_F(ControlWidgetTest, AHandlerThatFailsDoesNotTakeTheWindowDown) {
-    Control& c = form.add(QStringLiteral("Panic"));
+    Control& c = form.add(ctl::main::Panic);
     c.setGeometry(0, 0, 900, 240);
     c.onClick = [] { throw std::out_of_range("no control Missing"); };
     PanelButton button(c, twips, &surface);
@@ -168,7 +172,7 @@ TEST_F(ControlWidgetTest, AHandlerThatFailsDoesNotTakeTheWindowDown) {
 }
 
 TEST_F(ControlWidgetTest, SliderAndScrollBarFollowAndScrollTheControl) {
-    Control& s = form.add(QStringLiteral("Slider1"));
+    Control& s = form.add(ctl::setup::Slider1);
     s.setRange(0, 100, 1, 5);
     int scrolls = 0;
     s.onScroll = [&] { ++scrolls; };
@@ -184,7 +188,7 @@ TEST_F(ControlWidgetTest, SliderAndScrollBarFollowAndScrollTheControl) {
     QTest::keyClick(&slider, Qt::Key_PageUp);
     EXPECT_EQ(s.value(), 36);
 
-    Control& v = form.add(QStringLiteral("VScroll_fontSize"));
+    Control& v = form.add(ctl::fonts::VScroll_fontSize);
     v.setRange(4, 72, 1, 4);
     v.setValue(7);
     BoundScrollBar bar(v, std::nullopt, &surface);
@@ -196,7 +200,7 @@ TEST_F(ControlWidgetTest, SliderAndScrollBarFollowAndScrollTheControl) {
 }
 
 TEST_F(ControlWidgetTest, ListsFollowTheirEntriesAndChooseOnTheControl) {
-    Control& c = form.add(QStringLiteral("outputDevcombo"));
+    Control& c = form.add(ctl::setup::outputDevcombo);
     c.setValue(-1);
     int clicks = 0;
     c.onClick = [&] { ++clicks; };
@@ -215,7 +219,7 @@ TEST_F(ControlWidgetTest, ListsFollowTheirEntriesAndChooseOnTheControl) {
     c.addItem(QStringLiteral("Other"));
     EXPECT_EQ(combo.entries(), QStringList{"Other"});
 
-    Control& l = form.add(QStringLiteral("lstSearch"));
+    Control& l = form.add(ctl::fonts::lstSearch);
     l.setValue(-1);
     for (int i = 0; i < 40; ++i)
         l.addItem(QStringLiteral("Font %1").arg(i, 2, 10, QLatin1Char('0')));
@@ -234,7 +238,7 @@ TEST_F(ControlWidgetTest, ListsFollowTheirEntriesAndChooseOnTheControl) {
 }
 
 TEST_F(ControlWidgetTest, BoxesAndOptionsTickOnTheControl) {
-    Control& c = form.add(QStringLiteral("Check_Filters"), 2);
+    Control& c = form.add(ctl::setup::Check_Filters, 2);
     c.setCaption(QStringLiteral("TUNE"));
     bool ticked = false;
     c.onClick = [&] { ticked = c.value() != 0; };
@@ -246,9 +250,9 @@ TEST_F(ControlWidgetTest, BoxesAndOptionsTickOnTheControl) {
     c.setValue(0);
     EXPECT_FALSE(box.isChecked());
 
-    form.addOptionArray(QStringLiteral("OptionGlobalCoupling"), 0, 2);
-    Control& o0 = form(QStringLiteral("OptionGlobalCoupling"), 0);
-    Control& o2 = form(QStringLiteral("OptionGlobalCoupling"), 2);
+    form.addOptionArray(ctl::advanced::OptionGlobalCoupling);
+    Control& o0 = form(ctl::advanced::OptionGlobalCoupling, 0);
+    Control& o2 = form(ctl::advanced::OptionGlobalCoupling, 2);
     BoundRadioButton r0(o0, std::nullopt, &surface);
     BoundRadioButton r2(o2, std::nullopt, &surface);
     o0.selectOption();
@@ -261,7 +265,7 @@ TEST_F(ControlWidgetTest, BoxesAndOptionsTickOnTheControl) {
 }
 
 TEST_F(ControlWidgetTest, TextBoxEditsTheControlAndReportsItsFocus) {
-    Control& c = form.add(QStringLiteral("txtSearch"));
+    Control& c = form.add(ctl::fonts::txtSearch);
     QStringList events;
     c.onChange = [&] { events << QStringLiteral("change:") + c.text(); };
     c.onGotFocus = [&] { events << QStringLiteral("got"); };
@@ -281,7 +285,7 @@ TEST_F(ControlWidgetTest, TextBoxEditsTheControlAndReportsItsFocus) {
 }
 
 TEST_F(ControlWidgetTest, MenuItemFollowsItsCheckMarkAndCaption) {
-    Control& c = form.add(QStringLiteral("EnableCFG"));
+    Control& c = form.add(ctl::main::EnableCFG);
     c.setCaption(QStringLiteral("Save &Configuration on EXIT"));
     QMenu menu;
     BoundMenuAction action(c, true, &menu);
@@ -296,10 +300,10 @@ TEST_F(ControlWidgetTest, MenuItemFollowsItsCheckMarkAndCaption) {
     EXPECT_FALSE(action.isChecked());
 
     // A "-" caption is a separator line like any other, and no "-" row.
-    Control& line = form.add(QStringLiteral("Line0"));
+    Control& line = form.add(ctl::main::Line0);
     line.setCaption(QStringLiteral("-"));
     BoundMenuAction separator(line, false, &menu);
-    Control& next = form.add(QStringLiteral("Exit"));
+    Control& next = form.add(ctl::main::Exit);
     next.setCaption(QStringLiteral("&Exit"));
     BoundMenuAction after(next, false, &menu);
     menu.addActions({&action, &separator, &after});

@@ -204,17 +204,8 @@ TEST_F(MainWindowTest, ResetButtonRunsTheResetAndLightsWhileItRuns) {
     QColor during;
     QTimer::singleShot(30, reset, [&] { during = reset->faceColor(); });
     clickWidget(reset);
-    const QStringList log = midi->takeLog();
-    const int first = logIndex(log, marker(0));
-    ASSERT_GE(first, 0) << log.join('\n').toStdString();
-    const int second = logIndex(log, marker(1), first);
-    const int third = logIndex(log, marker(2), second);
-    const int fourth = logIndex(log, marker(3), third);
-    const int reverb = logIndex(log, marker(22 + st().ReverbType), fourth);
-    EXPECT_GT(second, first);
-    EXPECT_GT(third, second);
-    EXPECT_GT(fourth, third);
-    EXPECT_GT(reverb, fourth);
+    // The reset's own order is the console's; here the click must reach it.
+    EXPECT_EQ(midi->takeLog().value(0), marker(0));
     EXPECT_EQ(during, SystemColors::lit());
     EXPECT_NE(reset->faceColor(), SystemColors::lit());
 }

@@ -80,10 +80,10 @@ bool JackServer::start() {
     // Real-time scheduling where this user may have it, as a player's server runs: without
     // it, a loaded machine starves the server's and the clients' process threads, JACK drops
     // whole cycles, and a message handed over just before a port closes can be lost.
-    process_.setArguments(QStringList{QStringLiteral("-n"), name_,
-                                      mayUseRealTime() ? QStringLiteral("-R")
-                                                       : QStringLiteral("-r")} +
-                          kDriverArguments);
+    process_.setArguments(
+        QStringList{QStringLiteral("-n"), name_,
+                    mayUseRealTime() ? QStringLiteral("-R") : QStringLiteral("-r")} +
+        kDriverArguments);
     // What the server prints goes to a file, never to a pipe: nothing reads a pipe while the
     // test waits inside a JACK call, and a server that reports an error every cycle (as it
     // does for a client that was killed) would block on the full pipe, holding its engine,

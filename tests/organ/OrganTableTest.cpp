@@ -22,7 +22,6 @@ constexpr int kFirstStopData = 40;
 constexpr int kLastStopData = 199;
 constexpr int kFirstMuteEntry = 410;
 constexpr int kLastMuteEntry = 421;
-constexpr int kGreyedLength = 40; // the panel greys stops of this many bytes or fewer
 constexpr int kStruck = 100;
 constexpr int kDeviceId = 0x10; // the GS default
 constexpr int kPortB = 0x50;
@@ -111,11 +110,6 @@ TEST(OrganTable, ReinforcementFlagsAreOneOrZeroAndSomeStopsTakeIt) {
     EXPECT_GT(on, 0);
     EXPECT_EQ(text(StopTable::kReinforceFondi), "0") << "the cancel takes no reinforcement";
     EXPECT_EQ(text(StopTable::kReinforceAncie), "0");
-}
-
-TEST(OrganTable, EveryFondiStopIsLongerThanThePanelsGreyLimit) {
-    for (int e = StopTable::kFondiGreat; e < StopTable::kFondiGreat + 30; ++e)
-        EXPECT_GT(BuiltTable::table()[e].size(), kGreyedLength) << "entry " << e;
 }
 
 TEST(StopRouting, EachStopAddressesOnlyItsGroupsParts) {

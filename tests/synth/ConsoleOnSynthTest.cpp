@@ -139,25 +139,6 @@ TEST_F(DefaultOrganOnSynth, APedalNoteThroughTheCouplersSoundsOnEveryDivision) {
     EXPECT_LT(OfflineSynth::rms(render(0.3)), 0.01);
 }
 
-TEST_F(DefaultOrganOnSynth, CancelSilencesTheGroupAndPanicEverything) {
-    Drawstops& d = console->drawstops();
-    d.Tir_FO_GO_Click(1);
-    settle();
-    play(kKeyboard1, {0x90, 60, 100});
-    settle();
-    EXPECT_TRUE(any(sounding(), kGreatFondi));
-    play(kKeyboard1, {0x80, 60, 0});
-    settle();
-    render(0.5);
-    d.Tir_FO_GO_Click(0); // position 0 closes the group's parts
-    settle();
-    play(kKeyboard1, {0x90, 60, 100});
-    settle();
-    EXPECT_FALSE(any(sounding(), kGreatFondi));
-    play(kKeyboard1, {0x80, 60, 0});
-    settle();
-}
-
 TEST_F(DefaultOrganOnSynth, TheFullOrganStaysBelowFullScaleWhileOneStopIsLoud) {
     Drawstops& d = console->drawstops();
     d.Tir_FO_GO_Click(1); // Principale 8'
