@@ -145,14 +145,14 @@ TEST_F(RtMidiInputOverJack, BadDeviceNumbersAndMissingChoiceThrow) {
     const int count = in->deviceCount();
     ASSERT_EQ(count, 1);
     EXPECT_EQ(in->deviceName(0), QStringLiteral("keyboard:out"));
-    for (const int bad : {-1, count, 1000}) {
-        try {
-            in->selectDevice(bad);
-            ADD_FAILURE() << "selectDevice(" << bad << ") did not throw";
-        } catch (const MidiPortError& e) {
-            EXPECT_EQ(e.code(), RtMidiBackend::InvalidDevice);
-            EXPECT_EQ(e.text(), QStringLiteral("Invalid MIDI input device number %1").arg(bad));
-        }
+    // The device link is the output's too (its test tries every bad number): here the
+    // input's own wording.
+    try {
+        in->selectDevice(count);
+        ADD_FAILURE() << "selectDevice(" << count << ") did not throw";
+    } catch (const MidiPortError& e) {
+        EXPECT_EQ(e.code(), RtMidiBackend::InvalidDevice);
+        EXPECT_EQ(e.text(), QStringLiteral("Invalid MIDI input device number %1").arg(count));
     }
     try {
         in->open();
