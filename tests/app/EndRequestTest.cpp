@@ -22,24 +22,29 @@ void runEventsUntil(const std::function<bool()>& done) {
 }
 
 TEST(EndRequests, ASignalBecomesOneRequestOnTheMainThreadAndTheOldHandlingComesBack) {
-    struct sigaction before = {};
-    ::sigaction(SIGHUP, nullptr, &before);
-    QStringList requests;
-    {
-        EndRequestWatcher watcher;
-        QObject::connect(&watcher, &EndRequestWatcher::endRequested,
-                         [&](const QString& what) { requests << what; });
-        ::raise(SIGHUP); // without the watcher this ends the test program
-        runEventsUntil([&] { return !requests.isEmpty(); });
-        EXPECT_EQ(requests, QStringList{QStringLiteral("SIGHUP")});
-        EXPECT_TRUE(watcher.isRequested());
-        watcher.sessionEnding();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(requests.size(), 1) << "one request, whatever follows";
+    // SIGTERM is the running program's own test; here the hang-up and the interrupt.
+    for (const auto& [signal, name] : {std::pair(SIGHUP, "SIGHUP"), std::pair(SIGINT, "SIGINT")}) {
+        SCOPED_TRACE(name);
+        struct sigaction before = {};
+        ::sigaction(signal, nullptr, &before);
+        QStringList requests;
+        {
+            EndRequestWatcher watcher;
+            QObject::connect(&watcher, &EndRequestWatcher::endRequested,
+                             [&](const QString& what) { requests << what; });
+            ::raise(signal); // without the watcher this ends the test program
+            runEventsUntil([&] { return !requests.isEmpty(); });
+            EXPECT_EQ(requests, QStringList{QString::fromLatin1(name)});
+            EXPECT_TRUE(watcher.isRequested());
+            watcher.sessionEnding();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(requests.size(), 1) << "one request, whatever follows";
+        }
+        struct sigaction after = {};
+        ::sigaction(signal, nullptr, &after);
+        EXPECT_EQ(after.sa_handler, before.sa_handler);
     }
-    struct sigaction after = {};
-    ::sigaction(SIGHUP, nullptr, &after);
-    EXPECT_EQ(after.sa_handler, before.sa_handler);
+    QStringList requests;
 
     EndRequestWatcher second;
     QObject::connect(&second, &EndRequestWatcher::endRequested,

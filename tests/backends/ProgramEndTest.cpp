@@ -65,9 +65,8 @@ protected:
     QString configPath() const { return file(QStringLiteral("vorlo2000.CFG")); }
 
     // A configuration that plays on the given JACK ports (empty: no device), with the window
-    // positions of a real screen; tweak changes what a test needs.
-    void writeConfig(const QString& keyboard, const QString& module,
-                     const std::function<void(ConsoleState&)>& tweak = {}) {
+    // positions of a real screen.
+    void writeConfig(const QString& keyboard, const QString& module) {
         auto in = backend->createInput();
         auto out = backend->createOutput();
         ConsoleState s;
@@ -84,8 +83,6 @@ protected:
         s.MidiOutDevice = static_cast<int16_t>(module.isEmpty() ? outputs : indexOf(*out, module));
         ASSERT_GE(s.MidiIn1Device, 0);
         ASSERT_GE(s.MidiOutDevice, 0);
-        if (tweak)
-            tweak(s);
         ASSERT_TRUE(ConfigFile::write(configPath(), s));
         markOld(configPath());
     }
@@ -194,19 +191,6 @@ TEST_F(RunningProgram, SigtermEndsItInOrderAndSavesTheConfiguration) {
     EXPECT_TRUE(heardFirst(module, before, entry0)) << "the module gets entry 0, as at every end";
     EXPECT_TRUE(waitUntil([&] { return programPorts().isEmpty(); }, 3000))
         << "no port left behind: " << programPorts().join(' ').toStdString();
-}
-
-TEST_F(RunningProgram, SigintEndsItTooAndLeavesTheConfigurationWhenThePlayerSaidSo) {
-    JackProbeInput module("module", "in");
-    writeConfig({}, module.portName(), [](ConsoleState& s) { s.SaveCfgOnExit = 0; });
-    start();
-    ASSERT_TRUE(waitForQuiet(module));
-    const size_t before = module.count();
-    EXPECT_EQ(endWith(SIGINT), "");
-    EXPECT_FALSE(writtenSince(configPath())) << "\"Save Configuration on EXIT\" is off";
-    const QByteArray entry0 = defaultEntry0();
-    ASSERT_FALSE(entry0.isEmpty());
-    EXPECT_TRUE(heardFirst(module, before, entry0));
 }
 
 TEST_F(RunningProgram, SighupWhileAMessageWaitsForOkStillEndsIt) {
