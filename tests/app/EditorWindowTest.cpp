@@ -4,6 +4,7 @@
 #include "AppFixture.h"
 #include "BoundMenuAction.h"
 #include "BoundWidget.h"
+#include "EditorForm.h"
 #include "EditorTabs.h"
 #include "FieldTextFitter.h"
 #include "PanelButton.h"
@@ -34,8 +35,8 @@ protected:
         settle();
         return window<EditorWindow>(forms::Editor);
     }
-    BoundLineEdit* field(EditorWindow* w, const char* name, int i) {
-        return w->control<BoundLineEdit>(QString::fromLatin1(name), i);
+    static BoundLineEdit* field(EditorWindow* w, const ControlArrayId& id, int i) {
+        return widgetOf<BoundLineEdit>(w, id, i);
     }
 };
 
@@ -59,10 +60,10 @@ TEST_F(EditorWindowTest, OpensFromTheMenuWithItsTabsAndMenu) {
     // The window keeps its size from tab to tab, whatever it shows of an entry or a file, and
     // every field shows its whole text.
     Form& form = console->form(QString::fromLatin1(forms::Editor));
-    form("TextGlobal", 1).setCaption(QStringLiteral("Set-up porta A: Great e Pedale"));
-    form("TextGlobal", 12).setCaption(QStringLiteral("Mesotonico 1/4 comma"));
-    form("TextGlobal", 29).setCaption(QStringLiteral("Panning Delay"));
-    form("TextGlobal", 37).setCaption(QStringLiteral("Tremblant Fort Great"));
+    form(ctl::editor::TextGlobal, 1).setCaption(QStringLiteral("Set-up porta A: Great e Pedale"));
+    form(ctl::editor::TextGlobal, 12).setCaption(QStringLiteral("Mesotonico 1/4 comma"));
+    form(ctl::editor::TextGlobal, 29).setCaption(QStringLiteral("Panning Delay"));
+    form(ctl::editor::TextGlobal, 37).setCaption(QStringLiteral("Tremblant Fort Great"));
     settle();
     const QSize size = w->size();
     for (int i = tabs->count() - 1; i >= 0; --i) {
@@ -70,18 +71,18 @@ TEST_F(EditorWindowTest, OpensFromTheMenuWithItsTabsAndMenu) {
         settle();
         EXPECT_EQ(w->size(), size) << "tab " << i;
     }
-    clickWidget(field(w, "TextGlobal", 43));
-    form("File_label").setCaption(QStringLiteral("/a/long/path").repeated(20));
+    clickWidget(field(w, ctl::editor::TextGlobal, 43));
+    form(ctl::editor::File_label).setCaption(QStringLiteral("/a/long/path").repeated(20));
     settle();
     EXPECT_EQ(w->size(), size) << "after showing an entry and a long file name";
-    form("TextPedale", 11).setCaption(QStringLiteral("Subbasso 16' e Bordone 8'"));
+    form(ctl::editor::TextPedale, 11).setCaption(QStringLiteral("Subbasso 16' e Bordone 8'"));
     settle();
-    for (const auto& [name, count] : {std::pair("TextGlobal", 52), std::pair("TextPedale", 20)}) {
-        for (int i = 0; i < count; ++i) {
-            BoundLineEdit* f = field(w, name, i);
+    for (const ControlArrayId& texts : {ctl::editor::TextGlobal, ctl::editor::TextPedale}) {
+        for (int i = 0; i < texts.count(); ++i) {
+            BoundLineEdit* f = field(w, texts, i);
             ASSERT_NE(f, nullptr);
             EXPECT_LE(f->fontMetrics().horizontalAdvance(f->text()), FieldTextFitter::textRoom(*f))
-                << name << "(" << i << "): " << f->text().toStdString();
+                << texts.name << "(" << i << "): " << f->text().toStdString();
         }
     }
     tabs->setCurrentIndex(3);
@@ -98,17 +99,17 @@ TEST_F(EditorWindowTest, OpensFromTheMenuWithItsTabsAndMenu) {
         QStringList({"&Load Stops Table  File  (*.dat)", "&Save Current Stops Table on  *.DAT file",
                      "-", "&ENABLE current Stops Table on VORLO2000", "-", "Exit Editor "}));
 
-    EXPECT_EQ(field(w, "TextFondi", 4)->text(), "Fondo 4");
-    EXPECT_EQ(field(w, "TextGlobal", 47)->text(), "SW MUTE Fondi");
-    EXPECT_EQ(w->control<BoundCheckBox>(QStringLiteral("Rinforzabile"), 49)->isChecked(), false);
-    EXPECT_EQ(w->control<PanelButton>(QStringLiteral("CommandName"))->text(),
+    EXPECT_EQ(field(w, ctl::editor::TextFondi, 4)->text(), "Fondo 4");
+    EXPECT_EQ(field(w, ctl::editor::TextGlobal, 47)->text(), "SW MUTE Fondi");
+    EXPECT_EQ(widgetOf<BoundCheckBox>(w, ctl::editor::Rinforzabile, 49)->isChecked(), false);
+    EXPECT_EQ(widgetOf<PanelButton>(w, ctl::editor::CommandName)->text(),
               "Loading Syx File Name ENABLED");
     // Graphic panel: the size frame is hidden.
-    EXPECT_FALSE(w->control<QGroupBox>(QStringLiteral("Resize_frame"))->isVisibleTo(w));
+    EXPECT_FALSE(widgetOf<QGroupBox>(w, ctl::editor::Resize_frame)->isVisibleTo(w));
 
     // The menu's exit closes the window (nothing to ask).
     for (QAction* a : menus[0]->actions())
-        if (a->objectName() == QLatin1String("Uscita_abort"))
+        if (a->objectName() == QLatin1String(ctl::editor::Uscita_abort.name))
             a->trigger();
     settle();
     EXPECT_EQ(window<EditorWindow>(forms::Editor), nullptr);
@@ -120,11 +121,11 @@ TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
     ASSERT_NE(w, nullptr);
     w->tabs()->setCurrentIndex(1);
     settle();
-    BoundLineEdit* mutaz = field(w, "TextMutaz", 6);
+    BoundLineEdit* mutaz = field(w, ctl::editor::TextMutaz, 6);
     ASSERT_NE(mutaz, nullptr);
     clickWidget(mutaz);
     EXPECT_EQ(console->editor().CurrentEntry, 106);
-    EXPECT_EQ(w->control<PanelLabel>(QStringLiteral("Syx_index"))->text(), "106");
+    EXPECT_EQ(widgetOf<PanelLabel>(w, ctl::editor::Syx_index)->text(), "106");
     EXPECT_EQ(mutaz->palette().color(QPalette::Base), QColor(192, 192, 192));
 
     QDir(dir.path()).mkpath(QStringLiteral("syx"));
@@ -139,14 +140,14 @@ TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
     EXPECT_EQ(st().Table[106], kFlute);
     EXPECT_EQ(mutaz->text(), "Cornetto V");
     EXPECT_EQ(mutaz->palette().color(QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(w->control<PanelLabel>(QStringLiteral("File_label"))->backgroundColor(),
+    EXPECT_EQ(widgetOf<PanelLabel>(w, ctl::editor::File_label)->backgroundColor(),
               QColor(255, 255, 0));
 
     // Typing a name marks the table modified; the exit question then keeps the window.
-    field(w, "TextPedale", 0)->setFocus();
-    field(w, "TextPedale", 0)->end(false);
-    QTest::keyClicks(field(w, "TextPedale", 0), "x");
-    EXPECT_EQ(console->editor().window()("TextPedale", 0).text(), "Pedale 0x");
+    field(w, ctl::editor::TextPedale, 0)->setFocus();
+    field(w, ctl::editor::TextPedale, 0)->end(false);
+    QTest::keyClicks(field(w, ctl::editor::TextPedale, 0), "x");
+    EXPECT_EQ(console->editor().window()(ctl::editor::TextPedale, 0).text(), "Pedale 0x");
     w->close();
     settle();
     EXPECT_EQ(dialogs.questions.last(),
@@ -155,13 +156,13 @@ TEST_F(EditorWindowTest, FieldsReportClicksAndDoubleClicksAndShowTheirColours) {
 
     // The size slider on the standard panel.
     w->tabs()->setCurrentIndex(4);
-    auto* slider = w->control<BoundSlider>(QStringLiteral("Slidersize"));
+    auto* slider = widgetOf<BoundSlider>(w, ctl::editor::Slidersize);
     ASSERT_NE(slider, nullptr);
     EXPECT_TRUE(slider->isVisibleTo(w));
     slider->setValue(12);
     settle();
-    EXPECT_EQ(w->control<PanelLabel>(QStringLiteral("LabelSize"))->text(), "120 %");
-    clickWidget(w->control<PanelButton>(QStringLiteral("Redraw")));
+    EXPECT_EQ(widgetOf<PanelLabel>(w, ctl::editor::LabelSize)->text(), "120 %");
+    clickWidget(widgetOf<PanelButton>(w, ctl::editor::Redraw));
     EXPECT_NEAR(main().width(), 9680 * 1.2, 1e-6);
 }
 
@@ -169,25 +170,25 @@ TEST_F(EditorWindowTest, ACancelledDoubleClickLeavesNothingSelectedAndFixedTexts
     startStandard();
     EditorWindow* w = openEditor();
     ASSERT_NE(w, nullptr);
-    BoundLineEdit* fondo = field(w, "TextFondi", 4);
+    BoundLineEdit* fondo = field(w, ctl::editor::TextFondi, 4);
     ASSERT_NE(fondo, nullptr);
     dialogs.files.push_back(std::nullopt);
     doubleClickWidget(fondo);
     settle();
     EXPECT_FALSE(fondo->hasSelectedText());
     QTest::keyClicks(fondo, "x");
-    EXPECT_EQ(console->editor().window()("TextFondi", 4).text().size(), 8)
+    EXPECT_EQ(console->editor().window()(ctl::editor::TextFondi, 4).text().size(), 8)
         << "the key is added to the name, not typed over part of it";
 
     w->tabs()->setCurrentIndex(3);
     settle();
-    BoundLineEdit* fixed = field(w, "TextGlobal", 45);
+    BoundLineEdit* fixed = field(w, ctl::editor::TextGlobal, 45);
     ASSERT_NE(fixed, nullptr);
     EXPECT_TRUE(fixed->isReadOnly());
-    EXPECT_FALSE(field(w, "TextGlobal", 39)->isReadOnly());
+    EXPECT_FALSE(field(w, ctl::editor::TextGlobal, 39)->isReadOnly());
     fixed->setFocus();
     QTest::keyClicks(fixed, "x");
-    EXPECT_EQ(console->editor().window()("TextGlobal", 45).text(), "GO RESTORE Mutaz");
+    EXPECT_EQ(console->editor().window()(ctl::editor::TextGlobal, 45).text(), "GO RESTORE Mutaz");
 }
 
 // Pictures of the five tabs for the README, when asked for, on the default organ:
