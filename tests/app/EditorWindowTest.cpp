@@ -86,7 +86,7 @@ TEST_F(EditorWindowTest, OpensFromTheMenuWithItsTabsAndMenu) {
         }
     }
     tabs->setCurrentIndex(3);
-    EXPECT_EQ(console->form(QString::fromLatin1(forms::Editor))("SSTab1").value(), 3);
+    EXPECT_EQ(form(ctl::editor::SSTab1).value(), 3);
 
     const QList<QMenu*> menus = w->menuBar()->findChildren<QMenu*>();
     ASSERT_EQ(menus.size(), 1);
