@@ -77,10 +77,6 @@ TEST_F(MainWindowTest, CheckMarksFollowTheConsoleAndItsMenuHandlers) {
     graph->trigger();
     EXPECT_TRUE(graph->isChecked());
     EXPECT_TRUE(st().GraphicMode);
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages.back().text,
-              QStringLiteral("Interface is now set to GRAPHIC mode; exit and restart Vorlo2000, "
-                             "please!"));
 
     // The console changing a check mark by itself shows on the menu too.
     main()(ctl::main::DisplayLeds).setChecked(!leds->isChecked());
@@ -341,15 +337,11 @@ TEST_F(MainWindowTest, ClosingAsksAboutUnsavedMemoriesAndMayBeRefused) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(console->hasEnded());
 
-    bool ended = false;
-    QObject::connect(console.get(), &Console::ended, [&] { ended = true; });
+    // What the console does on its way out is its own test's; the window goes with it.
     dialogs.answers = {true};
     w->close();
-    EXPECT_TRUE(ended);
     EXPECT_TRUE(console->hasEnded());
     EXPECT_FALSE(w->isVisible());
-    // Entry 0 went out on the way.
-    EXPECT_GE(logIndex(midi->takeLog(), marker(0)), 0);
 }
 
 TEST_F(MainWindowTest, ExitMenuEndsTheProgramAndTakesEveryWindowDown) {
