@@ -44,16 +44,6 @@ TEST(FormIdentifiersTest, ConsoleWindowsDeclareWhatTheWindowsDraw) {
     Form& main = panel.form(ctl::main::Window);
     EXPECT_EQ(&main, &panel.form(QString::fromLatin1(forms::Main)));
 
-    // The menu bar: three menus with their items, then Advanced, which acts by itself.
-    QStringList menus, checked;
-    for (const Control* c : main.controls()) {
-        if (c->kind() == ControlKind::Menu)
-            menus << c->name();
-        if (c->kind() == ControlKind::CheckMenuItem)
-            checked << c->name();
-    }
-    EXPECT_EQ(menus, QStringList({"mnuFile", "mnuSetup", "mnuHelp", "advanced_s"}));
-    EXPECT_EQ(checked, QStringList({"EnableCFG", "Graphmode", "DisplayLeds"}));
     EXPECT_EQ(main.controls().last()->kind(), ControlKind::Label); // Numerino_Led(24)
 
     // The standard stop grid lies in its frame; "Great" and "Swell" sit at the cell's foot.
