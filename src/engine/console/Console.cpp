@@ -36,6 +36,7 @@
 #include "StopsTableEditor.h"
 #include "SysexSender.h"
 #include "Thru.h"
+#include "ThruModeWindow.h"
 #include "TotalRecall.h"
 #include "TotalRecallWindowControls.h"
 
@@ -73,6 +74,8 @@ struct Console::Parts {
     LevelSender levels;
     Couplers couplers;
     Thru thru;
+    // The thru window and the main window's thru button.
+    ThruModeWindow thruWindow;
     Panic panic;
     InputDispatcher input;
     Memories memories;
@@ -98,13 +101,14 @@ struct Console::Parts {
 };
 
 Console::Parts::Parts(Console& c)
-    : indicators(c.state_, *c.panel_, later(thru)), sysex(c.state_, *c.paced_, c.waiter_),
+    : indicators(c.state_, *c.panel_), sysex(c.state_, *c.paced_, c.waiter_),
       configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
       devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
       update(c.state_, sysex, later(levels), later(advanced), events, c.run_, later(lifecycle)),
       levels(c.state_, *c.paced_, events), couplers(c.state_, events, update),
-      thru(c.state_, *c.panel_, c.screen(), later(layout), events), panic(c.paced_->player()),
+      thru(c.state_, events), thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru),
+      panic(c.paced_->player()),
       input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
             later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
@@ -116,7 +120,8 @@ Console::Parts::Parts(Console& c)
       commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
                c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
       totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
-      hotkeys(c.mainForm(), commands), layout(c.state_, *c.panel_, c.dialogs(), thru, later(fonts)),
+      hotkeys(c.mainForm(), commands),
+      layout(c.state_, *c.panel_, c.dialogs(), thruWindow, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
       captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
       aboutHelp(c.state_, *c.panel_, c.dialogs(), c.screen()),
@@ -129,6 +134,7 @@ Console::Parts::Parts(Console& c)
                  tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
     events.add(indicators);
     events.add(memoryPanel);
+    events.add(thruWindow);
     bindPanelCommands(c.mainForm(), commands);
 }
 
@@ -168,6 +174,9 @@ Couplers& Console::couplers() {
 }
 Thru& Console::thru() {
     return parts_->thru;
+}
+ThruModeWindow& Console::thruWindow() {
+    return parts_->thruWindow;
 }
 Panic& Console::panic() {
     return parts_->panic;

@@ -45,6 +45,7 @@ class StopCaptions;
 class StopsTableEditor;
 class SysexSender;
 class Thru;
+class ThruModeWindow;
 class TotalRecall;
 
 // The console: builds the state store, its windows' visible state, the three MIDI ports and
@@ -95,6 +96,7 @@ public:
     LevelSender& levels();
     Couplers& couplers();
     Thru& thru();
+    ThruModeWindow& thruWindow();
     Panic& panic();
     InputDispatcher& input();
     TotalRecall& totalRecall();

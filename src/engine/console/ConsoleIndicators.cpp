@@ -8,17 +8,12 @@
 #include "MainWindowControls.h"
 #include "PanelState.h"
 #include "StopGroup.h"
-#include "Thru.h"
 
 namespace vorlo {
 
-ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru)
+ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel)
     : state_(state), main_(panel.form(ctl::main::Window)),
-      advanced_(panel.form(ctl::advanced::Window)), thru_(thru) {}
-
-void ConsoleIndicators::thruBodyChanged() {
-    thru_.refreshThruButton();
-}
+      advanced_(panel.form(ctl::advanced::Window)) {}
 
 void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, int to) {
     const ConsoleState& st = state_;

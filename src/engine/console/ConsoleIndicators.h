@@ -8,15 +8,13 @@ class ConsoleState;
 struct ControlId;
 class Form;
 class PanelState;
-class Thru;
 
 // The panel's answer to a change of the registration in force: drawstops on whichever panel is
-// shown, coupler, cancel and sub-octave buttons, balance sliders and the thru button.
+// shown, coupler, cancel and sub-octave buttons, and balance sliders.
 class ConsoleIndicators : public ConsoleListener {
 public:
-    ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru);
+    ConsoleIndicators(ConsoleState& state, PanelState& panel);
 
-    void thruBodyChanged() override;
     void drawstopMoved(DivisionId division, int group, int from, int to) override;
     void balanceShown(DivisionId division, StopFamily family, int value) override;
     void levelSent(DivisionId division, int value) override;
@@ -33,7 +31,6 @@ private:
     ConsoleState& state_;
     Form& main_;
     Form& advanced_;
-    Thru& thru_;
 };
 
 } // namespace vorlo
