@@ -10,7 +10,7 @@ class Form;
 class PanelState;
 
 // The panel's answer to a change of the registration in force: drawstops on whichever panel is
-// shown, coupler, cancel and sub-octave buttons, and balance sliders.
+// shown, coupler, cancel and sub-octave buttons, and the Advanced window's values.
 class ConsoleIndicators : public ConsoleListener {
 public:
     ConsoleIndicators(ConsoleState& state, PanelState& panel);
@@ -24,6 +24,10 @@ public:
     void manualCouplerShown(int value) override;
     void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
     void subOctaveShown(bool on) override;
+    // Sliders and captions without running their handlers; a list or an option whose
+    // selection changes runs its handler, as a player's choice does.
+    void settingsShown() override;
+    void knobsReleased(int slot) override;
 
 private:
     void couplerShown(const ControlId& first, const ControlId& second, int value);
