@@ -40,7 +40,11 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     writeTable(markerTable());
     writeConfig([](ConsoleState& s) { s.ReverbType = 3; });
     start();
-    console->waiter().observer = [this](int ms) { midi->note(QStringLiteral("wait %1").arg(ms)); };
+    std::vector<uint32_t> resetButton;
+    console->waiter().observer = [this, &resetButton](int ms) {
+        midi->note(QStringLiteral("wait %1").arg(ms));
+        resetButton.push_back(main()("RESET").backColor());
+    };
     // Disturb the live state: the reset must bring everything back.
     st().live().MemFO_GO = 7;
     st().live().MemExprSW = 90;
@@ -49,6 +53,7 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
                          marker(2), "wait 2",   marker(3), marker(25)};
     expected << fullUpdateAfterReset();
     EXPECT_EQ(log(), expected);
+    EXPECT_EQ(resetButton, std::vector<uint32_t>(3, color::Lit)) << "lit while the module resets";
     EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
     EXPECT_EQ(st().sent().MemFO_GO, 0);
     EXPECT_EQ(st().LastMemory, 1);
