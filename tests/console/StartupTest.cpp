@@ -59,6 +59,25 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     EXPECT_EQ(st().LastMemory, 1);
 }
 
+TEST_F(Startup, AStoredReverbTheListCannotTakeIsToldAndTheFirstReverbIsSelectedAndSent) {
+    StopTable t = markerTable();
+    t.set(StopTable::kReverbNames + 2, QByteArray()); // two reverbs named
+    writeTable(t);
+    writeConfig([](ConsoleState& s) { s.ReverbType = 5; });
+    makeConsole();
+    console->Form_Load();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList({"The stored reverb number 5 is not in the list of this stops table: "
+                           "the first reverb is used."}));
+    EXPECT_EQ(st().ReverbType, 0);
+    EXPECT_EQ(form("Advanced")("Riverberi").listIndex(), 0);
+    const QStringList sent = log();
+    const qsizetype stored = sent.indexOf(marker(StopTable::kReverbFirst + 5));
+    const qsizetype first = sent.indexOf(marker(StopTable::kReverbFirst));
+    EXPECT_GE(stored, 0) << "the reset sends the stored reverb before the lists are checked";
+    EXPECT_GT(first, stored) << "then the first reverb, as its selection";
+}
+
 TEST_F(Startup, StartUpOpensTheChosenPortsAndTransmitsTheConsole) {
     writeTable(markerTable());
     writeConfig();
