@@ -74,11 +74,9 @@ public:
     virtual void stopTableLoaded() {}
     // A step of the console's reset.
     virtual void resetShown(ResetStep /*step*/) {}
-    // The drawstops drawn at the positions slot holds are no longer shown drawn on the graphic
-    // panel (the knobs' "off" picture), before a reset replaces the registration.
+    // The graphic panel's knobs at the positions slot holds go back to "off".
     virtual void knobsReleased(int /*slot*/) {}
-    // A memory file's settings came in force: temperament, start note, reverb and tremolo type
-    // are selected in this order (a selection that changes sends it).
+    // A memory file's temperament, start note, reverb and tremolo type came in force.
     virtual void memoryFileSettingsShown() {}
 };
 

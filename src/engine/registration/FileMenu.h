@@ -19,8 +19,8 @@ public:
     void savefile_Click();
     void Loadfile_Click();
 
-    // Selecting an entry that differs from the one shown runs the list's handler, which sends
-    // the setting.
+    // Selects temperament, start note, reverb and tremolo type in this order; an entry that
+    // differs from the one shown runs the list's handler, which sends the setting.
     void memoryFileSettingsShown() override;
 
 private:
