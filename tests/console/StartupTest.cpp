@@ -40,7 +40,11 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     writeTable(markerTable());
     writeConfig([](ConsoleState& s) { s.ReverbType = 3; });
     start();
-    console->waiter().observer = [this](int ms) { midi->note(QStringLiteral("wait %1").arg(ms)); };
+    std::vector<uint32_t> resetButton;
+    console->waiter().observer = [this, &resetButton](int ms) {
+        midi->note(QStringLiteral("wait %1").arg(ms));
+        resetButton.push_back(main()("RESET").backColor());
+    };
     // Disturb the live state: the reset must bring everything back.
     st().live().MemFO_GO = 7;
     st().live().MemExprSW = 90;
@@ -49,9 +53,29 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
                          marker(2), "wait 2",   marker(3), marker(25)};
     expected << fullUpdateAfterReset();
     EXPECT_EQ(log(), expected);
+    EXPECT_EQ(resetButton, std::vector<uint32_t>(3, color::Lit)) << "lit while the module resets";
     EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
     EXPECT_EQ(st().sent().MemFO_GO, 0);
     EXPECT_EQ(st().LastMemory, 1);
+}
+
+TEST_F(Startup, AStoredReverbTheListCannotTakeIsToldAndTheFirstReverbIsSelectedAndSent) {
+    StopTable t = markerTable();
+    t.set(StopTable::kReverbNames + 2, QByteArray()); // two reverbs named
+    writeTable(t);
+    writeConfig([](ConsoleState& s) { s.ReverbType = 5; });
+    makeConsole();
+    console->Form_Load();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList({"The stored reverb number 5 is not in the list of this stops table: "
+                           "the first reverb is used."}));
+    EXPECT_EQ(st().ReverbType, 0);
+    EXPECT_EQ(form("Advanced")("Riverberi").listIndex(), 0);
+    const QStringList sent = log();
+    const qsizetype stored = sent.indexOf(marker(StopTable::kReverbFirst + 5));
+    const qsizetype first = sent.indexOf(marker(StopTable::kReverbFirst));
+    EXPECT_GE(stored, 0) << "the reset sends the stored reverb before the lists are checked";
+    EXPECT_GT(first, stored) << "then the first reverb, as its selection";
 }
 
 TEST_F(Startup, StartUpOpensTheChosenPortsAndTransmitsTheConsole) {

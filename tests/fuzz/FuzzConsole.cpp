@@ -2,8 +2,8 @@
 
 #include "Buffers.h"
 #include "Console.h"
+#include "FileMenu.h"
 #include "Memories.h"
-#include "MemoryFile.h"
 #include "MidiConstants.h"
 #include "support/FixedScreen.h"
 #include "virtual/VirtualMidiBackend.h"
@@ -105,7 +105,7 @@ void FuzzConsole::start() {
 void FuzzConsole::loadMemoryFile(const QByteArray& bytes) {
     putFile(QStringLiteral("memories.sqs"), bytes);
     dialogs_.openFile = QDir(dir_.path()).filePath(QStringLiteral("memories.sqs"));
-    console_->memoryFile().Loadfile_Click();
+    console_->fileMenu().Loadfile_Click();
     settle();
 }
 

@@ -78,13 +78,18 @@ TEST_F(MemoryFiles, SaveAndLoadGiveBackTheSameMemoriesAndRecallMemoryOne) {
         st().slot(n).MemAnnullSW[2] = 0;
     }
     st().FreeMemoriesUnsaved = true;
+    st().TremoloRate = 47;
     dialogs.files = {path("bach.SQS")};
     main()("savefile").click();
     EXPECT_FALSE(st().FreeMemoriesUnsaved);
     const ConsoleSlots saved = st();
 
     st().initFreeMemories();
+    st().TremoloRate = 70;
     load(path("bach.SQS"));
+    Form& adv = form(forms::Advanced);
+    EXPECT_EQ(adv("SliderTremoloRate").value(), 47);
+    EXPECT_EQ(adv("Valore").caption(), QStringLiteral("47")) << "the rate shown is the file's";
     for (int n = 1; n <= 12; ++n)
         EXPECT_EQ(st().slot(n), saved.slot(n)) << "memory " << n;
     EXPECT_EQ(st().LastMemory, 1);

@@ -73,20 +73,17 @@ TEST_F(StopCaptionsTest, EmptyNameGivesAnEmptyLabelInItsPlace) {
     EXPECT_EQ(c("NomeMutaz", 4).top(), top);
 }
 
-TEST_F(StopCaptionsTest, ReverbScanStopsAtTheFirstShortName) {
+TEST_F(StopCaptionsTest, AColumnEndsAtItsFirstShortNameAndAShortFirstNameBlanksIt) {
     setText(StopTable::kReverbNames + 0, 6);
     setText(StopTable::kReverbNames + 1, 4);
     setText(StopTable::kReverbNames + 2, 0);
     fillLists();
     EXPECT_EQ(list("Riverberi").items(), QStringList({"Reverb", "Reve"}));
-
     // A 3-character name ends the scan as well.
     setText(StopTable::kReverbNames + 2, 3);
     fillLists();
     EXPECT_EQ(list("Riverberi").items().size(), 2);
-}
 
-TEST_F(StopCaptionsTest, ShortFirstReverbNameEmptiesOrBlanksTheList) {
     for (int length : {2, 3}) {
         setText(StopTable::kReverbNames, length);
         fillLists();

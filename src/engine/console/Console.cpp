@@ -11,9 +11,11 @@
 #include "ConsoleIndicators.h"
 #include "ConsoleReset.h"
 #include "ConsoleUpdate.h"
+#include "ConsoleWindowPlaces.h"
 #include "Couplers.h"
 #include "Dialogs.h"
 #include "Drawstops.h"
+#include "FileMenu.h"
 #include "Fonts.h"
 #include "Hotkeys.h"
 #include "InputDispatcher.h"
@@ -27,15 +29,20 @@
 #include "MidiPortSetup.h"
 #include "PanelCommandBindings.h"
 #include "PanelLayout.h"
+#include "PanelProgramWindows.h"
 #include "PanelState.h"
 #include "Panic.h"
 #include "ProgramLifecycle.h"
 #include "RecoveryCopy.h"
+#include "ResetDisplay.h"
+#include "SaveOnExitMenu.h"
+#include "SettingsLists.h"
 #include "StopCaptions.h"
 #include "StopTableLoader.h"
 #include "StopsTableEditor.h"
 #include "SysexSender.h"
 #include "Thru.h"
+#include "ThruModeWindow.h"
 #include "TotalRecall.h"
 #include "TotalRecallWindowControls.h"
 
@@ -66,19 +73,27 @@ struct Console::Parts {
     ConsoleEvents events;
     ConsoleIndicators indicators;
     SysexSender sysex;
+    // Where the main and Advanced windows stand, for the configuration.
+    ConsoleWindowPlaces windowPlaces;
     ConfigurationStore configuration;
+    SaveOnExitMenu saveOnExitMenu;
     MidiDevices devices;
     MidiPortSetup portSetup;
     ConsoleUpdate update;
     LevelSender levels;
     Couplers couplers;
     Thru thru;
+    // The thru window and the main window's thru button.
+    ThruModeWindow thruWindow;
     Panic panic;
     InputDispatcher input;
     Memories memories;
     Drawstops drawstops;
     Buffers buffers;
+    // The names the Advanced window's lists offer.
+    SettingsLists settingsLists;
     MemoryFile memoryFile;
+    FileMenu fileMenu;
     RecoveryCopy recovery;
     AdvancedControls advanced;
     // The player's commands, and the keys and buttons that ask for them.
@@ -94,41 +109,58 @@ struct Console::Parts {
     StopTableLoader tableLoader;
     StopsTableEditor editor;
     ConsoleReset reset;
+    ResetDisplay resetDisplay;
     ProgramLifecycle lifecycle;
+    // The windows as the start and the end use them, and the Exit button.
+    PanelProgramWindows programWindows;
 };
 
 Console::Parts::Parts(Console& c)
-    : indicators(c.state_, *c.panel_, later(thru)), sysex(c.state_, *c.paced_, c.waiter_),
-      configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
+    : indicators(c.state_, *c.panel_), sysex(c.state_, *c.paced_, c.waiter_),
+      windowPlaces(*c.panel_),
+      configuration(c.state_, c.dialogs(), c.screen(), windowPlaces, events),
+      saveOnExitMenu(*c.panel_, configuration),
       devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
       update(c.state_, sysex, later(levels), later(advanced), events, c.run_, later(lifecycle)),
       levels(c.state_, *c.paced_, events), couplers(c.state_, events, update),
-      thru(c.state_, *c.panel_, c.screen(), later(layout), events), panic(c.paced_->player()),
+      thru(c.state_, events), thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru),
+      panic(c.paced_->player()),
       input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
             later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
-      memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
+      memoryFile(c.state_, c.dialogs(), c.run_, events, later(reset), memories, later(recovery),
+                 settingsLists),
+      fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen(), events, levels, sysex),
       commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
                c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
       totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
-      hotkeys(c.mainForm(), commands), layout(c.state_, *c.panel_, c.dialogs(), thru, later(fonts)),
+      hotkeys(c.mainForm(), commands),
+      layout(c.state_, *c.panel_, c.dialogs(), thruWindow, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
-      captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
+      captions(c.state_, *c.panel_, settingsLists),
+      fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
       aboutHelp(c.state_, *c.panel_, c.dialogs(), c.screen()),
-      tableLoader(c.state_, *c.panel_, c.dialogs(), captions, configuration),
+      tableLoader(c.state_, c.dialogs(), events, configuration),
       editor(c.state_, *c.panel_, c.dialogs(), c.screen(), update, later(reset), configuration,
              tableLoader, memoryFile, layout, captions),
-      reset(c.state_, *c.panel_, c.dialogs(), c.waiter_, sysex, memories, layout, update,
-            later(lifecycle)),
-      lifecycle({c.state_, *c.panel_, c.dialogs(), c.run_, sysex, devices, configuration,
-                 tableLoader, reset, update, layout, memories, captions, advanced, recovery}) {
+      reset(c.state_, c.dialogs(), c.waiter_, sysex, memories, events, update, later(lifecycle),
+            settingsLists),
+      resetDisplay(c.state_, *c.panel_, layout),
+      lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
+                 configuration, tableLoader, reset, update, memories, recovery}),
+      programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle) {
     events.add(indicators);
     events.add(memoryPanel);
+    events.add(thruWindow);
+    events.add(captions);
+    events.add(fileMenu);
+    events.add(saveOnExitMenu);
+    events.add(resetDisplay);
     bindPanelCommands(c.mainForm(), commands);
 }
 
@@ -169,6 +201,9 @@ Couplers& Console::couplers() {
 Thru& Console::thru() {
     return parts_->thru;
 }
+ThruModeWindow& Console::thruWindow() {
+    return parts_->thruWindow;
+}
 Panic& Console::panic() {
     return parts_->panic;
 }
@@ -195,6 +230,9 @@ Buffers& Console::buffers() {
 }
 MemoryFile& Console::memoryFile() {
     return parts_->memoryFile;
+}
+FileMenu& Console::fileMenu() {
+    return parts_->fileMenu;
 }
 RecoveryCopy& Console::recovery() {
     return parts_->recovery;
@@ -265,7 +303,7 @@ bool Console::Form_Unload() {
     return parts_->lifecycle.Form_Unload();
 }
 void Console::exit_Click() {
-    parts_->lifecycle.exit_Click();
+    parts_->programWindows.exit_Click();
 }
 void Console::endWithoutQuestions() {
     parts_->lifecycle.endWithoutQuestions();
@@ -278,9 +316,6 @@ void Console::RESET_Click() {
 }
 void Console::RESET_vorlo2000() {
     parts_->reset.RESET_vorlo2000();
-}
-void Console::showKnobsOff(int slot) {
-    parts_->reset.showKnobsOff(slot);
 }
 void Console::Fine_Setup() {
     parts_->reset.Fine_Setup();
@@ -295,7 +330,7 @@ void Console::Salva_dati_di_avvio() {
     parts_->configuration.Salva_dati_di_avvio();
 }
 void Console::EnableCFG_Click() {
-    parts_->configuration.EnableCFG_Click();
+    parts_->saveOnExitMenu.EnableCFG_Click();
 }
 void Console::CARICAMENTO_DAT() {
     parts_->tableLoader.CARICAMENTO_DAT();

@@ -33,6 +33,7 @@ class InputDispatcher;
 class LevelSender;
 class Memories;
 class MemoryFile;
+class FileMenu;
 class MidiBackend;
 class MidiDevices;
 class MidiPortSetup;
@@ -45,6 +46,7 @@ class StopCaptions;
 class StopsTableEditor;
 class SysexSender;
 class Thru;
+class ThruModeWindow;
 class TotalRecall;
 
 // The console: builds the state store, its windows' visible state, the three MIDI ports and
@@ -95,6 +97,7 @@ public:
     LevelSender& levels();
     Couplers& couplers();
     Thru& thru();
+    ThruModeWindow& thruWindow();
     Panic& panic();
     InputDispatcher& input();
     TotalRecall& totalRecall();
@@ -103,6 +106,8 @@ public:
     Drawstops& drawstops();
     Buffers& buffers();
     MemoryFile& memoryFile();
+    // The File menu's memory-file items.
+    FileMenu& fileMenu();
     RecoveryCopy& recovery();
     Hotkeys& hotkeys();
     AdvancedControls& advanced();
@@ -149,8 +154,6 @@ public:
     void Salva_dati_di_avvio();
     // Stops table.
     void CARICAMENTO_DAT();
-    // The graphic panel's knobs at the positions a slot holds show their "off" picture.
-    void showKnobsOff(int slot);
 
     bool hasEnded() const { return run_.hasEnded(); }
     bool isStarted() const { return run_.isStarted(); }

@@ -8,17 +8,14 @@
 #include "MainWindowControls.h"
 #include "PanelState.h"
 #include "StopGroup.h"
-#include "Thru.h"
+
+#include <algorithm>
 
 namespace vorlo {
 
-ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru)
+ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel)
     : state_(state), main_(panel.form(ctl::main::Window)),
-      advanced_(panel.form(ctl::advanced::Window)), thru_(thru) {}
-
-void ConsoleIndicators::thruBodyChanged() {
-    thru_.refreshThruButton();
-}
+      advanced_(panel.form(ctl::advanced::Window)) {}
 
 void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, int to) {
     const ConsoleState& st = state_;
@@ -101,6 +98,66 @@ void ConsoleIndicators::cancelShown(DivisionId division, StopFamily family, bool
 
 void ConsoleIndicators::subOctaveShown(bool on) {
     main_(ctl::main::Subottava).setBackColor(on ? color::Lit : color::Unlit);
+}
+
+void ConsoleIndicators::settingsShown() {
+    const ConsoleState& st = state_;
+    Form& adv = advanced_;
+    const Registration& live = st.live();
+    adv(ctl::advanced::SliderGO).setValue(live.MemExprGO);
+    adv(ctl::advanced::SliderSW).setValue(live.MemExprSW);
+    adv(ctl::advanced::SliderPE).setValue(live.MemExprPE);
+    adv(ctl::advanced::EXPGO).setCaption(QString::number(live.MemExprGO));
+    adv(ctl::advanced::EXPSW).setCaption(QString::number(live.MemExprSW));
+    adv(ctl::advanced::EXPPE).setCaption(QString::number(live.MemExprPE));
+    adv(ctl::advanced::EXPfondi, 1).setCaption(QString::number(live.MemBalFO_GO));
+    adv(ctl::advanced::EXPmutazioni, 1).setCaption(QString::number(live.MemBalMU_GO));
+    adv(ctl::advanced::EXPancie, 1).setCaption(QString::number(live.MemBalAN_GO));
+    adv(ctl::advanced::EXPfondi, 2).setCaption(QString::number(live.MemBalFO_SW));
+    adv(ctl::advanced::EXPmutazioni, 2).setCaption(QString::number(live.MemBalMU_SW));
+    adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(live.MemBalAN_SW));
+    adv(ctl::advanced::SliderTremoloRate).setValue(st.TremoloRate);
+    adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
+    adv(ctl::advanced::OptionGlobalCoupling, std::clamp<int>(st.GlobalCoupling, 0, 2))
+        .selectOption();
+    adv(ctl::advanced::Memory_Recall, 0).setCheckValue(st.RecallGlobals);
+    adv(ctl::advanced::Memory_Recall, 1).setCheckValue(st.RecallBalance);
+    // A list without entries (no stops table names them) selects nothing.
+    const struct {
+        const ControlId& list;
+        int16_t setting;
+    } lists[] = {{ctl::advanced::Temperamenti, st.Temperament},
+                 {ctl::advanced::Riverberi, st.ReverbType},
+                 {ctl::advanced::NotaInizTemp, st.TemperamentStart},
+                 {ctl::advanced::TremoloType, st.TremoloType}};
+    for (const auto& l : lists) {
+        Control& list = adv(l.list);
+        if (!list.items().isEmpty())
+            list.setListIndex(l.setting);
+    }
+}
+
+void ConsoleIndicators::knobsReleased(int slot) {
+    const ConsoleState& st = state_;
+    const struct {
+        const ControlArrayId& knobs;
+        int16_t Registration::*field;
+        const QString& off;
+        int rows;
+    } knobs[] = {
+        {ctl::main::Tir_FO_GO_graph, &Registration::MemFO_GO, st.PicDrawOffGO, 30},
+        {ctl::main::Tir_MU_GO_graph, &Registration::MemMU_GO, st.PicDrawOffGO, 20},
+        {ctl::main::Tir_AN_GO_graph, &Registration::MemAN_GO, st.PicDrawOffGO, 20},
+        {ctl::main::Tir_FO_SW_graph, &Registration::MemFO_SW, st.PicDrawOffSW, 30},
+        {ctl::main::Tir_MU_SW_graph, &Registration::MemMU_SW, st.PicDrawOffSW, 20},
+        {ctl::main::Tir_AN_SW_graph, &Registration::MemAN_SW, st.PicDrawOffSW, 20},
+        {ctl::main::Tir_PED_graph, &Registration::MemPED, st.PicDrawOff, 20},
+    };
+    for (const auto& k : knobs) {
+        const int p = st.slot(slot).*k.field;
+        if (p >= 0 && p < k.rows)
+            main_(k.knobs, p).setPicture(k.off);
+    }
 }
 
 } // namespace vorlo

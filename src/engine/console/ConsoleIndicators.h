@@ -8,15 +8,13 @@ class ConsoleState;
 struct ControlId;
 class Form;
 class PanelState;
-class Thru;
 
 // The panel's answer to a change of the registration in force: drawstops on whichever panel is
-// shown, coupler, cancel and sub-octave buttons, balance sliders and the thru button.
+// shown, coupler, cancel and sub-octave buttons, and the Advanced window's values.
 class ConsoleIndicators : public ConsoleListener {
 public:
-    ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru);
+    ConsoleIndicators(ConsoleState& state, PanelState& panel);
 
-    void thruBodyChanged() override;
     void drawstopMoved(DivisionId division, int group, int from, int to) override;
     void balanceShown(DivisionId division, StopFamily family, int value) override;
     void levelSent(DivisionId division, int value) override;
@@ -26,6 +24,10 @@ public:
     void manualCouplerShown(int value) override;
     void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
     void subOctaveShown(bool on) override;
+    // Sliders and captions without running their handlers; a list or an option whose
+    // selection changes runs its handler, as a player's choice does.
+    void settingsShown() override;
+    void knobsReleased(int slot) override;
 
 private:
     void couplerShown(const ControlId& first, const ControlId& second, int value);
@@ -33,7 +35,6 @@ private:
     ConsoleState& state_;
     Form& main_;
     Form& advanced_;
-    Thru& thru_;
 };
 
 } // namespace vorlo

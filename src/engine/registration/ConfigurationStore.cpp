@@ -1,14 +1,11 @@
 #include "ConfigurationStore.h"
 
-#include "AdvancedWindowControls.h"
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "Cp1252.h"
 #include "Dialogs.h"
-#include "MainWindowControls.h"
-#include "PanelLayout.h"
-#include "PanelState.h"
 #include "ScreenMetrics.h"
+#include "WindowPlaces.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -17,24 +14,20 @@
 
 namespace vorlo {
 
-ConfigurationStore::ConfigurationStore(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                                       ScreenMetrics& screen)
-    : state_(state), main_(panel.form(ctl::main::Window)),
-      advanced_(panel.form(ctl::advanced::Window)), dialogs_(dialogs), screen_(screen) {
-    main_(ctl::main::EnableCFG).onClick = [this] { EnableCFG_Click(); };
-}
+ConfigurationStore::ConfigurationStore(ConsoleState& state, Dialogs& dialogs, ScreenMetrics& screen,
+                                       WindowPlaces& places, ConsoleListener& events)
+    : state_(state), dialogs_(dialogs), screen_(screen), places_(places), events_(events) {}
 
 ScreenContext ConfigurationStore::screenContext() {
     auto known = [](double v) { return std::isnan(v) ? 0.0 : v; };
-    Form& adv = advanced_;
     ScreenContext c(screen_.screenWidthTwips(), screen_.screenHeightTwips());
     // The main window takes the size of the panel the settings choose when the layout is
     // built; until then it has none.
-    c.mainSizeFor = [](const ConsoleState& st) {
-        return PanelLayout::mainWindowSize(st.GraphicMode, st.PanelScale);
+    c.mainSizeFor = [this](const ConsoleState& st) {
+        return places_.mainSizeFor(st.GraphicMode, st.PanelScale);
     };
-    c.advancedWidth = known(adv.width());
-    c.advancedHeight = known(adv.height());
+    c.advancedWidth = known(places_.advancedWidth());
+    c.advancedHeight = known(places_.advancedHeight());
     return c;
 }
 
@@ -115,15 +108,13 @@ void ConfigurationStore::reportAdjustedSettings(const QStringList& adjusted) {
 void ConfigurationStore::Salva_dati_di_avvio() {
     ConsoleState& st = state_;
     // The windows' current positions.
-    Form& main = main_;
-    Form& adv = advanced_;
-    if (main.hasGeometry()) {
-        st.MainTop = static_cast<float>(main.top());
-        st.MainLeft = static_cast<float>(main.left());
+    if (const WindowPlaces::Place main = places_.mainPlace(); main.known) {
+        st.MainTop = static_cast<float>(main.top);
+        st.MainLeft = static_cast<float>(main.left);
     }
-    if (adv.hasGeometry()) {
-        st.AdvancedTop = static_cast<float>(adv.top());
-        st.AdvancedLeft = static_cast<float>(adv.left());
+    if (const WindowPlaces::Place adv = places_.advancedPlace(); adv.known) {
+        st.AdvancedTop = static_cast<float>(adv.top);
+        st.AdvancedLeft = static_cast<float>(adv.left);
     }
     if (st.CopyFreeToFixed) {
         for (int n = kFirstFree; n <= kLastFree; ++n)
@@ -142,10 +133,9 @@ void ConfigurationStore::Salva_dati_di_avvio() {
             st.ProgramTitle, Dialogs::Icon::Exclamation);
 }
 
-void ConfigurationStore::EnableCFG_Click() {
-    Control& item = main_(ctl::main::EnableCFG);
-    item.setChecked(!item.isChecked());
-    state_.SaveCfgOnExit = item.isChecked() ? 1 : 0;
+void ConfigurationStore::setSaveOnExit(bool on) {
+    state_.SaveCfgOnExit = on ? 1 : 0;
+    events_.saveOnExitShown(on);
     Salva_dati_di_avvio();
 }
 

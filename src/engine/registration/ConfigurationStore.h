@@ -6,26 +6,26 @@
 
 namespace vorlo {
 
+class ConsoleListener;
 class ConsoleState;
 class Dialogs;
-class Form;
-class PanelState;
 class ScreenMetrics;
+class WindowPlaces;
 
 // The configuration file vorlo2000.CFG: read at start-up, written at the end (when the player
 // wants it) and whenever a setting that must survive is changed.
 class ConfigurationStore {
 public:
-    ConfigurationStore(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                       ScreenMetrics& screen);
+    ConfigurationStore(ConsoleState& state, Dialogs& dialogs, ScreenMetrics& screen,
+                       WindowPlaces& places, ConsoleListener& events);
 
     // Reads the configuration and tells the player what was missing, damaged or out of
     // range; false when the defaults were installed.
     bool LEGGI_FILE_AVVIO();
     // Writes the configuration with the windows' current positions.
     void Salva_dati_di_avvio();
-    // Menu "Save &Configuration on EXIT".
-    void EnableCFG_Click();
+    // Whether the configuration is saved at the end of the program; saved at once.
+    void setSaveOnExit(bool on);
 
 private:
     ScreenContext screenContext();
@@ -35,10 +35,10 @@ private:
     void reportAdjustedSettings(const QStringList& adjusted);
 
     ConsoleState& state_;
-    Form& main_;
-    Form& advanced_;
     Dialogs& dialogs_;
     ScreenMetrics& screen_;
+    WindowPlaces& places_;
+    ConsoleListener& events_;
 };
 
 } // namespace vorlo

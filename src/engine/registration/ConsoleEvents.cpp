@@ -72,4 +72,29 @@ void ConsoleEvents::actionShown(ConsoleAction action, bool running) {
     announce(&ConsoleListener::actionShown, action, running);
 }
 
+void ConsoleEvents::thruModeShown() {
+    announce(&ConsoleListener::thruModeShown);
+}
+void ConsoleEvents::thruLearningShown(int body) {
+    announce(&ConsoleListener::thruLearningShown, body);
+}
+void ConsoleEvents::settingsShown() {
+    announce(&ConsoleListener::settingsShown);
+}
+void ConsoleEvents::saveOnExitShown(bool on) {
+    announce(&ConsoleListener::saveOnExitShown, on);
+}
+void ConsoleEvents::stopTableLoaded() {
+    announce(&ConsoleListener::stopTableLoaded);
+}
+void ConsoleEvents::resetShown(ResetStep step) {
+    announce(&ConsoleListener::resetShown, step);
+}
+void ConsoleEvents::knobsReleased(int slot) {
+    announce(&ConsoleListener::knobsReleased, slot);
+}
+void ConsoleEvents::memoryFileSettingsShown() {
+    announce(&ConsoleListener::memoryFileSettingsShown);
+}
+
 } // namespace vorlo

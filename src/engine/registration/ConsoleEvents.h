@@ -33,6 +33,14 @@ public:
     void recArmedShown(bool armed) override;
     void bufferShown(int index, bool stored) override;
     void actionShown(ConsoleAction action, bool running) override;
+    void thruModeShown() override;
+    void thruLearningShown(int body) override;
+    void settingsShown() override;
+    void saveOnExitShown(bool on) override;
+    void stopTableLoaded() override;
+    void resetShown(ResetStep step) override;
+    void knobsReleased(int slot) override;
+    void memoryFileSettingsShown() override;
 
 private:
     template <typename... Params, typename... Args>

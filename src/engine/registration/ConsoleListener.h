@@ -12,6 +12,10 @@ enum class MemoryLight { Unlit, Dark, Lit, Changed };
 // A button lit while its action runs: cancel-all, and clearing the free memories.
 enum class ConsoleAction { CancelAll, ClearFreeMemories };
 
+// The visible steps of the console's reset: started, every slot back to its start, the menus'
+// check marks given the settings, and finished.
+enum class ResetStep { Started, SlotsCleared, MenusShown, Finished };
+
 // What the organ announces after it changed the console state, so that it computes and sends
 // without painting. Any number of listeners follow it through ConsoleEvents (the panel, and a
 // status light, a recorder or a remote alike); a listener only shows what it is told and never
@@ -57,6 +61,23 @@ public:
     virtual void bufferShown(int /*index*/, bool /*stored*/) {}
     // An action started (running) or finished.
     virtual void actionShown(ConsoleAction /*action*/, bool /*running*/) {}
+    // The thru mode or its custom channels changed (ThruMode, ThruCustom).
+    virtual void thruModeShown() {}
+    // The body (0..2) whose channel the thru mode learns next.
+    virtual void thruLearningShown(int /*body*/) {}
+    // The Advanced window's values changed in the state (levels, balances, global coupling,
+    // recall options, temperament, start note, reverb, tremolo type and rate).
+    virtual void settingsShown() {}
+    // Saving the configuration at the end of the program: on or off.
+    virtual void saveOnExitShown(bool /*on*/) {}
+    // A stops table came in force (names, data) with the program's title.
+    virtual void stopTableLoaded() {}
+    // A step of the console's reset.
+    virtual void resetShown(ResetStep /*step*/) {}
+    // The graphic panel's knobs at the positions slot holds go back to "off".
+    virtual void knobsReleased(int /*slot*/) {}
+    // A memory file's temperament, start note, reverb and tremolo type came in force.
+    virtual void memoryFileSettingsShown() {}
 };
 
 } // namespace vorlo

@@ -1,57 +1,52 @@
 #pragma once
 
+#include <QStringList>
 #include <cstdint>
-
-class QString;
 
 namespace vorlo {
 
+class ConsoleListener;
 class ConsoleState;
-struct ControlId;
 class ConsoleUpdate;
 class Dialogs;
-class Form;
 class Memories;
-class PanelLayout;
-class PanelState;
 class ProgramLifecycle;
+class SettingsLists;
 class SysexSender;
 class WaitTimer;
 
-// The console's reset: the module's reset entries, every slot back to its start, the panel
-// repainted and the whole registration sent again.
+// The console's reset: the module's reset entries, every slot back to its start, the stored
+// settings shown (and sent where their selection changes) and the whole registration sent
+// again. Announces its visible steps.
 class ConsoleReset {
 public:
-    ConsoleReset(ConsoleState& state, PanelState& panel, Dialogs& dialogs, WaitTimer& waiter,
-                 SysexSender& sysex, Memories& memories, PanelLayout& layout, ConsoleUpdate& update,
-                 ProgramLifecycle& lifecycle);
+    ConsoleReset(ConsoleState& state, Dialogs& dialogs, WaitTimer& waiter, SysexSender& sysex,
+                 Memories& memories, ConsoleListener& events, ConsoleUpdate& update,
+                 ProgramLifecycle& lifecycle, const SettingsLists& lists);
 
-    void RESET_Click();
     void RESET_vorlo2000();
-    // The graphic panel's knobs at the positions a slot holds show their "off" picture.
-    void showKnobsOff(int slot);
-    // The Advanced window's four lists show the stored temperament, reverb, start note and
-    // tremolo type.
+    // The panel's RESET button.
+    void RESET_Click() { RESET_vorlo2000(); }
+    // The stored temperament, reverb, start note and tremolo type are checked against the
+    // lists and announced with the Advanced window's other values.
     void selectStoredLists();
     // After the MIDI set-up: lists, memory captions and a reset on the new ports.
     void Fine_Setup();
 
 private:
-    // Selects a stored index in one of the Advanced window's lists (running its handler when
-    // the selection changes); an index the list cannot take is reported and the first entry
-    // is used instead.
-    void selectStoredListEntry(const ControlId& list, int16_t& setting, const QString& what);
+    // A stored index the list cannot take is reported and the first entry is used instead; a
+    // list without entries takes nothing.
+    void checkStoredIndex(const QStringList& list, int16_t& setting, const QString& what);
 
     ConsoleState& state_;
-    Form& main_;
-    Form& advanced_;
     Dialogs& dialogs_;
     WaitTimer& waiter_;
     SysexSender& sysex_;
     Memories& memories_;
-    PanelLayout& layout_;
+    ConsoleListener& events_;
     ConsoleUpdate& update_;
     ProgramLifecycle& lifecycle_;
+    const SettingsLists& lists_;
 };
 
 } // namespace vorlo

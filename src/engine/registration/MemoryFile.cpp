@@ -1,18 +1,16 @@
 #include "MemoryFile.h"
 
-#include "AdvancedWindowControls.h"
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleReset.h"
 #include "ConsoleState.h"
 #include "Cp1252.h"
 #include "Dialogs.h"
-#include "MainWindowControls.h"
 #include "Memories.h"
 #include "NumberText.h"
-#include "PanelState.h"
 #include "RecoveryCopy.h"
 #include "RunState.h"
 #include "SafeFile.h"
+#include "SettingsLists.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,14 +91,11 @@ int16_t atMost(int16_t v, int16_t top) {
 
 } // namespace
 
-MemoryFile::MemoryFile(ConsoleState& state, PanelState& panel, Dialogs& dialogs, RunState& run,
-                       ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery)
-    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), dialogs_(dialogs),
-      run_(run), reset_(reset), memories_(memories), recovery_(recovery) {
-    Form& main = main_;
-    main(ctl::main::savefile).onClick = [this] { savefile_Click(); };
-    main(ctl::main::LoadFile).onClick = [this] { Loadfile_Click(); };
-}
+MemoryFile::MemoryFile(ConsoleState& state, Dialogs& dialogs, RunState& run,
+                       ConsoleListener& events, ConsoleReset& reset, Memories& memories,
+                       RecoveryCopy& recovery, const SettingsLists& lists)
+    : state_(state), dialogs_(dialogs), run_(run), events_(events), reset_(reset),
+      memories_(memories), recovery_(recovery), lists_(lists) {}
 
 QString MemoryFile::Estrae_nome(const QString& path) {
     const qsizetype cut =
@@ -236,12 +231,8 @@ void MemoryFile::apply(const Contents& in, ConsoleState& st) {
         st.slot(slot) = in.memories.slot(slot);
 }
 
-void MemoryFile::savefile_Click() {
+bool MemoryFile::saveMemories(const QString& fileName) {
     ConsoleState& st = state_;
-    QString fileName;
-    if (Dialogo_Salva(QStringLiteral("Save memories in file"), QStringLiteral(".sqs"), fileName) !=
-        0)
-        return;
     QString error;
     if (!SafeFile::write(fileName, serialize(st), &error)) {
         dialogs_.message(QStringLiteral("The memory file %1 could not be written (%2). "
@@ -249,10 +240,11 @@ void MemoryFile::savefile_Click() {
                                         "name is unchanged.")
                              .arg(QDir::toNativeSeparators(fileName), error),
                          st.ProgramTitle, Dialogs::Icon::Critical);
-        return;
+        return false;
     }
     st.FreeMemoriesUnsaved = false;
     recovery_.changed();
+    return true;
 }
 
 void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
@@ -267,19 +259,17 @@ void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
 }
 
 bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
-    Form& adv = panel_.form(ctl::advanced::Window);
     const struct {
-        const ControlId& list;
+        const QStringList& list;
         int16_t value;
         int line;
         const char* what;
-    } lists[] = {
-        {ctl::advanced::Temperamenti, in.Temperament, in.temperamentLine, "temperament"},
-        {ctl::advanced::NotaInizTemp, in.TemperamentStart, in.startNoteLine, "tuning start note"},
-        {ctl::advanced::Riverberi, in.ReverbType, in.reverbLine, "reverb"},
-        {ctl::advanced::TremoloType, in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
+    } lists[] = {{lists_.temperaments(), in.Temperament, in.temperamentLine, "temperament"},
+                 {lists_.startNotes(), in.TemperamentStart, in.startNoteLine, "tuning start note"},
+                 {lists_.reverbs(), in.ReverbType, in.reverbLine, "reverb"},
+                 {lists_.tremoloTypes(), in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
     for (const auto& l : lists) {
-        const qsizetype count = adv(l.list).items().size();
+        const qsizetype count = l.list.size();
         if (l.value < 0 || l.value >= count) {
             problem.line = l.line;
             problem.what =
@@ -297,29 +287,21 @@ bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
     return true;
 }
 
-void MemoryFile::Loadfile_Click() {
-    ConsoleState& st = state_;
-    if (st.FreeMemoriesUnsaved &&
-        !dialogs_.askYesNo(
-            QStringLiteral("Free memories unsaved: loading will erase them. Continue anyway ?"),
-            QStringLiteral("Warning")))
-        return;
-    QString fileName;
-    if (Dialogo_Apri(QStringLiteral("Load memories from file"), QStringLiteral(".sqs"), fileName) !=
-        0)
-        return;
+bool MemoryFile::loadMemories(const QString& fileName) {
     memories_.SPENGO_MEMORIE();
     memories_.Spengo_Graduatore();
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         failLoad(fileName, Problem{0, file.errorString()});
-        return;
+        return false;
     }
     const QByteArray bytes = file.readAll();
     file.close();
-    if (load(bytes, fileName))
-        recovery_.changed();
+    if (!load(bytes, fileName))
+        return false;
+    recovery_.changed();
+    return true;
 }
 
 bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
@@ -335,17 +317,13 @@ bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
     apply(contents, st);
 
     // The stored settings are selected in the Advanced window's lists, which sends them.
-    Form& adv = panel_.form(ctl::advanced::Window);
-    adv(ctl::advanced::Temperamenti).setListIndex(contents.Temperament);
-    adv(ctl::advanced::NotaInizTemp).setListIndex(contents.TemperamentStart);
-    adv(ctl::advanced::Riverberi).setListIndex(contents.ReverbType);
-    adv(ctl::advanced::TremoloType).setListIndex(contents.TremoloType);
+    events_.memoryFileSettingsShown();
     // A label mode outside the three known ones (a damaged file) shows numbers 1..12.
     if (st.MemoryLabelMode < 0 || st.MemoryLabelMode > 2)
         st.MemoryLabelMode = 1;
     memories_.Scrivi_Label_memorie();
 
-    reset_.showKnobsOff(SlotSent);
+    events_.knobsReleased(SlotSent);
 
     reset_.RESET_Click();
     if (run_.hasEnded())

@@ -7,15 +7,14 @@
 
 namespace vorlo {
 
+class ConsoleListener;
 class ConsoleReset;
 class ConsoleState;
 class Dialogs;
-class Form;
 class Memories;
-class PanelState;
 class RecoveryCopy;
 class RunState;
-struct ConsoleState;
+class SettingsLists;
 
 // Memory files (.sqs): the twelve free memories with the sound settings that go with them,
 // and the file dialogs every file operation of the console uses.
@@ -45,15 +44,20 @@ public:
         QString what;
     };
 
-    MemoryFile(ConsoleState& state, PanelState& panel, Dialogs& dialogs, RunState& run,
-               ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery);
+    MemoryFile(ConsoleState& state, Dialogs& dialogs, RunState& run, ConsoleListener& events,
+               ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery,
+               const SettingsLists& lists);
 
-    void savefile_Click();
-    void Loadfile_Click();
-    // Loads a memory file's bytes as the File menu does, once the player has chosen it: checks
-    // every field and list index first, and applies nothing of a file that fails (the player
-    // is told why and where); then selects the lists, resets the console and recalls free
-    // memory 1. False when the file was refused or the console ended meanwhile.
+    // Writes the free memories and their settings to path; the player is told when the file
+    // could not be written, and nothing counts as saved then.
+    bool saveMemories(const QString& path);
+    // Reads the memory file at path and loads it (see load); the memories' lights go out
+    // first. False when the file could not be read or was refused.
+    bool loadMemories(const QString& path);
+    // Loads a memory file's bytes once the player has chosen it: checks every field and list
+    // index first, and applies nothing of a file that fails (the player is told why and
+    // where); then announces the settings (their selection sends them), resets the console and
+    // recalls free memory 1. False when the file was refused or the console ended meanwhile.
     bool load(const QByteArray& bytes, const QString& fileName);
 
     // 0 when a file with the extension (".sqs", ".dat", ".syx"; any letter case) was chosen,
@@ -83,13 +87,13 @@ private:
     void failLoad(const QString& fileName, const Problem& problem);
 
     ConsoleState& state_;
-    PanelState& panel_;
-    Form& main_;
     Dialogs& dialogs_;
     RunState& run_;
+    ConsoleListener& events_;
     ConsoleReset& reset_;
     Memories& memories_;
     RecoveryCopy& recovery_;
+    const SettingsLists& lists_;
 };
 
 } // namespace vorlo

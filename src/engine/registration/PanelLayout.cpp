@@ -10,7 +10,7 @@
 #include "NumberText.h"
 #include "PanelState.h"
 #include "StopGroup.h"
-#include "Thru.h"
+#include "ThruModeWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -123,8 +123,8 @@ double integerPart(double v) {
 
 } // namespace
 
-PanelLayout::PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Thru& thru,
-                         Fonts& fonts)
+PanelLayout::PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
+                         ThruModeWindow& thru, Fonts& fonts)
     : state_(state), main_(panel.form(ctl::main::Window)), dialogs_(dialogs), thru_(thru),
       fonts_(fonts) {
     main_(ctl::main::Graphmode).onClick = [this] { Graphmode_Click(); };

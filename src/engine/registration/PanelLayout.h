@@ -9,7 +9,7 @@ class Dialogs;
 class Fonts;
 class Form;
 class PanelState;
-class Thru;
+class ThruModeWindow;
 class Control;
 
 // Places the console's controls for the standard panel (scaled by the panel size) or the
@@ -20,7 +20,8 @@ public:
     static constexpr double kMinScale = 0.8;
     static constexpr double kMaxScale = 1.6;
 
-    PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, Thru& thru, Fonts& fonts);
+    PanelLayout(ConsoleState& state, PanelState& panel, Dialogs& dialogs, ThruModeWindow& thru,
+                Fonts& fonts);
 
     void ATTIVA_DISATTIVA_GRAPHIC_Interface();
     void LOAD_NORMAL_INTERFACE();
@@ -50,7 +51,7 @@ private:
     ConsoleState& state_;
     Form& main_;
     Dialogs& dialogs_;
-    Thru& thru_;
+    ThruModeWindow& thru_;
     Fonts& fonts_;
 };
 

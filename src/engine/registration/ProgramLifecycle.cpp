@@ -1,40 +1,28 @@
 #include "ProgramLifecycle.h"
 
-#include "AdvancedControls.h"
-#include "AdvancedWindowControls.h"
 #include "ConfigurationStore.h"
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleReset.h"
 #include "ConsoleState.h"
 #include "ConsoleUpdate.h"
 #include "Dialogs.h"
-#include "EditorForm.h"
 #include "FolderLock.h"
-#include "MainWindowControls.h"
 #include "Memories.h"
 #include "MidiDevices.h"
-#include "PanelLayout.h"
-#include "PanelState.h"
+#include "ProgramWindows.h"
 #include "RecoveryCopy.h"
 #include "RunState.h"
-#include "StopCaptions.h"
 #include "StopTableLoader.h"
 #include "SysexSender.h"
 
 #include <QDir>
-#include <algorithm>
 
 namespace vorlo {
 
 ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
-    : state_(c.state), panel_(c.panel), main_(c.panel.form(ctl::main::Window)),
-      advanced_(c.panel.form(ctl::advanced::Window)), dialogs_(c.dialogs), run_(c.run),
+    : state_(c.state), windows_(c.windows), events_(c.events), dialogs_(c.dialogs), run_(c.run),
       sysex_(c.sysex), devices_(c.devices), config_(c.config), tableLoader_(c.tableLoader),
-      reset_(c.reset), update_(c.update), layout_(c.layout), memories_(c.memories),
-      captions_(c.captions), advancedControls_(c.advancedControls), recovery_(c.recovery) {
-    main_(ctl::main::Exit).onClick = [this] { exit_Click(); };
-    main_.onQueryUnload = [this] { return !Form_Unload(); };
-}
+      reset_(c.reset), update_(c.update), memories_(c.memories), recovery_(c.recovery) {}
 
 ProgramLifecycle::~ProgramLifecycle() = default;
 
@@ -58,16 +46,13 @@ void ProgramLifecycle::Form_Load() {
     if (!takeProgramFolder())
         return;
     ConsoleState& st = state_;
-    Form& main = main_;
-    Form& adv = advanced_;
 
     st.PicGreenOn = st.appFile(QStringLiteral("green-on.gif"));
     st.PicGreenOff = st.appFile(QStringLiteral("green-off.gif"));
     st.PicRedOn = st.appFile(QStringLiteral("red-on.gif"));
     st.PicRedOff = st.appFile(QStringLiteral("red-off.gif"));
     st.PicYellowOn = st.appFile(QStringLiteral("yellow-on.gif"));
-    main.setPicture(st.appFile(QStringLiteral("bach.ico")));
-    main.setLoaded(true);
+    windows_.loadMainWindow();
 
     devices_.MIDI_DEVICES_ACK();
     st.DeviceListFresh = true;
@@ -80,35 +65,22 @@ void ProgramLifecycle::Form_Load() {
     tableLoader_.CARICAMENTO_DAT();
     st.RecallTarget = 11;
 
-    layout_.ATTIVA_DISATTIVA_GRAPHIC_Interface();
-    if (st.GraphicMode)
-        layout_.LOAD_GRAPHIC_INTERFACE();
-    else
-        layout_.LOAD_NORMAL_INTERFACE();
+    windows_.buildPanel();
     st.SyxLoadEnabled = true;
 
     memories_.SPENGO_MEMORIE();
     memories_.Spengo_Graduatore();
-    captions_.CARICAMENTO_LIST_BOXES();
-
-    advancedControls_.Form_Load();
+    windows_.loadAdvancedWindow();
     reset_.RESET_Click();
     if (run_.hasEnded())
         return;
     st.RecallTarget = 11;
 
-    adv(ctl::advanced::OptionGlobalCoupling, std::clamp<int>(st.GlobalCoupling, 0, 2))
-        .selectOption();
-    adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
-    adv(ctl::advanced::Memory_Recall, 0).setCheckValue(st.RecallGlobals);
-    adv(ctl::advanced::Memory_Recall, 1).setCheckValue(st.RecallBalance);
+    events_.settingsShown();
 
     update_.AGGIORNAMENTO_VORLO();
 
-    main.setLeft(st.MainLeft);
-    main.setTop(st.MainTop);
-    adv.setVisible(true);
-    main.setVisible(true);
+    windows_.showWindows();
     st.FreeMemoriesUnsaved = false;
     run_.setStarted();
     // Free memories that an unexpected end of the last run left unsaved.
@@ -125,8 +97,7 @@ bool ProgramLifecycle::Form_Unload() {
         return false;
     // The editor asks its own exit question about a table modified or not enabled; its No
     // keeps the program running with the editor open.
-    Form& editor = panel_.form(ctl::editor::Window);
-    if (editor.isLoaded() && !editor.requestClose())
+    if (!windows_.editorAgreesToEnd())
         return false;
     // Nothing unsaved, or the player chose to lose it: nothing to recover.
     endProgram(false);
@@ -146,16 +117,9 @@ void ProgramLifecycle::endProgram(bool keepRecoveryCopy) {
         config_.Salva_dati_di_avvio();
     recovery_.endOfProgram(keepRecoveryCopy);
     run_.setEnded();
-    for (Form* f : panel_.forms()) {
-        f->setVisible(false);
-        f->setLoaded(false);
-    }
+    windows_.unloadAll();
     if (onEnded)
         onEnded();
-}
-
-void ProgramLifecycle::exit_Click() {
-    Form_Unload();
 }
 
 void ProgramLifecycle::Gest_Errore_advanced() {

@@ -5,21 +5,18 @@
 
 namespace vorlo {
 
-class AdvancedControls;
 class ConfigurationStore;
+class ConsoleListener;
 class ConsoleReset;
 class ConsoleState;
 class ConsoleUpdate;
 class Dialogs;
 class FolderLock;
-class Form;
 class Memories;
 class MidiDevices;
-class PanelLayout;
-class PanelState;
+class ProgramWindows;
 class RecoveryCopy;
 class RunState;
-class StopCaptions;
 class StopTableLoader;
 class SysexSender;
 
@@ -31,7 +28,8 @@ public:
     // Start-up touches most of the console: its collaborators are named here.
     struct Collaborators {
         ConsoleState& state;
-        PanelState& panel;
+        ProgramWindows& windows;
+        ConsoleListener& events;
         Dialogs& dialogs;
         RunState& run;
         SysexSender& sysex;
@@ -40,10 +38,7 @@ public:
         StopTableLoader& tableLoader;
         ConsoleReset& reset;
         ConsoleUpdate& update;
-        PanelLayout& layout;
         Memories& memories;
-        StopCaptions& captions;
-        AdvancedControls& advancedControls;
         RecoveryCopy& recovery;
     };
     explicit ProgramLifecycle(const Collaborators& c);
@@ -56,7 +51,6 @@ public:
     void Form_Load();
     // Shut-down. Returns false when the player chose to keep the program running.
     bool Form_Unload();
-    void exit_Click();
     // Ends the program as closing the main window does, but without questions: unsaved free
     // memories stay in their recovery copy for the next start.
     void endWithoutQuestions();
@@ -72,9 +66,8 @@ private:
     bool takeProgramFolder();
 
     ConsoleState& state_;
-    PanelState& panel_;
-    Form& main_;
-    Form& advanced_;
+    ProgramWindows& windows_;
+    ConsoleListener& events_;
     Dialogs& dialogs_;
     RunState& run_;
     SysexSender& sysex_;
@@ -83,10 +76,7 @@ private:
     StopTableLoader& tableLoader_;
     ConsoleReset& reset_;
     ConsoleUpdate& update_;
-    PanelLayout& layout_;
     Memories& memories_;
-    StopCaptions& captions_;
-    AdvancedControls& advancedControls_;
     RecoveryCopy& recovery_;
     // Held from the start-up to the end of the program, the saves at the end included.
     std::unique_ptr<FolderLock> folderLock_;

@@ -7,6 +7,8 @@
 #include "Form.h"
 #include "MainWindowControls.h"
 #include "PanelState.h"
+#include "SettingsLists.h"
+#include "SetupWindowControls.h"
 #include "StopGroup.h"
 
 namespace vorlo {
@@ -15,25 +17,23 @@ namespace {
 // A stop whose Great data is this long or shorter has no usable data and is shown grey.
 constexpr int kNoDataBytes = 40;
 
-// Fills a list from a column of names in the stops table. A first name of at least 2
-// characters starts the list, which takes names while they are at least 4 characters long;
-// a shorter first name gives six blank items. The scan stops at the end of its column rather
-// than running into the texts that follow it in the table.
-void fillFromColumn(Control& list, const StopTable& table, int first, int count) {
+// A list shows the names given, none selected.
+void fill(Control& list, const QStringList& names) {
     list.clearItems();
-    if (table[first].size() < 2) {
-        for (int i = 0; i < 6; ++i)
-            list.addItem(QStringLiteral("  "));
-        return;
-    }
-    for (int k = first; k < first + count && table[k].size() >= 4; ++k)
-        list.addItem(cp1252::decode(table[k]));
+    for (const QString& name : names)
+        list.addItem(name);
 }
 
 } // namespace
 
-StopCaptions::StopCaptions(ConsoleState& state, PanelState& panel)
-    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)) {}
+StopCaptions::StopCaptions(ConsoleState& state, PanelState& panel, SettingsLists& lists)
+    : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), lists_(lists) {}
+
+void StopCaptions::stopTableLoaded() {
+    SCRITTURA_TESTI_DEI_REGISTRI();
+    panel_.form(ctl::setup::Window)(ctl::setup::LabelNomeprog).setCaption(state_.ProgramTitle);
+    main_.setCaption(state_.ProgramTitle);
+}
 
 void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
     const ConsoleState& st = state_;
@@ -54,21 +54,11 @@ void StopCaptions::SCRITTURA_TESTI_DEI_REGISTRI() {
 
 void StopCaptions::CARICAMENTO_LIST_BOXES() {
     Form& adv = panel_.form(ctl::advanced::Window);
-    const StopTable& table = state_.Table;
-
-    Control& notes = adv(ctl::advanced::NotaInizTemp);
-    notes.clearItems();
-    for (const char* n : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"})
-        notes.addItem(QString::fromLatin1(n));
-
-    Control& tremolo = adv(ctl::advanced::TremoloType);
-    tremolo.clearItems();
-    tremolo.addItem(QStringLiteral("Tremblant Doux"));
-    tremolo.addItem(QStringLiteral("Tremblant Fort"));
-
-    fillFromColumn(adv(ctl::advanced::Riverberi), table, StopTable::kReverbNames, kReverbCount);
-    fillFromColumn(adv(ctl::advanced::Temperamenti), table, StopTable::kTemperamentNames,
-                   kTemperamentCount);
+    lists_.fill(state_.Table);
+    fill(adv(ctl::advanced::NotaInizTemp), lists_.startNotes());
+    fill(adv(ctl::advanced::TremoloType), lists_.tremoloTypes());
+    fill(adv(ctl::advanced::Riverberi), lists_.reverbs());
+    fill(adv(ctl::advanced::Temperamenti), lists_.temperaments());
 }
 
 } // namespace vorlo

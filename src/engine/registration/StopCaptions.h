@@ -1,27 +1,30 @@
 #pragma once
 
+#include "ConsoleListener.h"
+
 namespace vorlo {
 
 class ConsoleState;
 class Form;
 class PanelState;
+class SettingsLists;
 
-// Carries the stops table's names onto the panel and into the Advanced window's lists.
-class StopCaptions {
+// Carries the stops table's names onto the panel and into the Advanced window's lists, and the
+// program's title onto the windows that show it, when a table comes in force.
+class StopCaptions : public ConsoleListener {
 public:
-    // The name columns of the stops table that feed the Advanced window's lists.
-    static constexpr int kTemperamentCount = 12; // entries 300..311
-    static constexpr int kReverbCount = 8;       // entries 312..319
-
-    StopCaptions(ConsoleState& state, PanelState& panel);
+    StopCaptions(ConsoleState& state, PanelState& panel, SettingsLists& lists);
 
     void SCRITTURA_TESTI_DEI_REGISTRI();
     void CARICAMENTO_LIST_BOXES();
+
+    void stopTableLoaded() override;
 
 private:
     ConsoleState& state_;
     PanelState& panel_;
     Form& main_;
+    SettingsLists& lists_;
 };
 
 } // namespace vorlo

@@ -1,24 +1,19 @@
 #include "StopTableLoader.h"
 
 #include "ConfigurationStore.h"
-#include "ConsoleForms.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "DatFile.h"
 #include "Dialogs.h"
-#include "MainWindowControls.h"
-#include "PanelState.h"
-#include "SetupWindowControls.h"
-#include "StopCaptions.h"
 #include "StopTableCheck.h"
 
 #include <QDir>
 
 namespace vorlo {
 
-StopTableLoader::StopTableLoader(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                                 StopCaptions& captions, ConfigurationStore& config)
-    : state_(state), main_(panel.form(ctl::main::Window)), setup_(panel.form(ctl::setup::Window)),
-      dialogs_(dialogs), captions_(captions), config_(config) {}
+StopTableLoader::StopTableLoader(ConsoleState& state, Dialogs& dialogs, ConsoleListener& events,
+                                 ConfigurationStore& config)
+    : state_(state), dialogs_(dialogs), events_(events), config_(config) {}
 
 bool StopTableLoader::loadStopTable(const QString& path) {
     ConsoleState& st = state_;
@@ -29,11 +24,9 @@ bool StopTableLoader::loadStopTable(const QString& path) {
     if (!r.ok || !check.isUsable())
         return false;
     st.Table = table;
-    captions_.SCRITTURA_TESTI_DEI_REGISTRI();
     st.copyReinforcementFlags();
     st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
-    setup_(ctl::setup::LabelNomeprog).setCaption(st.ProgramTitle);
-    main_.setCaption(st.ProgramTitle);
+    events_.stopTableLoaded();
     st.MidiPortsReady = true;
     st.LearnActive = false;
     st.LearnIndex = 0;
@@ -80,10 +73,9 @@ void StopTableLoader::CARICAMENTO_DAT() {
         return;
     // Neither table can be read: the console runs without stops rather than not at all.
     st.Table.clear();
-    captions_.SCRITTURA_TESTI_DEI_REGISTRI();
     st.copyReinforcementFlags();
     st.ProgramTitle = QStringLiteral("Vorlo2000 V2.0");
-    main_.setCaption(st.ProgramTitle);
+    events_.stopTableLoaded();
     dialogs_.message(QStringLiteral("The default stops table ") +
                          QDir::toNativeSeparators(st.DatFilePath) +
                          QStringLiteral(" cannot be read either: the console runs with an "

@@ -5,18 +5,17 @@
 namespace vorlo {
 
 class ConfigurationStore;
+class ConsoleListener;
 class ConsoleState;
 class Dialogs;
-class Form;
-class PanelState;
-class StopCaptions;
 
 // Loads the stops table the configuration names, falling back to the default table beside the
-// program, and to an empty table when neither can be read.
+// program, and to an empty table when neither can be read. Announces each table that comes in
+// force.
 class StopTableLoader {
 public:
-    StopTableLoader(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                    StopCaptions& captions, ConfigurationStore& config);
+    StopTableLoader(ConsoleState& state, Dialogs& dialogs, ConsoleListener& events,
+                    ConfigurationStore& config);
 
     void CARICAMENTO_DAT();
     // Makes the table in path the console's, as the start-up loads it but without falling back
@@ -28,10 +27,8 @@ private:
     bool loadStopTable(const QString& path);
 
     ConsoleState& state_;
-    Form& main_;
-    Form& setup_;
     Dialogs& dialogs_;
-    StopCaptions& captions_;
+    ConsoleListener& events_;
     ConfigurationStore& config_;
 };
 

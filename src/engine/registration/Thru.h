@@ -5,43 +5,37 @@
 namespace vorlo {
 
 class ConsoleState;
-class Form;
 class ConsoleListener;
-class PanelLayout;
-class PanelState;
-class ScreenMetrics;
 
-// The thru mode: how incoming channels are mapped onto the division channels, the panel's
-// body button and the "Thru Mode" window with its channel learning.
+// The thru mode: how incoming channels are mapped onto the division channels (0 not
+// rechanneled, 1 one body at a time, 2 custom channels), the body played in the normal mode and
+// the learning of the custom channels. Announces what it changes; the windows render it.
 class Thru {
 public:
-    Thru(ConsoleState& state, PanelState& panel, ScreenMetrics& screen, PanelLayout& layout,
-         ConsoleListener& indicators);
+    Thru(ConsoleState& state, ConsoleListener& events);
 
-    // Panel button: next body (Great, Swell, Pedal).
-    void THRUBUTTON_Click();
-    // Shows and places the body button and the sub-octave button for the mode and panel.
-    void ADATTA_PULSANTE_THRU();
-    // Repaints the body button for the live body (memory recall, reset); does not advance it.
-    void refreshThruButton();
+    // The next body (Great, Swell, Pedal) in the live and sent slots; in the normal mode this
+    // changes the registration in force.
+    void nextBody();
+    // The panel's THRU button asks for the next body.
+    void THRUBUTTON_Click() { nextBody(); }
 
-    // Menu "Midi &Thru..." and the window's handlers.
-    void MidiThru_Click();
-    void Form_Load();
-    void refresh();
-    void Thru_choose_Click(int index);
-    void Custom_Thru_label_Click(int index);
-    void Command1_Click(); // OK
-    void Command2_Click(); // CANCEL
+    // A choice of the mode starts: the mode in force is kept for cancelChoice.
+    void beginChoice();
+    // The custom mode (2) starts from Great channel 2, Swell channel 1, Pedal channel 4 and
+    // learns the channels played.
+    void chooseMode(int mode);
+    // The body (0..2) whose channel is learned next.
+    void learnBody(int body);
+    // The chosen mode stays; learning ends.
+    void confirmChoice();
+    // The mode kept by beginChoice comes back; learning ends.
+    void cancelChoice();
 
 private:
     ConsoleState& state_;
-    PanelState& panel_;
-    Form& main_;
-    ScreenMetrics& screen_;
-    PanelLayout& layout_;
-    ConsoleListener& indicators_;
-    int16_t ThruModeSaved = 0;
+    ConsoleListener& events_;
+    int16_t savedMode_ = 0;
 };
 
 } // namespace vorlo
