@@ -1,6 +1,6 @@
 // The default organ played through a reference GS renderer (a software GS renderer from Debian).
 // Not part of the automatic suite: it needs the Debian packages timidity and freepats (about
-// 27 MB). Run it by hand: build-dir/tests/organ/vorlo_organ_render_check.
+// 27 MB). Run it by hand: build-dir/tests/default_organ/vorlo_organ_render_check.
 //
 // What it shows: the stops sound on the parts and channels they should, at the footage their
 // name gives, position 0 and the mute silence them, the restore brings them back, the
