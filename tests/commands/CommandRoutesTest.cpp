@@ -111,7 +111,7 @@ TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
     expectSameBytes({remoteKey(39), button("Tir_FO_GO", 4), button("Tir_FO_GO_graph", 4),
                      command(C::drawStop(StopGroupCode::GreatFondi, 4))},
                     fondiAtThree);
-    auto pedaleTarget = [this] { console->totalRecall().Total_Recall(47); };
+    auto pedaleTarget = [this] { console->commands().execute(ConsoleCommand::switchEventKey(47)); };
     expectSameBytes({remoteKey(38), button("NomePedale", 14), button("Tir_PED_graph", 14),
                      command(C::drawRecallTarget(14))},
                     pedaleTarget);

@@ -25,6 +25,7 @@
 #include "MidiBackend.h"
 #include "MidiDevices.h"
 #include "MidiPortSetup.h"
+#include "OrganSettings.h"
 #include "PanelCommandBindings.h"
 #include "PanelLayout.h"
 #include "PanelState.h"
@@ -71,6 +72,8 @@ struct Console::Parts {
     MidiPortSetup portSetup;
     ConsoleUpdate update;
     LevelSender levels;
+    // Levels, balances and the Advanced window's choices.
+    OrganSettings settings;
     Couplers couplers;
     Thru thru;
     Panic panic;
@@ -102,20 +105,21 @@ Console::Parts::Parts(Console& c)
       configuration(c.state_, *c.panel_, c.dialogs(), c.screen()),
       devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
-      update(c.state_, sysex, later(levels), later(advanced), events, c.run_, later(lifecycle)),
-      levels(c.state_, *c.paced_, events), couplers(c.state_, events, update),
+      update(c.state_, sysex, later(levels), later(settings), events, c.run_, later(lifecycle)),
+      levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex),
+      couplers(c.state_, events, update),
       thru(c.state_, *c.panel_, c.screen(), later(layout), events), panic(c.paced_->player()),
-      input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
-            later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
+      input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
+            events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, *c.panel_, c.dialogs(), c.run_, later(reset), memories, later(recovery)),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
-      advanced(c.state_, *c.panel_, c.screen(), events, levels, sysex),
-      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
-               c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
-      totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
+      advanced(c.state_, *c.panel_, c.screen()),
+      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
+               [this] { reset.RESET_Click(); }),
+      totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands), layout(c.state_, *c.panel_, c.dialogs(), thru, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
       captions(c.state_, *c.panel_), fonts(c.state_, *c.panel_, c.dialogs(), c.screen()),
@@ -130,6 +134,7 @@ Console::Parts::Parts(Console& c)
     events.add(indicators);
     events.add(memoryPanel);
     bindPanelCommands(c.mainForm(), commands);
+    bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
 
 Console::Console(const Environment& env, QObject* parent)

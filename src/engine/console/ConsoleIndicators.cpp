@@ -9,12 +9,16 @@
 #include "PanelState.h"
 #include "StopGroup.h"
 #include "Thru.h"
+#include "ThruWindowControls.h"
+
+#include <functional>
 
 namespace vorlo {
 
 ConsoleIndicators::ConsoleIndicators(ConsoleState& state, PanelState& panel, Thru& thru)
     : state_(state), main_(panel.form(ctl::main::Window)),
-      advanced_(panel.form(ctl::advanced::Window)), thru_(thru) {}
+      advanced_(panel.form(ctl::advanced::Window)), thru_(thru),
+      thruWindow_(panel.form(ctl::thru::Window)) {}
 
 void ConsoleIndicators::thruBodyChanged() {
     thru_.refreshThruButton();
@@ -101,6 +105,36 @@ void ConsoleIndicators::cancelShown(DivisionId division, StopFamily family, bool
 
 void ConsoleIndicators::subOctaveShown(bool on) {
     main_(ctl::main::Subottava).setBackColor(on ? color::Lit : color::Unlit);
+}
+
+// Setting a slider from the program runs no handler.
+void ConsoleIndicators::levelShown(DivisionId division, int value) {
+    advanced_(*controlsOf(division).levelSlider).setValue(value);
+}
+
+void ConsoleIndicators::tremoloRateShown(int rate) {
+    advanced_(ctl::advanced::SliderTremoloRate).setValue(rate);
+    advanced_(ctl::advanced::Valore).setCaption(QString::number(rate));
+}
+
+// The list shows the entry without running its handler: the choice is already in force and
+// sent.
+void ConsoleIndicators::settingChosen(SettingList list, int index) {
+    static const ControlId* const kLists[] = {
+        &ctl::advanced::Temperamenti, &ctl::advanced::NotaInizTemp, &ctl::advanced::Riverberi,
+        &ctl::advanced::TremoloType};
+    Control& control = advanced_(*kLists[static_cast<size_t>(list)]);
+    if (control.listIndex() == index)
+        return;
+    const std::function<void()> handler = std::move(control.onClick);
+    control.onClick = nullptr;
+    control.setListIndex(index);
+    control.onClick = handler;
+}
+
+void ConsoleIndicators::thruChannelLearned(int body, int channel) {
+    thruWindow_(ctl::thru::Custom_Thru_label, body)
+        .setCaption(QStringLiteral("Channel = ") + QString::number(channel + 1));
 }
 
 } // namespace vorlo

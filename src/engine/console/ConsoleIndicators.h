@@ -26,6 +26,10 @@ public:
     void manualCouplerShown(int value) override;
     void cancelShown(DivisionId division, StopFamily family, bool sounding) override;
     void subOctaveShown(bool on) override;
+    void levelShown(DivisionId division, int value) override;
+    void tremoloRateShown(int rate) override;
+    void settingChosen(SettingList list, int index) override;
+    void thruChannelLearned(int body, int channel) override;
 
 private:
     void couplerShown(const ControlId& first, const ControlId& second, int value);
@@ -34,6 +38,7 @@ private:
     Form& main_;
     Form& advanced_;
     Thru& thru_;
+    Form& thruWindow_;
 };
 
 } // namespace vorlo

@@ -33,6 +33,10 @@ public:
     void recArmedShown(bool armed) override;
     void bufferShown(int index, bool stored) override;
     void actionShown(ConsoleAction action, bool running) override;
+    void levelShown(DivisionId division, int value) override;
+    void tremoloRateShown(int rate) override;
+    void settingChosen(SettingList list, int index) override;
+    void thruChannelLearned(int body, int channel) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -9,6 +9,9 @@ enum class StopFamily;
 // others, the memory recalled or stored, or that memory once the registration changed.
 enum class MemoryLight { Unlit, Dark, Lit, Changed };
 
+// The Advanced window's lists: temperament, its start note, reverb and tremolo type.
+enum class SettingList : int { Temperament, TemperamentStart, Reverb, TremoloType };
+
 // A button lit while its action runs: cancel-all, and clearing the free memories.
 enum class ConsoleAction { CancelAll, ClearFreeMemories };
 
@@ -57,6 +60,14 @@ public:
     virtual void bufferShown(int /*index*/, bool /*stored*/) {}
     // An action started (running) or finished.
     virtual void actionShown(ConsoleAction /*action*/, bool /*running*/) {}
+    // A division's level as set (within its range), before it is sent.
+    virtual void levelShown(DivisionId /*division*/, int /*value*/) {}
+    // The tremolo rate as set.
+    virtual void tremoloRateShown(int /*rate*/) {}
+    // The entry chosen in one of the Advanced window's lists (-1: none).
+    virtual void settingChosen(SettingList /*list*/, int /*index*/) {}
+    // Channel learning heard a note on this input channel (0..15) for thru body 0..2.
+    virtual void thruChannelLearned(int /*body*/, int /*channel*/) {}
 };
 
 } // namespace vorlo

@@ -15,19 +15,15 @@ namespace {
 // A stop whose Great data is this long or shorter has no usable data and is shown grey.
 constexpr int kNoDataBytes = 40;
 
-// Fills a list from a column of names in the stops table. A first name of at least 2
-// characters starts the list, which takes names while they are at least 4 characters long;
-// a shorter first name gives six blank items. The scan stops at the end of its column rather
-// than running into the texts that follow it in the table.
+// Fills a list from a column of names in the stops table, with as many entries as the organ
+// counts for it (OrganSettings::namedEntries): the names, or six blank items when the column's
+// first name is shorter than 2 characters.
 void fillFromColumn(Control& list, const StopTable& table, int first, int count) {
     list.clearItems();
-    if (table[first].size() < 2) {
-        for (int i = 0; i < 6; ++i)
-            list.addItem(QStringLiteral("  "));
-        return;
-    }
-    for (int k = first; k < first + count && table[k].size() >= 4; ++k)
-        list.addItem(cp1252::decode(table[k]));
+    const int n = OrganSettings::namedEntries(table, first, count);
+    const bool blank = table[first].size() < 2;
+    for (int k = first; k < first + n; ++k)
+        list.addItem(blank ? QStringLiteral("  ") : cp1252::decode(table[k]));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OrganSettings.h"
+
 namespace vorlo {
 
 class ConsoleState;
@@ -10,8 +12,8 @@ class PanelState;
 class StopCaptions {
 public:
     // The name columns of the stops table that feed the Advanced window's lists.
-    static constexpr int kTemperamentCount = 12; // entries 300..311
-    static constexpr int kReverbCount = 8;       // entries 312..319
+    static constexpr int kTemperamentCount = OrganSettings::kTemperamentCount;
+    static constexpr int kReverbCount = OrganSettings::kReverbCount;
 
     StopCaptions(ConsoleState& state, PanelState& panel);
 

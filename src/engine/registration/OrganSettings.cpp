@@ -1,0 +1,141 @@
+#include "OrganSettings.h"
+
+#include "ConsoleListener.h"
+#include "ConsoleState.h"
+#include "Division.h"
+#include "LevelSender.h"
+#include "RegistrationChange.h"
+#include "SysexSender.h"
+#include "TemperamentBuilder.h"
+
+#include <algorithm>
+
+namespace vorlo {
+
+OrganSettings::OrganSettings(ConsoleState& state, ConsoleListener& listener, LevelSender& levels,
+                             SysexSender& sysex)
+    : state_(state), listener_(listener), levels_(levels), sysex_(sysex) {}
+
+// --- Division levels, with the global coupling ---
+// Followers take the level and are sent; their own coupling does not apply.
+
+void OrganSettings::applyLevel(const Division& d, int value) {
+    ConsoleState& st = state_;
+    const auto v = static_cast<int16_t>(std::clamp(value, kLevelMin, kLevelMax));
+    st.live().*d.level = v;
+    listener_.levelShown(d.id, v);
+    const std::initializer_list<DivisionId> none;
+    const std::initializer_list<DivisionId>& followers = st.GlobalCoupling == 1   ? d.followManuals
+                                                         : st.GlobalCoupling == 2 ? d.followAll
+                                                                                  : none;
+    for (DivisionId id : followers) {
+        st.live().*division(id).level = v;
+        listener_.levelShown(id, v);
+    }
+    for (DivisionId id : followers)
+        levels_.sendLevel(division(id));
+    levels_.sendLevel(d);
+    registrationChanged(state_, listener_);
+}
+
+int OrganSettings::levelInForce(const Division& d) const {
+    return std::clamp<int>(state_.live().*d.level, kLevelMin, kLevelMax);
+}
+
+// --- Balances: never coupled ---
+
+void OrganSettings::setBalance(const Division& d, StopFamily family, int value) {
+    int16_t Registration::*field = d.balance[static_cast<size_t>(family)];
+    if (!field)
+        return; // the Pedal has no balances
+    const auto v = static_cast<int16_t>(std::clamp(value, kBalanceMin, kBalanceMax));
+    state_.live().*field = v;
+    listener_.balanceShown(d.id, family, v);
+    levels_.sendBalance(d, family);
+    registrationChanged(state_, listener_);
+}
+
+void OrganSettings::setGlobalCoupling(int coupling) {
+    state_.GlobalCoupling = static_cast<int16_t>(coupling);
+}
+
+void OrganSettings::setRecallOption(int option, int value) {
+    if (option == 0)
+        state_.RecallGlobals = static_cast<int16_t>(value);
+    else if (option == 1)
+        state_.RecallBalance = static_cast<int16_t>(value);
+}
+
+// --- Temperament, reverb, tremolo ---
+
+void OrganSettings::Calcola_Sysex_Temp() {
+    ConsoleState& st = state_;
+    TemperamentBuilder::build(st.Table[st.Temperament + StopTable::kTemperamentFirst],
+                              st.TemperamentStart, st.SysexTemp);
+}
+
+void OrganSettings::sendTemperament() {
+    Calcola_Sysex_Temp();
+    for (int p = 1; p <= 32; ++p)
+        sysex_.Sysex_Temp_sending(p);
+}
+
+void OrganSettings::chooseTemperament(int index) {
+    if (index < 0)
+        return;
+    state_.Temperament = static_cast<int16_t>(index);
+    listener_.settingChosen(SettingList::Temperament, index);
+    sendTemperament();
+}
+
+void OrganSettings::chooseTemperamentStart(int index) {
+    state_.TemperamentStart = static_cast<int16_t>(index);
+    listener_.settingChosen(SettingList::TemperamentStart, index);
+    sendTemperament();
+}
+
+void OrganSettings::chooseReverb(int index) {
+    if (index < 0)
+        return;
+    state_.ReverbType = static_cast<int16_t>(index);
+    listener_.settingChosen(SettingList::Reverb, index);
+    sysex_.Sysex_Sending(index + StopTable::kReverbFirst);
+}
+
+void OrganSettings::chooseTremoloType(int index) {
+    if (index < 0)
+        return;
+    state_.TremoloType = static_cast<int16_t>(index);
+    listener_.settingChosen(SettingList::TremoloType, index);
+    const int first = index == 0 ? StopTable::kTremoloDouxFirst : StopTable::kTremoloFortFirst;
+    sysex_.Sysex_Sending(first);
+    sysex_.Sysex_Sending(first + 1);
+}
+
+void OrganSettings::setTremoloRate(int rate) {
+    ConsoleState& st = state_;
+    st.TremoloRate = static_cast<int16_t>(
+        std::clamp(rate, ConsoleSettings::kTremoloRateMin, ConsoleSettings::kTremoloRateMax));
+    listener_.tremoloRateShown(st.TremoloRate);
+    levels_.Send_Tremolo_GO(st.live().MemTremGO);
+    levels_.Send_Tremolo_SW(st.live().MemTremSW);
+}
+
+int OrganSettings::namedEntries(const StopTable& table, int first, int count) {
+    if (table[first].size() < 2)
+        return 6;
+    int n = 0;
+    while (n < count && table[first + n].size() >= 4)
+        ++n;
+    return n;
+}
+
+int OrganSettings::temperamentCount() const {
+    return namedEntries(state_.Table, StopTable::kTemperamentNames, kTemperamentCount);
+}
+
+int OrganSettings::reverbCount() const {
+    return namedEntries(state_.Table, StopTable::kReverbNames, kReverbCount);
+}
+
+} // namespace vorlo

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vorlo {
+
+class ConsoleListener;
+class ConsoleState;
+struct Division;
+enum class StopFamily;
+class LevelSender;
+class StopTable;
+class SysexSender;
+
+// The organ's settings that the Advanced window shows and a player or a device sets: division
+// levels with their global coupling, family balances, the recall options, temperament and its
+// start note, reverb, tremolo type and rate. Values are kept within the state's ranges here,
+// sent, and announced so that any window can follow them.
+class OrganSettings {
+public:
+    OrganSettings(ConsoleState& state, ConsoleListener& listener, LevelSender& levels,
+                  SysexSender& sysex);
+
+    // Sets a division's level (kept within kLevelMin..kLevelMax); under the global coupling its
+    // followers take the same level. Every level moved is sent, the followers first.
+    void applyLevel(const Division& d, int value);
+    // The level as it stands in force for a division: the live level within its range.
+    int levelInForce(const Division& d) const;
+    // Sets and sends a manual's family balance (kept within kBalanceMin..kBalanceMax).
+    void setBalance(const Division& d, StopFamily family, int value);
+    // 0 none, 1 the manuals, 2 every division.
+    void setGlobalCoupling(int coupling);
+    // option 0 the levels (globals), 1 the balances, restored by a free memory's recall.
+    void setRecallOption(int option, int value);
+    // Each choice is sent again even when it is the one in force; an index below 0 (nothing
+    // chosen) changes and sends nothing, except the start note, which rebuilds the temperament.
+    void chooseTemperament(int index);
+    void chooseTemperamentStart(int index);
+    void chooseReverb(int index);
+    void chooseTremoloType(int index);
+    // Sets the tremolo rate (kept within the state's range) and sends both tremolos again.
+    void setTremoloRate(int rate);
+    // Rebuilds the 32 temperament messages from the chosen temperament and start note.
+    void Calcola_Sysex_Temp();
+
+    // How many entries each list offers, as the Advanced window's lists are filled: names are
+    // taken from a column of the stops table while they are at least 4 characters long; a
+    // column whose first name is shorter than 2 characters gives six blank entries.
+    static int namedEntries(const StopTable& table, int first, int count);
+    static constexpr int kTemperamentCount = 12; // entries 300..311
+    static constexpr int kReverbCount = 8;       // entries 312..319
+    static constexpr int kStartNoteCount = 12;   // C .. H
+    static constexpr int kTremoloTypeCount = 2;  // Tremblant Doux, Tremblant Fort
+    int temperamentCount() const;
+    int reverbCount() const;
+
+private:
+    void sendTemperament();
+
+    ConsoleState& state_;
+    ConsoleListener& listener_;
+    LevelSender& levels_;
+    SysexSender& sysex_;
+};
+
+} // namespace vorlo
