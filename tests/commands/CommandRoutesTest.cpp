@@ -46,6 +46,31 @@ protected:
     Route command(ConsoleCommand c) {
         return {"command", [this, c] { console->commands().execute(c); }};
     }
+    // The player moves a slider or picks a list entry of the Advanced window.
+    Route slider(const char* name, int index, int value) {
+        return {name, [this, name, index, value] {
+                    form(forms::Advanced)(QString::fromLatin1(name), index).scroll(value);
+                }};
+    }
+    Route list(const char* name, int index) {
+        return {name, [this, name, index] {
+                    form(forms::Advanced)(QString::fromLatin1(name)).chooseListIndex(index);
+                }};
+    }
+    // A device sends one message on a keyboard's input.
+    Route device(const char* keyboard, std::initializer_list<uint8_t> bytes) {
+        const std::vector<uint8_t> message(bytes);
+        return {"MIDI message", [this, keyboard, message] {
+                    if (message.size() == 2)
+                        play(keyboard, {message[0], message[1]});
+                    else
+                        play(keyboard, {message[0], message[1], message[2]});
+                    settle();
+                }};
+    }
+    void coupling(int which) {
+        form(forms::Advanced)(QStringLiteral("OptionGlobalCoupling"), which).selectOption();
+    }
 
     // What each route sends, after the same preparation, followed by what a probe then sends.
     void expectSameBytes(const std::vector<Route>& routes,
@@ -149,6 +174,121 @@ TEST_F(CommandRoutes, CouplersAndThruShowInThePlayedNotes) {
     expectSameBytes({remoteKey(51), button("UNPII"), command(C::coupler(Coupler::SwellToPedal))},
                     {}, note);
     expectSameBytes({remoteKey(54), button("THRUBUTTON"), command(C::nextThruBody())}, {}, note);
+}
+
+// The absolute settings: the Advanced window's control moved by the player, the command itself
+// and, where a device can ask for it, the keyboards' expression pedal, pitch-bend switch or
+// program change all put the same bytes on the output.
+TEST_F(CommandRoutes, SettingsFromTheAdvancedWindowTheCommandAndTheKeyboards) {
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::vector<Route> routes;
+        std::function<void()> probe;
+    };
+    const auto none = std::function<void()>{};
+    auto note = [this] {
+        play(kKeyboard1, {0x92, 40, 100});
+        play(kKeyboard1, {0x82, 40, 0});
+    };
+    const std::vector<Case> cases = {
+        {"Great level, no coupling",
+         none,
+         {slider("SliderGO", -1, 97), command(C::setLevel(DivisionId::Great, 97)),
+          device(kKeyboard1, {0xB0, 11, 64})},
+         none},
+        {"Pedal level, no coupling",
+         none,
+         {slider("SliderPE", -1, 61), command(C::setLevel(DivisionId::Pedal, 61)),
+          device(kKeyboard1, {0xB2, 7, 0})},
+         none},
+        {"Swell level from input 2, all levels coupled",
+         [this] { coupling(2); },
+         {slider("SliderSW", -1, 64), command(C::setLevel(DivisionId::Swell, 64)),
+          device(kKeyboard2, {0xB1, 1, 3})},
+         none},
+        {"Swell level, the manuals coupled",
+         [this] { coupling(1); },
+         {slider("SliderSW", -1, 70), command(C::setLevel(DivisionId::Swell, 70))},
+         none},
+        {"level below its range",
+         none,
+         {slider("SliderGO", -1, 20), command(C::setLevel(DivisionId::Great, 20)),
+          command(C::setLevel(DivisionId::Great, 60))},
+         none},
+        {"Swell Ancie balance",
+         none,
+         {slider("SliderAncie", 2, 20),
+          command(C::setBalance(Manual::Swell, StopFamily::Ance, 20))},
+         none},
+        {"Great tremulant",
+         none,
+         {button("Tir_TREMOLOGO"), command(C::tremulant(Manual::Great)),
+          device(kKeyboard1, {0xE0, 0, 78})},
+         none},
+        {"Great to Pedal coupler",
+         none,
+         {button("UNPI"), command(C::coupler(Coupler::GreatToPedal)),
+          device(kKeyboard1, {0xE2, 0, 79})},
+         note},
+        {"fixed memory 5",
+         none,
+         {button("Graduatore", 5), command(C::recallMemory(17)), device(kKeyboard2, {0xC1, 40})},
+         none},
+        {"second temperament",
+         none,
+         {list("Temperamenti", 1), command(C::chooseSetting(SettingList::Temperament, 1)),
+          device(kKeyboard1, {0xC0, 54})},
+         none},
+        {"start note C#",
+         none,
+         {list("NotaInizTemp", 1), command(C::chooseSetting(SettingList::TemperamentStart, 1)),
+          device(kKeyboard1, {0xC0, 56})},
+         none},
+        {"second reverb",
+         none,
+         {list("Riverberi", 1), command(C::chooseSetting(SettingList::Reverb, 1)),
+          device(kKeyboard1, {0xC0, 58})},
+         none},
+        {"Tremblant Fort",
+         none,
+         {list("TremoloType", 1), command(C::chooseSetting(SettingList::TremoloType, 1))},
+         none},
+        {"tremolo rate 40 with the Swell tremulant on",
+         [this] { main()("TIR_TREMOLOSW").click(); },
+         {slider("SliderTremoloRate", -1, 40), command(C::setTremoloRate(40))},
+         none},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        expectSameBytes(c.routes, c.prepare, c.probe);
+    }
+}
+
+// The Advanced window follows a setting whichever way it was asked for, and showing it runs no
+// handler: nothing more is sent.
+TEST_F(CommandRoutes, TheAdvancedWindowShowsSettingsAskedForElsewhere) {
+    start();
+    Form& adv = form(forms::Advanced);
+    coupling(2);
+    log();
+    play(kKeyboard2, {0xB1, 11, 0});
+    settle();
+    EXPECT_EQ(log().size(), 3) << "the Swell with its two followers";
+    for (const char* s : {"SliderGO", "SliderSW", "SliderPE"})
+        EXPECT_EQ(adv(QString::fromLatin1(s)).value(), 61) << s;
+    console->commands().execute(C::setTremoloRate(300));
+    EXPECT_EQ(st().TremoloRate, 127) << "kept within its range";
+    EXPECT_EQ(adv(QStringLiteral("SliderTremoloRate")).value(), 127);
+    EXPECT_EQ(adv(QStringLiteral("Valore")).caption(), QStringLiteral("127"));
+    console->commands().execute(C::setBalance(Manual::Great, StopFamily::Mutazioni, 30));
+    EXPECT_EQ(adv(QStringLiteral("SliderMutazioni"), 1).value(), 30);
+    log();
+    play(kKeyboard1, {0xC0, 58}); // the next reverb
+    settle();
+    EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
+    EXPECT_EQ(log(), QStringList({marker(StopTable::kReverbFirst + 1)})) << "sent once";
+    EXPECT_EQ(st().ReverbType, 1);
 }
 
 } // namespace

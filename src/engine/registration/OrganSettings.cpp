@@ -117,8 +117,10 @@ void OrganSettings::setTremoloRate(int rate) {
     st.TremoloRate = static_cast<int16_t>(
         std::clamp(rate, ConsoleSettings::kTremoloRateMin, ConsoleSettings::kTremoloRateMax));
     listener_.tremoloRateShown(st.TremoloRate);
-    levels_.Send_Tremolo_GO(st.live().MemTremGO);
-    levels_.Send_Tremolo_SW(st.live().MemTremSW);
+    for (DivisionId id : {DivisionId::Great, DivisionId::Swell}) {
+        const Division& d = division(id);
+        levels_.sendTremulant(d, st.live().*d.tremulant);
+    }
 }
 
 int OrganSettings::namedEntries(const StopTable& table, int first, int count) {
