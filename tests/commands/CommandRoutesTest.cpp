@@ -104,7 +104,9 @@ TEST_F(CommandRoutes, FixedMemorySeven) {
                      {"digit 7", [this] { main().onKeyPress('7'); }},
                      button("Graduatore", 7),
                      button("LedFix", 7),
-                     command(C::fixedMemory(7))});
+                     command(C::fixedMemory(7)),
+                     command(C::recallMemory(19)),
+                     device(kKeyboard2, {0xC1, 42})}); // program 42 is key 78
 }
 
 TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
@@ -129,6 +131,18 @@ TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
         main()("C_memory", 3).click();
     };
     expectSameBytes(routes, storeUnderRec, recallAfterwards);
+    // Storing into the memory outright is REC and the memory.
+    auto changed = [this, prepare] {
+        prepare();
+        main()("Tir_FO_GO", 6).click();
+    };
+    expectSameBytes({{"REC and memory 3",
+                      [this] {
+                          main()("Rec_button").click();
+                          main()("C_memory", 3).click();
+                      }},
+                     command(C::storeMemory(3))},
+                    changed, recallAfterwards);
 }
 
 TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
@@ -157,7 +171,6 @@ TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
 
 TEST_F(CommandRoutes, TremolosPanicAndReset) {
     expectSameBytes({remoteKey(56), button("TIR_TREMOLOSW"), command(C::tremulant(Manual::Swell))});
-    expectSameBytes({remoteKey(58), button("Tir_TREMOLOGO"), command(C::tremulant(Manual::Great))});
     expectSameBytes({remoteKey(59), button("Panic"), command(C::panic())});
     expectSameBytes({remoteKey(55), button("RESET"), command(C::reset())},
                     [this] { main()("Tir_AN_GO", 2).click(); });
@@ -223,7 +236,7 @@ TEST_F(CommandRoutes, SettingsFromTheAdvancedWindowTheCommandAndTheKeyboards) {
          none},
         {"Great tremulant",
          none,
-         {button("Tir_TREMOLOGO"), command(C::tremulant(Manual::Great)),
+         {button("Tir_TREMOLOGO"), remoteKey(58), command(C::tremulant(Manual::Great)),
           device(kKeyboard1, {0xE0, 0, 78})},
          none},
         {"Great to Pedal coupler",
@@ -231,10 +244,6 @@ TEST_F(CommandRoutes, SettingsFromTheAdvancedWindowTheCommandAndTheKeyboards) {
          {button("UNPI"), command(C::coupler(Coupler::GreatToPedal)),
           device(kKeyboard1, {0xE2, 0, 79})},
          note},
-        {"fixed memory 5",
-         none,
-         {button("Graduatore", 5), command(C::recallMemory(17)), device(kKeyboard2, {0xC1, 40})},
-         none},
         {"second temperament",
          none,
          {list("Temperamenti", 1), command(C::chooseSetting(SettingList::Temperament, 1)),
