@@ -158,6 +158,28 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
             reset_();
         break;
     case CommandKind::SetLevel:
+    case CommandKind::SetBalance:
+    case CommandKind::SetGlobalCoupling:
+    case CommandKind::SetRecallOption:
+    case CommandKind::ChooseSetting:
+    case CommandKind::SetTremoloRate:
+        setting(c);
+        break;
+    case CommandKind::RecallMemory:
+    case CommandKind::StoreMemory:
+    case CommandKind::SustainPedal:
+    case CommandKind::SwitchEventKey:
+    case CommandKind::ProgramChange:
+    case CommandKind::ExpressionPedal:
+    case CommandKind::BendSwitch:
+        device(c);
+        break;
+    }
+}
+
+void CommandExecutor::setting(const ConsoleCommand& c) {
+    switch (c.kind) {
+    case CommandKind::SetLevel:
         if (c.a >= 0 && c.a < static_cast<int>(kDivisions.size()))
             settings_.applyLevel(division(static_cast<DivisionId>(c.a)), c.b);
         break;
@@ -178,6 +200,13 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
     case CommandKind::SetTremoloRate:
         settings_.setTremoloRate(c.a);
         break;
+    default:
+        break;
+    }
+}
+
+void CommandExecutor::device(const ConsoleCommand& c) {
+    switch (c.kind) {
     case CommandKind::RecallMemory:
         if (state_.RecArmed)
             memories_.toggleRec();
@@ -203,6 +232,8 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         break;
     case CommandKind::BendSwitch:
         bendSwitch(c.a, c.b, c.c);
+        break;
+    default:
         break;
     }
 }

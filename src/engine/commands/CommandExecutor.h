@@ -33,6 +33,10 @@ public:
     void execute(const ConsoleCommand& command);
 
 private:
+    // The absolute settings: levels, balances and the Advanced window's choices.
+    void setting(const ConsoleCommand& command);
+    // Memories asked for outright, and what the keyboards' pedals, wheels and keys ask.
+    void device(const ConsoleCommand& command);
     // Draws a position of a group as a click on its drawstop does; a group or position the
     // organ does not have is ignored.
     void drawStop(int group, int position);
