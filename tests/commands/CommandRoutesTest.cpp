@@ -290,6 +290,13 @@ TEST_F(CommandRoutes, TheAdvancedWindowShowsSettingsAskedForElsewhere) {
     EXPECT_EQ(st().TremoloRate, 127) << "kept within its range";
     EXPECT_EQ(adv(QStringLiteral("SliderTremoloRate")).value(), 127);
     EXPECT_EQ(adv(QStringLiteral("Valore")).caption(), QStringLiteral("127"));
+    console->commands().execute(C::setGlobalCoupling(1));
+    EXPECT_EQ(adv(QStringLiteral("OptionGlobalCoupling"), 1).value(), 1);
+    EXPECT_EQ(adv(QStringLiteral("OptionGlobalCoupling"), 2).value(), 0);
+    console->commands().execute(C::setRecallOption(RecallOption::Balance, 1));
+    EXPECT_EQ(adv(QStringLiteral("Memory_Recall"), 1).value(), 1);
+    EXPECT_EQ(st().RecallBalance, 1);
+    EXPECT_EQ(adv(QStringLiteral("Memory_Recall"), 0).value(), st().RecallGlobals);
     console->commands().execute(C::setBalance(Manual::Great, StopFamily::Mutazioni, 30));
     EXPECT_EQ(adv(QStringLiteral("SliderMutazioni"), 1).value(), 30);
     log();

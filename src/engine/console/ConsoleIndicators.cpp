@@ -123,13 +123,27 @@ void ConsoleIndicators::settingChosen(SettingList list, int index) {
     static const ControlId* const kLists[] = {
         &ctl::advanced::Temperamenti, &ctl::advanced::NotaInizTemp, &ctl::advanced::Riverberi,
         &ctl::advanced::TremoloType};
-    Control& control = advanced_(*kLists[static_cast<size_t>(list)]);
-    if (control.listIndex() == index)
-        return;
-    const std::function<void()> handler = std::move(control.onClick);
+    showSilently(advanced_(*kLists[static_cast<size_t>(list)]),
+                 [index](Control& c) { c.setListIndex(index); });
+}
+
+void ConsoleIndicators::globalCouplingShown(int coupling) {
+    if (coupling >= 0 && coupling <= 2)
+        showSilently(advanced_(ctl::advanced::OptionGlobalCoupling, coupling),
+                     [](Control& c) { c.selectOption(); });
+}
+
+void ConsoleIndicators::recallOptionShown(int option, int value) {
+    if (option == 0 || option == 1)
+        showSilently(advanced_(ctl::advanced::Memory_Recall, option),
+                     [value](Control& c) { c.setCheckValue(value); });
+}
+
+void ConsoleIndicators::showSilently(Control& control, const std::function<void(Control&)>& set) {
+    std::function<void()> handler = std::move(control.onClick);
     control.onClick = nullptr;
-    control.setListIndex(index);
-    control.onClick = handler;
+    set(control);
+    control.onClick = std::move(handler);
 }
 
 void ConsoleIndicators::thruChannelLearned(int body, int channel) {

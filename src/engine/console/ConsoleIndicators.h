@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include "ConsoleListener.h"
 
 namespace vorlo {
 
 class ConsoleState;
+class Control;
 struct ControlId;
 class Form;
 class PanelState;
@@ -30,8 +33,13 @@ public:
     void tremoloRateShown(int rate) override;
     void settingChosen(SettingList list, int index) override;
     void thruChannelLearned(int body, int channel) override;
+    void globalCouplingShown(int coupling) override;
+    void recallOptionShown(int option, int value) override;
 
 private:
+    // Sets a control as the program does, without running its click handler: what it shows is
+    // already in force.
+    static void showSilently(Control& control, const std::function<void(Control&)>& set);
     void couplerShown(const ControlId& first, const ControlId& second, int value);
 
     ConsoleState& state_;

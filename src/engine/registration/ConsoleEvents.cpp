@@ -83,5 +83,11 @@ void ConsoleEvents::settingChosen(SettingList list, int index) {
 void ConsoleEvents::thruChannelLearned(int body, int channel) {
     announce(&ConsoleListener::thruChannelLearned, body, channel);
 }
+void ConsoleEvents::globalCouplingShown(int coupling) {
+    announce(&ConsoleListener::globalCouplingShown, coupling);
+}
+void ConsoleEvents::recallOptionShown(int option, int value) {
+    announce(&ConsoleListener::recallOptionShown, option, value);
+}
 
 } // namespace vorlo

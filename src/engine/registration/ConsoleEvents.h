@@ -37,6 +37,8 @@ public:
     void tremoloRateShown(int rate) override;
     void settingChosen(SettingList list, int index) override;
     void thruChannelLearned(int body, int channel) override;
+    void globalCouplingShown(int coupling) override;
+    void recallOptionShown(int option, int value) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -68,6 +68,10 @@ public:
     virtual void settingChosen(SettingList /*list*/, int /*index*/) {}
     // Channel learning heard a note on this input channel (0..15) for thru body 0..2.
     virtual void thruChannelLearned(int /*body*/, int /*channel*/) {}
+    // The global coupling of the levels: 0 none, 1 the manuals, 2 every division.
+    virtual void globalCouplingShown(int /*coupling*/) {}
+    // A recall option (0 the levels, 1 the balances) as set, 0 or 1.
+    virtual void recallOptionShown(int /*option*/, int /*value*/) {}
 };
 
 } // namespace vorlo

@@ -57,6 +57,7 @@ void OrganSettings::setBalance(const Division& d, StopFamily family, int value) 
 
 void OrganSettings::setGlobalCoupling(int coupling) {
     state_.GlobalCoupling = static_cast<int16_t>(coupling);
+    listener_.globalCouplingShown(coupling);
 }
 
 void OrganSettings::setRecallOption(int option, int value) {
@@ -64,6 +65,9 @@ void OrganSettings::setRecallOption(int option, int value) {
         state_.RecallGlobals = static_cast<int16_t>(value);
     else if (option == 1)
         state_.RecallBalance = static_cast<int16_t>(value);
+    else
+        return;
+    listener_.recallOptionShown(option, value);
 }
 
 // --- Temperament, reverb, tremolo ---
