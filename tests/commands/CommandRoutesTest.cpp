@@ -305,6 +305,18 @@ TEST_F(CommandRoutes, TheAdvancedWindowShowsSettingsAskedForElsewhere) {
     EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
     EXPECT_EQ(log(), QStringList({marker(StopTable::kReverbFirst + 1)})) << "sent once";
     EXPECT_EQ(st().ReverbType, 1);
+    // Values that no control can show are refused: nothing is sent, nothing changes.
+    for (ConsoleCommand c :
+         {C::chooseSetting(SettingList::Reverb, 8), C::chooseSetting(SettingList::Temperament, 12),
+          C::chooseSetting(SettingList::TremoloType, 2),
+          C::chooseSetting(SettingList::TemperamentStart, 12), C::setGlobalCoupling(3),
+          C::setRecallOption(RecallOption::Globals, 2), C::setLevel(DivisionId::Pedal, 0),
+          C::setBalance(Manual::Pedal, StopFamily::Fondi, 0)})
+        console->commands().execute(c);
+    EXPECT_EQ(log(), QStringList({"B2 0B 3C"})) << "only the level, kept within its range";
+    EXPECT_EQ(st().ReverbType, 1);
+    EXPECT_EQ(st().GlobalCoupling, 1);
+    EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
 }
 
 } // namespace

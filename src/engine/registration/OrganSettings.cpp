@@ -56,11 +56,15 @@ void OrganSettings::setBalance(const Division& d, StopFamily family, int value) 
 }
 
 void OrganSettings::setGlobalCoupling(int coupling) {
+    if (coupling < 0 || coupling > 2)
+        return;
     state_.GlobalCoupling = static_cast<int16_t>(coupling);
     listener_.globalCouplingShown(coupling);
 }
 
 void OrganSettings::setRecallOption(int option, int value) {
+    if (value != 0 && value != 1)
+        return;
     if (option == 0)
         state_.RecallGlobals = static_cast<int16_t>(value);
     else if (option == 1)
@@ -85,7 +89,7 @@ void OrganSettings::sendTemperament() {
 }
 
 void OrganSettings::chooseTemperament(int index) {
-    if (index < 0)
+    if (index < 0 || index >= temperamentCount())
         return;
     state_.Temperament = static_cast<int16_t>(index);
     listener_.settingChosen(SettingList::Temperament, index);
@@ -93,13 +97,15 @@ void OrganSettings::chooseTemperament(int index) {
 }
 
 void OrganSettings::chooseTemperamentStart(int index) {
+    if (index >= kStartNoteCount)
+        return;
     state_.TemperamentStart = static_cast<int16_t>(index);
     listener_.settingChosen(SettingList::TemperamentStart, index);
     sendTemperament();
 }
 
 void OrganSettings::chooseReverb(int index) {
-    if (index < 0)
+    if (index < 0 || index >= reverbCount())
         return;
     state_.ReverbType = static_cast<int16_t>(index);
     listener_.settingChosen(SettingList::Reverb, index);
@@ -107,7 +113,7 @@ void OrganSettings::chooseReverb(int index) {
 }
 
 void OrganSettings::chooseTremoloType(int index) {
-    if (index < 0)
+    if (index < 0 || index >= kTremoloTypeCount)
         return;
     state_.TremoloType = static_cast<int16_t>(index);
     listener_.settingChosen(SettingList::TremoloType, index);

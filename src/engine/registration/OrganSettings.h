@@ -28,12 +28,14 @@ public:
     int levelInForce(const Division& d) const;
     // Sets and sends a manual's family balance (kept within kBalanceMin..kBalanceMax).
     void setBalance(const Division& d, StopFamily family, int value);
-    // 0 none, 1 the manuals, 2 every division.
+    // 0 none, 1 the manuals, 2 every division; any other value is ignored.
     void setGlobalCoupling(int coupling);
-    // option 0 the levels (globals), 1 the balances, restored by a free memory's recall.
+    // option 0 the levels (globals), 1 the balances, restored by a free memory's recall; the
+    // value is 0 or 1, any other is ignored.
     void setRecallOption(int option, int value);
-    // Each choice is sent again even when it is the one in force; an index below 0 (nothing
-    // chosen) changes and sends nothing, except the start note, which rebuilds the temperament.
+    // Each choice is sent again even when it is the one in force. An index past the list's
+    // entries changes and sends nothing, nor does one below 0 (nothing chosen), except for the
+    // start note, which then rebuilds the temperament as stored.
     void chooseTemperament(int index);
     void chooseTemperamentStart(int index);
     void chooseReverb(int index);
