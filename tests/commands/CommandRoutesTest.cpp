@@ -46,6 +46,31 @@ protected:
     Route command(ConsoleCommand c) {
         return {"command", [this, c] { console->commands().execute(c); }};
     }
+    // The player moves a slider or picks a list entry of the Advanced window.
+    Route slider(const char* name, int index, int value) {
+        return {name, [this, name, index, value] {
+                    form(forms::Advanced)(QString::fromLatin1(name), index).scroll(value);
+                }};
+    }
+    Route list(const char* name, int index) {
+        return {name, [this, name, index] {
+                    form(forms::Advanced)(QString::fromLatin1(name)).chooseListIndex(index);
+                }};
+    }
+    // A device sends one message on a keyboard's input.
+    Route device(const char* keyboard, std::initializer_list<uint8_t> bytes) {
+        const std::vector<uint8_t> message(bytes);
+        return {"MIDI message", [this, keyboard, message] {
+                    if (message.size() == 2)
+                        play(keyboard, {message[0], message[1]});
+                    else
+                        play(keyboard, {message[0], message[1], message[2]});
+                    settle();
+                }};
+    }
+    void coupling(int which) {
+        form(forms::Advanced)(QStringLiteral("OptionGlobalCoupling"), which).selectOption();
+    }
 
     // What each route sends, after the same preparation, followed by what a probe then sends.
     void expectSameBytes(const std::vector<Route>& routes,
@@ -79,7 +104,9 @@ TEST_F(CommandRoutes, FixedMemorySeven) {
                      {"digit 7", [this] { main().onKeyPress('7'); }},
                      button("Graduatore", 7),
                      button("LedFix", 7),
-                     command(C::fixedMemory(7))});
+                     command(C::fixedMemory(7)),
+                     command(C::recallMemory(19)),
+                     device(kKeyboard2, {0xC1, 42})}); // program 42 is key 78
 }
 
 TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
@@ -104,6 +131,18 @@ TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
         main()("C_memory", 3).click();
     };
     expectSameBytes(routes, storeUnderRec, recallAfterwards);
+    // Storing into the memory outright is REC and the memory.
+    auto changed = [this, prepare] {
+        prepare();
+        main()("Tir_FO_GO", 6).click();
+    };
+    expectSameBytes({{"REC and memory 3",
+                      [this] {
+                          main()("Rec_button").click();
+                          main()("C_memory", 3).click();
+                      }},
+                     command(C::storeMemory(3))},
+                    changed, recallAfterwards);
 }
 
 TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
@@ -111,7 +150,7 @@ TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
     expectSameBytes({remoteKey(39), button("Tir_FO_GO", 4), button("Tir_FO_GO_graph", 4),
                      command(C::drawStop(StopGroupCode::GreatFondi, 4))},
                     fondiAtThree);
-    auto pedaleTarget = [this] { console->totalRecall().Total_Recall(47); };
+    auto pedaleTarget = [this] { console->commands().execute(ConsoleCommand::switchEventKey(47)); };
     expectSameBytes({remoteKey(38), button("NomePedale", 14), button("Tir_PED_graph", 14),
                      command(C::drawRecallTarget(14))},
                     pedaleTarget);
@@ -132,7 +171,6 @@ TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
 
 TEST_F(CommandRoutes, TremolosPanicAndReset) {
     expectSameBytes({remoteKey(56), button("TIR_TREMOLOSW"), command(C::tremulant(Manual::Swell))});
-    expectSameBytes({remoteKey(58), button("Tir_TREMOLOGO"), command(C::tremulant(Manual::Great))});
     expectSameBytes({remoteKey(59), button("Panic"), command(C::panic())});
     expectSameBytes({remoteKey(55), button("RESET"), command(C::reset())},
                     [this] { main()("Tir_AN_GO", 2).click(); });
@@ -149,6 +187,136 @@ TEST_F(CommandRoutes, CouplersAndThruShowInThePlayedNotes) {
     expectSameBytes({remoteKey(51), button("UNPII"), command(C::coupler(Coupler::SwellToPedal))},
                     {}, note);
     expectSameBytes({remoteKey(54), button("THRUBUTTON"), command(C::nextThruBody())}, {}, note);
+}
+
+// The absolute settings: the Advanced window's control moved by the player, the command itself
+// and, where a device can ask for it, the keyboards' expression pedal, pitch-bend switch or
+// program change all put the same bytes on the output.
+TEST_F(CommandRoutes, SettingsFromTheAdvancedWindowTheCommandAndTheKeyboards) {
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::vector<Route> routes;
+        std::function<void()> probe;
+    };
+    const auto none = std::function<void()>{};
+    auto note = [this] {
+        play(kKeyboard1, {0x92, 40, 100});
+        play(kKeyboard1, {0x82, 40, 0});
+    };
+    const std::vector<Case> cases = {
+        {"Great level, no coupling",
+         none,
+         {slider("SliderGO", -1, 97), command(C::setLevel(DivisionId::Great, 97)),
+          device(kKeyboard1, {0xB0, 11, 64})},
+         none},
+        {"Pedal level, no coupling",
+         none,
+         {slider("SliderPE", -1, 61), command(C::setLevel(DivisionId::Pedal, 61)),
+          device(kKeyboard1, {0xB2, 7, 0})},
+         none},
+        {"Swell level from input 2, all levels coupled",
+         [this] { coupling(2); },
+         {slider("SliderSW", -1, 64), command(C::setLevel(DivisionId::Swell, 64)),
+          device(kKeyboard2, {0xB1, 1, 3})},
+         none},
+        {"Swell level, the manuals coupled",
+         [this] { coupling(1); },
+         {slider("SliderSW", -1, 70), command(C::setLevel(DivisionId::Swell, 70))},
+         none},
+        {"level below its range",
+         none,
+         {slider("SliderGO", -1, 20), command(C::setLevel(DivisionId::Great, 20)),
+          command(C::setLevel(DivisionId::Great, 60))},
+         none},
+        {"Swell Ancie balance",
+         none,
+         {slider("SliderAncie", 2, 20),
+          command(C::setBalance(Manual::Swell, StopFamily::Ance, 20))},
+         none},
+        {"Great tremulant",
+         none,
+         {button("Tir_TREMOLOGO"), remoteKey(58), command(C::tremulant(Manual::Great)),
+          device(kKeyboard1, {0xE0, 0, 78})},
+         none},
+        {"Great to Pedal coupler",
+         none,
+         {button("UNPI"), command(C::coupler(Coupler::GreatToPedal)),
+          device(kKeyboard1, {0xE2, 0, 79})},
+         note},
+        {"second temperament",
+         none,
+         {list("Temperamenti", 1), command(C::chooseSetting(SettingList::Temperament, 1)),
+          device(kKeyboard1, {0xC0, 54})},
+         none},
+        {"start note C#",
+         none,
+         {list("NotaInizTemp", 1), command(C::chooseSetting(SettingList::TemperamentStart, 1)),
+          device(kKeyboard1, {0xC0, 56})},
+         none},
+        {"second reverb",
+         none,
+         {list("Riverberi", 1), command(C::chooseSetting(SettingList::Reverb, 1)),
+          device(kKeyboard1, {0xC0, 58})},
+         none},
+        {"Tremblant Fort",
+         none,
+         {list("TremoloType", 1), command(C::chooseSetting(SettingList::TremoloType, 1))},
+         none},
+        {"tremolo rate 40 with the Swell tremulant on",
+         [this] { main()("TIR_TREMOLOSW").click(); },
+         {slider("SliderTremoloRate", -1, 40), command(C::setTremoloRate(40))},
+         none},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        expectSameBytes(c.routes, c.prepare, c.probe);
+    }
+}
+
+// The Advanced window follows a setting whichever way it was asked for, and showing it runs no
+// handler: nothing more is sent.
+TEST_F(CommandRoutes, TheAdvancedWindowShowsSettingsAskedForElsewhere) {
+    start();
+    Form& adv = form(forms::Advanced);
+    coupling(2);
+    log();
+    play(kKeyboard2, {0xB1, 11, 0});
+    settle();
+    EXPECT_EQ(log().size(), 3) << "the Swell with its two followers";
+    for (const char* s : {"SliderGO", "SliderSW", "SliderPE"})
+        EXPECT_EQ(adv(QString::fromLatin1(s)).value(), 61) << s;
+    console->commands().execute(C::setTremoloRate(300));
+    EXPECT_EQ(st().TremoloRate, 127) << "kept within its range";
+    EXPECT_EQ(adv(QStringLiteral("SliderTremoloRate")).value(), 127);
+    EXPECT_EQ(adv(QStringLiteral("Valore")).caption(), QStringLiteral("127"));
+    console->commands().execute(C::setGlobalCoupling(1));
+    EXPECT_EQ(adv(QStringLiteral("OptionGlobalCoupling"), 1).value(), 1);
+    EXPECT_EQ(adv(QStringLiteral("OptionGlobalCoupling"), 2).value(), 0);
+    console->commands().execute(C::setRecallOption(RecallOption::Balance, 1));
+    EXPECT_EQ(adv(QStringLiteral("Memory_Recall"), 1).value(), 1);
+    EXPECT_EQ(st().RecallBalance, 1);
+    EXPECT_EQ(adv(QStringLiteral("Memory_Recall"), 0).value(), st().RecallGlobals);
+    console->commands().execute(C::setBalance(Manual::Great, StopFamily::Mutazioni, 30));
+    EXPECT_EQ(adv(QStringLiteral("SliderMutazioni"), 1).value(), 30);
+    log();
+    play(kKeyboard1, {0xC0, 58}); // the next reverb
+    settle();
+    EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
+    EXPECT_EQ(log(), QStringList({marker(StopTable::kReverbFirst + 1)})) << "sent once";
+    EXPECT_EQ(st().ReverbType, 1);
+    // Values that no control can show are refused: nothing is sent, nothing changes.
+    for (ConsoleCommand c :
+         {C::chooseSetting(SettingList::Reverb, 8), C::chooseSetting(SettingList::Temperament, 12),
+          C::chooseSetting(SettingList::TremoloType, 2),
+          C::chooseSetting(SettingList::TemperamentStart, 12), C::setGlobalCoupling(3),
+          C::setRecallOption(RecallOption::Globals, 2), C::setLevel(DivisionId::Pedal, 0),
+          C::setBalance(Manual::Pedal, StopFamily::Fondi, 0)})
+        console->commands().execute(c);
+    EXPECT_EQ(log(), QStringList({"B2 0B 3C"})) << "only the level, kept within its range";
+    EXPECT_EQ(st().ReverbType, 1);
+    EXPECT_EQ(st().GlobalCoupling, 1);
+    EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "CommandExecutor.h"
 #include "support/ConsoleFixture.h"
 
 using namespace vorlo;
@@ -126,9 +127,9 @@ TEST_F(Playing, ProgramChangesAreCommandsWithoutASustainGesture) {
 }
 
 TEST_F(Playing, ExpressionPedalsSetTheDivisionLevelsThroughTheSliders) {
-    EXPECT_EQ(InputDispatcher::expressionLevel(0), 61);
-    EXPECT_EQ(InputDispatcher::expressionLevel(64), 97);
-    EXPECT_EQ(InputDispatcher::expressionLevel(127), 127);
+    EXPECT_EQ(CommandExecutor::expressionLevel(0), 61);
+    EXPECT_EQ(CommandExecutor::expressionLevel(64), 97);
+    EXPECT_EQ(CommandExecutor::expressionLevel(127), 127);
     EXPECT_EQ(keys1({{0xB2, 11, 0}}), QStringList({"B2 0B 3D"}));
     EXPECT_EQ(adv("SliderPE").value(), 61);
     EXPECT_TRUE(keys1({{0xB2, 7, 0}}).isEmpty()) << "same level: nothing sent";
@@ -290,20 +291,20 @@ TEST_F(Playing, PortsClosedBySetupReleaseTheirKeyboardsNotesOnceOnly) {
 
 TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     console->drawstops().Tir_FO_GO_Click(25);
-    console->totalRecall().Total_Recall(40);
+    console->commands().execute(ConsoleCommand::switchEventKey(40));
     EXPECT_EQ(st().live().MemFO_GO, 25);
     for (int i = 0; i < 5; ++i)
-        console->totalRecall().Total_Recall(39);
+        console->commands().execute(ConsoleCommand::switchEventKey(39));
     EXPECT_EQ(st().live().MemFO_GO, 29);
 
-    console->totalRecall().Total_Recall(47);
+    console->commands().execute(ConsoleCommand::switchEventKey(47));
     console->drawstops().NomePedale_Click(3);
-    console->totalRecall().Total_Recall(36);
+    console->commands().execute(ConsoleCommand::switchEventKey(36));
     EXPECT_EQ(st().live().MemPED, 3);
-    console->totalRecall().Total_Recall(38);
+    console->commands().execute(ConsoleCommand::switchEventKey(38));
     EXPECT_EQ(st().live().MemPED, 14);
-    console->totalRecall().Total_Recall(42);
-    console->totalRecall().Total_Recall(37);
+    console->commands().execute(ConsoleCommand::switchEventKey(42));
+    console->commands().execute(ConsoleCommand::switchEventKey(37));
     EXPECT_EQ(st().live().MemFO_SW, 0) << "Swell Fondi at 0 cannot go down";
     EXPECT_EQ(st().RecallTarget, 21);
 
@@ -313,23 +314,23 @@ TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     temperaments.chooseListIndex(static_cast<int>(temperaments.items().size()) - 1);
     log();
     st().SwitchEventArmed = true;
-    console->totalRecall().Total_Recall(90);
+    console->commands().execute(ConsoleCommand::switchEventKey(90));
     EXPECT_EQ(temperaments.listIndex(), temperaments.items().size() - 1);
     EXPECT_EQ(log().size(), 32);
     EXPECT_TRUE(st().SwitchEventArmed);
-    console->totalRecall().Total_Recall(93);
-    console->totalRecall().Total_Recall(93);
+    console->commands().execute(ConsoleCommand::switchEventKey(93));
+    console->commands().execute(ConsoleCommand::switchEventKey(93));
     EXPECT_EQ(adv("Riverberi").listIndex(), 0);
     EXPECT_EQ(log(), QStringList({marker(22), marker(22)})) << "the first reverb, sent again";
 
     for (int key : {59, 88, 95, 20}) {
         st().SwitchEventArmed = true;
-        console->totalRecall().Total_Recall(key);
+        console->commands().execute(ConsoleCommand::switchEventKey(key));
         EXPECT_EQ(log(), kPanic) << key;
         EXPECT_FALSE(st().SwitchEventArmed);
     }
     st().SwitchEventArmed = true;
-    console->totalRecall().Total_Recall(84);
+    console->commands().execute(ConsoleCommand::switchEventKey(84));
     EXPECT_EQ(st().live().MemAnnullGO[1], 0);
     EXPECT_TRUE(st().SwitchEventArmed) << "cancel keys leave the command open";
 }

@@ -79,13 +79,13 @@ protected:
 TEST_F(RemoteKeysOnTheConsole, EveryKeyLeavesTheSwitchEventAsItAlwaysDid) {
     for (int key = 0; key <= 127; ++key) {
         st().SwitchEventArmed = true;
-        console->totalRecall().Total_Recall(key);
+        console->commands().execute(ConsoleCommand::switchEventKey(key));
         EXPECT_EQ(st().SwitchEventArmed, kKeepsArmed.count(key) == 1) << "key " << key;
     }
 }
 
 TEST_F(RemoteKeysOnTheConsole, CommandsForGroupsOrPositionsTheOrganLacksDoNothing) {
-    console->totalRecall().Total_Recall(47);
+    console->commands().execute(ConsoleCommand::switchEventKey(47));
     console->commands().execute({CommandKind::SelectRecallTarget, 14, 0});
     EXPECT_EQ(st().RecallTarget, 31);
     console->commands().execute({CommandKind::DrawStop, 31, 20});

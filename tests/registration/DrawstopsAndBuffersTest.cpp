@@ -26,7 +26,7 @@ TEST_F(RegistrationButtons, CancelAllPutsEveryGroupToCancelButKeepsLevelsBalance
     console->drawstops().Button_Annullatori_go_Click(1);
     console->couplers().UN_GOSW_Click();
     console->couplers().Subottava_Click();
-    console->levels().Tir_TREMOLOGO_Click();
+    main()("Tir_TREMOLOGO").click();
     st().live().MemExprPE = 80;
     st().live().MemThru = 3;
     log();
@@ -68,10 +68,10 @@ TEST_F(RegistrationButtons, CouplersDecideFromTheStateInForceAndExcludeEachOther
 }
 
 TEST_F(RegistrationButtons, TremoloButtonsToggleFromTheStateInForce) {
-    console->levels().Tir_TREMOLOGO_Click();
-    console->levels().Tir_TREMOLOGO_Click();
+    main()("Tir_TREMOLOGO").click();
+    main()("Tir_TREMOLOGO").click();
     EXPECT_EQ(log(), QStringList({"B0 01 64", "B0 01 00"}));
-    console->levels().TIR_TREMOLOSW_Click();
+    main()("TIR_TREMOLOSW").click();
     EXPECT_EQ(main()("TIR_TREMOLOSW").backColor(), color::Lit);
     // A new rate reaches a tremolo that is on, and the other one is sent off again.
     form(forms::Advanced)("SliderTremoloRate").scroll(40);

@@ -1,20 +1,20 @@
 #include "CommandExecutor.h"
 
-#include "AdvancedWindowControls.h"
-#include "Division.h"
-
-#include "AdvancedControls.h"
 #include "Buffers.h"
 #include "ConsoleState.h"
 #include "Couplers.h"
+#include "Division.h"
 #include "Drawstops.h"
-#include "Form.h"
 #include "LevelSender.h"
 #include "Memories.h"
+#include "MidiConstants.h"
+#include "OrganSettings.h"
 #include "Panic.h"
+#include "RemoteKeyMap.h"
 #include "Thru.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vorlo {
 namespace {
@@ -44,28 +44,40 @@ const GroupEntry* findGroup(int code) {
     return nullptr;
 }
 
-struct ListEntry {
-    SettingList list;
-    const ControlId& control;
-    void (AdvancedControls::*handler)();
-};
+// The memory keys after a switch event: 60..71 the free memories, 72..83 the fixed ones.
+constexpr int kFirstMemoryKey = 60;
+constexpr int kLastMemoryKey = 83;
+// A program change p is the command key p + 36.
+constexpr int kProgramKeyOffset = 36;
+// The sustain pedal's values that arm the switch event and that release it.
+constexpr int kPedalDown = 127;
+constexpr int kPedalUp = 0;
+// The pitch-bend wheel's most significant byte: the centre band, and the bands that switch.
+constexpr int kWheelCentreLow = 60;
+constexpr int kWheelCentreHigh = 70;
+constexpr int kWheelUpLow = 75;
+constexpr int kWheelUpHigh = 80;
+constexpr int kWheelDownLow = 45;
+constexpr int kWheelDownHigh = 50;
 
-const ListEntry kLists[] = {
-    {SettingList::Temperament, ctl::advanced::Temperamenti, &AdvancedControls::Temperamenti_Click},
-    {SettingList::TemperamentStart, ctl::advanced::NotaInizTemp,
-     &AdvancedControls::NotaInizTemp_Click},
-    {SettingList::Reverb, ctl::advanced::Riverberi, &AdvancedControls::Riverberi_Click},
-};
+bool isManual(int a) {
+    return a == static_cast<int>(Manual::Great) || a == static_cast<int>(Manual::Swell);
+}
 
 } // namespace
 
 CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories,
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
-                                 Thru& thru, Panic& panic, AdvancedControls& advanced,
-                                 Form& advancedForm, std::function<void()> reset)
+                                 Thru& thru, Panic& panic, OrganSettings& settings,
+                                 std::function<void()> reset)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
-      couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), advanced_(advanced),
-      advancedForm_(advancedForm), reset_(std::move(reset)) {}
+      couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
+      reset_(std::move(reset)) {}
+
+int CommandExecutor::expressionLevel(int value) {
+    const double a = 127.0 - (0.51968 * value + 61.0);
+    return 127 - 3 * static_cast<int>(std::floor(a / 3.0));
+}
 
 void CommandExecutor::execute(const ConsoleCommand& c) {
     switch (c.kind) {
@@ -129,7 +141,7 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         couplers_.Subottava_Click();
         break;
     case CommandKind::Tremulant:
-        if (c.a == static_cast<int>(Manual::Great) || c.a == static_cast<int>(Manual::Swell))
+        if (isManual(c.a))
             levels_.toggleTremulant(division(static_cast<Manual>(c.a)));
         break;
     case CommandKind::NextThruBody:
@@ -144,6 +156,84 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
     case CommandKind::Reset:
         if (reset_)
             reset_();
+        break;
+    case CommandKind::SetLevel:
+    case CommandKind::SetBalance:
+    case CommandKind::SetGlobalCoupling:
+    case CommandKind::SetRecallOption:
+    case CommandKind::ChooseSetting:
+    case CommandKind::SetTremoloRate:
+        setting(c);
+        break;
+    case CommandKind::RecallMemory:
+    case CommandKind::StoreMemory:
+    case CommandKind::SustainPedal:
+    case CommandKind::SwitchEventKey:
+    case CommandKind::ProgramChange:
+    case CommandKind::ExpressionPedal:
+    case CommandKind::BendSwitch:
+        device(c);
+        break;
+    }
+}
+
+void CommandExecutor::setting(const ConsoleCommand& c) {
+    switch (c.kind) {
+    case CommandKind::SetLevel:
+        if (c.a >= 0 && c.a < static_cast<int>(kDivisions.size()))
+            settings_.applyLevel(division(static_cast<DivisionId>(c.a)), c.b);
+        break;
+    case CommandKind::SetBalance:
+        if (isManual(c.a) && c.b >= 0 && c.b < kFamilyCount)
+            settings_.setBalance(division(static_cast<Manual>(c.a)), static_cast<StopFamily>(c.b),
+                                 c.c);
+        break;
+    case CommandKind::SetGlobalCoupling:
+        settings_.setGlobalCoupling(c.a);
+        break;
+    case CommandKind::SetRecallOption:
+        settings_.setRecallOption(c.a, c.b);
+        break;
+    case CommandKind::ChooseSetting:
+        chooseSetting(static_cast<SettingList>(c.a), c.b);
+        break;
+    case CommandKind::SetTremoloRate:
+        settings_.setTremoloRate(c.a);
+        break;
+    default:
+        break;
+    }
+}
+
+void CommandExecutor::device(const ConsoleCommand& c) {
+    switch (c.kind) {
+    case CommandKind::RecallMemory:
+        if (state_.RecArmed)
+            memories_.toggleRec();
+        memories_.Memorie(c.a);
+        break;
+    case CommandKind::StoreMemory:
+        if (!state_.RecArmed)
+            memories_.toggleRec();
+        memories_.Memorie(c.a);
+        break;
+    case CommandKind::SustainPedal:
+        sustainPedal(c.a);
+        break;
+    case CommandKind::SwitchEventKey:
+        switchEventKey(c.a);
+        break;
+    case CommandKind::ProgramChange:
+        state_.SwitchEventArmed = true;
+        switchEventKey(c.a + kProgramKeyOffset);
+        break;
+    case CommandKind::ExpressionPedal:
+        expressionPedal(c.a, c.b, c.c);
+        break;
+    case CommandKind::BendSwitch:
+        bendSwitch(c.a, c.b, c.c);
+        break;
+    default:
         break;
     }
 }
@@ -172,20 +262,137 @@ void CommandExecutor::drawRecallTarget(int position) {
     stepRecallTarget(0);
 }
 
-// Moves one of the Advanced window's lists to a neighbour within the list, then runs its
-// handler (which sends the setting again even when the list stayed at its end).
+// Moves one of the Advanced window's lists to a neighbour within the list, then chooses that
+// entry (which sends the setting again even when the list stayed at its end).
 void CommandExecutor::listStep(SettingList list, int step) {
-    for (const ListEntry& l : kLists) {
-        if (l.list != list)
-            continue;
-        Control& control = advancedForm_(l.control);
-        const int last = static_cast<int>(control.items().size()) - 1;
-        if (last < 0)
-            return;
-        control.setListIndex(std::clamp(control.listIndex() + step, 0, last));
-        (advanced_.*l.handler)();
+    int count = 0;
+    int current = 0;
+    switch (list) {
+    case SettingList::Temperament:
+        count = settings_.entries(list);
+        current = state_.Temperament;
+        break;
+    case SettingList::TemperamentStart:
+        count = settings_.entries(list);
+        current = state_.TemperamentStart;
+        break;
+    case SettingList::Reverb:
+        count = settings_.entries(list);
+        current = state_.ReverbType;
+        break;
+    case SettingList::TremoloType:
+        count = settings_.entries(list);
+        current = state_.TremoloType;
+        break;
+    }
+    if (count < 1)
+        return;
+    chooseSetting(list, std::clamp(current + step, 0, count - 1));
+}
+
+void CommandExecutor::chooseSetting(SettingList list, int index) {
+    switch (list) {
+    case SettingList::Temperament:
+        settings_.chooseTemperament(index);
+        break;
+    case SettingList::TemperamentStart:
+        settings_.chooseTemperamentStart(index);
+        break;
+    case SettingList::Reverb:
+        settings_.chooseReverb(index);
+        break;
+    case SettingList::TremoloType:
+        settings_.chooseTremoloType(index);
+        break;
+    }
+}
+
+void CommandExecutor::switchEventKey(int key) {
+    if (key >= kFirstMemoryKey && key <= kLastMemoryKey) {
+        memories_.Memorie(key - kFirstMemoryKey + 1);
+        state_.SwitchEventArmed = false;
         return;
     }
+    const RemoteKey k = remoteKey(key);
+    execute(k.command);
+    // The command ends after the key's action, unless the key lets the player go on.
+    if (!k.keepsArmed)
+        state_.SwitchEventArmed = false;
+}
+
+void CommandExecutor::sustainPedal(int value) {
+    if (value == kPedalDown) {
+        state_.SwitchEventArmed = true;
+    } else if (value == kPedalUp && state_.SwitchEventArmed) {
+        panic_.Panic_Click();
+        state_.SwitchEventArmed = false;
+    }
+}
+
+// The pedal sets its division's level; a level already in force is not sent again. Under the
+// global coupling the coupled levels are set one after the other, each with its own followers.
+void CommandExecutor::expressionPedal(int input, int channel, int value) {
+    const int level = expressionLevel(value);
+    const Division& great = division(DivisionId::Great);
+    const Division& swell = division(DivisionId::Swell);
+    const Division& pedal = division(DivisionId::Pedal);
+    OrganSettings& s = settings_;
+    auto differs = [&](const Division& d) { return s.levelInForce(d) != level; };
+
+    if (channel == midi::PedalChannel) {
+        if (differs(pedal))
+            s.applyLevel(pedal, level);
+        return;
+    }
+    const Division& own = channel == midi::GreatChannel ? great : swell;
+    if (state_.GlobalCoupling == 1) {
+        // Input 1 watches the Great level, input 2 the Swell one.
+        if (differs(input == 1 ? great : swell)) {
+            s.applyLevel(great, level);
+            s.applyLevel(swell, level);
+        }
+    } else if (state_.GlobalCoupling == 2 && input == 1) {
+        if (differs(great)) {
+            // Pedal first, then the manuals.
+            s.applyLevel(pedal, level);
+            s.applyLevel(great, level);
+            s.applyLevel(swell, level);
+        }
+    } else if (differs(own)) {
+        // Without coupling (and on input 2 with all levels coupled, where the level's own
+        // coupling moves the others) the pedal sets its own division's level.
+        s.applyLevel(own, level);
+    }
+}
+
+// The wheel switches once when pushed into a band and again only after it came back to the
+// centre.
+void CommandExecutor::bendSwitch(int input, int channel, int wheel) {
+    ConsoleState& st = state_;
+    if (wheel >= kWheelCentreLow && wheel <= kWheelCentreHigh) {
+        st.BendLatch = false;
+        return;
+    }
+    if (st.BendLatch)
+        return;
+    const bool up = wheel >= kWheelUpLow && wheel <= kWheelUpHigh;
+    const bool down = wheel >= kWheelDownLow && wheel <= kWheelDownHigh;
+    if (!up && !down)
+        return;
+    const Division& great = division(DivisionId::Great);
+    const Division& swell = division(DivisionId::Swell);
+    if (channel == midi::PedalChannel) {
+        if (up)
+            couplers_.UNPI_Click();
+        else
+            couplers_.UNPII_Click();
+    } else if (input == 1) {
+        levels_.toggleTremulant(up ? great : swell);
+    } else if (up) {
+        // The second keyboard's wheel switches its own division's tremolo.
+        levels_.toggleTremulant(channel == midi::GreatChannel ? great : swell);
+    }
+    st.BendLatch = true;
 }
 
 } // namespace vorlo

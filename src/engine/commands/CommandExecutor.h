@@ -6,14 +6,13 @@
 
 namespace vorlo {
 
-class AdvancedControls;
 class Buffers;
 class ConsoleState;
 class Couplers;
 class Drawstops;
-class Form;
 class LevelSender;
 class Memories;
+class OrganSettings;
 class Panic;
 class Thru;
 
@@ -22,21 +21,34 @@ class Thru;
 // panel follow exactly as for a mouse click.
 class CommandExecutor {
 public:
-    // advancedForm: the Advanced window, whose lists the list steps move. reset: the console's
-    // reset procedure.
+    // settings: levels, balances and the Advanced window's choices. reset: the console's reset
+    // procedure.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
-                    AdvancedControls& advanced, Form& advancedForm, std::function<void()> reset);
+                    OrganSettings& settings, std::function<void()> reset);
+
+    // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
+    static int expressionLevel(int value);
 
     void execute(const ConsoleCommand& command);
 
 private:
+    // The absolute settings: levels, balances and the Advanced window's choices.
+    void setting(const ConsoleCommand& command);
+    // Memories asked for outright, and what the keyboards' pedals, wheels and keys ask.
+    void device(const ConsoleCommand& command);
     // Draws a position of a group as a click on its drawstop does; a group or position the
     // organ does not have is ignored.
     void drawStop(int group, int position);
     void stepRecallTarget(int step);
     void drawRecallTarget(int position);
     void listStep(SettingList list, int step);
+    void chooseSetting(SettingList list, int index);
+    // A key after the switch event: the memory keys recall, any other is a remote key.
+    void switchEventKey(int key);
+    void sustainPedal(int value);
+    void expressionPedal(int input, int channel, int value);
+    void bendSwitch(int input, int channel, int wheel);
 
     ConsoleState& state_;
     Drawstops& drawstops_;
@@ -46,8 +58,7 @@ private:
     LevelSender& levels_;
     Thru& thru_;
     Panic& panic_;
-    AdvancedControls& advanced_;
-    Form& advancedForm_;
+    OrganSettings& settings_;
     std::function<void()> reset_;
 };
 

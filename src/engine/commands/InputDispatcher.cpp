@@ -1,27 +1,17 @@
 #include "InputDispatcher.h"
 
-#include "AdvancedControls.h"
-#include "AdvancedWindowControls.h"
-#include "ConsoleForms.h"
+#include "CommandExecutor.h"
+#include "ConsoleListener.h"
 #include "ConsoleState.h"
-#include "Couplers.h"
 #include "Dialogs.h"
-#include "LevelSender.h"
-#include "Memories.h"
 #include "MidiConstants.h"
 #include "MidiInputPort.h"
 #include "MidiOutputPort.h"
-#include "PanelState.h"
-#include "Panic.h"
 #include "ReentryGuard.h"
 #include "RunState.h"
-#include "Thru.h"
-#include "ThruWindowControls.h"
-#include "TotalRecall.h"
 
 #include <QCoreApplication>
 #include <QThread>
-#include <cmath>
 
 namespace vorlo {
 namespace {
@@ -50,14 +40,11 @@ int divisionOfNote(int status) {
 
 } // namespace
 
-InputDispatcher::InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                                 MidiOutputPort& player, MidiInputPort& in1, MidiInputPort& in2,
-                                 RunState& run, Memories& memories, LevelSender& levels,
-                                 AdvancedControls& advanced, Couplers& couplers, Panic& panic,
-                                 TotalRecall& totalRecall)
-    : state_(state), panel_(panel), dialogs_(dialogs), player_(player), in1_(in1), in2_(in2),
-      run_(run), memories_(memories), levels_(levels), advanced_(advanced), couplers_(couplers),
-      panic_(panic), totalRecall_(totalRecall) {
+InputDispatcher::InputDispatcher(ConsoleState& state, Dialogs& dialogs, MidiOutputPort& player,
+                                 MidiInputPort& in1, MidiInputPort& in2, RunState& run,
+                                 CommandExecutor& commands, ConsoleListener& listener)
+    : state_(state), dialogs_(dialogs), player_(player), in1_(in1), in2_(in2), run_(run),
+      commands_(commands), listener_(listener) {
     QObject::connect(&in1_, &MidiInputPort::message, &context_, [this] { MIDIInput1_Message(); });
     QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
     QObject::connect(&in1_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(1, in1_); });
@@ -152,11 +139,6 @@ void InputDispatcher::noteDelay() {
         QThread::usleep(static_cast<unsigned long>(std::min(delay, 100)) * 20);
 }
 
-int InputDispatcher::expressionLevel(int value) {
-    const double a = 127.0 - (0.51968 * value + 61.0);
-    return 127 - 3 * static_cast<int>(std::floor(a / 3.0));
-}
-
 void InputDispatcher::process(int input, ShortMessage m) {
     ConsoleState& st = state_;
 
@@ -165,8 +147,7 @@ void InputDispatcher::process(int input, ShortMessage m) {
         const int channel = m.status - midi::NoteOn;
         const int body = std::clamp<int>(st.LearnIndex, 0, 2);
         st.ThruCustom[static_cast<size_t>(body)] = static_cast<int16_t>(channel);
-        panel_.form(ctl::thru::Window)(ctl::thru::Custom_Thru_label, body)
-            .setCaption(QStringLiteral("Channel = ") + QString::number(channel + 1));
+        listener_.thruChannelLearned(body, channel);
     }
 
     // Rechannelling onto the division channels.
@@ -202,141 +183,35 @@ void InputDispatcher::process(int input, ShortMessage m) {
         passThrough(input, m);
         return;
     }
+    using C = ConsoleCommand;
     if (s >= kControl1 && s <= kControl3 && m.data1 == midi::CcSustain) {
-        if (m.data2 == 127) {
-            st.SwitchEventArmed = true;
-        } else if (m.data2 == 0 && st.SwitchEventArmed) {
-            panic_.Panic_Click();
-            st.SwitchEventArmed = false;
-        }
+        commands_.execute(C::sustainPedal(m.data2));
         return;
     }
     if (isKind(s, midi::ProgramChange)) {
-        // A program change is a command key: program p is key p + 36.
-        m.status = static_cast<int16_t>(midi::NoteOn + (s - midi::ProgramChange));
-        m.data1 = static_cast<int16_t>(m.data1 + 36);
-        m.data2 = 127;
-        st.SwitchEventArmed = true;
-    }
-    if (st.SwitchEventArmed) {
-        switchEvent(m);
+        commands_.execute(C::programChange(m.data1));
         return;
     }
-    if (m.status >= kNoteOn1 && m.status <= kNoteOn3) {
+    if (st.SwitchEventArmed) {
+        commands_.execute(C::switchEventKey(m.data1));
+        return;
+    }
+    if (s >= kNoteOn1 && s <= kNoteOn3) {
         passThrough(input, m);
         return;
     }
-    if (m.status >= kBend1 && m.status <= kBend3) {
-        pitchBend(input, m);
+    if (s >= kBend1 && s <= kBend3) {
+        // The wheel's most significant byte.
+        commands_.execute(C::bendSwitch(input, s - kBend1 + 1, m.data2));
         return;
     }
-    if (m.status >= kControl1 && m.status <= kControl3 &&
+    if (s >= kControl1 && s <= kControl3 &&
         (m.data1 == midi::CcModulation || m.data1 == midi::CcVolume ||
          m.data1 == midi::CcExpression)) {
-        expression(input, m);
+        commands_.execute(C::expressionPedal(input, s - kControl1 + 1, m.data2));
         return;
     }
     passThrough(input, m);
-}
-
-void InputDispatcher::switchEvent(ShortMessage& m) {
-    ConsoleState& st = state_;
-    const int k = m.data1;
-    if (k >= 60 && k <= 71) {
-        memories_.Memorie(k - 59);
-        st.SwitchEventArmed = false;
-    } else if (k >= 72 && k <= 83) {
-        memories_.Memorie(k - 59);
-        st.SwitchEventArmed = false;
-    } else {
-        totalRecall_.Total_Recall(k);
-    }
-}
-
-void InputDispatcher::pitchBend(int input, const ShortMessage& m) {
-    ConsoleState& st = state_;
-    const int wheel = m.data2; // most significant byte
-    if (wheel >= 60 && wheel <= 70) {
-        st.BendLatch = false;
-        return;
-    }
-    if (st.BendLatch)
-        return;
-    const bool up = wheel >= 75 && wheel <= 80;
-    const bool down = wheel >= 45 && wheel <= 50;
-    if (!up && !down)
-        return;
-    const int channel = m.status - kBend1 + 1;
-    LevelSender& levels = levels_;
-    if (channel == midi::PedalChannel) {
-        if (up)
-            couplers_.UNPI_Click();
-        else
-            couplers_.UNPII_Click();
-    } else if (input == 1) {
-        if (up)
-            levels.Tir_TREMOLOGO_Click();
-        else
-            levels.TIR_TREMOLOSW_Click();
-    } else if (up) {
-        // The second keyboard's wheel switches its own division's tremolo.
-        if (channel == midi::GreatChannel)
-            levels.Tir_TREMOLOGO_Click();
-        else
-            levels.TIR_TREMOLOSW_Click();
-    }
-    st.BendLatch = true;
-}
-
-void InputDispatcher::expression(int input, const ShortMessage& m) {
-    ConsoleState& st = state_;
-    Form& adv = panel_.form(ctl::advanced::Window);
-    AdvancedControls& a = advanced_;
-    const int level = expressionLevel(m.data2);
-    const int channel = m.status - kControl1 + 1;
-    Control& go = adv(ctl::advanced::SliderGO);
-    Control& sw = adv(ctl::advanced::SliderSW);
-    Control& pe = adv(ctl::advanced::SliderPE);
-
-    if (channel == midi::PedalChannel) {
-        if (pe.value() != level) {
-            pe.setValue(level);
-            a.SliderPE_Scroll();
-        }
-        return;
-    }
-    // Without coupling (and on input 2 with all levels coupled, where the slider's own
-    // coupling moves the others) the pedal moves its own division's slider.
-    auto alone = [&] {
-        Control& own = channel == midi::GreatChannel ? go : sw;
-        if (own.value() == level)
-            return;
-        own.setValue(level);
-        if (channel == midi::GreatChannel)
-            a.SliderGO_Scroll();
-        else
-            a.SliderSW_Scroll();
-    };
-    if (st.GlobalCoupling == 1) {
-        // Input 1 watches the Great slider, input 2 the Swell one.
-        if ((input == 1 ? go : sw).value() != level) {
-            go.setValue(level);
-            sw.setValue(level);
-            a.SliderGO_Scroll();
-            a.SliderSW_Scroll();
-        }
-    } else if (st.GlobalCoupling == 2 && input == 1) {
-        if (go.value() != level) {
-            go.setValue(level);
-            sw.setValue(level);
-            pe.setValue(level);
-            a.SliderPE_Scroll();
-            a.SliderGO_Scroll();
-            a.SliderSW_Scroll();
-        }
-    } else {
-        alone();
-    }
 }
 
 InputDispatcher::Copies InputDispatcher::copiesFor(int status) const {

@@ -9,28 +9,24 @@
 
 namespace vorlo {
 
-class AdvancedControls;
+class CommandExecutor;
+class ConsoleListener;
 class ConsoleState;
-class Couplers;
 class Dialogs;
-class LevelSender;
-class Memories;
 class MidiInputPort;
 class MidiOutputPort;
-class PanelState;
-class Panic;
 class RunState;
-class TotalRecall;
 
 // Everything the player does on the keyboards: drains each input port's queue, learns
-// channels, rechannels, passes notes through with their coupler and sub-octave copies, and
-// turns sustain, program changes, pitch bend and expression pedals into console actions.
+// channels, rechannels and passes notes through with their coupler and sub-octave copies; the
+// sustain pedal, program changes, keys after a switch event, pitch bend and expression pedals
+// become commands.
 class InputDispatcher {
 public:
-    InputDispatcher(ConsoleState& state, PanelState& panel, Dialogs& dialogs,
-                    MidiOutputPort& player, MidiInputPort& in1, MidiInputPort& in2, RunState& run,
-                    Memories& memories, LevelSender& levels, AdvancedControls& advanced,
-                    Couplers& couplers, Panic& panic, TotalRecall& totalRecall);
+    // listener: told the channels that learning hears.
+    InputDispatcher(ConsoleState& state, Dialogs& dialogs, MidiOutputPort& player,
+                    MidiInputPort& in1, MidiInputPort& in2, RunState& run,
+                    CommandExecutor& commands, ConsoleListener& listener);
 
     void MIDIInput1_Message();
     void MIDIInput2_Message();
@@ -38,9 +34,6 @@ public:
     // Handles one message as it came from input 1 or 2 (the queue loop's body, without the
     // queue): learning, rechannelling, classification, pass-through.
     void process(int input, ShortMessage m);
-
-    // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
-    static int expressionLevel(int value);
 
 private:
     // The copies a played note made, in the order they were sent: up to two coupler copies
@@ -60,24 +53,16 @@ private:
     void passThrough(int input, const ShortMessage& m);
     Copies copiesFor(int status) const;
     void sendCopies(const ShortMessage& played, const Copies& c);
-    void switchEvent(ShortMessage& m);
-    void pitchBend(int input, const ShortMessage& m);
-    void expression(int input, const ShortMessage& m);
     void noteDelay();
 
     ConsoleState& state_;
-    PanelState& panel_;
     Dialogs& dialogs_;
     MidiOutputPort& player_;
     MidiInputPort& in1_;
     MidiInputPort& in2_;
     RunState& run_;
-    Memories& memories_;
-    LevelSender& levels_;
-    AdvancedControls& advanced_;
-    Couplers& couplers_;
-    Panic& panic_;
-    TotalRecall& totalRecall_;
+    CommandExecutor& commands_;
+    ConsoleListener& listener_;
     // Receives the ports' notices; gone with the dispatcher, so none arrives after it.
     QObject context_;
     std::array<bool, 2> draining_{false, false};

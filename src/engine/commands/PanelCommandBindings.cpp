@@ -1,6 +1,8 @@
 #include "PanelCommandBindings.h"
 
+#include "AdvancedWindowControls.h"
 #include "CommandExecutor.h"
+#include "DivisionControls.h"
 #include "Form.h"
 #include "MainWindowControls.h"
 
@@ -72,6 +74,49 @@ void bindPanelCommands(Form& main, CommandExecutor& commands) {
     bind(main(ctl::main::THRUBUTTON), C::nextThruBody());
     bind(main(ctl::main::Panic), C::panic());
     bind(main(ctl::main::RESET), C::reset());
+}
+
+void bindAdvancedCommands(Form& advanced, CommandExecutor& commands) {
+    using C = ConsoleCommand;
+    Form& f = advanced;
+    for (int i = 1; i <= 2; ++i) {
+        const Manual manual = i == 1 ? Manual::Great : Manual::Swell;
+        for (StopFamily family : {StopFamily::Fondi, StopFamily::Mutazioni, StopFamily::Ance}) {
+            Control& slider = f(*balanceControlsOf(family).slider, i);
+            slider.onScroll = [&commands, &slider, manual, family] {
+                commands.execute(C::setBalance(manual, family, slider.value()));
+            };
+        }
+    }
+    for (DivisionId id : {DivisionId::Great, DivisionId::Swell, DivisionId::Pedal}) {
+        Control& slider = f(*controlsOf(id).levelSlider);
+        slider.onScroll = [&commands, &slider, id] {
+            commands.execute(C::setLevel(id, slider.value()));
+        };
+    }
+    for (int i = 0; i < 3; ++i)
+        f(ctl::advanced::OptionGlobalCoupling, i).onClick = [&commands, i] {
+            commands.execute(C::setGlobalCoupling(i));
+        };
+    for (RecallOption option : {RecallOption::Globals, RecallOption::Balance}) {
+        Control& box = f(ctl::advanced::Memory_Recall, static_cast<int>(option));
+        box.onClick = [&commands, &box, option] {
+            commands.execute(C::setRecallOption(option, box.value()));
+        };
+    }
+    const std::pair<const ControlId*, SettingList> lists[] = {
+        {&ctl::advanced::Temperamenti, SettingList::Temperament},
+        {&ctl::advanced::NotaInizTemp, SettingList::TemperamentStart},
+        {&ctl::advanced::Riverberi, SettingList::Reverb},
+        {&ctl::advanced::TremoloType, SettingList::TremoloType}};
+    for (const auto& [id, list] : lists) {
+        Control& control = f(*id);
+        control.onClick = [&commands, &control, list = list] {
+            commands.execute(C::chooseSetting(list, control.listIndex()));
+        };
+    }
+    Control& rate = f(ctl::advanced::SliderTremoloRate);
+    rate.onScroll = [&commands, &rate] { commands.execute(C::setTremoloRate(rate.value())); };
 }
 
 } // namespace vorlo

@@ -10,4 +10,8 @@ class Form;
 // The executor must outlive the window's controls' use.
 void bindPanelCommands(Form& main, CommandExecutor& commands);
 
+// Attaches the Advanced window's sliders, lists, option buttons and check boxes: each asks for
+// the command that sets what the player moved to the value the control now shows.
+void bindAdvancedCommands(Form& advanced, CommandExecutor& commands);
+
 } // namespace vorlo

@@ -27,6 +27,7 @@
 #include "MidiBackend.h"
 #include "MidiDevices.h"
 #include "MidiPortSetup.h"
+#include "OrganSettings.h"
 #include "PanelCommandBindings.h"
 #include "PanelLayout.h"
 #include "PanelProgramWindows.h"
@@ -81,6 +82,10 @@ struct Console::Parts {
     MidiPortSetup portSetup;
     ConsoleUpdate update;
     LevelSender levels;
+    // The names the Advanced window's lists offer.
+    SettingsLists settingsLists;
+    // Levels, balances and the Advanced window's choices.
+    OrganSettings settings;
     Couplers couplers;
     Thru thru;
     // The thru window and the main window's thru button.
@@ -90,8 +95,6 @@ struct Console::Parts {
     Memories memories;
     Drawstops drawstops;
     Buffers buffers;
-    // The names the Advanced window's lists offer.
-    SettingsLists settingsLists;
     MemoryFile memoryFile;
     FileMenu fileMenu;
     RecoveryCopy recovery;
@@ -122,12 +125,12 @@ Console::Parts::Parts(Console& c)
       saveOnExitMenu(*c.panel_, configuration),
       devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
-      update(c.state_, sysex, later(levels), later(advanced), events, c.run_, later(lifecycle)),
-      levels(c.state_, *c.paced_, events), couplers(c.state_, events, update),
-      thru(c.state_, events), thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru),
-      panic(c.paced_->player()),
-      input(c.state_, *c.panel_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_,
-            later(memories), levels, later(advanced), couplers, panic, later(totalRecall)),
+      update(c.state_, sysex, later(levels), later(settings), events, c.run_, later(lifecycle)),
+      levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex, settingsLists),
+      couplers(c.state_, events, update), thru(c.state_, events),
+      thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru), panic(c.paced_->player()),
+      input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
+            events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
@@ -135,10 +138,10 @@ Console::Parts::Parts(Console& c)
                  settingsLists),
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
-      advanced(c.state_, *c.panel_, c.screen(), events, levels, sysex),
-      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, advanced,
-               c.form(ctl::advanced::Window), [this] { reset.RESET_Click(); }),
-      totalRecall(c.state_, commands, c.mainForm(), c.form(ctl::totalrecall::Window)),
+      advanced(c.state_, *c.panel_, c.screen()),
+      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
+               [this] { reset.RESET_Click(); }),
+      totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       layout(c.state_, *c.panel_, c.dialogs(), thruWindow, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
@@ -162,6 +165,7 @@ Console::Parts::Parts(Console& c)
     events.add(saveOnExitMenu);
     events.add(resetDisplay);
     bindPanelCommands(c.mainForm(), commands);
+    bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
 
 Console::Console(const Environment& env, QObject* parent)

@@ -10,6 +10,7 @@
 #include "StopGroup.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace vorlo {
 
@@ -158,6 +159,45 @@ void ConsoleIndicators::knobsReleased(int slot) {
         if (p >= 0 && p < k.rows)
             main_(k.knobs, p).setPicture(k.off);
     }
+}
+
+// Setting a slider from the program runs no handler.
+void ConsoleIndicators::levelShown(DivisionId division, int value) {
+    advanced_(*controlsOf(division).levelSlider).setValue(value);
+}
+
+void ConsoleIndicators::tremoloRateShown(int rate) {
+    advanced_(ctl::advanced::SliderTremoloRate).setValue(rate);
+    advanced_(ctl::advanced::Valore).setCaption(QString::number(rate));
+}
+
+// The list shows the entry without running its handler: the choice is already in force and
+// sent.
+void ConsoleIndicators::settingChosen(SettingList list, int index) {
+    static const ControlId* const kLists[] = {
+        &ctl::advanced::Temperamenti, &ctl::advanced::NotaInizTemp, &ctl::advanced::Riverberi,
+        &ctl::advanced::TremoloType};
+    showSilently(advanced_(*kLists[static_cast<size_t>(list)]),
+                 [index](Control& c) { c.setListIndex(index); });
+}
+
+void ConsoleIndicators::globalCouplingShown(int coupling) {
+    if (coupling >= 0 && coupling <= 2)
+        showSilently(advanced_(ctl::advanced::OptionGlobalCoupling, coupling),
+                     [](Control& c) { c.selectOption(); });
+}
+
+void ConsoleIndicators::recallOptionShown(int option, int value) {
+    if (option == 0 || option == 1)
+        showSilently(advanced_(ctl::advanced::Memory_Recall, option),
+                     [value](Control& c) { c.setCheckValue(value); });
+}
+
+void ConsoleIndicators::showSilently(Control& control, const std::function<void(Control&)>& set) {
+    std::function<void()> handler = std::move(control.onClick);
+    control.onClick = nullptr;
+    set(control);
+    control.onClick = std::move(handler);
 }
 
 } // namespace vorlo

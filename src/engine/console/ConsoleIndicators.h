@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include "ConsoleListener.h"
 
 namespace vorlo {
 
 class ConsoleState;
+class Control;
 struct ControlId;
 class Form;
 class PanelState;
@@ -28,8 +31,16 @@ public:
     // selection changes runs its handler, as a player's choice does.
     void settingsShown() override;
     void knobsReleased(int slot) override;
+    void levelShown(DivisionId division, int value) override;
+    void tremoloRateShown(int rate) override;
+    void settingChosen(SettingList list, int index) override;
+    void globalCouplingShown(int coupling) override;
+    void recallOptionShown(int option, int value) override;
 
 private:
+    // Sets a control as the program does, without running its click handler: what it shows is
+    // already in force.
+    static void showSilently(Control& control, const std::function<void(Control&)>& set);
     void couplerShown(const ControlId& first, const ControlId& second, int value);
 
     ConsoleState& state_;

@@ -2,6 +2,8 @@
 
 #include "AboutWindowControls.h"
 #include "AdvancedWindowControls.h"
+#include "ConsoleSettings.h"
+#include "Division.h"
 #include "EditorForm.h"
 #include "FontsWindowControls.h"
 #include "HelpWindowControls.h"
@@ -199,7 +201,7 @@ void declareAdvancedForm(Form& f) {
     for (int i = 1; i <= 2; ++i) {
         for (const ControlArrayId& id : {SliderFondi, SliderMutazioni, SliderAncie}) {
             Control& s = f.add(id, i);
-            s.setRange(0, 127, 1, 5);
+            s.setRange(kBalanceMin, kBalanceMax, 1, 5);
             s.setValue(50);
         }
         for (const ControlArrayId& id : {EXPfondi, EXPmutazioni, EXPancie})
@@ -213,7 +215,7 @@ void declareAdvancedForm(Form& f) {
     }
     for (const ControlId& id : {SliderGO, SliderSW, SliderPE}) {
         Control& s = f.add(id);
-        s.setRange(60, 127, 1, 5);
+        s.setRange(kLevelMin, kLevelMax, 1, 5);
         s.setValue(80);
     }
     for (const ControlId& id : {EXPGO, EXPSW, EXPPE})
@@ -249,7 +251,7 @@ void declareAdvancedForm(Form& f) {
     f(NotaInizTemp).setToolTip(QStringLiteral("Select Tuning Start for Actual Temperament"));
     f(TremoloType).setToolTip(QStringLiteral("Select Tremolo Type"));
     Control& rate = f.add(SliderTremoloRate);
-    rate.setRange(0, 127, 1, 5);
+    rate.setRange(ConsoleSettings::kTremoloRateMin, ConsoleSettings::kTremoloRateMax, 1, 5);
     rate.setValue(0);
     f.add(Valore).setCaption(QStringLiteral("127"));
 }

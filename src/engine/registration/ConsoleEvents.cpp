@@ -71,6 +71,24 @@ void ConsoleEvents::bufferShown(int index, bool stored) {
 void ConsoleEvents::actionShown(ConsoleAction action, bool running) {
     announce(&ConsoleListener::actionShown, action, running);
 }
+void ConsoleEvents::levelShown(DivisionId division, int value) {
+    announce(&ConsoleListener::levelShown, division, value);
+}
+void ConsoleEvents::tremoloRateShown(int rate) {
+    announce(&ConsoleListener::tremoloRateShown, rate);
+}
+void ConsoleEvents::settingChosen(SettingList list, int index) {
+    announce(&ConsoleListener::settingChosen, list, index);
+}
+void ConsoleEvents::thruChannelLearned(int body, int channel) {
+    announce(&ConsoleListener::thruChannelLearned, body, channel);
+}
+void ConsoleEvents::globalCouplingShown(int coupling) {
+    announce(&ConsoleListener::globalCouplingShown, coupling);
+}
+void ConsoleEvents::recallOptionShown(int option, int value) {
+    announce(&ConsoleListener::recallOptionShown, option, value);
+}
 
 void ConsoleEvents::thruModeShown() {
     announce(&ConsoleListener::thruModeShown);

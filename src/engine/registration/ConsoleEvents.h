@@ -41,6 +41,12 @@ public:
     void resetShown(ResetStep step) override;
     void knobsReleased(int slot) override;
     void memoryFileSettingsShown() override;
+    void levelShown(DivisionId division, int value) override;
+    void tremoloRateShown(int rate) override;
+    void settingChosen(SettingList list, int index) override;
+    void thruChannelLearned(int body, int channel) override;
+    void globalCouplingShown(int coupling) override;
+    void recallOptionShown(int option, int value) override;
 
 private:
     template <typename... Params, typename... Args>

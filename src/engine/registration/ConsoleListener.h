@@ -9,6 +9,9 @@ enum class StopFamily;
 // others, the memory recalled or stored, or that memory once the registration changed.
 enum class MemoryLight { Unlit, Dark, Lit, Changed };
 
+// The Advanced window's lists: temperament, its start note, reverb and tremolo type.
+enum class SettingList : int { Temperament, TemperamentStart, Reverb, TremoloType };
+
 // A button lit while its action runs: cancel-all, and clearing the free memories.
 enum class ConsoleAction { CancelAll, ClearFreeMemories };
 
@@ -78,6 +81,18 @@ public:
     virtual void knobsReleased(int /*slot*/) {}
     // A memory file's temperament, start note, reverb and tremolo type came in force.
     virtual void memoryFileSettingsShown() {}
+    // A division's level as set (within its range), before it is sent.
+    virtual void levelShown(DivisionId /*division*/, int /*value*/) {}
+    // The tremolo rate as set.
+    virtual void tremoloRateShown(int /*rate*/) {}
+    // The entry chosen in one of the Advanced window's lists (-1: none).
+    virtual void settingChosen(SettingList /*list*/, int /*index*/) {}
+    // Channel learning heard a note on this input channel (0..15) for thru body 0..2.
+    virtual void thruChannelLearned(int /*body*/, int /*channel*/) {}
+    // The global coupling of the levels: 0 none, 1 the manuals, 2 every division.
+    virtual void globalCouplingShown(int /*coupling*/) {}
+    // A recall option (0 the levels, 1 the balances) as set, 0 or 1.
+    virtual void recallOptionShown(int /*option*/, int /*value*/) {}
 };
 
 } // namespace vorlo

@@ -1,10 +1,10 @@
 #include "ConsoleUpdate.h"
 
-#include "AdvancedControls.h"
 #include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "Division.h"
 #include "LevelSender.h"
+#include "OrganSettings.h"
 #include "ProgramLifecycle.h"
 #include "ReentryGuard.h"
 #include "RegistrationChange.h"
@@ -82,10 +82,10 @@ bool inRange(int p, int rows) {
 } // namespace
 
 ConsoleUpdate::ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
-                             AdvancedControls& advanced, ConsoleListener& indicators, RunState& run,
+                             OrganSettings& settings, ConsoleListener& indicators, RunState& run,
                              ProgramLifecycle& lifecycle)
     : state_(state), run_(run), lifecycle_(lifecycle), indicators_(indicators), levels_(levels),
-      sysex_(sysex), advanced_(advanced) {}
+      sysex_(sysex), settings_(settings) {}
 
 void ConsoleUpdate::AGGIORNAMENTO_VORLO() {
     const ReentryGuard running(running_);
@@ -166,7 +166,7 @@ void ConsoleUpdate::groupStep(int index) {
     }
 
     if (live.*d.level != sent.*d.level || changed) {
-        advanced_.applyLevel(d, live.*d.level);
+        settings_.applyLevel(d, live.*d.level);
         sent.*d.level = live.*d.level;
     }
 

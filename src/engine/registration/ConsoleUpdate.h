@@ -2,7 +2,7 @@
 
 namespace vorlo {
 
-class AdvancedControls;
+class OrganSettings;
 class ConsoleState;
 class LevelSender;
 class ConsoleListener;
@@ -17,7 +17,7 @@ class ConsoleUpdate {
 public:
     // An unexpected failure while telling the panel ends the program through the lifecycle.
     ConsoleUpdate(ConsoleState& state, SysexSender& sysex, LevelSender& levels,
-                  AdvancedControls& advanced, ConsoleListener& indicators, RunState& run,
+                  OrganSettings& settings, ConsoleListener& indicators, RunState& run,
                   ProgramLifecycle& lifecycle);
 
     // A call made while an update is running (a click handled during a system-exclusive
@@ -37,7 +37,7 @@ private:
     ConsoleListener& indicators_;
     LevelSender& levels_;
     SysexSender& sysex_;
-    AdvancedControls& advanced_;
+    OrganSettings& settings_;
     bool running_ = false;
     bool again_ = false;
 };

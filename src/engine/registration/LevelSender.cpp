@@ -5,7 +5,6 @@
 #include "Division.h"
 #include "MidiConstants.h"
 #include "MidiOutputPort.h"
-#include "ConsoleListener.h"
 #include "RegistrationChange.h"
 
 #include <algorithm>
@@ -57,44 +56,11 @@ void LevelSender::toggleTremulant(const Division& d) {
     registrationChanged(state_, indicators_);
 }
 
-void LevelSender::EXPRESSION_GO() {
-    sendLevel(division(DivisionId::Great));
-}
-void LevelSender::EXPRESSION_SW() {
-    sendLevel(division(DivisionId::Swell));
-}
-void LevelSender::EXPRESSION_PE() {
-    sendLevel(division(DivisionId::Pedal));
-}
-void LevelSender::BILANCIA_FONDI_GO() {
-    sendBalance(division(DivisionId::Great), StopFamily::Fondi);
-}
-void LevelSender::BILANCIA_FONDI_SW() {
-    sendBalance(division(DivisionId::Swell), StopFamily::Fondi);
-}
-void LevelSender::BILANCIA_MUTAZ_GO() {
-    sendBalance(division(DivisionId::Great), StopFamily::Mutazioni);
-}
-void LevelSender::BILANCIA_MUTAZ_SW() {
-    sendBalance(division(DivisionId::Swell), StopFamily::Mutazioni);
-}
-void LevelSender::BILANCIA_ANCIE_GO() {
-    sendBalance(division(DivisionId::Great), StopFamily::Ance);
-}
-void LevelSender::BILANCIA_ANCIE_SW() {
-    sendBalance(division(DivisionId::Swell), StopFamily::Ance);
-}
 void LevelSender::Send_Tremolo_GO(int v) {
     sendTremulant(division(DivisionId::Great), v);
 }
 void LevelSender::Send_Tremolo_SW(int v) {
     sendTremulant(division(DivisionId::Swell), v);
-}
-void LevelSender::Tir_TREMOLOGO_Click() {
-    toggleTremulant(division(DivisionId::Great));
-}
-void LevelSender::TIR_TREMOLOSW_Click() {
-    toggleTremulant(division(DivisionId::Swell));
 }
 
 } // namespace vorlo

@@ -28,21 +28,9 @@ public:
     // The tremulant button: toggles the state in force and sends it.
     void toggleTremulant(const Division& d);
 
-    void EXPRESSION_GO();
-    void EXPRESSION_SW();
-    void EXPRESSION_PE();
-    void BILANCIA_FONDI_GO();
-    void BILANCIA_FONDI_SW();
-    void BILANCIA_MUTAZ_GO();
-    void BILANCIA_MUTAZ_SW();
-    void BILANCIA_ANCIE_GO();
-    void BILANCIA_ANCIE_SW();
     // v is the tremolo state; only 1 means on.
     void Send_Tremolo_GO(int v);
     void Send_Tremolo_SW(int v);
-
-    void Tir_TREMOLOGO_Click();
-    void TIR_TREMOLOSW_Click();
 
 private:
     ConsoleState& state_;

@@ -127,6 +127,11 @@ void ThruModeWindow::thruLearningShown(int body) {
             .setBackColor(k == body ? color::Lit : color::Unlit);
 }
 
+void ThruModeWindow::thruChannelLearned(int body, int channel) {
+    window_(ctl::thru::Custom_Thru_label, body)
+        .setCaption(QStringLiteral("Channel = ") + QString::number(channel + 1));
+}
+
 void ThruModeWindow::Thru_choose_Click(int index) {
     thru_.chooseMode(index);
 }

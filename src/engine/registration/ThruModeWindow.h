@@ -35,6 +35,7 @@ public:
     // The window's labels show the mode and the custom channels.
     void thruModeShown() override;
     void thruLearningShown(int body) override;
+    void thruChannelLearned(int body, int channel) override;
 
 private:
     void close();

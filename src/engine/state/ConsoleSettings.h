@@ -21,8 +21,10 @@ struct ConsoleSettings {
     int16_t MidiIn2NoDevice = 0;
     int16_t MidiOutNoDevice = 0;
 
-    int16_t Temperament = 0;             // list index into the temperaments
-    int16_t TremoloRate = 0;             // modulation amount of a tremolo that is on
+    int16_t Temperament = 0; // list index into the temperaments
+    int16_t TremoloRate = 0; // modulation amount of a tremolo that is on
+    static constexpr int kTremoloRateMin = 0;
+    static constexpr int kTremoloRateMax = 127;
     int16_t TremoloType = 0;             // 0 "Tremblant Doux", otherwise "Tremblant Fort"
     int16_t ReverbType = 0;              // list index into the reverbs
     int16_t TemperamentStart = 0;        // 0 C .. 11 H

@@ -18,6 +18,12 @@ enum class DivisionId { Great, Swell, Pedal };
 enum class StopFamily { Fondi, Mutazioni, Ance };
 inline constexpr int kFamilyCount = 3;
 
+// The range a division's level takes (controller 11) and a family balance's.
+inline constexpr int kLevelMin = 60;
+inline constexpr int kLevelMax = 127;
+inline constexpr int kBalanceMin = 0;
+inline constexpr int kBalanceMax = 127;
+
 // One division as data: its channel, the registration fields that hold its settings and the
 // stops-table entries that act on it (its controls: DivisionControls). Routines that act on "a
 // division" take one of these instead of being written once per manual; the files keep their two
