@@ -291,20 +291,7 @@ void CommandExecutor::listStep(SettingList list, int step) {
 }
 
 void CommandExecutor::chooseSetting(SettingList list, int index) {
-    switch (list) {
-    case SettingList::Temperament:
-        settings_.chooseTemperament(index);
-        break;
-    case SettingList::TemperamentStart:
-        settings_.chooseTemperamentStart(index);
-        break;
-    case SettingList::Reverb:
-        settings_.chooseReverb(index);
-        break;
-    case SettingList::TremoloType:
-        settings_.chooseTremoloType(index);
-        break;
-    }
+    settings_.choose(list, index);
 }
 
 void CommandExecutor::switchEventKey(int key) {

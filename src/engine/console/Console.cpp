@@ -135,7 +135,7 @@ Console::Parts::Parts(Console& c)
       drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, c.dialogs(), c.run_, events, later(reset), memories, later(recovery),
-                 settingsLists),
+                 settings),
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen()),
@@ -152,7 +152,7 @@ Console::Parts::Parts(Console& c)
       editor(c.state_, *c.panel_, c.dialogs(), c.screen(), update, later(reset), configuration,
              tableLoader, memoryFile, layout, captions),
       reset(c.state_, c.dialogs(), c.waiter_, sysex, memories, events, update, later(lifecycle),
-            settingsLists),
+            settings),
       resetDisplay(c.state_, *c.panel_, layout),
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
                  configuration, tableLoader, reset, update, memories, recovery}),
@@ -161,7 +161,6 @@ Console::Parts::Parts(Console& c)
     events.add(memoryPanel);
     events.add(thruWindow);
     events.add(captions);
-    events.add(fileMenu);
     events.add(saveOnExitMenu);
     events.add(resetDisplay);
     bindPanelCommands(c.mainForm(), commands);

@@ -119,23 +119,19 @@ void ConsoleIndicators::settingsShown() {
     adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(live.MemBalAN_SW));
     adv(ctl::advanced::SliderTremoloRate).setValue(st.TremoloRate);
     adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
-    adv(ctl::advanced::OptionGlobalCoupling, std::clamp<int>(st.GlobalCoupling, 0, 2))
-        .selectOption();
-    adv(ctl::advanced::Memory_Recall, 0).setCheckValue(st.RecallGlobals);
-    adv(ctl::advanced::Memory_Recall, 1).setCheckValue(st.RecallBalance);
+    globalCouplingShown(std::clamp<int>(st.GlobalCoupling, 0, 2));
+    recallOptionShown(0, st.RecallGlobals);
+    recallOptionShown(1, st.RecallBalance);
     // A list without entries (no stops table names them) selects nothing.
     const struct {
-        const ControlId& list;
+        SettingList list;
         int16_t setting;
-    } lists[] = {{ctl::advanced::Temperamenti, st.Temperament},
-                 {ctl::advanced::Riverberi, st.ReverbType},
-                 {ctl::advanced::NotaInizTemp, st.TemperamentStart},
-                 {ctl::advanced::TremoloType, st.TremoloType}};
-    for (const auto& l : lists) {
-        Control& list = adv(l.list);
-        if (!list.items().isEmpty())
-            list.setListIndex(l.setting);
-    }
+    } lists[] = {{SettingList::Temperament, st.Temperament},
+                 {SettingList::Reverb, st.ReverbType},
+                 {SettingList::TemperamentStart, st.TemperamentStart},
+                 {SettingList::TremoloType, st.TremoloType}};
+    for (const auto& l : lists)
+        settingChosen(l.list, l.setting);
 }
 
 void ConsoleIndicators::knobsReleased(int slot) {
@@ -177,8 +173,9 @@ void ConsoleIndicators::settingChosen(SettingList list, int index) {
     static const ControlId* const kLists[] = {
         &ctl::advanced::Temperamenti, &ctl::advanced::NotaInizTemp, &ctl::advanced::Riverberi,
         &ctl::advanced::TremoloType};
-    showSilently(advanced_(*kLists[static_cast<size_t>(list)]),
-                 [index](Control& c) { c.setListIndex(index); });
+    Control& control = advanced_(*kLists[static_cast<size_t>(list)]);
+    if (!control.items().isEmpty())
+        showSilently(control, [index](Control& c) { c.setListIndex(index); });
 }
 
 void ConsoleIndicators::globalCouplingShown(int coupling) {

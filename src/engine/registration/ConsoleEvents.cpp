@@ -111,8 +111,4 @@ void ConsoleEvents::resetShown(ResetStep step) {
 void ConsoleEvents::knobsReleased(int slot) {
     announce(&ConsoleListener::knobsReleased, slot);
 }
-void ConsoleEvents::memoryFileSettingsShown() {
-    announce(&ConsoleListener::memoryFileSettingsShown);
-}
-
 } // namespace vorlo

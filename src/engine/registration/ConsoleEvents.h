@@ -40,7 +40,6 @@ public:
     void stopTableLoaded() override;
     void resetShown(ResetStep step) override;
     void knobsReleased(int slot) override;
-    void memoryFileSettingsShown() override;
     void levelShown(DivisionId division, int value) override;
     void tremoloRateShown(int rate) override;
     void settingChosen(SettingList list, int index) override;

@@ -79,8 +79,6 @@ public:
     virtual void resetShown(ResetStep /*step*/) {}
     // The graphic panel's knobs at the positions slot holds go back to "off".
     virtual void knobsReleased(int /*slot*/) {}
-    // A memory file's temperament, start note, reverb and tremolo type came in force.
-    virtual void memoryFileSettingsShown() {}
     // A division's level as set (within its range), before it is sent.
     virtual void levelShown(DivisionId /*division*/, int /*value*/) {}
     // The tremolo rate as set.

@@ -5,19 +5,22 @@
 #include "ConsoleUpdate.h"
 #include "Dialogs.h"
 #include "Memories.h"
+#include "OrganSettings.h"
 #include "ProgramLifecycle.h"
 #include "SettingsLists.h"
 #include "SysexSender.h"
 #include "WaitTimer.h"
+
+#include <algorithm>
 
 namespace vorlo {
 
 ConsoleReset::ConsoleReset(ConsoleState& state, Dialogs& dialogs, WaitTimer& waiter,
                            SysexSender& sysex, Memories& memories, ConsoleListener& events,
                            ConsoleUpdate& update, ProgramLifecycle& lifecycle,
-                           const SettingsLists& lists)
+                           OrganSettings& settings)
     : state_(state), dialogs_(dialogs), waiter_(waiter), sysex_(sysex), memories_(memories),
-      events_(events), update_(update), lifecycle_(lifecycle), lists_(lists) {}
+      events_(events), update_(update), lifecycle_(lifecycle), settings_(settings) {}
 
 void ConsoleReset::RESET_vorlo2000() {
     ConsoleState& st = state_;
@@ -59,10 +62,15 @@ void ConsoleReset::RESET_vorlo2000() {
 
 void ConsoleReset::selectStoredLists() {
     ConsoleState& st = state_;
-    checkStoredIndex(lists_.temperaments(), st.Temperament, QStringLiteral("temperament"));
-    checkStoredIndex(lists_.reverbs(), st.ReverbType, QStringLiteral("reverb"));
-    checkStoredIndex(lists_.startNotes(), st.TemperamentStart, QStringLiteral("tuning start note"));
-    checkStoredIndex(lists_.tremoloTypes(), st.TremoloType, QStringLiteral("tremolo type"));
+    const SettingsLists& lists = settings_.lists();
+    checkStoredIndex(lists.temperaments(), st.Temperament, QStringLiteral("temperament"));
+    checkStoredIndex(lists.reverbs(), st.ReverbType, QStringLiteral("reverb"));
+    checkStoredIndex(lists.startNotes(), st.TemperamentStart, QStringLiteral("tuning start note"));
+    checkStoredIndex(lists.tremoloTypes(), st.TremoloType, QStringLiteral("tremolo type"));
+    // A coupling outside the three the window offers counts as the nearest of them.
+    st.GlobalCoupling = static_cast<int16_t>(std::clamp<int>(st.GlobalCoupling, 0, 2));
+    settings_.chooseStored({SettingList::Temperament, SettingList::Reverb,
+                            SettingList::TemperamentStart, SettingList::TremoloType});
     events_.settingsShown();
 }
 

@@ -11,7 +11,7 @@ class ConsoleUpdate;
 class Dialogs;
 class Memories;
 class ProgramLifecycle;
-class SettingsLists;
+class OrganSettings;
 class SysexSender;
 class WaitTimer;
 
@@ -22,7 +22,7 @@ class ConsoleReset {
 public:
     ConsoleReset(ConsoleState& state, Dialogs& dialogs, WaitTimer& waiter, SysexSender& sysex,
                  Memories& memories, ConsoleListener& events, ConsoleUpdate& update,
-                 ProgramLifecycle& lifecycle, const SettingsLists& lists);
+                 ProgramLifecycle& lifecycle, OrganSettings& settings);
 
     void RESET_vorlo2000();
     // The panel's RESET button.
@@ -46,7 +46,7 @@ private:
     ConsoleListener& events_;
     ConsoleUpdate& update_;
     ProgramLifecycle& lifecycle_;
-    const SettingsLists& lists_;
+    OrganSettings& settings_;
 };
 
 } // namespace vorlo

@@ -1,6 +1,5 @@
 #include "FileMenu.h"
 
-#include "AdvancedWindowControls.h"
 #include "ConsoleForms.h"
 #include "ConsoleState.h"
 #include "Dialogs.h"
@@ -11,7 +10,7 @@
 namespace vorlo {
 
 FileMenu::FileMenu(ConsoleState& state, PanelState& panel, Dialogs& dialogs, MemoryFile& file)
-    : state_(state), advanced_(panel.form(ctl::advanced::Window)), dialogs_(dialogs), file_(file) {
+    : state_(state), dialogs_(dialogs), file_(file) {
     Form& main = panel.form(ctl::main::Window);
     main(ctl::main::savefile).onClick = [this] { savefile_Click(); };
     main(ctl::main::LoadFile).onClick = [this] { Loadfile_Click(); };
@@ -36,15 +35,6 @@ void FileMenu::Loadfile_Click() {
                            fileName) != 0)
         return;
     file_.loadMemories(fileName);
-}
-
-void FileMenu::memoryFileSettingsShown() {
-    const ConsoleState& st = state_;
-    Form& adv = advanced_;
-    adv(ctl::advanced::Temperamenti).setListIndex(st.Temperament);
-    adv(ctl::advanced::NotaInizTemp).setListIndex(st.TemperamentStart);
-    adv(ctl::advanced::Riverberi).setListIndex(st.ReverbType);
-    adv(ctl::advanced::TremoloType).setListIndex(st.TremoloType);
 }
 
 } // namespace vorlo

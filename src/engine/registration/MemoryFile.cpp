@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "Memories.h"
 #include "NumberText.h"
+#include "OrganSettings.h"
 #include "RecoveryCopy.h"
 #include "RunState.h"
 #include "SafeFile.h"
@@ -93,9 +94,9 @@ int16_t atMost(int16_t v, int16_t top) {
 
 MemoryFile::MemoryFile(ConsoleState& state, Dialogs& dialogs, RunState& run,
                        ConsoleListener& events, ConsoleReset& reset, Memories& memories,
-                       RecoveryCopy& recovery, const SettingsLists& lists)
+                       RecoveryCopy& recovery, OrganSettings& settings)
     : state_(state), dialogs_(dialogs), run_(run), events_(events), reset_(reset),
-      memories_(memories), recovery_(recovery), lists_(lists) {}
+      memories_(memories), recovery_(recovery), settings_(settings) {}
 
 QString MemoryFile::Estrae_nome(const QString& path) {
     const qsizetype cut =
@@ -259,15 +260,16 @@ void MemoryFile::failLoad(const QString& fileName, const Problem& problem) {
 }
 
 bool MemoryFile::checkLists(const Contents& in, Problem& problem) {
+    const SettingsLists& names = settings_.lists();
     const struct {
         const QStringList& list;
         int16_t value;
         int line;
         const char* what;
-    } lists[] = {{lists_.temperaments(), in.Temperament, in.temperamentLine, "temperament"},
-                 {lists_.startNotes(), in.TemperamentStart, in.startNoteLine, "tuning start note"},
-                 {lists_.reverbs(), in.ReverbType, in.reverbLine, "reverb"},
-                 {lists_.tremoloTypes(), in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
+    } lists[] = {{names.temperaments(), in.Temperament, in.temperamentLine, "temperament"},
+                 {names.startNotes(), in.TemperamentStart, in.startNoteLine, "tuning start note"},
+                 {names.reverbs(), in.ReverbType, in.reverbLine, "reverb"},
+                 {names.tremoloTypes(), in.TremoloType, in.tremoloTypeLine, "tremolo type"}};
     for (const auto& l : lists) {
         const qsizetype count = l.list.size();
         if (l.value < 0 || l.value >= count) {
@@ -316,8 +318,10 @@ bool MemoryFile::load(const QByteArray& bytes, const QString& fileName) {
     }
     apply(contents, st);
 
-    // The stored settings are selected in the Advanced window's lists, which sends them.
-    events_.memoryFileSettingsShown();
+    // The file's temperament, start note, reverb and tremolo type come in force; each that
+    // differs from the one chosen before is sent.
+    settings_.chooseStored({SettingList::Temperament, SettingList::TemperamentStart,
+                            SettingList::Reverb, SettingList::TremoloType});
     // A label mode outside the three known ones (a damaged file) shows numbers 1..12.
     if (st.MemoryLabelMode < 0 || st.MemoryLabelMode > 2)
         st.MemoryLabelMode = 1;

@@ -14,7 +14,7 @@ class Dialogs;
 class Memories;
 class RecoveryCopy;
 class RunState;
-class SettingsLists;
+class OrganSettings;
 
 // Memory files (.sqs): the twelve free memories with the sound settings that go with them,
 // and the file dialogs every file operation of the console uses.
@@ -46,7 +46,7 @@ public:
 
     MemoryFile(ConsoleState& state, Dialogs& dialogs, RunState& run, ConsoleListener& events,
                ConsoleReset& reset, Memories& memories, RecoveryCopy& recovery,
-               const SettingsLists& lists);
+               OrganSettings& settings);
 
     // Writes the free memories and their settings to path; the player is told when the file
     // could not be written, and nothing counts as saved then.
@@ -93,7 +93,7 @@ private:
     ConsoleReset& reset_;
     Memories& memories_;
     RecoveryCopy& recovery_;
-    const SettingsLists& lists_;
+    OrganSettings& settings_;
 };
 
 } // namespace vorlo

@@ -14,7 +14,7 @@
 namespace vorlo {
 
 OrganSettings::OrganSettings(ConsoleState& state, ConsoleListener& listener, LevelSender& levels,
-                             SysexSender& sysex, const SettingsLists& lists)
+                             SysexSender& sysex, SettingsLists& lists)
     : state_(state), listener_(listener), levels_(levels), sysex_(sysex), lists_(lists) {}
 
 // --- Division levels, with the global coupling ---
@@ -93,6 +93,7 @@ void OrganSettings::chooseTemperament(int index) {
     if (index < 0 || index >= entries(SettingList::Temperament))
         return;
     state_.Temperament = static_cast<int16_t>(index);
+    lists_.setChosen(SettingList::Temperament, index);
     listener_.settingChosen(SettingList::Temperament, index);
     sendTemperament();
 }
@@ -101,6 +102,7 @@ void OrganSettings::chooseTemperamentStart(int index) {
     if (index >= entries(SettingList::TemperamentStart))
         return;
     state_.TemperamentStart = static_cast<int16_t>(index);
+    lists_.setChosen(SettingList::TemperamentStart, index);
     listener_.settingChosen(SettingList::TemperamentStart, index);
     sendTemperament();
 }
@@ -109,6 +111,7 @@ void OrganSettings::chooseReverb(int index) {
     if (index < 0 || index >= entries(SettingList::Reverb))
         return;
     state_.ReverbType = static_cast<int16_t>(index);
+    lists_.setChosen(SettingList::Reverb, index);
     listener_.settingChosen(SettingList::Reverb, index);
     sysex_.Sysex_Sending(index + StopTable::kReverbFirst);
 }
@@ -117,6 +120,7 @@ void OrganSettings::chooseTremoloType(int index) {
     if (index < 0 || index >= entries(SettingList::TremoloType))
         return;
     state_.TremoloType = static_cast<int16_t>(index);
+    lists_.setChosen(SettingList::TremoloType, index);
     listener_.settingChosen(SettingList::TremoloType, index);
     const int first = index == 0 ? StopTable::kTremoloDouxFirst : StopTable::kTremoloFortFirst;
     sysex_.Sysex_Sending(first);
@@ -131,6 +135,35 @@ void OrganSettings::setTremoloRate(int rate) {
     for (DivisionId id : {DivisionId::Great, DivisionId::Swell}) {
         const Division& d = division(id);
         levels_.sendTremulant(d, st.live().*d.tremulant);
+    }
+}
+
+void OrganSettings::choose(SettingList list, int index) {
+    switch (list) {
+    case SettingList::Temperament:
+        chooseTemperament(index);
+        break;
+    case SettingList::TemperamentStart:
+        chooseTemperamentStart(index);
+        break;
+    case SettingList::Reverb:
+        chooseReverb(index);
+        break;
+    case SettingList::TremoloType:
+        chooseTremoloType(index);
+        break;
+    }
+}
+
+void OrganSettings::chooseStored(std::initializer_list<SettingList> order) {
+    const ConsoleState& st = state_;
+    for (SettingList list : order) {
+        const int stored = list == SettingList::Temperament        ? st.Temperament
+                           : list == SettingList::TemperamentStart ? st.TemperamentStart
+                           : list == SettingList::Reverb           ? st.ReverbType
+                                                                   : st.TremoloType;
+        if (entries(list) > 0 && stored != lists_.chosen(list))
+            choose(list, stored);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ConsoleListener.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace vorlo {
 
@@ -20,7 +21,7 @@ class SysexSender;
 class OrganSettings {
 public:
     OrganSettings(ConsoleState& state, ConsoleListener& listener, LevelSender& levels,
-                  SysexSender& sysex, const SettingsLists& lists);
+                  SysexSender& sysex, SettingsLists& lists);
 
     // Sets a division's level (kept within kLevelMin..kLevelMax); under the global coupling its
     // followers take the same level. Every level moved is sent, the followers first.
@@ -46,6 +47,13 @@ public:
     // Rebuilds the 32 temperament messages from the chosen temperament and start note.
     void Calcola_Sysex_Temp();
 
+    // Chooses an entry of one of the lists, as the four choose procedures do.
+    void choose(SettingList list, int index);
+    // Brings the stored entries in force, the lists in the order given: a list with entries
+    // whose stored entry is not the one last chosen is chosen again, which sends it.
+    void chooseStored(std::initializer_list<SettingList> order);
+    const SettingsLists& lists() const { return lists_; }
+
     // How many entries a list offers: the names its list holds since the last stops table.
     int entries(SettingList list) const;
 
@@ -56,7 +64,7 @@ private:
     ConsoleListener& listener_;
     LevelSender& levels_;
     SysexSender& sysex_;
-    const SettingsLists& lists_;
+    SettingsLists& lists_;
 };
 
 } // namespace vorlo

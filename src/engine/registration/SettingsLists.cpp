@@ -27,6 +27,7 @@ void SettingsLists::fill(const StopTable& table) {
     tremoloTypes_ = {QStringLiteral("Tremblant Doux"), QStringLiteral("Tremblant Fort")};
     reverbs_ = column(table, StopTable::kReverbNames, kReverbCount);
     temperaments_ = column(table, StopTable::kTemperamentNames, kTemperamentCount);
+    chosen_.fill(-1);
 }
 
 } // namespace vorlo

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ConsoleListener.h"
+
 #include <QStringList>
+#include <array>
 
 namespace vorlo {
 
@@ -26,11 +29,17 @@ public:
     const QStringList& startNotes() const { return startNotes_; }
     const QStringList& tremoloTypes() const { return tremoloTypes_; }
 
+    // The entry last chosen in a list (-1: none since the list was filled), which is what the
+    // module has for that setting: choosing it again only needs sending when it differs.
+    int chosen(SettingList list) const { return chosen_[static_cast<size_t>(list)]; }
+    void setChosen(SettingList list, int index) { chosen_[static_cast<size_t>(list)] = index; }
+
 private:
     QStringList temperaments_;
     QStringList reverbs_;
     QStringList startNotes_;
     QStringList tremoloTypes_;
+    std::array<int, 4> chosen_{-1, -1, -1, -1};
 };
 
 } // namespace vorlo
