@@ -9,8 +9,8 @@ import os, re, subprocess, sys
 root = sys.argv[1] if len(sys.argv) > 1 else '.'
 eng = os.path.join(root, 'src/engine')
 # Lowest first. Folders of older trees are ranked where their contents sit in this order.
-ORDER = ['core', 'midi', 'module', 'stops_table', 'state', 'panel', 'registration',
-         'combination', 'advanced', 'commands', 'console']
+ORDER = ['core', 'midi', 'module', 'stops_table', 'state', 'organ', 'combination', 'advanced',
+         'commands', 'panel', 'registration', 'windows', 'console']
 
 def sources(top):
     for d, _, fs in os.walk(os.path.join(root, top)):
