@@ -139,4 +139,8 @@ void ConfigurationStore::setSaveOnExit(bool on) {
     Salva_dati_di_avvio();
 }
 
+void ConfigurationStore::toggleSaveOnExit() {
+    setSaveOnExit(state_.SaveCfgOnExit != 1);
+}
+
 } // namespace vorlo

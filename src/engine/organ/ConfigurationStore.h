@@ -26,6 +26,8 @@ public:
     void Salva_dati_di_avvio();
     // Whether the configuration is saved at the end of the program; saved at once.
     void setSaveOnExit(bool on);
+    // The menu item: saving at the end turns on unless it is on.
+    void toggleSaveOnExit();
 
 private:
     ScreenContext screenContext();

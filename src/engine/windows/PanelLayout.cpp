@@ -417,10 +417,9 @@ void PanelLayout::placeGraphicPanel() {
 }
 
 void PanelLayout::Graphmode_Click() {
-    Control& item = main_(ctl::main::Graphmode);
-    item.setChecked(!item.isChecked());
     ConsoleState& st = state_;
-    st.GraphicMode = item.isChecked();
+    st.GraphicMode = !st.GraphicMode;
+    main_(ctl::main::Graphmode).setChecked(st.GraphicMode);
     dialogs_.message(st.GraphicMode
                          ? QStringLiteral("Interface is now set to GRAPHIC mode; exit and restart "
                                           "Vorlo2000, please!")

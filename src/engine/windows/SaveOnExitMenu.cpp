@@ -13,7 +13,7 @@ SaveOnExitMenu::SaveOnExitMenu(PanelState& panel, ConfigurationStore& config)
 }
 
 void SaveOnExitMenu::EnableCFG_Click() {
-    config_.setSaveOnExit(!main_(ctl::main::EnableCFG).isChecked());
+    config_.toggleSaveOnExit();
 }
 
 void SaveOnExitMenu::saveOnExitShown(bool on) {
