@@ -1,6 +1,5 @@
 #include "support/ConsoleFixture.h"
-
-#include <QFile>
+#include "support/FileBytes.h"
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -9,10 +8,7 @@ namespace {
 
 class Startup : public ConsoleFixture {
 protected:
-    QByteArray cfg() {
-        QFile f(appFile(QStringLiteral("vorlo2000.CFG")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray cfg() { return fileBytes(appFile(QStringLiteral("vorlo2000.CFG"))); }
 };
 
 } // namespace
@@ -109,19 +105,6 @@ TEST_F(Startup, APortThatCannotOpenIsReportedAndLeavesTheRemainingPortsClosed) {
     EXPECT_FALSE(console->MIDIOutput1().isOpen()) << "opened after input 2, so left closed";
     // A device index beyond the devices present fails the same way.
     midi->setOpenFails(QString::fromLatin1(kKeyboard2), false);
-}
-
-TEST_F(Startup, AMissingStopsTableFallsBackToTheDefaultAndStoresItsPath) {
-    writeTable(markerTable());
-    writeConfig([this](ConsoleState& s) { s.DatFilePath = appFile(QStringLiteral("gone.dat")); });
-    start();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
-        QStringLiteral("Error Loading Stops Table File ") + appFile(QStringLiteral("gone.dat")) +
-        QStringLiteral(" File is Damaged")));
-    EXPECT_EQ(st().DatFilePath, appFile(QStringLiteral("vorlo2000.dat")));
-    EXPECT_EQ(st().Table[200], "Fondo 0");
-    EXPECT_TRUE(cfg().startsWith(appFile(QStringLiteral("vorlo2000.dat")).toUtf8() + "\r\n"));
 }
 
 TEST_F(Startup, WithNoReadableTableAtAllTheConsoleRunsOnEmptyEntries) {
