@@ -1,3 +1,5 @@
+#include "AdvancedWindowControls.h"
+#include "MainWindowControls.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 
@@ -39,7 +41,7 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     std::vector<uint32_t> resetButton;
     console->waiter().observer = [this, &resetButton](int ms) {
         midi->note(QStringLiteral("wait %1").arg(ms));
-        resetButton.push_back(main()("RESET").backColor());
+        resetButton.push_back(main()(ctl::main::RESET).backColor());
     };
     // Disturb the live state: the reset must bring everything back.
     st().live().MemFO_GO = 7;
@@ -50,7 +52,7 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     expected << fullUpdateAfterReset();
     EXPECT_EQ(log(), expected);
     EXPECT_EQ(resetButton, std::vector<uint32_t>(3, color::Lit)) << "lit while the module resets";
-    EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
+    EXPECT_EQ(main()(ctl::main::RESET).backColor(), color::ButtonFace);
     EXPECT_EQ(st().sent().MemFO_GO, 0);
     EXPECT_EQ(st().LastMemory, 1);
 }
@@ -66,7 +68,7 @@ TEST_F(Startup, AStoredReverbTheListCannotTakeIsToldAndTheFirstReverbIsSelectedA
               QStringList({"The stored reverb number 5 is not in the list of this stops table: "
                            "the first reverb is used."}));
     EXPECT_EQ(st().ReverbType, 0);
-    EXPECT_EQ(form("Advanced")("Riverberi").listIndex(), 0);
+    EXPECT_EQ(console->form(ctl::advanced::Window)(ctl::advanced::Riverberi).listIndex(), 0);
     const QStringList sent = log();
     const qsizetype stored = sent.indexOf(marker(StopTable::kReverbFirst + 5));
     const qsizetype first = sent.indexOf(marker(StopTable::kReverbFirst));
@@ -148,7 +150,7 @@ TEST_F(Startup, NothingIsWrittenAtExitWhenSavingIsOffAndTheMenuWritesAtOnce) {
     writeConfig([](ConsoleState& s) { s.SaveCfgOnExit = 0; });
     const QByteArray before = cfg();
     start();
-    EXPECT_FALSE(main()("EnableCFG").isChecked());
+    EXPECT_FALSE(main()(ctl::main::EnableCFG).isChecked());
     st().TremoloRate = 55;
     console->exit_Click();
     EXPECT_TRUE(console->hasEnded());
@@ -157,8 +159,8 @@ TEST_F(Startup, NothingIsWrittenAtExitWhenSavingIsOffAndTheMenuWritesAtOnce) {
     // Ticking the menu item writes the file at once.
     console.reset();
     start();
-    main()("EnableCFG").click();
-    EXPECT_TRUE(main()("EnableCFG").isChecked());
+    main()(ctl::main::EnableCFG).click();
+    EXPECT_TRUE(main()(ctl::main::EnableCFG).isChecked());
     EXPECT_EQ(st().SaveCfgOnExit, 1);
     EXPECT_EQ(cfg().split('\n')[20], " 1 \r");
 }
