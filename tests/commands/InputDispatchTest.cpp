@@ -69,7 +69,7 @@ TEST_F(Playing, FixedRechannellingUsesTheLearnedTableFirstMatchWinning) {
 
 TEST_F(Playing, LearningSetsTheClickedBodysChannelFromTheNextNoteOn) {
     main()(ctl::main::MidiTHRU).click();
-    Form& thru = form(forms::Thru);
+    Form& thru = console->form(ctl::thru::Window);
     EXPECT_TRUE(thru.isVisible());
     thru(ctl::thru::Thru_choose, 2).selectOption();
     EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 0).caption(), QStringLiteral("channel = 2"));
@@ -90,9 +90,19 @@ TEST_F(Playing, LearningSetsTheClickedBodysChannelFromTheNextNoteOn) {
     EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 1).caption(), QStringLiteral("channel = 7"));
     thru(ctl::thru::Thru_choose, 1).selectOption();
     EXPECT_EQ(st().ThruMode, 1);
+    EXPECT_FALSE(main()(ctl::main::THRUBUTTON).isVisible())
+        << "the panel changes only when confirmed";
     thru(ctl::thru::Command2).click();
     EXPECT_EQ(st().ThruMode, 2);
     EXPECT_FALSE(main()(ctl::main::THRUBUTTON).isVisible());
+
+    // OK keeps the choice and shows the body button; choosing a mode sends nothing.
+    main()(ctl::main::MidiTHRU).click();
+    thru(ctl::thru::Thru_choose, 1).selectOption();
+    thru(ctl::thru::Command1).click();
+    EXPECT_EQ(st().ThruMode, 1);
+    EXPECT_TRUE(main()(ctl::main::THRUBUTTON).isVisible());
+    EXPECT_TRUE(log().isEmpty());
 }
 
 TEST_F(Playing, SustainGesturesArmTheSwitchEventForCommands) {
