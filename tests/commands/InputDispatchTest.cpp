@@ -15,9 +15,7 @@ const QStringList kPanic{"B0 7B 00", "B0 7B 00", "B1 7B 00", "B1 7B 00", "B2 7B 
 class Playing : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([this](ConsoleState& s) { tweak(s); });
-        start();
+        startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState&) {}
     // Plays messages on keyboard 1 (input 1) and returns what went out.

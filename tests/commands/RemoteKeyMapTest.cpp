@@ -58,11 +58,7 @@ TEST(RemoteKeyMap, RepresentativeKeys) {
 
 class RemoteKeysOnTheConsole : public ConsoleFixture {
 protected:
-    void SetUp() override {
-        writeTable(markerTable());
-        writeConfig();
-        start();
-    }
+    void SetUp() override { startOnMarkerTable(); }
 };
 
 // Runs every key through the console itself, armed, and reads the switch event afterwards.

@@ -35,9 +35,7 @@ TEST_F(Startup, FirstStartWithoutConfigurationRunsOnDefaultsWithEveryPortUnassig
 }
 
 TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
-    writeTable(markerTable());
-    writeConfig([](ConsoleState& s) { s.ReverbType = 3; });
-    start();
+    startOnMarkerTable([](ConsoleState& s) { s.ReverbType = 3; });
     std::vector<uint32_t> resetButton;
     console->waiter().observer = [this, &resetButton](int ms) {
         midi->note(QStringLiteral("wait %1").arg(ms));
@@ -122,9 +120,7 @@ TEST_F(Startup, WithNoReadableTableAtAllTheConsoleRunsOnEmptyEntries) {
 }
 
 TEST_F(Startup, ShutDownAsksAboutUnsavedMemoriesSendsEntryZeroClosesAndSaves) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     st().FreeMemoriesUnsaved = true;
     dialogs.answers = {false};
     EXPECT_FALSE(main().requestClose());
@@ -166,9 +162,7 @@ TEST_F(Startup, NothingIsWrittenAtExitWhenSavingIsOffAndTheMenuWritesAtOnce) {
 }
 
 TEST_F(Startup, AFatalErrorTellsThePlayerAndEndsTheProgram) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     console->Gest_Errore_advanced();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Fatal Error!"));
@@ -177,9 +171,7 @@ TEST_F(Startup, AFatalErrorTellsThePlayerAndEndsTheProgram) {
 }
 
 TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesOn) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     st().CfgFilePath = appFile(QStringLiteral("no-such-folder/vorlo2000.CFG"));
     console->Salva_dati_di_avvio();
     ASSERT_FALSE(dialogs.messages.empty());
@@ -189,9 +181,7 @@ TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesO
 }
 
 TEST_F(Startup, AVanishedDeviceIsReportedAndTheConsoleKeepsRunning) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     midi->removeDevice(QString::fromLatin1(kModule));
     settle();
     ASSERT_FALSE(dialogs.messages.empty());

@@ -14,9 +14,7 @@ const QByteArray kOffsets("\x40\x3E\x42\x40\x3C\x44\x3E\x42\x40\x3E\x44\x3C", 12
 class Advanced : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([this](ConsoleState& s) { tweak(s); });
-        start();
+        startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState&) {}
     Control& adv(const ControlId& id) { return console->form(ctl::advanced::Window)(id); }

@@ -13,9 +13,7 @@ namespace {
 class RegistrationButtons : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([](ConsoleState& s) { s.GraphicMode = false; });
-        start();
+        startOnMarkerTable([](ConsoleState& s) { s.GraphicMode = false; });
     }
 };
 

@@ -17,9 +17,7 @@ namespace {
 class MemoryBank : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([this](ConsoleState& s) { tweak(s); });
-        start();
+        startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState& s) { s.MemoryLedsShown = false; }
     Control& freeIndicator(int i) { return main()(ctl::main::C_memory, i); }

@@ -11,9 +11,7 @@ namespace {
 class MemoryFiles : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([](ConsoleState& s) { s.MemoryLedsShown = false; });
-        start();
+        startOnMarkerTable([](ConsoleState& s) { s.MemoryLedsShown = false; });
     }
     QString path(const char* name) { return appFile(QString::fromLatin1(name)); }
     // A valid file's lines (without CR LF), to be edited by a test.

@@ -11,11 +11,7 @@ namespace {
 
 class PortSetup : public ConsoleFixture {
 protected:
-    void SetUp() override {
-        writeTable(markerTable());
-        writeConfig();
-        start();
-    }
+    void SetUp() override { startOnMarkerTable(); }
     Control& setup(const ControlId& id) { return console->form(ctl::setup::Window)(id); }
     Control& setup(const ControlArrayId& id, int index) {
         return console->form(ctl::setup::Window)(id, index);

@@ -20,11 +20,7 @@ const QString kFluteSwell = QStringLiteral("F0 41 10 42 12 58 00 00 01 27 F7");
 
 class StopsTableEditorTest : public ConsoleFixture {
 protected:
-    void SetUp() override {
-        writeTable(markerTable());
-        writeConfig();
-        start();
-    }
+    void SetUp() override { startOnMarkerTable(); }
     StopsTableEditor& ed() { return console->editor(); }
     Form& win() { return console->form(ed::Window); }
     Control& field(const ControlArrayId& id, int i) { return win()(id, i); }
@@ -439,9 +435,7 @@ TEST_F(StopsTableEditorTest, ALoadedSyxGoesOutOnTheNextDrawOfItsStop) {
 class EditorResizeTest : public StopsTableEditorTest {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([](ConsoleState& s) { s.GraphicMode = false; });
-        start();
+        startOnMarkerTable([](ConsoleState& s) { s.GraphicMode = false; });
     }
 };
 
