@@ -89,12 +89,3 @@ TEST_F(Advanced, LevelSlidersFollowTheirCoupling) {
     adv(ctl::advanced::SliderGO).scroll(20);
     EXPECT_EQ(st().live().MemExprGO, 60) << "a level slider stops at 60";
 }
-
-TEST_F(Advanced, TheWindowRefusesToCloseAndSettingASliderFromTheProgramRunsNoHandler) {
-    EXPECT_FALSE(form(forms::Advanced).requestClose());
-    EXPECT_TRUE(form(forms::Advanced).isVisible());
-    adv(ctl::advanced::SliderGO).setValue(70);
-    adv(ctl::advanced::SliderFondi, 1).setValue(70);
-    EXPECT_TRUE(log().isEmpty());
-    EXPECT_EQ(st().live().MemExprGO, 127);
-}

@@ -338,15 +338,12 @@ TEST_F(StopsTableEditorTest, SaveAndReloadKeepEveryByte) {
     console.reset();
     start();
     open();
-    syx("Flute 8.syx", kFlute);
-    field(ed::TextFondi, 1).dblClick();
+    field(ed::TextFondi, 1).editText("Flute 8");
     field(ed::TextGlobal, 12).editText("Werckmeister III");
     dialogs.files.push_back(appFile("built.dat"));
     win()(ed::SaveDAT).click();
     const StopTable saved = tableOnDisk(appFile("built.dat"));
     EXPECT_EQ(saved.entries(), st().Table.entries());
-    EXPECT_EQ(saved[41], kFlute);
-    EXPECT_EQ(VirtualMidiBackend::hex(saved[71]), kFluteSwell);
     EXPECT_EQ(saved[201], "Flute 8");
     EXPECT_EQ(saved[302], "Werckmeister III");
     EXPECT_EQ(saved[335], "unused but kept");
