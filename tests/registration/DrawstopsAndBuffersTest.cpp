@@ -118,6 +118,7 @@ TEST_F(RegistrationButtons, ClearAsksOnlyWithUnsavedMemoriesAndLeavesLiveStateAn
     console->memories().toggleRec();
     console->memories().Memorie(9);
     console->buffers().storeBuffer(1);
+    log();
     dialogs.answers = {false};
     console->buffers().clearFreeMemories();
     EXPECT_EQ(st().slot(9).MemFO_GO, 6) << "declined";
@@ -133,5 +134,5 @@ TEST_F(RegistrationButtons, ClearAsksOnlyWithUnsavedMemoriesAndLeavesLiveStateAn
     const int questions = dialogs.questions.size();
     console->buffers().clearFreeMemories();
     EXPECT_EQ(dialogs.questions.size(), questions) << "nothing unsaved: no question";
-    EXPECT_TRUE(log().isEmpty() || !log().contains(marker(40)));
+    EXPECT_TRUE(log().isEmpty()) << "clearing the memories sends nothing";
 }
