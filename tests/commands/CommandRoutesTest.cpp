@@ -1,4 +1,6 @@
+#include "AdvancedWindowControls.h"
 #include "CommandExecutor.h"
+#include "MainWindowControls.h"
 #include "support/ConsoleFixture.h"
 
 #include <functional>
@@ -40,23 +42,26 @@ protected:
                     settle();
                 }};
     }
-    Route button(const char* name, int index = -1) {
-        return {name, [this, name, index] { main()(QString::fromLatin1(name), index).click(); }};
+    Route button(const ControlId& id) {
+        return {id.name, [this, id] { main()(id).click(); }};
+    }
+    Route button(const ControlArrayId& id, int index) {
+        return {id.name, [this, id, index] { main()(id, index).click(); }};
     }
     Route command(ConsoleCommand c) {
         return {"command", [this, c] { console->commands().execute(c); }};
     }
     // The player moves a slider or picks a list entry of the Advanced window.
-    Route slider(const char* name, int index, int value) {
-        return {name, [this, name, index, value] {
-                    form(forms::Advanced)(QString::fromLatin1(name), index).scroll(value);
-                }};
+    Route slider(const ControlId& id, int value) {
+        return {id.name, [this, id, value] { advanced()(id).scroll(value); }};
     }
-    Route list(const char* name, int index) {
-        return {name, [this, name, index] {
-                    form(forms::Advanced)(QString::fromLatin1(name)).chooseListIndex(index);
-                }};
+    Route slider(const ControlArrayId& id, int index, int value) {
+        return {id.name, [this, id, index, value] { advanced()(id, index).scroll(value); }};
     }
+    Route list(const ControlId& id, int index) {
+        return {id.name, [this, id, index] { advanced()(id).chooseListIndex(index); }};
+    }
+    Form& advanced() { return console->form(ctl::advanced::Window); }
     // A device sends one message on a keyboard's input.
     Route device(const char* keyboard, std::initializer_list<uint8_t> bytes) {
         const std::vector<uint8_t> message(bytes);
@@ -69,7 +74,8 @@ protected:
                 }};
     }
     void coupling(int which) {
-        form(forms::Advanced)(QStringLiteral("OptionGlobalCoupling"), which).selectOption();
+        console->form(ctl::advanced::Window)(ctl::advanced::OptionGlobalCoupling, which)
+            .selectOption();
     }
 
     // What each route sends, after the same preparation, followed by what a probe then sends.
@@ -102,8 +108,8 @@ protected:
 TEST_F(CommandRoutes, FixedMemorySeven) {
     expectSameBytes({remoteKey(78),
                      {"digit 7", [this] { main().onKeyPress('7'); }},
-                     button("Graduatore", 7),
-                     button("LedFix", 7),
+                     button(ctl::main::Graduatore, 7),
+                     button(ctl::main::LedFix, 7),
                      command(C::fixedMemory(7)),
                      command(C::recallMemory(19)),
                      device(kKeyboard2, {0xC1, 42})}); // program 42 is key 78
@@ -116,64 +122,67 @@ TEST_F(CommandRoutes, FreeMemoryThreeRecallsAndStoresUnderRec) {
     };
     const std::vector<Route> routes = {remoteKey(62),
                                        {"F3", [this] { main().onKeyDown(kF1 + 2); }},
-                                       button("C_memory", 3),
-                                       button("LedFree", 3),
+                                       button(ctl::main::C_memory, 3),
+                                       button(ctl::main::LedFree, 3),
                                        command(C::freeMemory(3))};
     expectSameBytes(routes, prepare);
     // Under REC the same routes store into the memory; recalling it afterwards sends the same.
     auto storeUnderRec = [this, prepare] {
         prepare();
-        main()("Rec_button").click();
-        main()("Tir_FO_GO", 6).click();
+        main()(ctl::main::Rec_button).click();
+        main()(ctl::main::Tir_FO_GO, 6).click();
     };
     auto recallAfterwards = [this] {
-        main()("Tir_FO_GO", 0).click();
-        main()("C_memory", 3).click();
+        main()(ctl::main::Tir_FO_GO, 0).click();
+        main()(ctl::main::C_memory, 3).click();
     };
     expectSameBytes(routes, storeUnderRec, recallAfterwards);
     // Storing into the memory outright is REC and the memory.
     auto changed = [this, prepare] {
         prepare();
-        main()("Tir_FO_GO", 6).click();
+        main()(ctl::main::Tir_FO_GO, 6).click();
     };
     expectSameBytes({{"REC and memory 3",
                       [this] {
-                          main()("Rec_button").click();
-                          main()("C_memory", 3).click();
+                          main()(ctl::main::Rec_button).click();
+                          main()(ctl::main::C_memory, 3).click();
                       }},
                      command(C::storeMemory(3))},
                     changed, recallAfterwards);
 }
 
 TEST_F(CommandRoutes, DrawstopsStepsAndCancels) {
-    auto fondiAtThree = [this] { main()("Tir_FO_GO", 3).click(); };
-    expectSameBytes({remoteKey(39), button("Tir_FO_GO", 4), button("Tir_FO_GO_graph", 4),
+    auto fondiAtThree = [this] { main()(ctl::main::Tir_FO_GO, 3).click(); };
+    expectSameBytes({remoteKey(39), button(ctl::main::Tir_FO_GO, 4),
+                     button(ctl::main::Tir_FO_GO_graph, 4),
                      command(C::drawStop(StopGroupCode::GreatFondi, 4))},
                     fondiAtThree);
     auto pedaleTarget = [this] { console->commands().execute(ConsoleCommand::switchEventKey(47)); };
-    expectSameBytes({remoteKey(38), button("NomePedale", 14), button("Tir_PED_graph", 14),
-                     command(C::drawRecallTarget(14))},
+    expectSameBytes({remoteKey(38), button(ctl::main::NomePedale, 14),
+                     button(ctl::main::Tir_PED_graph, 14), command(C::drawRecallTarget(14))},
                     pedaleTarget);
     // A family cancel sends its mute only over a drawn stop of the family.
-    expectSameBytes(
-        {remoteKey(84), button("Button_Annullatori_go", 1), command(C::cancel(Manual::Great, 1))},
-        [this] { main()("Tir_MU_GO", 5).click(); });
-    expectSameBytes(
-        {remoteKey(87), button("Button_Annullatori_sw", 2), command(C::cancel(Manual::Swell, 2))},
-        [this] { main()("Tir_AN_SW", 3).click(); });
+    expectSameBytes({remoteKey(84), button(ctl::main::Button_Annullatori_go, 1),
+                     command(C::cancel(Manual::Great, 1))},
+                    [this] { main()(ctl::main::Tir_MU_GO, 5).click(); });
+    expectSameBytes({remoteKey(87), button(ctl::main::Button_Annullatori_sw, 2),
+                     command(C::cancel(Manual::Swell, 2))},
+                    [this] { main()(ctl::main::Tir_AN_SW, 3).click(); });
     auto registration = [this] {
-        main()("Tir_MU_SW", 4).click();
-        main()("Tir_TREMOLOGO").click();
-        main()("Subottava").click();
+        main()(ctl::main::Tir_MU_SW, 4).click();
+        main()(ctl::main::Tir_TREMOLOGO).click();
+        main()(ctl::main::Subottava).click();
     };
-    expectSameBytes({remoteKey(57), button("CancelALL"), command(C::cancelAll())}, registration);
+    expectSameBytes({remoteKey(57), button(ctl::main::CancelALL), command(C::cancelAll())},
+                    registration);
 }
 
 TEST_F(CommandRoutes, TremolosPanicAndReset) {
-    expectSameBytes({remoteKey(56), button("TIR_TREMOLOSW"), command(C::tremulant(Manual::Swell))});
-    expectSameBytes({remoteKey(59), button("Panic"), command(C::panic())});
-    expectSameBytes({remoteKey(55), button("RESET"), command(C::reset())},
-                    [this] { main()("Tir_AN_GO", 2).click(); });
+    expectSameBytes(
+        {remoteKey(56), button(ctl::main::TIR_TREMOLOSW), command(C::tremulant(Manual::Swell))});
+    expectSameBytes({remoteKey(59), button(ctl::main::Panic), command(C::panic())});
+    expectSameBytes({remoteKey(55), button(ctl::main::RESET), command(C::reset())},
+                    [this] { main()(ctl::main::Tir_AN_GO, 2).click(); });
 }
 
 // Couplers and the thru body send nothing themselves: a note played afterwards shows them.
@@ -182,11 +191,14 @@ TEST_F(CommandRoutes, CouplersAndThruShowInThePlayedNotes) {
         play(kKeyboard1, {0x90, 60, 100});
         play(kKeyboard1, {0x80, 60, 0});
     };
-    expectSameBytes({remoteKey(48), button("UN_GOSW"), command(C::coupler(Coupler::GoToSwell))}, {},
+    expectSameBytes(
+        {remoteKey(48), button(ctl::main::UN_GOSW), command(C::coupler(Coupler::GoToSwell))}, {},
+        note);
+    expectSameBytes(
+        {remoteKey(51), button(ctl::main::UNPII), command(C::coupler(Coupler::SwellToPedal))}, {},
+        note);
+    expectSameBytes({remoteKey(54), button(ctl::main::THRUBUTTON), command(C::nextThruBody())}, {},
                     note);
-    expectSameBytes({remoteKey(51), button("UNPII"), command(C::coupler(Coupler::SwellToPedal))},
-                    {}, note);
-    expectSameBytes({remoteKey(54), button("THRUBUTTON"), command(C::nextThruBody())}, {}, note);
 }
 
 // The absolute settings: the Advanced window's control moved by the player, the command itself
@@ -207,65 +219,67 @@ TEST_F(CommandRoutes, SettingsFromTheAdvancedWindowTheCommandAndTheKeyboards) {
     const std::vector<Case> cases = {
         {"Great level, no coupling",
          none,
-         {slider("SliderGO", -1, 97), command(C::setLevel(DivisionId::Great, 97)),
+         {slider(ctl::advanced::SliderGO, 97), command(C::setLevel(DivisionId::Great, 97)),
           device(kKeyboard1, {0xB0, 11, 64})},
          none},
         {"Pedal level, no coupling",
          none,
-         {slider("SliderPE", -1, 61), command(C::setLevel(DivisionId::Pedal, 61)),
+         {slider(ctl::advanced::SliderPE, 61), command(C::setLevel(DivisionId::Pedal, 61)),
           device(kKeyboard1, {0xB2, 7, 0})},
          none},
         {"Swell level from input 2, all levels coupled",
          [this] { coupling(2); },
-         {slider("SliderSW", -1, 64), command(C::setLevel(DivisionId::Swell, 64)),
+         {slider(ctl::advanced::SliderSW, 64), command(C::setLevel(DivisionId::Swell, 64)),
           device(kKeyboard2, {0xB1, 1, 3})},
          none},
         {"Swell level, the manuals coupled",
          [this] { coupling(1); },
-         {slider("SliderSW", -1, 70), command(C::setLevel(DivisionId::Swell, 70))},
+         {slider(ctl::advanced::SliderSW, 70), command(C::setLevel(DivisionId::Swell, 70))},
          none},
         {"level below its range",
          none,
-         {slider("SliderGO", -1, 20), command(C::setLevel(DivisionId::Great, 20)),
+         {slider(ctl::advanced::SliderGO, 20), command(C::setLevel(DivisionId::Great, 20)),
           command(C::setLevel(DivisionId::Great, 60))},
          none},
         {"Swell Ancie balance",
          none,
-         {slider("SliderAncie", 2, 20),
+         {slider(ctl::advanced::SliderAncie, 2, 20),
           command(C::setBalance(Manual::Swell, StopFamily::Ance, 20))},
          none},
         {"Great tremulant",
          none,
-         {button("Tir_TREMOLOGO"), remoteKey(58), command(C::tremulant(Manual::Great)),
+         {button(ctl::main::Tir_TREMOLOGO), remoteKey(58), command(C::tremulant(Manual::Great)),
           device(kKeyboard1, {0xE0, 0, 78})},
          none},
         {"Great to Pedal coupler",
          none,
-         {button("UNPI"), command(C::coupler(Coupler::GreatToPedal)),
+         {button(ctl::main::UNPI), command(C::coupler(Coupler::GreatToPedal)),
           device(kKeyboard1, {0xE2, 0, 79})},
          note},
         {"second temperament",
          none,
-         {list("Temperamenti", 1), command(C::chooseSetting(SettingList::Temperament, 1)),
-          device(kKeyboard1, {0xC0, 54})},
+         {list(ctl::advanced::Temperamenti, 1),
+          command(C::chooseSetting(SettingList::Temperament, 1)), device(kKeyboard1, {0xC0, 54})},
          none},
         {"start note C#",
          none,
-         {list("NotaInizTemp", 1), command(C::chooseSetting(SettingList::TemperamentStart, 1)),
+         {list(ctl::advanced::NotaInizTemp, 1),
+          command(C::chooseSetting(SettingList::TemperamentStart, 1)),
           device(kKeyboard1, {0xC0, 56})},
          none},
         {"second reverb",
          none,
-         {list("Riverberi", 1), command(C::chooseSetting(SettingList::Reverb, 1)),
+         {list(ctl::advanced::Riverberi, 1), command(C::chooseSetting(SettingList::Reverb, 1)),
           device(kKeyboard1, {0xC0, 58})},
          none},
         {"Tremblant Fort",
          none,
-         {list("TremoloType", 1), command(C::chooseSetting(SettingList::TremoloType, 1))},
+         {list(ctl::advanced::TremoloType, 1),
+          command(C::chooseSetting(SettingList::TremoloType, 1))},
          none},
         {"tremolo rate 40 with the Swell tremulant on",
-         [this] { main()("TIR_TREMOLOSW").click(); },
-         {slider("SliderTremoloRate", -1, 40), command(C::setTremoloRate(40))},
+         [this] { main()(ctl::main::TIR_TREMOLOSW).click(); },
+         {slider(ctl::advanced::SliderTremoloRate, 40), command(C::setTremoloRate(40))},
          none},
     };
     for (const Case& c : cases) {
@@ -284,25 +298,26 @@ TEST_F(CommandRoutes, TheAdvancedWindowShowsSettingsAskedForElsewhere) {
     play(kKeyboard2, {0xB1, 11, 0});
     settle();
     EXPECT_EQ(log().size(), 3) << "the Swell with its two followers";
-    for (const char* s : {"SliderGO", "SliderSW", "SliderPE"})
-        EXPECT_EQ(adv(QString::fromLatin1(s)).value(), 61) << s;
+    for (const ControlId* s :
+         {&ctl::advanced::SliderGO, &ctl::advanced::SliderSW, &ctl::advanced::SliderPE})
+        EXPECT_EQ(adv(*s).value(), 61) << s->name;
     console->commands().execute(C::setTremoloRate(300));
     EXPECT_EQ(st().TremoloRate, 127) << "kept within its range";
-    EXPECT_EQ(adv(QStringLiteral("SliderTremoloRate")).value(), 127);
-    EXPECT_EQ(adv(QStringLiteral("Valore")).caption(), QStringLiteral("127"));
+    EXPECT_EQ(adv(ctl::advanced::SliderTremoloRate).value(), 127);
+    EXPECT_EQ(adv(ctl::advanced::Valore).caption(), QStringLiteral("127"));
     console->commands().execute(C::setGlobalCoupling(1));
-    EXPECT_EQ(adv(QStringLiteral("OptionGlobalCoupling"), 1).value(), 1);
-    EXPECT_EQ(adv(QStringLiteral("OptionGlobalCoupling"), 2).value(), 0);
+    EXPECT_EQ(adv(ctl::advanced::OptionGlobalCoupling, 1).value(), 1);
+    EXPECT_EQ(adv(ctl::advanced::OptionGlobalCoupling, 2).value(), 0);
     console->commands().execute(C::setRecallOption(RecallOption::Balance, 1));
-    EXPECT_EQ(adv(QStringLiteral("Memory_Recall"), 1).value(), 1);
+    EXPECT_EQ(adv(ctl::advanced::Memory_Recall, 1).value(), 1);
     EXPECT_EQ(st().RecallBalance, 1);
-    EXPECT_EQ(adv(QStringLiteral("Memory_Recall"), 0).value(), st().RecallGlobals);
+    EXPECT_EQ(adv(ctl::advanced::Memory_Recall, 0).value(), st().RecallGlobals);
     console->commands().execute(C::setBalance(Manual::Great, StopFamily::Mutazioni, 30));
-    EXPECT_EQ(adv(QStringLiteral("SliderMutazioni"), 1).value(), 30);
+    EXPECT_EQ(adv(ctl::advanced::SliderMutazioni, 1).value(), 30);
     log();
     play(kKeyboard1, {0xC0, 58}); // the next reverb
     settle();
-    EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
+    EXPECT_EQ(adv(ctl::advanced::Riverberi).listIndex(), 1);
     EXPECT_EQ(log(), QStringList({marker(StopTable::kReverbFirst + 1)})) << "sent once";
     EXPECT_EQ(st().ReverbType, 1);
     // Values that no control can show are refused: nothing is sent, nothing changes.
@@ -316,7 +331,7 @@ TEST_F(CommandRoutes, TheAdvancedWindowShowsSettingsAskedForElsewhere) {
     EXPECT_EQ(log(), QStringList({"B2 0B 3C"})) << "only the level, kept within its range";
     EXPECT_EQ(st().ReverbType, 1);
     EXPECT_EQ(st().GlobalCoupling, 1);
-    EXPECT_EQ(adv(QStringLiteral("Riverberi")).listIndex(), 1);
+    EXPECT_EQ(adv(ctl::advanced::Riverberi).listIndex(), 1);
 }
 
 } // namespace

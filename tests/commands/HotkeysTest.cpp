@@ -9,13 +9,11 @@ constexpr int kF1 = 112;
 class HotkeysTest : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([](ConsoleState& s) {
+        startOnMarkerTable([](ConsoleState& s) {
             // Every memory carries its own number as its Pedal position.
             for (int n = 13; n <= 24; ++n)
                 s.slot(n).MemPED = static_cast<int16_t>(n - 12);
         });
-        start();
         for (int n = 1; n <= 12; ++n)
             st().slot(n).MemPED = static_cast<int16_t>(n);
         log();

@@ -1,4 +1,8 @@
+#include "AdvancedWindowControls.h"
 #include "CommandExecutor.h"
+#include "MainWindowControls.h"
+#include "SetupWindowControls.h"
+#include "ThruWindowControls.h"
 #include "support/ConsoleFixture.h"
 
 using namespace vorlo;
@@ -11,9 +15,7 @@ const QStringList kPanic{"B0 7B 00", "B0 7B 00", "B1 7B 00", "B1 7B 00", "B2 7B 
 class Playing : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([this](ConsoleState& s) { tweak(s); });
-        start();
+        startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState&) {}
     // Plays messages on keyboard 1 (input 1) and returns what went out.
@@ -29,8 +31,9 @@ protected:
         settle();
         return log();
     }
-    Control& adv(const char* name, int index = -1) {
-        return form(forms::Advanced)(QString::fromLatin1(name), index);
+    Control& adv(const ControlId& id) { return console->form(ctl::advanced::Window)(id); }
+    Control& adv(const ControlArrayId& id, int index) {
+        return console->form(ctl::advanced::Window)(id, index);
     }
 };
 
@@ -38,20 +41,20 @@ protected:
 
 TEST_F(Playing, NormalRechannellingSendsEveryKeyboardToTheChosenBody) {
     st().ThruMode = 1;
-    main()("THRUBUTTON").click(); // Great -> Swell
+    main()(ctl::main::THRUBUTTON).click(); // Great -> Swell
     EXPECT_EQ(st().live().MemThru, 2);
-    EXPECT_EQ(main()("THRUBUTTON").caption(), QStringLiteral("Swell"));
+    EXPECT_EQ(main()(ctl::main::THRUBUTTON).caption(), QStringLiteral("Swell"));
     EXPECT_EQ(keys1({{0x98, 60, 100}, {0x88, 60, 0}, {0xE8, 0, 64}}),
               QStringList({"91 3C 64", "81 3C 00"}))
         << "the bend lands on the Swell channel, in its centre band: consumed";
     // A program change keeps its channel and is still a command: key 30 + 36 = free memory 7.
     keys1({{0xC8, 30}});
     EXPECT_EQ(st().LastMemory, 7);
-    EXPECT_EQ(main()("THRUBUTTON").caption(), QStringLiteral("Great"))
+    EXPECT_EQ(main()(ctl::main::THRUBUTTON).caption(), QStringLiteral("Great"))
         << "the memory brought its body back";
     for (const char* body : {"Swell", "Pedal", "Great"}) {
-        main()("THRUBUTTON").click();
-        EXPECT_EQ(main()("THRUBUTTON").caption(), QString::fromLatin1(body));
+        main()(ctl::main::THRUBUTTON).click();
+        EXPECT_EQ(main()(ctl::main::THRUBUTTON).caption(), QString::fromLatin1(body));
     }
 }
 
@@ -63,31 +66,41 @@ TEST_F(Playing, FixedRechannellingUsesTheLearnedTableFirstMatchWinning) {
 }
 
 TEST_F(Playing, LearningSetsTheClickedBodysChannelFromTheNextNoteOn) {
-    main()("MidiTHRU").click();
-    Form& thru = form(forms::Thru);
+    main()(ctl::main::MidiTHRU).click();
+    Form& thru = console->form(ctl::thru::Window);
     EXPECT_TRUE(thru.isVisible());
-    thru("Thru_choose", 2).selectOption();
-    EXPECT_EQ(thru("Custom_Thru_label", 0).caption(), QStringLiteral("channel = 2"));
-    EXPECT_EQ(thru("Custom_Thru_label", 1).caption(), QStringLiteral("channel = 1"));
-    EXPECT_EQ(thru("Custom_Thru_label", 2).caption(), QStringLiteral("channel = 4"));
-    thru("Custom_Thru_label", 1).click();
-    EXPECT_EQ(thru("Custom_Thru_label", 1).backColor(), color::Lit);
+    thru(ctl::thru::Thru_choose, 2).selectOption();
+    EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 0).caption(), QStringLiteral("channel = 2"));
+    EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 1).caption(), QStringLiteral("channel = 1"));
+    EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 2).caption(), QStringLiteral("channel = 4"));
+    thru(ctl::thru::Custom_Thru_label, 1).click();
+    EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 1).backColor(), color::Lit);
     EXPECT_EQ(keys1({{0x96, 60, 100}}), QStringList({"91 3C 64"})) << "learned and still played";
-    EXPECT_EQ(thru("Custom_Thru_label", 1).caption(), QStringLiteral("Channel = 7"));
-    thru("Command1").click();
+    EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 1).caption(), QStringLiteral("Channel = 7"));
+    thru(ctl::thru::Command1).click();
     EXPECT_FALSE(thru.isVisible());
     EXPECT_FALSE(st().LearnActive);
     EXPECT_EQ(keys1({{0x96, 62, 100}, {0x91, 62, 100}}), QStringList({"91 3E 64", "90 3E 64"}))
         << "after the window closed: channel 7 is the Swell; channel 2 the Great";
 
     // Opening again shows the learned channels; CANCEL brings the previous mode back.
-    main()("MidiTHRU").click();
-    EXPECT_EQ(thru("Custom_Thru_label", 1).caption(), QStringLiteral("channel = 7"));
-    thru("Thru_choose", 1).selectOption();
+    main()(ctl::main::MidiTHRU).click();
+    EXPECT_EQ(thru(ctl::thru::Custom_Thru_label, 1).caption(), QStringLiteral("channel = 7"));
+    thru(ctl::thru::Thru_choose, 1).selectOption();
     EXPECT_EQ(st().ThruMode, 1);
-    thru("Command2").click();
+    EXPECT_FALSE(main()(ctl::main::THRUBUTTON).isVisible())
+        << "the panel changes only when confirmed";
+    thru(ctl::thru::Command2).click();
     EXPECT_EQ(st().ThruMode, 2);
-    EXPECT_FALSE(main()("THRUBUTTON").isVisible());
+    EXPECT_FALSE(main()(ctl::main::THRUBUTTON).isVisible());
+
+    // OK keeps the choice and shows the body button; choosing a mode sends nothing.
+    main()(ctl::main::MidiTHRU).click();
+    thru(ctl::thru::Thru_choose, 1).selectOption();
+    thru(ctl::thru::Command1).click();
+    EXPECT_EQ(st().ThruMode, 1);
+    EXPECT_TRUE(main()(ctl::main::THRUBUTTON).isVisible());
+    EXPECT_TRUE(log().isEmpty());
 }
 
 TEST_F(Playing, SustainGesturesArmTheSwitchEventForCommands) {
@@ -111,7 +124,7 @@ TEST_F(Playing, ProgramChangesAreCommandsWithoutASustainGesture) {
     EXPECT_EQ(st().LastMemory, 7);
     keys2({{0xC1, 40}});
     EXPECT_EQ(st().LastMemory, 17) << "key 76 recalls fixed memory 5";
-    EXPECT_EQ(main()("Graduatore", 5).backColor(), color::Lit);
+    EXPECT_EQ(main()(ctl::main::Graduatore, 5).backColor(), color::Lit);
     // Program 0 is key 36, a step key: the switch event stays armed, so the next key is a
     // command too (key 42: target Swell Fondi).
     keys2({{0xC1, 0}});
@@ -127,23 +140,21 @@ TEST_F(Playing, ProgramChangesAreCommandsWithoutASustainGesture) {
 }
 
 TEST_F(Playing, ExpressionPedalsSetTheDivisionLevelsThroughTheSliders) {
-    EXPECT_EQ(CommandExecutor::expressionLevel(0), 61);
-    EXPECT_EQ(CommandExecutor::expressionLevel(64), 97);
-    EXPECT_EQ(CommandExecutor::expressionLevel(127), 127);
+    // The pedal's 0..127 spans the levels 61..127: 0 gives 61, 64 gives 97, 127 the top.
     EXPECT_EQ(keys1({{0xB2, 11, 0}}), QStringList({"B2 0B 3D"}));
-    EXPECT_EQ(adv("SliderPE").value(), 61);
+    EXPECT_EQ(adv(ctl::advanced::SliderPE).value(), 61);
     EXPECT_TRUE(keys1({{0xB2, 7, 0}}).isEmpty()) << "same level: nothing sent";
     EXPECT_EQ(keys1({{0xB2, 7, 1}}), QStringList({"B2 0B 40"}));
     EXPECT_EQ(keys1({{0xB1, 1, 64}}), QStringList({"B1 0B 61"})) << "no coupling";
     EXPECT_EQ(st().live().MemExprSW, 97);
 
-    adv("OptionGlobalCoupling", 1).selectOption();
+    adv(ctl::advanced::OptionGlobalCoupling, 1).selectOption();
     EXPECT_EQ(keys1({{0xB0, 11, 0}}), QStringList({"B1 0B 3D", "B0 0B 3D", "B0 0B 3D", "B1 0B 3D"}))
         << "input 1: Great handler, then Swell handler";
     EXPECT_EQ(keys2({{0xB0, 11, 127}}),
               QStringList({"B1 0B 7F", "B0 0B 7F", "B0 0B 7F", "B1 0B 7F"}));
 
-    adv("OptionGlobalCoupling", 2).selectOption();
+    adv(ctl::advanced::OptionGlobalCoupling, 2).selectOption();
     const QStringList all = keys1({{0xB1, 11, 64}});
     EXPECT_EQ(all.size(), 9) << "Pedal, Great and Swell handlers each send all three";
     EXPECT_EQ(all.last(), QStringLiteral("B1 0B 61"));
@@ -260,11 +271,11 @@ TEST_F(Playing, PortsClosedBySetupReleaseTheirKeyboardsNotesOnceOnly) {
     keys2({{0x90, 60, 80}, {0x91, 69, 80}});
     log();
     Form& setup = form(forms::Setup);
-    main()("SetMidi").click(); // closes the ports while the player chooses
+    main()(ctl::main::SetMidi).click(); // closes the ports while the player chooses
     EXPECT_EQ(log(), QStringList({"82 24 00", "80 24 00", "81 24 00", "82 18 00", // keyboard 1
                                   "80 3C 00", "81 3C 00", "81 45 00"}))           // keyboard 2
         << "the Great key both hold is released once, by the second port";
-    setup(QStringLiteral("Command1")).click(); // the same devices again
+    setup(ctl::setup::Command1).click(); // the same devices again
     log();
     keys2({{0x90, 60, 80}});
     EXPECT_EQ(keys1({{0x80, 60, 0}, {0x82, 36, 0}}), QStringList())
@@ -277,10 +288,10 @@ TEST_F(Playing, PortsClosedBySetupReleaseTheirKeyboardsNotesOnceOnly) {
     console->couplers().UN_GOSW_Click();
     keys1({{0x90, 64, 80}});
     log();
-    main()("SetMidi").click();
+    main()(ctl::main::SetMidi).click();
     EXPECT_EQ(log(), QStringList({"80 40 00", "81 40 00"}));
-    setup(QStringLiteral("InputDev1Combo")).chooseListIndex(2);
-    setup(QStringLiteral("Command1")).click();
+    setup(ctl::setup::InputDev1Combo).chooseListIndex(2);
+    setup(ctl::setup::Command1).click();
     log();
     play("Pedalboard", {0x90, 64, 80});
     play("Pedalboard", {0x80, 64, 0});
@@ -309,7 +320,7 @@ TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     EXPECT_EQ(st().RecallTarget, 21);
 
     // The last temperament stays selected and is sent again.
-    Control& temperaments = adv("Temperamenti");
+    Control& temperaments = adv(ctl::advanced::Temperamenti);
     ASSERT_GT(temperaments.items().size(), 0);
     temperaments.chooseListIndex(static_cast<int>(temperaments.items().size()) - 1);
     log();
@@ -320,7 +331,7 @@ TEST_F(Playing, TotalRecallStepsStayWithinTheGroupAndListsWithinTheirEntries) {
     EXPECT_TRUE(st().SwitchEventArmed);
     console->commands().execute(ConsoleCommand::switchEventKey(93));
     console->commands().execute(ConsoleCommand::switchEventKey(93));
-    EXPECT_EQ(adv("Riverberi").listIndex(), 0);
+    EXPECT_EQ(adv(ctl::advanced::Riverberi).listIndex(), 0);
     EXPECT_EQ(log(), QStringList({marker(22), marker(22)})) << "the first reverb, sent again";
 
     for (int key : {59, 88, 95, 20}) {

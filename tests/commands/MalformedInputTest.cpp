@@ -8,11 +8,7 @@ namespace {
 
 class KeyboardBytes : public ConsoleFixture {
 protected:
-    void SetUp() override {
-        writeTable(markerTable());
-        writeConfig();
-        start();
-    }
+    void SetUp() override { startOnMarkerTable(); }
     // Plays the pieces on keyboard 1, each as the MIDI library hands it over, and returns
     // what went out.
     QStringList keys(std::initializer_list<QByteArray> pieces) {

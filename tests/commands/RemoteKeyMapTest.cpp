@@ -14,16 +14,6 @@ using C = ConsoleCommand;
 const std::set<int> kKeepsArmed = {36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
                                    53, 84, 85, 86, 87, 89, 90, 91, 92, 93, 94};
 
-TEST(RemoteKeyMap, KeysOutsideTheMapAndTheMemoryKeysPanic) {
-    for (int key = 0; key <= 127; ++key) {
-        const bool mapped = (key >= 36 && key <= 58) || (key >= 84 && key <= 94 && key != 88);
-        if (!mapped)
-            EXPECT_EQ(remoteKey(key).command, C::panic()) << "key " << key;
-        else
-            EXPECT_NE(remoteKey(key).command.kind, CommandKind::Panic) << "key " << key;
-    }
-}
-
 TEST(RemoteKeyMap, RepresentativeKeys) {
     const struct {
         int key;
@@ -68,11 +58,7 @@ TEST(RemoteKeyMap, RepresentativeKeys) {
 
 class RemoteKeysOnTheConsole : public ConsoleFixture {
 protected:
-    void SetUp() override {
-        writeTable(markerTable());
-        writeConfig();
-        start();
-    }
+    void SetUp() override { startOnMarkerTable(); }
 };
 
 // Runs every key through the console itself, armed, and reads the switch event afterwards.

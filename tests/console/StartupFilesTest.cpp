@@ -1,6 +1,7 @@
 #include "ConfigFile.h"
 #include "DatFile.h"
 #include "support/ConsoleFixture.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,20 +34,11 @@ protected:
         midi->clearLog();
     }
     QString cfgPath() const { return appFile(QStringLiteral("vorlo2000.CFG")); }
-    QByteArray readFile(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void writeFile(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     // The configuration's lines with line n (1-based) replaced.
     void damageConfigLine(int n, const QByteArray& line) {
-        QList<QByteArray> l = readFile(cfgPath()).split('\n');
+        QList<QByteArray> l = fileBytes(cfgPath()).split('\n');
         l[n - 1] = line + "\r";
-        writeFile(cfgPath(), l.join('\n'));
+        ASSERT_TRUE(putFile(cfgPath(), l.join('\n')));
     }
     QStringList damagedCopies() const {
         return QDir(dir.path()).entryList({QStringLiteral("vorlo2000.CFG.damaged-*")}, QDir::Files);
@@ -117,7 +109,7 @@ TEST_F(StartupFiles, ADamagedConfigurationIsKeptAsideAndNamedInOneMessage) {
         s.SysexDelay = 20;
     });
     damageConfigLine(6, "fast");
-    const QByteArray damaged = readFile(cfgPath());
+    const QByteArray damaged = fileBytes(cfgPath());
     startOnSmallScreen();
     ASSERT_TRUE(console->isStarted());
 
@@ -130,7 +122,7 @@ TEST_F(StartupFiles, ADamagedConfigurationIsKeptAsideAndNamedInOneMessage) {
     EXPECT_TRUE(copies[0].contains(
         QRegularExpression(QStringLiteral("^vorlo2000\\.CFG\\.damaged-\\d{8}-\\d{6}$"))));
     const QString kept = appFile(copies[0]);
-    EXPECT_EQ(readFile(kept), damaged);
+    EXPECT_EQ(fileBytes(kept), damaged);
 
     ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.messageTexts().join("\n").toStdString();
     const QString text = dialogs.messages[0].text;
@@ -144,15 +136,15 @@ TEST_F(StartupFiles, ADamagedConfigurationIsKeptAsideAndNamedInOneMessage) {
 
     // Saving at exit writes the defaults; the kept copy stays as it was.
     console->exit_Click();
-    EXPECT_TRUE(readFile(cfgPath()).startsWith(appFile(QStringLiteral("vorlo2000.dat")).toUtf8()));
-    EXPECT_EQ(readFile(kept), damaged);
+    EXPECT_TRUE(fileBytes(cfgPath()).startsWith(appFile(QStringLiteral("vorlo2000.dat")).toUtf8()));
+    EXPECT_EQ(fileBytes(kept), damaged);
 }
 
 TEST_F(StartupFiles, AConfigurationCutShortSaysWhereItEnds) {
     writeTable(markerTable());
     writeConfig();
-    QList<QByteArray> l = readFile(cfgPath()).split('\n');
-    writeFile(cfgPath(), l.mid(0, 200).join('\n') + '\n');
+    QList<QByteArray> l = fileBytes(cfgPath()).split('\n');
+    ASSERT_TRUE(putFile(cfgPath(), l.mid(0, 200).join('\n') + '\n'));
     startOnSmallScreen();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(
@@ -164,7 +156,7 @@ TEST_F(StartupFiles, AConfigurationCutShortSaysWhereItEnds) {
     // promised.
     console.reset();
     dialogs.messages.clear();
-    writeFile(cfgPath(), QByteArray());
+    ASSERT_TRUE(putFile(cfgPath(), QByteArray()));
     startOnSmallScreen();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString text = dialogs.messages[0].text;
@@ -194,10 +186,10 @@ TEST_F(StartupFiles, OutOfRangeSettingsAreBroughtWithinRangeAndTold) {
     EXPECT_TRUE(log().contains(marker(22)));
 }
 
-TEST_F(StartupFiles, AnEmptyStopsTableFallsBackToTheDefaultTable) {
+TEST_F(StartupFiles, AMissingOrEmptyStopsTableFallsBackToTheDefaultTable) {
     writeTable(markerTable());
     writeTable(StopTable(), QStringLiteral("empty.dat")); // 431 empty entries, 862 bytes
-    writeFile(appFile(QStringLiteral("nothing.dat")), QByteArray());
+    ASSERT_TRUE(putFile(appFile(QStringLiteral("nothing.dat")), QByteArray()));
     // Names without a single stop or global message: nothing to play either.
     StopTable names = markerTable();
     for (int n = 0; n < StopTable::kFondiNames; ++n)
@@ -205,7 +197,7 @@ TEST_F(StartupFiles, AnEmptyStopsTableFallsBackToTheDefaultTable) {
     for (int n = StopTable::kGreatMuteAncie; n <= StopTable::kSwellRestoreMutazioni; ++n)
         names.set(n, {});
     writeTable(names, QStringLiteral("names.dat"));
-    for (const char* name : {"empty.dat", "nothing.dat", "names.dat"}) {
+    for (const char* name : {"gone.dat", "empty.dat", "nothing.dat", "names.dat"}) {
         SCOPED_TRACE(name);
         const QString path = appFile(QString::fromLatin1(name));
         writeConfig([&](ConsoleState& s) { s.DatFilePath = path; });
@@ -216,6 +208,8 @@ TEST_F(StartupFiles, AnEmptyStopsTableFallsBackToTheDefaultTable) {
             QStringLiteral("Error Loading Stops Table File ") + path));
         EXPECT_EQ(st().DatFilePath, appFile(QStringLiteral("vorlo2000.dat")));
         EXPECT_EQ(st().Table[200], "Fondo 0");
+        EXPECT_TRUE(fileBytes(cfgPath()).startsWith(st().DatFilePath.toUtf8() + "\r\n"))
+            << "the configuration names the default table";
         console->exit_Click();
         console.reset();
     }
@@ -228,7 +222,7 @@ TEST_F(StartupFiles, AStopsTableCutShortIsUsedAndTheMessageSaysHowMuchWasRead) {
     const QByteArray whole = *DatFile::serialize(markerTable());
     ASSERT_EQ(whole.left(2), QByteArray("\x0B\x00", 2));
     const QString cut = appFile(QStringLiteral("cut.dat"));
-    writeFile(cut, whole.left(1000));
+    ASSERT_TRUE(putFile(cut, whole.left(1000)));
     writeConfig([&](ConsoleState& s) { s.DatFilePath = cut; });
     startOnSmallScreen();
     ASSERT_EQ(dialogs.messages.size(), 1u);

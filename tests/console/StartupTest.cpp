@@ -1,6 +1,7 @@
+#include "AdvancedWindowControls.h"
+#include "MainWindowControls.h"
 #include "support/ConsoleFixture.h"
-
-#include <QFile>
+#include "support/FileBytes.h"
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -9,10 +10,7 @@ namespace {
 
 class Startup : public ConsoleFixture {
 protected:
-    QByteArray cfg() {
-        QFile f(appFile(QStringLiteral("vorlo2000.CFG")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray cfg() { return fileBytes(appFile(QStringLiteral("vorlo2000.CFG"))); }
 };
 
 } // namespace
@@ -37,13 +35,11 @@ TEST_F(Startup, FirstStartWithoutConfigurationRunsOnDefaultsWithEveryPortUnassig
 }
 
 TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
-    writeTable(markerTable());
-    writeConfig([](ConsoleState& s) { s.ReverbType = 3; });
-    start();
+    startOnMarkerTable([](ConsoleState& s) { s.ReverbType = 3; });
     std::vector<uint32_t> resetButton;
     console->waiter().observer = [this, &resetButton](int ms) {
         midi->note(QStringLiteral("wait %1").arg(ms));
-        resetButton.push_back(main()("RESET").backColor());
+        resetButton.push_back(main()(ctl::main::RESET).backColor());
     };
     // Disturb the live state: the reset must bring everything back.
     st().live().MemFO_GO = 7;
@@ -54,7 +50,7 @@ TEST_F(Startup, TheResetSendsTheModuleSetUpWithItsWaitsThenTheWholeConsole) {
     expected << fullUpdateAfterReset();
     EXPECT_EQ(log(), expected);
     EXPECT_EQ(resetButton, std::vector<uint32_t>(3, color::Lit)) << "lit while the module resets";
-    EXPECT_EQ(main()("RESET").backColor(), color::ButtonFace);
+    EXPECT_EQ(main()(ctl::main::RESET).backColor(), color::ButtonFace);
     EXPECT_EQ(st().sent().MemFO_GO, 0);
     EXPECT_EQ(st().LastMemory, 1);
 }
@@ -70,7 +66,7 @@ TEST_F(Startup, AStoredReverbTheListCannotTakeIsToldAndTheFirstReverbIsSelectedA
               QStringList({"The stored reverb number 5 is not in the list of this stops table: "
                            "the first reverb is used."}));
     EXPECT_EQ(st().ReverbType, 0);
-    EXPECT_EQ(form("Advanced")("Riverberi").listIndex(), 0);
+    EXPECT_EQ(console->form(ctl::advanced::Window)(ctl::advanced::Riverberi).listIndex(), 0);
     const QStringList sent = log();
     const qsizetype stored = sent.indexOf(marker(StopTable::kReverbFirst + 5));
     const qsizetype first = sent.indexOf(marker(StopTable::kReverbFirst));
@@ -111,19 +107,6 @@ TEST_F(Startup, APortThatCannotOpenIsReportedAndLeavesTheRemainingPortsClosed) {
     midi->setOpenFails(QString::fromLatin1(kKeyboard2), false);
 }
 
-TEST_F(Startup, AMissingStopsTableFallsBackToTheDefaultAndStoresItsPath) {
-    writeTable(markerTable());
-    writeConfig([this](ConsoleState& s) { s.DatFilePath = appFile(QStringLiteral("gone.dat")); });
-    start();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
-        QStringLiteral("Error Loading Stops Table File ") + appFile(QStringLiteral("gone.dat")) +
-        QStringLiteral(" File is Damaged")));
-    EXPECT_EQ(st().DatFilePath, appFile(QStringLiteral("vorlo2000.dat")));
-    EXPECT_EQ(st().Table[200], "Fondo 0");
-    EXPECT_TRUE(cfg().startsWith(appFile(QStringLiteral("vorlo2000.dat")).toUtf8() + "\r\n"));
-}
-
 TEST_F(Startup, WithNoReadableTableAtAllTheConsoleRunsOnEmptyEntries) {
     writeConfig([this](ConsoleState& s) { s.DatFilePath = appFile(QStringLiteral("gone.dat")); });
     start();
@@ -137,9 +120,7 @@ TEST_F(Startup, WithNoReadableTableAtAllTheConsoleRunsOnEmptyEntries) {
 }
 
 TEST_F(Startup, ShutDownAsksAboutUnsavedMemoriesSendsEntryZeroClosesAndSaves) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     st().FreeMemoriesUnsaved = true;
     dialogs.answers = {false};
     EXPECT_FALSE(main().requestClose());
@@ -165,7 +146,7 @@ TEST_F(Startup, NothingIsWrittenAtExitWhenSavingIsOffAndTheMenuWritesAtOnce) {
     writeConfig([](ConsoleState& s) { s.SaveCfgOnExit = 0; });
     const QByteArray before = cfg();
     start();
-    EXPECT_FALSE(main()("EnableCFG").isChecked());
+    EXPECT_FALSE(main()(ctl::main::EnableCFG).isChecked());
     st().TremoloRate = 55;
     console->exit_Click();
     EXPECT_TRUE(console->hasEnded());
@@ -174,16 +155,14 @@ TEST_F(Startup, NothingIsWrittenAtExitWhenSavingIsOffAndTheMenuWritesAtOnce) {
     // Ticking the menu item writes the file at once.
     console.reset();
     start();
-    main()("EnableCFG").click();
-    EXPECT_TRUE(main()("EnableCFG").isChecked());
+    main()(ctl::main::EnableCFG).click();
+    EXPECT_TRUE(main()(ctl::main::EnableCFG).isChecked());
     EXPECT_EQ(st().SaveCfgOnExit, 1);
     EXPECT_EQ(cfg().split('\n')[20], " 1 \r");
 }
 
 TEST_F(Startup, AFatalErrorTellsThePlayerAndEndsTheProgram) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     console->Gest_Errore_advanced();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Fatal Error!"));
@@ -192,9 +171,7 @@ TEST_F(Startup, AFatalErrorTellsThePlayerAndEndsTheProgram) {
 }
 
 TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesOn) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     st().CfgFilePath = appFile(QStringLiteral("no-such-folder/vorlo2000.CFG"));
     console->Salva_dati_di_avvio();
     ASSERT_FALSE(dialogs.messages.empty());
@@ -204,9 +181,7 @@ TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesO
 }
 
 TEST_F(Startup, AVanishedDeviceIsReportedAndTheConsoleKeepsRunning) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     midi->removeDevice(QString::fromLatin1(kModule));
     settle();
     ASSERT_FALSE(dialogs.messages.empty());

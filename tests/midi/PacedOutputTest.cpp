@@ -289,9 +289,7 @@ TEST_F(WireSpeedOff, SendsEverythingAtOnceAsBeforeAndTheSettingIsKept) {
 }
 
 TEST_F(ConsoleFixture, ADeviceWithoutACableIsNotPacedWhateverTheSpeed) {
-    writeTable(markerTable());
-    writeConfig();
-    start();
+    startOnMarkerTable();
     EXPECT_EQ(console->pacedOutput().wireSpeed(), PacedOutputPort::kDinBaud) << "the default";
     EXPECT_FALSE(console->pacedOutput().isPacing());
     st().slot(1).MemFO_GO = 3;

@@ -1,4 +1,5 @@
 #include "AdvancedControls.h"
+#include "AdvancedWindowControls.h"
 #include "RolandChecksum.h"
 #include "TemperamentBuilder.h"
 #include "support/ConsoleFixture.h"
@@ -13,13 +14,12 @@ const QByteArray kOffsets("\x40\x3E\x42\x40\x3C\x44\x3E\x42\x40\x3E\x44\x3C", 12
 class Advanced : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([this](ConsoleState& s) { tweak(s); });
-        start();
+        startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState&) {}
-    Control& adv(const char* name, int index = -1) {
-        return form(forms::Advanced)(QString::fromLatin1(name), index);
+    Control& adv(const ControlId& id) { return console->form(ctl::advanced::Window)(id); }
+    Control& adv(const ControlArrayId& id, int index) {
+        return console->form(ctl::advanced::Window)(id, index);
     }
 };
 
@@ -59,42 +59,33 @@ TEST(TemperamentBuilder, ShortOrUnterminatedEntriesNeverReadPastTheirEnd) {
 }
 
 TEST_F(Advanced, BalanceSlidersMoveOneGroupWhateverTheCoupling) {
-    adv("OptionGlobalCoupling", 2).selectOption();
+    adv(ctl::advanced::OptionGlobalCoupling, 2).selectOption();
     EXPECT_EQ(st().GlobalCoupling, 2);
-    adv("SliderMutazioni", 2).scroll(20);
+    adv(ctl::advanced::SliderMutazioni, 2).scroll(20);
     EXPECT_EQ(log(), QStringList({"B1 08 6B"}));
     EXPECT_EQ(st().live().MemBalMU_SW, 20);
     EXPECT_EQ(st().live().MemBalMU_GO, 127);
-    EXPECT_EQ(adv("EXPmutazioni", 2).caption(), QStringLiteral("20"));
-    adv("SliderFondi", 1).scroll(0);
+    EXPECT_EQ(adv(ctl::advanced::EXPmutazioni, 2).caption(), QStringLiteral("20"));
+    adv(ctl::advanced::SliderFondi, 1).scroll(0);
     EXPECT_EQ(log(), QStringList({"B0 07 7F"})) << "balance 0 sends full attenuation";
 }
 
 TEST_F(Advanced, LevelSlidersFollowTheirCoupling) {
-    adv("SliderPE").scroll(100);
+    adv(ctl::advanced::SliderPE).scroll(100);
     EXPECT_EQ(log(), QStringList({"B2 0B 64"})) << "no coupling";
-    adv("OptionGlobalCoupling", 1).selectOption();
-    EXPECT_EQ(adv("OptionGlobalCoupling", 0).value(), 0);
-    adv("SliderPE").scroll(90);
+    adv(ctl::advanced::OptionGlobalCoupling, 1).selectOption();
+    EXPECT_EQ(adv(ctl::advanced::OptionGlobalCoupling, 0).value(), 0);
+    adv(ctl::advanced::SliderPE).scroll(90);
     EXPECT_EQ(log(), QStringList({"B2 0B 5A"}))
         << "the Pedal moves alone with Great and Swell coupled";
-    adv("SliderSW").scroll(80);
+    adv(ctl::advanced::SliderSW).scroll(80);
     EXPECT_EQ(log(), QStringList({"B0 0B 50", "B1 0B 50"}));
-    EXPECT_EQ(adv("SliderGO").value(), 80);
-    adv("OptionGlobalCoupling", 2).selectOption();
-    adv("SliderPE").scroll(100);
+    EXPECT_EQ(adv(ctl::advanced::SliderGO).value(), 80);
+    adv(ctl::advanced::OptionGlobalCoupling, 2).selectOption();
+    adv(ctl::advanced::SliderPE).scroll(100);
     EXPECT_EQ(log(), QStringList({"B1 0B 64", "B0 0B 64", "B2 0B 64"}));
     EXPECT_EQ(st().live().MemExprGO, 100);
-    EXPECT_EQ(adv("EXPSW").caption(), QStringLiteral("100"));
-    adv("SliderGO").scroll(20);
+    EXPECT_EQ(adv(ctl::advanced::EXPSW).caption(), QStringLiteral("100"));
+    adv(ctl::advanced::SliderGO).scroll(20);
     EXPECT_EQ(st().live().MemExprGO, 60) << "a level slider stops at 60";
-}
-
-TEST_F(Advanced, TheWindowRefusesToCloseAndSettingASliderFromTheProgramRunsNoHandler) {
-    EXPECT_FALSE(form(forms::Advanced).requestClose());
-    EXPECT_TRUE(form(forms::Advanced).isVisible());
-    adv("SliderGO").setValue(70);
-    adv("SliderFondi", 1).setValue(70);
-    EXPECT_TRUE(log().isEmpty());
-    EXPECT_EQ(st().live().MemExprGO, 127);
 }

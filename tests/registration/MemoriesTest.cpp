@@ -1,8 +1,10 @@
 #include "Memories.h"
 #include "AdvancedControls.h"
+#include "AdvancedWindowControls.h"
 #include "ConsoleEvents.h"
 #include "Division.h"
 #include "Drawstops.h"
+#include "MainWindowControls.h"
 #include "support/ConsoleFixture.h"
 
 #include <utility>
@@ -15,13 +17,11 @@ namespace {
 class MemoryBank : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([this](ConsoleState& s) { tweak(s); });
-        start();
+        startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState& s) { s.MemoryLedsShown = false; }
-    Control& freeIndicator(int i) { return main()("C_memory", i); }
-    Control& fixedIndicator(int i) { return main()("Graduatore", i); }
+    Control& freeIndicator(int i) { return main()(ctl::main::C_memory, i); }
+    Control& fixedIndicator(int i) { return main()(ctl::main::Graduatore, i); }
     void store(int n) {
         console->memories().toggleRec();
         console->memories().Memorie(n);
@@ -51,7 +51,7 @@ TEST_F(MemoryBank, StoreThenRecallBringsBackTheWholeRegistrationAndLightsItsIndi
     store(3);
     EXPECT_TRUE(st().FreeMemoriesUnsaved);
     EXPECT_FALSE(st().RecArmed);
-    EXPECT_EQ(main()("Rec_button").backColor(), color::ButtonFace);
+    EXPECT_EQ(main()(ctl::main::Rec_button).backColor(), color::ButtonFace);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
     EXPECT_EQ(st().slot(3).MemExprSW, 88);
     log();
@@ -62,7 +62,7 @@ TEST_F(MemoryBank, StoreThenRecallBringsBackTheWholeRegistrationAndLightsItsIndi
     EXPECT_EQ(st().sent().MemFO_GO, 4);
     EXPECT_EQ(st().sent().MemAN_SW, 9);
     EXPECT_EQ(st().live().MemUnPedale, 2);
-    EXPECT_EQ(main()("UNPII").backColor(), color::Lit);
+    EXPECT_EQ(main()(ctl::main::UNPII).backColor(), color::Lit);
     EXPECT_EQ(st().live().MemExprSW, 88);
     const QStringList sent = log();
     EXPECT_TRUE(sent.contains(marker(44)));
@@ -76,8 +76,8 @@ TEST_F(MemoryBank, ARecallWithTheCheckBoxesClearedLeavesLevelsAndBalancesAlone) 
     st().slot(5).MemExprGO = 70;
     st().slot(5).MemBalFO_SW = 10;
     st().slot(5).MemPED = 2;
-    form(forms::Advanced)("Memory_Recall", 0).toggleCheck(false);
-    form(forms::Advanced)("Memory_Recall", 1).toggleCheck(false);
+    console->form(ctl::advanced::Window)(ctl::advanced::Memory_Recall, 0).toggleCheck(false);
+    console->form(ctl::advanced::Window)(ctl::advanced::Memory_Recall, 1).toggleCheck(false);
     EXPECT_EQ(st().RecallGlobals, 0);
     EXPECT_EQ(st().RecallBalance, 0);
     console->memories().Memorie(5);
@@ -93,7 +93,7 @@ TEST_F(MemoryBank, ARecallWithTheCheckBoxesClearedLeavesLevelsAndBalancesAlone) 
 TEST_F(MemoryBank, AChangeAfterARecallTurnsTheIndicatorYellowOnce) {
     console->memories().Memorie(3);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Green);
-    form(forms::Advanced)("SliderGO").scroll(100);
+    console->form(ctl::advanced::Window)(ctl::advanced::SliderGO).scroll(100);
     EXPECT_EQ(freeIndicator(3).backColor(), color::Yellow);
     EXPECT_FALSE(st().MemoryUnchanged);
     console->memories().Memorie(3);
@@ -115,7 +115,7 @@ TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
     const int16_t before = st().slot(14).MemFO_GO;
     console->drawstops().Tir_FO_GO_Click(12);
     console->memories().toggleRec();
-    EXPECT_EQ(main()("Rec_button").backColor(), color::Lit);
+    EXPECT_EQ(main()(ctl::main::Rec_button).backColor(), color::Lit);
     console->memories().Memorie(14);
     EXPECT_FALSE(st().RecArmed);
     EXPECT_EQ(st().slot(14).MemFO_GO, before);
@@ -134,17 +134,17 @@ TEST_F(MemoryBank, FixedMemoriesLightTheLadderAndCannotBeStoredFromThePanel) {
 TEST_F(MemoryBank, LabelModesCycleThroughNumbersAndNoteNames) {
     EXPECT_EQ(st().MemoryLabelMode, 1);
     EXPECT_EQ(freeIndicator(1).caption(), QStringLiteral("1"));
-    main()("LabelMode").click();
-    EXPECT_EQ(main()("LabelMode").caption(), QStringLiteral("#"));
+    main()(ctl::main::LabelMode).click();
+    EXPECT_EQ(main()(ctl::main::LabelMode).caption(), QStringLiteral("#"));
     EXPECT_EQ(fixedIndicator(1).caption(), QStringLiteral("C"));
-    EXPECT_EQ(main()("Numerino_Led", 13).caption(), QStringLiteral(" C"));
-    EXPECT_EQ(main()("Numerino_Led", 2).caption(), QStringLiteral("C#"));
+    EXPECT_EQ(main()(ctl::main::Numerino_Led, 13).caption(), QStringLiteral(" C"));
+    EXPECT_EQ(main()(ctl::main::Numerino_Led, 2).caption(), QStringLiteral("C#"));
     EXPECT_EQ(freeIndicator(12).caption(), QStringLiteral("B"));
-    main()("LabelMode").click();
-    EXPECT_EQ(main()("LabelMode").caption(), QStringLiteral("0"));
+    main()(ctl::main::LabelMode).click();
+    EXPECT_EQ(main()(ctl::main::LabelMode).caption(), QStringLiteral("0"));
     EXPECT_EQ(freeIndicator(1).caption(), QStringLiteral("0"));
-    EXPECT_EQ(main()("Numerino_Led", 24).caption(), QStringLiteral("11"));
-    main()("LabelMode").click();
+    EXPECT_EQ(main()(ctl::main::Numerino_Led, 24).caption(), QStringLiteral("11"));
+    main()(ctl::main::LabelMode).click();
     EXPECT_EQ(st().MemoryLabelMode, 1);
     EXPECT_EQ(freeIndicator(12).toolTip(),
               QStringLiteral(
@@ -155,13 +155,13 @@ TEST_F(MemoryBank, LabelModesCycleThroughNumbersAndNoteNames) {
 
 TEST_F(LedBank, TheLedDisplayUsesPicturesAndSwitchingDisplaysLeavesEverythingDark) {
     console->memories().Memorie(4);
-    EXPECT_EQ(main()("LedFree", 4).picture(), st().PicGreenOn);
-    form(forms::Advanced)("SliderFondi", 1).scroll(90);
-    EXPECT_EQ(main()("LedFree", 4).picture(), st().PicYellowOn);
+    EXPECT_EQ(main()(ctl::main::LedFree, 4).picture(), st().PicGreenOn);
+    console->form(ctl::advanced::Window)(ctl::advanced::SliderFondi, 1).scroll(90);
+    EXPECT_EQ(main()(ctl::main::LedFree, 4).picture(), st().PicYellowOn);
     console->memories().Memorie(15);
-    EXPECT_EQ(main()("LedFix", 3).picture(), st().PicRedOn);
-    EXPECT_EQ(main()("LedFix", 4).picture(), st().PicRedOff);
-    main()("DisplayLeds").click();
+    EXPECT_EQ(main()(ctl::main::LedFix, 3).picture(), st().PicRedOn);
+    EXPECT_EQ(main()(ctl::main::LedFix, 4).picture(), st().PicRedOff);
+    main()(ctl::main::DisplayLeds).click();
     EXPECT_FALSE(st().MemoryLedsShown);
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(freeIndicator(i).backColor(), color::ButtonFace);
@@ -172,10 +172,10 @@ TEST_F(LedBank, TheLedDisplayUsesPicturesAndSwitchingDisplaysLeavesEverythingDar
 TEST_F(MemoryBank, LoadingCurrentMemoriesAsFixedAsksThenCopiesAndSaves) {
     st().slot(2).MemFO_SW = 21;
     dialogs.answers = {false};
-    main()("SaveFIXED").click();
+    main()(ctl::main::SaveFIXED).click();
     EXPECT_NE(st().slot(14).MemFO_SW, 21);
     dialogs.answers = {true};
-    main()("SaveFIXED").click();
+    main()(ctl::main::SaveFIXED).click();
     EXPECT_EQ(st().slot(14).MemFO_SW, 21);
     EXPECT_TRUE(dialogs.messageTexts().contains(QStringLiteral("FIXED MEMORY OVERWRITTEN!")));
     EXPECT_FALSE(st().CopyFreeToFixed);

@@ -1,6 +1,7 @@
+#include "AdvancedWindowControls.h"
+#include "MainWindowControls.h"
 #include "support/ConsoleFixture.h"
-
-#include <QFile>
+#include "support/FileBytes.h"
 
 using namespace vorlo;
 using namespace vorlo::test;
@@ -10,20 +11,9 @@ namespace {
 class MemoryFiles : public ConsoleFixture {
 protected:
     void SetUp() override {
-        writeTable(markerTable());
-        writeConfig([](ConsoleState& s) { s.MemoryLedsShown = false; });
-        start();
+        startOnMarkerTable([](ConsoleState& s) { s.MemoryLedsShown = false; });
     }
     QString path(const char* name) { return appFile(QString::fromLatin1(name)); }
-    QByteArray read(const QString& p) {
-        QFile f(p);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void write(const QString& p, const QByteArray& bytes) {
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     // A valid file's lines (without CR LF), to be edited by a test.
     QList<QByteArray> lines() {
         QList<QByteArray> l = MemoryFile::serialize(st()).split('\n');
@@ -35,7 +25,7 @@ protected:
     static QByteArray join(const QList<QByteArray>& l) { return l.join("\r\n") + "\r\n"; }
     void load(const QString& p) {
         dialogs.files = {p};
-        main()("LoadFile").click();
+        main()(ctl::main::LoadFile).click();
     }
     // Line of field k of free memory n.
     static int line(int n, int k) { return 7 + 28 * (n - 1) + k; }
@@ -80,21 +70,22 @@ TEST_F(MemoryFiles, SaveAndLoadGiveBackTheSameMemoriesAndRecallMemoryOne) {
     st().FreeMemoriesUnsaved = true;
     st().TremoloRate = 47;
     dialogs.files = {path("bach.SQS")};
-    main()("savefile").click();
+    main()(ctl::main::savefile).click();
     EXPECT_FALSE(st().FreeMemoriesUnsaved);
     const ConsoleSlots saved = st();
 
     st().initFreeMemories();
     st().TremoloRate = 70;
     load(path("bach.SQS"));
-    Form& adv = form(forms::Advanced);
-    EXPECT_EQ(adv("SliderTremoloRate").value(), 47);
-    EXPECT_EQ(adv("Valore").caption(), QStringLiteral("47")) << "the rate shown is the file's";
+    Form& adv = console->form(ctl::advanced::Window);
+    EXPECT_EQ(adv(ctl::advanced::SliderTremoloRate).value(), 47);
+    EXPECT_EQ(adv(ctl::advanced::Valore).caption(), QStringLiteral("47"))
+        << "the rate shown is the file's";
     for (int n = 1; n <= 12; ++n)
         EXPECT_EQ(st().slot(n), saved.slot(n)) << "memory " << n;
     EXPECT_EQ(st().LastMemory, 1);
     EXPECT_EQ(st().sent().MemFO_SW, 2) << "memory 1 is recalled after the reset";
-    EXPECT_EQ(main()("C_memory", 1).backColor(), color::Green);
+    EXPECT_EQ(main()(ctl::main::C_memory, 1).backColor(), color::Green);
 }
 
 TEST_F(MemoryFiles, LoadingLimitsEveryFieldThatHasALimit) {
@@ -110,7 +101,7 @@ TEST_F(MemoryFiles, LoadingLimitsEveryFieldThatHasALimit) {
     l[line(1, 18)] = " 3 "; // pedal coupler
     l[line(1, 19)] = " 7 "; // manual coupler: unchecked
     l[line(2, 2)] = "-4 ";  // negative position: kept, refused later by the console
-    write(path("limits.sqs"), join(l));
+    ASSERT_TRUE(putFile(path("limits.sqs"), join(l)));
     load(path("limits.sqs"));
     EXPECT_EQ(st().slot(1).MemFO_GO, 29);
     EXPECT_EQ(st().slot(1).MemPED, 19);
@@ -132,7 +123,7 @@ TEST_F(MemoryFiles, ListsAreSelectedInOrderAndSendTheirSettingsBeforeTheReset) {
     l[3] = " 1 ";   // tremolo type
     l[4] = " 6 ";   // reverb
     l[343] = " 5 "; // start note
-    write(path("order.sqs"), join(l));
+    ASSERT_TRUE(putFile(path("order.sqs"), join(l)));
     load(path("order.sqs"));
     const QStringList sent = log();
     ASSERT_GT(sent.size(), 70);
@@ -147,7 +138,7 @@ TEST_F(MemoryFiles, FieldsMayAlsoEndAtACommaAndLinesAfterTheLastAreIgnored) {
     l[line(3, 0)] = " 4, 5"; // Great Fondi 4, then Swell Fondi 5 from the same line
     l.removeAt(line(3, 1));
     l.append("extra line of a newer program");
-    write(path("commas.sqs"), join(l));
+    ASSERT_TRUE(putFile(path("commas.sqs"), join(l)));
     load(path("commas.sqs"));
     EXPECT_EQ(st().slot(3).MemFO_GO, 4);
     EXPECT_EQ(st().slot(3).MemFO_SW, 5);
@@ -164,7 +155,7 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
     QList<QByteArray> l = lines();
     for (int n = 1; n <= 12; ++n)
         l[line(n, 0)] = " 20 ";
-    write(path("short.sqs"), join(l.mid(0, line(3, 4))));
+    ASSERT_TRUE(putFile(path("short.sqs"), join(l.mid(0, line(3, 4)))));
     console->memories().Memorie(6);
     log();
     const ConsoleSlots before = st();
@@ -184,10 +175,11 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
     EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(unchanged()) << "nothing of a refused file is applied";
     EXPECT_TRUE(log().isEmpty()) << "no reset, no recall";
-    EXPECT_EQ(main()("C_memory", 6).backColor(), color::ActiveBorder) << "indicators stay dark";
+    EXPECT_EQ(main()(ctl::main::C_memory, 6).backColor(), color::ActiveBorder)
+        << "indicators stay dark";
 
     l[line(5, 9)] = "loud";
-    write(path("word.sqs"), join(l));
+    ASSERT_TRUE(putFile(path("word.sqs"), join(l)));
     load(path("word.sqs"));
     EXPECT_EQ(dialogs.messages.back().text,
               invalid + QStringLiteral("word.sqs, line %1: \"loud\" is not a number from -32768 "
@@ -208,12 +200,15 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
         l[line(n, 0)] = " 20 ";
     l[1] = " 99 ";
     l[4] = " 40 ";
-    write(path("lists.sqs"), join(l));
+    ASSERT_TRUE(putFile(path("lists.sqs"), join(l)));
     load(path("lists.sqs"));
     EXPECT_EQ(dialogs.messages.back().text,
               invalid + QStringLiteral("lists.sqs, line 2: the temperament number 99 is not in "
                                        "the list (0 to %1).")
-                            .arg(form("Advanced")("Temperamenti").items().size() - 1));
+                            .arg(console->form(ctl::advanced::Window)(ctl::advanced::Temperamenti)
+                                     .items()
+                                     .size() -
+                                 1));
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(st().Temperament, 2);
     EXPECT_EQ(st().ReverbType, 1);
@@ -221,7 +216,7 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
 
     l[1] = " 1 ";
     l[4] = " 40 ";
-    write(path("reverb.sqs"), join(l));
+    ASSERT_TRUE(putFile(path("reverb.sqs"), join(l)));
     load(path("reverb.sqs"));
     EXPECT_TRUE(dialogs.messages.back().text.startsWith(
         invalid + QStringLiteral("reverb.sqs, line 5: the reverb number 40")));
@@ -238,15 +233,15 @@ TEST_F(MemoryFiles, ARefusedFileChangesNothingAndTheMessageNamesTheLine) {
 }
 
 TEST_F(MemoryFiles, OnlyItsOwnExtensionPassesTheDialogAndCancellingSaysNothing) {
-    write(path("notes.txt"), join(lines()));
+    ASSERT_TRUE(putFile(path("notes.txt"), join(lines())));
     load(path("notes.txt"));
     EXPECT_EQ(dialogs.messageTexts(), QStringList({"Unauthorized file"}));
     EXPECT_TRUE(dialogs.messages[0].withCancel) << "OK and Cancel";
     EXPECT_TRUE(log().isEmpty());
     dialogs.files = {std::nullopt};
-    main()("LoadFile").click();
+    main()(ctl::main::LoadFile).click();
     dialogs.files = {std::nullopt};
-    main()("savefile").click();
+    main()(ctl::main::savefile).click();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogTitles.mid(1),
               QStringList({"Load memories from file", "Save memories in file"}));
@@ -261,25 +256,16 @@ TEST_F(MemoryFiles, UnsavedMemoriesAreProtectedAndAFailedSaveTellsThePlayer) {
     st().FreeMemoriesUnsaved = true;
     dialogs.answers = {false};
     dialogs.files = {path("x.sqs")};
-    main()("LoadFile").click();
+    main()(ctl::main::LoadFile).click();
     EXPECT_EQ(dialogs.questions,
               QStringList({"Free memories unsaved: loading will erase them. Continue anyway ?"}));
     EXPECT_EQ(dialogs.fileDialogTitles.size(), 0) << "declined before the dialog";
 
-    write(path("keep.sqs"), "old contents");
+    ASSERT_TRUE(putFile(path("keep.sqs"), "old contents"));
     dialogs.files = {path("no-such-folder/keep.sqs")};
-    main()("savefile").click();
+    main()(ctl::main::savefile).click();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("could not be written")));
     EXPECT_TRUE(st().FreeMemoriesUnsaved);
-    EXPECT_EQ(read(path("keep.sqs")), "old contents");
-}
-
-TEST(MemoryFileNames, TheNameIsWhatFollowsTheLastSeparator) {
-    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\Organi\\chiesa.dat")),
-              QStringLiteral("chiesa.dat"));
-    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("/home/org/chiesa.dat")),
-              QStringLiteral("chiesa.dat"));
-    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("chiesa.dat")), QStringLiteral("chiesa.dat"));
-    EXPECT_EQ(MemoryFile::Estrae_nome(QStringLiteral("C:\\Vorlo\\")), QString());
+    EXPECT_EQ(fileBytes(path("keep.sqs")), "old contents");
 }

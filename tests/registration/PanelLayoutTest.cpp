@@ -55,58 +55,31 @@ protected:
     }
 };
 
-TEST_F(PanelLayoutTest, StandardWindowAndFrameFollowThePanelSize) {
-    // Window heights: 6870 x S + 500 x (1 - S).
-    const struct {
-        double scale, width, height, frameWidth;
-    } cases[] = {{0.8, 7744, 5596, 7574.4}, {1.0, 9680, 6870, 9468}, {1.6, 15488, 10692, 15148.8}};
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.scale);
-        buildStandard(k.scale);
-        EXPECT_NEAR(main().width(), k.width, kTolerance);
-        EXPECT_NEAR(main().height(), k.height, kTolerance);
-        EXPECT_NEAR(c(m::Panel_nograph, 0).width(), k.frameWidth, kTolerance);
-        EXPECT_TRUE(c(m::Panel_nograph, 0).isVisible());
-    }
-}
-
-TEST_F(PanelLayoutTest, StandardStopGridButtonsAndMemoryRow) {
-    buildStandard(1.0, true);
-    expectBox(c(m::NomeFondi, 0), {75, 160, 996, 480});
-    expectBox(c(m::Tir_FO_SW, 0), {577, 160, 480, 468});
-    expectBox(c(m::NomeFondi, 10), {1080, 160, 996, 480});
-    expectBox(c(m::Tir_MU_GO, 13), {4170, 1555, 480, 468});
-    expectBox(c(m::NomePedale, 19), {8415, 4345, 996, 480});
-    expectBox(c(m::LedFix, 12), {9245, 5820, 230, 230});
-    expectBox(c(m::Numerino_Led, 24), {9290, 6030, 240, 210});
-    EXPECT_NEAR(c(m::CLEAR).top(), 5920, kTolerance) << "lower with LEDs";
-    buildStandard(1.0, false);
-    EXPECT_NEAR(c(m::CLEAR).top(), 5870, kTolerance);
-    expectBox(c(m::Graduatore, 5), {7465, 5860, 240, 220});
-    // The Swell overlay's shift is the integer part of half a column: 402 at 0.8, 703 at 1.4.
-    buildStandard(0.8);
-    EXPECT_NEAR(c(m::Tir_FO_SW, 0).left(), 60 + 402, kTolerance);
-    // Every button scales but RESET's left edge.
-    buildStandard(1.4);
-    EXPECT_NEAR(c(m::Tir_FO_SW, 0).left(), 105 + 703, kTolerance);
-    expectBox(c(m::RESET), {75, 7770, 4326, 336});
-    expectBox(c(m::Panic), {11984, 7770, 1344, 336});
-    // The hidden Fondi cancels are never placed.
-    EXPECT_FALSE(c(m::Button_Annullatori_go, 0).hasGeometry());
-    EXPECT_FALSE(c(m::Button_Annullatori_go, 0).isVisible());
-}
-
-TEST_F(PanelLayoutTest, StandardMemoryIndicatorsShowEitherLedsOrLabels) {
+TEST_F(PanelLayoutTest, MemoryIndicatorsShowEitherLedsOrLabels) {
     buildStandard(1.0, true);
     EXPECT_TRUE(c(m::LedFree, 7).isVisible());
     EXPECT_TRUE(c(m::Numerino_Led, 19).isVisible());
     EXPECT_FALSE(c(m::C_memory, 7).isVisible());
     EXPECT_FALSE(c(m::Graduatore, 7).isVisible());
+    EXPECT_NEAR(c(m::CLEAR).top(), 5920, kTolerance) << "lower with LEDs";
     buildStandard(1.0, false);
     EXPECT_FALSE(c(m::LedFix, 7).isVisible());
     EXPECT_FALSE(c(m::Numerino_Led, 7).isVisible());
     EXPECT_TRUE(c(m::C_memory, 7).isVisible());
     EXPECT_TRUE(c(m::Graduatore, 12).isVisible());
+    EXPECT_NEAR(c(m::CLEAR).top(), 5870, kTolerance);
+
+    // The graphic panel shows the LEDs; its memory row is the standard panel's business only.
+    buildGraphic(true);
+    EXPECT_TRUE(c(m::LedFix, 1).isVisible());
+    EXPECT_FALSE(c(m::Graduatore, 1).isVisible());
+    EXPECT_FALSE(c(m::Numerino_Led, 1).hasBorder());
+    EXPECT_TRUE(std::isnan(c(m::LedFix, 3).height())) << "the picture's own height";
+    st().MemoryLedsShown = false;
+    layout().VISUALIZZA_LED_O_PANNELLINI();
+    EXPECT_NEAR(c(m::CLEAR).top(), 7760, kTolerance);
+    EXPECT_TRUE(c(m::C_memory, 1).isVisible());
+    EXPECT_FALSE(c(m::LedFree, 1).isVisible());
 }
 
 TEST_F(PanelLayoutTest, StandardStopCellLooksFollowTheGreatData) {
@@ -151,27 +124,41 @@ TEST_F(PanelLayoutTest, MinimisedWindowKeepsItsGeometryAndStillRedrawsTheCells) 
     EXPECT_NEAR(main().width(), 9680 * 1.6, kTolerance);
 }
 
-// Every control, the thru and sub-octave buttons included, is drawn at the size in range.
-TEST_F(PanelLayoutTest, DamagedPanelSizeIsDrawnWithinItsRange) {
+// The window, its frame and the Swell overlays follow the panel size; a damaged size is drawn
+// within its range. Every control, the thru and sub-octave buttons included, takes the size drawn.
+TEST_F(PanelLayoutTest, ThePanelIsDrawnAtItsSizeKeptWithinItsRange) {
+    // The Swell overlay sits half a column (its integer part) right of its name.
     const struct {
-        double stored, drawn;
-    } cases[] = {{0.0, 0.8},    {-3.0, 0.8},         {0.7, 0.8},     {1.7, 1.6},
-                 {3276.7, 1.6}, {std::nan(""), 1.0}, {INFINITY, 1.0}};
+        double stored, drawn, width, height, frameWidth, swellLeft;
+    } cases[] = {
+        {0.8, 0.8, 7744, 5596, 7574.4, 462},       {1.0, 1.0, 9680, 6870, 9468, 577},
+        {1.4, 1.4, 13552, 9418, 13255.2, 808},     {1.6, 1.6, 15488, 10692, 15148.8, 924},
+        {0.0, 0.8, 7744, 5596, 7574.4, 462},       {-3.0, 0.8, 7744, 5596, 7574.4, 462},
+        {0.7, 0.8, 7744, 5596, 7574.4, 462},       {1.7, 1.6, 15488, 10692, 15148.8, 924},
+        {3276.7, 1.6, 15488, 10692, 15148.8, 924}, {std::nan(""), 1.0, 9680, 6870, 9468, 577},
+        {INFINITY, 1.0, 9680, 6870, 9468, 577}};
     for (const auto& k : cases) {
         SCOPED_TRACE(k.stored);
         const double s = k.drawn;
         for (int thruMode : {0, 1}) {
             st().ThruMode = static_cast<int16_t>(thruMode);
             buildStandard(k.stored);
-            EXPECT_NEAR(main().width(), 9680 * s, kTolerance);
-            EXPECT_NEAR(c(m::Tir_FO_SW, 0).left(), 75 * s + std::floor(1005 * s / 2 + 1e-9),
-                        kTolerance);
+            EXPECT_NEAR(main().width(), k.width, kTolerance);
+            EXPECT_NEAR(main().height(), k.height, kTolerance);
+            EXPECT_NEAR(c(m::Panel_nograph, 0).width(), k.frameWidth, kTolerance);
+            EXPECT_TRUE(c(m::Panel_nograph, 0).isVisible());
+            EXPECT_NEAR(c(m::Tir_FO_SW, 0).left(), k.swellLeft, kTolerance);
             // Beside the Ancie heading, scaled like it.
             expectBox(c(m::Subottava),
                       {5375 * s, 30 * s, (thruMode == 1 ? 1000 : 1975) * s, 240 * s});
             expectBox(c(m::THRUBUTTON), {6400 * s, 30 * s, 975 * s, 240 * s});
         }
     }
+    // Every button scales but RESET's left edge; the hidden Fondi cancels are never placed.
+    buildStandard(1.4);
+    expectBox(c(m::RESET), {75, 7770, 4326, 336});
+    expectBox(c(m::Panic), {11984, 7770, 1344, 336});
+    EXPECT_FALSE(c(m::Button_Annullatori_go, 0).hasGeometry());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -202,45 +189,20 @@ TEST_F(PanelLayoutTest, GraphicPanelWindowCellsAndKnobs) {
     buildGraphic();
     EXPECT_NEAR(main().width(), 12288, kTolerance);
     EXPECT_NEAR(main().height(), 8793.6, kTolerance);
-    expectBox(c(m::Sfondo), {0, 0, 12268, 8773.6});
     EXPECT_EQ(c(m::Sfondo).picture(), appFile(QStringLiteral("tavola.jpg")));
-    expectBox(c(m::RESET), {75, 7440, 3585, 260});
-    expectBox(c(m::LoadBuffer, 1), {11610, 7760, 530, 260});
     EXPECT_EQ(st().GreatTitle, QString(17, QLatin1Char(' ')) + QStringLiteral("Great "));
     EXPECT_TRUE(st().LoadSyxName);
     EXPECT_EQ(st().PicDrawOnSW, appFile(QStringLiteral("tirante_on_sw.jpg")));
     EXPECT_EQ(c(m::Scritta_Pedale, 0).font(), st().StopFont);
-    // First Fondi cell at (75, 910); Mutazioni cell 13 in the second column (4150 + 1220), fourth
-    // row (910 + 3 x 685); Pedale cell 19 in the second column, last row, with one knob.
+    // The cells' grid: the first Fondi cell, Mutazioni cell 13 in the second column, fourth row,
+    // and the knob of the last Pedale cell.
     expectBox(c(m::PergamenaF, 0), {75, 910, 1100, 320});
     EXPECT_EQ(c(m::PergamenaF, 0).picture(), appFile(QStringLiteral("stucco.gif")));
     expectBox(c(m::Tir_FO_GO_graph, 0), {225, 590, 320, 320});
-    expectBox(c(m::Tir_FO_SW_graph, 0), {725, 590, 320, 320});
     expectBox(c(m::PergamenaM, 13), {5370, 2965, 1100, 320});
-    expectBox(c(m::Tir_MU_SW_graph, 13), {6020, 2645, 320, 320});
-    expectBox(c(m::Scritta_Pedale, 19), {11020, 7075, 1100, 320});
     expectBox(c(m::Tir_PED_graph, 19), {11420, 6755, 320, 320});
     EXPECT_EQ(c(m::Tir_PED_graph, 19).picture(), appFile(QStringLiteral("tirante_off.jpg")));
     EXPECT_EQ(c(m::Tir_AN_GO_graph, 7).picture(), appFile(QStringLiteral("tirante_off_go.jpg")));
-}
-
-TEST_F(PanelLayoutTest, GraphicMemoryIndicators) {
-    // A standard layout first: the LEDs then get their picture's own height back.
-    buildStandard(1.0, true);
-    buildGraphic(true);
-    expectBox(c(m::C_memory, 1), {84, 7760, 266, 240});
-    expectBox(c(m::LedFix, 3), {624 + 6056, 7710, 266, std::nan("")});
-    expectBox(c(m::Numerino_Led, 15), {624 + 6120, 7940, 266, 210});
-    EXPECT_FALSE(c(m::Numerino_Led, 1).hasBorder());
-    EXPECT_TRUE(c(m::LedFix, 1).isVisible());
-    EXPECT_FALSE(c(m::Graduatore, 1).isVisible());
-
-    // The memory row is the standard panel's business only.
-    st().MemoryLedsShown = false;
-    layout().VISUALIZZA_LED_O_PANNELLINI();
-    EXPECT_NEAR(c(m::CLEAR).top(), 7760, kTolerance);
-    EXPECT_TRUE(c(m::C_memory, 1).isVisible());
-    EXPECT_FALSE(c(m::LedFree, 1).isVisible());
 }
 
 TEST_F(PanelLayoutTest, GraphicModeMenuFlipsTheSettingForTheNextStart) {

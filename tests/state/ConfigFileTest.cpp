@@ -106,18 +106,6 @@ TEST(ConfigFile, ReadsBackEveryFieldWhateverBlanksSurroundTheNumbers) {
     EXPECT_EQ(read.slot(24).MemBalAN_SW, original.slot(24).MemBalAN_SW);
 }
 
-TEST(ConfigFile, FlagsOtherThanOneReadAsFalse) {
-    QList<QByteArray> l = lines(ConfigFile::serialize(sample()));
-    l[16] = " 2 \r"; // LEDs: only 1 means shown
-    l[33] = " 5 \r"; // bold
-    l[37] = "-1 \r"; // graphic mode
-    ConsoleState read;
-    ASSERT_TRUE(ConfigFile::parse(l.join('\n') + '\n', read, kScreen));
-    EXPECT_FALSE(read.MemoryLedsShown);
-    EXPECT_FALSE(read.StopFont.bold);
-    EXPECT_FALSE(read.GraphicMode);
-}
-
 TEST(ConfigFile, AFileCutShortOrDamagedInstallsTheDefaultsButKeepsFiveFieldsRead) {
     const QList<QByteArray> full = lines(ConfigFile::serialize(sample()));
     for (int cut : {0, 5, 12, 20, 38, 200, 374}) {
@@ -163,6 +151,9 @@ TEST(ConfigFile, ValuesBeyondWhatTheConsoleCanSetAreBroughtWithinRangeAndNamedBy
     l[48] = " 300 \r";   // fixed memory 1, Great level
     l[46] = " 5 \r";     // fixed memory 1, Great tremolo: on only when 1
     l[60] = "-1 \r";     // fixed memory 1, Great Fondi cancel: muted only when 0
+    l[16] = " 2 \r";     // LEDs: flags other than 1 read as false
+    l[33] = " 5 \r";     // bold
+    l[37] = "-1 \r";     // graphic mode
     ConsoleState read;
     const ConfigFile::ReadResult r = ConfigFile::parse(l.join('\n') + '\n', read, kScreen);
     ASSERT_TRUE(r);
@@ -177,6 +168,9 @@ TEST(ConfigFile, ValuesBeyondWhatTheConsoleCanSetAreBroughtWithinRangeAndNamedBy
     EXPECT_EQ(read.slot(13).MemExprGO, 127);
     EXPECT_EQ(read.slot(13).MemTremGO, 0);
     EXPECT_EQ(read.slot(13).MemAnnullGO[0], 1);
+    EXPECT_FALSE(read.MemoryLedsShown);
+    EXPECT_FALSE(read.StopFont.bold);
+    EXPECT_FALSE(read.GraphicMode);
     ASSERT_EQ(r.adjusted.size(), 11);
     EXPECT_EQ(
         r.adjusted[4],

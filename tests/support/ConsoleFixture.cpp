@@ -107,6 +107,12 @@ void ConsoleFixture::start() {
     midi->clearLog();
 }
 
+void ConsoleFixture::startOnMarkerTable(const std::function<void(ConsoleState&)>& tweak) {
+    writeTable(markerTable());
+    writeConfig(tweak);
+    start();
+}
+
 void ConsoleFixture::play(const char* device, std::initializer_list<uint8_t> bytes) {
     midi->play(QString::fromLatin1(device), bytes);
 }

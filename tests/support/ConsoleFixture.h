@@ -54,6 +54,8 @@ protected:
     void writeConfig(const std::function<void(ConsoleState&)>& tweak = {});
     // Makes the console and runs its start-up; the log starts empty afterwards.
     void start();
+    // Starts a console on the marker table and a configuration that opens every port.
+    void startOnMarkerTable(const std::function<void(ConsoleState&)>& tweak = {});
     void makeConsole();
 
     ConsoleState& st() { return console->state(); }
