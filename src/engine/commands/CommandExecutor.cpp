@@ -96,10 +96,7 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         drawRecallTarget(c.a);
         break;
     case CommandKind::Cancel:
-        if (c.a == static_cast<int>(Manual::Great))
-            drawstops_.Button_Annullatori_go_Click(c.b);
-        else if (c.a == static_cast<int>(Manual::Swell))
-            drawstops_.Button_Annullatori_sw_Click(c.b);
+        drawstops_.toggleCancel(static_cast<Manual>(c.a), c.b);
         break;
     case CommandKind::CancelAll:
         drawstops_.cancelAll();
@@ -122,23 +119,10 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         buffers_.clearFreeMemories();
         break;
     case CommandKind::Coupler:
-        switch (static_cast<Coupler>(c.a)) {
-        case Coupler::GreatToPedal:
-            couplers_.UNPI_Click();
-            break;
-        case Coupler::SwellToPedal:
-            couplers_.UNPII_Click();
-            break;
-        case Coupler::GoToSwell:
-            couplers_.UN_GOSW_Click();
-            break;
-        case Coupler::SwellToGo:
-            couplers_.UN_SWGO_Click();
-            break;
-        }
+        couplers_.toggle(static_cast<Coupler>(c.a));
         break;
     case CommandKind::SubOctave:
-        couplers_.Subottava_Click();
+        couplers_.toggleSubOctave();
         break;
     case CommandKind::Tremulant:
         if (isManual(c.a))
@@ -151,7 +135,7 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         listStep(static_cast<SettingList>(c.a), c.b);
         break;
     case CommandKind::Panic:
-        panic_.Panic_Click();
+        panic_.allNotesOff();
         break;
     case CommandKind::Reset:
         if (reset_)
@@ -311,7 +295,7 @@ void CommandExecutor::sustainPedal(int value) {
     if (value == kPedalDown) {
         state_.SwitchEventArmed = true;
     } else if (value == kPedalUp && state_.SwitchEventArmed) {
-        panic_.Panic_Click();
+        panic_.allNotesOff();
         state_.SwitchEventArmed = false;
     }
 }
@@ -370,9 +354,9 @@ void CommandExecutor::bendSwitch(int input, int channel, int wheel) {
     const Division& swell = division(DivisionId::Swell);
     if (channel == midi::PedalChannel) {
         if (up)
-            couplers_.UNPI_Click();
+            couplers_.toggle(Coupler::GreatToPedal);
         else
-            couplers_.UNPII_Click();
+            couplers_.toggle(Coupler::SwellToPedal);
     } else if (input == 1) {
         levels_.toggleTremulant(up ? great : swell);
     } else if (up) {

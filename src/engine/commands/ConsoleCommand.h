@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConsoleListener.h"
+#include "Couplers.h"
 #include "Division.h"
 
 #include <cstdint>
@@ -22,14 +23,6 @@ enum class StopGroupCode : int16_t {
 
 // The manuals are the organ's first two divisions.
 using Manual = DivisionId;
-
-// The four coupler buttons; each pair shares one setting and excludes the other.
-enum class Coupler : int {
-    GreatToPedal, // UNPI
-    SwellToPedal, // UNPII
-    GoToSwell,    // UN_GOSW
-    SwellToGo,    // UN_SWGO
-};
 
 // The Advanced window's recall check boxes: whether a free memory's recall also restores the
 // three levels (Globals) and the six balances (Balance).

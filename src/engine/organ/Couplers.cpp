@@ -27,23 +27,24 @@ void Couplers::switchCoupler(int16_t Registration::*field, int pressed,
 Couplers::Couplers(ConsoleState& state, ConsoleListener& indicators, ConsoleUpdate& update)
     : state_(state), indicators_(indicators), update_(update) {}
 
-void Couplers::UNPI_Click() {
-    switchCoupler(&Registration::MemUnPedale, 1, &ConsoleListener::pedalCouplerShown);
+void Couplers::toggle(Coupler which) {
+    switch (which) {
+    case Coupler::GreatToPedal:
+        switchCoupler(&Registration::MemUnPedale, 1, &ConsoleListener::pedalCouplerShown);
+        break;
+    case Coupler::SwellToPedal:
+        switchCoupler(&Registration::MemUnPedale, 2, &ConsoleListener::pedalCouplerShown);
+        break;
+    case Coupler::GoToSwell:
+        switchCoupler(&Registration::MemUnManuali, 1, &ConsoleListener::manualCouplerShown);
+        break;
+    case Coupler::SwellToGo:
+        switchCoupler(&Registration::MemUnManuali, 2, &ConsoleListener::manualCouplerShown);
+        break;
+    }
 }
 
-void Couplers::UNPII_Click() {
-    switchCoupler(&Registration::MemUnPedale, 2, &ConsoleListener::pedalCouplerShown);
-}
-
-void Couplers::UN_GOSW_Click() {
-    switchCoupler(&Registration::MemUnManuali, 1, &ConsoleListener::manualCouplerShown);
-}
-
-void Couplers::UN_SWGO_Click() {
-    switchCoupler(&Registration::MemUnManuali, 2, &ConsoleListener::manualCouplerShown);
-}
-
-void Couplers::Subottava_Click() {
+void Couplers::toggleSubOctave() {
     ConsoleState& st = state_;
     st.live().MemSubottava = st.live().MemSubottava == 1 ? 0 : 1;
     update_.AGGIORNAMENTO_VORLO();

@@ -5,6 +5,14 @@
 
 namespace vorlo {
 
+// The four coupler buttons; each pair shares one setting and excludes the other.
+enum class Coupler : int {
+    GreatToPedal, // UNPI
+    SwellToPedal, // UNPII
+    GoToSwell,    // UN_GOSW
+    SwellToGo,    // UN_SWGO
+};
+
 class ConsoleState;
 class ConsoleUpdate;
 
@@ -14,11 +22,17 @@ class Couplers {
 public:
     Couplers(ConsoleState& state, ConsoleListener& indicators, ConsoleUpdate& update);
 
-    void UNPI_Click();
-    void UNPII_Click();
-    void UN_GOSW_Click();
-    void UN_SWGO_Click();
-    void Subottava_Click();
+    // Presses a coupler: it comes in force, or goes if it was in force; the other coupler of
+    // its pair goes.
+    void toggle(Coupler which);
+    // The pedal sub-octave on or off, through the console update.
+    void toggleSubOctave();
+
+    void UNPI_Click() { toggle(Coupler::GreatToPedal); }
+    void UNPII_Click() { toggle(Coupler::SwellToPedal); }
+    void UN_GOSW_Click() { toggle(Coupler::GoToSwell); }
+    void UN_SWGO_Click() { toggle(Coupler::SwellToGo); }
+    void Subottava_Click() { toggleSubOctave(); }
 
 private:
     // A pair of mutually exclusive couplers sharing one setting (1 first, 2 second), shown by

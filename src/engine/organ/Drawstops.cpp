@@ -40,20 +40,12 @@ void Drawstops::NomePedale_Click(int row) {
     draw(SlotField::MemPED, row);
 }
 
-void Drawstops::Button_Annullatori_go_Click(int family) {
+void Drawstops::toggleCancel(DivisionId manual, int family) {
     ConsoleState& st = state_;
-    if (family < 0 || family > 2)
+    if (family < 0 || family > 2 || (manual != DivisionId::Great && manual != DivisionId::Swell))
         return;
-    int16_t& v = st.live().MemAnnullGO[family];
-    v = v != 0 ? 0 : 1;
-    update_.AGGIORNAMENTO_VORLO();
-}
-
-void Drawstops::Button_Annullatori_sw_Click(int family) {
-    ConsoleState& st = state_;
-    if (family < 0 || family > 2)
-        return;
-    int16_t& v = st.live().MemAnnullSW[family];
+    int16_t& v = (manual == DivisionId::Great ? st.live().MemAnnullGO
+                                              : st.live().MemAnnullSW)[static_cast<size_t>(family)];
     v = v != 0 ? 0 : 1;
     update_.AGGIORNAMENTO_VORLO();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConsoleSlots.h"
+#include "Division.h"
 
 namespace vorlo {
 
@@ -26,8 +27,9 @@ public:
     void Tir_AN_SW_Click(int row);
     void NomePedale_Click(int row);
     // family 0..2 (Fondi, Mutazioni, Ance/Archi): mute it, or restore it.
-    void Button_Annullatori_go_Click(int family);
-    void Button_Annullatori_sw_Click(int family);
+    void toggleCancel(DivisionId manual, int family);
+    void Button_Annullatori_go_Click(int family) { toggleCancel(DivisionId::Great, family); }
+    void Button_Annullatori_sw_Click(int family) { toggleCancel(DivisionId::Swell, family); }
     // Every group to none, the tremulants, couplers and sub-octave off, every family muted;
     // levels, balances and thru stay.
     void cancelAll();

@@ -7,7 +7,7 @@ namespace vorlo {
 
 Panic::Panic(MidiOutputPort& player) : player_(player) {}
 
-void Panic::Panic_Click() {
+void Panic::allNotesOff() {
     // Twice per division channel, in case the first one is lost; on the player's stream, so
     // they go out ahead of the console's messages still waiting for the cable.
     for (int channel : {midi::GreatChannel, midi::SwellChannel, midi::PedalChannel}) {

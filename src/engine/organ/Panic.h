@@ -8,7 +8,9 @@ class MidiOutputPort;
 class Panic {
 public:
     explicit Panic(MidiOutputPort& player);
-    void Panic_Click();
+    // Sends all notes off, twice on each division channel, ahead of any waiting registration.
+    void allNotesOff();
+    void Panic_Click() { allNotesOff(); }
 
 private:
     MidiOutputPort& player_;
