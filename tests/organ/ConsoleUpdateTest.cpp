@@ -1,6 +1,7 @@
 #include "ConsoleUpdate.h"
 #include "AdvancedControls.h"
 #include "AdvancedWindowControls.h"
+#include "ConsoleReset.h"
 #include "Drawstops.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
@@ -174,6 +175,13 @@ TEST_F(Update, TheGraphicPanelSwapsKnobPicturesOfTheRightManual) {
     console->drawstops().NomePedale_Click(2);
     EXPECT_EQ(main()(ctl::main::Tir_PED_graph, 2).picture(), QStringLiteral("ped-on"));
     EXPECT_EQ(main()(ctl::main::Tir_PED_graph, 0).picture(), QStringLiteral("ped-off"));
+
+    // A reset lets every drawn knob go back, whichever manual it belongs to.
+    console->drawstops().Tir_FO_GO_Click(4);
+    console->reset().RESET_Click();
+    EXPECT_EQ(main()(ctl::main::Tir_AN_SW_graph, 11).picture(), QStringLiteral("sw-off"));
+    EXPECT_EQ(main()(ctl::main::Tir_PED_graph, 2).picture(), QStringLiteral("ped-off"));
+    EXPECT_EQ(main()(ctl::main::Tir_FO_GO_graph, 4).picture(), st().PicDrawOffGO);
 }
 
 TEST_F(Update, AClickDuringASysexDelayIsSentOnceAfterTheRunningUpdate) {

@@ -23,15 +23,11 @@ void ConsoleIndicators::drawstopMoved(DivisionId division, int group, int from, 
     const StopGroup& g = kStopGroups[static_cast<size_t>(group)];
     const bool great = division == DivisionId::Great;
     if (st.GraphicMode) {
-        const ControlArrayId& knobs = *(great || !g.isManual() ? g.knobsGo : g.knobsSw);
-        const QString& off = !g.isManual() ? st.PicDrawOff
-                             : great       ? st.PicDrawOffGO
-                                           : st.PicDrawOffSW;
-        const QString& on = !g.isManual() ? st.PicDrawOn : great ? st.PicDrawOnGO : st.PicDrawOnSW;
+        const Knobs k = knobsOf(division, group);
         if (from >= 0)
-            main_(knobs, from).setPicture(off);
+            main_(k.knobs, from).setPicture(k.off);
         if (to >= 0)
-            main_(knobs, to).setPicture(on);
+            main_(k.knobs, to).setPicture(k.on);
         return;
     }
     const ControlArrayId& names = *g.names;
@@ -135,26 +131,30 @@ void ConsoleIndicators::settingsShown() {
 }
 
 void ConsoleIndicators::knobsReleased(int slot) {
-    const ConsoleState& st = state_;
-    const struct {
-        const ControlArrayId& knobs;
-        int16_t Registration::*field;
-        const QString& off;
-        int rows;
-    } knobs[] = {
-        {ctl::main::Tir_FO_GO_graph, &Registration::MemFO_GO, st.PicDrawOffGO, 30},
-        {ctl::main::Tir_MU_GO_graph, &Registration::MemMU_GO, st.PicDrawOffGO, 20},
-        {ctl::main::Tir_AN_GO_graph, &Registration::MemAN_GO, st.PicDrawOffGO, 20},
-        {ctl::main::Tir_FO_SW_graph, &Registration::MemFO_SW, st.PicDrawOffSW, 30},
-        {ctl::main::Tir_MU_SW_graph, &Registration::MemMU_SW, st.PicDrawOffSW, 20},
-        {ctl::main::Tir_AN_SW_graph, &Registration::MemAN_SW, st.PicDrawOffSW, 20},
-        {ctl::main::Tir_PED_graph, &Registration::MemPED, st.PicDrawOff, 20},
-    };
-    for (const auto& k : knobs) {
-        const int p = st.slot(slot).*k.field;
-        if (p >= 0 && p < k.rows)
-            main_(k.knobs, p).setPicture(k.off);
+    const Registration& r = state_.slot(slot);
+    for (size_t group = 0; group < kStopGroups.size(); ++group) {
+        const StopGroup& g = kStopGroups[group];
+        const std::initializer_list<DivisionId> manuals = {DivisionId::Great, DivisionId::Swell};
+        const std::initializer_list<DivisionId> pedal = {DivisionId::Pedal};
+        for (DivisionId id : g.isManual() ? manuals : pedal) {
+            const Division& d = vorlo::division(id);
+            const int p = r.*d.stops[g.isManual() ? group : 0];
+            if (p >= 0 && p < g.count) {
+                const Knobs k = knobsOf(id, static_cast<int>(group));
+                main_(k.knobs, p).setPicture(k.off);
+            }
+        }
     }
+}
+
+ConsoleIndicators::Knobs ConsoleIndicators::knobsOf(DivisionId division, int group) const {
+    const ConsoleState& st = state_;
+    const StopGroup& g = kStopGroups[static_cast<size_t>(group)];
+    if (!g.isManual())
+        return {*g.knobsGo, st.PicDrawOff, st.PicDrawOn};
+    if (division == DivisionId::Great)
+        return {*g.knobsGo, st.PicDrawOffGO, st.PicDrawOnGO};
+    return {*g.knobsSw, st.PicDrawOffSW, st.PicDrawOnSW};
 }
 
 // Setting a slider from the program runs no handler.

@@ -1,13 +1,15 @@
 #pragma once
 
-#include <functional>
-
 #include "ConsoleListener.h"
+
+#include <QString>
+#include <functional>
 
 namespace vorlo {
 
 class ConsoleState;
 class Control;
+struct ControlArrayId;
 struct ControlId;
 class Form;
 class PanelState;
@@ -38,6 +40,13 @@ public:
     void recallOptionShown(int option, int value) override;
 
 private:
+    // A stop group's knobs on the graphic panel for a division, with their pictures.
+    struct Knobs {
+        const ControlArrayId& knobs;
+        const QString& off;
+        const QString& on;
+    };
+    Knobs knobsOf(DivisionId division, int group) const;
     // Sets a control as the program does, without running its click handler: what it shows is
     // already in force.
     static void showSilently(Control& control, const std::function<void(Control&)>& set);
