@@ -249,29 +249,10 @@ void CommandExecutor::drawRecallTarget(int position) {
 // Moves one of the Advanced window's lists to a neighbour within the list, then chooses that
 // entry (which sends the setting again even when the list stayed at its end).
 void CommandExecutor::listStep(SettingList list, int step) {
-    int count = 0;
-    int current = 0;
-    switch (list) {
-    case SettingList::Temperament:
-        count = settings_.entries(list);
-        current = state_.Temperament;
-        break;
-    case SettingList::TemperamentStart:
-        count = settings_.entries(list);
-        current = state_.TemperamentStart;
-        break;
-    case SettingList::Reverb:
-        count = settings_.entries(list);
-        current = state_.ReverbType;
-        break;
-    case SettingList::TremoloType:
-        count = settings_.entries(list);
-        current = state_.TremoloType;
-        break;
-    }
+    const int count = settings_.entries(list);
     if (count < 1)
         return;
-    chooseSetting(list, std::clamp(current + step, 0, count - 1));
+    chooseSetting(list, std::clamp(settings_.stored(list) + step, 0, count - 1));
 }
 
 void CommandExecutor::chooseSetting(SettingList list, int index) {

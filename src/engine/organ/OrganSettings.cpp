@@ -156,15 +156,25 @@ void OrganSettings::choose(SettingList list, int index) {
 }
 
 void OrganSettings::chooseStored(std::initializer_list<SettingList> order) {
-    const ConsoleState& st = state_;
     for (SettingList list : order) {
-        const int stored = list == SettingList::Temperament        ? st.Temperament
-                           : list == SettingList::TemperamentStart ? st.TemperamentStart
-                           : list == SettingList::Reverb           ? st.ReverbType
-                                                                   : st.TremoloType;
-        if (entries(list) > 0 && stored != lists_.chosen(list))
-            choose(list, stored);
+        if (entries(list) > 0 && stored(list) != lists_.chosen(list))
+            choose(list, stored(list));
     }
+}
+
+int OrganSettings::stored(SettingList list) const {
+    const ConsoleState& st = state_;
+    switch (list) {
+    case SettingList::Temperament:
+        return st.Temperament;
+    case SettingList::TemperamentStart:
+        return st.TemperamentStart;
+    case SettingList::Reverb:
+        return st.ReverbType;
+    case SettingList::TremoloType:
+        return st.TremoloType;
+    }
+    return 0;
 }
 
 int OrganSettings::entries(SettingList list) const {

@@ -53,6 +53,8 @@ public:
     // whose stored entry is not the one last chosen is chosen again, which sends it.
     void chooseStored(std::initializer_list<SettingList> order);
     const SettingsLists& lists() const { return lists_; }
+    // The entry the state holds for a list.
+    int stored(SettingList list) const;
 
     // How many entries a list offers: the names its list holds since the last stops table.
     int entries(SettingList list) const;
