@@ -99,22 +99,17 @@ void ConsoleIndicators::subOctaveShown(bool on) {
 
 void ConsoleIndicators::settingsShown() {
     const ConsoleState& st = state_;
-    Form& adv = advanced_;
     const Registration& live = st.live();
-    adv(ctl::advanced::SliderGO).setValue(live.MemExprGO);
-    adv(ctl::advanced::SliderSW).setValue(live.MemExprSW);
-    adv(ctl::advanced::SliderPE).setValue(live.MemExprPE);
-    adv(ctl::advanced::EXPGO).setCaption(QString::number(live.MemExprGO));
-    adv(ctl::advanced::EXPSW).setCaption(QString::number(live.MemExprSW));
-    adv(ctl::advanced::EXPPE).setCaption(QString::number(live.MemExprPE));
-    adv(ctl::advanced::EXPfondi, 1).setCaption(QString::number(live.MemBalFO_GO));
-    adv(ctl::advanced::EXPmutazioni, 1).setCaption(QString::number(live.MemBalMU_GO));
-    adv(ctl::advanced::EXPancie, 1).setCaption(QString::number(live.MemBalAN_GO));
-    adv(ctl::advanced::EXPfondi, 2).setCaption(QString::number(live.MemBalFO_SW));
-    adv(ctl::advanced::EXPmutazioni, 2).setCaption(QString::number(live.MemBalMU_SW));
-    adv(ctl::advanced::EXPancie, 2).setCaption(QString::number(live.MemBalAN_SW));
-    adv(ctl::advanced::SliderTremoloRate).setValue(st.TremoloRate);
-    adv(ctl::advanced::Valore).setCaption(QString::number(st.TremoloRate));
+    for (DivisionId id : {DivisionId::Great, DivisionId::Swell, DivisionId::Pedal}) {
+        const Division& d = vorlo::division(id);
+        levelShown(id, live.*d.level);
+        levelSent(id, live.*d.level);
+        if (!d.isManual())
+            continue;
+        for (StopFamily family : {StopFamily::Fondi, StopFamily::Mutazioni, StopFamily::Ance})
+            balanceSent(id, family, live.*d.balance[static_cast<size_t>(family)]);
+    }
+    tremoloRateShown(st.TremoloRate);
     globalCouplingShown(std::clamp<int>(st.GlobalCoupling, 0, 2));
     recallOptionShown(0, st.RecallGlobals);
     recallOptionShown(1, st.RecallBalance);
