@@ -10,6 +10,7 @@ OutputWithBuiltInSynth::OutputWithBuiltInSynth(std::unique_ptr<MidiOutputPort> r
     : MidiOutputPort(parent), real_(std::move(real)), builtIn_(std::move(builtIn)),
       selected_(real_.get()) {
     connect(real_.get(), &MidiOutputPort::error, this, &MidiOutputPort::error);
+    connect(real_.get(), &MidiOutputPort::deviceLost, this, &MidiOutputPort::deviceLost);
     connect(builtIn_.get(), &MidiOutputPort::error, this, &MidiOutputPort::error);
 }
 

@@ -14,6 +14,8 @@ public:
 
     std::unique_ptr<MidiInputPort> createInput() override { return system_.createInput(); }
     std::unique_ptr<MidiOutputPort> createOutput() override;
+    // The built-in synthesizer never comes or goes: the wrapped system's watch tells it all.
+    MidiSystemWatch* watch() override { return system_.watch(); }
 
 private:
     MidiBackend& system_;

@@ -2,6 +2,7 @@
 
 #include "MidiInputPort.h"
 #include "MidiOutputPort.h"
+#include "MidiSystemWatch.h"
 
 #include <memory>
 
@@ -14,6 +15,9 @@ public:
     virtual ~MidiBackend() = default;
     virtual std::unique_ptr<MidiInputPort> createInput() = 0;
     virtual std::unique_ptr<MidiOutputPort> createOutput() = 0;
+    // What the system tells of its devices coming and going; null when it tells nothing (the
+    // console then reads the lists only when the set-up opens). Lives as long as the backend.
+    virtual MidiSystemWatch* watch() { return nullptr; }
 };
 
 } // namespace vorlo

@@ -35,6 +35,9 @@ public:
 
 signals:
     void error(int code, const QString& text);
+    // The open device went away and the port has closed; nothing is queued for it. Raised
+    // just before the error() that tells the player.
+    void deviceLost();
     // The device's MIDI system takes less than is sent and the port dropped a message (within
     // FloodPolicy); raised for each one.
     void messageDropped();

@@ -14,6 +14,12 @@ PacedOutputPort::PacedOutputPort(MidiOutputPort& device, QObject* parent)
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &PacedOutputPort::pump);
     connect(&device_, &MidiOutputPort::error, this, &MidiOutputPort::error);
+    // What waits for a device that went away is never sent: the port stays closed until the
+    // console opens it again, and then it starts afresh.
+    connect(&device_, &MidiOutputPort::deviceLost, this, [this] {
+        flush();
+        emit deviceLost();
+    });
     // Unpaced, a flood can still outrun a slow MIDI system: the device's drops are told to the
     // player as the cable's are.
     connect(&device_, &MidiOutputPort::messageDropped, this, [this] { dropped(clock_()); });
