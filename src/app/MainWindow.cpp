@@ -3,6 +3,7 @@
 #include "BoundMenuAction.h"
 #include "BoundWidgetFactory.h"
 #include "Console.h"
+#include "DeviceStatusBar.h"
 #include "Form.h"
 #include "FormWindowBinding.h"
 #include "KeyTranslator.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(Console& console, Form& form, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     buildMenus();
     buildPanel();
+    setStatusBar(new DeviceStatusBar(console.deviceLights(), this));
     binding_ = new FormWindowBinding(form, *this, converter_, false);
     connect(&form, &Form::changed, this, &MainWindow::refreshSize);
     refreshSize();

@@ -73,6 +73,8 @@ SetupDialog::SetupDialog(Console& console, Form& form, QWidget* parent)
         top->addWidget(hint);
 
     auto* buttons = new QHBoxLayout;
+    if (QWidget* refresh = bind(Refresh))
+        buttons->addWidget(refresh);
     buttons->addStretch(1);
     for (const ControlId& id : {Command1, Command3}) {
         if (QWidget* b = bind(id)) {

@@ -9,6 +9,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -89,9 +90,10 @@ TEST_F(MainWindowTest, CaptionIconAndPanelSizeComeFromTheConsole) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), st().ProgramTitle);
     EXPECT_FALSE(w->windowTitle().isEmpty());
-    // 9680 x 6870 twips at 15 twips a pixel; the menu bar comes on top.
+    // 9680 x 6870 twips at 15 twips a pixel; the menu bar comes on top, the devices' status
+    // line below.
     EXPECT_EQ(w->panel()->size(), QSize(645, 458));
-    EXPECT_EQ(w->height(), 458 + w->menuBar()->height());
+    EXPECT_EQ(w->height(), 458 + w->menuBar()->height() + w->statusBar()->height());
     main().setCaption(QStringLiteral("Another title"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Another title"));
 }

@@ -235,11 +235,12 @@ TEST_F(Playing, AVanishedKeyboardReleasesItsOwnNotesAndCopiesAsTheyWereStruck) {
     log();
     play(kKeyboard1, {0x90, 62, 80});
     QStringList sentWhenTold;
-    dialogs.whileShown = [&](const QString&) { sentWhenTold = log(); };
+    notices.onNotice = [&](const QString&) { sentWhenTold = log(); };
     midi->removeDevice(QString::fromLatin1(kKeyboard1));
     settle();
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList({"The MIDI input device \"Keyboard 1\" is no longer available"}));
+    EXPECT_EQ(notices.take().first(),
+              QStringLiteral("The MIDI input device \"Keyboard 1\" is no longer available"));
+    EXPECT_TRUE(dialogs.messages.empty()) << "a vanished keyboard asks nothing";
     EXPECT_EQ(sentWhenTold, QStringList({"90 3E 50", // queued
                                          "80 3E 00", // its release
                                          "82 24 00", "80 24 00", "81 24 00", "82 18 00", // Pedal

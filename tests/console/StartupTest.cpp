@@ -180,13 +180,3 @@ TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesO
     EXPECT_EQ(st().sent().MemFO_GO, 2);
 }
 
-TEST_F(Startup, AVanishedDeviceIsReportedAndTheConsoleKeepsRunning) {
-    startOnMarkerTable();
-    midi->removeDevice(QString::fromLatin1(kModule));
-    settle();
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("no longer available")));
-    console->drawstops().Tir_FO_GO_Click(2);
-    EXPECT_EQ(st().sent().MemFO_GO, 2);
-    EXPECT_FALSE(console->hasEnded());
-}

@@ -1,5 +1,7 @@
 #include "ConsoleFixture.h"
 
+#include "ConsoleEvents.h"
+
 #include "ConfigFile.h"
 #include "DatFile.h"
 #include "RolandChecksum.h"
@@ -98,6 +100,7 @@ void ConsoleFixture::makeConsole() {
     env.dialogs = &dialogs;
     env.screen = &screen;
     console = std::make_unique<Console>(env);
+    console->events().add(notices);
 }
 
 void ConsoleFixture::start() {

@@ -14,6 +14,7 @@
 #include "LevelSender.h"
 #include "Memories.h"
 #include "MemoryFile.h"
+#include "NoticeLog.h"
 #include "PanelState.h"
 #include "Panic.h"
 #include "QtPrinters.h"
@@ -75,6 +76,7 @@ protected:
     std::unique_ptr<VirtualMidiBackend> midi;
     ScriptedDialogs dialogs;
     FixedScreen screen;
+    NoticeLog notices;
     std::unique_ptr<Console> console;
 };
 

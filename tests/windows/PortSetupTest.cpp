@@ -55,14 +55,30 @@ TEST_F(PortSetup, CancelRestoresBothDelaysAndReopensThePreviousPorts) {
     EXPECT_TRUE(console->MIDIOutput1().isOpen());
 }
 
-TEST_F(PortSetup, TheSecondOpeningRescansTheDevices) {
+TEST_F(PortSetup, TheListsFollowTheDevicesWhileOpenAndEachOpeningRescans) {
+    midi->setInputDevices({"Keyboard 1", "Keyboard 2", "Pedalboard"});
     main()(ctl::main::SetMidi).click();
-    setup(ctl::setup::Command3).click();
-    midi->setInputDevices(
-        {QStringLiteral("Keyboard 1"), QStringLiteral("Keyboard 2"), QStringLiteral("Pedalboard")});
-    main()(ctl::main::SetMidi).click();
-    EXPECT_EQ(setup(ctl::setup::InputDev1Combo).items().size(), 4);
+    EXPECT_EQ(setup(ctl::setup::InputDev1Combo).items().size(), 4) << "even the first opening";
     EXPECT_EQ(st().MidiIn1NoDevice, 3);
+    setup(ctl::setup::InputDev2Combo).chooseListIndex(2); // the pedalboard
+
+    // A device appears, and one the player did not pick goes, while the window is open.
+    midi->setInputDevices({"Expression box", "Keyboard 2", "Pedalboard"});
+    settle();
+    EXPECT_EQ(setup(ctl::setup::InputDev1Combo).items(),
+              QStringList({"Expression box", "Keyboard 2", "Pedalboard", "No device"}));
+    EXPECT_EQ(setup(ctl::setup::InputDev1Combo).listIndex(), 3) << "Keyboard 1 is gone";
+    EXPECT_EQ(setup(ctl::setup::InputDev2Combo).listIndex(), 2) << "the pick stays";
+    EXPECT_FALSE(console->MIDIInput2().isOpen()) << "nothing opens while the set-up is open";
+
+    // Without notices from the MIDI system, Refresh reads the lists again.
+    midi->setInputDevices({"Pedalboard"});
+    setup(ctl::setup::Refresh).click();
+    EXPECT_EQ(setup(ctl::setup::InputDev2Combo).items(), QStringList({"Pedalboard", "No device"}));
+    EXPECT_EQ(setup(ctl::setup::InputDev2Combo).listIndex(), 0);
+    setup(ctl::setup::Command1).click();
+    EXPECT_TRUE(console->MIDIInput2().isOpen());
+    EXPECT_EQ(st().MidiIn2Device, 0);
 }
 
 TEST_F(PortSetup, WithNoDevicesAtAllOnlyNoDeviceIsListedAndNothingOpens) {

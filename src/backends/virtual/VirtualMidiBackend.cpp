@@ -35,13 +35,19 @@ QStringList VirtualMidiBackend::outputDevices() const {
 }
 
 void VirtualMidiBackend::setInputDevices(const QStringList& names) {
-    std::lock_guard lock(mutex_);
-    inputs_ = names;
+    {
+        std::lock_guard lock(mutex_);
+        inputs_ = names;
+    }
+    watch_.listsChanged();
 }
 
 void VirtualMidiBackend::setOutputDevices(const QStringList& names) {
-    std::lock_guard lock(mutex_);
-    outputs_ = names;
+    {
+        std::lock_guard lock(mutex_);
+        outputs_ = names;
+    }
+    watch_.listsChanged();
 }
 
 void VirtualMidiBackend::setWired(const QString& device, bool wired) {
@@ -84,6 +90,30 @@ void VirtualMidiBackend::removeDevice(const QString& device) {
         p->deviceVanished(device);
     for (auto* p : outs)
         p->deviceVanished(device);
+    watch_.listsChanged();
+}
+
+void VirtualMidiBackend::stopSystem() {
+    if (!watch_.systemAvailable())
+        return;
+    const QStringList ins = inputDevices();
+    const QStringList outs = outputDevices();
+    for (const QString& d : ins + outs)
+        removeDevice(d);
+    stoppedInputs_ = ins;
+    stoppedOutputs_ = outs;
+    watch_.setRunning(false);
+}
+
+void VirtualMidiBackend::startSystem() {
+    if (watch_.systemAvailable())
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        inputs_ = stoppedInputs_;
+        outputs_ = stoppedOutputs_;
+    }
+    watch_.setRunning(true);
 }
 
 void VirtualMidiBackend::play(const QString& inputDevice, const QByteArray& bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MidiBackend.h"
+#include "VirtualMidiWatch.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -24,6 +25,8 @@ public:
 
     std::unique_ptr<MidiInputPort> createInput() override;
     std::unique_ptr<MidiOutputPort> createOutput() override;
+    // Tells of every change made to the device lists below.
+    MidiSystemWatch* watch() override { return &watch_; }
 
     QStringList inputDevices() const;
     QStringList outputDevices() const;
@@ -37,6 +40,10 @@ public:
     bool isWired(const QString& device) const;
     // The device disappears: ports open on it report an error and close.
     void removeDevice(const QString& device);
+    // The whole system stops (every open port loses its device, no device is listed) or starts
+    // again with the lists it had.
+    void stopSystem();
+    void startSystem();
 
     // Plays one message into every open input port on that device. Callable from any thread.
     void play(const QString& inputDevice, const QByteArray& bytes);
@@ -84,6 +91,10 @@ private:
     QStringList log_;
     bool recording_ = true;
     size_t sentCount_ = 0;
+    // The lists while the system is stopped.
+    QStringList stoppedInputs_;
+    QStringList stoppedOutputs_;
+    VirtualMidiWatch watch_;
 };
 
 } // namespace vorlo

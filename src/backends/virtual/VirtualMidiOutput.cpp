@@ -68,6 +68,7 @@ void VirtualMidiOutput::deviceVanished(const QString& device) {
     if (!open_ || openDevice_ != device)
         return;
     open_ = false;
+    emit deviceLost();
     emit error(4,
                QStringLiteral("The MIDI output device \"%1\" is no longer available").arg(device));
 }

@@ -13,6 +13,7 @@
 #include "ConsoleUpdate.h"
 #include "ConsoleWindowPlaces.h"
 #include "Couplers.h"
+#include "DeviceLights.h"
 #include "Dialogs.h"
 #include "Drawstops.h"
 #include "FileMenu.h"
@@ -116,6 +117,8 @@ struct Console::Parts {
     ProgramLifecycle lifecycle;
     // The windows as the start and the end use them, and the Exit button.
     PanelProgramWindows programWindows;
+    // The main window's lights for the keyboards and the module.
+    DeviceLights deviceLights;
 };
 
 Console::Parts::Parts(Console& c)
@@ -123,7 +126,8 @@ Console::Parts::Parts(Console& c)
       windowPlaces(*c.panel_),
       configuration(c.state_, c.dialogs(), c.screen(), windowPlaces, events),
       saveOnExitMenu(*c.panel_, configuration),
-      devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_),
+      devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_, c.env_.backend->watch(),
+              later(reset)),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
       update(c.state_, sysex, later(levels), later(settings), events, c.run_, later(lifecycle)),
       levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex, settingsLists),
@@ -156,13 +160,16 @@ Console::Parts::Parts(Console& c)
       resetDisplay(c.state_, *c.panel_, layout),
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
                  configuration, tableLoader, reset, update, memories, recovery}),
-      programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle) {
+      programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle),
+      deviceLights(devices, *c.in1_, *c.in2_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
     events.add(captions);
     events.add(saveOnExitMenu);
     events.add(resetDisplay);
+    events.add(portSetup);
+    events.add(deviceLights);
     bindPanelCommands(c.mainForm(), commands);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
@@ -272,6 +279,9 @@ ConsoleReset& Console::reset() {
 }
 ProgramLifecycle& Console::lifecycle() {
     return parts_->lifecycle;
+}
+DeviceLights& Console::deviceLights() {
+    return parts_->deviceLights;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

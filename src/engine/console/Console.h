@@ -23,6 +23,7 @@ class CommandExecutor;
 class ConsoleEvents;
 class ConsoleUpdate;
 class Couplers;
+class DeviceLights;
 class Dialogs;
 class Drawstops;
 class Fonts;
@@ -120,6 +121,7 @@ public:
     StopTableLoader& tableLoader();
     ConsoleReset& reset();
     ProgramLifecycle& lifecycle();
+    DeviceLights& deviceLights();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

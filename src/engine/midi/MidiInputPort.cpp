@@ -55,6 +55,8 @@ void MidiInputPort::clearQueue() {
 }
 
 void MidiInputPort::receive(const uint8_t* bytes, size_t size) {
+    // Only counted: whoever shows activity reads the count on its own time.
+    received_.fetch_add(1, std::memory_order_relaxed);
     if (resetParser_.load(std::memory_order_relaxed) &&
         resetParser_.exchange(false, std::memory_order_acquire))
         parser_.reset();

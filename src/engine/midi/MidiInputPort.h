@@ -37,6 +37,10 @@ public:
     void setFilter(uint8_t status, bool reject);
     bool filter(uint8_t status) const;
 
+    // How many times the backend delivered bytes since the port was made; read from any thread
+    // to show that the device is sending.
+    uint32_t receivedCount() const { return received_.load(std::memory_order_relaxed); }
+
     int queuedCount() const;
     // The oldest queued message (all zero when the queue is empty).
     ShortMessage oldest() const;
@@ -74,6 +78,7 @@ private:
     MidiByteParser parser_; // used by receive() only
     std::atomic<bool> resetParser_{false};
     std::atomic<uint32_t> filterBits_{0};
+    std::atomic<uint32_t> received_{0};
     ThreadWaker waker_;
 };
 

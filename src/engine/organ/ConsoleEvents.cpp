@@ -1,5 +1,7 @@
 #include "ConsoleEvents.h"
 
+#include <QString>
+
 #include <algorithm>
 
 namespace vorlo {
@@ -110,5 +112,11 @@ void ConsoleEvents::resetShown(ResetStep step) {
 }
 void ConsoleEvents::knobsReleased(int slot) {
     announce(&ConsoleListener::knobsReleased, slot);
+}
+void ConsoleEvents::deviceListRead() {
+    announce(&ConsoleListener::deviceListRead);
+}
+void ConsoleEvents::deviceNotice(const QString& text) {
+    announce(&ConsoleListener::deviceNotice, text);
 }
 } // namespace vorlo

@@ -46,6 +46,8 @@ public:
     void thruChannelLearned(int body, int channel) override;
     void globalCouplingShown(int coupling) override;
     void recallOptionShown(int option, int value) override;
+    void deviceListRead() override;
+    void deviceNotice(const QString& text) override;
 
 private:
     template <typename... Params, typename... Args>

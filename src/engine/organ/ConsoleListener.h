@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 namespace vorlo {
 
 enum class DivisionId;
@@ -91,6 +93,11 @@ public:
     virtual void globalCouplingShown(int /*coupling*/) {}
     // A recall option (0 the levels, 1 the balances) as set, 0 or 1.
     virtual void recallOptionShown(int /*option*/, int /*value*/) {}
+    // The device lists were read afresh from the MIDI system.
+    virtual void deviceListRead() {}
+    // Something the player should know about the devices, that asks nothing of them (a device
+    // found at another place, gone, back; the MIDI system stopped or back).
+    virtual void deviceNotice(const QString& /*text*/) {}
 };
 
 } // namespace vorlo

@@ -26,14 +26,7 @@ void ConsoleReset::RESET_vorlo2000() {
     ConsoleState& st = state_;
 
     events_.resetShown(ResetStep::Started);
-    sysex_.Sysex_Sending(0);
-    waiter_.Waiting_Timer(100);
-    sysex_.Sysex_Sending(1);
-    waiter_.Waiting_Timer(2);
-    sysex_.Sysex_Sending(2);
-    waiter_.Waiting_Timer(2);
-    sysex_.Sysex_Sending(3);
-    sysex_.Sysex_Sending(st.ReverbType + StopTable::kReverbFirst);
+    sendModuleReset();
 
     memories_.SPENGO_MEMORIE();
     memories_.Spengo_Graduatore();
@@ -58,6 +51,30 @@ void ConsoleReset::RESET_vorlo2000() {
         return;
     }
     events_.resetShown(ResetStep::Finished);
+}
+
+void ConsoleReset::sendModuleReset() {
+    sysex_.Sysex_Sending(0);
+    waiter_.Waiting_Timer(100);
+    sysex_.Sysex_Sending(1);
+    waiter_.Waiting_Timer(2);
+    sysex_.Sysex_Sending(2);
+    waiter_.Waiting_Timer(2);
+    sysex_.Sysex_Sending(3);
+    sysex_.Sysex_Sending(state_.ReverbType + StopTable::kReverbFirst);
+}
+
+void ConsoleReset::restoreModule() {
+    sendModuleReset();
+    settings_.sendStoredAgain(
+        {SettingList::Temperament, SettingList::TemperamentStart, SettingList::TremoloType});
+    // Every field counts as never sent, so the update sends the whole registration.
+    state_.sent() = Registration::forceValues();
+    try {
+        update_.AGGIORNAMENTO_VORLO();
+    } catch (const std::exception&) {
+        lifecycle_.Gest_Errore_advanced();
+    }
 }
 
 void ConsoleReset::selectStoredLists() {

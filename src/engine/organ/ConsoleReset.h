@@ -32,8 +32,14 @@ public:
     void selectStoredLists();
     // After the MIDI set-up: lists, memory captions and a reset on the new ports.
     void Fine_Setup();
+    // The module came back after it was gone: it gets the reset entries and then everything
+    // the console holds, as after a reset, while the registration and the settings stay as
+    // the panel shows them.
+    void restoreModule();
 
 private:
+    // The module's reset entries, with their pauses, and the reverb in use.
+    void sendModuleReset();
     // A stored index the list cannot take is reported and the first entry is used instead; a
     // list without entries takes nothing.
     void checkStoredIndex(const QStringList& list, int16_t& setting, const QString& what);

@@ -1,12 +1,17 @@
 #include "MidiDevices.h"
 
 #include "ConsoleListener.h"
+#include "ConsoleReset.h"
 #include "ConsoleState.h"
+#include "DeviceNameMatch.h"
 #include "MidiConstants.h"
 #include "MidiInputPort.h"
 #include "MidiPortError.h"
+#include "MidiSystemWatch.h"
 #include "PacedOutputPort.h"
 #include "SettingsFile.h"
+
+#include <utility>
 
 namespace vorlo {
 namespace {
@@ -14,6 +19,10 @@ namespace {
 const QString kNoDevice = QStringLiteral("No device");
 // True in the settings file while the player's output is the built-in synthesizer.
 const QString kBuiltInChosen = QStringLiteral("Synth/BuiltInSelected");
+// The device each port uses, by name ("No device" for none), in the settings file.
+const QString kWantedKeys[] = {QStringLiteral("Devices/Keyboard1"),
+                               QStringLiteral("Devices/Keyboard2"),
+                               QStringLiteral("Devices/Module")};
 // The output's wire speed in baud (0 = off), in the settings file.
 const QString kWireSpeedKey = QStringLiteral("Output/WireSpeed");
 // The stored choices no longer open (start-up, or the set-up cancelled).
@@ -34,11 +43,26 @@ size_t slot(MidiPort port) {
 } // namespace
 
 MidiDevices::MidiDevices(ConsoleState& state, Dialogs& dialogs, ConsoleListener& events,
-                         MidiInputPort& in1, MidiInputPort& in2, PacedOutputPort& output)
-    : state_(state), dialogs_(dialogs), events_(events), in1_(in1), in2_(in2), paced_(output) {
+                         MidiInputPort& in1, MidiInputPort& in2, PacedOutputPort& output,
+                         MidiSystemWatch* watch, ConsoleReset& reset)
+    : state_(state), dialogs_(dialogs), events_(events), in1_(in1), in2_(in2), paced_(output),
+      watch_(watch), reset_(reset) {
     paced_.setWireSpeed(PacedOutputPort::parseWireSpeed(
         SettingsFile(state_.AppDir).value(kWireSpeedKey), PacedOutputPort::kDinBaud));
     connectPortErrors();
+    connectWatch();
+}
+
+QString MidiDevices::portTitle(MidiPort port) {
+    switch (port) {
+    case MidiPort::Input1:
+        return QStringLiteral("Keyboard 1");
+    case MidiPort::Input2:
+        return QStringLiteral("Keyboard 2");
+    case MidiPort::Output:
+        break;
+    }
+    return QStringLiteral("Module");
 }
 
 template <typename F> decltype(auto) MidiDevices::onPort(MidiPort port, F&& f) {
@@ -93,12 +117,15 @@ void MidiDevices::MIDI_DEVICES_ACK() {
         noDevice(port) = static_cast<int16_t>(names.size());
         names.append(kNoDevice);
     }
+    if (wantedKnown_)
+        placeChoices(false);
+    events_.deviceListRead();
     events_.devicesChanged();
 }
 
 void MidiDevices::scanForSetUp() {
-    if (!state_.DeviceListFresh)
-        MIDI_DEVICES_ACK();
+    // Devices come and go while the console runs: the set-up always shows them as they are.
+    MIDI_DEVICES_ACK();
     state_.DeviceListFresh = false;
 }
 
@@ -116,6 +143,33 @@ DeviceChoice MidiDevices::choice(MidiPort port) const {
     return {index, index >= 0 && index < names.size() ? names[index] : QString()};
 }
 
+MidiDevices::Status MidiDevices::status(MidiPort port) const {
+    const size_t i = slot(port);
+    Status s;
+    s.device = openName_[i].isEmpty() ? wanted_[i] : openName_[i];
+    const bool connected = port == MidiPort::Input1   ? in1_.isOpen()
+                           : port == MidiPort::Input2 ? in2_.isOpen()
+                                                      : paced_.isOpen();
+    if (connected)
+        s.presence = Presence::Connected;
+    else if (wanted_[i] == kNoDevice || (wanted_[i].isEmpty() && chosen(port) == noDevice(port)))
+        s.presence = Presence::Unused;
+    else
+        s.presence = Presence::Absent;
+    if (s.presence == Presence::Unused)
+        s.device.clear();
+    return s;
+}
+
+bool MidiDevices::isOpen(MidiPort port) {
+    return onPort(port, [](auto& p) { return p.isOpen(); });
+}
+
+void MidiDevices::close(MidiPort port) {
+    onPort(port, [](auto& p) { p.close(); });
+    openName_[slot(port)].clear();
+}
+
 void MidiDevices::open(MidiPort port, int device) {
     onPort(port, [device](auto& p) { p.selectDevice(device); });
     if (port != MidiPort::Output) {
@@ -124,6 +178,9 @@ void MidiDevices::open(MidiPort port, int device) {
             in.setFilter(midi::kFilterStatus[i], state_.InputFilter[i]);
     }
     onPort(port, [](auto& p) { p.open(); });
+    const QStringList& names = names_[slot(port)];
+    openName_[slot(port)] = device >= 0 && device < names.size() ? names[device] : QString();
+    lostReported_[slot(port)] = false;
 }
 
 void MidiDevices::MIDI_OPENING() {
@@ -137,13 +194,15 @@ void MidiDevices::MIDI_OPENING() {
             break;
         }
     }
+    following_ = true;
     events_.devicesChanged();
 }
 
 void MidiDevices::CHIUSURA_PORTE_MIDI() {
+    following_ = false;
     for (MidiPort port : kOpeningOrder)
-        if (chosen(port) != noDevice(port))
-            onPort(port, [](auto& p) { p.close(); });
+        if (chosen(port) != noDevice(port) || isOpen(port))
+            close(port);
     events_.devicesChanged();
 }
 
@@ -169,26 +228,153 @@ void MidiDevices::useDevices(int input1, int input2, int output) {
             reportFailure(port, e.text(), Dialogs::Icon::None);
         }
     }
-    for (const auto& [port, device] : choices)
+    for (const auto& [port, device] : choices) {
         chosen(port) = static_cast<int16_t>(device >= 0 ? device : noDevice(port));
+        const QStringList& names = names_[slot(port)];
+        wanted_[slot(port)] = device >= 0 && device < noDevice(port) && device < names.size()
+                                  ? names[device]
+                                  : kNoDevice;
+        storeWanted(port);
+    }
+    wantedKnown_ = true;
+    following_ = true;
     rememberBuiltInChoice();
     events_.devicesChanged();
 }
 
-void MidiDevices::takeBuiltInChoice(bool configurationRead) {
+void MidiDevices::findStoredDevices(bool configurationRead) {
     ConsoleState& st = state_;
-    const int builtIn = paced_.builtInDeviceIndex();
-    if (builtIn < 0)
-        return;
     SettingsFile settings(st.AppDir);
-    const bool builtInChosen = settings.value(kBuiltInChosen, false).toBool();
-    if (!configurationRead || builtInChosen) {
-        st.MidiOutDevice = static_cast<int16_t>(builtIn);
-        if (!builtInChosen)
-            settings.setValue(kBuiltInChosen, true);
-    } else if (st.MidiOutDevice == builtIn) {
-        st.MidiOutDevice = st.MidiOutNoDevice;
+    for (MidiPort port : kOpeningOrder) {
+        const QVariant stored = settings.value(kWantedKeys[slot(port)]);
+        wanted_[slot(port)] = stored.isValid() ? stored.toString() : QString();
     }
+    const int builtIn = paced_.builtInDeviceIndex();
+    if (builtIn >= 0) {
+        const bool builtInChosen = settings.value(kBuiltInChosen, false).toBool();
+        QString& output = wanted_[slot(MidiPort::Output)];
+        if (!configurationRead || builtInChosen) {
+            st.MidiOutDevice = static_cast<int16_t>(builtIn);
+            output = names_[slot(MidiPort::Output)].value(builtIn);
+            if (!builtInChosen)
+                settings.setValue(kBuiltInChosen, true);
+        } else if (output.isEmpty() && st.MidiOutDevice == builtIn) {
+            st.MidiOutDevice = st.MidiOutNoDevice;
+        }
+    }
+    wantedKnown_ = true;
+    placeChoices(true);
+}
+
+void MidiDevices::placeChoices(bool tell) {
+    for (MidiPort port : kOpeningOrder) {
+        const size_t i = slot(port);
+        const QStringList& names = names_[i];
+        const int count = noDevice(port);
+        QString& wanted = wanted_[i];
+        if (wanted == kNoDevice) {
+            chosen(port) = noDevice(port);
+            continue;
+        }
+        if (wanted.isEmpty()) {
+            // A configuration without names: the number decides, as it always did, and the
+            // device found there is known by its name from now on.
+            const int n = chosen(port);
+            if (n >= 0 && n < count && n < names.size()) {
+                wanted = names[n];
+                storeWanted(port);
+            }
+            continue;
+        }
+        const DeviceNameMatch::Found found =
+            DeviceNameMatch::find(names, count, wanted, chosen(port));
+        if (found.index < 0) {
+            if (tell)
+                notice(QStringLiteral("%1 \"%2\" is not connected: it is opened as soon as "
+                                      "it appears.")
+                           .arg(portTitle(port), wanted));
+            chosen(port) = noDevice(port);
+            continue;
+        }
+        if (tell && found.how == DeviceNameMatch::How::Loose)
+            notice(QStringLiteral("%1 \"%2\" is used under its new name \"%3\".")
+                       .arg(portTitle(port), wanted, names[found.index]));
+        else if (tell && found.index != chosen(port))
+            notice(QStringLiteral("%1 \"%2\" has moved in the MIDI system's list (number %3, "
+                                  "was %4): the configuration follows it.")
+                       .arg(portTitle(port), wanted)
+                       .arg(found.index)
+                       .arg(chosen(port)));
+        chosen(port) = static_cast<int16_t>(found.index);
+    }
+}
+
+void MidiDevices::storeWanted(MidiPort port) {
+    // A settings file that cannot be written costs only finding the device by name next time.
+    SettingsFile(state_.AppDir).setValue(kWantedKeys[slot(port)], wanted_[slot(port)]);
+}
+
+void MidiDevices::follow() {
+    // Opening the module sends its reset, whose pauses let events run: a change that comes
+    // meanwhile is followed once this one is done.
+    if (followRunning_) {
+        followAgain_ = true;
+        return;
+    }
+    followRunning_ = true;
+    do {
+        followAgain_ = false;
+        MIDI_DEVICES_ACK();
+        if (!following_)
+            break;
+        for (MidiPort port : kOpeningOrder) {
+            const size_t i = slot(port);
+            const int device = chosen(port) != noDevice(port) ? chosen(port) : -1;
+            const QString name = device >= 0 ? names_[i].value(device) : QString();
+            const bool wasOpen = isOpen(port);
+            if (wasOpen && name == openName_[i])
+                continue;
+            if (wasOpen) {
+                // Its device went (or another took its place): the port lets it go; a
+                // keyboard's held notes are released as it closes.
+                const QString gone = openName_[i];
+                close(port);
+                notice(QStringLiteral("%1 \"%2\" is gone: it is opened again as soon as it "
+                                      "is back.")
+                           .arg(portTitle(port), gone));
+            }
+            if (device < 0)
+                continue;
+            try {
+                open(port, device);
+            } catch (const MidiPortError& e) {
+                notice(e.text());
+                continue;
+            }
+            notice(QStringLiteral("%1 \"%2\" is back.").arg(portTitle(port), name));
+            if (port == MidiPort::Output)
+                reset_.restoreModule();
+        }
+    } while (followAgain_);
+    followRunning_ = false;
+    events_.devicesChanged();
+}
+
+void MidiDevices::systemLost() {
+    for (MidiPort port : kOpeningOrder)
+        openName_[slot(port)].clear();
+    notice(QStringLiteral("The MIDI system has stopped: the console goes on and reconnects its "
+                          "devices when it is back."));
+    events_.devicesChanged();
+}
+
+void MidiDevices::systemBack() {
+    notice(QStringLiteral("The MIDI system is back."));
+    follow();
+}
+
+void MidiDevices::notice(const QString& text) {
+    events_.deviceNotice(text);
 }
 
 void MidiDevices::rememberBuiltInChoice() {
@@ -240,22 +426,44 @@ void MidiDevices::reportFailure(MidiPort /*port*/, const QString& text, Dialogs:
 }
 
 void MidiDevices::connectPortErrors() {
-    // Input errors 0 and 8 are routine notices of the port; every other input error, and every
-    // output error, is told to the player and the console carries on.
-    auto inputError = [this](MidiPort port) {
+    // A device that went away is news for the status, not a question: the error a port raises
+    // right after its deviceLost() is shown as a notice. Input errors 0 and 8 are routine
+    // notices of the port; every other input error, and every output error, is told to the
+    // player and the console carries on.
+    auto lost = [this](MidiPort port) {
+        return [this, port] {
+            lostReported_[slot(port)] = true;
+            openName_[slot(port)].clear();
+            events_.devicesChanged();
+        };
+    };
+    auto portError = [this](MidiPort port) {
         return [this, port](int code, const QString& text) {
-            for (int notice : kInputNoticeCodes)
-                if (code == notice)
-                    return;
+            if (std::exchange(lostReported_[slot(port)], false)) {
+                notice(text);
+                return;
+            }
+            if (port != MidiPort::Output)
+                for (int routine : kInputNoticeCodes)
+                    if (code == routine)
+                        return;
             reportFailure(port, text, Dialogs::Icon::None);
         };
     };
-    QObject::connect(&in1_, &MidiInputPort::error, &connections_, inputError(MidiPort::Input1));
-    QObject::connect(&in2_, &MidiInputPort::error, &connections_, inputError(MidiPort::Input2));
-    QObject::connect(&paced_, &MidiOutputPort::error, &connections_,
-                     [this](int, const QString& text) {
-                         reportFailure(MidiPort::Output, text, Dialogs::Icon::None);
-                     });
+    QObject::connect(&in1_, &MidiInputPort::deviceLost, &connections_, lost(MidiPort::Input1));
+    QObject::connect(&in2_, &MidiInputPort::deviceLost, &connections_, lost(MidiPort::Input2));
+    QObject::connect(&paced_, &MidiOutputPort::deviceLost, &connections_, lost(MidiPort::Output));
+    QObject::connect(&in1_, &MidiInputPort::error, &connections_, portError(MidiPort::Input1));
+    QObject::connect(&in2_, &MidiInputPort::error, &connections_, portError(MidiPort::Input2));
+    QObject::connect(&paced_, &MidiOutputPort::error, &connections_, portError(MidiPort::Output));
+}
+
+void MidiDevices::connectWatch() {
+    if (!watch_)
+        return;
+    QObject::connect(watch_, &MidiSystemWatch::devicesChanged, &connections_, [this] { follow(); });
+    QObject::connect(watch_, &MidiSystemWatch::systemLost, &connections_, [this] { systemLost(); });
+    QObject::connect(watch_, &MidiSystemWatch::systemBack, &connections_, [this] { systemBack(); });
 }
 
 } // namespace vorlo

@@ -162,6 +162,12 @@ void OrganSettings::chooseStored(std::initializer_list<SettingList> order) {
     }
 }
 
+void OrganSettings::sendStoredAgain(std::initializer_list<SettingList> order) {
+    for (SettingList list : order)
+        lists_.setChosen(list, -1);
+    chooseStored(order);
+}
+
 int OrganSettings::stored(SettingList list) const {
     const ConsoleState& st = state_;
     switch (list) {

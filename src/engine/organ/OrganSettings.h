@@ -52,6 +52,9 @@ public:
     // Brings the stored entries in force, the lists in the order given: a list with entries
     // whose stored entry is not the one last chosen is chosen again, which sends it.
     void chooseStored(std::initializer_list<SettingList> order);
+    // Sends the stored entries of these lists whatever was chosen before: for a module that
+    // lost them.
+    void sendStoredAgain(std::initializer_list<SettingList> order);
     const SettingsLists& lists() const { return lists_; }
     // The entry the state holds for a list.
     int stored(SettingList list) const;

@@ -60,7 +60,7 @@ void ProgramLifecycle::Form_Load() {
     st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
     st.initFreeMemories();
     const bool configurationRead = config_.LEGGI_FILE_AVVIO();
-    devices_.takeBuiltInChoice(configurationRead);
+    devices_.findStoredDevices(configurationRead);
     devices_.MIDI_OPENING();
     tableLoader_.CARICAMENTO_DAT();
     st.RecallTarget = 11;

@@ -282,6 +282,7 @@ void declareSetupForm(Form& f) {
     f.add(WireSpeedCombo).setValue(-1);
     f.add(Command1).setCaption(QStringLiteral("OK"));
     f.add(Command3).setCaption(QStringLiteral("CANCEL"));
+    f.add(Refresh).setCaption(QStringLiteral("&Refresh"));
 }
 
 void declareThruForm(Form& f) {

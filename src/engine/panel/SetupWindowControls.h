@@ -24,5 +24,6 @@ inline constexpr ControlId Label_hang{"Label_hang", ControlKind::Label};
 inline constexpr ControlId WireSpeedCombo{"WireSpeedCombo", ControlKind::ComboBox};
 inline constexpr ControlId Command1{"Command1", ControlKind::Button};
 inline constexpr ControlId Command3{"Command3", ControlKind::Button};
+inline constexpr ControlId Refresh{"Refresh", ControlKind::Button};
 
 } // namespace vorlo::ctl::setup

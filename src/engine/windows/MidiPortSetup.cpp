@@ -13,6 +13,7 @@
 #include "SetupWindowControls.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace vorlo {
 namespace {
@@ -30,6 +31,7 @@ MidiPortSetup::MidiPortSetup(const ConsoleState& state, PanelState& panel, Dialo
       update_(update), reset_(reset) {
     setupControl(ctl::setup::Command1).onClick = [this] { Command1_Click(); };
     setupControl(ctl::setup::Command3).onClick = [this] { Command3_Click(); };
+    setupControl(ctl::setup::Refresh).onClick = [this] { Refresh_Click(); };
     setupControl(ctl::setup::InputDev1Combo).onClick = [this] { InputDev1Combo_Click(); };
     setupControl(ctl::setup::InputDev2Combo).onClick = [this] { InputDev2Combo_Click(); };
     setupControl(ctl::setup::outputDevcombo).onClick = [this] { outputDevcombo_Click(); };
@@ -53,27 +55,64 @@ Control& MidiPortSetup::setupControl(const ControlArrayId& id, int index) {
     return panel_.form(ctl::setup::Window)(id, index);
 }
 
+namespace {
+
+struct DeviceList {
+    const ControlId& list;
+    MidiPort port;
+};
+const DeviceList kDeviceLists[] = {{ctl::setup::InputDev1Combo, MidiPort::Input1},
+                                   {ctl::setup::InputDev2Combo, MidiPort::Input2},
+                                   {ctl::setup::outputDevcombo, MidiPort::Output}};
+
+} // namespace
+
 void MidiPortSetup::showDevices() {
-    const struct {
-        const ControlId& list;
-        MidiPort port;
-    } lists[] = {{ctl::setup::InputDev1Combo, MidiPort::Input1},
-                 {ctl::setup::InputDev2Combo, MidiPort::Input2},
-                 {ctl::setup::outputDevcombo, MidiPort::Output}};
-    for (const auto& l : lists) {
+    for (const auto& l : kDeviceLists) {
         Control& list = setupControl(l.list);
         list.clearItems();
         for (const QString& name : devices_.deviceNames(l.port))
             list.addItem(name);
     }
     // A stored index that the (shorter) list cannot take ends the selection there.
-    for (const auto& l : lists) {
+    for (const auto& l : kDeviceLists) {
         Control& list = setupControl(l.list);
         const int device = devices_.choice(l.port).index;
         if (device < 0 || device >= list.items().size())
             return;
         list.setListIndex(device);
     }
+}
+
+void MidiPortSetup::fillLists(const QString (&selected)[3]) {
+    for (size_t i = 0; i < std::size(kDeviceLists); ++i) {
+        const DeviceList& l = kDeviceLists[i];
+        Control& list = setupControl(l.list);
+        list.clearItems();
+        const QStringList& names = devices_.deviceNames(l.port);
+        for (const QString& name : names)
+            list.addItem(name);
+        const qsizetype at = names.indexOf(selected[i]);
+        list.setListIndex(at >= 0 ? static_cast<int>(at) : devices_.noDeviceIndex(l.port));
+    }
+}
+
+void MidiPortSetup::deviceListRead() {
+    Form& setup = panel_.form(ctl::setup::Window);
+    if (!setup.isLoaded() || !setup.isVisible())
+        return;
+    QString selected[3];
+    for (size_t i = 0; i < std::size(kDeviceLists); ++i) {
+        const Control& list = setupControl(kDeviceLists[i].list);
+        const int index = list.listIndex();
+        if (index >= 0 && index < list.items().size())
+            selected[i] = list.items()[index];
+    }
+    fillLists(selected);
+}
+
+void MidiPortSetup::Refresh_Click() {
+    devices_.scanForSetUp();
 }
 
 void MidiPortSetup::SetMidi_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConsoleListener.h"
+
 namespace vorlo {
 
 class Control;
@@ -17,7 +19,9 @@ class ScreenMetrics;
 // MidiDevices holds, and tells it what the player changes; OK opens the chosen devices and
 // resets the console on them, CANCEL reopens the previous ones. Its lists are filled each time
 // it opens, while the ports are closed: choosing an entry selects that device on its port.
-class MidiPortSetup {
+// While it is open, devices that come and go appear in and leave its lists at once (and on
+// Refresh), each list keeping the device the player had picked.
+class MidiPortSetup : public ConsoleListener {
 public:
     MidiPortSetup(const ConsoleState& state, PanelState& panel, Dialogs& dialogs,
                   ScreenMetrics& screen, MidiDevices& devices, ConsoleUpdate& update,
@@ -35,6 +39,9 @@ public:
     void Slider2_Scroll();
     void Command1_Click(); // OK
     void Command3_Click(); // CANCEL
+    void Refresh_Click();
+
+    void deviceListRead() override;
 
     // Brings the console in line after the set-up: lists, memory captions, reset.
     void Fine_Setup();
@@ -43,6 +50,9 @@ private:
     // Fills the three lists from the last scan and selects the stored choices, each selection
     // selecting that device on its port.
     void showDevices();
+    // Fills the three lists from the last scan, each selecting the device of that name
+    // ("No device" when it is no longer there).
+    void fillLists(const QString (&selected)[3]);
     void closeWindow();
     Control& setupControl(const ControlId& id);
     Control& setupControl(const ControlArrayId& id, int index);

@@ -1,0 +1,54 @@
+#include "DeviceStatusBar.h"
+
+#include "DeviceLights.h"
+
+#include <QLabel>
+
+namespace vorlo {
+namespace {
+
+// The light's colour: grey unused, green connected, bright green while a keyboard plays, red
+// absent.
+QString colourOf(DeviceLights::Light light) {
+    switch (light) {
+    case DeviceLights::Light::Unused:
+        return QStringLiteral("#9a9a9a");
+    case DeviceLights::Light::Connected:
+        return QStringLiteral("#1f8f2f");
+    case DeviceLights::Light::Receiving:
+        return QStringLiteral("#4cff4c");
+    case DeviceLights::Light::Absent:
+        break;
+    }
+    return QStringLiteral("#d02020");
+}
+
+} // namespace
+
+DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, QWidget* parent)
+    : QStatusBar(parent), lights_(lights) {
+    setObjectName(QStringLiteral("deviceStatus"));
+    setSizeGripEnabled(false);
+    for (size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i] = new QLabel(this);
+        labels_[i]->setObjectName(QStringLiteral("deviceLight%1").arg(i));
+        labels_[i]->setTextFormat(Qt::RichText);
+        addPermanentWidget(labels_[i]);
+    }
+    connect(&lights_, &DeviceLights::changed, this, &DeviceStatusBar::render);
+    connect(&lights_, &DeviceLights::noticeShown, this,
+            [this](const QString& text) { showMessage(text, kNoticeMs); });
+    render();
+}
+
+void DeviceStatusBar::render() {
+    for (size_t i = 0; i < labels_.size(); ++i) {
+        const DeviceLights::Shown s = lights_.shown(DeviceLights::kPorts[i]);
+        labels_[i]->setText(QStringLiteral("<span style=\"color:%1\">&#9679;</span> %2")
+                                .arg(colourOf(s.light), s.caption.toHtmlEscaped()));
+        labels_[i]->setToolTip(s.toolTip);
+        labels_[i]->setProperty("light", static_cast<int>(s.light));
+    }
+}
+
+} // namespace vorlo
