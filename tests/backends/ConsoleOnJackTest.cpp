@@ -2,6 +2,7 @@
 // and the console plays on.
 #include "AbsentJackServer.h"
 #include "Console.h"
+#include "ConsoleEvents.h"
 #include "JackProbeInput.h"
 #include "JackProbeOutput.h"
 #include "JackTest.h"
@@ -9,6 +10,7 @@
 #include "MidiInputPort.h"
 #include "MidiOutputPort.h"
 #include "support/FixedScreen.h"
+#include "support/NoticeLog.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -29,11 +31,13 @@ protected:
         env.dialogs = &dialogs;
         env.screen = &screen;
         console = std::make_unique<Console>(env);
+        console->events().add(notices);
     }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     FixedScreen screen;
+    NoticeLog notices;
     std::unique_ptr<Console> console;
 };
 
@@ -54,10 +58,10 @@ TEST_F(ConsoleOnJack, AKeyboardThatVanishesReleasesItsNotesIsToldAndTheModuleSti
     keyboard->play({0x92, 36, 100});
     ASSERT_TRUE(module.waitFor(2));
     keyboard.reset();
-    ASSERT_TRUE(waitUntil([&] { return !dialogs.messages.empty(); }, 3000)) << "nothing told";
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{
-                  QStringLiteral("The MIDI input device \"keyboard:out\" is no longer available")});
+    ASSERT_TRUE(waitUntil([&] { return !notices.texts.empty(); }, 3000)) << "nothing told";
+    EXPECT_EQ(notices.texts.first(),
+              QStringLiteral("The MIDI input device \"keyboard:out\" is no longer available"));
+    EXPECT_TRUE(dialogs.messages.empty()) << "a vanished keyboard asks nothing";
     EXPECT_FALSE(in.isOpen());
 
     out.sendShort(midi::status(midi::NoteOn, midi::GreatChannel), 62, 100);
