@@ -38,11 +38,13 @@ bool RtMidiInput::makeMidi(RtMidi::Api api, QString& reason) {
 }
 
 void RtMidiInput::dropSystem(const QString& reason) {
+    // Nothing more is asked of the system that went: the port closes without it (RtMidi's
+    // JACK output would wait a second for a cycle that never comes).
+    link_.setUnavailable(reason);
     if (link_.isOpen())
         loseDevice();
-    link_.setUnavailable(reason);
     // Ends the RtMidi object's use of the MIDI system that went (its JACK client).
-    midi_.reset();
+    retire(std::move(midi_));
 }
 
 void RtMidiInput::attachSystem(RtMidi::Api api) {

@@ -28,6 +28,12 @@ public:
     // Listed in the registry until the port goes.
     void joinRegistry(const std::shared_ptr<RtMidiPortRegistry>& registry);
 
+protected:
+    // Lets go of the RtMidi object of a MIDI system that went: its callbacks are disarmed and
+    // the registry destroys it off this thread (here, when there is no registry).
+    void retire(std::unique_ptr<RtMidiIn> midi);
+    void retire(std::unique_ptr<RtMidiOut> midi);
+
 private:
     std::weak_ptr<RtMidiPortRegistry> registry_;
 };

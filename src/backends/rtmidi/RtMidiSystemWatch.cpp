@@ -145,6 +145,7 @@ void RtMidiSystemWatch::lose(const QString& reason) {
     dropScanners();
     for (RtMidiSystemPort* port : backend_.ports()->ports())
         port->dropSystem(reason);
+    backend_.ports()->letGoOfRetired();
     backend_.loseSystem(reason);
     inputs_.clear();
     outputs_.clear();
@@ -156,6 +157,7 @@ void RtMidiSystemWatch::lose(const QString& reason) {
 }
 
 void RtMidiSystemWatch::search() {
+    backend_.ports()->waitForRetired();
     if (!backend_.findSystem())
         return;
     for (RtMidiSystemPort* port : backend_.ports()->ports())
