@@ -143,6 +143,31 @@ TEST_F(RtMidiSystemWatchOverJack, DevicesThatComeAndGoAreToldButTheConsolesOwnPo
     EXPECT_EQ(heard.count("systemLost"), 0);
 }
 
+TEST_F(RtMidiSystemWatchOverJack, WhereTheSystemTellsNothingALookAtTheListsFindsTheChanges) {
+    // The way of the ALSA sequencer, CoreMIDI and WinMM, tried here on JACK.
+    JackProbeOutput keyboard("keyboard", "out");
+    in = backend->createInput();
+    RtMidiSystemWatch looking(*backend, RtMidiSystemWatch::Hearing::LookOnly);
+    int changes = 0;
+    QObject::connect(&looking, &MidiSystemWatch::devicesChanged, [&] { ++changes; });
+    EXPECT_TRUE(looking.systemAvailable());
+    EXPECT_EQ(looking.howChangesAreSeen(),
+              QStringLiteral("a look at the device lists every second"));
+    openByName(*in, keyboard.portName()); // the console's own port changes nothing offered
+    runEvents(RtMidiSystemWatch::kLookIntervalMs + kQuietMs);
+    EXPECT_EQ(changes, 0);
+
+    QElapsedTimer clock;
+    clock.start();
+    auto module = std::make_unique<JackProbeInput>("module", "in");
+    ASSERT_TRUE(waitUntil([&] { return changes == 1; }, kNoticeDeadlineMs));
+    figure("port created to devicesChanged, by a look", clock.elapsed());
+    module.reset();
+    ASSERT_TRUE(waitUntil([&] { return changes == 2; }, kNoticeDeadlineMs));
+    runEvents(RtMidiSystemWatch::kLookIntervalMs + kQuietMs);
+    EXPECT_EQ(changes, 2) << "told once for each change";
+}
+
 TEST_F(RtMidiSystemWatchOverJack, AServerThatStopsIsToldAndOneThatComesBackIsWorkedWith) {
     JackServer* server = JackServer::current();
     watchPorts();

@@ -10,6 +10,8 @@
 namespace vorlo {
 namespace {
 
+constexpr int kMsPerSecond = 1000;
+
 QStringList deviceList(RtMidiDeviceLink& link) {
     QStringList names;
     const int count = link.deviceCount();
@@ -20,8 +22,8 @@ QStringList deviceList(RtMidiDeviceLink& link) {
 
 } // namespace
 
-RtMidiSystemWatch::RtMidiSystemWatch(RtMidiBackend& backend, QObject* parent)
-    : MidiSystemWatch(parent), backend_(backend) {
+RtMidiSystemWatch::RtMidiSystemWatch(RtMidiBackend& backend, Hearing hearing, QObject* parent)
+    : MidiSystemWatch(parent), backend_(backend), hearing_(hearing) {
     noticeTimer_.setInterval(kNoticeIntervalMs);
     connect(&noticeTimer_, &QTimer::timeout, this, &RtMidiSystemWatch::onNoticeTick);
     connect(&lookTimer_, &QTimer::timeout, this, &RtMidiSystemWatch::onLookTick);
@@ -48,8 +50,10 @@ QString RtMidiSystemWatch::howChangesAreSeen() const {
     case Way::Searching:
         break;
     }
-    return QStringLiteral("a look for a MIDI system every %1 seconds")
-        .arg(lookTimer_.interval() / 1000.0);
+    return lookTimer_.interval() == kServerRetryMs
+               ? QStringLiteral("a look for a MIDI system every second")
+               : QStringLiteral("a look for a MIDI system every %1 seconds")
+                     .arg(lookTimer_.interval() / kMsPerSecond);
 }
 
 void RtMidiSystemWatch::begin(int retryMs) {
@@ -60,7 +64,8 @@ void RtMidiSystemWatch::begin(int retryMs) {
         lookTimer_.start(retryMs);
         return;
     }
-    if (backend_.api() == RtMidi::UNIX_JACK && RtMidiJackNotices::available()) {
+    if (backend_.api() == RtMidi::UNIX_JACK && RtMidiJackNotices::available() &&
+        hearing_ == Hearing::NoticesWhereTold) {
         if (jack_.open()) {
             way_ = Way::JackNotices;
             readLists(inputs_, outputs_);
@@ -95,15 +100,14 @@ void RtMidiSystemWatch::dropScanners() {
     scanOutLink_.reset();
 }
 
-bool RtMidiSystemWatch::readLists(QStringList& inputs, QStringList& outputs) {
+void RtMidiSystemWatch::readLists(QStringList& inputs, QStringList& outputs) {
     if (way_ == Way::JackNotices) {
         inputs = jack_.midiPorts(true);
         outputs = jack_.midiPorts(false);
-        return true;
+        return;
     }
     inputs = scanIn_ ? deviceList(*scanInLink_) : QStringList();
     outputs = scanOut_ ? deviceList(*scanOutLink_) : QStringList();
-    return true;
 }
 
 bool RtMidiSystemWatch::listsChanged() {

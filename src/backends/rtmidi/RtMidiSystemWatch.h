@@ -39,7 +39,14 @@ public:
     // How often a MIDI system is looked for when none worked at start-up.
     static constexpr int kSystemRetryMs = 2000;
 
-    explicit RtMidiSystemWatch(RtMidiBackend& backend, QObject* parent = nullptr);
+    // How changes are learnt where the system could tell them.
+    enum class Hearing {
+        NoticesWhereTold, // the system's notices where it sends them, a look elsewhere
+        LookOnly,         // a look at the lists everywhere (the way of systems that tell nothing)
+    };
+
+    explicit RtMidiSystemWatch(RtMidiBackend& backend, Hearing hearing = Hearing::NoticesWhereTold,
+                               QObject* parent = nullptr);
     ~RtMidiSystemWatch() override;
 
     bool systemAvailable() const override;
@@ -59,12 +66,13 @@ private:
     void lose(const QString& reason);
     void search();
     // The lists of what the inputs and the output can connect to, the console's own left out.
-    bool readLists(QStringList& inputs, QStringList& outputs);
+    void readLists(QStringList& inputs, QStringList& outputs);
     // Reads the lists and remembers them; true when they differ from the ones remembered.
     bool listsChanged();
     void dropScanners();
 
     RtMidiBackend& backend_;
+    Hearing hearing_;
     Way way_ = Way::Searching;
     RtMidiJackNotices jack_;
     // Where the system tells nothing: RtMidi objects that only read the lists, through links
