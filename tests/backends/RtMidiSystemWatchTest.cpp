@@ -11,8 +11,10 @@
 #include "MidiPortError.h"
 #include "MidiSystemWatch.h"
 #include "ShortMessage.h"
+#include "rtmidi/RtMidiAlsaNotices.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
@@ -260,6 +262,21 @@ TEST_F(RtMidiSystemWatchOverJack, AConsoleStartedBeforeItsServerFindsItWhenItSta
     // A port made now works with the server found.
     auto later = backend->createInput();
     EXPECT_EQ(indexOf(*later, keyboard.portName()), 0);
+}
+
+TEST(RtMidiAlsaAnnouncements, AreHeardWhereThereIsASequencerAndNeverBlock) {
+    RtMidiAlsaNotices notices;
+    if (!QFileInfo::exists(QStringLiteral("/dev/snd/seq"))) {
+        EXPECT_FALSE(notices.open()) << "no sequencer here";
+        EXPECT_FALSE(notices.takePortsChanged());
+        return;
+    }
+    ASSERT_TRUE(notices.open());
+    EXPECT_TRUE(JackTest::waitUntil([&] { return !notices.takePortsChanged(); }, 2000));
+    RtMidiOut keyboard(RtMidi::LINUX_ALSA, "announced");
+    keyboard.openVirtualPort("out");
+    EXPECT_TRUE(JackTest::waitUntil([&] { return notices.takePortsChanged(); }, 5000))
+        << "a new port not announced";
 }
 
 } // namespace

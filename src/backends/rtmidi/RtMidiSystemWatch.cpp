@@ -34,6 +34,7 @@ RtMidiSystemWatch::~RtMidiSystemWatch() {
     noticeTimer_.stop();
     lookTimer_.stop();
     jack_.close();
+    alsa_.close();
     dropScanners();
 }
 
@@ -45,6 +46,8 @@ QString RtMidiSystemWatch::howChangesAreSeen() const {
     switch (way_) {
     case Way::JackNotices:
         return QStringLiteral("JACK notifications");
+    case Way::AlsaNotices:
+        return QStringLiteral("ALSA sequencer announcements");
     case Way::Looking:
         return QStringLiteral("a look at the device lists every second");
     case Way::Searching:
@@ -76,7 +79,6 @@ void RtMidiSystemWatch::begin(int retryMs) {
         lose(QStringLiteral("JACK server not running"));
         return;
     }
-    way_ = Way::Looking;
     try {
         scanInLink_ = std::make_unique<RtMidiDeviceLink>(RtMidiDeviceLink::Direction::Input,
                                                          QStringLiteral("Watch"));
@@ -89,6 +91,14 @@ void RtMidiSystemWatch::begin(int retryMs) {
     } catch (const std::exception&) {
         // The lists are read through whichever scanner there is; none lists nothing.
     }
+    if (backend_.api() == RtMidi::LINUX_ALSA && hearing_ == Hearing::NoticesWhereTold &&
+        alsa_.open()) {
+        way_ = Way::AlsaNotices;
+        readLists(inputs_, outputs_);
+        noticeTimer_.start();
+        return;
+    }
+    way_ = Way::Looking;
     readLists(inputs_, outputs_);
     lookTimer_.start(kLookIntervalMs);
 }
@@ -122,6 +132,11 @@ bool RtMidiSystemWatch::listsChanged() {
 }
 
 void RtMidiSystemWatch::onNoticeTick() {
+    if (way_ == Way::AlsaNotices) {
+        if (alsa_.takePortsChanged() && listsChanged())
+            emit devicesChanged();
+        return;
+    }
     if (jack_.serverGone()) {
         const QString said = jack_.goneReason();
         lose(said.isEmpty() ? QStringLiteral("the JACK server stopped")
@@ -146,6 +161,7 @@ void RtMidiSystemWatch::lose(const QString& reason) {
     // The watch's own client goes first: once every client of the dead server is closed,
     // libjack meets the next server afresh.
     jack_.close();
+    alsa_.close();
     dropScanners();
     for (RtMidiSystemPort* port : backend_.ports()->ports())
         port->dropSystem(reason);

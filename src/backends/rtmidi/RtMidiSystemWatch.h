@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MidiSystemWatch.h"
+#include "RtMidiAlsaNotices.h"
 #include "RtMidiDeviceLink.h"
 #include "RtMidiJackNotices.h"
 
@@ -24,9 +25,12 @@ class RtMidiBackend;
 // the server, then systemLost(); a server is looked for every second, and when one answers
 // the ports work with it, closed, and systemBack() and devicesChanged() follow.
 //
-// Elsewhere (the ALSA sequencer, CoreMIDI, WinMM, JACK without libjack) the device lists are
-// read every second and devicesChanged() raised when they differ. When no MIDI system worked
-// at start-up, one is looked for every two seconds, and found as a server that comes back is.
+// On the ALSA sequencer it subscribes to the sequencer's announcements of clients and ports;
+// when one came, the lists are read and devicesChanged() raised if they differ. Elsewhere
+// (CoreMIDI, WinMM, JACK without libjack, ALSA when the announcements cannot be had) the
+// device lists are read every second and devicesChanged() raised when they differ. When no MIDI
+// system worked at start-up, one is looked for every two seconds, and found as a server that comes
+// back is.
 class RtMidiSystemWatch : public MidiSystemWatch {
     Q_OBJECT
 public:
@@ -55,6 +59,7 @@ public:
 private:
     enum class Way {
         JackNotices, // a server is there and tells what changes
+        AlsaNotices, // the sequencer announces its clients and ports
         Looking,     // a system is there; its lists are read on the timer
         Searching,   // no system: one is looked for on the timer
     };
@@ -75,6 +80,7 @@ private:
     Hearing hearing_;
     Way way_ = Way::Searching;
     RtMidiJackNotices jack_;
+    RtMidiAlsaNotices alsa_;
     // Where the system tells nothing: RtMidi objects that only read the lists, through links
     // whose traps outlive them.
     std::unique_ptr<RtMidiDeviceLink> scanInLink_;
