@@ -157,6 +157,9 @@ void RtMidiSystemWatch::onLookTick() {
 }
 
 void RtMidiSystemWatch::lose(const QString& reason) {
+    // Told only of a system that was there: one that answered a look and was gone at the
+    // next moment never came.
+    const bool wasThere = way_ != Way::Searching;
     noticeTimer_.stop();
     // The watch's own client goes first: once every client of the dead server is closed,
     // libjack meets the next server afresh.
@@ -172,19 +175,20 @@ void RtMidiSystemWatch::lose(const QString& reason) {
     way_ = Way::Searching;
     lookTimer_.start(kServerRetryMs);
     // After the ports' deviceLost(), which they raise from the event loop.
-    QMetaObject::invokeMethod(
-        this, [this] { emit systemLost(); }, Qt::QueuedConnection);
+    if (wasThere)
+        QMetaObject::invokeMethod(
+            this, [this] { emit systemLost(); }, Qt::QueuedConnection);
 }
 
 void RtMidiSystemWatch::search() {
     backend_.ports()->waitForRetired();
     if (!backend_.findSystem())
         return;
-    for (RtMidiSystemPort* port : backend_.ports()->ports())
-        port->attachSystem(backend_.api());
     begin(lookTimer_.interval());
     if (way_ == Way::Searching)
         return; // gone again at once
+    for (RtMidiSystemPort* port : backend_.ports()->ports())
+        port->attachSystem(backend_.api());
     emit systemBack();
     emit devicesChanged();
 }
