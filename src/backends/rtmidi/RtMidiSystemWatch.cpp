@@ -79,6 +79,7 @@ void RtMidiSystemWatch::begin(int retryMs) {
         lose(QStringLiteral("JACK server not running"));
         return;
     }
+    dropScanners(); // each RtMidi object goes before the link whose trap it reports to
     try {
         scanInLink_ = std::make_unique<RtMidiDeviceLink>(RtMidiDeviceLink::Direction::Input,
                                                          QStringLiteral("Watch"));
