@@ -88,7 +88,7 @@ bool JackServer::start() {
     // test waits inside a JACK call, and a server that reports an error every cycle (as it
     // does for a client that was killed) would block on the full pipe, holding its engine,
     // and the test with it.
-    if (!output_.open()) {
+    if (!output_.isOpen() && !output_.open()) {
         state_ = State::Failed;
         problem_ = QStringLiteral("no file for jackd's output: %1").arg(output_.errorString());
         return false;
@@ -150,6 +150,15 @@ bool JackServer::setUpLooksDone(const QDeadlineTimer& deadline) {
     Q_UNUSED(deadline);
     return true;
 #endif
+}
+
+bool JackServer::restart() {
+    stop();
+    if (state_ == State::Missing)
+        return false;
+    state_ = State::NotStarted;
+    sawSetUpDone_ = false;
+    return start();
 }
 
 void JackServer::stop() {

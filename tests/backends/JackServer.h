@@ -27,6 +27,9 @@ public:
     // up; then isMissing() tells whether jackd is not installed, problem() tells what happened.
     bool start();
     void stop();
+    // Stops the server if it runs, then starts it again under the same name.
+    bool restart();
+    bool isRunning() const { return process_.state() == QProcess::Running; }
     bool isMissing() const { return state_ == State::Missing; }
     const QString& problem() const { return problem_; }
     const QString& name() const { return name_; }

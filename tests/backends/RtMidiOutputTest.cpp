@@ -272,9 +272,19 @@ TEST_F(RtMidiOutputOverJack, VanishedDeviceRaisesErrorClosesAndThePortCarriesOn)
     out->sendShort(midi::status(midi::NoteOn, 1), 60, 100);
     ASSERT_TRUE(module->waitFor(1));
 
+    // The console hears of the loss before the error that tells the player.
+    int lostBeforeError = 0;
+    int lost = 0;
+    QObject::connect(out.get(), &MidiOutputPort::deviceLost, [&] {
+        ++lost;
+        if (errors.empty())
+            ++lostBeforeError;
+    });
     module.reset(); // the module's owner quits
     ASSERT_TRUE(waitUntil([&] { return !errors.empty(); }, 3000)) << "no error raised";
     ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(lost, 1);
+    EXPECT_EQ(lostBeforeError, 1);
     EXPECT_EQ(errors[0].code, RtMidiBackend::DeviceGone);
     EXPECT_EQ(errors[0].text, "The MIDI output device \"module:in\" is no longer available");
     EXPECT_FALSE(out->isOpen());
@@ -284,6 +294,7 @@ TEST_F(RtMidiOutputOverJack, VanishedDeviceRaisesErrorClosesAndThePortCarriesOn)
     out->sendSysex(QByteArray::fromHex("F07E7F0901F7"));
     runEvents(50);
     EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(lost, 1);
 
     JackProbeInput replacement("spare", "in");
     openOn(replacement);

@@ -2,7 +2,10 @@
 
 #include "RtMidiErrorTrap.h"
 #include "RtMidiInput.h"
+#include "RtMidiJackNotices.h"
 #include "RtMidiOutput.h"
+#include "RtMidiPortRegistry.h"
+#include "RtMidiSystemWatch.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -27,10 +30,19 @@ QString apiName(RtMidi::Api api) {
 
 } // namespace
 
-RtMidiBackend::RtMidiBackend(RtMidi::Api api) {
+RtMidiBackend::RtMidiBackend(RtMidi::Api api)
+    : requested_(api), ports_(std::make_shared<RtMidiPortRegistry>()) {
+    findSystem();
+}
+
+RtMidiBackend::~RtMidiBackend() = default;
+
+bool RtMidiBackend::findSystem() {
+    api_ = RtMidi::UNSPECIFIED;
+    reason_.clear();
     std::vector<RtMidi::Api> candidates;
-    if (api != RtMidi::UNSPECIFIED) {
-        candidates.push_back(api);
+    if (requested_ != RtMidi::UNSPECIFIED) {
+        candidates.push_back(requested_);
     } else {
         // RtMidi lists its systems in its own order of preference: CoreMIDI, ALSA, JACK, WinMM.
         // Its dummy and web systems cannot reach a MIDI device, so they are never chosen.
@@ -49,14 +61,30 @@ RtMidiBackend::RtMidiBackend(RtMidi::Api api) {
                    !QFileInfo::exists(QString::fromLatin1(kAlsaSequencerDevice))) {
             why = QStringLiteral("no sequencer device %1")
                       .arg(QString::fromLatin1(kAlsaSequencerDevice));
+        } else if (candidate == RtMidi::UNIX_JACK && RtMidiJackNotices::available() &&
+                   !RtMidiJackNotices::serverAnswers()) {
+            // Asked quietly first: RtMidi prints its complaint each time it finds no server.
+            why = QStringLiteral("JACK server not running");
         } else if (works(candidate, why)) {
             api_ = candidate;
-            return;
+            return true;
         }
         failures.append(QStringLiteral("%1: %2").arg(apiName(candidate), why));
     }
     reason_ = failures.isEmpty() ? QStringLiteral("RtMidi was built without a MIDI system")
                                  : failures.join(QStringLiteral("; "));
+    return false;
+}
+
+void RtMidiBackend::loseSystem(const QString& reason) {
+    api_ = RtMidi::UNSPECIFIED;
+    reason_ = reason;
+}
+
+MidiSystemWatch* RtMidiBackend::watch() {
+    if (!watch_)
+        watch_ = std::make_unique<RtMidiSystemWatch>(*this);
+    return watch_.get();
 }
 
 bool RtMidiBackend::works(RtMidi::Api api, QString& why) {
@@ -82,12 +110,16 @@ bool RtMidiBackend::works(RtMidi::Api api, QString& why) {
 
 std::unique_ptr<MidiInputPort> RtMidiBackend::createInput() {
     ++inputCount_;
-    return std::make_unique<RtMidiInput>(api_, QStringLiteral("Input %1").arg(inputCount_),
-                                         reason_);
+    auto port =
+        std::make_unique<RtMidiInput>(api_, QStringLiteral("Input %1").arg(inputCount_), reason_);
+    port->joinRegistry(ports_);
+    return port;
 }
 
 std::unique_ptr<MidiOutputPort> RtMidiBackend::createOutput() {
-    return std::make_unique<RtMidiOutput>(api_, QStringLiteral("Output"), reason_);
+    auto port = std::make_unique<RtMidiOutput>(api_, QStringLiteral("Output"), reason_);
+    port->joinRegistry(ports_);
+    return port;
 }
 
 } // namespace vorlo

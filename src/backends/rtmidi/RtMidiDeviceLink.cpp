@@ -17,6 +17,8 @@ RtMidiDeviceLink::~RtMidiDeviceLink() = default;
 void RtMidiDeviceLink::attach(RtMidi* midi, RtMidi::Api api) {
     midi_ = midi;
     api_ = api;
+    // A list read from another system (or from none) says nothing of this one.
+    forgetList();
     if (midi_)
         midi_->setErrorCallback(&RtMidiErrorTrap::callback, &trap_);
 }
@@ -24,6 +26,12 @@ void RtMidiDeviceLink::attach(RtMidi* midi, RtMidi::Api api) {
 void RtMidiDeviceLink::setUnavailable(const QString& reason) {
     midi_ = nullptr;
     unavailableReason_ = reason;
+    forgetList();
+}
+
+void RtMidiDeviceLink::forgetList() {
+    devices_.clear();
+    listed_ = false;
 }
 
 QString RtMidiDeviceLink::noMidiSystemText() const {

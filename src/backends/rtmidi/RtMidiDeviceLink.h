@@ -29,7 +29,9 @@ public:
     // The port's RtMidi object, working with that MIDI system; it must outlive the link's use
     // of it. Its errors go to the link's trap from now on.
     void attach(RtMidi* midi, RtMidi::Api api);
-    // There is no MIDI system, for this reason.
+    // There is no MIDI system (any more), for this reason: the link lets go of its RtMidi
+    // object without asking anything of it (a device still open counts as open until
+    // close()), and forgets the list it read.
     void setUnavailable(const QString& reason);
     QString noMidiSystemText() const;
 
@@ -65,6 +67,8 @@ private:
     // How often the list is read again when it changes while being read.
     static constexpr int kListAttempts = 3;
 
+    // The next deviceName() reads the list first.
+    void forgetList();
     // All ports of the link's direction, in RtMidi's order.
     QStringList readPortNames();
     QStringList readDevices();

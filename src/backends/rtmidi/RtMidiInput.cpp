@@ -8,27 +8,50 @@ RtMidiInput::RtMidiInput(RtMidi::Api api, const QString& portName, const QString
                          QObject* parent)
     : MidiInputPort(parent), link_(RtMidiDeviceLink::Direction::Input, portName) {
     QString reason = unavailableReason;
-    if (api != RtMidi::UNSPECIFIED) {
-        try {
-            midi_ = std::make_unique<RtMidiIn>(api, RtMidiBackend::kClientName);
-            link_.attach(midi_.get(), midi_->getCurrentApi());
-            midi_->setCallback(&RtMidiInput::onMidi, this);
-            // Everything comes through, system-exclusive included: the port's byte parser
-            // swallows system-exclusive itself, so that a piece of one arriving on its own is
-            // never taken for notes, and the console's own filters judge clock, time code and
-            // active sensing.
-            midi_->ignoreTypes(false, false, false);
-        } catch (const RtMidiError& e) {
-            reason = QString::fromStdString(e.getMessage()).trimmed();
-            midi_.reset();
-        }
-    }
-    if (!midi_) {
+    if (!makeMidi(api, reason)) {
         link_.setUnavailable(reason);
         reportError(RtMidiBackend::NoMidiSystem, link_.noMidiSystemText());
     }
     watch_.setInterval(RtMidiDeviceLink::kWatchIntervalMs);
     connect(&watch_, &QTimer::timeout, this, &RtMidiInput::watchDevice);
+}
+
+bool RtMidiInput::makeMidi(RtMidi::Api api, QString& reason) {
+    if (api == RtMidi::UNSPECIFIED)
+        return false;
+    try {
+        midi_ = std::make_unique<RtMidiIn>(api, RtMidiBackend::kClientName);
+        link_.attach(midi_.get(), midi_->getCurrentApi());
+        midi_->setCallback(&RtMidiInput::onMidi, this);
+        // Everything comes through, system-exclusive included: the port's byte parser
+        // swallows system-exclusive itself, so that a piece of one arriving on its own is
+        // never taken for notes, and the console's own filters judge clock, time code and
+        // active sensing.
+        midi_->ignoreTypes(false, false, false);
+        return true;
+    } catch (const RtMidiError& e) {
+        reason = QString::fromStdString(e.getMessage()).trimmed();
+    }
+    link_.setUnavailable(reason);
+    midi_.reset();
+    return false;
+}
+
+void RtMidiInput::dropSystem(const QString& reason) {
+    // Nothing more is asked of the system that went: the port closes without it (RtMidi's
+    // JACK output would wait a second for a cycle that never comes).
+    link_.setUnavailable(reason);
+    if (link_.isOpen())
+        loseDevice();
+    // Ends the RtMidi object's use of the MIDI system that went (its JACK client).
+    retire(std::move(midi_));
+}
+
+void RtMidiInput::attachSystem(RtMidi::Api api) {
+    if (midi_)
+        return;
+    QString reason;
+    makeMidi(api, reason);
 }
 
 RtMidiInput::~RtMidiInput() {
@@ -90,8 +113,11 @@ void RtMidiInput::watchDevice() {
     QString text;
     if (link_.takeLateError(text))
         reportError(RtMidiBackend::SystemError, text);
-    if (link_.deviceStillThere())
-        return;
+    if (!link_.deviceStillThere())
+        loseDevice();
+}
+
+void RtMidiInput::loseDevice() {
     const QString device = link_.openDevice();
     // What arrived before the device went stays queued for the console to read.
     disconnectDevice();

@@ -74,16 +74,7 @@ RtMidiOutput::RtMidiOutput(RtMidi::Api api, const QString& portName,
                            const QString& unavailableReason, QObject* parent)
     : MidiOutputPort(parent), link_(RtMidiDeviceLink::Direction::Output, portName) {
     QString reason = unavailableReason;
-    if (api != RtMidi::UNSPECIFIED) {
-        try {
-            midi_ = std::make_unique<RtMidiOut>(api, RtMidiBackend::kClientName);
-            link_.attach(midi_.get(), midi_->getCurrentApi());
-        } catch (const RtMidiError& e) {
-            reason = QString::fromStdString(e.getMessage()).trimmed();
-            midi_.reset();
-        }
-    }
-    if (!midi_) {
+    if (!makeMidi(api, reason)) {
         link_.setUnavailable(reason);
         fail(RtMidiBackend::NoMidiSystem, link_.noMidiSystemText());
     }
@@ -103,6 +94,38 @@ RtMidiOutput::~RtMidiOutput() {
         std::this_thread::sleep_for(kJackReleaseDelay);
     }
     midi_.reset();
+}
+
+bool RtMidiOutput::makeMidi(RtMidi::Api api, QString& reason) {
+    if (api == RtMidi::UNSPECIFIED)
+        return false;
+    try {
+        midi_ = std::make_unique<RtMidiOut>(api, RtMidiBackend::kClientName);
+        link_.attach(midi_.get(), midi_->getCurrentApi());
+        return true;
+    } catch (const RtMidiError& e) {
+        reason = QString::fromStdString(e.getMessage()).trimmed();
+    }
+    link_.setUnavailable(reason);
+    midi_.reset();
+    return false;
+}
+
+void RtMidiOutput::dropSystem(const QString& reason) {
+    // Nothing more is asked of the system that went: the port closes without it (RtMidi's
+    // JACK output would wait a second for a cycle that never comes).
+    link_.setUnavailable(reason);
+    if (link_.isOpen())
+        loseDevice();
+    // Ends the RtMidi object's use of the MIDI system that went (its JACK client).
+    retire(std::move(midi_));
+}
+
+void RtMidiOutput::attachSystem(RtMidi::Api api) {
+    if (midi_)
+        return;
+    QString reason;
+    makeMidi(api, reason);
 }
 
 int RtMidiOutput::deviceCount() {
@@ -290,7 +313,7 @@ bool RtMidiOutput::transmit(const unsigned char* bytes, size_t size) {
         failure = QString::fromLocal8Bit(e.what()).trimmed();
     }
     if (!link_.deviceStillThere()) {
-        deviceLost();
+        loseDevice();
         return false;
     }
     fail(RtMidiBackend::SendFailed,
@@ -314,10 +337,17 @@ void RtMidiOutput::fail(int code, const QString& text) {
         Qt::QueuedConnection);
 }
 
-void RtMidiOutput::deviceLost() {
+void RtMidiOutput::loseDevice() {
     const QString device = link_.openDevice();
+    // Nothing waiting goes to a device that is gone, and no time is given to a MIDI system
+    // that may be gone with it.
     dropWaiting();
-    close();
+    watch_.stop();
+    link_.close();
+    // Raised from the event loop, as the error is: the port may be in the middle of a send
+    // of the console's.
+    QMetaObject::invokeMethod(
+        this, [this] { emit deviceLost(); }, Qt::QueuedConnection);
     fail(RtMidiBackend::DeviceGone,
          QStringLiteral("The MIDI output device \"%1\" is no longer available").arg(device));
 }
@@ -331,7 +361,7 @@ void RtMidiOutput::watchDevice() {
     if (link_.takeLateError(text))
         fail(RtMidiBackend::SystemError, text);
     if (!link_.deviceStillThere())
-        deviceLost();
+        loseDevice();
 }
 
 } // namespace vorlo

@@ -4,6 +4,7 @@
 #include "OutputBacklog.h"
 #include "RtMidiBurstLimit.h"
 #include "RtMidiDeviceLink.h"
+#include "RtMidiSystemPort.h"
 
 #include <RtMidi.h>
 
@@ -25,7 +26,7 @@ namespace vorlo {
 // once, without allocating. What waits is bounded (OutputBacklog): beyond 16 KB a flood's new
 // notes are dropped with their note-offs, and a message replaces a waiting one to the same
 // target; a note-off of a sounding note always goes. Each drop raises messageDropped().
-class RtMidiOutput : public MidiOutputPort {
+class RtMidiOutput : public MidiOutputPort, public RtMidiSystemPort {
     Q_OBJECT
 public:
     // With api RtMidi::UNSPECIFIED there is no MIDI system, for the reason given.
@@ -52,7 +53,12 @@ public:
     size_t waiting() const { return backlog_.count(); }
     const RtMidiBurstLimit& burstLimit() const { return limit_; }
 
+    void dropSystem(const QString& reason) override;
+    void attachSystem(RtMidi::Api api) override;
+
 private:
+    // Makes the port's RtMidi object on this system; false, with the reason, when it cannot.
+    bool makeMidi(RtMidi::Api api, QString& reason);
     using Clock = std::chrono::steady_clock;
     // Sends now when nothing waits and the limit allows, otherwise queues; false when the
     // device failed.
@@ -67,7 +73,9 @@ private:
     bool transmit(const unsigned char* bytes, size_t size);
     // Raises error() from the event loop.
     void fail(int code, const QString& text);
-    void deviceLost();
+    // The open device went away: closes without sending what waits, then raises deviceLost()
+    // and the error from the event loop.
+    void loseDevice();
     void watchDevice();
 
     RtMidiDeviceLink link_;
