@@ -7,6 +7,7 @@
 #include "PanelLayout.h"
 #include "SystemColors.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -368,6 +369,33 @@ TEST_F(MainWindowTest, PlayerMovingTheWindowIsWhatTheConfigurationKeeps) {
     EXPECT_DOUBLE_EQ(main().top(), 90 * 15);
     main().setLeft(300 * 15);
     EXPECT_EQ(w->pos().x(), 300);
+}
+
+TEST_F(MainWindowTest, TheStatusLineShowsEachDeviceItsNameAndWhatHappenedToIt) {
+    startStandard();
+    auto lightOf = [](MainWindow* w, int i) {
+        return w->statusBar()->findChild<QLabel*>(QStringLiteral("deviceLight%1").arg(i));
+    };
+    MainWindow* w = mainWindow();
+    QLabel* keyboard1 = lightOf(w, 0);
+    QLabel* module = lightOf(w, 2);
+    ASSERT_NE(keyboard1, nullptr);
+    ASSERT_NE(module, nullptr);
+    EXPECT_TRUE(keyboard1->text().contains(QStringLiteral("Keyboard 1")));
+    EXPECT_EQ(module->toolTip(), QStringLiteral("Module: \"Sound Module\", connected"));
+
+    // Playing lights the keyboard up until the next look finds it quiet.
+    play(kKeyboard1, {0x90, 60, 100});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return keyboard1->toolTip().endsWith(QStringLiteral("receiving")); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return keyboard1->toolTip().endsWith(QStringLiteral("connected")); }, 2000));
+
+    midi->removeDevice(QString::fromLatin1(kModule));
+    settle();
+    EXPECT_TRUE(module->toolTip().contains(QStringLiteral("absent")));
+    EXPECT_EQ(w->statusBar()->currentMessage(),
+              QStringLiteral("The MIDI output device \"Sound Module\" is no longer available"));
 }
 
 } // namespace vorlo::test
