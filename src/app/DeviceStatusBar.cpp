@@ -29,6 +29,14 @@ DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, QWidget* parent)
     : QStatusBar(parent), lights_(lights) {
     setObjectName(QStringLiteral("deviceStatus"));
     setSizeGripEnabled(false);
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("deviceNotice"));
+    // The panel sets the window's width: a long notice is cut, never widening the window.
+    notice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(notice_, 1);
+    noticeTimer_.setSingleShot(true);
+    noticeTimer_.setInterval(kNoticeMs);
+    connect(&noticeTimer_, &QTimer::timeout, this, [this] { showNotice(QString()); });
     for (size_t i = 0; i < labels_.size(); ++i) {
         labels_[i] = new QLabel(this);
         labels_[i]->setObjectName(QStringLiteral("deviceLight%1").arg(i));
@@ -36,9 +44,16 @@ DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, QWidget* parent)
         addPermanentWidget(labels_[i]);
     }
     connect(&lights_, &DeviceLights::changed, this, &DeviceStatusBar::render);
-    connect(&lights_, &DeviceLights::noticeShown, this,
-            [this](const QString& text) { showMessage(text, kNoticeMs); });
+    connect(&lights_, &DeviceLights::noticeShown, this, [this](const QString& text) {
+        showNotice(text);
+        noticeTimer_.start();
+    });
     render();
+}
+
+void DeviceStatusBar::showNotice(const QString& text) {
+    notice_->setText(text);
+    notice_->setToolTip(text);
 }
 
 void DeviceStatusBar::render() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QTimer>
 #include <array>
 
 class QLabel;
@@ -9,8 +10,9 @@ namespace vorlo {
 
 class DeviceLights;
 
-// The main window's status line: the last notice about the devices on the left, and a light
-// for each keyboard and the module on the right, each with its device in a tooltip.
+// The main window's status line: the last notice about the devices on the left (cut to the
+// room there is, whole in its tooltip), and a light for each keyboard and the module on the
+// right, each with its device in a tooltip.
 class DeviceStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -21,8 +23,11 @@ public:
 
 private:
     void render();
+    void showNotice(const QString& text);
 
     DeviceLights& lights_;
+    QLabel* notice_ = nullptr;
+    QTimer noticeTimer_;
     std::array<QLabel*, 3> labels_{};
 };
 

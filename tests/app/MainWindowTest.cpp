@@ -394,8 +394,11 @@ TEST_F(MainWindowTest, TheStatusLineShowsEachDeviceItsNameAndWhatHappenedToIt) {
     midi->removeDevice(QString::fromLatin1(kModule));
     settle();
     EXPECT_TRUE(module->toolTip().contains(QStringLiteral("absent")));
-    EXPECT_EQ(w->statusBar()->currentMessage(),
+    auto* notice = w->statusBar()->findChild<QLabel*>(QStringLiteral("deviceNotice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->toolTip(),
               QStringLiteral("The MIDI output device \"Sound Module\" is no longer available"));
+    EXPECT_EQ(w->width(), w->panel()->width()) << "a long notice does not widen the window";
 }
 
 } // namespace vorlo::test

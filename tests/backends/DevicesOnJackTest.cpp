@@ -173,7 +173,7 @@ TEST_F(DevicesOnJack, AKeyboardAndTheModuleUnpluggedAndPluggedAgainPlayOnWithout
     ASSERT_TRUE(module->waitFor(20));
     EXPECT_EQ(hex(module->messages().front()), ConsoleFixture::marker(0).toStdString());
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join('\n').toStdString();
-    EXPECT_TRUE(noticed(QStringLiteral("is back")));
+    EXPECT_TRUE(noticed(QStringLiteral("is connected")));
 }
 
 TEST_F(DevicesOnJack, DevicesListedInAnotherOrderAreFoundByNameAndTheNumbersFollow) {

@@ -49,7 +49,7 @@ TEST_F(FollowedDevices, NamesAreLearntFromOldNumbersAndANewDeviceOrderChangesNot
     const QStringList toModule = sentTo(QString::fromLatin1(kModule));
     ASSERT_FALSE(toModule.isEmpty());
     EXPECT_EQ(toModule.first(), marker(0)) << "the module gets the reset";
-    EXPECT_TRUE(noticed(QStringLiteral("Keyboard 1 \"Keyboard 1\" has moved")));
+    EXPECT_TRUE(noticed(QStringLiteral("Keyboard 1 \"Keyboard 1\" is now number 2")));
     log();
     play("Keyboard 1", {0x90, 60, 100});
     play("New source", {0x90, 61, 100});

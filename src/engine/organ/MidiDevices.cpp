@@ -290,8 +290,7 @@ void MidiDevices::placeChoices(bool tell) {
             DeviceNameMatch::find(names, count, wanted, chosen(port));
         if (found.index < 0) {
             if (tell)
-                notice(QStringLiteral("%1 \"%2\" is not connected: it is opened as soon as "
-                                      "it appears.")
+                notice(QStringLiteral("%1 \"%2\" is not connected: it opens when it appears.")
                            .arg(portTitle(port), wanted));
             chosen(port) = noDevice(port);
             continue;
@@ -300,8 +299,7 @@ void MidiDevices::placeChoices(bool tell) {
             notice(QStringLiteral("%1 \"%2\" is used under its new name \"%3\".")
                        .arg(portTitle(port), wanted, names[found.index]));
         else if (tell && found.index != chosen(port))
-            notice(QStringLiteral("%1 \"%2\" has moved in the MIDI system's list (number %3, "
-                                  "was %4): the configuration follows it.")
+            notice(QStringLiteral("%1 \"%2\" is now number %3 in the list (was %4).")
                        .arg(portTitle(port), wanted)
                        .arg(found.index)
                        .arg(chosen(port)));
@@ -339,8 +337,7 @@ void MidiDevices::follow() {
                 // keyboard's held notes are released as it closes.
                 const QString gone = openName_[i];
                 close(port);
-                notice(QStringLiteral("%1 \"%2\" is gone: it is opened again as soon as it "
-                                      "is back.")
+                notice(QStringLiteral("%1 \"%2\" is gone: it reopens when it is back.")
                            .arg(portTitle(port), gone));
             }
             if (device < 0)
@@ -351,7 +348,7 @@ void MidiDevices::follow() {
                 notice(e.text());
                 continue;
             }
-            notice(QStringLiteral("%1 \"%2\" is back.").arg(portTitle(port), name));
+            notice(QStringLiteral("%1 \"%2\" is connected.").arg(portTitle(port), name));
             if (port == MidiPort::Output)
                 reset_.restoreModule();
         }
@@ -363,8 +360,7 @@ void MidiDevices::follow() {
 void MidiDevices::systemLost() {
     for (MidiPort port : kOpeningOrder)
         openName_[slot(port)].clear();
-    notice(QStringLiteral("The MIDI system has stopped: the console goes on and reconnects its "
-                          "devices when it is back."));
+    notice(QStringLiteral("The MIDI system has stopped; the console waits for it."));
     events_.devicesChanged();
 }
 
