@@ -119,6 +119,15 @@ protected:
             },
             kNoticeMs);
     }
+    // A keyboard and a module on the server, stored by name, and the console started on them.
+    void startWithKeyboardAndModule() {
+        keyboard = std::make_unique<JackProbeOutput>("keyboard", "out");
+        module = std::make_unique<JackProbeInput>("module", "in");
+        storeNames(keyboard->portName(), module->portName());
+        startConsole();
+        ASSERT_TRUE(inputOpen());
+        ASSERT_TRUE(outputOpen());
+    }
     bool inputOpen() { return console->MIDIInput1().isOpen(); }
     bool outputOpen() { return console->MIDIOutput1().isOpen(); }
     DeviceLights::Light light(MidiPort port) { return console->deviceLights().shown(port).light; }
@@ -131,16 +140,15 @@ protected:
     ScriptedDialogs dialogs;
     FixedScreen screen;
     NoticeLog notices;
+    std::unique_ptr<JackProbeOutput> keyboard;
+    std::unique_ptr<JackProbeInput> module;
     std::unique_ptr<Console> console;
 };
 
 TEST_F(DevicesOnJack, AKeyboardAndTheModuleUnpluggedAndPluggedAgainPlayOnWithoutAQuestion) {
-    auto keyboard = std::make_unique<JackProbeOutput>("keyboard", "out");
-    auto module = std::make_unique<JackProbeInput>("module", "in");
-    storeNames(keyboard->portName(), module->portName());
-    startConsole();
-    ASSERT_TRUE(inputOpen());
-    ASSERT_TRUE(outputOpen());
+    startWithKeyboardAndModule();
+    if (HasFatalFailure())
+        return;
     ASSERT_TRUE(module->waitFor(1));
     EXPECT_EQ(hex(module->messages().front()), ConsoleFixture::marker(0).toStdString());
     ASSERT_TRUE(quiet(*module));
@@ -238,12 +246,9 @@ TEST_F(DevicesOnJack, APortCreatedLaterIsListedWithSetUpClosedAndOpen) {
 }
 
 TEST_F(DevicesOnJack, AServerStoppedAndStartedUnderTheConsoleIsWaitedForAndReconnected) {
-    auto keyboard = std::make_unique<JackProbeOutput>("keyboard", "out");
-    auto module = std::make_unique<JackProbeInput>("module", "in");
-    storeNames(keyboard->portName(), module->portName());
-    startConsole();
-    ASSERT_TRUE(inputOpen());
-    ASSERT_TRUE(outputOpen());
+    startWithKeyboardAndModule();
+    if (HasFatalFailure())
+        return;
     keyboard.reset();
     module.reset();
 

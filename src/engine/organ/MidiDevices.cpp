@@ -11,6 +11,8 @@
 #include "PacedOutputPort.h"
 #include "SettingsFile.h"
 
+#include <QTimer>
+
 #include <utility>
 
 namespace vorlo {
@@ -28,6 +30,9 @@ const QString kWireSpeedKey = QStringLiteral("Output/WireSpeed");
 // The stored choices no longer open (start-up, or the set-up cancelled).
 const QString kChoicesNotValid =
     QStringLiteral(" MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY SETUP MENU");
+// How long after a port lost its device the lists are read again: longer than a watch takes
+// to notice the change, so the device that went is no longer listed.
+constexpr int kRecheckAfterLossMs = 500;
 // Input error codes that are routine notices of the port, not failures.
 constexpr int kInputNoticeCodes[] = {0, 8};
 
@@ -431,6 +436,9 @@ void MidiDevices::connectPortErrors() {
             lostReported_[slot(port)] = true;
             openName_[slot(port)].clear();
             events_.devicesChanged();
+            // A device unplugged and plugged again within one of the watch's looks leaves its
+            // lists as they were: the lists are read again a moment later all the same.
+            QTimer::singleShot(kRecheckAfterLossMs, &connections_, [this] { follow(); });
         };
     };
     auto portError = [this](MidiPort port) {
