@@ -35,6 +35,18 @@ using namespace vorlo::test;
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 // How long the console may take to notice a device and open it on a loaded machine.
 constexpr int kNoticeMs = 10000;
 
@@ -314,10 +326,14 @@ TEST_F(DevicesOnJack, AHundredPlugCyclesWithNotesLeaveNoStuckNoteAndNoLeak) {
     const long after = residentKb();
     EXPECT_FALSE(console->hasEnded());
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join('\n').toStdString();
-    // What grows with every cycle shows over a hundred; a few pages come and go regardless.
-    constexpr long kToleranceKb = 2048;
     std::printf("[ RSS      ] %ld kB before, %ld kB after %d cycles\n", before, after, kCycles);
-    EXPECT_LT(after - before, kToleranceKb);
+    // AddressSanitizer keeps what is freed aside for a while, so the set grows there whatever
+    // the program does; its leak check at the end judges leaks instead.
+    if (!kAddressSanitizer) {
+        // What grows with every cycle shows over a hundred; a few pages come and go regardless.
+        constexpr long kToleranceKb = 2048;
+        EXPECT_LT(after - before, kToleranceKb);
+    }
 }
 
 } // namespace
