@@ -7,6 +7,7 @@
 #include "FontsDialog.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
+#include "OnScreenKeyboardWindow.h"
 #include "SetupDialog.h"
 #include "ThruWindow.h"
 #include "TotalRecallWindow.h"
@@ -33,6 +34,8 @@ void StandardWindows::registerAll(WindowManager& windows) {
                            [](Console& c, Form& f) { return new EditorWindow(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::TotalRecall),
                            [](Console& c, Form& f) { return new TotalRecallWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Keyboard),
+                           [](Console& c, Form& f) { return new OnScreenKeyboardWindow(c, f); });
 }
 
 } // namespace vorlo

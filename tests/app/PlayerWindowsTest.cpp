@@ -214,11 +214,10 @@ TEST_F(PlayerWindowsTest, MenusBringAWindowAlreadyOpenToTheFront) {
     const struct {
         ControlId item;
         const char* form;
-    } menus[] = {{ctl::main::advanced_s, forms::Advanced},
-                 {ctl::main::MidiTHRU, forms::Thru},
-                 {ctl::main::totRec, forms::TotalRecall},
-                 {ctl::main::About, forms::About},
-                 {ctl::main::LoadEditor, forms::Editor}};
+    } menus[] = {
+        {ctl::main::advanced_s, forms::Advanced}, {ctl::main::MidiTHRU, forms::Thru},
+        {ctl::main::totRec, forms::TotalRecall},  {ctl::main::About, forms::About},
+        {ctl::main::LoadEditor, forms::Editor},   {ctl::main::OnScreenKbd, forms::Keyboard}};
     for (const auto& m : menus) {
         SCOPED_TRACE(m.item.name);
         QWidget* w = openFromMenu(m.item, m.form);

@@ -52,3 +52,40 @@ shoot() {
 shoot screenshot-standard-100 --standard --scale 1.0
 shoot screenshot-standard-160 --standard --scale 1.6
 shoot screenshot-graphic --graphic
+
+# The on-screen keyboard, opened from Setup with the keyboard (File's menu, Right to Setup, k),
+# with a chord held on the computer keys and the Pedal's C under the mouse.
+shoot_keyboard() {
+    local name=window-onscreen-keyboard
+    local dir="$work/$name"
+    cp -r "$program" "$dir"
+    rm -f "$dir/vorlo2000.CFG"
+    "$writer" "$dir" --standard --scale 1.0
+    xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+        "$1/vorlo2000" >"$1/run.log" 2>&1 &
+        pid=$!
+        sleep 6
+        main=$(xwininfo -root -tree | grep "\"Vorlo2000" | head -1 | awk "{print \$1}")
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        xdotool mousemove $((X + 15)) $((Y + 10)) click 1
+        sleep 1
+        xdotool key Right
+        sleep 1
+        xdotool key k
+        sleep 2
+        id=$(xwininfo -root -tree | grep "\"On-screen keyboard" | head -1 | awk "{print \$1}")
+        if [[ -n "$id" ]]; then
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            xdotool keydown z keydown c keydown b
+            xdotool mousemove $((X + 75)) $((Y + 205)) mousedown 1
+            sleep 1
+            import -window "$id" "$2"
+            xdotool mouseup 1 keyup b keyup c keyup z
+        else
+            import -window root "$2"
+        fi
+        kill $pid
+    ' shoot "$dir" "$out/$name.png"
+    echo "$out/$name.png"
+}
+shoot_keyboard

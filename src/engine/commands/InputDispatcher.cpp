@@ -4,6 +4,7 @@
 #include "ConsoleListener.h"
 #include "ConsoleState.h"
 #include "Dialogs.h"
+#include "Division.h"
 #include "MidiConstants.h"
 #include "MidiInputPort.h"
 #include "MidiOutputPort.h"
@@ -110,7 +111,6 @@ void InputDispatcher::inputLost(int input, MidiInputPort& port) {
 
 void InputDispatcher::releaseHeldBy(int input) {
     auto& mine = heldBy_[static_cast<size_t>(input - 1)];
-    const auto& other = heldBy_[static_cast<size_t>(2 - input)];
     auto& released = releasedFor_[static_cast<size_t>(input - 1)];
     for (size_t channel = 0; channel < mine.size(); ++channel) {
         if (mine[channel].none())
@@ -118,8 +118,8 @@ void InputDispatcher::releaseHeldBy(int input) {
         for (size_t key = 0; key < 128; ++key) {
             if (!mine[channel].test(key))
                 continue;
-            // The other keyboard holds the same note: its own release silences it.
-            if (!other[channel].test(key)) {
+            // Another keyboard (or the screen) holds the same note: its own release silences it.
+            if (!heldByAnother(input, channel, key)) {
                 ShortMessage off;
                 off.status = static_cast<int16_t>(midi::NoteOff | channel);
                 off.data1 = static_cast<int16_t>(key);
@@ -130,6 +130,26 @@ void InputDispatcher::releaseHeldBy(int input) {
             released[channel].set(key);
         }
     }
+}
+
+bool InputDispatcher::heldByAnother(int input, size_t channel, size_t key) const {
+    for (size_t source = 0; source < kSources; ++source) {
+        if (source != static_cast<size_t>(input - 1) && heldBy_[source][channel].test(key))
+            return true;
+    }
+    return false;
+}
+
+void InputDispatcher::screenNote(DivisionId division, int key, int velocity) {
+    if (key < 0 || key > 127)
+        return;
+    const int channel = kDivisions[static_cast<size_t>(division)].channel;
+    ShortMessage m;
+    m.status =
+        static_cast<int16_t>(midi::status(velocity > 0 ? midi::NoteOn : midi::NoteOff, channel));
+    m.data1 = static_cast<int16_t>(key);
+    m.data2 = static_cast<int16_t>(std::clamp(velocity, 0, 127));
+    passThrough(kScreenInput, m);
 }
 
 void InputDispatcher::noteDelay() {

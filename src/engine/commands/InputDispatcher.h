@@ -16,6 +16,7 @@ class Dialogs;
 class MidiInputPort;
 class MidiOutputPort;
 class RunState;
+enum class DivisionId;
 
 // Everything the player does on the keyboards: drains each input port's queue, learns
 // channels, rechannels and passes notes through with their coupler and sub-octave copies; the
@@ -35,6 +36,17 @@ public:
     // queue): learning, rechannelling, classification, pass-through.
     void process(int input, ShortMessage m);
 
+    // A key of the on-screen keyboard (the user-interface thread): already on its division's
+    // channel whatever the thru mode, it goes straight to the pass-through with its coupler and
+    // sub-octave copies, as a keyboard's note does once rechannelled; it is never learned and
+    // never a command. Velocity 0 releases the key, silencing what its press sounded. The
+    // screen's held keys are its own, apart from the keyboards'. Allocates nothing.
+    void screenNote(DivisionId division, int key, int velocity);
+
+    // The sources of played notes: the two keyboards, then the on-screen keyboard.
+    static constexpr int kScreenInput = 3;
+    static constexpr size_t kSources = 3;
+
 private:
     // The copies a played note made, in the order they were sent: up to two coupler copies
     // (their output channels) and the sub-octave copy.
@@ -50,6 +62,8 @@ private:
     // Releases every note the input holds, with the copies each made; also what a port closed
     // by the console runs.
     void releaseHeldBy(int input);
+    // Whether a source other than this one holds the key on the channel.
+    bool heldByAnother(int input, size_t channel, size_t key) const;
     void passThrough(int input, const ShortMessage& m);
     Copies copiesFor(int status) const;
     void sendCopies(const ShortMessage& played, const Copies& c);
@@ -73,13 +87,13 @@ private:
     // silences exactly what its press sounded, whatever the couplers are by then.
     std::array<std::array<Copies, 128>, 3> held_{};
     std::array<std::array<bool, 128>, 3> isHeld_{};
-    // The keys each input holds, per output channel (after rechannelling), so that a keyboard
+    // The keys each source holds, per output channel (after rechannelling), so that a keyboard
     // that vanishes releases exactly its own notes.
-    std::array<std::array<std::bitset<128>, 16>, 2> heldBy_{};
+    std::array<std::array<std::bitset<128>, 16>, kSources> heldBy_{};
     // Keys whose notes the console released for each input when its device went or its port
     // closed, while the keyboard still held them: the keyboard's own later release of such a
     // key is not sent again.
-    std::array<std::array<std::bitset<128>, 16>, 2> releasedFor_{};
+    std::array<std::array<std::bitset<128>, 16>, kSources> releasedFor_{};
 };
 
 } // namespace vorlo

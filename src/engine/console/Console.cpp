@@ -20,6 +20,7 @@
 #include "Fonts.h"
 #include "Hotkeys.h"
 #include "InputDispatcher.h"
+#include "KeyboardWindowControls.h"
 #include "LevelSender.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
@@ -28,6 +29,7 @@
 #include "MidiBackend.h"
 #include "MidiDevices.h"
 #include "MidiPortSetup.h"
+#include "OnScreenKeyboard.h"
 #include "OrganSettings.h"
 #include "PanelCommandBindings.h"
 #include "PanelLayout.h"
@@ -104,6 +106,8 @@ struct Console::Parts {
     CommandExecutor commands;
     TotalRecall totalRecall;
     Hotkeys hotkeys;
+    // The Great, Swell and Pedal played on the screen.
+    OnScreenKeyboard keyboard;
     PanelLayout layout;
     // The main window's memory indicators and buttons.
     MemoryPanel memoryPanel;
@@ -147,6 +151,7 @@ Console::Parts::Parts(Console& c)
                [this] { reset.RESET_Click(); }),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
+      keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
       layout(c.state_, *c.panel_, c.dialogs(), thruWindow, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
       captions(c.state_, *c.panel_, settingsLists),
@@ -282,6 +287,9 @@ ProgramLifecycle& Console::lifecycle() {
 }
 DeviceLights& Console::deviceLights() {
     return parts_->deviceLights;
+}
+OnScreenKeyboard& Console::onScreenKeyboard() {
+    return parts_->keyboard;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

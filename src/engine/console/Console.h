@@ -38,6 +38,7 @@ class FileMenu;
 class MidiBackend;
 class MidiDevices;
 class MidiPortSetup;
+class OnScreenKeyboard;
 class PanelLayout;
 class PanelState;
 class Panic;
@@ -122,6 +123,8 @@ public:
     ConsoleReset& reset();
     ProgramLifecycle& lifecycle();
     DeviceLights& deviceLights();
+    // The on-screen keyboard window.
+    OnScreenKeyboard& onScreenKeyboard();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

@@ -7,6 +7,7 @@
 #include "EditorForm.h"
 #include "FontsWindowControls.h"
 #include "HelpWindowControls.h"
+#include "KeyboardWindowControls.h"
 #include "MainWindowControls.h"
 #include "PanelState.h"
 #include "SetupWindowControls.h"
@@ -69,6 +70,7 @@ void declareMainForm(Form& f) {
         {LoadEditor, "E&ditor"},
         {line4, "-"},
         {DisplayLeds, "Leds on memor&ies"},
+        {OnScreenKbd, "On-screen &keyboard"},
         {mnuHelp, "Help"},
         {Help1, "&Help"},
         {totRec, "Total Recall Displa&y"},
@@ -345,6 +347,15 @@ void declareTotalRecallForm(Form& f) {
         "see related effect : that's all!"));
 }
 
+void declareKeyboardForm(Form& f) {
+    using namespace ctl::keyboard;
+    f.setCaption(QStringLiteral("On-screen keyboard"));
+    const char* rows[3] = {"GREAT", "SWELL", "PEDAL"};
+    for (int i = 0; i < 3; ++i)
+        f.add(LabelRow, i).setCaption(QString::fromLatin1(rows[i]));
+    f.add(LabelComputerKeys);
+}
+
 void declareAboutForm(Form& f) {
     using namespace ctl::about;
     f.setCaption(QStringLiteral("About VORLO 2000 Graphic Version"));
@@ -385,6 +396,7 @@ void declareConsoleForms(PanelState& panel) {
     declareThruForm(panel.addForm(ctl::thru::Window));
     declareFontsForm(panel.addForm(ctl::fonts::Window));
     declareTotalRecallForm(panel.addForm(ctl::totalrecall::Window));
+    declareKeyboardForm(panel.addForm(ctl::keyboard::Window));
     declareAboutForm(panel.addForm(ctl::about::Window));
     declareHelpForm(panel.addForm(ctl::help::Window));
     declareEditorForm(panel.addForm(ctl::editor::Window));

@@ -13,6 +13,8 @@ inline constexpr char Setup[] = "Set_up";
 inline constexpr char Thru[] = "Thru_form";
 inline constexpr char Fonts[] = "SetFonts";
 inline constexpr char TotalRecall[] = "Totalrec";
+// The on-screen keyboard: the Great, Swell and Pedal played with the mouse and computer keys.
+inline constexpr char Keyboard[] = "OnScreenKeyboard";
 inline constexpr char About[] = "frmABout";
 // The help window: its control HelpBrowser shows the HTML file whose full path is its caption.
 inline constexpr char Help[] = "HelpViewer";

@@ -28,6 +28,7 @@ inline constexpr ControlId Line3{"Line3", ControlKind::MenuItem};
 inline constexpr ControlId LoadEditor{"LoadEditor", ControlKind::MenuItem};
 inline constexpr ControlId line4{"line4", ControlKind::MenuItem};
 inline constexpr ControlId DisplayLeds{"DisplayLeds", ControlKind::CheckMenuItem};
+inline constexpr ControlId OnScreenKbd{"OnScreenKbd", ControlKind::MenuItem};
 inline constexpr ControlId mnuHelp{"mnuHelp", ControlKind::Menu};
 inline constexpr ControlId Help1{"Help1", ControlKind::MenuItem};
 inline constexpr ControlId totRec{"totRec", ControlKind::MenuItem};
