@@ -1,8 +1,10 @@
 #include "DeviceStatusBar.h"
 
 #include "DeviceLights.h"
+#include "SendProgress.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 namespace vorlo {
 namespace {
@@ -23,10 +25,14 @@ QString colourOf(DeviceLights::Light light) {
     return QStringLiteral("#d02020");
 }
 
+// The sending bar: thin, beside the lights.
+constexpr int kBarWidth = 80;
+constexpr int kBarHeight = 8;
+
 } // namespace
 
-DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, QWidget* parent)
-    : QStatusBar(parent), lights_(lights) {
+DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, SendProgress& progress, QWidget* parent)
+    : QStatusBar(parent), lights_(lights), progress_(progress) {
     setObjectName(QStringLiteral("deviceStatus"));
     setSizeGripEnabled(false);
     notice_ = new QLabel(this);
@@ -34,6 +40,15 @@ DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, QWidget* parent)
     // The panel sets the window's width: a long notice is cut, never widening the window.
     notice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(notice_, 1);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("sendProgress"));
+    bar_->setRange(0, 100);
+    bar_->setTextVisible(false);
+    bar_->setMaximumWidth(kBarWidth);
+    bar_->setMaximumHeight(kBarHeight);
+    bar_->hide();
+    addPermanentWidget(bar_);
+    connect(&progress_, &SendProgress::changed, this, &DeviceStatusBar::showProgress);
     noticeTimer_.setSingleShot(true);
     noticeTimer_.setInterval(kNoticeMs);
     connect(&noticeTimer_, &QTimer::timeout, this, [this] { showNotice(QString()); });
@@ -54,6 +69,12 @@ DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, QWidget* parent)
 void DeviceStatusBar::showNotice(const QString& text) {
     notice_->setText(text);
     notice_->setToolTip(text);
+}
+
+void DeviceStatusBar::showProgress() {
+    bar_->setVisible(progress_.isSending());
+    bar_->setValue(progress_.percent());
+    bar_->setToolTip(progress_.text());
 }
 
 void DeviceStatusBar::render() {

@@ -9,6 +9,7 @@
 #include "KeyTranslator.h"
 #include "MainWindowControls.h"
 #include "ScreenMetrics.h"
+#include "SendProgress.h"
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -45,7 +46,7 @@ MainWindow::MainWindow(Console& console, Form& form, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     buildMenus();
     buildPanel();
-    setStatusBar(new DeviceStatusBar(console.deviceLights(), this));
+    setStatusBar(new DeviceStatusBar(console.deviceLights(), console.sendProgress(), this));
     binding_ = new FormWindowBinding(form, *this, converter_, false);
     connect(&form, &Form::changed, this, &MainWindow::refreshSize);
     refreshSize();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -399,6 +400,18 @@ TEST_F(MainWindowTest, TheStatusLineShowsEachDeviceItsNameAndWhatHappenedToIt) {
     EXPECT_EQ(notice->toolTip(),
               QStringLiteral("The MIDI output device \"Sound Module\" is no longer available"));
     EXPECT_EQ(w->width(), w->panel()->width()) << "a long notice does not widen the window";
+}
+
+TEST_F(MainWindowTest, AResetBehindACableShowsAThinBarUntilItHasGone) {
+    midi->setWired(QString::fromLatin1(kModule), true);
+    startStandard();
+    auto* bar = mainWindow()->statusBar()->findChild<QProgressBar*>(QStringLiteral("sendProgress"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !bar->isVisible(); }, 10000)) << "the start's reset";
+    console->RESET_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->isVisible(); }, 2000));
+    EXPECT_TRUE(bar->toolTip().startsWith(QStringLiteral("Sending to the module: ")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bar->isVisible(); }, 10000));
 }
 
 } // namespace vorlo::test

@@ -40,6 +40,7 @@
 #include "RecoveryCopy.h"
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
+#include "SendProgress.h"
 #include "SettingsLists.h"
 #include "StopCaptions.h"
 #include "StopTableLoader.h"
@@ -123,6 +124,8 @@ struct Console::Parts {
     PanelProgramWindows programWindows;
     // The main window's lights for the keyboards and the module.
     DeviceLights deviceLights;
+    // What still waits for the cable to the module.
+    SendProgress sendProgress;
 };
 
 Console::Parts::Parts(Console& c)
@@ -166,7 +169,7 @@ Console::Parts::Parts(Console& c)
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
                  configuration, tableLoader, reset, update, memories, recovery}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle),
-      deviceLights(devices, *c.in1_, *c.in2_) {
+      deviceLights(devices, *c.in1_, *c.in2_), sendProgress(*c.paced_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -287,6 +290,9 @@ ProgramLifecycle& Console::lifecycle() {
 }
 DeviceLights& Console::deviceLights() {
     return parts_->deviceLights;
+}
+SendProgress& Console::sendProgress() {
+    return parts_->sendProgress;
 }
 OnScreenKeyboard& Console::onScreenKeyboard() {
     return parts_->keyboard;

@@ -23,6 +23,7 @@ class CommandExecutor;
 class ConsoleEvents;
 class ConsoleUpdate;
 class Couplers;
+class SendProgress;
 class DeviceLights;
 class Dialogs;
 class Drawstops;
@@ -123,6 +124,7 @@ public:
     ConsoleReset& reset();
     ProgramLifecycle& lifecycle();
     DeviceLights& deviceLights();
+    SendProgress& sendProgress();
     // The on-screen keyboard window.
     OnScreenKeyboard& onScreenKeyboard();
     WaitTimer& waiter() { return waiter_; }
