@@ -179,4 +179,3 @@ TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesO
     console->drawstops().Tir_FO_GO_Click(2);
     EXPECT_EQ(st().sent().MemFO_GO, 2);
 }
-
