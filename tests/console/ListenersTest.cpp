@@ -67,6 +67,8 @@ TEST_F(Listeners, AnnouncingSendsNothingAndChangesNothing) {
     e.settingChosen(SettingList::TremoloType, 1);
     e.globalCouplingShown(1);
     e.recallOptionShown(1, 1);
+    e.deviceListRead();
+    e.deviceNotice(QStringLiteral("Keyboard 1 \"Elsewhere\" is connected."));
     e.levelShown(DivisionId::Swell, 70);
     e.tremoloRateShown(99);
     e.registrationChanged();

@@ -13,6 +13,7 @@
 #include "SetupWindowControls.h"
 
 #include <cmath>
+#include <functional>
 #include <iterator>
 
 namespace vorlo {
@@ -93,7 +94,11 @@ void MidiPortSetup::fillLists(const QString (&selected)[3]) {
         for (const QString& name : names)
             list.addItem(name);
         const qsizetype at = names.indexOf(selected[i]);
+        // Shown, not chosen: the port keeps the device it was given, which is known by name.
+        std::function<void()> handler = std::move(list.onClick);
+        list.onClick = nullptr;
         list.setListIndex(at >= 0 ? static_cast<int>(at) : devices_.noDeviceIndex(l.port));
+        list.onClick = std::move(handler);
     }
 }
 
