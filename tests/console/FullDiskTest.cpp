@@ -1,5 +1,6 @@
 #include "DatFile.h"
 #include "MainWindowControls.h"
+#include "MidiDevices.h"
 #include "PacedOutputPort.h"
 #include "RecoveryCopy.h"
 #include "SettingsFile.h"
@@ -86,6 +87,10 @@ TEST_F(FullDisk, EverySaveKeepsTheOldFileAndTellsThePlayer) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(bytes("vorlo2000.dat"), table);
     EXPECT_FALSE(console->setWireSpeed(PacedOutputPort::kDinBaud, &error));
+    EXPECT_EQ(bytes("vorlo2000.ini"), settings);
+    // Devices confirmed in the set-up still open; only their names are not remembered.
+    console->devices().useDevices(1, 0, 0);
+    EXPECT_TRUE(console->MIDIInput1().isOpen());
     EXPECT_EQ(bytes("vorlo2000.ini"), settings);
 
     // The configuration saved at the end.
