@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <algorithm>
 
 namespace vorlo {
 namespace {
@@ -28,6 +29,8 @@ QString colourOf(DeviceLights::Light light) {
 // The sending bar: thin, beside the lights.
 constexpr int kBarWidth = 80;
 constexpr int kBarHeight = 8;
+// The output meter: short, after the module's light.
+constexpr int kMeterWidth = 40;
 
 } // namespace
 
@@ -52,12 +55,20 @@ DeviceStatusBar::DeviceStatusBar(DeviceLights& lights, SendProgress& progress, Q
     noticeTimer_.setSingleShot(true);
     noticeTimer_.setInterval(kNoticeMs);
     connect(&noticeTimer_, &QTimer::timeout, this, [this] { showNotice(QString()); });
+    meter_ = new QProgressBar(this);
+    meter_->setObjectName(QStringLiteral("outputMeter"));
+    meter_->setRange(0, 100);
+    meter_->setTextVisible(false);
+    meter_->setMaximumWidth(kMeterWidth);
+    meter_->setMaximumHeight(kBarHeight);
+    meter_->hide();
     for (size_t i = 0; i < labels_.size(); ++i) {
         labels_[i] = new QLabel(this);
         labels_[i]->setObjectName(QStringLiteral("deviceLight%1").arg(i));
         labels_[i]->setTextFormat(Qt::RichText);
         addPermanentWidget(labels_[i]);
     }
+    addPermanentWidget(meter_);
     connect(&lights_, &DeviceLights::changed, this, &DeviceStatusBar::render);
     connect(&lights_, &DeviceLights::noticeShown, this, [this](const QString& text) {
         showNotice(text);
@@ -85,6 +96,10 @@ void DeviceStatusBar::render() {
         labels_[i]->setToolTip(s.toolTip);
         labels_[i]->setProperty("light", static_cast<int>(s.light));
     }
+    const int level = lights_.outputMeter();
+    meter_->setVisible(level >= 0);
+    meter_->setValue(std::max(level, 0));
+    meter_->setToolTip(lights_.outputMeterText());
 }
 
 } // namespace vorlo

@@ -15,7 +15,8 @@ class SendProgress;
 // The main window's status line: the last notice about the devices on the left (cut to the
 // room there is, whole in its tooltip), and a light for each keyboard and the module on the
 // right, each with its device in a tooltip; while a reset or a registration is still on its way
-// to the module behind a MIDI cable, a thin bar shows how much has gone.
+// to the module behind a MIDI cable, a thin bar shows how much has gone; while the built-in
+// synthesizer plays, a meter beside the module's light shows its level.
 class DeviceStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
     DeviceLights& lights_;
     SendProgress& progress_;
     QProgressBar* bar_ = nullptr;
+    QProgressBar* meter_ = nullptr;
     QLabel* notice_ = nullptr;
     QTimer noticeTimer_;
     std::array<QLabel*, 3> labels_{};

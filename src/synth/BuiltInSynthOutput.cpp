@@ -187,4 +187,8 @@ void BuiltInSynthOutput::sendSysex(const QByteArray& bytes) {
         module_->sysex(bytes);
 }
 
+float BuiltInSynthOutput::takeOutputPeak() {
+    return open_ && core_ ? core_->takePeak() : -1.0f;
+}
+
 } // namespace vorlo

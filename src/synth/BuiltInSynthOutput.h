@@ -39,6 +39,8 @@ public:
     void sendShort(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendSysex(const QByteArray& bytes) override;
     bool selectedDeviceHasWire() const override { return false; }
+    // What the synthesizer played since the last look, while it is open.
+    float takeOutputPeak() override;
 
     // Audio driver name for a synthesizer that renders only when its owner asks (tests,
     // benchmarks): synthCore()->render().

@@ -26,6 +26,7 @@ public:
     void sendShort(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendSysex(const QByteArray& bytes) override;
     bool selectedDeviceHasWire() const override { return selected_->selectedDeviceHasWire(); }
+    float takeOutputPeak() override { return selected_->takeOutputPeak(); }
     int builtInDeviceIndex() override;
 
     MidiOutputPort& builtIn() { return *builtIn_; }

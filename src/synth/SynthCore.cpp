@@ -1,5 +1,8 @@
 #include "SynthCore.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QFileInfo>
 #include <fluidsynth.h>
 
@@ -43,6 +46,12 @@ SynthCore::~SynthCore() {
 void SynthCore::render(float* left, float* right, int frames) {
     fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
     limiter_.process(left, right, frames);
+    float block = 0.0f;
+    for (int i = 0; i < frames; ++i)
+        block = std::max({block, std::fabs(left[i]), std::fabs(right[i])});
+    float seen = peak_.load(std::memory_order_relaxed);
+    while (block > seen && !peak_.compare_exchange_weak(seen, block, std::memory_order_relaxed)) {
+    }
 }
 
 bool SynthCore::hasPreset(int fontId, int bank, int program) const {

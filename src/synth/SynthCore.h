@@ -3,6 +3,7 @@
 #include "PeakLimiter.h"
 
 #include <QString>
+#include <atomic>
 
 #include <fluidsynth/types.h>
 
@@ -55,6 +56,9 @@ public:
     // The next frames of stereo sound, limited: no sample beyond PeakLimiter::kCeilingDb. One
     // thread at a time (the audio driver's or the recorder's); allocates nothing.
     void render(float* left, float* right, int frames);
+    // The loudest sample rendered since the last call, 0..1 (full scale); callable from any
+    // thread. The rendering keeps it with one comparison per sample and no lock.
+    float takePeak() { return peak_.exchange(0.0f, std::memory_order_relaxed); }
     PeakLimiter& limiter() { return limiter_; }
 
 private:
@@ -66,6 +70,7 @@ private:
     int sineFont_ = -1;
     double sampleRate_ = 0;
     PeakLimiter limiter_;
+    std::atomic<float> peak_{0.0f};
     QString soundFontPath_;
     QString soundFontError_;
 };

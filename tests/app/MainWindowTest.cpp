@@ -384,6 +384,9 @@ TEST_F(MainWindowTest, TheStatusLineShowsEachDeviceItsNameAndWhatHappenedToIt) {
     ASSERT_NE(module, nullptr);
     EXPECT_TRUE(keyboard1->text().contains(QStringLiteral("Keyboard 1")));
     EXPECT_EQ(module->toolTip(), QStringLiteral("Module: \"Sound Module\", connected"));
+    auto* meter = w->statusBar()->findChild<QProgressBar*>(QStringLiteral("outputMeter"));
+    ASSERT_NE(meter, nullptr);
+    EXPECT_FALSE(meter->isVisible()) << "a module on a cable has no level to show";
 
     // Playing lights the keyboard up until the next look finds it quiet.
     play(kKeyboard1, {0x90, 60, 100});

@@ -3,12 +3,17 @@
 // the sub-octave sounds on every coupled division, and the full organ never reaches full scale.
 #include "Couplers.h"
 #include "DatFile.h"
+#include "DeviceLights.h"
 #include "Drawstops.h"
+#include "MidiDevices.h"
 #include "OfflineSynth.h"
 #include "SynthConsoleFixture.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cmath>
 #include <fluidsynth.h>
+#include <functional>
 #include <set>
 
 using namespace vorlo;
@@ -176,4 +181,35 @@ TEST_F(DefaultOrganOnSynth, TheFullOrganStaysBelowFullScaleWhileOneStopIsLoud) {
     EXPECT_LE(full.peakDb(), PeakLimiter::kCeilingDb + 0.01);
     EXPECT_GT(full.peakDb(), PeakLimiter::kCeilingDb - 3.0) << "the full organ is loud";
     EXPECT_GT(full.rmsDb(), one.rmsDb() + 6.0) << "and louder than one stop";
+}
+
+TEST_F(DefaultOrganOnSynth, TheMeterShowsWhatTheSynthesizerPlaysAndNothingForACabledModule) {
+    DeviceLights& lights = console->deviceLights();
+    // Runs events until the meter shows what holds (a look every kActivityCheckMs).
+    auto meterShows = [&](const std::function<bool(int)>& holds) {
+        QElapsedTimer t;
+        t.start();
+        while (!holds(lights.outputMeter()) && t.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return holds(lights.outputMeter());
+    };
+    renderStereo(0.2);
+    ASSERT_TRUE(meterShows([](int m) { return m == 0; })) << "silence";
+    EXPECT_EQ(lights.outputMeterText(), QStringLiteral("Output level: silent"));
+
+    console->drawstops().Tir_FO_GO_Click(1);
+    settle();
+    play(kKeyboard1, {0x90, 60, 100});
+    settle();
+    const Sound note = renderStereo(0.3);
+    ASSERT_TRUE(meterShows([](int m) { return m > 0; }));
+    EXPECT_LT(lights.outputMeter(), 100) << "one stop's note is below full scale";
+    // The level shown is the loudest sample the synthesizer played.
+    EXPECT_EQ(lights.outputMeterText(),
+              QStringLiteral("Output level: %1 dBFS").arg(note.peakDb(), 0, 'f', 0));
+
+    // A module on a cable has no level to show.
+    console->devices().useDevices(0, st().MidiIn2NoDevice, 0);
+    ASSERT_TRUE(meterShows([](int m) { return m == -1; }));
+    EXPECT_TRUE(lights.outputMeterText().isEmpty());
 }

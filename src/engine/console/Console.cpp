@@ -169,7 +169,7 @@ Console::Parts::Parts(Console& c)
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
                  configuration, tableLoader, reset, update, memories, recovery}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle),
-      deviceLights(devices, *c.in1_, *c.in2_), sendProgress(*c.paced_) {
+      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);

@@ -33,6 +33,11 @@ public:
     // port's devices, or -1 when the port has none.
     virtual int builtInDeviceIndex() { return -1; }
 
+    // The loudest sample the selected device played since the last call, 0..1 (full scale),
+    // or -1 when the device has no level to show (a module behind a cable). Not on the path
+    // of any message: read on a timer.
+    virtual float takeOutputPeak() { return -1.0f; }
+
 signals:
     void error(int code, const QString& text);
     // The open device went away and the port has closed; nothing is queued for it. Raised

@@ -75,6 +75,7 @@ public:
     bool isOpen() const override { return device_.isOpen(); }
     bool selectedDeviceHasWire() const override { return device_.selectedDeviceHasWire(); }
     int builtInDeviceIndex() override { return device_.builtInDeviceIndex(); }
+    float takeOutputPeak() override { return device_.takeOutputPeak(); }
 
     // The console stream.
     void sendShort(uint8_t status, uint8_t data1, uint8_t data2) override;

@@ -1,11 +1,16 @@
 #include "DeviceLights.h"
 
 #include "MidiInputPort.h"
+#include "MidiOutputPort.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace vorlo {
 
-DeviceLights::DeviceLights(MidiDevices& devices, const MidiInputPort& in1, const MidiInputPort& in2)
-    : devices_(devices), inputs_{&in1, &in2} {
+DeviceLights::DeviceLights(MidiDevices& devices, const MidiInputPort& in1, const MidiInputPort& in2,
+                           MidiOutputPort& output)
+    : devices_(devices), inputs_{&in1, &in2}, output_(output) {
     for (size_t i = 0; i < inputs_.size(); ++i)
         lastCount_[i] = inputs_[i]->receivedCount();
     timer_.setInterval(kActivityCheckMs);
@@ -61,8 +66,27 @@ void DeviceLights::checkActivity() {
             any = true;
         }
     }
+    const float peak = output_.takeOutputPeak();
+    int meter = -1;
+    if (peak >= 0.0f) {
+        meterDb_ =
+            peak > 0.0f ? std::max(kMeterFloorDb, 20.0 * std::log10(double(peak))) : kMeterFloorDb;
+        meter = static_cast<int>(std::lround(100.0 * (meterDb_ - kMeterFloorDb) / -kMeterFloorDb));
+    }
+    if (meter != meter_) {
+        meter_ = meter;
+        any = true;
+    }
     if (any)
         emit changed();
+}
+
+QString DeviceLights::outputMeterText() const {
+    if (meter_ < 0)
+        return {};
+    if (meterDb_ <= kMeterFloorDb)
+        return QStringLiteral("Output level: silent");
+    return QStringLiteral("Output level: %1 dBFS").arg(meterDb_, 0, 'f', 0);
 }
 
 } // namespace vorlo

@@ -12,6 +12,7 @@
 namespace vorlo {
 
 class MidiInputPort;
+class MidiOutputPort;
 
 // The main window's device status: a light for each keyboard and the module, telling whether
 // its device is connected, sending (a keyboard played in the last moments), absent or not
@@ -31,10 +32,19 @@ public:
     static constexpr int kActivityCheckMs = 150;
     static constexpr MidiPort kPorts[] = {MidiPort::Input1, MidiPort::Input2, MidiPort::Output};
 
-    DeviceLights(MidiDevices& devices, const MidiInputPort& in1, const MidiInputPort& in2);
+    // The meter's range: a level this far below full scale or lower shows empty.
+    static constexpr double kMeterFloorDb = -60.0;
+
+    DeviceLights(MidiDevices& devices, const MidiInputPort& in1, const MidiInputPort& in2,
+                 MidiOutputPort& output);
 
     Shown shown(MidiPort port) const;
     const QString& notice() const { return notice_; }
+    // The output's level meter, 0..100 (the loudest sample of the last look, from the floor to
+    // full scale), or -1 when the output's device has no level to show (a module on a cable).
+    int outputMeter() const { return meter_; }
+    // "-12 dBFS" for the meter's tooltip; empty without a meter.
+    QString outputMeterText() const;
 
     void devicesChanged() override;
     void deviceNotice(const QString& text) override;
@@ -51,6 +61,9 @@ private:
     std::array<const MidiInputPort*, 2> inputs_;
     std::array<uint32_t, 2> lastCount_{};
     std::array<bool, 2> receiving_{};
+    MidiOutputPort& output_;
+    int meter_ = -1;
+    double meterDb_ = kMeterFloorDb;
     QString notice_;
     QTimer timer_;
 };
