@@ -17,34 +17,18 @@ RtMidiInput::RtMidiInput(RtMidi::Api api, const QString& portName, const QString
 }
 
 bool RtMidiInput::makeMidi(RtMidi::Api api, QString& reason) {
-    if (api == RtMidi::UNSPECIFIED)
+    if (!RtMidiSystemPort::makeMidi(midi_, link_, api, reason))
         return false;
-    try {
-        midi_ = std::make_unique<RtMidiIn>(api, RtMidiBackend::kClientName);
-        link_.attach(midi_.get(), midi_->getCurrentApi());
-        midi_->setCallback(&RtMidiInput::onMidi, this);
-        // Everything comes through, system-exclusive included: the port's byte parser
-        // swallows system-exclusive itself, so that a piece of one arriving on its own is
-        // never taken for notes, and the console's own filters judge clock, time code and
-        // active sensing.
-        midi_->ignoreTypes(false, false, false);
-        return true;
-    } catch (const RtMidiError& e) {
-        reason = QString::fromStdString(e.getMessage()).trimmed();
-    }
-    link_.setUnavailable(reason);
-    midi_.reset();
-    return false;
+    midi_->setCallback(&RtMidiInput::onMidi, this);
+    // Everything comes through, system-exclusive included: the port's byte parser swallows
+    // system-exclusive itself, so that a piece of one arriving on its own is never taken for
+    // notes, and the console's own filters judge clock, time code and active sensing.
+    midi_->ignoreTypes(false, false, false);
+    return true;
 }
 
 void RtMidiInput::dropSystem(const QString& reason) {
-    // Nothing more is asked of the system that went: the port closes without it (RtMidi's
-    // JACK output would wait a second for a cycle that never comes).
-    link_.setUnavailable(reason);
-    if (link_.isOpen())
-        loseDevice();
-    // Ends the RtMidi object's use of the MIDI system that went (its JACK client).
-    retire(std::move(midi_));
+    letGoOfSystem(midi_, link_, reason, [this] { loseDevice(); });
 }
 
 void RtMidiInput::attachSystem(RtMidi::Api api) {

@@ -97,28 +97,11 @@ RtMidiOutput::~RtMidiOutput() {
 }
 
 bool RtMidiOutput::makeMidi(RtMidi::Api api, QString& reason) {
-    if (api == RtMidi::UNSPECIFIED)
-        return false;
-    try {
-        midi_ = std::make_unique<RtMidiOut>(api, RtMidiBackend::kClientName);
-        link_.attach(midi_.get(), midi_->getCurrentApi());
-        return true;
-    } catch (const RtMidiError& e) {
-        reason = QString::fromStdString(e.getMessage()).trimmed();
-    }
-    link_.setUnavailable(reason);
-    midi_.reset();
-    return false;
+    return RtMidiSystemPort::makeMidi(midi_, link_, api, reason);
 }
 
 void RtMidiOutput::dropSystem(const QString& reason) {
-    // Nothing more is asked of the system that went: the port closes without it (RtMidi's
-    // JACK output would wait a second for a cycle that never comes).
-    link_.setUnavailable(reason);
-    if (link_.isOpen())
-        loseDevice();
-    // Ends the RtMidi object's use of the MIDI system that went (its JACK client).
-    retire(std::move(midi_));
+    letGoOfSystem(midi_, link_, reason, [this] { loseDevice(); });
 }
 
 void RtMidiOutput::attachSystem(RtMidi::Api api) {
