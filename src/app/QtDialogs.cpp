@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "ProblemsDialog.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QFileDialog>
@@ -58,6 +60,17 @@ bool QtDialogs::askYesNo(const QString& text, const QString& title) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+SetupPage QtDialogs::showProblems(const QList<StartupProblem>& problems, const QString& title) {
+    if (unattended_) {
+        for (const StartupProblem& p : problems)
+            qWarning().noquote() << p.subject + QStringLiteral(": ") + p.text;
+        return SetupPage::None;
+    }
+    ProblemsDialog dialog(problems, title, owner());
+    dialog.exec();
+    return dialog.chosenPage();
 }
 
 QString QtDialogs::nameFilter(const QString& filter) {

@@ -15,6 +15,7 @@ public:
     std::optional<QString> openFileName(const QString& title, const QString& filter) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter,
                                         const QString& defaultSuffix) override;
+    SetupPage showProblems(const QList<StartupProblem>& problems, const QString& title) override;
 
     // "*.sqs" or "Memory files (*.sqs)|*.sqs" as a Qt name filter.
     static QString nameFilter(const QString& filter);

@@ -24,6 +24,11 @@
 #endif
 
 int main(int argc, char** argv) {
+    // A JACK client of the program (MIDI, or the built-in synthesizer's audio) never starts a
+    // JACK server of its own: one started behind the player's back takes the sound card, and
+    // the start of one that fails leaves the program's windows unable to show. The console
+    // uses a server once one runs.
+    qputenv("JACK_NO_START_SERVER", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlo2000"));
     // The console ends through its own shut-down, never because a window went away.

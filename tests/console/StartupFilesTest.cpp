@@ -124,15 +124,18 @@ TEST_F(StartupFiles, ADamagedConfigurationIsKeptAsideAndNamedInOneMessage) {
     const QString kept = appFile(copies[0]);
     EXPECT_EQ(fileBytes(kept), damaged);
 
-    ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.messageTexts().join("\n").toStdString();
-    const QString text = dialogs.messages[0].text;
+    // Told in the start-up's one window, with the devices to choose.
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join("\n").toStdString();
+    ASSERT_EQ(dialogs.problemWindows.size(), 1u);
+    const QString text = dialogs.problemText(QStringLiteral("Configuration"));
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(cfgPath())));
     EXPECT_TRUE(text.contains(QStringLiteral("line 6 should hold the tremolo rate (a whole "
                                              "number) but holds \"fast\"")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(kept)));
     EXPECT_TRUE(text.contains(QStringLiteral("go to Setup")));
-    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(dialogs.problemText(QStringLiteral("Devices")),
+              QStringLiteral("Midi devices are unassigned : go to Setup !"));
 
     // Saving at exit writes the defaults; the kept copy stays as it was.
     console->exit_Click();
@@ -146,20 +149,18 @@ TEST_F(StartupFiles, AConfigurationCutShortSaysWhereItEnds) {
     QList<QByteArray> l = fileBytes(cfgPath()).split('\n');
     ASSERT_TRUE(putFile(cfgPath(), l.mid(0, 200).join('\n') + '\n'));
     startOnSmallScreen();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(
-        QStringLiteral("it ends after line 200, where line 201 should hold fixed memory 6")))
-        << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.problemText(QStringLiteral("Configuration"))
+                    .contains(QStringLiteral(
+                        "it ends after line 200, where line 201 should hold fixed memory 6")));
     EXPECT_EQ(damagedCopies().size(), 1);
 
     // An empty file (a full disk may have left one) is said to be empty, and no copy of it is
     // promised.
     console.reset();
-    dialogs.messages.clear();
     ASSERT_TRUE(putFile(cfgPath(), QByteArray()));
     startOnSmallScreen();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const QString text = dialogs.messages[0].text;
+    ASSERT_EQ(dialogs.problemWindows.size(), 2u);
+    const QString text = dialogs.problemText(QStringLiteral("Configuration"));
     EXPECT_TRUE(text.contains(QStringLiteral("is damaged: it is empty."))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("no copy of it is kept"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("kept as"))) << text.toStdString();
@@ -175,8 +176,9 @@ TEST_F(StartupFiles, OutOfRangeSettingsAreBroughtWithinRangeAndTold) {
     ASSERT_TRUE(console->isStarted());
     EXPECT_DOUBLE_EQ(st().PanelScale, 0.8);
     EXPECT_EQ(st().ReverbType, 0);
-    ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.messageTexts().join("\n").toStdString();
-    const QString text = dialogs.messages[0].text;
+    ASSERT_EQ(dialogs.problemWindows.size(), 1u);
+    EXPECT_EQ(dialogs.problemWindows[0].size(), 1) << "the devices stored are all there";
+    const QString text = dialogs.problemText(QStringLiteral("Configuration"));
     EXPECT_TRUE(text.contains(QStringLiteral("line 8 (the reverb type, 0..7): 99 is now 0")));
     EXPECT_TRUE(text.contains(QStringLiteral("line 39 (the standard panel size, times ten, "
                                              "8..16): 0 is now 8")));

@@ -1,5 +1,6 @@
 #include "AdvancedWindowControls.h"
 #include "MainWindowControls.h"
+#include "MidiPortSetup.h"
 #include "support/ConsoleFixture.h"
 #include "support/FileBytes.h"
 
@@ -19,9 +20,16 @@ TEST_F(Startup, FirstStartWithoutConfigurationRunsOnDefaultsWithEveryPortUnassig
     writeTable(markerTable());
     start();
     ASSERT_TRUE(console->isStarted());
-    EXPECT_EQ(
-        dialogs.messageTexts().count(QStringLiteral("Midi devices are unassigned : go to Setup !")),
-        1);
+    // One window, after the console is up, names the keyboards there are to choose and opens
+    // the set-up when asked; no message box.
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join("\n").toStdString();
+    ASSERT_EQ(dialogs.problemWindows.size(), 1u);
+    ASSERT_EQ(dialogs.problemWindows[0].size(), 1);
+    const StartupProblem& devices = dialogs.problemWindows[0][0];
+    EXPECT_EQ(devices.text, QStringLiteral("Midi devices are unassigned : go to Setup !"));
+    EXPECT_TRUE(devices.advice.contains(QStringLiteral("Keyboard 1, Keyboard 2")))
+        << devices.advice.toStdString();
+    EXPECT_EQ(devices.page, SetupPage::MidiDevices);
     EXPECT_EQ(st().MidiIn1Device, st().MidiIn1NoDevice);
     EXPECT_EQ(st().MidiIn1NoDevice, 2);
     EXPECT_EQ(st().MidiOutDevice, 1);
@@ -92,18 +100,27 @@ TEST_F(Startup, StartUpOpensTheChosenPortsAndTransmitsTheConsole) {
     EXPECT_TRUE(sent.contains(QStringLiteral("B2 0B 7F")));
 }
 
-TEST_F(Startup, APortThatCannotOpenIsReportedAndLeavesTheRemainingPortsClosed) {
+TEST_F(Startup, APortThatCannotOpenIsToldWithItsReasonAndTheOtherPortsStillOpen) {
     writeTable(markerTable());
     writeConfig();
     midi->setOpenFails(QString::fromLatin1(kKeyboard2), true);
     start();
-    EXPECT_EQ(dialogs.messageTexts().count(QStringLiteral(
-                  " MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY SETUP MENU")),
-              1);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join("\n").toStdString();
+    ASSERT_EQ(dialogs.problemWindows.size(), 1u);
+    ASSERT_EQ(dialogs.problemWindows[0].size(), 1);
+    EXPECT_EQ(dialogs.problemWindows[0][0].subject, QStringLiteral("Keyboard 2"));
+    EXPECT_FALSE(dialogs.problemWindows[0][0].text.isEmpty()) << "the port's own reason";
     EXPECT_TRUE(console->MIDIInput1().isOpen());
     EXPECT_FALSE(console->MIDIInput2().isOpen());
-    EXPECT_FALSE(console->MIDIOutput1().isOpen()) << "opened after input 2, so left closed";
-    // A device index beyond the devices present fails the same way.
+    EXPECT_TRUE(console->MIDIOutput1().isOpen()) << "a keyboard that fails leaves the sound on";
+
+    // After the start-up the same failure is the one message box it always was, once.
+    console->portSetup().SetMidi_Click();
+    console->portSetup().Command3_Click();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList(QStringLiteral(
+                  " MIDI DEVICES CONFIGURATIONS NOT VALID, NOW! PLEASE CHECK IT BY SETUP MENU")));
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
     midi->setOpenFails(QString::fromLatin1(kKeyboard2), false);
 }
 
@@ -178,4 +195,26 @@ TEST_F(Startup, AConfigurationThatCannotBeWrittenIsReportedAndTheConsoleCarriesO
     EXPECT_TRUE(dialogs.messages.back().text.contains(QStringLiteral("could not be written")));
     console->drawstops().Tir_FO_GO_Click(2);
     EXPECT_EQ(st().sent().MemFO_GO, 2);
+}
+
+TEST_F(Startup, WithoutAMidiSystemTheStartTellsItOnceAndNotEachDevice) {
+    writeTable(markerTable());
+    writeConfig();
+    midi->stopSystem();
+    start();
+    ASSERT_TRUE(console->isStarted());
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join("\n").toStdString();
+    ASSERT_EQ(dialogs.problemWindows.size(), 1u);
+    ASSERT_EQ(dialogs.problemWindows[0].size(), 1) << "not a problem per stored device";
+    const StartupProblem& system = dialogs.problemWindows[0][0];
+    EXPECT_EQ(system.subject, QStringLiteral("MIDI system"));
+    EXPECT_TRUE(system.advice.startsWith(QStringLiteral("Start a JACK server or choose another "
+                                                        "MIDI system")));
+
+    // The system that comes later is found without the player.
+    midi->startSystem();
+    settle();
+    EXPECT_TRUE(console->MIDIInput1().isOpen());
+    EXPECT_TRUE(console->MIDIOutput1().isOpen());
+    EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -36,6 +36,20 @@ std::optional<QString> ScriptedDialogs::saveFileName(const QString& title, const
     return nextFile();
 }
 
+QString ScriptedDialogs::problemText(const QString& subject) const {
+    if (problemWindows.empty())
+        return {};
+    for (const StartupProblem& p : problemWindows.back())
+        if (p.subject == subject)
+            return p.text;
+    return {};
+}
+
+SetupPage ScriptedDialogs::showProblems(const QList<StartupProblem>& problems, const QString&) {
+    problemWindows.push_back(problems);
+    return problemAnswer;
+}
+
 std::optional<QString> ScriptedDialogs::nextFile() {
     if (files.empty())
         return std::nullopt;

@@ -24,6 +24,7 @@ public:
     std::optional<QString> openFileName(const QString& title, const QString& filter) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter,
                                         const QString& defaultSuffix) override;
+    SetupPage showProblems(const QList<StartupProblem>& problems, const QString& title) override;
 
     // Answers for the next questions, in order; when none is left the answer is No.
     std::deque<bool> answers;
@@ -33,11 +34,16 @@ public:
     std::function<void(const QString&)> whileShown;
 
     std::vector<Shown> messages;
+    // Every start-up problem window shown, and the window its answer asks for.
+    std::vector<QList<StartupProblem>> problemWindows;
+    SetupPage problemAnswer = SetupPage::None;
     QStringList questions;
     QStringList questionTitles;
     QStringList fileDialogTitles;
 
     QStringList messageTexts() const;
+    // The text of the problem of that subject in the last problem window (empty when none).
+    QString problemText(const QString& subject) const;
 
 private:
     std::optional<QString> nextFile();

@@ -60,6 +60,37 @@ protected:
 
 } // namespace
 
+TEST_F(BuiltInDevice, AFirstStartWithoutKeyboardsThatSoundsAsksNothing) {
+    midi->removeDevice(QString::fromLatin1(kKeyboard1));
+    midi->removeDevice(QString::fromLatin1(kKeyboard2));
+    startWithSynth();
+    EXPECT_TRUE(synth().isOpen());
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join("\n").toStdString();
+    EXPECT_TRUE(dialogs.problemWindows.empty()) << "the on-screen keyboard plays it as it is";
+    EXPECT_TRUE(notices.texts.contains(QStringLiteral(
+        "No MIDI keyboard is chosen: the on-screen keyboard (Setup menu) plays the organ.")))
+        << notices.texts.join("\n").toStdString();
+}
+
+TEST_F(BuiltInDevice, AudioThatFailsAtAFirstStartIsOneProblemWithItsReasonAndTheSoundPage) {
+    midi->removeDevice(QString::fromLatin1(kKeyboard1));
+    midi->removeDevice(QString::fromLatin1(kKeyboard2));
+    dialogs.problemAnswer = SetupPage::OnScreenKeyboard;
+    startWithSynth(QStringLiteral("no-such-driver"));
+    ASSERT_TRUE(console->isStarted());
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messageTexts().join("\n").toStdString();
+    ASSERT_EQ(dialogs.problemWindows.size(), 1u);
+    ASSERT_EQ(dialogs.problemWindows[0].size(), 1);
+    const StartupProblem& sound = dialogs.problemWindows[0][0];
+    EXPECT_EQ(sound.subject, QStringLiteral("Built-in synthesizer"));
+    EXPECT_TRUE(sound.text.startsWith(
+        QStringLiteral("The built-in GS synthesizer found no working audio output (")))
+        << sound.text.toStdString();
+    EXPECT_EQ(sound.page, SetupPage::Sound);
+    EXPECT_FALSE(console->MIDIOutput1().isOpen());
+    EXPECT_TRUE(form(forms::Keyboard).isVisible()) << "the window the answer asked for";
+}
+
 TEST_F(BuiltInDevice, AFirstStartPlaysOnTheBuiltInSynthesizer) {
     startWithSynth();
     EXPECT_EQ(st().MidiOutDevice, 1) << "after the one real module";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BuiltInSynthOutput.h"
+#include "ConsoleEvents.h"
 #include "OutputWithBuiltInSynth.h"
 #include "SettingsFile.h"
 #include "SynthMidiBackend.h"
@@ -16,11 +17,12 @@ class SynthConsoleFixture : public ConsoleFixture {
 protected:
     ~SynthConsoleFixture() override { console.reset(); }
 
-    void startWithSynth() {
+    // The synthesizer renders only when asked, unless an audio driver is named.
+    void startWithSynth(const QString& audioDriver = QLatin1String(BuiltInSynthOutput::kOffline)) {
         BuiltInSynthConfig c;
         c.soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
         c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
-        c.audioDriver = QLatin1String(BuiltInSynthOutput::kOffline);
+        c.audioDriver = audioDriver;
         synthBackend = std::make_unique<SynthMidiBackend>(*midi, c);
         Console::Environment env;
         env.appDir = dir.path();
@@ -28,6 +30,7 @@ protected:
         env.dialogs = &dialogs;
         env.screen = &screen;
         console = std::make_unique<Console>(env);
+        console->events().add(notices);
         console->Form_Load();
         settle();
         midi->clearLog();

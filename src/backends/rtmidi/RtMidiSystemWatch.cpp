@@ -42,6 +42,10 @@ bool RtMidiSystemWatch::systemAvailable() const {
     return way_ != Way::Searching;
 }
 
+QString RtMidiSystemWatch::unavailableReason() const {
+    return systemAvailable() ? QString() : backend_.unavailableReason();
+}
+
 QString RtMidiSystemWatch::howChangesAreSeen() const {
     switch (way_) {
     case Way::JackNotices:

@@ -54,6 +54,7 @@ public:
     ~RtMidiSystemWatch() override;
 
     bool systemAvailable() const override;
+    QString unavailableReason() const override;
     QString howChangesAreSeen() const override;
 
 private:

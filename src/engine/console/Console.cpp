@@ -42,6 +42,7 @@
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
 #include "SettingsLists.h"
+#include "StartupProblems.h"
 #include "StopCaptions.h"
 #include "StopTableLoader.h"
 #include "StopsTableEditor.h"
@@ -78,6 +79,8 @@ struct Console::Parts {
     ConsoleEvents events;
     ConsoleIndicators indicators;
     SysexSender sysex;
+    // What the start-up finds that needs the player, told in one window at its end.
+    StartupProblems problems;
     // Where the main and Advanced windows stand, for the configuration.
     ConsoleWindowPlaces windowPlaces;
     ConfigurationStore configuration;
@@ -131,10 +134,10 @@ struct Console::Parts {
 Console::Parts::Parts(Console& c)
     : indicators(c.state_, *c.panel_), sysex(c.state_, *c.paced_, c.waiter_),
       windowPlaces(*c.panel_),
-      configuration(c.state_, c.dialogs(), c.screen(), windowPlaces, events),
+      configuration(c.state_, c.dialogs(), c.screen(), windowPlaces, events, problems),
       saveOnExitMenu(*c.panel_, configuration),
       devices(c.state_, c.dialogs(), events, *c.in1_, *c.in2_, *c.paced_, c.env_.backend->watch(),
-              later(reset)),
+              later(reset), problems),
       portSetup(c.state_, *c.panel_, c.dialogs(), c.screen(), devices, later(update), later(reset)),
       update(c.state_, sysex, later(levels), later(settings), events, c.run_, later(lifecycle)),
       levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex, settingsLists),
@@ -167,8 +170,9 @@ Console::Parts::Parts(Console& c)
             settings),
       resetDisplay(c.state_, *c.panel_, layout),
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
-                 configuration, tableLoader, reset, update, memories, recovery}),
-      programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle),
+                 configuration, tableLoader, reset, update, memories, recovery, problems}),
+      programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle, portSetup,
+                     keyboard),
       deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
     events.add(indicators);
     events.add(memoryPanel);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "StartupProblem.h"
+
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -29,6 +32,17 @@ public:
     virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
     virtual std::optional<QString> saveFileName(const QString& title, const QString& filter,
                                                 const QString& defaultSuffix) = 0;
+    // The problems found at start-up, in one window, each with a button to the window that
+    // mends it; returns the window the player asked for (None when the player only closed
+    // it). Without an implementation of its own a dialog shows them as one plain message.
+    virtual SetupPage showProblems(const QList<StartupProblem>& problems, const QString& title) {
+        QString text;
+        for (const StartupProblem& p : problems)
+            text += p.subject + QStringLiteral(": ") + p.text + QStringLiteral(" ") + p.advice +
+                    QStringLiteral("\n\n");
+        message(text.trimmed(), title, Icon::Exclamation);
+        return SetupPage::None;
+    }
 };
 
 } // namespace vorlo

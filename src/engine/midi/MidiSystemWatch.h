@@ -17,6 +17,9 @@ public:
 
     // A MIDI system is there to list and open devices.
     virtual bool systemAvailable() const = 0;
+    // Why no MIDI system is there, in the system's own words ("JACK server not running");
+    // empty when one is there or nothing is known.
+    virtual QString unavailableReason() const { return {}; }
     // How this watch learns of changes, for the player and the log ("JACK notifications",
     // "a look at the device lists every second").
     virtual QString howChangesAreSeen() const = 0;

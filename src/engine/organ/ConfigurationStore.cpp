@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 #include "Dialogs.h"
 #include "ScreenMetrics.h"
+#include "StartupProblems.h"
 #include "WindowPlaces.h"
 
 #include <QDateTime>
@@ -15,8 +16,15 @@
 namespace vorlo {
 
 ConfigurationStore::ConfigurationStore(ConsoleState& state, Dialogs& dialogs, ScreenMetrics& screen,
-                                       WindowPlaces& places, ConsoleListener& events)
-    : state_(state), dialogs_(dialogs), screen_(screen), places_(places), events_(events) {}
+                                       WindowPlaces& places, ConsoleListener& events,
+                                       StartupProblems& problems)
+    : state_(state), dialogs_(dialogs), screen_(screen), places_(places), events_(events),
+      problems_(problems) {}
+
+void ConfigurationStore::tell(const QString& text) {
+    if (!problems_.add({QStringLiteral("Configuration"), text, QString(), SetupPage::None}))
+        dialogs_.message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
+}
 
 ScreenContext ConfigurationStore::screenContext() {
     auto known = [](double v) { return std::isnan(v) ? 0.0 : v; };
@@ -40,8 +48,9 @@ bool ConfigurationStore::LEGGI_FILE_AVVIO() {
             reportAdjustedSettings(r.adjusted);
         return true;
     case ConfigFile::ReadResult::Status::Missing:
-        dialogs_.message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
-                         st.ProgramTitle, Dialogs::Icon::Exclamation);
+        if (!problems_.isGathering())
+            dialogs_.message(QStringLiteral("Midi devices are unassigned : go to Setup !"),
+                             st.ProgramTitle, Dialogs::Icon::Exclamation);
         return false;
     case ConfigFile::ReadResult::Status::Damaged:
         reportDamagedConfiguration(r);
@@ -90,7 +99,7 @@ void ConfigurationStore::reportDamagedConfiguration(const ConfigFile::ReadResult
         text += QStringLiteral("\n\nThe damaged file could not be kept (%1): it will be "
                                "replaced when the configuration is next saved.")
                     .arg(error);
-    dialogs_.message(text, st.ProgramTitle, Dialogs::Icon::Exclamation);
+    tell(text);
 }
 
 void ConfigurationStore::reportAdjustedSettings(const QStringList& adjusted) {
@@ -102,7 +111,7 @@ void ConfigurationStore::reportAdjustedSettings(const QStringList& adjusted) {
         text += QStringLiteral("\n") + adjusted[i];
     if (adjusted.size() > kShown)
         text += QStringLiteral("\n... and %1 more.").arg(adjusted.size() - kShown);
-    dialogs_.message(text, state_.ProgramTitle, Dialogs::Icon::Exclamation);
+    tell(text);
 }
 
 void ConfigurationStore::Salva_dati_di_avvio() {

@@ -10,6 +10,7 @@ class ConsoleListener;
 class ConsoleState;
 class Dialogs;
 class ScreenMetrics;
+class StartupProblems;
 class WindowPlaces;
 
 // The configuration file vorlo2000.CFG: read at start-up, written at the end (when the player
@@ -17,10 +18,11 @@ class WindowPlaces;
 class ConfigurationStore {
 public:
     ConfigurationStore(ConsoleState& state, Dialogs& dialogs, ScreenMetrics& screen,
-                       WindowPlaces& places, ConsoleListener& events);
+                       WindowPlaces& places, ConsoleListener& events, StartupProblems& problems);
 
     // Reads the configuration and tells the player what was missing, damaged or out of
-    // range; false when the defaults were installed.
+    // range (while the start-up gathers its problems, among them: a missing configuration is
+    // then the devices' review's to tell); false when the defaults were installed.
     bool LEGGI_FILE_AVVIO();
     // Writes the configuration with the windows' current positions.
     void Salva_dati_di_avvio();
@@ -35,12 +37,14 @@ private:
     // file is kept.
     void reportDamagedConfiguration(const ConfigFile::ReadResult& r);
     void reportAdjustedSettings(const QStringList& adjusted);
+    void tell(const QString& text);
 
     ConsoleState& state_;
     Dialogs& dialogs_;
     ScreenMetrics& screen_;
     WindowPlaces& places_;
     ConsoleListener& events_;
+    StartupProblems& problems_;
 };
 
 } // namespace vorlo

@@ -10,6 +10,7 @@
 #include "MidiSystemWatch.h"
 #include "PacedOutputPort.h"
 #include "SettingsFile.h"
+#include "StartupProblems.h"
 
 #include <QTimer>
 
@@ -49,9 +50,9 @@ size_t slot(MidiPort port) {
 
 MidiDevices::MidiDevices(ConsoleState& state, Dialogs& dialogs, ConsoleListener& events,
                          MidiInputPort& in1, MidiInputPort& in2, PacedOutputPort& output,
-                         MidiSystemWatch* watch, ConsoleReset& reset)
+                         MidiSystemWatch* watch, ConsoleReset& reset, StartupProblems& problems)
     : state_(state), dialogs_(dialogs), events_(events), in1_(in1), in2_(in2), paced_(output),
-      watch_(watch), reset_(reset) {
+      watch_(watch), reset_(reset), problems_(problems) {
     paced_.setWireSpeed(PacedOutputPort::parseWireSpeed(
         SettingsFile(state_.AppDir).value(kWireSpeedKey), PacedOutputPort::kDinBaud));
     connectPortErrors();
@@ -189,18 +190,78 @@ void MidiDevices::open(MidiPort port, int device) {
 }
 
 void MidiDevices::MIDI_OPENING() {
+    bool told = false;
     for (MidiPort port : kOpeningOrder) {
         if (chosen(port) == noDevice(port))
             continue;
         try {
             open(port, chosen(port));
-        } catch (const MidiPortError&) {
+        } catch (const MidiPortError& e) {
+            if (problems_.add(problemOf(port, e.text())) || std::exchange(told, true))
+                continue;
             reportFailure(port, kChoicesNotValid, Dialogs::Icon::Critical);
-            break;
         }
     }
     following_ = true;
     events_.devicesChanged();
+}
+
+bool MidiDevices::builtInChosen() const {
+    const int builtIn = paced_.builtInDeviceIndex();
+    return builtIn >= 0 && state_.MidiOutDevice == builtIn;
+}
+
+bool MidiDevices::noMidiSystem() const {
+    return watch_ && !watch_->systemAvailable();
+}
+
+StartupProblem MidiDevices::problemOf(MidiPort port, const QString& text) const {
+    if (port == MidiPort::Output && builtInChosen())
+        return {QStringLiteral("Built-in synthesizer"), text,
+                QStringLiteral("Start a sound server (PulseAudio, PipeWire or JACK), or choose "
+                               "another audio driver or SoundFont in the sound set-up. The "
+                               "panel works meanwhile, without sound."),
+                SetupPage::Sound};
+    if (noMidiSystem())
+        return {QStringLiteral("MIDI system"), text,
+                QStringLiteral("Start a JACK server or choose another MIDI system: the console "
+                               "finds it by itself as soon as it runs. Meanwhile the on-screen "
+                               "keyboard plays the organ."),
+                SetupPage::OnScreenKeyboard};
+    return {portTitle(port), text,
+            QStringLiteral("Check that it is connected and switched on, or choose another "
+                           "device in the MIDI devices set-up."),
+            SetupPage::MidiDevices};
+}
+
+void MidiDevices::reviewStart(bool configurationRead) {
+    if (noMidiSystem() && !problems_.has(QStringLiteral("MIDI system"))) {
+        const QString why = watch_->unavailableReason();
+        problems_.add(problemOf(MidiPort::Input1,
+                                why.isEmpty()
+                                    ? QStringLiteral("No MIDI system available.")
+                                    : QStringLiteral("No MIDI system available (%1)").arg(why)));
+    }
+    const bool sounds = paced_.isOpen();
+    const bool noKeyboard = status(MidiPort::Input1).presence == Presence::Unused &&
+                            status(MidiPort::Input2).presence == Presence::Unused;
+    const int keyboardsThere = noDevice(MidiPort::Input1);
+    if (!configurationRead && noKeyboard && keyboardsThere > 0) {
+        // A first start with keyboards connected: which is which is for the player to say.
+        QString advice =
+            QStringLiteral("Choose your keyboards in the MIDI devices set-up (connected: %1).")
+                .arg(names_[slot(MidiPort::Input1)]
+                         .mid(0, keyboardsThere)
+                         .join(QStringLiteral(", ")));
+        if (sounds)
+            advice += QStringLiteral(" Until then the on-screen keyboard plays the organ.");
+        problems_.add({QStringLiteral("Devices"),
+                       QStringLiteral("Midi devices are unassigned : go to Setup !"), advice,
+                       SetupPage::MidiDevices});
+    } else if (noKeyboard && sounds) {
+        notice(QStringLiteral("No MIDI keyboard is chosen: the on-screen keyboard (Setup menu) "
+                              "plays the organ."));
+    }
 }
 
 void MidiDevices::CHIUSURA_PORTE_MIDI() {
@@ -294,9 +355,17 @@ void MidiDevices::placeChoices(bool tell) {
         const DeviceNameMatch::Found found =
             DeviceNameMatch::find(names, count, wanted, chosen(port));
         if (found.index < 0) {
-            if (tell)
+            if (tell) {
                 notice(QStringLiteral("%1 \"%2\" is not connected: it opens when it appears.")
                            .arg(portTitle(port), wanted));
+                if (!noMidiSystem())
+                    problems_.add({portTitle(port),
+                                   QStringLiteral("\"%1\" is not connected.").arg(wanted),
+                                   QStringLiteral("Connect it and switch it on: the console opens "
+                                                  "it as soon as it appears. Or choose another "
+                                                  "device in the MIDI devices set-up."),
+                                   SetupPage::MidiDevices});
+            }
             chosen(port) = noDevice(port);
             continue;
         }
@@ -422,7 +491,15 @@ bool MidiDevices::setWireSpeed(int baud, QString* error) {
     return SettingsFile(state_.AppDir).setValue(kWireSpeedKey, paced_.wireSpeed(), error);
 }
 
-void MidiDevices::reportFailure(MidiPort /*port*/, const QString& text, Dialogs::Icon icon) {
+void MidiDevices::reportFailure(MidiPort port, const QString& text, Dialogs::Icon icon) {
+    if (problems_.add(problemOf(port, text)))
+        return;
+    if (noMidiSystem()) {
+        // Without a MIDI system every port fails alike: the status line says so, and the
+        // console looks for the system by itself.
+        notice(text);
+        return;
+    }
     dialogs_.message(text, state_.ProgramTitle, icon);
 }
 

@@ -16,6 +16,7 @@ class ConsoleState;
 class MidiInputPort;
 class MidiSystemWatch;
 class PacedOutputPort;
+class StartupProblems;
 
 // The console's three MIDI ports: one input per keyboard and the output to the sound module.
 enum class MidiPort { Input1, Input2, Output };
@@ -54,9 +55,10 @@ public:
     // Applies the wire speed stored in the settings file to the output, and tells the player
     // what the ports report going wrong while they run. Follows the devices through watch
     // when the MIDI system has one (null: only the set-up reads the lists again).
+    // While the start-up gathers problems, a failure is kept among them rather than shown.
     MidiDevices(ConsoleState& state, Dialogs& dialogs, ConsoleListener& events, MidiInputPort& in1,
                 MidiInputPort& in2, PacedOutputPort& output, MidiSystemWatch* watch,
-                ConsoleReset& reset);
+                ConsoleReset& reset, StartupProblems& problems);
 
     // The scan: every port's list afresh from the MIDI system, output first, each ending with
     // "No device", whose index becomes the port's "No device" index. A MIDI system that fails
@@ -74,9 +76,15 @@ public:
     static QString portTitle(MidiPort port);
 
     // Opens input 1, input 2 and the output from the stored choices. The first failure is told
-    // to the player and leaves the remaining ports closed. From then on the devices are
-    // followed.
+    // to the player (at start-up, with its reason, among the start-up's problems); the
+    // remaining ports are opened all the same, so that a keyboard that fails does not silence
+    // the module. From then on the devices are followed.
     void MIDI_OPENING();
+    // The start-up's look at what the player needs to know of the devices, once the ports are
+    // opened: no MIDI system, a module that cannot sound, keyboards on a first start. A
+    // console that sounds without a keyboard only says so on the status line: the on-screen
+    // keyboard plays it.
+    void reviewStart(bool configurationRead);
     // Closes each port whose choice is a device; a port's settings change only while it is
     // closed. The devices are no longer followed until the ports are opened again.
     void CHIUSURA_PORTE_MIDI();
@@ -131,6 +139,11 @@ private:
     void notice(const QString& text);
     // The one way a device failure reaches the player.
     void reportFailure(MidiPort port, const QString& text, Dialogs::Icon icon);
+    // A failure of a port as a start-up problem: the MIDI system, the built-in synthesizer or
+    // the port's device, with what to do about it.
+    StartupProblem problemOf(MidiPort port, const QString& text) const;
+    bool builtInChosen() const;
+    bool noMidiSystem() const;
     void connectPortErrors();
     void connectWatch();
 
@@ -142,6 +155,7 @@ private:
     PacedOutputPort& paced_;
     MidiSystemWatch* watch_;
     ConsoleReset& reset_;
+    StartupProblems& problems_;
     std::array<QStringList, 3> names_;
     // The device each port wants: a name, "No device", or nothing known (the number decides).
     std::array<QString, 3> wanted_;

@@ -12,6 +12,7 @@
 #include "ProgramWindows.h"
 #include "RecoveryCopy.h"
 #include "RunState.h"
+#include "StartupProblems.h"
 #include "StopTableLoader.h"
 #include "SysexSender.h"
 
@@ -22,7 +23,8 @@ namespace vorlo {
 ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
     : state_(c.state), windows_(c.windows), events_(c.events), dialogs_(c.dialogs), run_(c.run),
       sysex_(c.sysex), devices_(c.devices), config_(c.config), tableLoader_(c.tableLoader),
-      reset_(c.reset), update_(c.update), memories_(c.memories), recovery_(c.recovery) {}
+      reset_(c.reset), update_(c.update), memories_(c.memories), recovery_(c.recovery),
+      problems_(c.problems) {}
 
 ProgramLifecycle::~ProgramLifecycle() = default;
 
@@ -46,6 +48,7 @@ void ProgramLifecycle::Form_Load() {
     if (!takeProgramFolder())
         return;
     ConsoleState& st = state_;
+    problems_.begin();
 
     st.PicGreenOn = st.appFile(QStringLiteral("green-on.gif"));
     st.PicGreenOff = st.appFile(QStringLiteral("green-off.gif"));
@@ -72,8 +75,10 @@ void ProgramLifecycle::Form_Load() {
     memories_.Spengo_Graduatore();
     windows_.loadAdvancedWindow();
     reset_.RESET_Click();
-    if (run_.hasEnded())
+    if (run_.hasEnded()) {
+        tellProblems();
         return;
+    }
     st.RecallTarget = 11;
 
     events_.settingsShown();
@@ -83,8 +88,19 @@ void ProgramLifecycle::Form_Load() {
     windows_.showWindows();
     st.FreeMemoriesUnsaved = false;
     run_.setStarted();
+    devices_.reviewStart(configurationRead);
+    tellProblems();
     // Free memories that an unexpected end of the last run left unsaved.
     recovery_.offerRestore();
+}
+
+void ProgramLifecycle::tellProblems() {
+    const QList<StartupProblem> problems = problems_.finish();
+    if (problems.isEmpty())
+        return;
+    const SetupPage page = dialogs_.showProblems(problems, QStringLiteral("Before you play"));
+    if (!run_.hasEnded())
+        windows_.openSetupPage(page);
 }
 
 bool ProgramLifecycle::Form_Unload() {

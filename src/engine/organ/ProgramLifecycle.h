@@ -17,6 +17,7 @@ class MidiDevices;
 class ProgramWindows;
 class RecoveryCopy;
 class RunState;
+class StartupProblems;
 class StopTableLoader;
 class SysexSender;
 
@@ -40,6 +41,7 @@ public:
         ConsoleUpdate& update;
         Memories& memories;
         RecoveryCopy& recovery;
+        StartupProblems& problems;
     };
     explicit ProgramLifecycle(const Collaborators& c);
     ~ProgramLifecycle();
@@ -47,7 +49,8 @@ public:
     // Start-up: takes the program folder (a console already running from it is told to the
     // player and this one ends, having touched nothing), scans the devices, reads the
     // configuration, opens the ports, loads the stops table, builds the panel, resets the
-    // console and shows the windows.
+    // console and shows the windows. What needs the player in the devices and the
+    // configuration is gathered on the way and told at the end, in one window.
     void Form_Load();
     // Shut-down. Returns false when the player chose to keep the program running.
     bool Form_Unload();
@@ -64,6 +67,8 @@ private:
     void endProgram(bool keepRecoveryCopy);
     // False when another console holds the program folder; the player has been told.
     bool takeProgramFolder();
+    // What the start-up gathered, in one window; opens the window the player asks for there.
+    void tellProblems();
 
     ConsoleState& state_;
     ProgramWindows& windows_;
@@ -78,6 +83,7 @@ private:
     ConsoleUpdate& update_;
     Memories& memories_;
     RecoveryCopy& recovery_;
+    StartupProblems& problems_;
     // Held from the start-up to the end of the program, the saves at the end included.
     std::unique_ptr<FolderLock> folderLock_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StartupProblem.h"
+
 namespace vorlo {
 
 // What the program's start and end ask of its windows, in the order the start-up asks it.
@@ -19,6 +21,8 @@ public:
     virtual bool editorAgreesToEnd() = 0;
     // Every window hidden and unloaded.
     virtual void unloadAll() = 0;
+    // The window where the player mends a problem told at start-up (None: nothing opens).
+    virtual void openSetupPage(SetupPage page) = 0;
 };
 
 } // namespace vorlo

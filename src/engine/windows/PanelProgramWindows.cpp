@@ -6,6 +6,8 @@
 #include "ConsoleState.h"
 #include "EditorForm.h"
 #include "MainWindowControls.h"
+#include "MidiPortSetup.h"
+#include "OnScreenKeyboard.h"
 #include "PanelLayout.h"
 #include "PanelState.h"
 #include "ProgramLifecycle.h"
@@ -15,9 +17,11 @@ namespace vorlo {
 
 PanelProgramWindows::PanelProgramWindows(ConsoleState& state, PanelState& panel,
                                          PanelLayout& layout, StopCaptions& captions,
-                                         AdvancedControls& advanced, ProgramLifecycle& lifecycle)
+                                         AdvancedControls& advanced, ProgramLifecycle& lifecycle,
+                                         MidiPortSetup& portSetup, OnScreenKeyboard& keyboard)
     : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), layout_(layout),
-      captions_(captions), advanced_(advanced), lifecycle_(lifecycle) {
+      captions_(captions), advanced_(advanced), lifecycle_(lifecycle), portSetup_(portSetup),
+      keyboard_(keyboard) {
     main_(ctl::main::Exit).onClick = [this] { exit_Click(); };
     main_.onQueryUnload = [this] { return !lifecycle_.Form_Unload(); };
 }
@@ -62,6 +66,20 @@ void PanelProgramWindows::unloadAll() {
         f->setVisible(false);
         f->setLoaded(false);
     }
+}
+
+void PanelProgramWindows::openSetupPage(SetupPage page) {
+    switch (page) {
+    case SetupPage::None:
+        return;
+    case SetupPage::OnScreenKeyboard:
+        keyboard_.OnScreenKbd_Click();
+        return;
+    case SetupPage::MidiDevices:
+    case SetupPage::Sound:
+        break;
+    }
+    portSetup_.SetMidi_Click();
 }
 
 } // namespace vorlo

@@ -7,6 +7,8 @@ namespace vorlo {
 class AdvancedControls;
 class ConsoleState;
 class Form;
+class MidiPortSetup;
+class OnScreenKeyboard;
 class PanelLayout;
 class PanelState;
 class ProgramLifecycle;
@@ -18,7 +20,8 @@ class PanelProgramWindows : public ProgramWindows {
 public:
     PanelProgramWindows(ConsoleState& state, PanelState& panel, PanelLayout& layout,
                         StopCaptions& captions, AdvancedControls& advanced,
-                        ProgramLifecycle& lifecycle);
+                        ProgramLifecycle& lifecycle, MidiPortSetup& portSetup,
+                        OnScreenKeyboard& keyboard);
 
     void exit_Click();
 
@@ -28,6 +31,7 @@ public:
     void showWindows() override;
     bool editorAgreesToEnd() override;
     void unloadAll() override;
+    void openSetupPage(SetupPage page) override;
 
 private:
     ConsoleState& state_;
@@ -37,6 +41,8 @@ private:
     StopCaptions& captions_;
     AdvancedControls& advanced_;
     ProgramLifecycle& lifecycle_;
+    MidiPortSetup& portSetup_;
+    OnScreenKeyboard& keyboard_;
 };
 
 } // namespace vorlo
