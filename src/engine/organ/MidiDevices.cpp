@@ -197,7 +197,7 @@ void MidiDevices::MIDI_OPENING() {
         try {
             open(port, chosen(port));
         } catch (const MidiPortError& e) {
-            if (problems_.add(problemOf(port, e.text())) || std::exchange(told, true))
+            if (problems_.add(problemOf(port, e.text(), true)) || std::exchange(told, true))
                 continue;
             reportFailure(port, kChoicesNotValid, Dialogs::Icon::Critical);
         }
@@ -215,8 +215,8 @@ bool MidiDevices::noMidiSystem() const {
     return watch_ && !watch_->systemAvailable();
 }
 
-StartupProblem MidiDevices::problemOf(MidiPort port, const QString& text) const {
-    if (port == MidiPort::Output && builtInChosen())
+StartupProblem MidiDevices::problemOf(MidiPort port, const QString& text, bool opening) const {
+    if (port == MidiPort::Output && builtInChosen() && (opening || !noMidiSystem()))
         return {QStringLiteral("Built-in synthesizer"), text,
                 QStringLiteral("Start a sound server (PulseAudio, PipeWire or JACK), or choose "
                                "another audio driver or SoundFont in the sound set-up. The "
@@ -240,7 +240,8 @@ void MidiDevices::reviewStart(bool configurationRead) {
         problems_.add(problemOf(MidiPort::Input1,
                                 why.isEmpty()
                                     ? QStringLiteral("No MIDI system available.")
-                                    : QStringLiteral("No MIDI system available (%1)").arg(why)));
+                                    : QStringLiteral("No MIDI system available (%1)").arg(why),
+                                false));
     }
     const bool sounds = paced_.isOpen();
     const bool noKeyboard = status(MidiPort::Input1).presence == Presence::Unused &&
@@ -492,7 +493,7 @@ bool MidiDevices::setWireSpeed(int baud, QString* error) {
 }
 
 void MidiDevices::reportFailure(MidiPort port, const QString& text, Dialogs::Icon icon) {
-    if (problems_.add(problemOf(port, text)))
+    if (problems_.add(problemOf(port, text, false)))
         return;
     if (noMidiSystem()) {
         // Without a MIDI system every port fails alike: the status line says so, and the

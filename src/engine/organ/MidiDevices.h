@@ -140,8 +140,9 @@ private:
     // The one way a device failure reaches the player.
     void reportFailure(MidiPort port, const QString& text, Dialogs::Icon icon);
     // A failure of a port as a start-up problem: the MIDI system, the built-in synthesizer or
-    // the port's device, with what to do about it.
-    StartupProblem problemOf(MidiPort port, const QString& text) const;
+    // the port's device, with what to do about it. Opening the built-in synthesizer fails for
+    // its audio; any other failure while no MIDI system is there is the system's.
+    StartupProblem problemOf(MidiPort port, const QString& text, bool opening) const;
     bool builtInChosen() const;
     bool noMidiSystem() const;
     void connectPortErrors();
