@@ -2,6 +2,7 @@
 
 #include "Control.h"
 #include "FontMapper.h"
+#include "LearnMenu.h"
 
 #include <QDebug>
 #include <QVariant>
@@ -15,6 +16,7 @@ ControlBinding::ControlBinding(Control& control, QWidget& widget,
                                std::optional<TwipsConverter> converter)
     : control_(&control), widget_(widget), converter_(converter) {
     nameWidget(widget, control);
+    LearnMenu::attach(widget, control_);
 }
 
 void ControlBinding::nameWidget(QWidget& widget, const Control& control) {

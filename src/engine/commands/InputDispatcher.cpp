@@ -5,6 +5,7 @@
 #include "ConsoleState.h"
 #include "Dialogs.h"
 #include "Division.h"
+#include "MidiBindings.h"
 #include "MidiConstants.h"
 #include "MidiInputPort.h"
 #include "MidiOutputPort.h"
@@ -43,9 +44,10 @@ int divisionOfNote(int status) {
 
 InputDispatcher::InputDispatcher(ConsoleState& state, Dialogs& dialogs, MidiOutputPort& player,
                                  MidiInputPort& in1, MidiInputPort& in2, RunState& run,
-                                 CommandExecutor& commands, ConsoleListener& listener)
+                                 CommandExecutor& commands, ConsoleListener& listener,
+                                 MidiBindings& bindings)
     : state_(state), dialogs_(dialogs), player_(player), in1_(in1), in2_(in2), run_(run),
-      commands_(commands), listener_(listener) {
+      commands_(commands), listener_(listener), bindings_(bindings) {
     QObject::connect(&in1_, &MidiInputPort::message, &context_, [this] { MIDIInput1_Message(); });
     QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
     QObject::connect(&in1_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(1, in1_); });
@@ -161,6 +163,10 @@ void InputDispatcher::noteDelay() {
 
 void InputDispatcher::process(int input, ShortMessage m) {
     ConsoleState& st = state_;
+
+    // A message the player bound to a command (or is binding now) does only that.
+    if (bindings_.take(input, m, commands_))
+        return;
 
     // Channel learning looks at the status as it arrives and consumes nothing.
     if (st.LearnActive && isKind(m.status, midi::NoteOn)) {

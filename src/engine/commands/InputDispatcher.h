@@ -13,6 +13,7 @@ class CommandExecutor;
 class ConsoleListener;
 class ConsoleState;
 class Dialogs;
+class MidiBindings;
 class MidiInputPort;
 class MidiOutputPort;
 class RunState;
@@ -24,10 +25,11 @@ enum class DivisionId;
 // become commands.
 class InputDispatcher {
 public:
-    // listener: told the channels that learning hears.
+    // listener: told the channels that learning hears. bindings: the player's own bindings of
+    // keyboard messages to commands, which come before everything else.
     InputDispatcher(ConsoleState& state, Dialogs& dialogs, MidiOutputPort& player,
                     MidiInputPort& in1, MidiInputPort& in2, RunState& run,
-                    CommandExecutor& commands, ConsoleListener& listener);
+                    CommandExecutor& commands, ConsoleListener& listener, MidiBindings& bindings);
 
     void MIDIInput1_Message();
     void MIDIInput2_Message();
@@ -77,6 +79,7 @@ private:
     RunState& run_;
     CommandExecutor& commands_;
     ConsoleListener& listener_;
+    MidiBindings& bindings_;
     // Receives the ports' notices; gone with the dispatcher, so none arrives after it.
     QObject context_;
     std::array<bool, 2> draining_{false, false};

@@ -27,7 +27,9 @@
 #include "MemoryFile.h"
 #include "MemoryPanel.h"
 #include "MidiBackend.h"
+#include "MidiBindings.h"
 #include "MidiDevices.h"
+#include "MidiLearn.h"
 #include "MidiPortSetup.h"
 #include "OnScreenKeyboard.h"
 #include "OrganSettings.h"
@@ -98,7 +100,11 @@ struct Console::Parts {
     // The thru window and the main window's thru button.
     ThruModeWindow thruWindow;
     Panic panic;
+    // The player's own bindings of keyboard messages to commands.
+    MidiBindings bindings;
     InputDispatcher input;
+    // Right-click Learn and Forget on the panel's command controls.
+    MidiLearn learn;
     Memories memories;
     Drawstops drawstops;
     Buffers buffers;
@@ -143,8 +149,9 @@ Console::Parts::Parts(Console& c)
       levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex, settingsLists),
       couplers(c.state_, events, update), thru(c.state_, events),
       thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru), panic(c.paced_->player()),
-      input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
-            events),
+      bindings(c.state_.AppDir), input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_,
+                                       c.run_, later(commands), events, bindings),
+      learn(bindings, events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
@@ -182,7 +189,7 @@ Console::Parts::Parts(Console& c)
     events.add(resetDisplay);
     events.add(portSetup);
     events.add(deviceLights);
-    bindPanelCommands(c.mainForm(), commands);
+    bindPanelCommands(c.mainForm(), commands, learn);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
 

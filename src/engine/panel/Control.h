@@ -128,6 +128,11 @@ public:
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
 
+    // Set for a control whose command the player may bind to a keyboard's key: Learn binds the
+    // next one, Forget removes the control's bindings (the app offers both on a right-click).
+    std::function<void()> onLearn;
+    std::function<void()> onForget;
+
     // Set by the form that owns an option-button array.
     std::function<void(Control*)> onOptionChosen;
 

@@ -5,6 +5,7 @@
 #include "DivisionControls.h"
 #include "Form.h"
 #include "MainWindowControls.h"
+#include "MidiLearn.h"
 
 namespace vorlo {
 namespace {
@@ -34,9 +35,10 @@ const DrawstopArray kDrawstops[] = {
 
 } // namespace
 
-void bindPanelCommands(Form& main, CommandExecutor& commands) {
-    auto bind = [&commands](Control& control, ConsoleCommand command) {
+void bindPanelCommands(Form& main, CommandExecutor& commands, MidiLearn& learn) {
+    auto bind = [&commands, &learn](Control& control, ConsoleCommand command) {
         control.onClick = [&commands, command] { commands.execute(command); };
+        learn.offer(control, command);
     };
     using C = ConsoleCommand;
 
@@ -74,6 +76,7 @@ void bindPanelCommands(Form& main, CommandExecutor& commands) {
     bind(main(ctl::main::THRUBUTTON), C::nextThruBody());
     bind(main(ctl::main::Panic), C::panic());
     bind(main(ctl::main::RESET), C::reset());
+    learn.offersComplete();
 }
 
 void bindAdvancedCommands(Form& advanced, CommandExecutor& commands) {
