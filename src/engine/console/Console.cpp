@@ -42,6 +42,7 @@
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
 #include "SettingsLists.h"
+#include "SoundSetup.h"
 #include "StopCaptions.h"
 #include "StopTableLoader.h"
 #include "StopsTableEditor.h"
@@ -109,6 +110,8 @@ struct Console::Parts {
     Hotkeys hotkeys;
     // The Great, Swell and Pedal played on the screen.
     OnScreenKeyboard keyboard;
+    // The built-in synthesizer's sound.
+    SoundSetup sound;
     PanelLayout layout;
     // The main window's memory indicators and buttons.
     MemoryPanel memoryPanel;
@@ -155,6 +158,7 @@ Console::Parts::Parts(Console& c)
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
+      sound(c.state_, *c.panel_, c.dialogs(), c.screen(), c.env_.sound, devices, input),
       layout(c.state_, *c.panel_, c.dialogs(), thruWindow, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
       captions(c.state_, *c.panel_, settingsLists),
@@ -296,6 +300,9 @@ SendProgress& Console::sendProgress() {
 }
 OnScreenKeyboard& Console::onScreenKeyboard() {
     return parts_->keyboard;
+}
+SoundSetup& Console::soundSetup() {
+    return parts_->sound;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {
