@@ -57,8 +57,8 @@ bool SoundSettings::write(SettingsFile& settings, const SoundSettings& before,
     return true;
 }
 
-double SoundSettings::volumeFactor() const {
-    return volumeDb == 0 ? 1.0 : std::pow(10.0, volumeDb / kDbPerDecade);
+double SoundSettings::factorOfDb(int db) {
+    return db == 0 ? 1.0 : std::pow(10.0, db / kDbPerDecade);
 }
 
 } // namespace vorlo

@@ -45,8 +45,9 @@ struct SoundSettings {
 
     // The audio output's latency of the buffers, in milliseconds.
     double latencyMs() const { return 1000.0 * kPeriods * bufferFrames / sampleRate; }
-    // The factor the volume multiplies the sound by (1 at 0 dB).
-    double volumeFactor() const;
+    // The factor the volume multiplies the sound by (exactly 1 at 0 dB).
+    double volumeFactor() const { return factorOfDb(volumeDb); }
+    static double factorOfDb(int db);
 
     bool operator==(const SoundSettings&) const = default;
 };
