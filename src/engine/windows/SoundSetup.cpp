@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace vorlo {
 namespace {
@@ -346,17 +347,17 @@ void SoundSetup::VolumeSlider_Scroll() {
 }
 
 void SoundSetup::TestButton_Click() {
-    if (testTimer_.isActive())
+    if (testing_)
         return;
+    testing_ = true;
     for (int key : kTestChord)
         input_.screenNote(DivisionId::Great, key, kTestVelocity);
     testTimer_.start();
 }
 
 void SoundSetup::releaseTest() {
-    const bool sounding = testTimer_.isActive();
     testTimer_.stop();
-    if (!sounding)
+    if (!std::exchange(testing_, false))
         return;
     for (int key : kTestChord)
         input_.screenNote(DivisionId::Great, key, 0);

@@ -64,7 +64,7 @@ public:
     // The settings as the window shows them (not yet applied).
     const SoundSettings& edited() const { return edited_; }
     // Whether the Test chord sounds.
-    bool isTesting() const { return testTimer_.isActive(); }
+    bool isTesting() const { return testing_; }
 
 signals:
     // The Test chord was let go.
@@ -102,6 +102,7 @@ private:
     QList<int> bufferValues_;
     QList<int> rateValues_;
     QTimer testTimer_;
+    bool testing_ = false;
 };
 
 } // namespace vorlo
