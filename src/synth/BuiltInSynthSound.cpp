@@ -106,7 +106,10 @@ SoundSystem::SoundFontCheck BuiltInSynthSound::checkSoundFont(const QString& pat
 
 QString BuiltInSynthSound::apply(const SoundSettings& settings) {
     settings_ = settings;
-    if (backend_.setConfig(BuiltInSynthConfig::fromSoundSettings(settings, appDir_)))
+    BuiltInSynthConfig config = BuiltInSynthConfig::fromSoundSettings(settings, appDir_);
+    // The program's own sine SoundFont stays the one the synthesizer was made with.
+    config.sineSoundFont = backend_.config().sineSoundFont;
+    if (backend_.setConfig(config))
         return {};
     return QStringLiteral("The built-in GS synthesizer records to a file: a new SoundFont or "
                           "sample rate takes effect at the program's next start.");

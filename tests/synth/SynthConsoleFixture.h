@@ -16,17 +16,24 @@ class SynthConsoleFixture : public ConsoleFixture {
 protected:
     ~SynthConsoleFixture() override { console.reset(); }
 
-    void startWithSynth() {
+    // The built-in synthesizer's settings the console starts with.
+    static BuiltInSynthConfig offlineConfig() {
         BuiltInSynthConfig c;
         c.soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
         c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
         c.audioDriver = QLatin1String(BuiltInSynthOutput::kOffline);
-        synthBackend = std::make_unique<SynthMidiBackend>(*midi, c);
+        return c;
+    }
+    // On the backend a test made, else on one with the offline settings.
+    void startWithSynth() {
+        if (!synthBackend)
+            synthBackend = std::make_unique<SynthMidiBackend>(*midi, offlineConfig());
         Console::Environment env;
         env.appDir = dir.path();
         env.backend = synthBackend.get();
         env.dialogs = &dialogs;
         env.screen = &screen;
+        env.sound = sound;
         console = std::make_unique<Console>(env);
         console->Form_Load();
         settle();
