@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QVBoxLayout>
 
 namespace vorlo {
@@ -54,6 +55,11 @@ SoundDialog::SoundDialog(Console& console, Form& form, QWidget* parent)
             {{bind(SoundFontText), 1}, {bind(SoundFontBrowse), 0}, {bind(SoundFontAutomatic), 0}}));
     if (QWidget* check = bind(ToneCheck)) {
         check->setMinimumHeight(kToneCheckHeight);
+        // The report's lines are sentences: wrapped, never scrolled sideways.
+        if (auto* list = qobject_cast<QListWidget*>(check)) {
+            list->setWordWrap(true);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
         fields->addRow(check);
     }
     addRow(fields, bind(LabelBuffer), row(this, {{bind(BufferCombo), 0}, {bind(LabelLatency), 1}}));
