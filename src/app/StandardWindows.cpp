@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "OnScreenKeyboardWindow.h"
 #include "SetupDialog.h"
+#include "SoundDialog.h"
 #include "ThruWindow.h"
 #include "TotalRecallWindow.h"
 #include "WindowManager.h"
@@ -36,6 +37,8 @@ void StandardWindows::registerAll(WindowManager& windows) {
                            [](Console& c, Form& f) { return new TotalRecallWindow(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::Keyboard),
                            [](Console& c, Form& f) { return new OnScreenKeyboardWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Sound),
+                           [](Console& c, Form& f) { return new SoundDialog(c, f); });
 }
 
 } // namespace vorlo

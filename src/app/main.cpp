@@ -1,4 +1,5 @@
 // vorlo2000: the console's windows on the platform's MIDI system.
+#include "BuiltInSynthSound.h"
 #include "Console.h"
 #include "ConsoleForms.h"
 #include "EndRequestWatcher.h"
@@ -54,12 +55,14 @@ int main(int argc, char** argv) {
     vorlo::VirtualMidiBackend system;
 #endif
     const QString appDir = QCoreApplication::applicationDirPath();
-    vorlo::BuiltInSynthConfig synth =
-        vorlo::BuiltInSynthConfig::fromSettings(vorlo::SettingsFile(appDir), appDir);
+    const vorlo::SoundSettings sound = vorlo::SoundSettings::read(vorlo::SettingsFile(appDir));
+    vorlo::BuiltInSynthConfig synth = vorlo::BuiltInSynthConfig::fromSoundSettings(sound, appDir);
     if (options.isSet(record))
         synth.recordPath = QFileInfo(options.value(record)).absoluteFilePath();
     // The MIDI system's outputs, and the built-in synthesizer after them.
     vorlo::SynthMidiBackend backend(system, synth);
+    // The Sound window's view of the built-in synthesizer.
+    vorlo::BuiltInSynthSound soundSystem(backend, sound, appDir);
     vorlo::QtDialogs dialogs;
     vorlo::QtScreenMetrics screen;
 
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
     env.backend = &backend;
     env.dialogs = &dialogs;
     env.screen = &screen;
+    env.sound = &soundSystem;
     vorlo::Console console(env);
 
     vorlo::WindowManager windows(console);

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
-#include <algorithm>
 
 namespace vorlo {
 
@@ -17,28 +16,30 @@ QStringList BuiltInSynthConfig::soundFontCandidates(const QString& appDir) {
             QStringLiteral("/usr/share/soundfonts/default.sf2")};
 }
 
+QString BuiltInSynthConfig::automaticSoundFont(const QString& appDir) {
+    for (const QString& candidate : soundFontCandidates(appDir)) {
+        if (QFileInfo(candidate).isReadable())
+            return candidate;
+    }
+    return {};
+}
+
+BuiltInSynthConfig BuiltInSynthConfig::fromSoundSettings(const SoundSettings& sound,
+                                                         const QString& appDir) {
+    BuiltInSynthConfig c;
+    c.soundFont = sound.soundFont.isEmpty() ? automaticSoundFont(appDir) : sound.soundFont;
+    c.sineSoundFont = QDir(appDir).filePath(QStringLiteral("vorlo2000-sine.sf2"));
+    c.audioDriver = sound.audioDriver;
+    c.audioDevice = sound.audioDevice;
+    c.bufferFrames = sound.bufferFrames;
+    c.sampleRate = sound.sampleRate;
+    c.volumeDb = sound.volumeDb;
+    return c;
+}
+
 BuiltInSynthConfig BuiltInSynthConfig::fromSettings(const SettingsFile& settings,
                                                     const QString& appDir) {
-    BuiltInSynthConfig c;
-    c.soundFont = settings.value(QStringLiteral("Synth/SoundFont")).toString();
-    if (c.soundFont.isEmpty()) {
-        for (const QString& candidate : soundFontCandidates(appDir)) {
-            if (QFileInfo(candidate).isReadable()) {
-                c.soundFont = candidate;
-                break;
-            }
-        }
-    }
-    c.sineSoundFont = QDir(appDir).filePath(QStringLiteral("vorlo2000-sine.sf2"));
-    c.audioDriver = settings.value(QStringLiteral("Synth/AudioDriver")).toString().trimmed();
-    bool ok = false;
-    const int frames = settings.value(QStringLiteral("Synth/BufferSize")).toInt(&ok);
-    if (ok)
-        c.bufferFrames = std::clamp(frames, 16, 8192);
-    const double rate = settings.value(QStringLiteral("Synth/SampleRate")).toDouble(&ok);
-    if (ok && rate >= 22050 && rate <= 192000)
-        c.sampleRate = rate;
-    return c;
+    return fromSoundSettings(SoundSettings::read(settings), appDir);
 }
 
 } // namespace vorlo

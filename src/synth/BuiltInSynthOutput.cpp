@@ -76,6 +76,7 @@ void BuiltInSynthOutput::ensureSynth() {
     o.sineSoundFont = config_.sineSoundFont;
     o.sampleRate = config_.sampleRate;
     core_ = std::make_unique<SynthCore>(o);
+    core_->setVolume(SoundSettings::factorOfDb(config_.volumeDb));
     // The SoundFont's measured tuning is kept in the program folder, beside vorlo2000.ini. It is
     // measured on a thread of its own; each preset's figures are taken in on this object's
     // thread, the one that sends the console's messages (a message still waiting when this
@@ -112,6 +113,18 @@ QString BuiltInSynthOutput::openDriver() {
     fluid_settings_setint(s, "audio.periods", BuiltInSynthConfig::kPeriods);
     fluid_settings_setint(s, "audio.jack.autoconnect", 1);
     fluid_settings_setstr(s, "audio.jack.id", "vorlo2000");
+    if (!config_.audioDriver.isEmpty()) {
+        // The driver's own device, or its default (the setting's default value).
+        const QByteArray key = deviceSetting(config_.audioDriver);
+        if (!key.isEmpty()) {
+            char* byDefault = nullptr;
+            fluid_settings_getstr_default(s, key.constData(), &byDefault);
+            const QByteArray device = config_.audioDevice.isEmpty()
+                                          ? QByteArray(byDefault ? byDefault : "")
+                                          : config_.audioDevice.toUtf8();
+            fluid_settings_setstr(s, key.constData(), device.constData());
+        }
+    }
     QStringList tried;
     QString log;
     fluid_set_log_function(FLUID_ERR, collectLog, &log);
@@ -138,9 +151,42 @@ QString BuiltInSynthOutput::openDriver() {
     return tried.isEmpty() ? QStringLiteral("no audio driver of that name") : log;
 }
 
+QByteArray BuiltInSynthOutput::deviceSetting(const QString& driver) {
+    if (driver.isEmpty())
+        return {};
+    fluid_settings_t* s = new_fluid_settings();
+    QByteArray key = "audio." + driver.toLatin1() + ".device";
+    if (driver == QLatin1String("jack"))
+        key = "audio.jack.server";
+    if (fluid_settings_get_type(s, key.constData()) != FLUID_STR_TYPE)
+        key.clear();
+    delete_fluid_settings(s);
+    return key;
+}
+
+bool BuiltInSynthOutput::setConfig(const BuiltInSynthConfig& next) {
+    const bool remake = next.soundFont != config_.soundFont ||
+                        next.sineSoundFont != config_.sineSoundFont ||
+                        next.sampleRate != config_.sampleRate;
+    const QString recordPath = config_.recordPath;
+    config_ = next;
+    config_.recordPath = recordPath;
+    if (core_) {
+        core_->setVolume(SoundSettings::factorOfDb(config_.volumeDb));
+        remake_ = remake_ || remake;
+    }
+    return !(remake_ && recorder_);
+}
+
 void BuiltInSynthOutput::open() {
     if (open_)
         return;
+    // Only while closed, with no audio driver calling the synthesizer.
+    if (remake_ && !recorder_ && !driver_) {
+        module_.reset();
+        core_.reset();
+        remake_ = false;
+    }
     ensureSynth();
     const bool offline = config_.audioDriver == QLatin1String(kOffline);
     const bool running = driver_ || recorder_ || offline;

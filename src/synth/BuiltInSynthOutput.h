@@ -52,6 +52,14 @@ public:
     // The audio driver in use ("pulseaudio", "file" …), empty while closed.
     QString audioDriver() const { return driverName_; }
     const BuiltInSynthConfig& config() const { return config_; }
+    // New settings: the volume changes at once, the rest at the next opening (a SoundFont or
+    // sample rate of their own make the synthesizer anew then). The recording file stays.
+    // Returns false when a recording holds the synthesizer: its SoundFont and sample rate then
+    // change only at the program's next start.
+    bool setConfig(const BuiltInSynthConfig& config);
+    // The FluidSynth setting that names a driver's output device ("audio.alsa.device"; the
+    // server for JACK); empty when the driver has none.
+    static QByteArray deviceSetting(const QString& driver);
 
 private:
     void ensureSynth();
@@ -64,6 +72,8 @@ private:
     fluid_audio_driver_t* driver_ = nullptr;
     QString driverName_;
     bool open_ = false;
+    // The SoundFont or sample rate changed: the synthesizer is made anew at the next opening.
+    bool remake_ = false;
 };
 
 } // namespace vorlo

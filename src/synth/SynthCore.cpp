@@ -45,6 +45,13 @@ SynthCore::~SynthCore() {
 
 void SynthCore::render(float* left, float* right, int frames) {
     fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
+    const float volume = volume_.load(std::memory_order_relaxed);
+    if (volume != 1.0f) {
+        for (int i = 0; i < frames; ++i) {
+            left[i] *= volume;
+            right[i] *= volume;
+        }
+    }
     limiter_.process(left, right, frames);
     float block = 0.0f;
     for (int i = 0; i < frames; ++i)
@@ -61,6 +68,16 @@ bool SynthCore::hasPreset(int fontId, int bank, int program) const {
     return font && fluid_sfont_get_preset(font, bank, program);
 }
 
+SynthCore::ToneSource SynthCore::toneSource(fluid_sfont_t* font, int variation, int program) {
+    if (!font)
+        return ToneSource::Missing;
+    if (fluid_sfont_get_preset(font, variation, program))
+        return ToneSource::Own;
+    if (variation != 0 && fluid_sfont_get_preset(font, 0, program))
+        return ToneSource::Capital;
+    return ToneSource::Missing;
+}
+
 bool SynthCore::selectTone(int channel, int variation, int program, bool rhythm) {
     fluid_synth_set_channel_type(synth_, channel,
                                  rhythm ? CHANNEL_TYPE_DRUM : CHANNEL_TYPE_MELODIC);
@@ -75,9 +92,19 @@ bool SynthCore::selectTone(int channel, int variation, int program, bool rhythm)
         candidates[n++] = {sineFont_, kSineBank};
         candidates[n++] = {mainFont_, kSineBank};
     } else {
-        candidates[n++] = {mainFont_, variation};
-        if (variation != 0)
+        // The player's SoundFont, as its check names the tone's source.
+        fluid_sfont_t* font =
+            mainFont_ >= 0 ? fluid_synth_get_sfont_by_id(synth_, mainFont_) : nullptr;
+        switch (toneSource(font, variation, program)) {
+        case ToneSource::Own:
+            candidates[n++] = {mainFont_, variation};
+            break;
+        case ToneSource::Capital:
             candidates[n++] = {mainFont_, 0};
+            break;
+        case ToneSource::Missing:
+            break;
+        }
     }
     for (int i = 0; i < n; ++i) {
         if (hasPreset(candidates[i].font, candidates[i].bank, program))

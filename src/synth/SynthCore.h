@@ -47,6 +47,11 @@ public:
     QString soundFontError() const { return soundFontError_; }
     QString soundFontPath() const { return soundFontPath_; }
 
+    // Where a GS tone of a melodic part comes from in a SoundFont: its own preset (bank =
+    // variation), else the capital tone of the variation (bank 0, same program), else nowhere.
+    enum class ToneSource { Own, Capital, Missing };
+    static ToneSource toneSource(fluid_sfont_t* font, int variation, int program);
+
     // Puts a GS tone (variation = bank MSB, program) on a channel, as a GS module does: the
     // SoundFont's own preset, else the capital tone of the variation (bank 0); the Sine Wave
     // from the program's sine SoundFont. A rhythm part takes the drum set of the program.
@@ -60,6 +65,11 @@ public:
     // thread. The rendering keeps it with one comparison per sample and no lock.
     float takePeak() { return peak_.exchange(0.0f, std::memory_order_relaxed); }
     PeakLimiter& limiter() { return limiter_; }
+    // The master volume: a factor on everything rendered, before the limiter (1 = the standard
+    // level, which renders exactly as without it). Callable from any thread; the next period
+    // takes it.
+    void setVolume(double factor) { volume_.store(static_cast<float>(factor)); }
+    double volume() const { return volume_.load(); }
 
 private:
     bool hasPreset(int fontId, int bank, int program) const;
@@ -71,6 +81,7 @@ private:
     double sampleRate_ = 0;
     PeakLimiter limiter_;
     std::atomic<float> peak_{0.0f};
+    std::atomic<float> volume_{1.0f};
     QString soundFontPath_;
     QString soundFontError_;
 };

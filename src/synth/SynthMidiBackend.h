@@ -3,7 +3,12 @@
 #include "BuiltInSynthConfig.h"
 #include "MidiBackend.h"
 
+#include <QList>
+#include <QPointer>
+
 namespace vorlo {
+
+class BuiltInSynthOutput;
 
 // A MIDI system with the built-in synthesizer added to its outputs: inputs come from the
 // wrapped system unchanged, the output lists its devices and then the synthesizer.
@@ -17,9 +22,18 @@ public:
     // The built-in synthesizer never comes or goes: the wrapped system's watch tells it all.
     MidiSystemWatch* watch() override { return system_.watch(); }
 
+    // The settings the built-in synthesizers take: every output made so far gets them (the
+    // volume at once, the rest at its next opening), and so does every output made later.
+    // False when a recording keeps an output on its SoundFont and sample rate until the end.
+    bool setConfig(const BuiltInSynthConfig& config);
+    const BuiltInSynthConfig& config() const { return config_; }
+    // The built-in synthesizers made and still there.
+    QList<BuiltInSynthOutput*> synthOutputs() const;
+
 private:
     MidiBackend& system_;
     BuiltInSynthConfig config_;
+    QList<QPointer<BuiltInSynthOutput>> outputs_;
 };
 
 } // namespace vorlo

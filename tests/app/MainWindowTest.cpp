@@ -53,8 +53,9 @@ TEST_F(MainWindowTest, MenuBarHasTheConsoleMenusInOrder) {
         (QStringList{"&Load  Memory File", "&Save Memory File", "-", "Save &Configuration on EXIT",
                      "-", "Load current Memories as &Fixed Memories", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(w->menus()[1]),
-              (QStringList{"&Midi Devices", "Midi &Thru...", "Font&s", "-", "Graphic interface",
-                           "-", "E&ditor", "-", "Leds on memor&ies", "On-screen &keyboard"}));
+              (QStringList{"&Midi Devices", "&Sound...", "Midi &Thru...", "Font&s", "-",
+                           "Graphic interface", "-", "E&ditor", "-", "Leds on memor&ies",
+                           "On-screen &keyboard"}));
     EXPECT_EQ(menuTexts(w->menus()[2]), (QStringList{"&Help", "Total Recall Displa&y", "&About"}));
     for (const ControlId& checkable :
          {ctl::main::EnableCFG, ctl::main::Graphmode, ctl::main::DisplayLeds})

@@ -89,3 +89,34 @@ shoot_keyboard() {
     echo "$out/$name.png"
 }
 shoot_keyboard
+
+# The Sound window, opened from Setup with the keyboard (File's menu, Right to Setup, s for
+# "&Sound...", which shares its letter with "Font&s", then Return).
+shoot_sound() {
+    local name=window-sound
+    local dir="$work/$name"
+    cp -r "$program" "$dir"
+    rm -f "$dir/vorlo2000.CFG"
+    "$writer" "$dir" --standard --scale 1.0
+    # Playing on the built-in synthesizer (through the JACK server).
+    printf '[Synth]\nBuiltInSelected=true\n' >"$dir/vorlo2000.ini"
+    xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+        "$1/vorlo2000" >"$1/run.log" 2>&1 &
+        pid=$!
+        sleep 6
+        main=$(xwininfo -root -tree | grep "\"Vorlo2000" | head -1 | awk "{print \$1}")
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        xdotool mousemove $((X + 15)) $((Y + 10)) click 1
+        sleep 1
+        xdotool key Right
+        sleep 1
+        xdotool key s
+        xdotool key Return
+        sleep 3
+        id=$(xwininfo -root -tree | grep "\"Sound\"" | head -1 | awk "{print \$1}")
+        if [[ -n "$id" ]]; then import -window "$id" "$2"; else import -window root "$2"; fi
+        kill $pid
+    ' shoot "$dir" "$out/$name.png"
+    echo "$out/$name.png"
+}
+shoot_sound

@@ -99,6 +99,7 @@ void ConsoleFixture::makeConsole() {
     env.backend = midi.get();
     env.dialogs = &dialogs;
     env.screen = &screen;
+    env.sound = sound;
     console = std::make_unique<Console>(env);
     console->events().add(notices);
 }

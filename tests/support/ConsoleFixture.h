@@ -19,6 +19,7 @@
 #include "Panic.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
+#include "SoundSystem.h"
 #include "SysexSender.h"
 #include "Thru.h"
 #include "TotalRecall.h"
@@ -77,6 +78,8 @@ protected:
     ScriptedDialogs dialogs;
     FixedScreen screen;
     NoticeLog notices;
+    // The built-in synthesizer's sound the console is given (none unless a test sets one).
+    SoundSystem* sound = nullptr;
     std::unique_ptr<Console> console;
 };
 

@@ -17,18 +17,29 @@ class SynthConsoleFixture : public ConsoleFixture {
 protected:
     ~SynthConsoleFixture() override { console.reset(); }
 
-    // The synthesizer renders only when asked, unless an audio driver is named.
-    void startWithSynth(const QString& audioDriver = QLatin1String(BuiltInSynthOutput::kOffline)) {
+    // The built-in synthesizer's settings the console starts with.
+    static BuiltInSynthConfig offlineConfig() {
         BuiltInSynthConfig c;
         c.soundFont = QStringLiteral(VORLO_TEST_SOUNDFONT);
         c.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
-        c.audioDriver = audioDriver;
-        synthBackend = std::make_unique<SynthMidiBackend>(*midi, c);
+        c.audioDriver = QLatin1String(BuiltInSynthOutput::kOffline);
+        return c;
+    }
+    // On the backend a test made, else on one with the offline settings (rendering only when
+    // asked) or with the audio driver named.
+    void startWithSynth(const QString& audioDriver = {}) {
+        if (!synthBackend) {
+            BuiltInSynthConfig c = offlineConfig();
+            if (!audioDriver.isEmpty())
+                c.audioDriver = audioDriver;
+            synthBackend = std::make_unique<SynthMidiBackend>(*midi, c);
+        }
         Console::Environment env;
         env.appDir = dir.path();
         env.backend = synthBackend.get();
         env.dialogs = &dialogs;
         env.screen = &screen;
+        env.sound = sound;
         console = std::make_unique<Console>(env);
         console->events().add(notices);
         console->Form_Load();

@@ -44,6 +44,7 @@
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
 #include "SettingsLists.h"
+#include "SoundSetup.h"
 #include "StartupProblems.h"
 #include "StopCaptions.h"
 #include "StopTableLoader.h"
@@ -118,6 +119,8 @@ struct Console::Parts {
     Hotkeys hotkeys;
     // The Great, Swell and Pedal played on the screen.
     OnScreenKeyboard keyboard;
+    // The built-in synthesizer's sound.
+    SoundSetup sound;
     PanelLayout layout;
     // The main window's memory indicators and buttons.
     MemoryPanel memoryPanel;
@@ -165,6 +168,7 @@ Console::Parts::Parts(Console& c)
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
+      sound(c.state_, *c.panel_, c.dialogs(), c.screen(), c.env_.sound, devices, input),
       layout(c.state_, *c.panel_, c.dialogs(), thruWindow, later(fonts)),
       memoryPanel(c.state_, *c.panel_, c.dialogs(), memories, layout),
       captions(c.state_, *c.panel_, settingsLists),
@@ -179,7 +183,7 @@ Console::Parts::Parts(Console& c)
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
                  configuration, tableLoader, reset, update, memories, recovery, problems}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle, portSetup,
-                     keyboard),
+                     keyboard, sound),
       deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
     events.add(indicators);
     events.add(memoryPanel);
@@ -307,6 +311,9 @@ SendProgress& Console::sendProgress() {
 }
 OnScreenKeyboard& Console::onScreenKeyboard() {
     return parts_->keyboard;
+}
+SoundSetup& Console::soundSetup() {
+    return parts_->sound;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

@@ -45,6 +45,8 @@ class PanelState;
 class Panic;
 class RecoveryCopy;
 class ScreenMetrics;
+class SoundSetup;
+class SoundSystem;
 class StopCaptions;
 class StopsTableEditor;
 class SysexSender;
@@ -64,6 +66,8 @@ public:
         MidiBackend* backend = nullptr;
         Dialogs* dialogs = nullptr;
         ScreenMetrics* screen = nullptr;
+        // The built-in synthesizer's sound set-up; null: the program has no synthesizer.
+        SoundSystem* sound = nullptr;
     };
 
     explicit Console(const Environment& env, QObject* parent = nullptr);
@@ -127,6 +131,8 @@ public:
     SendProgress& sendProgress();
     // The on-screen keyboard window.
     OnScreenKeyboard& onScreenKeyboard();
+    // The Sound window: the built-in synthesizer's driver, device, SoundFont, buffer, volume.
+    SoundSetup& soundSetup();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

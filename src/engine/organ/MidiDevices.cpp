@@ -309,6 +309,46 @@ void MidiDevices::useDevices(int input1, int input2, int output) {
     events_.devicesChanged();
 }
 
+bool MidiDevices::outputIsBuiltIn() {
+    const int builtIn = paced_.builtInDeviceIndex();
+    return builtIn >= 0 && chosen(MidiPort::Output) == builtIn;
+}
+
+bool MidiDevices::reopenOutput(QString* error) {
+    const MidiPort port = MidiPort::Output;
+    const size_t i = slot(port);
+    const int device = chosen(port);
+    close(port);
+    if (device < 0 || device == noDevice(port) || device >= names_[i].size()) {
+        events_.devicesChanged();
+        return true;
+    }
+    // The device's name tells its settings: the choice follows it to its new name.
+    const QString before = names_[i][device];
+    try {
+        names_[i][device] = paced_.deviceName(device);
+    } catch (const MidiPortError&) {
+        // The old name stays listed.
+    }
+    if (wanted_[i] == before && names_[i][device] != before) {
+        wanted_[i] = names_[i][device];
+        storeWanted(port);
+    }
+    events_.deviceListRead();
+    bool opened = true;
+    try {
+        open(port, device);
+    } catch (const MidiPortError& e) {
+        opened = false;
+        if (error)
+            *error = e.text();
+    }
+    if (opened)
+        reset_.restoreModule();
+    events_.devicesChanged();
+    return opened;
+}
+
 void MidiDevices::findStoredDevices(bool configurationRead) {
     ConsoleState& st = state_;
     SettingsFile settings(st.AppDir);

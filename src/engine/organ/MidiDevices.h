@@ -102,6 +102,14 @@ public:
     // falls on the built-in device, without that word, meant "No device" and keeps meaning it.
     void findStoredDevices(bool configurationRead);
 
+    // Whether the output's choice is the built-in synthesizer (open or not).
+    bool outputIsBuiltIn();
+    // The output's device was given new settings (the built-in synthesizer's sound): the port
+    // closes and opens again on the device it has, known from now on by the name it gives now,
+    // and the module is brought back in line. An output without a device stays closed. False,
+    // with the port's reason, when it does not open: the port stays closed, the console runs.
+    bool reopenOutput(QString* error = nullptr);
+
     // The eight input filters in the order of midi::kFilterStatus (true = rejected); both
     // inputs take them when they are opened. An index outside 0..7 names no filter.
     bool filter(int index) const;

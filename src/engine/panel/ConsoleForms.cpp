@@ -11,6 +11,8 @@
 #include "MainWindowControls.h"
 #include "PanelState.h"
 #include "SetupWindowControls.h"
+#include "SoundSettings.h"
+#include "SoundWindowControls.h"
 #include "ThruWindowControls.h"
 #include "TotalRecallWindowControls.h"
 
@@ -62,6 +64,7 @@ void declareMainForm(Form& f) {
         {Exit, "&Exit"},
         {mnuSetup, "Setup"},
         {SetMidi, "&Midi Devices"},
+        {SetSound, "&Sound..."},
         {MidiTHRU, "Midi &Thru..."},
         {SetFont, "Font&s"},
         {line7, "-"},
@@ -356,6 +359,41 @@ void declareKeyboardForm(Form& f) {
     f.add(LabelComputerKeys);
 }
 
+void declareSoundForm(Form& f) {
+    using namespace ctl::sound;
+    f.setCaption(QStringLiteral("Sound"));
+    f.setModal(false);
+    f.add(LabelDriver).setCaption(QStringLiteral("Audio driver"));
+    f.add(DriverCombo).setValue(-1);
+    f.add(LabelDevice).setCaption(QStringLiteral("Output device"));
+    f.add(DeviceCombo).setValue(-1);
+    f.add(DeviceText)
+        .setToolTip(QStringLiteral(
+            "The device's name as the audio driver knows it; empty for its default"));
+    f.add(LabelSoundFont).setCaption(QStringLiteral("SoundFont"));
+    f.add(SoundFontText).setReadOnly(true);
+    f.add(SoundFontBrowse).setCaption(QStringLiteral("&Browse..."));
+    f.add(SoundFontAutomatic).setCaption(QStringLiteral("A&utomatic"));
+    f(SoundFontAutomatic)
+        .setToolTip(QStringLiteral("The first General MIDI SoundFont found on this computer"));
+    f.add(ToneCheck).setValue(-1);
+    f.add(LabelBuffer).setCaption(QStringLiteral("Buffer"));
+    f.add(BufferCombo).setValue(-1);
+    f.add(LabelLatency);
+    f.add(LabelRate).setCaption(QStringLiteral("Sample rate"));
+    f.add(RateCombo).setValue(-1);
+    f.add(LabelVolume).setCaption(QStringLiteral("Master volume"));
+    f.add(VolumeSlider).setRange(SoundSettings::kMinVolumeDb, SoundSettings::kMaxVolumeDb, 1, 3);
+    f.add(LabelVolumeValue);
+    f.add(LabelStatus);
+    f.add(TestButton).setCaption(QStringLiteral("&Test"));
+    f(TestButton)
+        .setToolTip(QStringLiteral("Plays a C major chord on the Great with the stops drawn now"));
+    f.add(ApplyButton).setCaption(QStringLiteral("&Apply"));
+    f.add(OkButton).setCaption(QStringLiteral("OK"));
+    f.add(CancelButton).setCaption(QStringLiteral("Cancel"));
+}
+
 void declareAboutForm(Form& f) {
     using namespace ctl::about;
     f.setCaption(QStringLiteral("About VORLO 2000 Graphic Version"));
@@ -397,6 +435,7 @@ void declareConsoleForms(PanelState& panel) {
     declareFontsForm(panel.addForm(ctl::fonts::Window));
     declareTotalRecallForm(panel.addForm(ctl::totalrecall::Window));
     declareKeyboardForm(panel.addForm(ctl::keyboard::Window));
+    declareSoundForm(panel.addForm(ctl::sound::Window));
     declareAboutForm(panel.addForm(ctl::about::Window));
     declareHelpForm(panel.addForm(ctl::help::Window));
     declareEditorForm(panel.addForm(ctl::editor::Window));

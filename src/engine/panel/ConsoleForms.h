@@ -15,6 +15,8 @@ inline constexpr char Fonts[] = "SetFonts";
 inline constexpr char TotalRecall[] = "Totalrec";
 // The on-screen keyboard: the Great, Swell and Pedal played with the mouse and computer keys.
 inline constexpr char Keyboard[] = "OnScreenKeyboard";
+// The built-in synthesizer's sound: audio driver and device, SoundFont, buffer, rate, volume.
+inline constexpr char Sound[] = "SoundSetup";
 inline constexpr char About[] = "frmABout";
 // The help window: its control HelpBrowser shows the HTML file whose full path is its caption.
 inline constexpr char Help[] = "HelpViewer";

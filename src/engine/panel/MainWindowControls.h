@@ -20,6 +20,7 @@ inline constexpr ControlId Line2{"Line2", ControlKind::MenuItem};
 inline constexpr ControlId Exit{"Exit", ControlKind::MenuItem};
 inline constexpr ControlId mnuSetup{"mnuSetup", ControlKind::Menu};
 inline constexpr ControlId SetMidi{"SetMidi", ControlKind::MenuItem};
+inline constexpr ControlId SetSound{"SetSound", ControlKind::MenuItem};
 inline constexpr ControlId MidiTHRU{"MidiTHRU", ControlKind::MenuItem};
 inline constexpr ControlId SetFont{"SetFont", ControlKind::MenuItem};
 inline constexpr ControlId line7{"line7", ControlKind::MenuItem};

@@ -11,6 +11,7 @@
 #include "PanelLayout.h"
 #include "PanelState.h"
 #include "ProgramLifecycle.h"
+#include "SoundSetup.h"
 #include "StopCaptions.h"
 
 namespace vorlo {
@@ -18,10 +19,11 @@ namespace vorlo {
 PanelProgramWindows::PanelProgramWindows(ConsoleState& state, PanelState& panel,
                                          PanelLayout& layout, StopCaptions& captions,
                                          AdvancedControls& advanced, ProgramLifecycle& lifecycle,
-                                         MidiPortSetup& portSetup, OnScreenKeyboard& keyboard)
+                                         MidiPortSetup& portSetup, OnScreenKeyboard& keyboard,
+                                         SoundSetup& sound)
     : state_(state), panel_(panel), main_(panel.form(ctl::main::Window)), layout_(layout),
       captions_(captions), advanced_(advanced), lifecycle_(lifecycle), portSetup_(portSetup),
-      keyboard_(keyboard) {
+      keyboard_(keyboard), sound_(sound) {
     main_(ctl::main::Exit).onClick = [this] { exit_Click(); };
     main_.onQueryUnload = [this] { return !lifecycle_.Form_Unload(); };
 }
@@ -75,8 +77,10 @@ void PanelProgramWindows::openSetupPage(SetupPage page) {
     case SetupPage::OnScreenKeyboard:
         keyboard_.OnScreenKbd_Click();
         return;
-    case SetupPage::MidiDevices:
     case SetupPage::Sound:
+        sound_.SetSound_Click();
+        return;
+    case SetupPage::MidiDevices:
         break;
     }
     portSetup_.SetMidi_Click();

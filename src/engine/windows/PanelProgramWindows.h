@@ -9,6 +9,7 @@ class ConsoleState;
 class Form;
 class MidiPortSetup;
 class OnScreenKeyboard;
+class SoundSetup;
 class PanelLayout;
 class PanelState;
 class ProgramLifecycle;
@@ -21,7 +22,7 @@ public:
     PanelProgramWindows(ConsoleState& state, PanelState& panel, PanelLayout& layout,
                         StopCaptions& captions, AdvancedControls& advanced,
                         ProgramLifecycle& lifecycle, MidiPortSetup& portSetup,
-                        OnScreenKeyboard& keyboard);
+                        OnScreenKeyboard& keyboard, SoundSetup& sound);
 
     void exit_Click();
 
@@ -43,6 +44,7 @@ private:
     ProgramLifecycle& lifecycle_;
     MidiPortSetup& portSetup_;
     OnScreenKeyboard& keyboard_;
+    SoundSetup& sound_;
 };
 
 } // namespace vorlo
