@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     env.backend = &backend;
     env.dialogs = &dialogs;
     env.screen = &screen;
+    env.audioRecorder = &backend.audioRecorder();
     vorlo::Console console(env);
 
     vorlo::WindowManager windows(console);

@@ -12,6 +12,7 @@ namespace vorlo {
 class GsModule;
 class SynthCore;
 class SynthRecorder;
+class SynthWavRecorder;
 
 // The built-in synthesizer as an output device of its own: the GS layer on FluidSynth, rendered
 // through its output stage (gain and safety limiter) into FluidSynth's audio driver, or into a
@@ -52,6 +53,9 @@ public:
     // The audio driver in use ("pulseaudio", "file" …), empty while closed.
     QString audioDriver() const { return driverName_; }
     const BuiltInSynthConfig& config() const { return config_; }
+    // Records what this output plays to a WAV file on request (File > Record); it must outlive
+    // this output.
+    void setAudioRecorder(SynthWavRecorder* recorder);
 
 private:
     void ensureSynth();
@@ -64,6 +68,7 @@ private:
     fluid_audio_driver_t* driver_ = nullptr;
     QString driverName_;
     bool open_ = false;
+    SynthWavRecorder* wavRecorder_ = nullptr;
 };
 
 } // namespace vorlo

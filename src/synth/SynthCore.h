@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PeakLimiter.h"
+#include "RenderTap.h"
 
 #include <QString>
 #include <atomic>
@@ -60,6 +61,8 @@ public:
     // thread. The rendering keeps it with one comparison per sample and no lock.
     float takePeak() { return peak_.exchange(0.0f, std::memory_order_relaxed); }
     PeakLimiter& limiter() { return limiter_; }
+    // Hears every block rendered from now on (nullptr: nothing); it must outlive its use.
+    void setTap(RenderTap* tap) { tap_.store(tap, std::memory_order_release); }
 
 private:
     bool hasPreset(int fontId, int bank, int program) const;
@@ -71,6 +74,7 @@ private:
     double sampleRate_ = 0;
     PeakLimiter limiter_;
     std::atomic<float> peak_{0.0f};
+    std::atomic<RenderTap*> tap_{nullptr};
     QString soundFontPath_;
     QString soundFontError_;
 };

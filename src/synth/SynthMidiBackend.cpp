@@ -6,8 +6,9 @@
 namespace vorlo {
 
 std::unique_ptr<MidiOutputPort> SynthMidiBackend::createOutput() {
-    return std::make_unique<OutputWithBuiltInSynth>(system_.createOutput(),
-                                                    std::make_unique<BuiltInSynthOutput>(config_));
+    auto builtIn = std::make_unique<BuiltInSynthOutput>(config_);
+    builtIn->setAudioRecorder(&wavRecorder_);
+    return std::make_unique<OutputWithBuiltInSynth>(system_.createOutput(), std::move(builtIn));
 }
 
 } // namespace vorlo

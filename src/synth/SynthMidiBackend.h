@@ -2,6 +2,7 @@
 
 #include "BuiltInSynthConfig.h"
 #include "MidiBackend.h"
+#include "SynthWavRecorder.h"
 
 namespace vorlo {
 
@@ -16,10 +17,14 @@ public:
     std::unique_ptr<MidiOutputPort> createOutput() override;
     // The built-in synthesizer never comes or goes: the wrapped system's watch tells it all.
     MidiSystemWatch* watch() override { return system_.watch(); }
+    // Records the built-in synthesizer of the output made last (File > Record's WAV).
+    AudioRecorder& audioRecorder() { return wavRecorder_; }
 
 private:
     MidiBackend& system_;
     BuiltInSynthConfig config_;
+    // The outputs made here hold it: they go before the backend.
+    SynthWavRecorder wavRecorder_;
 };
 
 } // namespace vorlo

@@ -37,6 +37,8 @@
 #include "PanelState.h"
 #include "Panic.h"
 #include "ProgramLifecycle.h"
+#include "RecordWindowControls.h"
+#include "Recording.h"
 #include "RecoveryCopy.h"
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
@@ -126,6 +128,8 @@ struct Console::Parts {
     DeviceLights deviceLights;
     // What still waits for the cable to the module.
     SendProgress sendProgress;
+    // File > Record.
+    Recording recording;
 };
 
 Console::Parts::Parts(Console& c)
@@ -169,7 +173,9 @@ Console::Parts::Parts(Console& c)
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
                  configuration, tableLoader, reset, update, memories, recovery}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle),
-      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
+      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
+      recording(c.state_, c.mainForm(), c.form(ctl::record::Window), c.dialogs(), *c.paced_,
+                c.env_.audioRecorder) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -192,7 +198,10 @@ Console::Console(const Environment& env, QObject* parent)
     paced_ = std::make_unique<PacedOutputPort>(*out_);
     paced_->sysexGapMs = [this] { return static_cast<int>(state_.SysexDelay); };
     parts_ = std::make_unique<Parts>(*this);
-    parts_->lifecycle.onEnded = [this] { emit ended(); };
+    parts_->lifecycle.onEnded = [this] {
+        parts_->recording.finishAtEnd();
+        emit ended();
+    };
     connectPortEvents();
 }
 
@@ -296,6 +305,9 @@ SendProgress& Console::sendProgress() {
 }
 OnScreenKeyboard& Console::onScreenKeyboard() {
     return parts_->keyboard;
+}
+Recording& Console::recording() {
+    return parts_->recording;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

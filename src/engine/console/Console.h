@@ -13,6 +13,7 @@
 namespace vorlo {
 
 class AboutHelp;
+class AudioRecorder;
 class ConfigurationStore;
 class ConsoleReset;
 class ProgramLifecycle;
@@ -44,6 +45,7 @@ class PanelLayout;
 class PanelState;
 class Panic;
 class RecoveryCopy;
+class Recording;
 class ScreenMetrics;
 class StopCaptions;
 class StopsTableEditor;
@@ -64,6 +66,8 @@ public:
         MidiBackend* backend = nullptr;
         Dialogs* dialogs = nullptr;
         ScreenMetrics* screen = nullptr;
+        // The sound of the module output, when the program makes it (may be null).
+        AudioRecorder* audioRecorder = nullptr;
     };
 
     explicit Console(const Environment& env, QObject* parent = nullptr);
@@ -127,6 +131,8 @@ public:
     SendProgress& sendProgress();
     // The on-screen keyboard window.
     OnScreenKeyboard& onScreenKeyboard();
+    // File > Record: the MIDI file and the sound.
+    Recording& recording();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

@@ -15,6 +15,8 @@ inline constexpr char Fonts[] = "SetFonts";
 inline constexpr char TotalRecall[] = "Totalrec";
 // The on-screen keyboard: the Great, Swell and Pedal played with the mouse and computer keys.
 inline constexpr char Keyboard[] = "OnScreenKeyboard";
+// The Record window: what the console sends to the module and the built-in synthesizer's sound.
+inline constexpr char Record[] = "RecordWindow";
 inline constexpr char About[] = "frmABout";
 // The help window: its control HelpBrowser shows the HTML file whose full path is its caption.
 inline constexpr char Help[] = "HelpViewer";
