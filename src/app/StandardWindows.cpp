@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "OnScreenKeyboardWindow.h"
+#include "RecordWindow.h"
 #include "SetupDialog.h"
 #include "ThruWindow.h"
 #include "TotalRecallWindow.h"
@@ -36,6 +37,8 @@ void StandardWindows::registerAll(WindowManager& windows) {
                            [](Console& c, Form& f) { return new TotalRecallWindow(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::Keyboard),
                            [](Console& c, Form& f) { return new OnScreenKeyboardWindow(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Record),
+                           [](Console& c, Form& f) { return new RecordWindow(c, f); });
 }
 
 } // namespace vorlo
