@@ -27,6 +27,7 @@ protected:
         env.backend = synthBackend.get();
         env.dialogs = &dialogs;
         env.screen = &screen;
+        env.audioRecorder = &synthBackend->audioRecorder();
         console = std::make_unique<Console>(env);
         console->Form_Load();
         settle();
