@@ -111,6 +111,11 @@ TEST_F(RecordSoundTest, RenderedFramesArriveInTheFile) {
     EXPECT_TRUE(control(ctl::record::LabelAudioReason)
                     .caption()
                     .contains(QStringLiteral("not the module output")));
+    // Still ticked from before: Start says why nothing starts.
+    control(ctl::record::ButtonStart).click();
+    EXPECT_FALSE(console->recording().isRecording());
+    EXPECT_EQ(dialogs.messageTexts().filter(QStringLiteral("The sound cannot be recorded")).size(),
+              1);
 }
 
 TEST_F(RecordSoundTest, AFullDiskStopsTheRecordingWithAMessageAndLeavesNoFile) {

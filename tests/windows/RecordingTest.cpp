@@ -193,6 +193,10 @@ TEST_F(RecordingTest, TheWindowShowsTheTimeAndWhatCannotBeRecorded) {
     EXPECT_TRUE(control(LabelStatus).caption().startsWith(QStringLiteral("Saved vorlo2000 20")));
     const QStringList saved = QDir(dir.path()).entryList({QStringLiteral("vorlo2000 20*.mid")});
     EXPECT_EQ(saved.size(), 1) << "the default name with the date and time";
+    // Another recording at once takes a name of its own.
+    control(ButtonStart).click();
+    control(ButtonStart).click();
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("vorlo2000 20*.mid")}).size(), 2);
 }
 
 TEST_F(RecordingTest, AFullRoomStopsTheRecordingWithANoticeAndKeepsWhatItHeld) {

@@ -123,8 +123,16 @@ QString Recording::defaultBaseName(const QString& folder, const QDateTime& when)
 }
 
 QString Recording::baseName() const {
-    return chosenBase_.isEmpty() ? defaultBaseName(defaultFolder_, QDateTime::currentDateTime())
-                                 : chosenBase_;
+    if (!chosenBase_.isEmpty())
+        return chosenBase_;
+    // A new name never takes an earlier recording's (two within one second).
+    const QString base = defaultBaseName(defaultFolder_, QDateTime::currentDateTime());
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name + QLatin1String(kMidiSuffix)) ||
+                    QFileInfo::exists(name + QLatin1String(kAudioSuffix));
+         ++n)
+        name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+    return name;
 }
 
 void Recording::showFileName() {
@@ -163,9 +171,17 @@ bool Recording::start() {
     using namespace ctl::record;
     if (recording_)
         return true;
+    const bool audioWanted = window_(CheckAudio).value() != 0;
     showAvailability();
     const bool midi = midiChosen();
     const bool audio = audioChosen() && audio_;
+    if (audioWanted && !audio) {
+        // The module output changed since the player ticked the sound.
+        dialogs_.message(QStringLiteral("The sound cannot be recorded: %1")
+                             .arg(window_(LabelAudioReason).caption()),
+                         title(), Dialogs::Icon::Exclamation);
+        return false;
+    }
     if (!midi && !audio) {
         dialogs_.message(QStringLiteral("Choose what to record: the MIDI file, the audio, or "
                                         "both."),
