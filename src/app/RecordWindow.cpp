@@ -20,7 +20,7 @@ RecordWindow::RecordWindow(Console& console, Form& form, QWidget* parent)
     using namespace ctl::record;
     auto* top = new QVBoxLayout(this);
     top->setSizeConstraint(QLayout::SetFixedSize);
-    for (const ControlId& id : {CheckMidiFile, CheckAudio}) {
+    for (const ControlId& id : {CheckMidiFile, CheckSetUp, CheckAudio}) {
         if (QWidget* w = bind(id))
             top->addWidget(w);
     }

@@ -101,11 +101,22 @@ TEST_F(RecordingTest, TheMidiFileHoldsWhatLeftForTheModuleAtItsTime) {
     const auto noteOffs = file.withStatus(0x80);
     ASSERT_EQ(noteOffs.size(), 1u);
     EXPECT_EQ(noteOffs[0].tick, 2600u);
-    // The drawstop: its stored entry (a system-exclusive message) and the controllers after it.
+    // It begins with the module's whole set-up: the module reset (entry 0), then the
+    // registration in force, with the Great's Fondi at its position.
     const auto sysex = file.withStatus(0xF0);
     ASSERT_FALSE(sysex.empty());
-    EXPECT_EQ(sysex[0].tick, 2000u);
-    EXPECT_EQ(sysex[0].bytes.toHex(' ').toUpper(), marker(43).toLatin1());
+    EXPECT_EQ(sysex[0].tick, 0u);
+    EXPECT_EQ(sysex[0].bytes.toHex(' ').toUpper(), marker(0).toLatin1());
+    const auto greatFondi = std::find_if(sysex.begin(), sysex.end(), [](const auto& e) {
+        return e.bytes.toHex(' ').toUpper() == marker(40).toLatin1();
+    });
+    ASSERT_NE(greatFondi, sysex.end());
+    EXPECT_LT(greatFondi->tick, 250u) << "before anything played";
+    // The drawstop: its stored entry (a system-exclusive message) and the controllers after it.
+    const auto drawn =
+        std::find_if(sysex.begin(), sysex.end(), [](const auto& e) { return e.tick == 2000; });
+    ASSERT_NE(drawn, sysex.end());
+    EXPECT_EQ(drawn->bytes.toHex(' ').toUpper(), marker(43).toLatin1());
     bool controllerAtDrawstop = false;
     for (const auto& e : file.events)
         controllerAtDrawstop |= (static_cast<uint8_t>(e.bytes[0]) & 0xF0) == 0xB0 && e.tick == 2000;
@@ -202,6 +213,7 @@ TEST_F(RecordingTest, TheWindowShowsTheTimeAndWhatCannotBeRecorded) {
 TEST_F(RecordingTest, AFullRoomStopsTheRecordingWithANoticeAndKeepsWhatItHeld) {
     startConsole();
     recording().setMidiRoom(40);
+    control(ctl::record::CheckSetUp).toggleCheck(false);
     nameFiles(appFile(QStringLiteral("short.mid")));
     control(ctl::record::ButtonStart).click();
     for (int key = 48; key < 84; ++key) {

@@ -174,7 +174,7 @@ Console::Parts::Parts(Console& c)
                  configuration, tableLoader, reset, update, memories, recovery}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle),
       deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
-      recording(c.state_, c.mainForm(), c.form(ctl::record::Window), c.dialogs(), *c.paced_,
+      recording(c.state_, c.mainForm(), c.form(ctl::record::Window), c.dialogs(), *c.paced_, reset,
                 c.env_.audioRecorder) {
     events.add(indicators);
     events.add(memoryPanel);
@@ -184,6 +184,7 @@ Console::Parts::Parts(Console& c)
     events.add(resetDisplay);
     events.add(portSetup);
     events.add(deviceLights);
+    events.add(recording);
     bindPanelCommands(c.mainForm(), commands);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }

@@ -365,6 +365,9 @@ void declareRecordForm(Form& f) {
         .setCaption(QStringLiteral("&MIDI file: everything the console sends to the module"));
     f(CheckMidiFile).setValue(1);
     f.add(CheckAudio).setCaption(QStringLiteral("&Audio (WAV): the built-in GS synthesizer"));
+    f.add(CheckSetUp)
+        .setCaption(QStringLiteral("&Begin with the registration, sent to the module again"));
+    f(CheckSetUp).setValue(1);
     f.add(LabelAudioReason);
     f.add(LabelFileName);
     f.add(ButtonFileName).setCaption(QStringLiteral("File &name..."));

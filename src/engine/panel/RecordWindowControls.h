@@ -12,6 +12,8 @@ inline constexpr FormId Window{forms::Record};
 // What is recorded: the messages sent to the module, the built-in synthesizer's sound.
 inline constexpr ControlId CheckMidiFile{"CheckMidiFile", ControlKind::CheckBox};
 inline constexpr ControlId CheckAudio{"CheckAudio", ControlKind::CheckBox};
+// The recording begins with the console's whole set-up, sent to the module again.
+inline constexpr ControlId CheckSetUp{"CheckSetUp", ControlKind::CheckBox};
 // Why the sound cannot be recorded now; empty when it can.
 inline constexpr ControlId LabelAudioReason{"LabelAudioReason", ControlKind::Label};
 // The files the next recording writes, and the button that names them.

@@ -1,6 +1,7 @@
 #include "Recording.h"
 
 #include "AudioRecorder.h"
+#include "ConsoleReset.h"
 #include "ConsoleState.h"
 #include "Dialogs.h"
 #include "Form.h"
@@ -46,9 +47,9 @@ QString shown(const QString& path) {
 } // namespace
 
 Recording::Recording(ConsoleState& state, Form& main, Form& window, Dialogs& dialogs,
-                     PacedOutputPort& output, AudioRecorder* audio)
-    : state_(state), window_(window), dialogs_(dialogs), output_(output), audio_(audio),
-      defaultFolder_(firstFolder()) {
+                     PacedOutputPort& output, ConsoleReset& reset, AudioRecorder* audio)
+    : state_(state), window_(window), dialogs_(dialogs), output_(output), reset_(reset),
+      audio_(audio), defaultFolder_(firstFolder()) {
     using namespace ctl::record;
     main(ctl::main::RecordMenu).onClick = [this] { RecordMenu_Click(); };
     window_(ButtonFileName).onClick = [this] { ButtonFileName_Click(); };
@@ -224,6 +225,7 @@ bool Recording::start() {
     window_(ButtonFileName).setEnabled(false);
     window_(CheckMidiFile).setEnabled(false);
     window_(CheckAudio).setEnabled(false);
+    window_(CheckSetUp).setEnabled(false);
     QStringList what;
     if (midi)
         what << QStringLiteral("the MIDI file");
@@ -234,6 +236,10 @@ bool Recording::start() {
     window_(LabelElapsed).setCaption(elapsedText(std::chrono::milliseconds(0)));
     showFileName();
     timer_.start();
+    // The set-up goes out as the first thing recorded (its waits let events run: a Stop
+    // meanwhile ends the recording there).
+    if (midi && window_(CheckSetUp).value() != 0)
+        reset_.restoreModule();
     return true;
 }
 
@@ -338,6 +344,7 @@ void Recording::stop() {
     window_(ButtonStart).setCaption(QStringLiteral("&Start"));
     window_(ButtonFileName).setEnabled(true);
     window_(CheckMidiFile).setEnabled(true);
+    window_(CheckSetUp).setEnabled(true);
     showAvailability();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConsoleListener.h"
 #include "MidiFileRecorder.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 namespace vorlo {
 
 class AudioRecorder;
+class ConsoleReset;
 class ConsoleState;
 class Dialogs;
 class Form;
@@ -24,11 +26,16 @@ class PacedOutputPort;
 // twice a second by a timer, never by the note path; the same look stops a recording whose MIDI
 // room ran out or whose sound could not be written, and tells the player.
 //
+// With "Begin with the registration" ticked, Start sends the module its whole set-up again
+// (the module reset, the temperament, the registration in force, as when a module comes back),
+// so the file begins with everything a module needs to sound like the console and can be
+// played on another module. The window follows the module output as the devices change.
+//
 // Files are written safely: the MIDI file through SafeFile at Stop (a file that cannot be
 // written is offered another name, so what was played is not lost), the WAV file on a
 // temporary name that takes its place at Stop. Ending the program ends the recording and
 // completes both files.
-class Recording : public QObject {
+class Recording : public QObject, public ConsoleListener {
     Q_OBJECT
 public:
     using Clock = MidiFileRecorder::Clock;
@@ -42,7 +49,7 @@ public:
     // main: the main window with the menu item; window: the Record window. audio may be null
     // (no sound of the program's own to record).
     Recording(ConsoleState& state, Form& main, Form& window, Dialogs& dialogs,
-              PacedOutputPort& output, AudioRecorder* audio);
+              PacedOutputPort& output, ConsoleReset& reset, AudioRecorder* audio);
     ~Recording() override;
 
     // Menu "&Record...": loads and shows the window, or brings it to the front.
@@ -67,6 +74,9 @@ public:
     // The folder new names go to: the player's Music folder, else Documents, else home.
     QString defaultFolder() const { return defaultFolder_; }
     void setDefaultFolder(const QString& folder) { defaultFolder_ = folder; }
+
+    // Another module output may have another sound to record.
+    void devicesChanged() override { showAvailability(); }
 
     // Shows the elapsed time and stops a recording that cannot go on (the timer calls it).
     void tick();
@@ -93,6 +103,7 @@ private:
     Form& window_;
     Dialogs& dialogs_;
     PacedOutputPort& output_;
+    ConsoleReset& reset_;
     AudioRecorder* audio_;
     MidiFileRecorder midi_;
     QTimer timer_;
