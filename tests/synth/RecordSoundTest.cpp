@@ -75,7 +75,7 @@ TEST_F(RecordSoundTest, RenderedFramesArriveInTheFile) {
     main()(ctl::main::Tir_FO_GO, 1).click();
     play(kKeyboard1, {0x90, 0x3C, 0x64});
     settle();
-    render(375); // two seconds at 48 kHz
+    render(1125); // six seconds at 48 kHz: round the ring (four seconds) and on
     control(ctl::record::ButtonStart).click();
     ASSERT_FALSE(console->recording().isRecording());
 
@@ -100,7 +100,7 @@ TEST_F(RecordSoundTest, RenderedFramesArriveInTheFile) {
     EXPECT_GT(loudest, 0.01f) << "the note sounded";
     EXPECT_TRUE(control(ctl::record::LabelStatus)
                     .caption()
-                    .startsWith(QStringLiteral("Saved sound.wav (0:00:02)")))
+                    .startsWith(QStringLiteral("Saved sound.wav (0:00:06).")))
         << control(ctl::record::LabelStatus).caption().toStdString();
 
     // Another module output: the sound cannot be chosen, and the window says why.
@@ -116,6 +116,28 @@ TEST_F(RecordSoundTest, RenderedFramesArriveInTheFile) {
     EXPECT_FALSE(console->recording().isRecording());
     EXPECT_EQ(dialogs.messageTexts().filter(QStringLiteral("The sound cannot be recorded")).size(),
               1);
+}
+
+TEST_F(RecordSoundTest, ABlockTheRingCannotTakeIsLeftOutAndReportedAtStop) {
+    const QString path = appFile(QStringLiteral("overrun.wav"));
+    startRecording(path);
+    ASSERT_TRUE(console->recording().isRecording());
+    render(100);
+    // Five seconds in one block: more than the ring holds, as when the writer falls behind.
+    const int frames = 5 * synthBackend->audioRecorder().sampleRate();
+    std::vector<float> l(static_cast<size_t>(frames));
+    std::vector<float> r(static_cast<size_t>(frames));
+    synth().synthCore()->render(l.data(), r.data(), frames);
+    render(100);
+    control(ctl::record::ButtonStart).click();
+    const QByteArray wav = fileBytes(path);
+    ASSERT_GE(wav.size(), 44);
+    EXPECT_EQ(qFromLittleEndian<quint32>(wav.constData() + 40), left.size() * 4)
+        << "the blocks around it, whole";
+    EXPECT_TRUE(control(ctl::record::LabelStatus)
+                    .caption()
+                    .contains(QStringLiteral("5000 ms of sound were left out")))
+        << control(ctl::record::LabelStatus).caption().toStdString();
 }
 
 TEST_F(RecordSoundTest, AFullDiskStopsTheRecordingWithAMessageAndLeavesNoFile) {
