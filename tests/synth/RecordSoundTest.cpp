@@ -44,13 +44,23 @@ protected:
         control(ctl::record::ButtonFileName).click();
         control(ctl::record::ButtonStart).click();
     }
-    // Renders as the audio driver would, keeping what was rendered.
+    // Renders as the audio driver would, keeping what was rendered. An audio driver renders
+    // in real time; the test renders far faster, so it lets the writer keep within a second
+    // of it, as real time would.
     void render(int blocks) {
         std::vector<float> l(kBlock), r(kBlock);
+        const AudioRecorder& audio = synthBackend->audioRecorder();
+        const int64_t from = audio.isRecording() ? audio.framesWritten() : 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         for (int b = 0; b < blocks; ++b) {
             synth().synthCore()->render(l.data(), r.data(), kBlock);
             left.insert(left.end(), l.begin(), l.end());
             right.insert(right.end(), r.begin(), r.end());
+            const int64_t rendered = from + int64_t(b + 1) * kBlock;
+            while (audio.isRecording() && audio.failure().isEmpty() &&
+                   rendered - audio.framesWritten() > audio.sampleRate() &&
+                   std::chrono::steady_clock::now() < deadline)
+                QThread::msleep(1);
         }
     }
     static int16_t pcm(float x) {
