@@ -167,9 +167,9 @@ TEST_F(RecordSoundTest, AFullDiskStopsTheRecordingWithAMessageAndLeavesNoFile) {
     ASSERT_FALSE(audio.failure().isEmpty());
     console->recording().tick();
     EXPECT_FALSE(console->recording().isRecording());
-    EXPECT_EQ(dialogs.messageTexts().filter(QStringLiteral("could not be written any more")).size(),
-              1)
-        << dialogs.messageTexts().join('|').toStdString();
+    ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.messageTexts().join('|').toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("could not be saved")));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(disk.file(QStringLiteral("sound.wav"))));
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     // The synthesizer plays on.
     EXPECT_TRUE(synth().isOpen());

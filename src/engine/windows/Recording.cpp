@@ -256,19 +256,18 @@ void Recording::tick() {
         return;
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(clock_() - began_);
     window_(ctl::record::LabelElapsed).setCaption(elapsedText(elapsed));
-    QString notice;
-    if (recordingMidi_ && midi_.isFull())
-        notice = QStringLiteral("The MIDI file's room is full after %1: the recording stops "
-                                "here.")
-                     .arg(elapsedText(elapsed));
-    else if (recordingAudio_ && audio_ && !audio_->failure().isEmpty())
-        notice = QStringLiteral("The sound could not be written any more (%1): the recording "
-                                "stops.")
-                     .arg(audio_->failure());
-    if (notice.isEmpty())
+    if (recordingAudio_ && audio_ && !audio_->failure().isEmpty()) {
+        // Stopping tells the player why the sound was not saved.
+        stop();
+        return;
+    }
+    if (!recordingMidi_ || !midi_.isFull())
         return;
     stop();
-    dialogs_.message(notice, title(), Dialogs::Icon::Exclamation);
+    dialogs_.message(QStringLiteral("The MIDI file's room is full after %1: the recording "
+                                    "stopped there.")
+                         .arg(elapsedText(elapsed)),
+                     title(), Dialogs::Icon::Exclamation);
 }
 
 QString Recording::saveMidi(const QByteArray& bytes, const QString& path) {
@@ -313,7 +312,8 @@ void Recording::stop() {
                              .arg(r.framesLost * kMsPerSecond / rate);
         } else {
             notes << QStringLiteral("the sound was not saved");
-            dialogs_.message(QStringLiteral("The sound could not be saved to \"%1\" (%2).")
+            dialogs_.message(QStringLiteral("The sound could not be saved to \"%1\" (%2); the "
+                                            "recording has stopped.")
                                  .arg(shown(path), r.error),
                              title(), Dialogs::Icon::Exclamation);
         }
