@@ -160,8 +160,9 @@ AudioRecorder::Result SynthWavRecorder::stop() {
         why = QStringLiteral("the disk did not take the whole file");
     if (why.isEmpty()) {
         std::error_code ec;
-        std::filesystem::rename(QFile::encodeName(temporary_).toStdString(),
-                                QFile::encodeName(target_).toStdString(), ec);
+        // Replaces an older file of the name in one step.
+        std::filesystem::rename(std::filesystem::path(temporary_.toStdU16String()),
+                                std::filesystem::path(target_.toStdU16String()), ec);
         if (ec)
             why = QString::fromStdString(ec.message());
     }

@@ -231,18 +231,6 @@ void PacedOutputPort::deliver(const Item& item) {
     }
 }
 
-void PacedOutputPort::toDevice(uint8_t status, uint8_t data1, uint8_t data2) {
-    if (tap_)
-        tap_->shortSent(status, data1, data2);
-    device_.sendShort(status, data1, data2);
-}
-
-void PacedOutputPort::toDevice(const QByteArray& sysex) {
-    if (tap_)
-        tap_->sysexSent(sysex);
-    device_.sendSysex(sysex);
-}
-
 PacedOutputPort::Clock::duration PacedOutputPort::cableTime(size_t bytes) const {
     if (bytesPerSecond_ <= 0)
         return Clock::duration::zero();

@@ -141,8 +141,16 @@ private:
     static bool sameTarget(const Item& a, const Item& b);
     void deliver(const Item& item);
     // The one way out to the device: the tap hears each message as it leaves.
-    void toDevice(uint8_t status, uint8_t data1, uint8_t data2);
-    void toDevice(const QByteArray& sysex);
+    void toDevice(uint8_t status, uint8_t data1, uint8_t data2) {
+        if (tap_) [[unlikely]]
+            tap_->shortSent(status, data1, data2);
+        device_.sendShort(status, data1, data2);
+    }
+    void toDevice(const QByteArray& sysex) {
+        if (tap_) [[unlikely]]
+            tap_->sysexSent(sysex);
+        device_.sendSysex(sysex);
+    }
     // Whether a player's message may go now; false when it is dropped.
     bool admitPlayer(uint8_t status, uint8_t data1, uint8_t data2, Clock::duration onWire,
                      Clock::time_point now);
