@@ -178,37 +178,22 @@ bool Recording::start() {
     const bool audio = audioChosen() && audio_;
     if (audioWanted && !audio) {
         // The module output changed since the player ticked the sound.
-        dialogs_.message(QStringLiteral("The sound cannot be recorded: %1")
-                             .arg(window_(LabelAudioReason).caption()),
-                         title(), Dialogs::Icon::Exclamation);
+        warn(QStringLiteral("The sound cannot be recorded: %1")
+                 .arg(window_(LabelAudioReason).caption()));
         return false;
     }
     if (!midi && !audio) {
-        dialogs_.message(QStringLiteral("Choose what to record: the MIDI file, the audio, or "
-                                        "both."),
-                         title(), Dialogs::Icon::Exclamation);
+        warn(QStringLiteral("Choose what to record: the MIDI file, the audio, or both."));
         return false;
     }
     const QString base = baseName();
-    const QString folder = QFileInfo(base).absolutePath();
-    // The default folder may not be there yet; a folder that cannot take a file is told now,
-    // before anything is played into the recording.
-    QDir().mkpath(folder);
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vorlo2000-record-XXXXXX")));
-    if (!probe.open()) {
-        dialogs_.message(QStringLiteral("Nothing can be recorded in the folder \"%1\" (%2). "
-                                        "Choose another file name.")
-                             .arg(shown(folder), probe.errorString()),
-                         title(), Dialogs::Icon::Exclamation);
+    if (!folderTakesFiles(QFileInfo(base).absolutePath()))
         return false;
-    }
-    probe.close();
     if (audio) {
         QString why;
         if (!audio_->start(base + QLatin1String(kAudioSuffix), &why)) {
-            dialogs_.message(QStringLiteral("The sound cannot be recorded to \"%1\" (%2).")
-                                 .arg(shown(base + QLatin1String(kAudioSuffix)), why),
-                             title(), Dialogs::Icon::Exclamation);
+            warn(QStringLiteral("The sound cannot be recorded to \"%1\" (%2).")
+                     .arg(shown(base + QLatin1String(kAudioSuffix)), why));
             return false;
         }
     }
@@ -221,26 +206,48 @@ bool Recording::start() {
     recordingMidi_ = midi;
     recordingAudio_ = audio;
     began_ = clock_();
-    window_(ButtonStart).setCaption(QStringLiteral("&Stop"));
-    window_(ButtonFileName).setEnabled(false);
-    window_(CheckMidiFile).setEnabled(false);
-    window_(CheckAudio).setEnabled(false);
-    window_(CheckSetUp).setEnabled(false);
-    QStringList what;
-    if (midi)
-        what << QStringLiteral("the MIDI file");
-    if (audio)
-        what << QStringLiteral("the sound");
-    window_(LabelStatus)
-        .setCaption(QStringLiteral("Recording %1.").arg(what.join(QStringLiteral(" and "))));
-    window_(LabelElapsed).setCaption(elapsedText(std::chrono::milliseconds(0)));
-    showFileName();
+    showRecording();
     timer_.start();
     // The set-up goes out as the first thing recorded (its waits let events run: a Stop
     // meanwhile ends the recording there).
     if (midi && window_(CheckSetUp).value() != 0)
         reset_.restoreModule();
     return true;
+}
+
+bool Recording::folderTakesFiles(const QString& folder) {
+    // The default folder may not be there yet; a folder that cannot take a file is told now,
+    // before anything is played into the recording.
+    QDir().mkpath(folder);
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vorlo2000-record-XXXXXX")));
+    if (probe.open())
+        return true;
+    warn(QStringLiteral("Nothing can be recorded in the folder \"%1\" (%2). Choose another file "
+                        "name.")
+             .arg(shown(folder), probe.errorString()));
+    return false;
+}
+
+void Recording::warn(const QString& text) {
+    dialogs_.message(text, title(), Dialogs::Icon::Exclamation);
+}
+
+void Recording::showRecording() {
+    using namespace ctl::record;
+    window_(ButtonStart).setCaption(QStringLiteral("&Stop"));
+    window_(ButtonFileName).setEnabled(false);
+    window_(CheckMidiFile).setEnabled(false);
+    window_(CheckAudio).setEnabled(false);
+    window_(CheckSetUp).setEnabled(false);
+    QStringList what;
+    if (recordingMidi_)
+        what << QStringLiteral("the MIDI file");
+    if (recordingAudio_)
+        what << QStringLiteral("the sound");
+    window_(LabelStatus)
+        .setCaption(QStringLiteral("Recording %1.").arg(what.join(QStringLiteral(" and "))));
+    window_(LabelElapsed).setCaption(elapsedText(std::chrono::milliseconds(0)));
+    showFileName();
 }
 
 QString Recording::elapsedText(std::chrono::milliseconds elapsed) {
@@ -264,10 +271,8 @@ void Recording::tick() {
     if (!recordingMidi_ || !midi_.isFull())
         return;
     stop();
-    dialogs_.message(QStringLiteral("The MIDI file's room is full after %1: the recording "
-                                    "stopped there.")
-                         .arg(elapsedText(elapsed)),
-                     title(), Dialogs::Icon::Exclamation);
+    warn(QStringLiteral("The MIDI file's room is full after %1: the recording stopped there.")
+             .arg(elapsedText(elapsed)));
 }
 
 QString Recording::saveMidi(const QByteArray& bytes, const QString& path) {
@@ -312,10 +317,9 @@ void Recording::stop() {
                              .arg(r.framesLost * kMsPerSecond / rate);
         } else {
             notes << QStringLiteral("the sound was not saved");
-            dialogs_.message(QStringLiteral("The sound could not be saved to \"%1\" (%2); the "
-                                            "recording has stopped.")
-                                 .arg(shown(path), r.error),
-                             title(), Dialogs::Icon::Exclamation);
+            warn(QStringLiteral("The sound could not be saved to \"%1\" (%2); the recording has "
+                                "stopped.")
+                     .arg(shown(path), r.error));
         }
     }
     if (recordingMidi_) {

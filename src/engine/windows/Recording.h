@@ -98,6 +98,11 @@ private:
     // or empty.
     QString saveMidi(const QByteArray& bytes, const QString& path);
     QString title() const;
+    void warn(const QString& text);
+    // Whether a file can be made in the folder (made when missing); tells the player if not.
+    bool folderTakesFiles(const QString& folder);
+    // The window while recording: Stop, the choices held, what is recorded.
+    void showRecording();
 
     ConsoleState& state_;
     Form& window_;
