@@ -8,6 +8,8 @@
 #include "Dialogs.h"
 #include "Memories.h"
 #include "MidiConstants.h"
+#include "PacedOutputPort.h"
+#include "Recording.h"
 #include "ScreenMetrics.h"
 #include "virtual/VirtualMidiBackend.h"
 #ifdef VORLO_HAVE_SYNTH
@@ -217,6 +219,12 @@ int main(int argc, char** argv) {
     console.couplers().UNPI_Click();    // Pedal to Great
     console.couplers().UN_GOSW_Click(); // Great to Swell: chained
     console.couplers().Subottava_Click();
+    // --recording: File > Record's MIDI file takes everything the console sends meanwhile.
+    const bool recording = app.arguments().contains(QStringLiteral("--recording"));
+    if (recording) {
+        console.recording().midiFile().start();
+        console.pacedOutput().setTap(&console.recording().midiFile());
+    }
     Sink consoleSink;
     consoleSink.perNote = 4; // played note, Great copy, Swell copy, sub-octave
     midi.setRecording(false);
@@ -281,6 +289,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("nothing lost or reordered\n");
+    if (recording) {
+        const MidiFileRecorder& file = console.recording().midiFile();
+        std::printf("recording a MIDI file: %zu messages kept in %zu bytes, %zu left out for "
+                    "want of room\n",
+                    file.messages(), file.bytes(), file.messagesLost());
+        console.pacedOutput().setTap(nullptr);
+    }
     console.exit_Click();
     return 0;
 }

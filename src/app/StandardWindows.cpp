@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "OnScreenKeyboardWindow.h"
+#include "RecordWindow.h"
 #include "SetupDialog.h"
 #include "SoundDialog.h"
 #include "ThruWindow.h"
@@ -39,6 +40,8 @@ void StandardWindows::registerAll(WindowManager& windows) {
                            [](Console& c, Form& f) { return new OnScreenKeyboardWindow(c, f); });
     windows.registerWindow(QString::fromLatin1(forms::Sound),
                            [](Console& c, Form& f) { return new SoundDialog(c, f); });
+    windows.registerWindow(QString::fromLatin1(forms::Record),
+                           [](Console& c, Form& f) { return new RecordWindow(c, f); });
 }
 
 } // namespace vorlo

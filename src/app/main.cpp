@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     env.dialogs = &dialogs;
     env.screen = &screen;
     env.sound = &soundSystem;
+    env.audioRecorder = &backend.audioRecorder();
     vorlo::Console console(env);
 
     vorlo::WindowManager windows(console);

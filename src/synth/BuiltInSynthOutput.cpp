@@ -4,6 +4,7 @@
 #include "MidiPortError.h"
 #include "SynthCore.h"
 #include "SynthRecorder.h"
+#include "SynthWavRecorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +44,9 @@ BuiltInSynthOutput::BuiltInSynthOutput(const BuiltInSynthConfig& config, QObject
     : MidiOutputPort(parent), config_(config) {}
 
 BuiltInSynthOutput::~BuiltInSynthOutput() {
+    // A recording of this output ends here, its file completed.
+    if (wavRecorder_)
+        wavRecorder_->detach(this);
     close();
     if (driver_)
         delete_fluid_audio_driver(driver_);
@@ -77,6 +81,7 @@ void BuiltInSynthOutput::ensureSynth() {
     o.sampleRate = config_.sampleRate;
     core_ = std::make_unique<SynthCore>(o);
     core_->setVolume(SoundSettings::factorOfDb(config_.volumeDb));
+    core_->setTap(wavRecorder_);
     // The SoundFont's measured tuning is kept in the program folder, beside vorlo2000.ini. It is
     // measured on a thread of its own; each preset's figures are taken in on this object's
     // thread, the one that sends the console's messages (a message still waiting when this
@@ -231,6 +236,16 @@ void BuiltInSynthOutput::sendShort(uint8_t status, uint8_t data1, uint8_t data2)
 void BuiltInSynthOutput::sendSysex(const QByteArray& bytes) {
     if (open_)
         module_->sysex(bytes);
+}
+
+void BuiltInSynthOutput::setAudioRecorder(SynthWavRecorder* recorder) {
+    if (wavRecorder_)
+        wavRecorder_->detach(this);
+    wavRecorder_ = recorder;
+    if (recorder)
+        recorder->attach(this);
+    if (core_)
+        core_->setTap(recorder);
 }
 
 float BuiltInSynthOutput::takeOutputPeak() {

@@ -12,6 +12,7 @@ namespace vorlo {
 class GsModule;
 class SynthCore;
 class SynthRecorder;
+class SynthWavRecorder;
 
 // The built-in synthesizer as an output device of its own: the GS layer on FluidSynth, rendered
 // through its output stage (gain and safety limiter) into FluidSynth's audio driver, or into a
@@ -60,6 +61,9 @@ public:
     // The FluidSynth setting that names a driver's output device ("audio.alsa.device"; the
     // server for JACK); empty when the driver has none.
     static QByteArray deviceSetting(const QString& driver);
+    // Records what this output plays to a WAV file on request (File > Record); it must outlive
+    // this output.
+    void setAudioRecorder(SynthWavRecorder* recorder);
 
 private:
     void ensureSynth();
@@ -74,6 +78,7 @@ private:
     bool open_ = false;
     // The SoundFont or sample rate changed: the synthesizer is made anew at the next opening.
     bool remake_ = false;
+    SynthWavRecorder* wavRecorder_ = nullptr;
 };
 
 } // namespace vorlo

@@ -59,6 +59,8 @@ void SynthCore::render(float* left, float* right, int frames) {
     float seen = peak_.load(std::memory_order_relaxed);
     while (block > seen && !peak_.compare_exchange_weak(seen, block, std::memory_order_relaxed)) {
     }
+    if (RenderTap* tap = tap_.load(std::memory_order_acquire))
+        tap->rendered(left, right, frames);
 }
 
 bool SynthCore::hasPreset(int fontId, int bank, int program) const {

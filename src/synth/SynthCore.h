@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PeakLimiter.h"
+#include "RenderTap.h"
 
 #include <QString>
 #include <atomic>
@@ -70,6 +71,8 @@ public:
     // takes it.
     void setVolume(double factor) { volume_.store(static_cast<float>(factor)); }
     double volume() const { return volume_.load(); }
+    // Hears every block rendered from now on (nullptr: nothing); it must outlive its use.
+    void setTap(RenderTap* tap) { tap_.store(tap, std::memory_order_release); }
 
 private:
     bool hasPreset(int fontId, int bank, int program) const;
@@ -82,6 +85,7 @@ private:
     PeakLimiter limiter_;
     std::atomic<float> peak_{0.0f};
     std::atomic<float> volume_{1.0f};
+    std::atomic<RenderTap*> tap_{nullptr};
     QString soundFontPath_;
     QString soundFontError_;
 };

@@ -7,6 +7,7 @@ namespace vorlo {
 
 std::unique_ptr<MidiOutputPort> SynthMidiBackend::createOutput() {
     auto synth = std::make_unique<BuiltInSynthOutput>(config_);
+    synth->setAudioRecorder(&wavRecorder_);
     outputs_.removeAll(nullptr);
     outputs_.append(synth.get());
     return std::make_unique<OutputWithBuiltInSynth>(system_.createOutput(), std::move(synth));

@@ -2,6 +2,7 @@
 
 #include "BuiltInSynthConfig.h"
 #include "MidiBackend.h"
+#include "SynthWavRecorder.h"
 
 #include <QList>
 #include <QPointer>
@@ -21,6 +22,8 @@ public:
     std::unique_ptr<MidiOutputPort> createOutput() override;
     // The built-in synthesizer never comes or goes: the wrapped system's watch tells it all.
     MidiSystemWatch* watch() override { return system_.watch(); }
+    // Records the built-in synthesizer of the output made last (File > Record's WAV).
+    AudioRecorder& audioRecorder() { return wavRecorder_; }
 
     // The settings the built-in synthesizers take: every output made so far gets them (the
     // volume at once, the rest at its next opening), and so does every output made later.
@@ -34,6 +37,8 @@ private:
     MidiBackend& system_;
     BuiltInSynthConfig config_;
     QList<QPointer<BuiltInSynthOutput>> outputs_;
+    // The outputs made here hold it: they go before the backend.
+    SynthWavRecorder wavRecorder_;
 };
 
 } // namespace vorlo

@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, MenuBarHasTheConsoleMenusInOrder) {
     EXPECT_EQ(
         menuTexts(w->menus()[0]),
         (QStringList{"&Load  Memory File", "&Save Memory File", "-", "Save &Configuration on EXIT",
-                     "-", "Load current Memories as &Fixed Memories", "-", "&Exit"}));
+                     "-", "Load current Memories as &Fixed Memories", "&Record...", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(w->menus()[1]),
               (QStringList{"&Midi Devices", "&Sound...", "Midi &Thru...", "Font&s", "-",
                            "Graphic interface", "-", "E&ditor", "-", "Leds on memor&ies",
@@ -61,6 +61,7 @@ TEST_F(MainWindowTest, MenuBarHasTheConsoleMenusInOrder) {
          {ctl::main::EnableCFG, ctl::main::Graphmode, ctl::main::DisplayLeds})
         EXPECT_TRUE(menuItem(checkable)->isCheckable()) << checkable.name;
     EXPECT_FALSE(menuItem(ctl::main::SaveFIXED)->isCheckable());
+    EXPECT_EQ(menuItem(ctl::main::RecordMenu)->objectName(), QStringLiteral("RecordMenu"));
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTheConsoleAndItsMenuHandlers) {

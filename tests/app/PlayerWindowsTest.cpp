@@ -217,7 +217,8 @@ TEST_F(PlayerWindowsTest, MenusBringAWindowAlreadyOpenToTheFront) {
     } menus[] = {
         {ctl::main::advanced_s, forms::Advanced}, {ctl::main::MidiTHRU, forms::Thru},
         {ctl::main::totRec, forms::TotalRecall},  {ctl::main::About, forms::About},
-        {ctl::main::LoadEditor, forms::Editor},   {ctl::main::OnScreenKbd, forms::Keyboard}};
+        {ctl::main::LoadEditor, forms::Editor},   {ctl::main::OnScreenKbd, forms::Keyboard},
+        {ctl::main::RecordMenu, forms::Record}};
     for (const auto& m : menus) {
         SCOPED_TRACE(m.item.name);
         QWidget* w = openFromMenu(m.item, m.form);

@@ -40,6 +40,7 @@ protected:
         env.dialogs = &dialogs;
         env.screen = &screen;
         env.sound = sound;
+        env.audioRecorder = &synthBackend->audioRecorder();
         console = std::make_unique<Console>(env);
         console->events().add(notices);
         console->Form_Load();

@@ -39,6 +39,8 @@
 #include "PanelState.h"
 #include "Panic.h"
 #include "ProgramLifecycle.h"
+#include "RecordWindowControls.h"
+#include "Recording.h"
 #include "RecoveryCopy.h"
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
@@ -138,6 +140,8 @@ struct Console::Parts {
     DeviceLights deviceLights;
     // What still waits for the cable to the module.
     SendProgress sendProgress;
+    // File > Record.
+    Recording recording;
 };
 
 Console::Parts::Parts(Console& c)
@@ -184,7 +188,9 @@ Console::Parts::Parts(Console& c)
                  configuration, tableLoader, reset, update, memories, recovery, problems}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle, portSetup,
                      keyboard, sound),
-      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
+      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
+      recording(c.state_, c.mainForm(), c.form(ctl::record::Window), c.dialogs(), *c.paced_, reset,
+                c.env_.audioRecorder) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -193,6 +199,7 @@ Console::Parts::Parts(Console& c)
     events.add(resetDisplay);
     events.add(portSetup);
     events.add(deviceLights);
+    events.add(recording);
     bindPanelCommands(c.mainForm(), commands, learn);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
@@ -207,7 +214,10 @@ Console::Console(const Environment& env, QObject* parent)
     paced_ = std::make_unique<PacedOutputPort>(*out_);
     paced_->sysexGapMs = [this] { return static_cast<int>(state_.SysexDelay); };
     parts_ = std::make_unique<Parts>(*this);
-    parts_->lifecycle.onEnded = [this] { emit ended(); };
+    parts_->lifecycle.onEnded = [this] {
+        parts_->recording.finishAtEnd();
+        emit ended();
+    };
     connectPortEvents();
 }
 
@@ -314,6 +324,10 @@ OnScreenKeyboard& Console::onScreenKeyboard() {
 }
 SoundSetup& Console::soundSetup() {
     return parts_->sound;
+}
+
+Recording& Console::recording() {
+    return parts_->recording;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

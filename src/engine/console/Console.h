@@ -13,6 +13,7 @@
 namespace vorlo {
 
 class AboutHelp;
+class AudioRecorder;
 class ConfigurationStore;
 class ConsoleReset;
 class ProgramLifecycle;
@@ -44,6 +45,7 @@ class PanelLayout;
 class PanelState;
 class Panic;
 class RecoveryCopy;
+class Recording;
 class ScreenMetrics;
 class SoundSetup;
 class SoundSystem;
@@ -68,6 +70,8 @@ public:
         ScreenMetrics* screen = nullptr;
         // The built-in synthesizer's sound set-up; null: the program has no synthesizer.
         SoundSystem* sound = nullptr;
+        // The sound of the module output, when the program makes it (may be null).
+        AudioRecorder* audioRecorder = nullptr;
     };
 
     explicit Console(const Environment& env, QObject* parent = nullptr);
@@ -133,6 +137,8 @@ public:
     OnScreenKeyboard& onScreenKeyboard();
     // The Sound window: the built-in synthesizer's driver, device, SoundFont, buffer, volume.
     SoundSetup& soundSetup();
+    // File > Record: the MIDI file and the sound.
+    Recording& recording();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

@@ -79,7 +79,7 @@ void PacedOutputPort::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
     if (queue_.empty()) {
         if (baud_ > 0 && wired_)
             occupyWire(static_cast<size_t>(midi::shortMessageLength(status)));
-        device_.sendShort(status, data1, data2);
+        toDevice(status, data1, data2);
         return;
     }
     // Behind the console's waiting messages, in order.
@@ -93,7 +93,7 @@ void PacedOutputPort::sendShort(uint8_t status, uint8_t data1, uint8_t data2) {
 void PacedOutputPort::sendSysex(const QByteArray& bytes) {
     if (!isPacing() || !SysexSequence::isComplete(bytes, SysexSequence::Inside::AnyBytes)) {
         if (queue_.empty()) {
-            device_.sendSysex(bytes);
+            toDevice(bytes);
             return;
         }
         enqueueSysex(bytes);
@@ -120,7 +120,7 @@ void PacedOutputPort::sendPlayerShort(uint8_t status, uint8_t data1, uint8_t dat
             return;
         occupyWire(onWire, now);
     }
-    device_.sendShort(status, data1, data2);
+    toDevice(status, data1, data2);
 }
 
 bool PacedOutputPort::admitPlayer(uint8_t status, uint8_t data1, uint8_t data2,
@@ -164,7 +164,7 @@ void PacedOutputPort::checkBehind() {
 void PacedOutputPort::sendPlayerSysex(const QByteArray& bytes) {
     if (baud_ > 0 && wired_)
         occupyWire(static_cast<size_t>(bytes.size()));
-    device_.sendSysex(bytes);
+    toDevice(bytes);
 }
 
 void PacedOutputPort::flush() {
@@ -223,11 +223,11 @@ void PacedOutputPort::deliver(const Item& item) {
             const int gap = sysexGapMs ? sysexGapMs() : 0;
             gapEnd_ = gap > 0 ? wireFree_ + std::chrono::milliseconds(gap) : Clock::time_point{};
         }
-        device_.sendSysex(item.sysex);
+        toDevice(item.sysex);
     } else {
         if (pacing)
             occupyWire(static_cast<size_t>(midi::shortMessageLength(item.bytes[0])));
-        device_.sendShort(item.bytes[0], item.bytes[1], item.bytes[2]);
+        toDevice(item.bytes[0], item.bytes[1], item.bytes[2]);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "FloodPolicy.h"
 #include "MidiOutputPort.h"
+#include "MidiOutputTap.h"
 #include "PlayerOutputStream.h"
 
 #include <QByteArray>
@@ -112,6 +113,11 @@ public:
     using ClockFunction = Clock::time_point (*)();
     void setClock(ClockFunction clock) { clock_ = clock; }
 
+    // Hears everything handed to the device from now on (nullptr: nothing). The tap must stay
+    // alive until it is taken away again.
+    void setTap(MidiOutputTap* tap) { tap_ = tap; }
+    MidiOutputTap* tap() const { return tap_; }
+
     // Reads a stored wire speed: a number of baud, 0 for off; anything unreadable gives the
     // default, out-of-range speeds are clamped.
     static int parseWireSpeed(const QVariant& stored, int defaultBaud);
@@ -134,6 +140,17 @@ private:
     static size_t sizeOf(const Item& item);
     static bool sameTarget(const Item& a, const Item& b);
     void deliver(const Item& item);
+    // The one way out to the device: the tap hears each message as it leaves.
+    void toDevice(uint8_t status, uint8_t data1, uint8_t data2) {
+        if (tap_) [[unlikely]]
+            tap_->shortSent(status, data1, data2);
+        device_.sendShort(status, data1, data2);
+    }
+    void toDevice(const QByteArray& sysex) {
+        if (tap_) [[unlikely]]
+            tap_->sysexSent(sysex);
+        device_.sendSysex(sysex);
+    }
     // Whether a player's message may go now; false when it is dropped.
     bool admitPlayer(uint8_t status, uint8_t data1, uint8_t data2, Clock::duration onWire,
                      Clock::time_point now);
@@ -173,6 +190,7 @@ private:
     bool behind_ = false;
     Clock::time_point lastDrop_{};
     QTimer behindTimer_;
+    MidiOutputTap* tap_ = nullptr;
 };
 
 } // namespace vorlo

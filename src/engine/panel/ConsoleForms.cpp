@@ -10,6 +10,7 @@
 #include "KeyboardWindowControls.h"
 #include "MainWindowControls.h"
 #include "PanelState.h"
+#include "RecordWindowControls.h"
 #include "SetupWindowControls.h"
 #include "SoundSettings.h"
 #include "SoundWindowControls.h"
@@ -60,6 +61,7 @@ void declareMainForm(Form& f) {
         {EnableCFG, "Save &Configuration on EXIT"},
         {Line1, "-"},
         {SaveFIXED, "Load current Memories as &Fixed Memories"},
+        {RecordMenu, "&Record..."},
         {Line2, "-"},
         {Exit, "&Exit"},
         {mnuSetup, "Setup"},
@@ -394,6 +396,24 @@ void declareSoundForm(Form& f) {
     f.add(CancelButton).setCaption(QStringLiteral("Cancel"));
 }
 
+void declareRecordForm(Form& f) {
+    using namespace ctl::record;
+    f.setCaption(QStringLiteral("Record"));
+    f.add(CheckMidiFile)
+        .setCaption(QStringLiteral("&MIDI file: everything the console sends to the module"));
+    f(CheckMidiFile).setValue(1);
+    f.add(CheckAudio).setCaption(QStringLiteral("&Audio (WAV): the built-in GS synthesizer"));
+    f.add(CheckSetUp)
+        .setCaption(QStringLiteral("&Begin with the registration, sent to the module again"));
+    f(CheckSetUp).setValue(1);
+    f.add(LabelAudioReason);
+    f.add(LabelFileName);
+    f.add(ButtonFileName).setCaption(QStringLiteral("File &name..."));
+    f.add(ButtonStart).setCaption(QStringLiteral("&Start"));
+    f.add(LabelElapsed).setCaption(QStringLiteral("0:00:00"));
+    f.add(LabelStatus);
+}
+
 void declareAboutForm(Form& f) {
     using namespace ctl::about;
     f.setCaption(QStringLiteral("About VORLO 2000 Graphic Version"));
@@ -436,6 +456,7 @@ void declareConsoleForms(PanelState& panel) {
     declareTotalRecallForm(panel.addForm(ctl::totalrecall::Window));
     declareKeyboardForm(panel.addForm(ctl::keyboard::Window));
     declareSoundForm(panel.addForm(ctl::sound::Window));
+    declareRecordForm(panel.addForm(ctl::record::Window));
     declareAboutForm(panel.addForm(ctl::about::Window));
     declareHelpForm(panel.addForm(ctl::help::Window));
     declareEditorForm(panel.addForm(ctl::editor::Window));

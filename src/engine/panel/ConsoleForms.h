@@ -17,6 +17,8 @@ inline constexpr char TotalRecall[] = "Totalrec";
 inline constexpr char Keyboard[] = "OnScreenKeyboard";
 // The built-in synthesizer's sound: audio driver and device, SoundFont, buffer, rate, volume.
 inline constexpr char Sound[] = "SoundSetup";
+// The Record window: what the console sends to the module and the built-in synthesizer's sound.
+inline constexpr char Record[] = "RecordWindow";
 inline constexpr char About[] = "frmABout";
 // The help window: its control HelpBrowser shows the HTML file whose full path is its caption.
 inline constexpr char Help[] = "HelpViewer";

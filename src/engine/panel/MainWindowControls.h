@@ -16,6 +16,7 @@ inline constexpr ControlId Line0{"Line0", ControlKind::MenuItem};
 inline constexpr ControlId EnableCFG{"EnableCFG", ControlKind::CheckMenuItem};
 inline constexpr ControlId Line1{"Line1", ControlKind::MenuItem};
 inline constexpr ControlId SaveFIXED{"SaveFIXED", ControlKind::MenuItem};
+inline constexpr ControlId RecordMenu{"RecordMenu", ControlKind::MenuItem};
 inline constexpr ControlId Line2{"Line2", ControlKind::MenuItem};
 inline constexpr ControlId Exit{"Exit", ControlKind::MenuItem};
 inline constexpr ControlId mnuSetup{"mnuSetup", ControlKind::Menu};
