@@ -1,0 +1,378 @@
+// Key to sound through a real sound server: the time from a note entering the console's input
+// to the first sample of it above a threshold where the server plays it, for the built-in
+// synthesizer at its default buffer, through PulseAudio and through JACK.
+//
+// The console is the real one (vorlo_console on the virtual MIDI system, the default organ's
+// stops table), its output the built-in synthesizer playing through FluidSynth's "pulseaudio"
+// or "jack" audio driver at BuiltInSynthConfig::kDefaultBufferFrames. The only tone loaded is
+// the program's own sine SoundFont, so drawing a Great Fondi stop that asks for the
+// reinforcement makes the Great sound one pure sine (the other parts find no preset and stay
+// silent): a tone that starts at once, with no reverberant sample before it.
+//
+// A player thread plays notes on the first keyboard the way the MIDI library's thread does:
+// it waits until the captured signal has been quiet for a while, reads the capture's clock
+// (the key's moment), hands the note-on to the input, waits for the onset, holds the note,
+// releases it, and goes on to the next one at least the spacing later. The user-interface
+// thread runs the console meanwhile.
+//
+// The sound is captured in this process, on the server's own terms:
+// - PulseAudio (PulseMonitorCapture): the sink's monitor, recorded with libpulse. The server
+//   reports a monitor's latency as minus its sink's, so each fragment's recording latency,
+//   signed, tells when its first sample plays at the sink: the figure is key to the sink
+//   playing the note, as a sound card behind it would. The fragment's arrival in this process
+//   is reported beside it: it uses no figure of the server's, and shows when the sink mixed
+//   the note (plus one capture fragment).
+// - JACK (JackPortCapture): a client of the benchmark connected to the synthesizer's ports.
+//   Key and sound are both frame times of JACK's one clock (jack_frame_time at the key, the
+//   cycle's first frame plus the sample's index plus the playback latency JACK reports for
+//   the port); beside it, key to the start of the cycle that carried the note.
+//
+// A server that does not answer is skipped with a message (exit 0); scripts/measure-latency.sh
+// starts both servers, as an ordinary user, and runs this program between them.
+#include "BuiltInSynthConfig.h"
+#include "BuiltInSynthOutput.h"
+#include "Console.h"
+#include "ConsoleState.h"
+#include "Drawstops.h"
+#include "HeadlessEnvironment.h"
+#include "MidiConstants.h"
+#include "OutputWithBuiltInSynth.h"
+#include "SettingsFile.h"
+#include "SynthMidiBackend.h"
+#include "virtual/VirtualMidiBackend.h"
+#ifdef VORLO_HAVE_PULSE
+#include "latency/PulseMonitorCapture.h"
+#endif
+#ifdef VORLO_HAVE_JACK
+#include "latency/JackPortCapture.h"
+#endif
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace vorlo;
+using Clock = std::chrono::steady_clock;
+
+const char* const kUsage =
+    "Usage: vorlo-sound-server-latency-bench [--server pulseaudio|jack|both] [--notes N]\n"
+    "           [--spacing MS] [--threshold DBFS] [--sink NAME] [--quick]\n"
+    "  --server     the sound servers to measure through (default: both)\n"
+    "  --notes      notes measured per server (default: 50)\n"
+    "  --spacing    least time between two notes, in ms (default: 200)\n"
+    "  --threshold  the level a sample must pass to count as sound (default: -60 dBFS)\n"
+    "  --sink       the PulseAudio sink listened to (default: the server's default sink)\n"
+    "  --quick      10 notes per server\n"
+    "  --help       this text\n"
+    "A server that does not answer is skipped (exit 0).\n";
+
+constexpr int kDefaultNotes = 50;
+constexpr int kQuickNotes = 10;
+constexpr int kWarmUpNotes = 3;
+constexpr double kDefaultSpacingMs = 200;
+constexpr double kDefaultThresholdDb = -60;
+// The signal must stay below the threshold this long before a key, and an onset is the first
+// loud sample after at least this much quiet.
+constexpr double kQuietBeforeKeyMs = 60;
+constexpr double kOnsetQuietGapMs = 40;
+// How long a note is held once it sounds.
+constexpr double kHoldMs = 80;
+// How long to wait for a note's sound, for quiet, for the first samples, for the console.
+constexpr double kOnsetTimeoutMs = 2000;
+constexpr double kQuietTimeoutMs = 5000;
+constexpr double kCaptureStartTimeoutMs = 3000;
+constexpr int kConsoleSettleMs = 1500;
+constexpr int kPollUs = 200;
+constexpr double kUsPerMs = 1000;
+// Keys played, in turn, on the Great.
+constexpr int kFirstKey = 60;
+constexpr int kKeySpan = 12;
+constexpr uint8_t kVelocity = 100;
+
+const QString kKeyboard = QStringLiteral("Keyboard");
+const QString kModule = QStringLiteral("Module");
+
+struct Options {
+    bool pulse = true;
+    bool jack = true;
+    int notes = kDefaultNotes;
+    double spacingMs = kDefaultSpacingMs;
+    double thresholdDb = kDefaultThresholdDb;
+    QString sink;
+};
+
+struct Figures {
+    double median = 0, p90 = 0, max = 0, min = 0;
+};
+
+Figures figuresOf(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    auto at = [&](double q) {
+        return v[static_cast<size_t>(std::ceil(q * static_cast<double>(v.size())) - 1)];
+    };
+    return {at(0.5), at(0.9), v.back(), v.front()};
+}
+
+bool waitUntil(const std::function<bool()>& done, double timeoutMs) {
+    const auto deadline = Clock::now() + std::chrono::microseconds(long(timeoutMs * kUsPerMs));
+    while (!done()) {
+        if (Clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(kPollUs));
+    }
+    return true;
+}
+
+void runEvents(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// One measured note: key to sound, key to arrival (see the capture), both in ms.
+struct NoteTiming {
+    double soundMs;
+    double arrivalMs;
+};
+
+// The player thread's run: warm-up notes, then the measured ones. Returns the timings of the
+// notes that sounded; `missed` counts those that did not within the timeout.
+std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, bench::SoundCapture& capture,
+                                  const Options& o, int* missed, int* noisy) {
+    std::vector<NoteTiming> timings;
+    bench::OnsetDetector& d = capture.detector();
+    const uint8_t on = midi::status(midi::NoteOn, midi::GreatChannel);
+    const uint8_t off = midi::status(midi::NoteOff, midi::GreatChannel);
+    auto lastKey = Clock::now() - std::chrono::hours(1);
+    for (int i = 0; i < kWarmUpNotes + o.notes; ++i) {
+        const auto key = static_cast<uint8_t>(kFirstKey + i % kKeySpan);
+        std::this_thread::sleep_until(lastKey +
+                                      std::chrono::microseconds(long(o.spacingMs * kUsPerMs)));
+        if (!waitUntil([&] { return d.quietForUs() >= kQuietBeforeKeyMs * kUsPerMs; },
+                       kQuietTimeoutMs)) {
+            ++*noisy;
+            continue;
+        }
+        const int before = d.onsetCount();
+        lastKey = Clock::now();
+        const double keyUs = capture.nowUs();
+        midi.play(kKeyboard, {on, key, kVelocity});
+        const bool sounded = waitUntil([&] { return d.onsetCount() > before; }, kOnsetTimeoutMs);
+        if (sounded && i >= kWarmUpNotes) {
+            const bench::OnsetDetector::Onset& onset = d.onset(before);
+            timings.push_back(
+                {(onset.soundUs - keyUs) / kUsPerMs, (onset.arrivalUs - keyUs) / kUsPerMs});
+        } else if (!sounded && i >= kWarmUpNotes) {
+            ++*missed;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(long(kHoldMs * kUsPerMs)));
+        midi.play(kKeyboard, {off, key, 0});
+    }
+    return timings;
+}
+
+// The first Great Fondi position whose stop asks for the reinforcement, or -1.
+int reinforcedGreatStop(const ConsoleState& state) {
+    for (int p = 1; p < static_cast<int>(state.ReinforceFondi.size()); ++p) {
+        if (state.ReinforceFondi[static_cast<size_t>(p)] == "1")
+            return p;
+    }
+    return -1;
+}
+
+void printTimings(const char* what, const std::vector<double>& ms) {
+    const Figures f = figuresOf(ms);
+    std::printf("  %-44s median %6.2f  p90 %6.2f  max %6.2f  min %6.2f ms\n", what, f.median, f.p90,
+                f.max, f.min);
+}
+
+// Measures through one server: builds the console on the built-in synthesizer with the given
+// audio driver, listens, plays. Returns false when the server was skipped.
+bool measure(const char* server, const QString& driver, bench::SoundCapture& capture,
+             const Options& o, double goalMs) {
+    std::printf("\n%s\n", server);
+    QString why;
+    if (!capture.open(&why)) {
+        std::printf("  skipped: no %s server answers (%s)\n", server, qPrintable(why));
+        return false;
+    }
+
+    bench::ProgramFolder dir;
+    dir.copyTable(QStringLiteral(VORLO_ORGAN_TABLE));
+    dir.writeConfig([](ConsoleState& cfg) {
+        bench::playFromFirstKeyboard(cfg);
+        cfg.MidiOutDevice = 1; // after the virtual module: the built-in synthesizer
+    });
+    SettingsFile(dir.path()).setValue(QStringLiteral("Synth/BuiltInSelected"), true);
+
+    VirtualMidiBackend midi({kKeyboard}, {kModule});
+    midi.setRecording(false);
+    BuiltInSynthConfig synthConfig;
+    synthConfig.soundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
+    synthConfig.sineSoundFont = QStringLiteral(VORLO_SINE_SOUNDFONT);
+    synthConfig.audioDriver = driver;
+    SynthMidiBackend backend(midi, synthConfig);
+    bench::SilentDialogs dialogs;
+    bench::Screen screen;
+    Console console({dir.path(), &backend, &dialogs, &screen});
+    console.Form_Load();
+    runEvents(kConsoleSettleMs / 3);
+
+    auto* output = qobject_cast<OutputWithBuiltInSynth*>(&console.deviceOutput());
+    auto* synth = output ? qobject_cast<BuiltInSynthOutput*>(&output->builtIn()) : nullptr;
+    if (!synth || !synth->isOpen() || synth->audioDriver() != driver) {
+        std::printf("  skipped: the built-in synthesizer did not open its %s output\n",
+                    qPrintable(driver));
+        console.exit_Click();
+        return false;
+    }
+    const int stop = reinforcedGreatStop(console.state());
+    if (stop < 0) {
+        std::printf("  skipped: the organ has no Great Fondi stop with the reinforcement\n");
+        console.exit_Click();
+        return false;
+    }
+    console.drawstops().Tir_FO_GO_Click(stop);
+    runEvents(kConsoleSettleMs);
+
+    if (!capture.listen(&why)) {
+        std::printf("  skipped: %s\n", qPrintable(why));
+        console.exit_Click();
+        return false;
+    }
+    bench::OnsetDetector& d = capture.detector();
+    QElapsedTimer started;
+    started.start();
+    while (d.quietForUs() < 0 && started.elapsed() < kCaptureStartTimeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (d.quietForUs() < 0) {
+        std::printf("  skipped: nothing was captured from the server\n");
+        console.exit_Click();
+        return false;
+    }
+
+    int missed = 0, noisy = 0;
+    std::vector<NoteTiming> timings;
+    QEventLoop loop;
+    std::thread player([&] {
+        timings = playNotes(midi, capture, o, &missed, &noisy);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    player.join();
+
+    const BuiltInSynthConfig defaults;
+    std::printf("  built-in synthesizer: driver %s, %d frames x %d periods (%.2f ms) at %.0f Hz; "
+                "Great Fondi stop %d drawn (sine reinforcement)\n",
+                qPrintable(driver), defaults.bufferFrames, BuiltInSynthConfig::kPeriods,
+                defaults.latencyMs(), defaults.sampleRate, stop);
+    for (const QString& line : capture.serverFigures())
+        std::printf("  %s\n", qPrintable(line));
+    std::printf("  threshold %.0f dBFS; loudest sample %.1f dBFS\n", o.thresholdDb,
+                20 * std::log10(std::max(d.peak(), 1e-9f)));
+    std::printf("  %zu notes measured (after %d warm-up), %d did not sound within %.0f ms, "
+                "%d skipped (no quiet before the key)\n",
+                timings.size(), kWarmUpNotes, missed, kOnsetTimeoutMs, noisy);
+    if (timings.empty()) {
+        console.exit_Click();
+        return true;
+    }
+    std::vector<double> sound, arrival;
+    for (const NoteTiming& t : timings) {
+        sound.push_back(t.soundMs);
+        arrival.push_back(t.arrivalMs);
+    }
+    printTimings("key to sound:", sound);
+    const QString arrivalLabel =
+        QStringLiteral("key until %1:").arg(capture.arrivalMeaning()).left(44);
+    printTimings(qPrintable(arrivalLabel), arrival);
+    const Figures f = figuresOf(sound);
+    std::printf("  goal: at most %.0f ms key to sound: %s (median), %s (max)\n", goalMs,
+                f.median <= goalMs ? "met" : "MISSED", f.max <= goalMs ? "met" : "MISSED");
+    console.exit_Click();
+    return true;
+}
+
+bool parse(const QStringList& args, Options& o) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        bool ok = true;
+        if (a == QLatin1String("--quick")) {
+            o.notes = kQuickNotes;
+        } else if (a == QLatin1String("--server") && hasValue) {
+            const QString s = args[++i];
+            o.pulse = s == QLatin1String("pulseaudio") || s == QLatin1String("both");
+            o.jack = s == QLatin1String("jack") || s == QLatin1String("both");
+            ok = o.pulse || o.jack;
+        } else if (a == QLatin1String("--notes") && hasValue) {
+            o.notes = args[++i].toInt(&ok);
+            ok = ok && o.notes > 0 && o.notes <= bench::OnsetDetector::kMaxOnsets / 2;
+        } else if (a == QLatin1String("--spacing") && hasValue) {
+            o.spacingMs = args[++i].toDouble(&ok);
+            ok = ok && o.spacingMs >= 0;
+        } else if (a == QLatin1String("--threshold") && hasValue) {
+            o.thresholdDb = args[++i].toDouble(&ok);
+            ok = ok && o.thresholdDb < 0;
+        } else if (a == QLatin1String("--sink") && hasValue) {
+            o.sink = args[++i];
+        } else {
+            ok = false;
+        }
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.contains(QStringLiteral("--help"))) {
+        std::printf("%s", kUsage);
+        return 0;
+    }
+    Options o;
+    if (!parse(args, o)) {
+        std::fprintf(stderr, "%s", kUsage);
+        return 2;
+    }
+    const auto threshold = static_cast<float>(std::pow(10.0, o.thresholdDb / 20.0));
+    const double quietGapUs = kOnsetQuietGapMs * kUsPerMs;
+    std::printf("Key to sound through a sound server: a Great note from the console's input to "
+                "its first sample above %.0f dBFS\n",
+                o.thresholdDb);
+    std::printf("%d notes per server, at least %.0f ms apart, each after %.0f ms of quiet\n",
+                o.notes, o.spacingMs, kQuietBeforeKeyMs);
+    constexpr double kPulseGoalMs = 15;
+    constexpr double kJackGoalMs = 10;
+    if (o.pulse) {
+#ifdef VORLO_HAVE_PULSE
+        bench::PulseMonitorCapture capture(o.sink, threshold, quietGapUs);
+        measure("PulseAudio", QStringLiteral("pulseaudio"), capture, o, kPulseGoalMs);
+#else
+        std::printf("\nPulseAudio\n  skipped: built without libpulse\n");
+#endif
+    }
+    if (o.jack) {
+#ifdef VORLO_HAVE_JACK
+        bench::JackPortCapture capture(QStringLiteral("vorlo2000"), threshold, quietGapUs);
+        measure("JACK", QStringLiteral("jack"), capture, o, kJackGoalMs);
+#else
+        std::printf("\nJACK\n  skipped: built without libjack\n");
+#endif
+    }
+    return 0;
+}
