@@ -1,6 +1,7 @@
 #include "JackPortCapture.h"
 
 #include <algorithm>
+#include <chrono>
 #include <jack/jack.h>
 
 namespace vorlo::bench {
@@ -25,24 +26,27 @@ JackPortCapture::~JackPortCapture() {
     }
 }
 
-double JackPortCapture::framesToUs(uint32_t frameTime) const {
-    // Frame times wrap at 2^32 (a day at 48 kHz); differences from the origin do not.
-    return double(uint32_t(frameTime - origin_)) * kUsPerSecond / sampleRate_;
-}
-
 double JackPortCapture::nowUs() {
-    return framesToUs(jack_frame_time(client_));
+    return std::chrono::duration<double, std::micro>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 QString JackPortCapture::arrivalMeaning() const {
-    return QStringLiteral("the cycle that carried it started");
+    return QStringLiteral("the cycle that carries it starts");
 }
 
 int JackPortCapture::onProcess(uint32_t frames, void* data) {
     auto* self = static_cast<JackPortCapture*>(data);
+    const double started = self->nowUs();
     if (!self->listening_.load(std::memory_order_acquire) || frames > kMaxPeriod)
         return 0;
-    const uint32_t first = jack_last_frame_time(self->client_);
+    const auto ahead =
+        static_cast<int32_t>(jack_frame_time(self->client_) - jack_last_frame_time(self->client_));
+    if (ahead > self->clockAhead_.load(std::memory_order_relaxed))
+        self->clockAhead_.store(ahead, std::memory_order_relaxed);
+    if (ahead < self->clockBehind_.load(std::memory_order_relaxed))
+        self->clockBehind_.store(ahead, std::memory_order_relaxed);
     const auto* left = static_cast<const float*>(jack_port_get_buffer(self->ports_[0], frames));
     const auto* right = static_cast<const float*>(jack_port_get_buffer(self->ports_[1], frames));
     float* out = self->interleaved_.data();
@@ -50,10 +54,10 @@ int JackPortCapture::onProcess(uint32_t frames, void* data) {
         out[kChannels * i] = left[i];
         out[kChannels * i + 1] = right[i];
     }
+    const double usPerFrame = kUsPerSecond / self->sampleRate_;
     const uint32_t latency = self->playbackLatency_.load(std::memory_order_relaxed);
-    self->detector_.feed(out, static_cast<int>(frames), kChannels,
-                         self->framesToUs(first + latency), kUsPerSecond / self->sampleRate_,
-                         self->framesToUs(first));
+    self->detector_.feed(out, static_cast<int>(frames), kChannels, started + latency * usPerFrame,
+                         usPerFrame, started);
     return 0;
 }
 
@@ -66,7 +70,6 @@ bool JackPortCapture::open(QString* why) {
     }
     sampleRate_ = jack_get_sample_rate(client_);
     period_ = jack_get_buffer_size(client_);
-    origin_ = jack_frame_time(client_);
     interleaved_.assign(size_t(kChannels) * kMaxPeriod, 0.0f);
     const char* names[kChannels] = {"in_left", "in_right"};
     for (int c = 0; c < kChannels; ++c) {
@@ -123,7 +126,11 @@ QStringList JackPortCapture::serverFigures() {
             QStringLiteral("playback latency of %1 as JACK reports it: %2 frames (%3 ms)")
                 .arg(connected_.join(QStringLiteral(", ")))
                 .arg(playbackLatency_.load())
-                .arg(playbackLatency_.load() * msPerFrame, 0, 'f', 2)};
+                .arg(playbackLatency_.load() * msPerFrame, 0, 'f', 2),
+            QStringLiteral("JACK's frame clock ran %1 to %2 frames ahead of the cycle in "
+                           "progress (0 to one cycle when the driver keeps time)")
+                .arg(clockBehind_.load())
+                .arg(clockAhead_.load())};
 }
 
 } // namespace vorlo::bench

@@ -56,7 +56,7 @@ double PulseMonitorCapture::nowUs() {
 }
 
 QString PulseMonitorCapture::arrivalMeaning() const {
-    return QStringLiteral("the fragment holding it reached the benchmark");
+    return QStringLiteral("the fragment holding it reaches the capture");
 }
 
 void PulseMonitorCapture::onContextState(pa_context*, void* self) {
