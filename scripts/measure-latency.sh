@@ -9,7 +9,8 @@
 #
 # VORLO_BUILD_DIR (default build) is the build folder; the benchmark is built when missing.
 # JACK_PERIOD (default 128, the built-in synthesizer's default buffer) and SAMPLE_RATE (48000)
-# set the servers up.
+# set the servers up; JACK_SYNC=1 runs JACK in its synchronous mode (-S: a cycle's output
+# goes out in the next period instead of one period later).
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -17,6 +18,10 @@ build_dir=${VORLO_BUILD_DIR:-build}
 bench="$build_dir/benchmarks/vorlo-sound-server-latency-bench"
 rate=${SAMPLE_RATE:-48000}
 jack_period=${JACK_PERIOD:-128}
+jack_mode=()
+if [[ "${JACK_SYNC:-0}" == 1 ]]; then
+    jack_mode=(--sync)
+fi
 sink=vorlo_latency
 server_user=vorlo-latency
 start_timeout=10
@@ -49,7 +54,7 @@ runtime=$(mktemp -d /tmp/vorlo-latency.XXXXXX)
 chmod 700 "$runtime"
 chown "$server_user": "$runtime" 2>/dev/null || true
 user_env=(env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$runtime" XDG_RUNTIME_DIR="$runtime"
-    TMPDIR="$runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen)
+    TMPDIR="$runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen JACK_DEFAULT_SERVER=vorlo-latency)
 server_pid=""
 
 stop_server() {
@@ -115,11 +120,11 @@ stop_server
 
 # --- JACK on its dummy driver ---
 echo
-echo "== JACK (dummy driver, $jack_period frames a cycle, $rate Hz), as user $server_user"
-"${as_user[@]}" "${user_env[@]}" jackd --no-realtime -d dummy -r "$rate" -p "$jack_period" \
+echo "== JACK (dummy driver, $jack_period frames a cycle, $rate Hz${jack_mode:+, synchronous}), as user $server_user"
+"${as_user[@]}" "${user_env[@]}" jackd --no-realtime "${jack_mode[@]}" --name vorlo-latency -d dummy -r "$rate" -p "$jack_period" \
     >"$runtime/jackd.log" 2>&1 &
 server_pid=$!
-if wait_for jack_wait --check; then
+if wait_for jack_lsp; then
     run_as_user "$bench" --server jack "$@" || echo "benchmark failed: $?"
 else
     echo "JACK did not start:"
