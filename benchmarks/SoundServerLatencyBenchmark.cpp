@@ -10,7 +10,8 @@
 // silent): a tone that starts at once, with no reverberant sample before it.
 //
 // A player thread plays notes on the first keyboard the way the MIDI library's thread does:
-// it waits until the captured signal has been quiet for a while, reads the capture's clock
+// it waits until the captured signal has been quiet for a while and then a random moment more
+// (so that keys fall anywhere in the server's cycle), reads the capture's clock
 // (the key's moment), hands the note-on to the input, waits for the onset, holds the note,
 // releases it, and goes on to the next one at least the spacing later. The user-interface
 // thread runs the console meanwhile.
@@ -58,6 +59,7 @@
 #include <cstdio>
 #include <fluidsynth.h>
 #include <memory>
+#include <random>
 #include <thread>
 #include <vector>
 
@@ -96,6 +98,9 @@ constexpr double kCaptureStartTimeoutMs = 3000;
 constexpr int kConsoleSettleMs = 1500;
 constexpr int kPollUs = 200;
 constexpr int kVoiceLookUs = 50;
+// The random wait before a key, and its seed (the same keys every run).
+constexpr int kPhaseSpreadUs = 10000;
+constexpr unsigned kPhaseSeed = 2000;
 constexpr double kUsPerMs = 1000;
 // Keys played, in turn, on the Great.
 constexpr int kFirstKey = 60;
@@ -178,6 +183,8 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
     const uint8_t on = midi::status(midi::NoteOn, midi::GreatChannel);
     const uint8_t off = midi::status(midi::NoteOff, midi::GreatChannel);
     auto lastKey = Clock::now() - std::chrono::hours(1);
+    std::mt19937 random(kPhaseSeed);
+    std::uniform_int_distribution<int> phase(0, kPhaseSpreadUs);
     for (int i = 0; i < kWarmUpNotes + o.notes; ++i) {
         const auto key = static_cast<uint8_t>(kFirstKey + i % kKeySpan);
         std::this_thread::sleep_until(lastKey +
@@ -187,6 +194,10 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
             ++*noisy;
             continue;
         }
+        // The quiet is seen just after the server delivered a block: a key played then would
+        // always meet the same point of the server's cycle. A random wait of up to a few
+        // cycles puts it anywhere, as a player's keys are.
+        std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
         const int before = d.onsetCount();
         lastKey = Clock::now();
         const double keyUs = capture.nowUs();
