@@ -216,6 +216,8 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
                                (onset.soundUs - keyUs) / kUsPerMs});
         } else if (!sounded && i >= kWarmUpNotes) {
             ++*missed;
+            std::fprintf(stderr, "note %d (key %d) did not sound: quiet for %.1f ms\n", i, key,
+                         d.quietForUs() / kUsPerMs);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(long(kHoldMs * kUsPerMs)));
         midi.play(kKeyboard, {off, key, 0});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <jack/jack.h>
 
 namespace vorlo::bench {
@@ -43,9 +44,11 @@ int JackPortCapture::onProcess(uint32_t frames, void* data) {
         return 0;
     const auto ahead =
         static_cast<int32_t>(jack_frame_time(self->client_) - jack_last_frame_time(self->client_));
-    if (ahead > self->clockAhead_.load(std::memory_order_relaxed))
+    // (A reading beyond a second is the clock being set up, not a drift.)
+    const bool plausible = std::abs(ahead) < static_cast<int32_t>(self->sampleRate_);
+    if (plausible && ahead > self->clockAhead_.load(std::memory_order_relaxed))
         self->clockAhead_.store(ahead, std::memory_order_relaxed);
-    if (ahead < self->clockBehind_.load(std::memory_order_relaxed))
+    if (plausible && ahead < self->clockBehind_.load(std::memory_order_relaxed))
         self->clockBehind_.store(ahead, std::memory_order_relaxed);
     const auto* left = static_cast<const float*>(jack_port_get_buffer(self->ports_[0], frames));
     const auto* right = static_cast<const float*>(jack_port_get_buffer(self->ports_[1], frames));
