@@ -177,7 +177,7 @@ bool sounding(fluid_synth_t* synth, int key) {
 // notes that sounded; `missed` counts those that did not within the timeout.
 std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth,
                                   bench::SoundCapture& capture, const Options& o, int* missed,
-                                  int* noisy) {
+                                  int* noisy, QStringList* figures) {
     std::vector<NoteTiming> timings;
     bench::OnsetDetector& d = capture.detector();
     const uint8_t on = midi::status(midi::NoteOn, midi::GreatChannel);
@@ -189,15 +189,23 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
         const auto key = static_cast<uint8_t>(kFirstKey + i % kKeySpan);
         std::this_thread::sleep_until(lastKey +
                                       std::chrono::microseconds(long(o.spacingMs * kUsPerMs)));
-        if (!waitUntil([&] { return d.quietForUs() >= kQuietBeforeKeyMs * kUsPerMs; },
-                       kQuietTimeoutMs)) {
+        // The quiet is seen just after the server delivered a block: a key played then would
+        // always meet the same point of the server's cycle. A random wait of up to a few
+        // cycles puts it anywhere, as a player's keys are; the quiet must still hold after it
+        // (a stray sample above the threshold meanwhile would take the note's onset).
+        const auto quietDeadline = Clock::now() + std::chrono::milliseconds(long(kQuietTimeoutMs));
+        bool quiet = false;
+        while (!quiet && Clock::now() < quietDeadline) {
+            if (!waitUntil([&] { return d.quietForUs() >= kQuietBeforeKeyMs * kUsPerMs; },
+                           kQuietTimeoutMs))
+                break;
+            std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
+            quiet = d.quietForUs() >= kQuietBeforeKeyMs * kUsPerMs;
+        }
+        if (!quiet) {
             ++*noisy;
             continue;
         }
-        // The quiet is seen just after the server delivered a block: a key played then would
-        // always meet the same point of the server's cycle. A random wait of up to a few
-        // cycles puts it anywhere, as a player's keys are.
-        std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
         const int before = d.onsetCount();
         lastKey = Clock::now();
         const double keyUs = capture.nowUs();
@@ -219,6 +227,8 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
             std::fprintf(stderr, "note %d (key %d) did not sound: quiet for %.1f ms\n", i, key,
                          d.quietForUs() / kUsPerMs);
         }
+        if (i == kWarmUpNotes + o.notes / 2)
+            *figures = capture.serverFigures(); // while a note sounds
         std::this_thread::sleep_for(std::chrono::microseconds(long(kHoldMs * kUsPerMs)));
         midi.play(kKeyboard, {off, key, 0});
     }
@@ -307,9 +317,11 @@ bool measure(const char* server, const QString& driver, bench::SoundCapture& cap
 
     int missed = 0, noisy = 0;
     std::vector<NoteTiming> timings;
+    QStringList figures;
     QEventLoop loop;
     std::thread player([&] {
-        timings = playNotes(midi, synth->synthCore()->synth(), capture, o, &missed, &noisy);
+        timings =
+            playNotes(midi, synth->synthCore()->synth(), capture, o, &missed, &noisy, &figures);
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     loop.exec();
@@ -320,7 +332,9 @@ bool measure(const char* server, const QString& driver, bench::SoundCapture& cap
                 "Great Fondi stop %d drawn (sine reinforcement)\n",
                 qPrintable(driver), defaults.bufferFrames, BuiltInSynthConfig::kPeriods,
                 defaults.latencyMs(), defaults.sampleRate, stop);
-    for (const QString& line : capture.serverFigures())
+    if (figures.isEmpty())
+        figures = capture.serverFigures();
+    for (const QString& line : figures)
         std::printf("  %s\n", qPrintable(line));
     std::printf("  threshold %.0f dBFS; loudest sample %.1f dBFS\n", o.thresholdDb,
                 20 * std::log10(std::max(d.peak(), 1e-9f)));

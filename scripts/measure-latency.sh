@@ -8,6 +8,7 @@
 #   scripts/measure-latency.sh [ARGS...]     ARGS go to the benchmark (--notes 50 ...)
 #
 # VORLO_BUILD_DIR (default build) is the build folder; the benchmark is built when missing.
+# SERVERS (default "pulseaudio jack") names the servers measured.
 # JACK_PERIOD (default 128, the built-in synthesizer's default buffer) and SAMPLE_RATE (48000)
 # set the servers up; JACK_SYNC=1 runs JACK in its synchronous mode (-S: a cycle's output
 # goes out in the next period instead of one period later).
@@ -25,6 +26,7 @@ fi
 sink=vorlo_latency
 server_user=vorlo-latency
 start_timeout=10
+servers=${SERVERS:-pulseaudio jack}
 
 # PulseAudio's server and tools; the benchmark needs no General MIDI SoundFont.
 VORLO_NO_SOUNDFONT=${VORLO_NO_SOUNDFONT:-1} scripts/setup.sh pulseaudio pulseaudio-utils libpulse-dev
@@ -105,29 +107,44 @@ set-default-sink $sink
 EOF
 chown "$server_user": "$runtime/latency.pa" 2>/dev/null || true
 
-echo "== PulseAudio (null sink $sink, $rate Hz), as user $server_user"
-"${as_user[@]}" "${user_env[@]}" pulseaudio --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 \
-    --disallow-exit --disallow-module-loading=no -n -F "$runtime/latency.pa" \
-    --log-target=file:"$runtime/pulseaudio.log" &
-server_pid=$!
-if wait_for pactl info; then
-    run_as_user "$bench" --server pulseaudio --sink "$sink" "$@" || echo "benchmark failed: $?"
-else
-    echo "PulseAudio did not start:"
-    tail -n 20 "$runtime/pulseaudio.log" 2>/dev/null || true
-fi
-stop_server
+measure_pulseaudio() {
+    echo "== PulseAudio (null sink $sink, $rate Hz), as user $server_user"
+    "${as_user[@]}" "${user_env[@]}" pulseaudio --daemonize=no --system=no --use-pid-file=no \
+        --exit-idle-time=-1 --disallow-exit -n -F "$runtime/latency.pa" \
+        --log-target=file:"$runtime/pulseaudio.log" &
+    server_pid=$!
+    if wait_for pactl info; then
+        run_as_user "$bench" --server pulseaudio --sink "$sink" "$@" || echo "benchmark failed: $?"
+    else
+        echo "PulseAudio did not start:"
+        tail -n 20 "$runtime/pulseaudio.log" 2>/dev/null || true
+    fi
+    stop_server
+}
 
 # --- JACK on its dummy driver ---
-echo
-echo "== JACK (dummy driver, $jack_period frames a cycle, $rate Hz${jack_mode:+, synchronous}), as user $server_user"
-"${as_user[@]}" "${user_env[@]}" jackd --no-realtime "${jack_mode[@]}" --name vorlo-latency -d dummy -r "$rate" -p "$jack_period" \
-    >"$runtime/jackd.log" 2>&1 &
-server_pid=$!
-if wait_for jack_lsp; then
-    run_as_user "$bench" --server jack "$@" || echo "benchmark failed: $?"
-else
-    echo "JACK did not start:"
-    tail -n 20 "$runtime/jackd.log" 2>/dev/null || true
-fi
-stop_server
+measure_jack() {
+    echo "== JACK (dummy driver, $jack_period frames a cycle, $rate Hz${jack_mode:+, synchronous})," \
+        "as user $server_user"
+    "${as_user[@]}" "${user_env[@]}" jackd --no-realtime "${jack_mode[@]}" --name vorlo-latency \
+        -d dummy -r "$rate" -p "$jack_period" >"$runtime/jackd.log" 2>&1 &
+    server_pid=$!
+    if wait_for jack_lsp; then
+        run_as_user "$bench" --server jack "$@" || echo "benchmark failed: $?"
+    else
+        echo "JACK did not start:"
+        tail -n 20 "$runtime/jackd.log" 2>/dev/null || true
+    fi
+    stop_server
+}
+
+first=1
+for server in $servers; do
+    ((first)) || echo
+    first=0
+    case $server in
+    pulseaudio) measure_pulseaudio "$@" ;;
+    jack) measure_jack "$@" ;;
+    *) echo "unknown server: $server (pulseaudio, jack)" ;;
+    esac
+done
