@@ -224,8 +224,12 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
                                (onset.soundUs - keyUs) / kUsPerMs});
         } else if (!sounded && i >= kWarmUpNotes) {
             ++*missed;
-            std::fprintf(stderr, "note %d (key %d) did not sound: quiet for %.1f ms\n", i, key,
-                         d.quietForUs() / kUsPerMs);
+            const int n = d.onsetCount();
+            std::fprintf(stderr,
+                         "note %d (key %d) did not sound: quiet for %.1f ms, onsets %d -> %d, "
+                         "last onset %.1f ms after the key\n",
+                         i, key, d.quietForUs() / kUsPerMs, before, n,
+                         n > 0 ? (d.onset(n - 1).soundUs - keyUs) / kUsPerMs : 0.0);
         }
         if (i == kWarmUpNotes + o.notes / 2)
             *figures = capture.serverFigures(); // while a note sounds

@@ -11,7 +11,9 @@
 # SERVERS (default "pulseaudio jack") names the servers measured.
 # JACK_PERIOD (default 128, the built-in synthesizer's default buffer) and SAMPLE_RATE (48000)
 # set the servers up; JACK_SYNC=1 runs JACK in its synchronous mode (-S: a cycle's output
-# goes out in the next period instead of one period later).
+# goes out in the next period instead of one period later). NICE (default 0; below 0 needs
+# root) is the scheduling priority of the servers and the benchmark: on a machine busy with
+# other work, -10 stands in for the real-time priority a sound server would have.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -51,6 +53,7 @@ else
     server_user=$(id -un)
     as_user=()
 fi
+as_user=(nice -n "${NICE:-0}" "${as_user[@]}")
 
 runtime=$(mktemp -d /tmp/vorlo-latency.XXXXXX)
 chmod 700 "$runtime"
