@@ -1,35 +1,43 @@
 // Key to sound through a real sound server: the time from a note entering the console's input
-// to the first sample of it above a threshold where the server plays it, for the built-in
-// synthesizer at its default buffer, through PulseAudio and through JACK.
+// to the first sample of it above a threshold (-60 dBFS) where the server plays it, for the
+// built-in synthesizer at its default buffer, through PulseAudio and through JACK.
 //
 // The console is the real one (vorlo_console on the virtual MIDI system, the default organ's
 // stops table), its output the built-in synthesizer playing through FluidSynth's "pulseaudio"
-// or "jack" audio driver at BuiltInSynthConfig::kDefaultBufferFrames. The only tone loaded is
-// the program's own sine SoundFont, so drawing a Great Fondi stop that asks for the
-// reinforcement makes the Great sound one pure sine (the other parts find no preset and stay
-// silent): a tone that starts at once, with no reverberant sample before it.
+// or "jack" audio driver at BuiltInSynthConfig::kDefaultBufferFrames. The only SoundFont loaded
+// is the program's own sine SoundFont, so drawing a Great Fondi stop that asks for the
+// reinforcement makes the Great sound one sine (the other parts find no preset and stay
+// silent). Its 20 ms attack rises past -60 dBFS within about half a millisecond; the output
+// stage's limiter delays everything by its 1 ms look-ahead. Both are part of the figure.
 //
 // A player thread plays notes on the first keyboard the way the MIDI library's thread does:
 // it waits until the captured signal has been quiet for a while and then a random moment more
-// (so that keys fall anywhere in the server's cycle), reads the capture's clock
-// (the key's moment), hands the note-on to the input, waits for the onset, holds the note,
-// releases it, and goes on to the next one at least the spacing later. The user-interface
-// thread runs the console meanwhile.
+// (so that keys fall anywhere in the server's cycle, as a player's do), reads the clock (the
+// key's moment, CLOCK_MONOTONIC), hands the note-on to the input, notes when FluidSynth holds
+// the voice, waits for the onset, holds the note, releases it, and goes on to the next one at
+// least the spacing later. The user-interface thread runs the console meanwhile.
 //
-// The sound is captured in this process, on the server's own terms:
-// - PulseAudio (PulseMonitorCapture): the sink's monitor, recorded with libpulse. The server
-//   reports a monitor's latency as minus its sink's, so each fragment's recording latency,
-//   signed, tells when its first sample plays at the sink: the figure is key to the sink
-//   playing the note, as a sound card behind it would. The fragment's arrival in this process
-//   is reported beside it: it uses no figure of the server's, and shows when the sink mixed
-//   the note (plus one capture fragment).
+// The sound is captured in this process, on the same clock, on the server's own terms:
+// - PulseAudio (PulseMonitorCapture): the sink's monitor, recorded with libpulse's
+//   asynchronous API in 64-frame fragments. The server reports a monitor's latency as minus
+//   its sink's (a sample reaches the monitor when the sink mixes it, before the sink plays
+//   it), so each fragment's recording latency, signed and interpolated by libpulse, tells when
+//   its first sample plays at the sink: the figure is key to the sink playing the note, where
+//   a sound card behind the sink would sound it; the interpolation makes it good to about a
+//   millisecond. Beside it, the moment the fragment holding the onset reached this process,
+//   which takes no figure from the server (the sink mixes ahead of playing, so this can come
+//   before the sound).
 // - JACK (JackPortCapture): a client of the benchmark connected to the synthesizer's ports.
-//   Key and sound are both frame times of JACK's one clock (jack_frame_time at the key, the
-//   cycle's first frame plus the sample's index plus the playback latency JACK reports for
-//   the port); beside it, key to the start of the cycle that carried the note.
+//   A cycle's buffers are played L frames after the cycle starts (L: the playback latency
+//   JACK reports for the synthesizer's ports), so sample i of a cycle sounds at the cycle's
+//   start + (L + i) / rate. The cycle's start is read on the wall clock as the benchmark's
+//   process callback begins (late by the synthesizer's own work in that cycle, never early):
+//   JACK's frame clock drifts by cycles from the cycles actually run on the dummy driver
+//   without real-time scheduling, and the range it drifted is printed. Beside it, key to the
+//   start of the cycle that carries the note.
 //
 // A server that does not answer is skipped with a message (exit 0); scripts/measure-latency.sh
-// starts both servers, as an ordinary user, and runs this program between them.
+// starts each server as an ordinary user and runs this program against it.
 #include "BuiltInSynthConfig.h"
 #include "BuiltInSynthOutput.h"
 #include "Console.h"
