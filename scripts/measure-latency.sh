@@ -111,7 +111,8 @@ EOF
 chown "$server_user": "$runtime/latency.pa" 2>/dev/null || true
 
 measure_pulseaudio() {
-    echo "== PulseAudio (null sink $sink, $rate Hz), as user $server_user"
+    echo "== PulseAudio (null sink $sink, $rate Hz), as user $server_user;" \
+        "load average $(cut -d' ' -f1-3 /proc/loadavg)"
     "${as_user[@]}" "${user_env[@]}" pulseaudio --daemonize=no --system=no --use-pid-file=no \
         --exit-idle-time=-1 --disallow-exit -n -F "$runtime/latency.pa" \
         --log-target=file:"$runtime/pulseaudio.log" &
@@ -128,7 +129,7 @@ measure_pulseaudio() {
 # --- JACK on its dummy driver ---
 measure_jack() {
     echo "== JACK (dummy driver, $jack_period frames a cycle, $rate Hz${jack_mode:+, synchronous})," \
-        "as user $server_user"
+        "as user $server_user; load average $(cut -d' ' -f1-3 /proc/loadavg)"
     "${as_user[@]}" "${user_env[@]}" jackd --no-realtime "${jack_mode[@]}" --name vorlo-latency \
         -d dummy -r "$rate" -p "$jack_period" >"$runtime/jackd.log" 2>&1 &
     server_pid=$!
