@@ -7,7 +7,7 @@
 #
 #   scripts/measure-latency.sh [ARGS...]     ARGS go to the benchmark (--notes 50 ...)
 #
-# VORLO_BUILD_DIR (default build) is the build folder; the benchmark is built when missing.
+# VORLO_BUILD_DIR (default build) is the build folder; the benchmark is built there first.
 # SERVERS (default "pulseaudio jack") names the servers measured.
 # JACK_PERIOD (default 128, the built-in synthesizer's default buffer) and SAMPLE_RATE (48000)
 # set the servers up; JACK_SYNC=1 runs JACK in its synchronous mode (-S: a cycle's output
@@ -33,10 +33,11 @@ servers=${SERVERS:-pulseaudio jack}
 # PulseAudio's server and tools; the benchmark needs no General MIDI SoundFont.
 VORLO_NO_SOUNDFONT=${VORLO_NO_SOUNDFONT:-1} scripts/setup.sh pulseaudio pulseaudio-utils libpulse-dev
 
-if [[ ! -x "$bench" ]]; then
+# Brought up to date (nothing to do when it is).
+if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build_dir" -j2 --target vorlo-sound-server-latency-bench
 fi
+cmake --build "$build_dir" -j2 --target vorlo-sound-server-latency-bench >/dev/null
 bench=$(realpath "$bench")
 
 # Who runs the servers and the benchmark: never root (PulseAudio refuses a root user's
