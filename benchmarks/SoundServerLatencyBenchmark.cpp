@@ -85,6 +85,7 @@ const char* const kUsage =
     "  --threshold  the level a sample must pass to count as sound (default: -60 dBFS)\n"
     "  --sink       the PulseAudio sink listened to (default: the server's default sink)\n"
     "  --quick      10 notes per server\n"
+    "  --each       every note's figures too (on the standard error)\n"
     "  --help       this text\n"
     "A server that does not answer is skipped (exit 0).\n";
 
@@ -125,6 +126,7 @@ struct Options {
     double spacingMs = kDefaultSpacingMs;
     double thresholdDb = kDefaultThresholdDb;
     QString sink;
+    bool each = false;
 };
 
 struct Figures {
@@ -230,6 +232,12 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
             const bench::OnsetDetector::Onset& onset = d.onset(before);
             timings.push_back({(voiceUs - keyUs) / kUsPerMs, (onset.arrivalUs - keyUs) / kUsPerMs,
                                (onset.soundUs - keyUs) / kUsPerMs});
+            if (o.each)
+                std::fprintf(stderr,
+                             "note %d key %d: voice %.2f, arrival %.2f, sound %.2f ms, onset "
+                             "level %.1f dBFS\n",
+                             i, key, timings.back().voiceMs, timings.back().arrivalMs,
+                             timings.back().soundMs, 20 * std::log10(onset.level));
         } else if (!sounded && i >= kWarmUpNotes) {
             ++*missed;
             const int n = d.onsetCount();
@@ -381,6 +389,8 @@ bool parse(const QStringList& args, Options& o) {
         bool ok = true;
         if (a == QLatin1String("--quick")) {
             o.notes = kQuickNotes;
+        } else if (a == QLatin1String("--each")) {
+            o.each = true;
         } else if (a == QLatin1String("--server") && hasValue) {
             const QString s = args[++i];
             o.pulse = s == QLatin1String("pulseaudio") || s == QLatin1String("both");
