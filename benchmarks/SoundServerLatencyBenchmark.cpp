@@ -165,7 +165,13 @@ struct NoteTiming {
     double voiceMs;
     double arrivalMs;
     double soundMs;
+    bool riseMissed; // the first loud sample was well above the threshold
 };
+
+// An onset this far above the threshold was not the tone's rise but a later point of it: the
+// capture missed the block where it began (a cycle the capture did not run), and the note
+// reads late.
+constexpr double kRiseMissedDb = 6;
 
 constexpr int kMaxVoices = 1024;
 
@@ -230,8 +236,9 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
         const bool sounded = waitUntil([&] { return d.onsetCount() > before; }, kOnsetTimeoutMs);
         if (sounded && i >= kWarmUpNotes) {
             const bench::OnsetDetector::Onset& onset = d.onset(before);
+            const bool riseMissed = 20 * std::log10(onset.level / d.threshold()) > kRiseMissedDb;
             timings.push_back({(voiceUs - keyUs) / kUsPerMs, (onset.arrivalUs - keyUs) / kUsPerMs,
-                               (onset.soundUs - keyUs) / kUsPerMs});
+                               (onset.soundUs - keyUs) / kUsPerMs, riseMissed});
             if (o.each)
                 std::fprintf(stderr,
                              "note %d key %d: voice %.2f, arrival %.2f, sound %.2f ms, onset "
@@ -365,6 +372,12 @@ bool measure(const char* server, const QString& driver, bench::SoundCapture& cap
         console.exit_Click();
         return true;
     }
+    const auto riseMissed = std::count_if(timings.begin(), timings.end(),
+                                          [](const NoteTiming& t) { return t.riseMissed; });
+    if (riseMissed > 0)
+        std::printf("  %ld notes were first seen more than %.0f dB above the threshold (the "
+                    "capture missed their rise: they read late)\n",
+                    long(riseMissed), kRiseMissedDb);
     std::vector<double> voice, sound, arrival;
     for (const NoteTiming& t : timings) {
         voice.push_back(t.voiceMs);
