@@ -21,12 +21,13 @@
 // - PulseAudio (PulseMonitorCapture): the sink's monitor, recorded with libpulse's
 //   asynchronous API in 64-frame fragments. The server reports a monitor's latency as minus
 //   its sink's (a sample reaches the monitor when the sink mixes it, before the sink plays
-//   it), so each fragment's recording latency, signed and interpolated by libpulse, tells when
-//   its first sample plays at the sink: the figure is key to the sink playing the note, where
-//   a sound card behind the sink would sound it; the interpolation makes it good to about a
-//   millisecond. Beside it, the moment the fragment holding the onset reached this process,
-//   which takes no figure from the server (the sink mixes ahead of playing, so this can come
-//   before the sound).
+//   it), so a fragment's recording latency, signed, tells when its first sample plays at the
+//   sink, where a sound card behind the sink would sound it. Single readings jump by
+//   milliseconds and the stream's position drifts from the clock over a run, so a sample's
+//   play time is its position plus the median offset given by the fragments that arrived
+//   within 100 ms of it. The figure is key to the sink playing the note. Beside it, the moment
+//   the fragment holding the onset reached this process, which takes nothing from the server
+//   (the sink mixes ahead of playing, so this can come before the sound).
 // - JACK (JackPortCapture): a client of the benchmark connected to the synthesizer's ports.
 //   A cycle's buffers are played L frames after the cycle starts (L: the playback latency
 //   JACK reports for the synthesizer's ports), so sample i of a cycle sounds at the cycle's
@@ -158,13 +159,17 @@ void runEvents(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// One measured note, in ms from the key: the synthesizer holding its voice, its first loud
-// sample reaching the capture (see the capture for what arrival means), and that sample
-// sounding.
+// One measured note: its key, the synthesizer holding its voice and its first loud sample
+// reaching the capture (see the capture for what arrival means), in microseconds of the wall
+// clock; that sample sounding, on the capture's clock (SoundCapture::toWallUs).
 struct NoteTiming {
-    double voiceMs;
-    double arrivalMs;
-    double soundMs;
+    int index;
+    int key;
+    double keyUs;
+    double voiceUs;
+    double arrivalUs;
+    double soundUs;
+    float level;     // of the first loud sample
     bool riseMissed; // the first loud sample was well above the threshold
 };
 
@@ -237,14 +242,8 @@ std::vector<NoteTiming> playNotes(VirtualMidiBackend& midi, fluid_synth_t* synth
         if (sounded && i >= kWarmUpNotes) {
             const bench::OnsetDetector::Onset& onset = d.onset(before);
             const bool riseMissed = 20 * std::log10(onset.level / d.threshold()) > kRiseMissedDb;
-            timings.push_back({(voiceUs - keyUs) / kUsPerMs, (onset.arrivalUs - keyUs) / kUsPerMs,
-                               (onset.soundUs - keyUs) / kUsPerMs, riseMissed});
-            if (o.each)
-                std::fprintf(stderr,
-                             "note %d key %d: voice %.2f, arrival %.2f, sound %.2f ms, onset "
-                             "level %.1f dBFS\n",
-                             i, key, timings.back().voiceMs, timings.back().arrivalMs,
-                             timings.back().soundMs, 20 * std::log10(onset.level));
+            timings.push_back(
+                {i, key, keyUs, voiceUs, onset.arrivalUs, onset.soundUs, onset.level, riseMissed});
         } else if (!sounded && i >= kWarmUpNotes) {
             ++*missed;
             const int n = d.onsetCount();
@@ -380,10 +379,18 @@ bool measure(const char* server, const QString& driver, bench::SoundCapture& cap
                     long(riseMissed), kRiseMissedDb);
     std::vector<double> voice, sound, arrival;
     for (const NoteTiming& t : timings) {
-        voice.push_back(t.voiceMs);
-        arrival.push_back(t.arrivalMs);
-        sound.push_back(t.soundMs);
+        voice.push_back((t.voiceUs - t.keyUs) / kUsPerMs);
+        arrival.push_back((t.arrivalUs - t.keyUs) / kUsPerMs);
+        sound.push_back((capture.toWallUs(t.soundUs, t.arrivalUs) - t.keyUs) / kUsPerMs);
+        if (o.each)
+            std::fprintf(stderr,
+                         "note %d key %d: voice %.2f, arrival %.2f, sound %.2f ms, first loud "
+                         "sample %.1f dBFS\n",
+                         t.index, t.key, voice.back(), arrival.back(), sound.back(),
+                         20 * std::log10(t.level));
     }
+    for (const QString& line : capture.clockFigures())
+        std::printf("  %s\n", qPrintable(line));
     std::printf("  from the key, in ms:\n");
     printTimings("the synthesizer holds the voice", voice);
     printTimings(qPrintable(capture.arrivalMeaning()), arrival);

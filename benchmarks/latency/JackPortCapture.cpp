@@ -129,8 +129,11 @@ QStringList JackPortCapture::serverFigures() {
             QStringLiteral("playback latency of %1 as JACK reports it: %2 frames (%3 ms)")
                 .arg(connected_.join(QStringLiteral(", ")))
                 .arg(playbackLatency_.load())
-                .arg(playbackLatency_.load() * msPerFrame, 0, 'f', 2),
-            QStringLiteral("JACK's frame clock ran %1 to %2 frames ahead of the cycle in "
+                .arg(playbackLatency_.load() * msPerFrame, 0, 'f', 2)};
+}
+
+QStringList JackPortCapture::clockFigures() {
+    return {QStringLiteral("JACK's frame clock ran %1 to %2 frames ahead of the cycle in "
                            "progress (0 to one cycle when the driver keeps time)")
                 .arg(clockBehind_.load())
                 .arg(clockAhead_.load())};

@@ -31,8 +31,10 @@ public:
     bool open(QString* why) override;
     bool listen(QString* why) override;
     double nowUs() override;
+    double toWallUs(double soundUs, double) override { return soundUs; }
     QString arrivalMeaning() const override;
     QStringList serverFigures() override;
+    QStringList clockFigures() override;
     OnsetDetector& detector() override { return detector_; }
 
 private:

@@ -1,5 +1,6 @@
 #include "PulseMonitorCapture.h"
 
+#include <algorithm>
 #include <chrono>
 #include <pulse/pulseaudio.h>
 #include <thread>
@@ -15,6 +16,12 @@ constexpr int kPollMs = 5;
 constexpr int kFragmentFrames = 64;
 constexpr double kUsPerSecond = 1e6;
 constexpr double kUsPerMs = 1e3;
+// Fragments whose timing is kept: over half an hour of 64-frame fragments at 48 kHz.
+constexpr size_t kMaxOffsets = size_t(1) << 21;
+// The spread of the fragments' offsets reported: from this fraction to its complement.
+constexpr double kSpreadQuantile = 0.1;
+// The fragments whose offsets place a sample: those that arrived this close to it.
+constexpr double kOffsetWindowUs = 100e3;
 
 // The server's name of the FluidSynth stream's application.
 constexpr const char* kSynthApplication = "FluidSynth";
@@ -42,7 +49,71 @@ QString ms(pa_usec_t us) {
 } // namespace
 
 PulseMonitorCapture::PulseMonitorCapture(const QString& sink, float threshold, double quietGapUs)
-    : sink_(sink), detector_(threshold, quietGapUs) {}
+    : sink_(sink), detector_(threshold, quietGapUs) {
+    offsets_.reserve(kMaxOffsets);
+}
+
+namespace {
+
+// The value at quantile q of the values.
+double quantile(std::vector<double> v, double q) {
+    if (v.empty())
+        return 0;
+    const auto k = static_cast<size_t>(q * double(v.size() - 1));
+    std::nth_element(v.begin(), v.begin() + static_cast<long>(k), v.end());
+    return v[k];
+}
+
+} // namespace
+
+double PulseMonitorCapture::toWallUs(double soundUs, double arrivalUs) {
+    std::vector<double> near;
+    pa_threaded_mainloop_lock(loop_);
+    auto first = std::lower_bound(offsets_.begin(), offsets_.end(), arrivalUs - kOffsetWindowUs,
+                                  [](const Offset& o, double t) { return o.arrivalUs < t; });
+    for (auto it = first; it != offsets_.end() && it->arrivalUs <= arrivalUs + kOffsetWindowUs;
+         ++it)
+        near.push_back(it->offsetUs);
+    pa_threaded_mainloop_unlock(loop_);
+    return soundUs + quantile(near, 0.5);
+}
+
+QStringList PulseMonitorCapture::clockFigures() {
+    // How far each fragment's reading strays from the median of its window.
+    pa_threaded_mainloop_lock(loop_);
+    const std::vector<Offset> offsets = offsets_;
+    pa_threaded_mainloop_unlock(loop_);
+    std::vector<double> strays;
+    const double step = kOffsetWindowUs;
+    for (size_t begin = 0; begin < offsets.size();) {
+        size_t end = begin;
+        std::vector<double> window;
+        while (end < offsets.size() && offsets[end].arrivalUs < offsets[begin].arrivalUs + step)
+            window.push_back(offsets[end++].offsetUs);
+        const double median = quantile(window, 0.5);
+        for (double w : window)
+            strays.push_back(w - median);
+        begin = end;
+    }
+    std::vector<double> medians;
+    for (size_t begin = 0; begin < offsets.size();) {
+        size_t end = begin;
+        std::vector<double> window;
+        while (end < offsets.size() && offsets[end].arrivalUs < offsets[begin].arrivalUs + step)
+            window.push_back(offsets[end++].offsetUs);
+        medians.push_back(quantile(window, 0.5));
+        begin = end;
+    }
+    const auto [low, high] = std::minmax_element(medians.begin(), medians.end());
+    return {QStringLiteral("play time from stream position: %1 fragments; within %2 ms windows "
+                           "their readings strayed %3 to %4 ms from the window's median, which "
+                           "moved over %5 ms during the run")
+                .arg(offsets.size())
+                .arg(step / kUsPerMs, 0, 'f', 0)
+                .arg(quantile(strays, kSpreadQuantile) / kUsPerMs, 0, 'f', 2)
+                .arg(quantile(strays, 1 - kSpreadQuantile) / kUsPerMs, 0, 'f', 2)
+                .arg(medians.empty() ? 0.0 : (*high - *low) / kUsPerMs, 0, 'f', 1)};
+}
 
 PulseMonitorCapture::~PulseMonitorCapture() {
     close();
@@ -70,11 +141,14 @@ void PulseMonitorCapture::onStreamState(pa_stream*, void* self) {
 void PulseMonitorCapture::onRead(pa_stream* s, size_t, void* data) {
     auto* self = static_cast<PulseMonitorCapture*>(data);
     const size_t frameBytes = sizeof(float) * static_cast<size_t>(self->channels_);
+    const double usPerFrame = kUsPerSecond / self->rate_;
     while (pa_stream_readable_size(s) > 0) {
         const void* samples = nullptr;
         size_t bytes = 0;
         if (pa_stream_peek(s, &samples, &bytes) < 0 || bytes == 0)
             return;
+        const auto frames = static_cast<int>(bytes / frameBytes);
+        const double positionUs = double(self->framesRead_) * usPerFrame;
         if (samples) {
             const double now = self->nowUs();
             pa_usec_t latency = 0;
@@ -82,13 +156,15 @@ void PulseMonitorCapture::onRead(pa_stream* s, size_t, void* data) {
             // Before the fragment is dropped, the latency is the age of its first sample.
             if (pa_stream_get_latency(s, &latency, &negative) == 0) {
                 const double signedLatency = negative ? -double(latency) : double(latency);
-                self->detector_.feed(static_cast<const float*>(samples),
-                                     static_cast<int>(bytes / frameBytes), self->channels_,
-                                     now - signedLatency, kUsPerSecond / self->rate_, now);
+                if (self->offsets_.size() < self->offsets_.capacity())
+                    self->offsets_.push_back({now, now - signedLatency - positionUs});
             } else {
                 ++self->noTiming_;
             }
+            self->detector_.feed(static_cast<const float*>(samples), frames, self->channels_,
+                                 positionUs, usPerFrame, now);
         }
+        self->framesRead_ += static_cast<uint64_t>(frames); // a hole counts as frames too
         pa_stream_drop(s);
     }
 }
@@ -260,7 +336,7 @@ QStringList PulseMonitorCapture::serverFigures() {
                  .arg(fragmentFrames)
                  .arg(ms(pa_usec_t(kUsPerSecond * double(fragmentFrames) / rate_)));
     if (noTiming_ > 0)
-        lines << QStringLiteral("fragments before the first timing update (not used): %1")
+        lines << QStringLiteral("fragments before the first timing update (no offset): %1")
                      .arg(noTiming_.load());
     return lines;
 }

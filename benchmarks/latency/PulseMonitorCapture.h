@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <atomic>
+#include <cstdint>
+#include <vector>
 
 typedef struct pa_threaded_mainloop pa_threaded_mainloop;
 typedef struct pa_context pa_context;
@@ -17,9 +19,13 @@ namespace vorlo::bench {
 // the negative of its sink's: a sample reaches the monitor when the sink mixes it, that much
 // before the sink plays it. So the record stream's latency, read as each fragment is taken
 // (signed, interpolated between the server's timing updates), gives for its first sample the
-// time it plays at the sink: now - latency. That is the moment a sound card behind the sink
-// would sound it. The fragment's arrival in this process is kept too: a figure that depends on
-// no latency the server reports.
+// time it plays at the sink: now - latency, which is where a sound card behind the sink would
+// sound it. Single readings jump by milliseconds, and over a run the stream's position drifts
+// from the clock by tens of milliseconds (the server rewinds and re-renders its sink), so each
+// fragment gives an offset of play time from stream position, and a sample's play time is its
+// position plus the median offset of the fragments that arrived within a short window around
+// it. The fragment's arrival in this process is kept too: a figure that takes nothing from the
+// server.
 class PulseMonitorCapture : public SoundCapture {
 public:
     // An empty sink name: the server's default sink.
@@ -29,8 +35,10 @@ public:
     bool open(QString* why) override;
     bool listen(QString* why) override;
     double nowUs() override;
+    double toWallUs(double soundUs, double arrivalUs) override;
     QString arrivalMeaning() const override;
     QStringList serverFigures() override;
+    QStringList clockFigures() override;
     OnsetDetector& detector() override { return detector_; }
 
     // Fragments taken before the server's first timing update (not fed).
@@ -54,6 +62,15 @@ private:
     unsigned rate_ = 0;
     int channels_ = 2;
     std::atomic<long> noTiming_{0};
+    // Touched on the main loop's thread only (or with it locked): the frames taken so far and,
+    // for each fragment in order of arrival, when it arrived and its offset of play time from
+    // stream position.
+    struct Offset {
+        double arrivalUs;
+        double offsetUs;
+    };
+    uint64_t framesRead_ = 0;
+    std::vector<Offset> offsets_;
 };
 
 } // namespace vorlo::bench

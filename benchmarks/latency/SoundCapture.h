@@ -8,7 +8,8 @@
 namespace vorlo::bench {
 
 // What a sound server plays, listened to by the benchmark: it feeds an OnsetDetector with
-// every sample and the moment that sample sounds, on a clock of its own that nowUs() reads.
+// every sample and the moment that sample sounds, on a clock of the capture's own, which
+// toWallUs() turns into the wall clock that nowUs() reads (CLOCK_MONOTONIC).
 class SoundCapture {
 public:
     virtual ~SoundCapture() = default;
@@ -16,12 +17,18 @@ public:
     virtual bool open(QString* why) = 0;
     // Starts listening to the synthesizer's output, once it plays into the server.
     virtual bool listen(QString* why) = 0;
-    // The capture's clock now, in microseconds: the moment a key is played.
+    // The wall clock now, in microseconds: the moment a key is played.
     virtual double nowUs() = 0;
+    // The wall-clock time of a sound time the detector holds, once the run is over; arrivalUs
+    // is when that sample reached the capture.
+    virtual double toWallUs(double soundUs, double arrivalUs) = 0;
     // What an onset's arrival time means on this server.
     virtual QString arrivalMeaning() const = 0;
-    // What the server says of its buffers, for the report (one line each).
+    // What the server says of its buffers, for the report (one line each), read while a note
+    // sounds.
     virtual QStringList serverFigures() = 0;
+    // How well the sound times held to the wall clock, once the run is over.
+    virtual QStringList clockFigures() = 0;
     virtual OnsetDetector& detector() = 0;
 };
 
