@@ -7,6 +7,7 @@
 #include "Drawstops.h"
 #include "LevelSender.h"
 #include "Memories.h"
+#include "MemoryBanks.h"
 #include "MidiConstants.h"
 #include "OrganSettings.h"
 #include "Panic.h"
@@ -69,10 +70,10 @@ bool isManual(int a) {
 CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories,
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
                                  Thru& thru, Panic& panic, OrganSettings& settings,
-                                 std::function<void()> reset)
+                                 std::function<void()> reset, MemoryBanks& banks)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
       couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
-      reset_(std::move(reset)) {}
+      reset_(std::move(reset)), banks_(banks) {}
 
 int CommandExecutor::expressionLevel(int value) {
     const double a = 127.0 - (0.51968 * value + 61.0);
@@ -157,6 +158,18 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
     case CommandKind::ExpressionPedal:
     case CommandKind::BendSwitch:
         device(c);
+        break;
+    case CommandKind::SequenceNext:
+        banks_.next();
+        break;
+    case CommandKind::SequencePrevious:
+        banks_.previous();
+        break;
+    case CommandKind::StepBank:
+        banks_.stepBank(c.a);
+        break;
+    case CommandKind::ShowBank:
+        banks_.showBank(c.a);
         break;
     }
 }

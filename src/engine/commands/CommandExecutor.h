@@ -12,6 +12,7 @@ class Couplers;
 class Drawstops;
 class LevelSender;
 class Memories;
+class MemoryBanks;
 class OrganSettings;
 class Panic;
 class Thru;
@@ -25,7 +26,7 @@ public:
     // procedure.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
-                    OrganSettings& settings, std::function<void()> reset);
+                    OrganSettings& settings, std::function<void()> reset, MemoryBanks& banks);
 
     // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
     static int expressionLevel(int value);
@@ -60,6 +61,7 @@ private:
     Panic& panic_;
     OrganSettings& settings_;
     std::function<void()> reset_;
+    MemoryBanks& banks_;
 };
 
 } // namespace vorlo

@@ -24,6 +24,7 @@
 #include "LevelSender.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
+#include "MemoryBanks.h"
 #include "MemoryFile.h"
 #include "MemoryPanel.h"
 #include "MidiBackend.h"
@@ -41,6 +42,7 @@
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
+#include "SequencerDisplay.h"
 #include "SettingsLists.h"
 #include "StartupProblems.h"
 #include "StopCaptions.h"
@@ -100,6 +102,8 @@ struct Console::Parts {
     Panic panic;
     InputDispatcher input;
     Memories memories;
+    // The free memories in banks, and the sequence of stored memories across them.
+    MemoryBanks banks;
     Drawstops drawstops;
     Buffers buffers;
     MemoryFile memoryFile;
@@ -129,6 +133,8 @@ struct Console::Parts {
     DeviceLights deviceLights;
     // What still waits for the cable to the module.
     SendProgress sendProgress;
+    // The main window's bank and sequence caption.
+    SequencerDisplay sequencerDisplay;
 };
 
 Console::Parts::Parts(Console& c)
@@ -146,6 +152,7 @@ Console::Parts::Parts(Console& c)
       input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
             events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
+      banks(c.state_, events, memories, c.dialogs(), c.run_, problems),
       drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, c.dialogs(), c.run_, events, later(reset), memories, later(recovery),
@@ -153,8 +160,9 @@ Console::Parts::Parts(Console& c)
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen()),
-      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
-               [this] { reset.RESET_Click(); }),
+      commands(
+          c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
+          [this] { reset.RESET_Click(); }, banks),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
@@ -170,10 +178,11 @@ Console::Parts::Parts(Console& c)
             settings),
       resetDisplay(c.state_, *c.panel_, layout),
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
-                 configuration, tableLoader, reset, update, memories, recovery, problems}),
+                 configuration, tableLoader, reset, update, memories, recovery, problems, banks}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle, portSetup,
                      keyboard),
-      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
+      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
+      sequencerDisplay(c.state_, *c.panel_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -182,6 +191,8 @@ Console::Parts::Parts(Console& c)
     events.add(resetDisplay);
     events.add(portSetup);
     events.add(deviceLights);
+    events.add(sequencerDisplay);
+    recovery.onChanged = [this] { banks.shownChanged(); };
     bindPanelCommands(c.mainForm(), commands);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
@@ -300,6 +311,9 @@ SendProgress& Console::sendProgress() {
 }
 OnScreenKeyboard& Console::onScreenKeyboard() {
     return parts_->keyboard;
+}
+MemoryBanks& Console::banks() {
+    return parts_->banks;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

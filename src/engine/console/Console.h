@@ -34,6 +34,7 @@ class Hotkeys;
 class InputDispatcher;
 class LevelSender;
 class Memories;
+class MemoryBanks;
 class MemoryFile;
 class FileMenu;
 class MidiBackend;
@@ -127,6 +128,8 @@ public:
     SendProgress& sendProgress();
     // The on-screen keyboard window.
     OnScreenKeyboard& onScreenKeyboard();
+    // The free memories in banks and the memory sequence.
+    MemoryBanks& banks();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

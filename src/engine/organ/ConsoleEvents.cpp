@@ -119,4 +119,8 @@ void ConsoleEvents::deviceListRead() {
 void ConsoleEvents::deviceNotice(const QString& text) {
     announce(&ConsoleListener::deviceNotice, text);
 }
+
+void ConsoleEvents::bankShown(int bank, int memory) {
+    announce(&ConsoleListener::bankShown, bank, memory);
+}
 } // namespace vorlo

@@ -48,6 +48,7 @@ public:
     void recallOptionShown(int option, int value) override;
     void deviceListRead() override;
     void deviceNotice(const QString& text) override;
+    void bankShown(int bank, int memory) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -190,6 +190,21 @@ void declareMainForm(Form& f) {
     centred(f, C_memory);
     centred(f, Graduatore);
     centred(f, Numerino_Led);
+
+    button(f, BankDown, QStringLiteral("Bank -"),
+           QStringLiteral("Show the previous bank of twelve free memories"));
+    Control& bank = f.add(BankShown);
+    bank.setCaption(QStringLiteral("Bank 1"));
+    bank.setBackColor(color::ButtonFace);
+    bank.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    bank.setToolTip(QStringLiteral("The bank of the free memories shown, and the memory of the "
+                                   "sequence in force"));
+    button(f, BankUp, QStringLiteral("Bank +"),
+           QStringLiteral("Show the next bank of twelve free memories"));
+    button(f, SequencePrevious, QStringLiteral("< Prev"),
+           QStringLiteral("Recall the previous stored memory, back through the banks (Page Up)"));
+    button(f, SequenceNext, QStringLiteral("Next >"),
+           QStringLiteral("Recall the next stored memory, on through the banks (Page Down)"));
 }
 
 void declareAdvancedForm(Form& f) {

@@ -74,6 +74,11 @@ void bindPanelCommands(Form& main, CommandExecutor& commands) {
     bind(main(ctl::main::THRUBUTTON), C::nextThruBody());
     bind(main(ctl::main::Panic), C::panic());
     bind(main(ctl::main::RESET), C::reset());
+
+    bind(main(ctl::main::BankDown), C::stepBank(-1));
+    bind(main(ctl::main::BankUp), C::stepBank(1));
+    bind(main(ctl::main::SequencePrevious), C::sequencePrevious());
+    bind(main(ctl::main::SequenceNext), C::sequenceNext());
 }
 
 void bindAdvancedCommands(Form& advanced, CommandExecutor& commands) {
