@@ -13,16 +13,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vorlo::MemoryBankSet banks;
     banks.memory(1, 1).MemPED = 3; // bank 1 is never the file's to change
     const vorlo::MemoryBankSet before = banks;
-    if (!vorlo::BanksFile::parse(bytes, banks)) {
-        if (!(banks == before))
+    vorlo::CrescendoStages stages;
+    if (!vorlo::BanksFile::parse(bytes, banks, stages)) {
+        if (!(banks == before) || !(stages == vorlo::CrescendoStages()))
             std::abort(); // a file that does not read changes nothing
         return 0;
     }
     if (!(banks.memory(1, 1) == before.memory(1, 1)))
         std::abort();
-    const QByteArray written = vorlo::BanksFile::serialize(banks);
+    const QByteArray written = vorlo::BanksFile::serialize(banks, stages);
     vorlo::MemoryBankSet again = before;
-    if (!vorlo::BanksFile::parse(written, again) || !(again == banks))
+    vorlo::CrescendoStages stagesAgain;
+    if (!vorlo::BanksFile::parse(written, again, stagesAgain) || !(again == banks) ||
+        !(stagesAgain == stages))
         std::abort();
     return 0;
 }

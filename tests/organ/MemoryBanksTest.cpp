@@ -227,7 +227,7 @@ TEST_F(Banks, BanksSurviveARestartAndBankOneStaysAsItAlwaysWas) {
 TEST_F(Banks, ADamagedBanksFileIsToldKeptAsideAndNeverWrittenOver) {
     MemoryBankSet set;
     set.memory(5, 5).MemFO_SW = 9;
-    const QByteArray good = BanksFile::serialize(set);
+    const QByteArray good = BanksFile::serialize(set, CrescendoStages());
     QByteArray flipped = good;
     flipped[flipped.indexOf("M 5 5 ") + 8] = '7';
     QByteArray newer = good;
@@ -263,11 +263,13 @@ TEST_F(Banks, ADamagedBanksFileIsToldKeptAsideAndNeverWrittenOver) {
         store(1);
         console->banks().flush();
         MemoryBankSet back;
-        ASSERT_TRUE(BanksFile::read(banksPath(), back));
+        CrescendoStages stages;
+        ASSERT_TRUE(BanksFile::read(banksPath(), back, stages));
         EXPECT_EQ(back.memory(2, 1), st().slot(1));
     }
     MemoryBankSet back;
-    EXPECT_TRUE(BanksFile::parse(good, back));
+    CrescendoStages stages;
+    EXPECT_TRUE(BanksFile::parse(good, back, stages));
     EXPECT_EQ(back, set) << "the good file reads back";
 }
 

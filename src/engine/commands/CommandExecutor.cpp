@@ -3,6 +3,7 @@
 #include "Buffers.h"
 #include "ConsoleState.h"
 #include "Couplers.h"
+#include "Crescendo.h"
 #include "Division.h"
 #include "Drawstops.h"
 #include "LevelSender.h"
@@ -70,10 +71,11 @@ bool isManual(int a) {
 CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories,
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
                                  Thru& thru, Panic& panic, OrganSettings& settings,
-                                 std::function<void()> reset, MemoryBanks& banks)
+                                 std::function<void()> reset, MemoryBanks& banks,
+                                 Crescendo& crescendo)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
       couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
-      reset_(std::move(reset)), banks_(banks) {}
+      reset_(std::move(reset)), banks_(banks), crescendo_(crescendo) {}
 
 int CommandExecutor::expressionLevel(int value) {
     const double a = 127.0 - (0.51968 * value + 61.0);
@@ -170,6 +172,15 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         break;
     case CommandKind::ShowBank:
         banks_.showBank(c.a);
+        break;
+    case CommandKind::CrescendoPedal:
+        crescendo_.pedal(c.a);
+        break;
+    case CommandKind::StepCrescendo:
+        crescendo_.stepStage(c.a);
+        break;
+    case CommandKind::StoreCrescendo:
+        crescendo_.storeStage();
         break;
     }
 }

@@ -9,6 +9,7 @@ namespace vorlo {
 class Buffers;
 class ConsoleState;
 class Couplers;
+class Crescendo;
 class Drawstops;
 class LevelSender;
 class Memories;
@@ -26,7 +27,8 @@ public:
     // procedure.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
-                    OrganSettings& settings, std::function<void()> reset, MemoryBanks& banks);
+                    OrganSettings& settings, std::function<void()> reset, MemoryBanks& banks,
+                    Crescendo& crescendo);
 
     // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
     static int expressionLevel(int value);
@@ -62,6 +64,7 @@ private:
     OrganSettings& settings_;
     std::function<void()> reset_;
     MemoryBanks& banks_;
+    Crescendo& crescendo_;
 };
 
 } // namespace vorlo

@@ -67,6 +67,9 @@ enum class CommandKind : int {
     SequencePrevious,   // recalls the previous stored free memory, back into earlier banks
     StepBank,           // a: step (-1 previous, +1 next bank), not past bank 1 or the last
     ShowBank,           // a: bank 1..100 whose memories become the free memories shown
+    CrescendoPedal,     // a: pedal value 0..127, the crescendo stage from heel to toe
+    StepCrescendo,      // a: step (-1, +1) of the crescendo stage, within 0..20
+    StoreCrescendo,     // the crescendo stage in force takes the registration in force
 };
 
 // One request of the player, as a value: a kind and up to two small arguments whose meaning
@@ -171,6 +174,15 @@ struct ConsoleCommand {
     }
     static constexpr ConsoleCommand showBank(int bank) {
         return {CommandKind::ShowBank, bank, 0, 0};
+    }
+    static constexpr ConsoleCommand crescendoPedal(int value) {
+        return {CommandKind::CrescendoPedal, value, 0, 0};
+    }
+    static constexpr ConsoleCommand stepCrescendo(int step) {
+        return {CommandKind::StepCrescendo, step, 0, 0};
+    }
+    static constexpr ConsoleCommand storeCrescendo() {
+        return {CommandKind::StoreCrescendo, 0, 0, 0};
     }
 
     friend constexpr bool operator==(const ConsoleCommand&, const ConsoleCommand&) = default;

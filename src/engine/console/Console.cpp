@@ -13,6 +13,7 @@
 #include "ConsoleUpdate.h"
 #include "ConsoleWindowPlaces.h"
 #include "Couplers.h"
+#include "Crescendo.h"
 #include "DeviceLights.h"
 #include "Dialogs.h"
 #include "Drawstops.h"
@@ -104,6 +105,8 @@ struct Console::Parts {
     Memories memories;
     // The free memories in banks, and the sequence of stored memories across them.
     MemoryBanks banks;
+    // The crescendo pedal's stages on top of the drawn registration.
+    Crescendo crescendo;
     Drawstops drawstops;
     Buffers buffers;
     MemoryFile memoryFile;
@@ -153,7 +156,7 @@ Console::Parts::Parts(Console& c)
             events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       banks(c.state_, events, memories, c.dialogs(), c.run_, problems),
-      drawstops(c.state_, events, update, memories),
+      crescendo(c.state_, events, update, banks), drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, c.dialogs(), c.run_, events, later(reset), memories, later(recovery),
                  settings),
@@ -162,7 +165,7 @@ Console::Parts::Parts(Console& c)
       advanced(c.state_, *c.panel_, c.screen()),
       commands(
           c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
-          [this] { reset.RESET_Click(); }, banks),
+          [this] { reset.RESET_Click(); }, banks, crescendo),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
@@ -314,6 +317,9 @@ OnScreenKeyboard& Console::onScreenKeyboard() {
 }
 MemoryBanks& Console::banks() {
     return parts_->banks;
+}
+Crescendo& Console::crescendo() {
+    return parts_->crescendo;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

@@ -23,6 +23,7 @@ class CommandExecutor;
 class ConsoleEvents;
 class ConsoleUpdate;
 class Couplers;
+class Crescendo;
 class SendProgress;
 class DeviceLights;
 class Dialogs;
@@ -130,6 +131,8 @@ public:
     OnScreenKeyboard& onScreenKeyboard();
     // The free memories in banks and the memory sequence.
     MemoryBanks& banks();
+    // The crescendo pedal.
+    Crescendo& crescendo();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

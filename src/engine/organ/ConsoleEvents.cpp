@@ -123,4 +123,8 @@ void ConsoleEvents::deviceNotice(const QString& text) {
 void ConsoleEvents::bankShown(int bank, int memory) {
     announce(&ConsoleListener::bankShown, bank, memory);
 }
+
+void ConsoleEvents::crescendoShown(int stage) {
+    announce(&ConsoleListener::crescendoShown, stage);
+}
 } // namespace vorlo

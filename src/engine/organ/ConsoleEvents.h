@@ -49,6 +49,7 @@ public:
     void deviceListRead() override;
     void deviceNotice(const QString& text) override;
     void bankShown(int bank, int memory) override;
+    void crescendoShown(int stage) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -101,6 +101,8 @@ public:
     // The bank whose memories are the free memories shown (BankShown) changed, or the memory
     // sequence moved within it (BankMemory).
     virtual void bankShown(int /*bank*/, int /*memory*/) {}
+    // The crescendo pedal's stage in force (0: the drawn registration).
+    virtual void crescendoShown(int /*stage*/) {}
 };
 
 } // namespace vorlo

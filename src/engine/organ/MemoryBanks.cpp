@@ -24,7 +24,7 @@ const QString kSubject = QStringLiteral("Memory banks");
 MemoryBanks::MemoryBanks(ConsoleState& state, ConsoleListener& listener, Memories& memories,
                          Dialogs& dialogs, RunState& run, StartupProblems& problems)
     : state_(state), listener_(listener), memories_(memories), dialogs_(dialogs), run_(run),
-      problems_(problems), written_(BanksFile::serialize(banks_)) {
+      problems_(problems), written_(BanksFile::serialize(banks_, stages_)) {
     writer_ = std::make_unique<RecoveryWriter>(
         state_.appFile(QString::fromLatin1(BanksFile::FileName)), [this](const QString& error) {
             // Told on the writer's thread; the player hears of it on the console's.
@@ -42,7 +42,8 @@ QString MemoryBanks::path() const {
 void MemoryBanks::load() {
     const QString file = path();
     MemoryBankSet read;
-    const BanksFile::ReadResult r = BanksFile::read(file, read);
+    CrescendoStages readStages;
+    const BanksFile::ReadResult r = BanksFile::read(file, read, readStages);
     if (r.status == BanksFile::ReadResult::Status::Damaged) {
         const QString where = QDir::toNativeSeparators(file);
         const QString what =
@@ -55,14 +56,15 @@ void MemoryBanks::load() {
             tell(QStringLiteral("The memory banks file %1 cannot be read (%2), and it could not "
                                 "be moved aside (%3).")
                      .arg(where, what, error),
-                 QStringLiteral("Banks 2 to 100 start empty and are not saved in this session. "
+                 QStringLiteral("Banks 2 to 100 and the crescendo's stages start as new and are "
+                                "not saved in this session. "
                                 "Move or mend the file, then start Vorlo2000 again."));
             return;
         }
         tell(QStringLiteral("The memory banks file %1 cannot be read (%2). It is kept as %3.")
                  .arg(where, what, QDir::toNativeSeparators(kept)),
-             QStringLiteral("Banks 2 to 100 start empty; a new banks file is written when you "
-                            "store into one of them."));
+             QStringLiteral("Banks 2 to 100 and the crescendo's stages start as new; a new "
+                            "banks file is written when you store into one of them."));
         return;
     }
     if (r) {
@@ -70,7 +72,8 @@ void MemoryBanks::load() {
         for (int m = 1; m <= kMemoriesPerBank; ++m)
             read.memory(1, m) = banks_.memory(1, m);
         banks_ = read;
-        written_ = BanksFile::serialize(banks_);
+        stages_ = readStages;
+        written_ = BanksFile::serialize(banks_, stages_);
     }
 }
 
@@ -132,11 +135,18 @@ void MemoryBanks::shownChanged() {
 void MemoryBanks::write() {
     if (!writable_)
         return;
-    QByteArray bytes = BanksFile::serialize(banks_);
+    QByteArray bytes = BanksFile::serialize(banks_, stages_);
     if (bytes == written_)
         return;
     written_ = bytes;
     writer_->write(std::move(bytes));
+}
+
+void MemoryBanks::storeCrescendoStage(int n, const Registration& r) {
+    if (!CrescendoStages::isStage(n))
+        return;
+    stages_.store(n, r);
+    write();
 }
 
 void MemoryBanks::flush() {

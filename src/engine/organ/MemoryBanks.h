@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CrescendoStages.h"
 #include "MemoryBankSet.h"
 
 #include <QByteArray>
@@ -22,7 +23,8 @@ struct ConsoleState;
 // their bank and shows the other bank's. Bank 1 is what the console always had: it starts
 // empty and lives in the memory files. Banks 2..100 are kept in the banks file of the program
 // folder, written on a thread of its own whenever one of them changes, so that a store never
-// holds up the notes. The console starts on bank 1.
+// holds up the notes. The console starts on bank 1. The crescendo's stages are kept in the same
+// file once the player changed one.
 class MemoryBanks {
 public:
     MemoryBanks(ConsoleState& state, ConsoleListener& listener, Memories& memories,
@@ -49,6 +51,10 @@ public:
     // Returns once the banks file on disk is what the last change asked for.
     void flush();
     const MemoryBankSet& banks() const { return banks_; }
+    // The crescendo's stages, kept in the same file.
+    const CrescendoStages& crescendoStages() const { return stages_; }
+    // Stage n (1..20) takes the registration's crescendo fields, and the file is written.
+    void storeCrescendoStage(int n, const Registration& r);
 
 private:
     void keepShown();
@@ -64,6 +70,7 @@ private:
     RunState& run_;
     StartupProblems& problems_;
     MemoryBankSet banks_;
+    CrescendoStages stages_;
     QByteArray written_; // the banks file's contents as last read or written
     // Receives the writer's failure notices on the console's thread.
     QObject context_;

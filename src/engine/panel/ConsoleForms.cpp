@@ -205,6 +205,18 @@ void declareMainForm(Form& f) {
            QStringLiteral("Recall the previous stored memory, back through the banks (Page Up)"));
     button(f, SequenceNext, QStringLiteral("Next >"),
            QStringLiteral("Recall the next stored memory, on through the banks (Page Down)"));
+
+    button(f, CrescendoDown, QStringLiteral("Cr -"),
+           QStringLiteral("Crescendo one stage down (the foot controller, CC 4, moves it too)"));
+    Control& crescendo = f.add(CrescendoShown);
+    crescendo.setCaption(QStringLiteral("Cresc 0"));
+    crescendo.setBackColor(color::ButtonFace);
+    crescendo.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    crescendo.setToolTip(QStringLiteral("The crescendo stage in force: 0 is the registration "
+                                        "drawn, 20 the full organ"));
+    button(f, CrescendoUp, QStringLiteral("Cr +"), QStringLiteral("Crescendo one stage up"));
+    button(f, CrescendoStore, QStringLiteral("Cr Set"),
+           QStringLiteral("Store the registration in force into the crescendo stage shown"));
 }
 
 void declareAdvancedForm(Form& f) {

@@ -93,5 +93,10 @@ inline constexpr ControlId BankShown{"BankShown", ControlKind::Label};
 inline constexpr ControlId BankUp{"BankUp", ControlKind::Button};
 inline constexpr ControlId SequencePrevious{"SequencePrevious", ControlKind::Button};
 inline constexpr ControlId SequenceNext{"SequenceNext", ControlKind::Button};
+// The crescendo pedal's stage.
+inline constexpr ControlId CrescendoDown{"CrescendoDown", ControlKind::Button};
+inline constexpr ControlId CrescendoShown{"CrescendoShown", ControlKind::Label};
+inline constexpr ControlId CrescendoUp{"CrescendoUp", ControlKind::Button};
+inline constexpr ControlId CrescendoStore{"CrescendoStore", ControlKind::Button};
 
 } // namespace vorlo::ctl::main

@@ -11,6 +11,9 @@ namespace {
 const QByteArray kTitle = QByteArrayLiteral("VORLO2000 MEMORY BANKS");
 const QByteArray kVersionWord = QByteArrayLiteral("VERSION");
 const QByteArray kMemoryWord = QByteArrayLiteral("M");
+const QByteArray kStageWord = QByteArrayLiteral("C");
+// A stage line: the word, the stage, then its values.
+constexpr int kStageLineWords = 2 + static_cast<int>(CrescendoStages::kFields.size());
 const QByteArray kEndWord = QByteArrayLiteral("END");
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 // Bank 1 is never written: it lives in the memory files as it always has.
@@ -48,7 +51,7 @@ std::optional<int> number(const QByteArray& word) {
 
 } // namespace
 
-QByteArray BanksFile::serialize(const MemoryBankSet& banks) {
+QByteArray BanksFile::serialize(const MemoryBankSet& banks, const CrescendoStages& stages) {
     QByteArray out;
     out.append(kTitle).append(kCrLf);
     out.append(kVersionWord).append(' ').append(QByteArray::number(kVersion)).append(kCrLf);
@@ -66,13 +69,23 @@ QByteArray BanksFile::serialize(const MemoryBankSet& banks) {
             ++count;
         }
     }
+    if (!(stages == CrescendoStages())) {
+        for (int n = 1; n <= kCrescendoStageCount; ++n) {
+            out.append(kStageWord).append(' ').append(QByteArray::number(n));
+            for (SlotField f : CrescendoStages::kFields)
+                out.append(' ').append(QByteArray::number(stages.stage(n)[f]));
+            out.append(kCrLf);
+            ++count;
+        }
+    }
     const QByteArray sum = checksumText(out);
     out.append(kEndWord).append(' ').append(QByteArray::number(count)).append(' ').append(sum);
     out.append(kCrLf);
     return out;
 }
 
-BanksFile::ReadResult BanksFile::parse(const QByteArray& bytes, MemoryBankSet& banks) {
+BanksFile::ReadResult BanksFile::parse(const QByteArray& bytes, MemoryBankSet& banks,
+                                       CrescendoStages& stages) {
     if (!bytes.endsWith(kCrLf))
         return damaged(0, QStringLiteral("the file does not end with its closing line"));
     const QList<QByteArray> lines = bytes.chopped(kCrLf.size()).split('\n');
@@ -103,16 +116,35 @@ BanksFile::ReadResult BanksFile::parse(const QByteArray& bytes, MemoryBankSet& b
     if (end[2] != checksumText(QByteArrayView(bytes).first(bodySize)))
         return damaged(endLine, QStringLiteral("the checksum does not match the contents"));
     if (*number(end[1]) != endLine - 3)
-        return damaged(endLine, QStringLiteral("the number of memories does not match"));
+        return damaged(endLine, QStringLiteral("the number of lines does not match"));
 
     MemoryBankSet read = banks;
     for (int b = kFirstKeptBank; b <= kBankCount; ++b) {
         for (int m = 1; m <= kMemoriesPerBank; ++m)
             read.memory(b, m) = Registration::startValues();
     }
+    CrescendoStages readStages;
     for (int i = 2; i < endLine - 1; ++i) {
         const int line = i + 1;
         const QList<QByteArray> words = text[i].split(' ');
+        if (!words.isEmpty() && words[0] == kStageWord) {
+            if (words.size() != kStageLineWords)
+                return damaged(
+                    line,
+                    QStringLiteral("a stage line should hold %1 numbers").arg(kStageLineWords - 1));
+            const auto n = number(words[1]);
+            if (!n || !CrescendoStages::isStage(*n))
+                return damaged(line, QStringLiteral("no such crescendo stage"));
+            Registration r = readStages.stage(*n);
+            for (std::size_t k = 0; k < CrescendoStages::kFields.size(); ++k) {
+                const auto v = number(words[2 + static_cast<qsizetype>(k)]);
+                if (!v)
+                    return damaged(line, QStringLiteral("value %1 is not a number").arg(k + 1));
+                r[CrescendoStages::kFields[k]] = static_cast<int16_t>(*v);
+            }
+            readStages.store(*n, r);
+            continue;
+        }
         if (words.size() != kMemoryLineWords || words[0] != kMemoryWord)
             return damaged(
                 line,
@@ -131,18 +163,20 @@ BanksFile::ReadResult BanksFile::parse(const QByteArray& bytes, MemoryBankSet& b
         read.memory(*bank, *memory) = r;
     }
     banks = read;
+    stages = readStages;
     ReadResult ok;
     ok.status = ReadResult::Status::Read;
     return ok;
 }
 
-BanksFile::ReadResult BanksFile::read(const QString& path, MemoryBankSet& banks) {
+BanksFile::ReadResult BanksFile::read(const QString& path, MemoryBankSet& banks,
+                                      CrescendoStages& stages) {
     QFile file(path);
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return damaged(0, file.errorString());
-    return parse(file.readAll(), banks);
+    return parse(file.readAll(), banks, stages);
 }
 
 } // namespace vorlo

@@ -79,6 +79,9 @@ void bindPanelCommands(Form& main, CommandExecutor& commands) {
     bind(main(ctl::main::BankUp), C::stepBank(1));
     bind(main(ctl::main::SequencePrevious), C::sequencePrevious());
     bind(main(ctl::main::SequenceNext), C::sequenceNext());
+    bind(main(ctl::main::CrescendoDown), C::stepCrescendo(-1));
+    bind(main(ctl::main::CrescendoUp), C::stepCrescendo(1));
+    bind(main(ctl::main::CrescendoStore), C::storeCrescendo());
 }
 
 void bindAdvancedCommands(Form& advanced, CommandExecutor& commands) {

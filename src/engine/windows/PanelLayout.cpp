@@ -101,6 +101,10 @@ constexpr Placement kStandardSequencer[] = {
     {ctl::main::BankUp, 2090, 6300, 700, 240},
     {ctl::main::SequencePrevious, 2880, 6300, 800, 240},
     {ctl::main::SequenceNext, 3710, 6300, 800, 240},
+    {ctl::main::CrescendoDown, 4600, 6300, 600, 240},
+    {ctl::main::CrescendoShown, 5230, 6300, 1000, 240},
+    {ctl::main::CrescendoUp, 6260, 6300, 600, 240},
+    {ctl::main::CrescendoStore, 6890, 6300, 800, 240},
 };
 
 constexpr Placement kGraphicSequencer[] = {
@@ -109,6 +113,10 @@ constexpr Placement kGraphicSequencer[] = {
     {ctl::main::BankUp, 2444, 8250, 800, 260},
     {ctl::main::SequencePrevious, 3344, 8250, 900, 260},
     {ctl::main::SequenceNext, 4274, 8250, 900, 260},
+    {ctl::main::CrescendoDown, 5300, 8250, 700, 260},
+    {ctl::main::CrescendoShown, 6030, 8250, 1100, 260},
+    {ctl::main::CrescendoUp, 7160, 8250, 700, 260},
+    {ctl::main::CrescendoStore, 7890, 8250, 900, 260},
 };
 
 // Standard panel grid.

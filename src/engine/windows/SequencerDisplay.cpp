@@ -34,4 +34,9 @@ void SequencerDisplay::resetShown(ResetStep) {
     show();
 }
 
+void SequencerDisplay::crescendoShown(int stage) {
+    panel_.form(ctl::main::Window)(ctl::main::CrescendoShown)
+        .setCaption(QStringLiteral("Cresc %1").arg(stage));
+}
+
 } // namespace vorlo
