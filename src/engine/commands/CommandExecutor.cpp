@@ -162,6 +162,20 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         device(c);
         break;
     case CommandKind::SequenceNext:
+    case CommandKind::SequencePrevious:
+    case CommandKind::StepBank:
+    case CommandKind::ShowBank:
+    case CommandKind::CrescendoPedal:
+    case CommandKind::StepCrescendo:
+    case CommandKind::StoreCrescendo:
+        bankOrCrescendo(c);
+        break;
+    }
+}
+
+void CommandExecutor::bankOrCrescendo(const ConsoleCommand& c) {
+    switch (c.kind) {
+    case CommandKind::SequenceNext:
         banks_.next();
         break;
     case CommandKind::SequencePrevious:
@@ -181,6 +195,8 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         break;
     case CommandKind::StoreCrescendo:
         crescendo_.storeStage();
+        break;
+    default:
         break;
     }
 }

@@ -40,6 +40,8 @@ private:
     void setting(const ConsoleCommand& command);
     // Memories asked for outright, and what the keyboards' pedals, wheels and keys ask.
     void device(const ConsoleCommand& command);
+    // The memory banks, the memory sequence and the crescendo pedal.
+    void bankOrCrescendo(const ConsoleCommand& command);
     // Draws a position of a group as a click on its drawstop does; a group or position the
     // organ does not have is ignored.
     void drawStop(int group, int position);
