@@ -119,9 +119,12 @@ TEST_F(CrescendoPedal, WhatThePlayerDrawsWithAStageOnBelongsToTheDrawnRegistrati
     console->drawstops().Tir_MU_SW_Click(7);
     console->drawstops().Tir_FO_GO_Click(8);
     settle();
+    EXPECT_EQ(st().sent().MemMU_SW, 7);
+    EXPECT_EQ(st().sent().MemFO_GO, 1) << "the stage's Great Fondi stay on top";
     Registration drawn = st().live();
     drawn.MemFO_SW = 0;
     drawn.MemPED = 2;
+    drawn.MemFO_GO = 8;
     moveTo(2);
     EXPECT_EQ(st().live().MemMU_SW, 7);
     EXPECT_EQ(st().live().MemFO_GO, 8) << "stage 2 leaves the Great Fondi as drawn";
@@ -151,4 +154,27 @@ TEST_F(CrescendoPedal, AStoredStageIsKeptInTheBanksFileAndSurvivesARestart) {
     moveTo(4);
     EXPECT_EQ(st().sent(), CrescendoStages().onTop(Registration::startValues(), 4))
         << "the other stages stay the default ones";
+}
+
+TEST_F(CrescendoPedal, AMemoryRecalledWithAStageOnKeepsTheStageOnTop) {
+    console->drawstops().Tir_AN_GO_Click(6);
+    console->drawstops().Tir_FO_SW_Click(2);
+    console->memories().toggleRec();
+    console->memories().Memorie(4);
+    const Registration memory = st().slot(4);
+    console->drawstops().cancelAll();
+    moveTo(3);
+    log();
+    // Sustain and the memory's key: the memory comes with stage 3 on top, in one update.
+    play(kKeyboard1, {0xB0, 64, 127});
+    play(kKeyboard1, {0x90, 63, 100});
+    settle();
+    const QStringList sent = log();
+    const Registration expected = console->banks().crescendoStages().onTop(memory, 3);
+    EXPECT_EQ(st().sent(), expected);
+    EXPECT_EQ(expected.MemFO_SW, 15) << "stage 3 sets the Swell Fondi";
+    EXPECT_EQ(groupEntriesIn(sent, kGroups[1]), QStringList{}) << "they never went off";
+    EXPECT_EQ(groupEntriesIn(sent, kGroups[4]), QStringList{marker(140 + 6)});
+    moveTo(0);
+    EXPECT_EQ(st().sent(), memory);
 }

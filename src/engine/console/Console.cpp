@@ -196,6 +196,7 @@ Console::Parts::Parts(Console& c)
     events.add(deviceLights);
     events.add(sequencerDisplay);
     recovery.onChanged = [this] { banks.shownChanged(); };
+    update.beforePass = [this] { crescendo.layOnTop(); };
     bindPanelCommands(c.mainForm(), commands);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }

@@ -56,6 +56,17 @@ void Crescendo::setStage(int n) {
     update_.AGGIORNAMENTO_VORLO();
 }
 
+void Crescendo::layOnTop() {
+    if (stage_ == 0)
+        return;
+    drawn_ = drawn();
+    Registration& live = state_.live();
+    const Registration target = banks_.crescendoStages().onTop(drawn_, stage_);
+    for (SlotField f : CrescendoStages::kFields)
+        live[f] = target[f];
+    applied_ = live;
+}
+
 void Crescendo::stepStage(int step) {
     setStage(stage_ + step);
 }

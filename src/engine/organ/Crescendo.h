@@ -11,8 +11,8 @@ struct ConsoleState;
 
 // The crescendo pedal: it walks through the stages, each adding its stops on top of the
 // registration the player drew; stage 0 is the drawn registration itself. What the player
-// draws, cancels or recalls while a stage is on changes the drawn registration, which the
-// stages are then added to. Only a change of stage sends anything, through the console update.
+// draws, cancels or recalls while a stage is on changes the drawn registration, and the stage
+// stays on top of it. Everything is sent through the console update.
 class Crescendo {
 public:
     // The controller the pedal sends (the foot controller), on either keyboard.
@@ -27,6 +27,10 @@ public:
     // Stage n (kept within 0..20); the same stage again sends nothing.
     void setStage(int n);
     void stepStage(int step);
+    // With a stage on, the registration in force becomes the drawn one (with what the player
+    // changed since) under the stage again: a memory recalled or a stop drawn keeps the stage's
+    // stops on top. Nothing at stage 0.
+    void layOnTop();
     // The stage in force takes the registration in force (nothing at stage 0).
     void storeStage();
     int stage() const { return stage_; }
