@@ -5,7 +5,7 @@
 #   scripts/fuzz.sh -max_total_time=600    each target for ten minutes
 #   scripts/fuzz.sh -runs=20000 midi sqs   chosen targets only
 #
-# Targets: dat, cfg, sqs, midi, ini, sf2, names, bindings (tests/fuzz). New inputs that reach new code are kept in
+# Targets: dat, cfg, sqs, midi, ini, sf2, names, bindings, banks (tests/fuzz). New inputs that reach new code are kept in
 # build-fuzz/corpus/<target>/; a failing input is written to build-fuzz/findings/ and the
 # script fails. Replay one with: build-fuzz/tests/fuzz/vorlo-fuzz-<target> <file>
 set -euo pipefail
@@ -21,7 +21,7 @@ for a in "$@"; do
     esac
 done
 ((${#options[@]})) || options=(-runs=500)
-((${#targets[@]})) || targets=(dat cfg sqs midi ini sf2 names bindings)
+((${#targets[@]})) || targets=(dat cfg sqs midi ini sf2 names bindings banks)
 
 "$root/scripts/setup.sh" clang libclang-rt-14-dev
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

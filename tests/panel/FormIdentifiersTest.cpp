@@ -44,7 +44,8 @@ TEST(FormIdentifiersTest, ConsoleWindowsDeclareWhatTheWindowsDraw) {
     Form& main = panel.form(ctl::main::Window);
     EXPECT_EQ(&main, &panel.form(QString::fromLatin1(forms::Main)));
 
-    EXPECT_EQ(main.controls().last()->kind(), ControlKind::Label); // Numerino_Led(24)
+    EXPECT_EQ(main(ctl::main::Numerino_Led, 24).kind(), ControlKind::Label);
+    EXPECT_EQ(main(ctl::main::BankShown).kind(), ControlKind::Label);
 
     // The standard stop grid lies in its frame; "Great" and "Swell" sit at the cell's foot.
     const Control* frame = &main(ctl::main::Panel_nograph, 0);

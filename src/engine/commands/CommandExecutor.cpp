@@ -3,10 +3,12 @@
 #include "Buffers.h"
 #include "ConsoleState.h"
 #include "Couplers.h"
+#include "Crescendo.h"
 #include "Division.h"
 #include "Drawstops.h"
 #include "LevelSender.h"
 #include "Memories.h"
+#include "MemoryBanks.h"
 #include "MidiConstants.h"
 #include "OrganSettings.h"
 #include "Panic.h"
@@ -69,10 +71,11 @@ bool isManual(int a) {
 CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories,
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
                                  Thru& thru, Panic& panic, OrganSettings& settings,
-                                 std::function<void()> reset)
+                                 std::function<void()> reset, MemoryBanks& banks,
+                                 Crescendo& crescendo)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
       couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
-      reset_(std::move(reset)) {}
+      reset_(std::move(reset)), banks_(banks), crescendo_(crescendo) {}
 
 int CommandExecutor::expressionLevel(int value) {
     const double a = 127.0 - (0.51968 * value + 61.0);
@@ -157,6 +160,43 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
     case CommandKind::ExpressionPedal:
     case CommandKind::BendSwitch:
         device(c);
+        break;
+    case CommandKind::SequenceNext:
+    case CommandKind::SequencePrevious:
+    case CommandKind::StepBank:
+    case CommandKind::ShowBank:
+    case CommandKind::CrescendoPedal:
+    case CommandKind::StepCrescendo:
+    case CommandKind::StoreCrescendo:
+        bankOrCrescendo(c);
+        break;
+    }
+}
+
+void CommandExecutor::bankOrCrescendo(const ConsoleCommand& c) {
+    switch (c.kind) {
+    case CommandKind::SequenceNext:
+        banks_.next();
+        break;
+    case CommandKind::SequencePrevious:
+        banks_.previous();
+        break;
+    case CommandKind::StepBank:
+        banks_.stepBank(c.a);
+        break;
+    case CommandKind::ShowBank:
+        banks_.showBank(c.a);
+        break;
+    case CommandKind::CrescendoPedal:
+        crescendo_.pedal(c.a);
+        break;
+    case CommandKind::StepCrescendo:
+        crescendo_.stepStage(c.a);
+        break;
+    case CommandKind::StoreCrescendo:
+        crescendo_.storeStage();
+        break;
+    default:
         break;
     }
 }

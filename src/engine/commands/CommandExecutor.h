@@ -9,9 +9,11 @@ namespace vorlo {
 class Buffers;
 class ConsoleState;
 class Couplers;
+class Crescendo;
 class Drawstops;
 class LevelSender;
 class Memories;
+class MemoryBanks;
 class OrganSettings;
 class Panic;
 class Thru;
@@ -25,7 +27,8 @@ public:
     // procedure.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
-                    OrganSettings& settings, std::function<void()> reset);
+                    OrganSettings& settings, std::function<void()> reset, MemoryBanks& banks,
+                    Crescendo& crescendo);
 
     // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
     static int expressionLevel(int value);
@@ -37,6 +40,8 @@ private:
     void setting(const ConsoleCommand& command);
     // Memories asked for outright, and what the keyboards' pedals, wheels and keys ask.
     void device(const ConsoleCommand& command);
+    // The memory banks, the memory sequence and the crescendo pedal.
+    void bankOrCrescendo(const ConsoleCommand& command);
     // Draws a position of a group as a click on its drawstop does; a group or position the
     // organ does not have is ignored.
     void drawStop(int group, int position);
@@ -60,6 +65,8 @@ private:
     Panic& panic_;
     OrganSettings& settings_;
     std::function<void()> reset_;
+    MemoryBanks& banks_;
+    Crescendo& crescendo_;
 };
 
 } // namespace vorlo

@@ -63,6 +63,13 @@ enum class CommandKind : int {
     ProgramChange,      // a: program p, the command key p + 36
     ExpressionPedal,    // a: input 1..2, b: division channel 1..3, c: controller value 0..127
     BendSwitch,         // a: input 1..2, b: division channel 1..3, c: wheel MSB 0..127
+    SequenceNext,       // recalls the next stored free memory, on into the following banks
+    SequencePrevious,   // recalls the previous stored free memory, back into earlier banks
+    StepBank,           // a: step (-1 previous, +1 next bank), not past bank 1 or the last
+    ShowBank,           // a: bank 1..100 whose memories become the free memories shown
+    CrescendoPedal,     // a: pedal value 0..127, the crescendo stage from heel to toe
+    StepCrescendo,      // a: step (-1, +1) of the crescendo stage, within 0..20
+    StoreCrescendo,     // the crescendo stage in force takes the registration in force
 };
 
 // One request of the player, as a value: a kind and up to two small arguments whose meaning
@@ -157,6 +164,25 @@ struct ConsoleCommand {
     }
     static constexpr ConsoleCommand bendSwitch(int input, int channel, int wheel) {
         return {CommandKind::BendSwitch, input, channel, wheel};
+    }
+    static constexpr ConsoleCommand sequenceNext() { return {CommandKind::SequenceNext, 0, 0, 0}; }
+    static constexpr ConsoleCommand sequencePrevious() {
+        return {CommandKind::SequencePrevious, 0, 0, 0};
+    }
+    static constexpr ConsoleCommand stepBank(int step) {
+        return {CommandKind::StepBank, step, 0, 0};
+    }
+    static constexpr ConsoleCommand showBank(int bank) {
+        return {CommandKind::ShowBank, bank, 0, 0};
+    }
+    static constexpr ConsoleCommand crescendoPedal(int value) {
+        return {CommandKind::CrescendoPedal, value, 0, 0};
+    }
+    static constexpr ConsoleCommand stepCrescendo(int step) {
+        return {CommandKind::StepCrescendo, step, 0, 0};
+    }
+    static constexpr ConsoleCommand storeCrescendo() {
+        return {CommandKind::StoreCrescendo, 0, 0, 0};
     }
 
     friend constexpr bool operator==(const ConsoleCommand&, const ConsoleCommand&) = default;

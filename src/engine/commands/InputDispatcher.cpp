@@ -1,4 +1,5 @@
 #include "InputDispatcher.h"
+#include "Crescendo.h"
 
 #include "CommandExecutor.h"
 #include "ConsoleListener.h"
@@ -235,6 +236,10 @@ void InputDispatcher::process(int input, ShortMessage m) {
         (m.data1 == midi::CcModulation || m.data1 == midi::CcVolume ||
          m.data1 == midi::CcExpression)) {
         commands_.execute(C::expressionPedal(input, s - kControl1 + 1, m.data2));
+        return;
+    }
+    if (s >= kControl1 && s <= kControl3 && m.data1 == Crescendo::kController) {
+        commands_.execute(C::crescendoPedal(m.data2));
         return;
     }
     passThrough(input, m);

@@ -15,6 +15,11 @@ constexpr RemoteKey ends(ConsoleCommand c) {
 RemoteKey remoteKey(int key) {
     using C = ConsoleCommand;
     switch (key) {
+    // The memory sequence, just below the stop-step keys: previous and next stored memory.
+    case 34:
+        return ends(C::sequencePrevious());
+    case 35:
+        return ends(C::sequenceNext());
     // Step through the stops of the target group, or draw its position 14.
     case 36:
         return keeps(C::stepRecallTarget(-10));

@@ -13,6 +13,7 @@
 #include "ConsoleUpdate.h"
 #include "ConsoleWindowPlaces.h"
 #include "Couplers.h"
+#include "Crescendo.h"
 #include "DeviceLights.h"
 #include "Dialogs.h"
 #include "Drawstops.h"
@@ -24,6 +25,7 @@
 #include "LevelSender.h"
 #include "MainWindowControls.h"
 #include "Memories.h"
+#include "MemoryBanks.h"
 #include "MemoryFile.h"
 #include "MemoryPanel.h"
 #include "MidiBackend.h"
@@ -45,6 +47,7 @@
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
+#include "SequencerDisplay.h"
 #include "SettingsLists.h"
 #include "SoundSetup.h"
 #include "StartupProblems.h"
@@ -109,6 +112,10 @@ struct Console::Parts {
     // Right-click Learn and Forget on the panel's command controls.
     MidiLearn learn;
     Memories memories;
+    // The free memories in banks, and the sequence of stored memories across them.
+    MemoryBanks banks;
+    // The crescendo pedal's stages on top of the drawn registration.
+    Crescendo crescendo;
     Drawstops drawstops;
     Buffers buffers;
     MemoryFile memoryFile;
@@ -142,6 +149,8 @@ struct Console::Parts {
     SendProgress sendProgress;
     // File > Record.
     Recording recording;
+    // The main window's bank and sequence caption.
+    SequencerDisplay sequencerDisplay;
 };
 
 Console::Parts::Parts(Console& c)
@@ -160,15 +169,17 @@ Console::Parts::Parts(Console& c)
                                        c.run_, later(commands), events, bindings),
       learn(bindings, events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
-      drawstops(c.state_, events, update, memories),
+      banks(c.state_, events, memories, c.dialogs(), c.run_, problems),
+      crescendo(c.state_, events, update, banks), drawstops(c.state_, events, update, memories),
       buffers(c.state_, events, c.dialogs(), update, later(recovery)),
       memoryFile(c.state_, c.dialogs(), c.run_, events, later(reset), memories, later(recovery),
                  settings),
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen()),
-      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
-               [this] { reset.RESET_Click(); }),
+      commands(
+          c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
+          [this] { reset.RESET_Click(); }, banks, crescendo),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
@@ -185,12 +196,13 @@ Console::Parts::Parts(Console& c)
             settings),
       resetDisplay(c.state_, *c.panel_, layout),
       lifecycle({c.state_, later(programWindows), events, c.dialogs(), c.run_, sysex, devices,
-                 configuration, tableLoader, reset, update, memories, recovery, problems}),
+                 configuration, tableLoader, reset, update, memories, recovery, problems, banks}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle, portSetup,
                      keyboard, sound),
       deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
       recording(c.state_, c.mainForm(), c.form(ctl::record::Window), c.dialogs(), *c.paced_, reset,
-                c.env_.audioRecorder) {
+                c.env_.audioRecorder),
+      sequencerDisplay(c.state_, *c.panel_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -200,6 +212,9 @@ Console::Parts::Parts(Console& c)
     events.add(portSetup);
     events.add(deviceLights);
     events.add(recording);
+    events.add(sequencerDisplay);
+    recovery.onChanged = [this] { banks.shownChanged(); };
+    update.beforePass = [this] { crescendo.layOnTop(); };
     bindPanelCommands(c.mainForm(), commands, learn);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
@@ -328,6 +343,13 @@ SoundSetup& Console::soundSetup() {
 
 Recording& Console::recording() {
     return parts_->recording;
+}
+
+MemoryBanks& Console::banks() {
+    return parts_->banks;
+}
+Crescendo& Console::crescendo() {
+    return parts_->crescendo;
 }
 
 bool Console::setWireSpeed(int baud, QString* error) {

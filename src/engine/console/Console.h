@@ -24,6 +24,7 @@ class CommandExecutor;
 class ConsoleEvents;
 class ConsoleUpdate;
 class Couplers;
+class Crescendo;
 class SendProgress;
 class DeviceLights;
 class Dialogs;
@@ -35,6 +36,7 @@ class Hotkeys;
 class InputDispatcher;
 class LevelSender;
 class Memories;
+class MemoryBanks;
 class MemoryFile;
 class FileMenu;
 class MidiBackend;
@@ -139,6 +141,10 @@ public:
     SoundSetup& soundSetup();
     // File > Record: the MIDI file and the sound.
     Recording& recording();
+    // The free memories in banks and the memory sequence.
+    MemoryBanks& banks();
+    // The crescendo pedal.
+    Crescendo& crescendo();
     WaitTimer& waiter() { return waiter_; }
 
     // The blocking wait that keeps the event loop running.

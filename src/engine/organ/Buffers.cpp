@@ -76,6 +76,7 @@ void Buffers::clearFreeMemories() {
     listener_.recArmedShown(false);
     st.MemoryUnchanged = false;
     st.LastMemory = 1;
+    st.BankMemory = 0;
     for (int i = kFirstFree; i <= kLastFree; ++i)
         listener_.freeMemoryShown(i, MemoryLight::Unlit);
     recovery_.changed();

@@ -119,4 +119,12 @@ void ConsoleEvents::deviceListRead() {
 void ConsoleEvents::deviceNotice(const QString& text) {
     announce(&ConsoleListener::deviceNotice, text);
 }
+
+void ConsoleEvents::bankShown(int bank, int memory) {
+    announce(&ConsoleListener::bankShown, bank, memory);
+}
+
+void ConsoleEvents::crescendoShown(int stage) {
+    announce(&ConsoleListener::crescendoShown, stage);
+}
 } // namespace vorlo

@@ -48,6 +48,8 @@ public:
     void recallOptionShown(int option, int value) override;
     void deviceListRead() override;
     void deviceNotice(const QString& text) override;
+    void bankShown(int bank, int memory) override;
+    void crescendoShown(int stage) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -98,6 +98,11 @@ public:
     // Something the player should know about the devices, that asks nothing of them (a device
     // found at another place, gone, back; the MIDI system stopped or back).
     virtual void deviceNotice(const QString& /*text*/) {}
+    // The bank whose memories are the free memories shown (BankShown) changed, or the memory
+    // sequence moved within it (BankMemory).
+    virtual void bankShown(int /*bank*/, int /*memory*/) {}
+    // The crescendo pedal's stage in force (0: the drawn registration).
+    virtual void crescendoShown(int /*stage*/) {}
 };
 
 } // namespace vorlo

@@ -37,6 +37,7 @@ void ConsoleReset::RESET_vorlo2000() {
     st.ResetConsoleSlots();
     st.RecArmed = false;
     st.LastMemory = 1;
+    st.BankMemory = 0;
     st.MemoryUnchanged = false;
     events_.recArmedShown(false);
     events_.resetShown(ResetStep::SlotsCleared);

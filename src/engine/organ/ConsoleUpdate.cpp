@@ -97,6 +97,8 @@ void ConsoleUpdate::AGGIORNAMENTO_VORLO() {
     }
     do {
         again_ = false;
+        if (beforePass)
+            beforePass();
         run();
     } while (again_ && !run_.hasEnded());
 }

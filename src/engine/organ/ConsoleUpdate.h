@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace vorlo {
 
 class OrganSettings;
@@ -23,6 +25,9 @@ public:
     // A call made while an update is running (a click handled during a system-exclusive
     // delay) is deferred: it runs once the running update has finished, so no item is sent
     // twice.
+    // Run before each pass compares the live registration with the sent one: the crescendo
+    // lays its stage on top of what the player changed.
+    std::function<void()> beforePass;
     void AGGIORNAMENTO_VORLO();
 
 private:

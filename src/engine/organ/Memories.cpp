@@ -64,6 +64,9 @@ void Memories::Memorie(int n) {
 
     const int previous = st.LastMemory;
     st.LastMemory = static_cast<int16_t>(n);
+    // The memory sequence goes on from the free memory last recalled or stored.
+    if (n <= kLastFree)
+        st.BankMemory = static_cast<int16_t>(n);
     if (previous >= kFirstFree && previous <= kLastFree)
         listener_.freeMemoryShown(previous, MemoryLight::Unlit);
     if (n <= kLastFree)

@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "FolderLock.h"
 #include "Memories.h"
+#include "MemoryBanks.h"
 #include "MidiDevices.h"
 #include "ProgramWindows.h"
 #include "RecoveryCopy.h"
@@ -24,7 +25,7 @@ ProgramLifecycle::ProgramLifecycle(const Collaborators& c)
     : state_(c.state), windows_(c.windows), events_(c.events), dialogs_(c.dialogs), run_(c.run),
       sysex_(c.sysex), devices_(c.devices), config_(c.config), tableLoader_(c.tableLoader),
       reset_(c.reset), update_(c.update), memories_(c.memories), recovery_(c.recovery),
-      problems_(c.problems) {}
+      problems_(c.problems), banks_(c.banks) {}
 
 ProgramLifecycle::~ProgramLifecycle() = default;
 
@@ -63,6 +64,8 @@ void ProgramLifecycle::Form_Load() {
     st.CfgFilePath = st.appFile(QStringLiteral("vorlo2000.CFG"));
     st.initFreeMemories();
     const bool configurationRead = config_.LEGGI_FILE_AVVIO();
+    // Banks 2..100 of the free memories; the console starts on bank 1.
+    banks_.load();
     devices_.findStoredDevices(configurationRead);
     devices_.MIDI_OPENING();
     tableLoader_.CARICAMENTO_DAT();

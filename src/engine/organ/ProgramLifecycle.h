@@ -13,6 +13,7 @@ class ConsoleUpdate;
 class Dialogs;
 class FolderLock;
 class Memories;
+class MemoryBanks;
 class MidiDevices;
 class ProgramWindows;
 class RecoveryCopy;
@@ -42,6 +43,7 @@ public:
         Memories& memories;
         RecoveryCopy& recovery;
         StartupProblems& problems;
+        MemoryBanks& banks;
     };
     explicit ProgramLifecycle(const Collaborators& c);
     ~ProgramLifecycle();
@@ -84,6 +86,7 @@ private:
     Memories& memories_;
     RecoveryCopy& recovery_;
     StartupProblems& problems_;
+    MemoryBanks& banks_;
     // Held from the start-up to the end of the program, the saves at the end included.
     std::unique_ptr<FolderLock> folderLock_;
 };

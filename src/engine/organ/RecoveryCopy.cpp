@@ -73,6 +73,8 @@ bool RecoveryCopy::parseBuffers(const QByteArray& bytes, ConsoleState& st, bool 
 }
 
 void RecoveryCopy::changed() {
+    if (onChanged)
+        onChanged();
     if (!active_)
         return;
     const ConsoleState& st = state_;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace vorlo {
@@ -37,6 +38,8 @@ public:
     // copy is written while free memories are unsaved or a buffer is filled, and removed
     // otherwise. Nothing happens before the start-up has dealt with a copy left behind.
     void changed();
+    // Told first whenever changed() is called: the memory banks keep the shown bank in step.
+    std::function<void()> onChanged;
     // At the end of the program: the copy stays (and is complete on disk) when keep is true,
     // otherwise it goes.
     void endOfProgram(bool keep);

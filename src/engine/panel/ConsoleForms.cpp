@@ -45,6 +45,37 @@ void centred(Form& f, const ControlArrayId& id) {
         f(id, i).setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
+// The memory banks, the memory sequence and the crescendo's stage, under the memory row.
+void declareBankAndCrescendoControls(Form& f) {
+    using namespace ctl::main;
+    button(f, BankDown, QStringLiteral("Bank -"),
+           QStringLiteral("Show the previous bank of twelve free memories"));
+    Control& bank = f.add(BankShown);
+    bank.setCaption(QStringLiteral("Bank 1"));
+    bank.setBackColor(color::ButtonFace);
+    bank.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    bank.setToolTip(QStringLiteral("The bank of the free memories shown, and the memory of the "
+                                   "sequence in force"));
+    button(f, BankUp, QStringLiteral("Bank +"),
+           QStringLiteral("Show the next bank of twelve free memories"));
+    button(f, SequencePrevious, QStringLiteral("< Prev"),
+           QStringLiteral("Recall the previous stored memory, back through the banks (Page Up)"));
+    button(f, SequenceNext, QStringLiteral("Next >"),
+           QStringLiteral("Recall the next stored memory, on through the banks (Page Down)"));
+
+    button(f, CrescendoDown, QStringLiteral("Cr -"),
+           QStringLiteral("Crescendo one stage down (the foot controller, CC 4, moves it too)"));
+    Control& crescendo = f.add(CrescendoShown);
+    crescendo.setCaption(QStringLiteral("Cresc 0"));
+    crescendo.setBackColor(color::ButtonFace);
+    crescendo.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    crescendo.setToolTip(QStringLiteral("The crescendo stage in force: 0 is the registration "
+                                        "drawn, 20 the full organ"));
+    button(f, CrescendoUp, QStringLiteral("Cr +"), QStringLiteral("Crescendo one stage up"));
+    button(f, CrescendoStore, QStringLiteral("Cr Set"),
+           QStringLiteral("Store the registration in force into the crescendo stage shown"));
+}
+
 void declareMainForm(Form& f) {
     using namespace ctl::main;
     f.setCaption(QStringLiteral("Vorlo2000"));
@@ -195,6 +226,7 @@ void declareMainForm(Form& f) {
     centred(f, C_memory);
     centred(f, Graduatore);
     centred(f, Numerino_Led);
+    declareBankAndCrescendoControls(f);
 }
 
 void declareAdvancedForm(Form& f) {

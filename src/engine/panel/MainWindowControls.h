@@ -89,5 +89,16 @@ inline constexpr ControlArrayId Graduatore{"Graduatore", ControlKind::Label, 1, 
 inline constexpr ControlArrayId LedFree{"LedFree", ControlKind::Picture, 1, 12};
 inline constexpr ControlArrayId LedFix{"LedFix", ControlKind::Picture, 1, 12};
 inline constexpr ControlArrayId Numerino_Led{"Numerino_Led", ControlKind::Label, 1, 24};
+// The memory banks and the memory sequence.
+inline constexpr ControlId BankDown{"BankDown", ControlKind::Button};
+inline constexpr ControlId BankShown{"BankShown", ControlKind::Label};
+inline constexpr ControlId BankUp{"BankUp", ControlKind::Button};
+inline constexpr ControlId SequencePrevious{"SequencePrevious", ControlKind::Button};
+inline constexpr ControlId SequenceNext{"SequenceNext", ControlKind::Button};
+// The crescendo pedal's stage.
+inline constexpr ControlId CrescendoDown{"CrescendoDown", ControlKind::Button};
+inline constexpr ControlId CrescendoShown{"CrescendoShown", ControlKind::Label};
+inline constexpr ControlId CrescendoUp{"CrescendoUp", ControlKind::Button};
+inline constexpr ControlId CrescendoStore{"CrescendoStore", ControlKind::Button};
 
 } // namespace vorlo::ctl::main

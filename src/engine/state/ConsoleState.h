@@ -20,6 +20,8 @@ struct ConsoleState : ConsoleSlots, ConsoleSettings {
     int16_t LastMemory = 1;           // 1..24, memory last recalled or stored
     bool FreeMemoriesUnsaved = false; // a free memory was stored and not saved to a file
     bool CopyFreeToFixed = false;     // next configuration write copies free onto fixed
+    int16_t BankShown = 1;            // the bank whose memories are the free memories 1..12
+    int16_t BankMemory = 0; // free memory of that bank last recalled or stored; 0 none yet
 
     // Stops table and what is derived from it.
     StopTable Table;

@@ -8,6 +8,9 @@ namespace {
 
 constexpr int kKeyF1 = 112;
 constexpr int kKeyF12 = 123;
+// Page Up and Page Down step through the memory sequence, as a page-turner pedal sends them.
+constexpr int kKeyPageUp = 33;
+constexpr int kKeyPageDown = 34;
 
 constexpr int kCharZero = '0';
 constexpr int kCharOne = '1';
@@ -25,6 +28,10 @@ Hotkeys::Hotkeys(Form& main, CommandExecutor& commands) : commands_(commands) {
 std::optional<ConsoleCommand> Hotkeys::keyDownCommand(int keyCode) {
     if (keyCode >= kKeyF1 && keyCode <= kKeyF12)
         return ConsoleCommand::freeMemory(keyCode - kKeyF1 + 1);
+    if (keyCode == kKeyPageUp)
+        return ConsoleCommand::sequencePrevious();
+    if (keyCode == kKeyPageDown)
+        return ConsoleCommand::sequenceNext();
     return std::nullopt;
 }
 

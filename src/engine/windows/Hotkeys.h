@@ -9,13 +9,15 @@ namespace vorlo {
 class CommandExecutor;
 class Form;
 
-// Function keys recall the free memories, the digit row the fixed memories.
+// Function keys recall the free memories, the digit row the fixed memories, Page Up and Page
+// Down step through the memory sequence.
 class Hotkeys {
 public:
     // main: the main window, whose key events the hotkeys take.
     Hotkeys(Form& main, CommandExecutor& commands);
 
-    // Virtual key codes: F1..F12 are 112..123 and recall free memories 1..12.
+    // Virtual key codes: F1..F12 are 112..123 and recall free memories 1..12; Page Up (33) and
+    // Page Down (34) recall the previous and the next memory of the sequence.
     void Form_KeyDown(int keyCode, int shift);
     // Windows-1252 character codes: '1'..'9' recall fixed memories 1..9, '0' fixed memory 10,
     // the apostrophe 11 and 'ì' (236) 12.

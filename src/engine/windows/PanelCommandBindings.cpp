@@ -76,6 +76,14 @@ void bindPanelCommands(Form& main, CommandExecutor& commands, MidiLearn& learn) 
     bind(main(ctl::main::THRUBUTTON), C::nextThruBody());
     bind(main(ctl::main::Panic), C::panic());
     bind(main(ctl::main::RESET), C::reset());
+
+    bind(main(ctl::main::BankDown), C::stepBank(-1));
+    bind(main(ctl::main::BankUp), C::stepBank(1));
+    bind(main(ctl::main::SequencePrevious), C::sequencePrevious());
+    bind(main(ctl::main::SequenceNext), C::sequenceNext());
+    bind(main(ctl::main::CrescendoDown), C::stepCrescendo(-1));
+    bind(main(ctl::main::CrescendoUp), C::stepCrescendo(1));
+    bind(main(ctl::main::CrescendoStore), C::storeCrescendo());
     learn.offersComplete();
 }
 

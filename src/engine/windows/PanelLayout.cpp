@@ -94,6 +94,31 @@ constexpr Placement kGraphicBottom[] = {
     {{ctl::main::LoadBuffer, 1}, 11610, 7760, 530, 260},
 };
 
+// The memory banks and the sequence, in the room under the memory indicators.
+constexpr Placement kStandardSequencer[] = {
+    {ctl::main::BankDown, 30, 6300, 700, 240},
+    {ctl::main::BankShown, 760, 6300, 1300, 240},
+    {ctl::main::BankUp, 2090, 6300, 700, 240},
+    {ctl::main::SequencePrevious, 2880, 6300, 800, 240},
+    {ctl::main::SequenceNext, 3710, 6300, 800, 240},
+    {ctl::main::CrescendoDown, 4600, 6300, 600, 240},
+    {ctl::main::CrescendoShown, 5230, 6300, 1000, 240},
+    {ctl::main::CrescendoUp, 6260, 6300, 600, 240},
+    {ctl::main::CrescendoStore, 6890, 6300, 800, 240},
+};
+
+constexpr Placement kGraphicSequencer[] = {
+    {ctl::main::BankDown, 84, 8250, 800, 260},
+    {ctl::main::BankShown, 914, 8250, 1500, 260},
+    {ctl::main::BankUp, 2444, 8250, 800, 260},
+    {ctl::main::SequencePrevious, 3344, 8250, 900, 260},
+    {ctl::main::SequenceNext, 4274, 8250, 900, 260},
+    {ctl::main::CrescendoDown, 5300, 8250, 700, 260},
+    {ctl::main::CrescendoShown, 6030, 8250, 1100, 260},
+    {ctl::main::CrescendoUp, 7160, 8250, 700, 260},
+    {ctl::main::CrescendoStore, 7890, 8250, 900, 260},
+};
+
 // Standard panel grid.
 constexpr double kStandardFirstRow = 160;
 constexpr double kStandardColumnStep = 1005;
@@ -248,6 +273,8 @@ void PanelLayout::placeStandardPanel(double s) {
     thru_.ADATTA_PULSANTE_THRU();
     for (const Placement& p : kStandardBottom)
         place(p);
+    for (const Placement& p : kStandardSequencer)
+        place(p);
     REGOLA_ALTEZZA_PULSANTI_BASSI();
     for (const Placement& p : kStandardRow) {
         Control& c = main(p.control);
@@ -368,6 +395,8 @@ void PanelLayout::placeGraphicPanel() {
     }
     thru_.ADATTA_PULSANTE_THRU();
     for (const Placement& p : kGraphicBottom)
+        place(p);
+    for (const Placement& p : kGraphicSequencer)
         place(p);
 
     const QString plate = st.appFile(QStringLiteral("stucco.gif"));
