@@ -12,6 +12,7 @@
 #include "Panic.h"
 #include "RemoteKeyMap.h"
 #include "Thru.h"
+#include "Transposer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,10 +70,10 @@ bool isManual(int a) {
 CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories,
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
                                  Thru& thru, Panic& panic, OrganSettings& settings,
-                                 std::function<void()> reset)
+                                 std::function<void()> reset, Transposer& transposer)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
       couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
-      reset_(std::move(reset)) {}
+      reset_(std::move(reset)), transposer_(transposer) {}
 
 int CommandExecutor::expressionLevel(int value) {
     const double a = 127.0 - (0.51968 * value + 61.0);
@@ -157,6 +158,12 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
     case CommandKind::ExpressionPedal:
     case CommandKind::BendSwitch:
         device(c);
+        break;
+    case CommandKind::TransposeStep:
+        transposer_.step(c.a);
+        break;
+    case CommandKind::SetTransposition:
+        transposer_.set(c.a);
         break;
     }
 }

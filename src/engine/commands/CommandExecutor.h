@@ -15,6 +15,7 @@ class Memories;
 class OrganSettings;
 class Panic;
 class Thru;
+class Transposer;
 
 // Carries out the player's commands, whichever way they arrive, by running the same handler
 // as the panel control each one stands for: the console update, the memory indicators and the
@@ -22,10 +23,10 @@ class Thru;
 class CommandExecutor {
 public:
     // settings: levels, balances and the Advanced window's choices. reset: the console's reset
-    // procedure.
+    // procedure. transposer: the semitones the player's notes sound at.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
-                    OrganSettings& settings, std::function<void()> reset);
+                    OrganSettings& settings, std::function<void()> reset, Transposer& transposer);
 
     // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
     static int expressionLevel(int value);
@@ -60,6 +61,7 @@ private:
     Panic& panic_;
     OrganSettings& settings_;
     std::function<void()> reset_;
+    Transposer& transposer_;
 };
 
 } // namespace vorlo

@@ -63,6 +63,8 @@ enum class CommandKind : int {
     ProgramChange,      // a: program p, the command key p + 36
     ExpressionPedal,    // a: input 1..2, b: division channel 1..3, c: controller value 0..127
     BendSwitch,         // a: input 1..2, b: division channel 1..3, c: wheel MSB 0..127
+    TransposeStep,      // a: semitones to move the transposition by (-1 down, +1 up)
+    SetTransposition,   // a: semitones -12..+12 (kept within)
 };
 
 // One request of the player, as a value: a kind and up to two small arguments whose meaning
@@ -157,6 +159,12 @@ struct ConsoleCommand {
     }
     static constexpr ConsoleCommand bendSwitch(int input, int channel, int wheel) {
         return {CommandKind::BendSwitch, input, channel, wheel};
+    }
+    static constexpr ConsoleCommand transposeStep(int step) {
+        return {CommandKind::TransposeStep, step, 0, 0};
+    }
+    static constexpr ConsoleCommand setTransposition(int semitones) {
+        return {CommandKind::SetTransposition, semitones, 0, 0};
     }
 
     friend constexpr bool operator==(const ConsoleCommand&, const ConsoleCommand&) = default;

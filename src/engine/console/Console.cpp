@@ -38,6 +38,7 @@
 #include "PanelProgramWindows.h"
 #include "PanelState.h"
 #include "Panic.h"
+#include "PlayingAidsPanel.h"
 #include "ProgramLifecycle.h"
 #include "RecoveryCopy.h"
 #include "ResetDisplay.h"
@@ -53,6 +54,7 @@
 #include "ThruModeWindow.h"
 #include "TotalRecall.h"
 #include "TotalRecallWindowControls.h"
+#include "Transposer.h"
 
 #include <QDir>
 
@@ -102,6 +104,8 @@ struct Console::Parts {
     Panic panic;
     // The player's own bindings of keyboard messages to commands.
     MidiBindings bindings;
+    // The semitones the player's notes sound at.
+    Transposer transposer;
     InputDispatcher input;
     // Right-click Learn and Forget on the panel's command controls.
     MidiLearn learn;
@@ -135,6 +139,8 @@ struct Console::Parts {
     DeviceLights deviceLights;
     // What still waits for the cable to the module.
     SendProgress sendProgress;
+    // The transposer's display.
+    PlayingAidsPanel playingAids;
 };
 
 Console::Parts::Parts(Console& c)
@@ -149,8 +155,9 @@ Console::Parts::Parts(Console& c)
       levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex, settingsLists),
       couplers(c.state_, events, update), thru(c.state_, events),
       thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru), panic(c.paced_->player()),
-      bindings(c.state_.AppDir), input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_,
-                                       c.run_, later(commands), events, bindings),
+      bindings(c.state_.AppDir), transposer(events),
+      input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
+            events, bindings, transposer),
       learn(bindings, events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       drawstops(c.state_, events, update, memories),
@@ -160,8 +167,9 @@ Console::Parts::Parts(Console& c)
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
       advanced(c.state_, *c.panel_, c.screen()),
-      commands(c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
-               [this] { reset.RESET_Click(); }),
+      commands(
+          c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
+          [this] { reset.RESET_Click(); }, transposer),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
@@ -180,7 +188,8 @@ Console::Parts::Parts(Console& c)
                  configuration, tableLoader, reset, update, memories, recovery, problems}),
       programWindows(c.state_, *c.panel_, layout, captions, advanced, lifecycle, portSetup,
                      keyboard),
-      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_) {
+      deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
+      playingAids(*c.panel_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -189,6 +198,7 @@ Console::Parts::Parts(Console& c)
     events.add(resetDisplay);
     events.add(portSetup);
     events.add(deviceLights);
+    events.add(playingAids);
     bindPanelCommands(c.mainForm(), commands, learn);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }

@@ -119,4 +119,10 @@ void ConsoleEvents::deviceListRead() {
 void ConsoleEvents::deviceNotice(const QString& text) {
     announce(&ConsoleListener::deviceNotice, text);
 }
+void ConsoleEvents::transpositionShown(int semitones) {
+    announce(&ConsoleListener::transpositionShown, semitones);
+}
+void ConsoleEvents::historyShown(bool canUndo, bool canRedo) {
+    announce(&ConsoleListener::historyShown, canUndo, canRedo);
+}
 } // namespace vorlo

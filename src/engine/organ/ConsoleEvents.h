@@ -48,6 +48,8 @@ public:
     void recallOptionShown(int option, int value) override;
     void deviceListRead() override;
     void deviceNotice(const QString& text) override;
+    void transpositionShown(int semitones) override;
+    void historyShown(bool canUndo, bool canRedo) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -98,6 +98,10 @@ public:
     // Something the player should know about the devices, that asks nothing of them (a device
     // found at another place, gone, back; the MIDI system stopped or back).
     virtual void deviceNotice(const QString& /*text*/) {}
+    // The transposition the player's notes sound at, in semitones (-12..+12; 0 as played).
+    virtual void transpositionShown(int /*semitones*/) {}
+    // Whether a registration change can be undone, and one undone can be done again.
+    virtual void historyShown(bool /*canUndo*/, bool /*canRedo*/) {}
 };
 
 } // namespace vorlo

@@ -190,6 +190,16 @@ void declareMainForm(Form& f) {
     centred(f, C_memory);
     centred(f, Graduatore);
     centred(f, Numerino_Led);
+
+    button(f, TransposeDown, QStringLiteral("-"),
+           QStringLiteral("Transposer: play a semitone lower"));
+    Control& transposition = f.add(TransposeShown);
+    transposition.setCaption(QStringLiteral("Transp. 0"));
+    transposition.setToolTip(QStringLiteral("Transposer: semitones the notes are moved by"));
+    transposition.setBackColor(color::White);
+    transposition.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    button(f, TransposeUp, QStringLiteral("+"),
+           QStringLiteral("Transposer: play a semitone higher"));
 }
 
 void declareAdvancedForm(Form& f) {

@@ -87,5 +87,9 @@ inline constexpr ControlArrayId Graduatore{"Graduatore", ControlKind::Label, 1, 
 inline constexpr ControlArrayId LedFree{"LedFree", ControlKind::Picture, 1, 12};
 inline constexpr ControlArrayId LedFix{"LedFix", ControlKind::Picture, 1, 12};
 inline constexpr ControlArrayId Numerino_Led{"Numerino_Led", ControlKind::Label, 1, 24};
+// The transposer: a semitone down, the transposition shown, a semitone up.
+inline constexpr ControlId TransposeDown{"TransposeDown", ControlKind::Button};
+inline constexpr ControlId TransposeShown{"TransposeShown", ControlKind::Label};
+inline constexpr ControlId TransposeUp{"TransposeUp", ControlKind::Button};
 
 } // namespace vorlo::ctl::main

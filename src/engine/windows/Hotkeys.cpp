@@ -14,6 +14,9 @@ constexpr int kCharOne = '1';
 constexpr int kCharNine = '9';
 constexpr int kCharApostrophe = '\'';
 constexpr int kCharIGrave = 0xEC; // 'ì' in Windows-1252
+// The transposer: '-' a semitone down, '+' a semitone up (the numeric keypad's as well).
+constexpr int kCharMinus = '-';
+constexpr int kCharPlus = '+';
 
 } // namespace
 
@@ -37,6 +40,10 @@ std::optional<ConsoleCommand> Hotkeys::keyPressCommand(int charCode) {
         return ConsoleCommand::fixedMemory(11);
     if (charCode == kCharIGrave)
         return ConsoleCommand::fixedMemory(12);
+    if (charCode == kCharMinus)
+        return ConsoleCommand::transposeStep(-1);
+    if (charCode == kCharPlus)
+        return ConsoleCommand::transposeStep(1);
     return std::nullopt;
 }
 

@@ -9,7 +9,8 @@ namespace vorlo {
 class CommandExecutor;
 class Form;
 
-// Function keys recall the free memories, the digit row the fixed memories.
+// Function keys recall the free memories, the digit row the fixed memories; '-' and '+' move
+// the transposer.
 class Hotkeys {
 public:
     // main: the main window, whose key events the hotkeys take.
@@ -18,7 +19,7 @@ public:
     // Virtual key codes: F1..F12 are 112..123 and recall free memories 1..12.
     void Form_KeyDown(int keyCode, int shift);
     // Windows-1252 character codes: '1'..'9' recall fixed memories 1..9, '0' fixed memory 10,
-    // the apostrophe 11 and 'ì' (236) 12.
+    // the apostrophe 11 and 'ì' (236) 12; '-' and '+' transpose a semitone down and up.
     void Form_KeyPress(int charCode);
 
     // The command a key or a character stands for; none for every other one.

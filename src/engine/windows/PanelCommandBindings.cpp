@@ -76,6 +76,8 @@ void bindPanelCommands(Form& main, CommandExecutor& commands, MidiLearn& learn) 
     bind(main(ctl::main::THRUBUTTON), C::nextThruBody());
     bind(main(ctl::main::Panic), C::panic());
     bind(main(ctl::main::RESET), C::reset());
+    bind(main(ctl::main::TransposeDown), C::transposeStep(-1));
+    bind(main(ctl::main::TransposeUp), C::transposeStep(1));
     learn.offersComplete();
 }
 

@@ -64,6 +64,13 @@ constexpr Placement kStandardRow[] = {
     {ctl::main::LabelMode, 6025, 0, 270, 240},
 };
 
+// Standard panel, below the memory buttons row: the transposer.
+constexpr Placement kStandardPlayingAids[] = {
+    {ctl::main::TransposeDown, 7200, 6400, 300, 260},
+    {ctl::main::TransposeShown, 7525, 6400, 1000, 260},
+    {ctl::main::TransposeUp, 8550, 6400, 300, 260},
+};
+
 constexpr Placement kGraphicTop[] = {
     {ctl::main::UN_GOSW, 75, 30, 1740, 260},
     {ctl::main::UN_SWGO, 1875, 30, 1740, 260},
@@ -92,6 +99,13 @@ constexpr Placement kGraphicBottom[] = {
     {{ctl::main::TempMemButton, 1}, 10380, 7760, 530, 260},
     {{ctl::main::LoadBuffer, 0}, 11020, 7760, 530, 260},
     {{ctl::main::LoadBuffer, 1}, 11610, 7760, 530, 260},
+};
+
+// Graphic panel, below the memory buttons row: the transposer.
+constexpr Placement kGraphicPlayingAids[] = {
+    {ctl::main::TransposeDown, 9000, 8300, 350, 260},
+    {ctl::main::TransposeShown, 9400, 8300, 1100, 260},
+    {ctl::main::TransposeUp, 10550, 8300, 350, 260},
 };
 
 // Standard panel grid.
@@ -248,6 +262,8 @@ void PanelLayout::placeStandardPanel(double s) {
     thru_.ADATTA_PULSANTE_THRU();
     for (const Placement& p : kStandardBottom)
         place(p);
+    for (const Placement& p : kStandardPlayingAids)
+        place(p);
     REGOLA_ALTEZZA_PULSANTI_BASSI();
     for (const Placement& p : kStandardRow) {
         Control& c = main(p.control);
@@ -368,6 +384,8 @@ void PanelLayout::placeGraphicPanel() {
     }
     thru_.ADATTA_PULSANTE_THRU();
     for (const Placement& p : kGraphicBottom)
+        place(p);
+    for (const Placement& p : kGraphicPlayingAids)
         place(p);
 
     const QString plate = st.appFile(QStringLiteral("stucco.gif"));

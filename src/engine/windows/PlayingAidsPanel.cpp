@@ -1,0 +1,23 @@
+#include "PlayingAidsPanel.h"
+
+#include "Form.h"
+#include "MainWindowControls.h"
+#include "PanelState.h"
+#include "Transposer.h"
+
+namespace vorlo {
+
+PlayingAidsPanel::PlayingAidsPanel(PanelState& panel) : main_(panel.form(ctl::main::Window)) {}
+
+QString PlayingAidsPanel::transpositionText(int semitones) {
+    const QString sign = semitones > 0 ? QStringLiteral("+") : QString();
+    return QStringLiteral("Transp. ") + sign + QString::number(semitones);
+}
+
+void PlayingAidsPanel::transpositionShown(int semitones) {
+    main_(ctl::main::TransposeShown).setCaption(transpositionText(semitones));
+    main_(ctl::main::TransposeDown).setEnabled(semitones > Transposer::kMin);
+    main_(ctl::main::TransposeUp).setEnabled(semitones < Transposer::kMax);
+}
+
+} // namespace vorlo
