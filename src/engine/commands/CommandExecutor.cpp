@@ -10,6 +10,7 @@
 #include "MidiConstants.h"
 #include "OrganSettings.h"
 #include "Panic.h"
+#include "RegistrationHistory.h"
 #include "RemoteKeyMap.h"
 #include "Thru.h"
 #include "Transposer.h"
@@ -70,10 +71,11 @@ bool isManual(int a) {
 CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories,
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
                                  Thru& thru, Panic& panic, OrganSettings& settings,
-                                 std::function<void()> reset, Transposer& transposer)
+                                 std::function<void()> reset, Transposer& transposer,
+                                 RegistrationHistory& history)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
       couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
-      reset_(std::move(reset)), transposer_(transposer) {}
+      reset_(std::move(reset)), transposer_(transposer), history_(history) {}
 
 int CommandExecutor::expressionLevel(int value) {
     const double a = 127.0 - (0.51968 * value + 61.0);
@@ -164,6 +166,12 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
         break;
     case CommandKind::SetTransposition:
         transposer_.set(c.a);
+        break;
+    case CommandKind::UndoRegistration:
+        history_.undo();
+        break;
+    case CommandKind::RedoRegistration:
+        history_.redo();
         break;
     }
 }

@@ -14,6 +14,7 @@ class LevelSender;
 class Memories;
 class OrganSettings;
 class Panic;
+class RegistrationHistory;
 class Thru;
 class Transposer;
 
@@ -23,10 +24,12 @@ class Transposer;
 class CommandExecutor {
 public:
     // settings: levels, balances and the Advanced window's choices. reset: the console's reset
-    // procedure. transposer: the semitones the player's notes sound at.
+    // procedure. transposer: the semitones the player's notes sound at. history: undo and
+    // redo of the registration.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
-                    OrganSettings& settings, std::function<void()> reset, Transposer& transposer);
+                    OrganSettings& settings, std::function<void()> reset, Transposer& transposer,
+                    RegistrationHistory& history);
 
     // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
     static int expressionLevel(int value);
@@ -62,6 +65,7 @@ private:
     OrganSettings& settings_;
     std::function<void()> reset_;
     Transposer& transposer_;
+    RegistrationHistory& history_;
 };
 
 } // namespace vorlo

@@ -65,6 +65,8 @@ enum class CommandKind : int {
     BendSwitch,         // a: input 1..2, b: division channel 1..3, c: wheel MSB 0..127
     TransposeStep,      // a: semitones to move the transposition by (-1 down, +1 up)
     SetTransposition,   // a: semitones -12..+12 (kept within)
+    UndoRegistration,   // brings back the registration before its last change
+    RedoRegistration,   // does the last change undone again
 };
 
 // One request of the player, as a value: a kind and up to two small arguments whose meaning
@@ -165,6 +167,12 @@ struct ConsoleCommand {
     }
     static constexpr ConsoleCommand setTransposition(int semitones) {
         return {CommandKind::SetTransposition, semitones, 0, 0};
+    }
+    static constexpr ConsoleCommand undoRegistration() {
+        return {CommandKind::UndoRegistration, 0, 0, 0};
+    }
+    static constexpr ConsoleCommand redoRegistration() {
+        return {CommandKind::RedoRegistration, 0, 0, 0};
     }
 
     friend constexpr bool operator==(const ConsoleCommand&, const ConsoleCommand&) = default;

@@ -41,6 +41,7 @@
 #include "PlayingAidsPanel.h"
 #include "ProgramLifecycle.h"
 #include "RecoveryCopy.h"
+#include "RegistrationHistory.h"
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
@@ -115,6 +116,8 @@ struct Console::Parts {
     MemoryFile memoryFile;
     FileMenu fileMenu;
     RecoveryCopy recovery;
+    // Undo and redo of the registration and the free memories.
+    RegistrationHistory history;
     AdvancedControls advanced;
     // The player's commands, and the keys and buttons that ask for them.
     CommandExecutor commands;
@@ -166,10 +169,11 @@ Console::Parts::Parts(Console& c)
                  settings),
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
+      history(c.state_, update, events, c.run_, recovery),
       advanced(c.state_, *c.panel_, c.screen()),
       commands(
           c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
-          [this] { reset.RESET_Click(); }, transposer),
+          [this] { reset.RESET_Click(); }, transposer, history),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
@@ -199,7 +203,7 @@ Console::Parts::Parts(Console& c)
     events.add(portSetup);
     events.add(deviceLights);
     events.add(playingAids);
-    bindPanelCommands(c.mainForm(), commands, learn);
+    events.add(history);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
 

@@ -200,6 +200,13 @@ void declareMainForm(Form& f) {
     transposition.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     button(f, TransposeUp, QStringLiteral("+"),
            QStringLiteral("Transposer: play a semitone higher"));
+    // Nothing to undo or redo until the registration changes.
+    button(f, UndoButton, QStringLiteral("Undo"),
+           QStringLiteral("Bring back the stops before their last change (Ctrl+Z)"))
+        .setEnabled(false);
+    button(f, RedoButton, QStringLiteral("Redo"),
+           QStringLiteral("Make the last change undone again (Ctrl+Y)"))
+        .setEnabled(false);
 }
 
 void declareAdvancedForm(Form& f) {

@@ -91,5 +91,8 @@ inline constexpr ControlArrayId Numerino_Led{"Numerino_Led", ControlKind::Label,
 inline constexpr ControlId TransposeDown{"TransposeDown", ControlKind::Button};
 inline constexpr ControlId TransposeShown{"TransposeShown", ControlKind::Label};
 inline constexpr ControlId TransposeUp{"TransposeUp", ControlKind::Button};
+// Undo and redo of the registration.
+inline constexpr ControlId UndoButton{"UndoButton", ControlKind::Button};
+inline constexpr ControlId RedoButton{"RedoButton", ControlKind::Button};
 
 } // namespace vorlo::ctl::main

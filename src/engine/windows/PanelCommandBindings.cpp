@@ -78,7 +78,8 @@ void bindPanelCommands(Form& main, CommandExecutor& commands, MidiLearn& learn) 
     bind(main(ctl::main::RESET), C::reset());
     bind(main(ctl::main::TransposeDown), C::transposeStep(-1));
     bind(main(ctl::main::TransposeUp), C::transposeStep(1));
-    learn.offersComplete();
+    bind(main(ctl::main::UndoButton), C::undoRegistration());
+    bind(main(ctl::main::RedoButton), C::redoRegistration());
 }
 
 void bindAdvancedCommands(Form& advanced, CommandExecutor& commands) {

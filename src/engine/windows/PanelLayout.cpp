@@ -64,8 +64,10 @@ constexpr Placement kStandardRow[] = {
     {ctl::main::LabelMode, 6025, 0, 270, 240},
 };
 
-// Standard panel, below the memory buttons row: the transposer.
+// Standard panel, below the memory buttons row: undo and redo, the transposer.
 constexpr Placement kStandardPlayingAids[] = {
+    {ctl::main::UndoButton, 5300, 6400, 800, 260},
+    {ctl::main::RedoButton, 6150, 6400, 800, 260},
     {ctl::main::TransposeDown, 7200, 6400, 300, 260},
     {ctl::main::TransposeShown, 7525, 6400, 1000, 260},
     {ctl::main::TransposeUp, 8550, 6400, 300, 260},
@@ -101,8 +103,10 @@ constexpr Placement kGraphicBottom[] = {
     {{ctl::main::LoadBuffer, 1}, 11610, 7760, 530, 260},
 };
 
-// Graphic panel, below the memory buttons row: the transposer.
+// Graphic panel, below the memory buttons row: undo and redo, the transposer.
 constexpr Placement kGraphicPlayingAids[] = {
+    {ctl::main::UndoButton, 7000, 8300, 900, 260},
+    {ctl::main::RedoButton, 7950, 8300, 900, 260},
     {ctl::main::TransposeDown, 9000, 8300, 350, 260},
     {ctl::main::TransposeShown, 9400, 8300, 1100, 260},
     {ctl::main::TransposeUp, 10550, 8300, 350, 260},

@@ -20,4 +20,9 @@ void PlayingAidsPanel::transpositionShown(int semitones) {
     main_(ctl::main::TransposeUp).setEnabled(semitones < Transposer::kMax);
 }
 
+void PlayingAidsPanel::historyShown(bool canUndo, bool canRedo) {
+    main_(ctl::main::UndoButton).setEnabled(canUndo);
+    main_(ctl::main::RedoButton).setEnabled(canRedo);
+}
+
 } // namespace vorlo
