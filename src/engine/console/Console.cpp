@@ -204,6 +204,7 @@ Console::Parts::Parts(Console& c)
     events.add(deviceLights);
     events.add(playingAids);
     events.add(history);
+    bindPanelCommands(c.mainForm(), commands, learn);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }
 

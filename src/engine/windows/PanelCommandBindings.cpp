@@ -80,6 +80,7 @@ void bindPanelCommands(Form& main, CommandExecutor& commands, MidiLearn& learn) 
     bind(main(ctl::main::TransposeUp), C::transposeStep(1));
     bind(main(ctl::main::UndoButton), C::undoRegistration());
     bind(main(ctl::main::RedoButton), C::redoRegistration());
+    learn.offersComplete();
 }
 
 void bindAdvancedCommands(Form& advanced, CommandExecutor& commands) {
