@@ -44,7 +44,9 @@ TEST(FormIdentifiersTest, ConsoleWindowsDeclareWhatTheWindowsDraw) {
     Form& main = panel.form(ctl::main::Window);
     EXPECT_EQ(&main, &panel.form(QString::fromLatin1(forms::Main)));
 
-    EXPECT_EQ(main.controls().last()->kind(), ControlKind::Label); // Numerino_Led(24)
+    // The transposer and the Undo and Redo buttons follow the memory indicators.
+    EXPECT_EQ(main.controls().last(), &main(ctl::main::RedoButton));
+    EXPECT_EQ(main.controls().last()->kind(), ControlKind::Button);
 
     // The standard stop grid lies in its frame; "Great" and "Swell" sit at the cell's foot.
     const Control* frame = &main(ctl::main::Panel_nograph, 0);
