@@ -69,8 +69,8 @@ constexpr Placement kStandardPlayingAids[] = {
     {ctl::main::UndoButton, 5300, 6400, 800, 260},
     {ctl::main::RedoButton, 6150, 6400, 800, 260},
     {ctl::main::TransposeDown, 7200, 6400, 300, 260},
-    {ctl::main::TransposeShown, 7525, 6400, 1000, 260},
-    {ctl::main::TransposeUp, 8550, 6400, 300, 260},
+    {ctl::main::TransposeShown, 7525, 6400, 1100, 260},
+    {ctl::main::TransposeUp, 8650, 6400, 300, 260},
 };
 
 constexpr Placement kGraphicTop[] = {
