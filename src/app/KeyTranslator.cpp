@@ -91,4 +91,13 @@ int KeyTranslator::characterCode(const QString& text) {
     return static_cast<uint8_t>(b.at(0));
 }
 
+int KeyTranslator::characterCode(const QKeyEvent& event) {
+    // Ctrl with Alt is AltGr on many layouts: the character it types is taken as typed.
+    const Qt::KeyboardModifiers m = event.modifiers();
+    if (m.testFlag(Qt::ControlModifier) && !m.testFlag(Qt::AltModifier) &&
+        event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return event.key() - Qt::Key_A + 1;
+    return characterCode(event.text());
+}
+
 } // namespace vorlo

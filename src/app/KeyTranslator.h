@@ -15,6 +15,9 @@ public:
     static int virtualKey(const QKeyEvent& event);
     // -1 when the event types no character, or one outside the code page.
     static int characterCode(const QString& text);
+    // The event's character; Ctrl with a letter types its control character (Ctrl+Z 26),
+    // whatever text the platform gives the event.
+    static int characterCode(const QKeyEvent& event);
 };
 
 } // namespace vorlo

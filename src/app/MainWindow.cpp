@@ -130,7 +130,7 @@ void MainWindow::refreshSize() {
 
 void MainWindow::dispatchKey(const QKeyEvent& event) {
     const int key = KeyTranslator::virtualKey(event);
-    const int character = KeyTranslator::characterCode(event.text());
+    const int character = KeyTranslator::characterCode(event);
     try {
         if (key != 0 && form_.onKeyDown)
             form_.onKeyDown(key);

@@ -313,6 +313,45 @@ TEST_F(MainWindowTest, HotkeysWorkFromTheWindowAndFromAFocusedButton) {
     EXPECT_FALSE(midi->takeLog().isEmpty());
 }
 
+TEST_F(MainWindowTest, TransposerAndUndoWorkFromTheirButtonsAndKeys) {
+    startStandard();
+    MainWindow* w = mainWindow();
+    QApplication::setActiveWindow(w);
+    auto* undo = panelWidget<PanelButton>(ctl::main::UndoButton);
+    auto* redo = panelWidget<PanelButton>(ctl::main::RedoButton);
+    auto* shown = panelWidget<PanelLabel>(ctl::main::TransposeShown);
+    ASSERT_TRUE(undo && redo && shown);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(shown->shownText(), QStringLiteral("Transp. 0"));
+
+    clickWidget(panelWidget<PanelLabel>(ctl::main::Tir_FO_GO, 3));
+    ASSERT_EQ(st().live().MemFO_GO, 3);
+    EXPECT_TRUE(undo->isEnabled());
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(st().sent().MemFO_GO, 0);
+    EXPECT_TRUE(redo->isEnabled());
+    QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(st().sent().MemFO_GO, 3);
+    clickWidget(undo);
+    EXPECT_EQ(st().sent().MemFO_GO, 0);
+    QTest::keyClick(w, Qt::Key_Z); // no Ctrl: nothing to do with the registration
+    EXPECT_EQ(st().sent().MemFO_GO, 0);
+    EXPECT_TRUE(redo->isEnabled());
+
+    QTest::keyClick(w, Qt::Key_Plus);
+    clickWidget(panelWidget<PanelButton>(ctl::main::TransposeUp));
+    EXPECT_EQ(shown->shownText(), QStringLiteral("Transp. +2"));
+    QTest::keyClick(w, Qt::Key_Minus);
+    clickWidget(panelWidget<PanelButton>(ctl::main::TransposeDown));
+    clickWidget(panelWidget<PanelButton>(ctl::main::TransposeDown));
+    EXPECT_EQ(shown->shownText(), QStringLiteral("Transp. -1"));
+    midi->clearLog();
+    play(kKeyboard1, {0x90, 60, 100});
+    settle();
+    EXPECT_EQ(midi->takeLog(), QStringList({"90 3B 64"}));
+}
+
 TEST_F(MainWindowTest, AHotkeyOnAFocusedButtonActsOnce) {
     startStandard();
     MainWindow* w = mainWindow();

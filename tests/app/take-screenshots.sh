@@ -120,3 +120,29 @@ shoot_sound() {
     echo "$out/$name.png"
 }
 shoot_sound
+
+# The main window with a stop drawn (Undo lit) and the transposer two semitones up.
+shoot_playing_aids() {
+    local name=screenshot-transposer-undo
+    local dir="$work/$name"
+    cp -r "$program" "$dir"
+    rm -f "$dir/vorlo2000.CFG"
+    "$writer" "$dir" --standard --scale 1.0
+    xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+        "$1/vorlo2000" >"$1/run.log" 2>&1 &
+        pid=$!
+        sleep 6
+        main=$(xwininfo -root -tree | grep "\"Vorlo2000" | head -1 | awk "{print \$1}")
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        xdotool mousemove $((X + 35)) $((Y + 105)) click 1
+        sleep 1
+        xdotool key plus
+        xdotool key plus
+        xdotool mousemove $((X + 300)) $((Y + 470))
+        sleep 1
+        import -window "$main" "$2"
+        kill $pid
+    ' shoot "$dir" "$out/$name.png"
+    echo "$out/$name.png"
+}
+shoot_playing_aids

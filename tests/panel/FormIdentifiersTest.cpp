@@ -46,6 +46,7 @@ TEST(FormIdentifiersTest, ConsoleWindowsDeclareWhatTheWindowsDraw) {
 
     EXPECT_EQ(main(ctl::main::Numerino_Led, 24).kind(), ControlKind::Label);
     EXPECT_EQ(main(ctl::main::BankShown).kind(), ControlKind::Label);
+    EXPECT_EQ(main(ctl::main::RedoButton).kind(), ControlKind::Button);
 
     // The standard stop grid lies in its frame; "Great" and "Swell" sit at the cell's foot.
     const Control* frame = &main(ctl::main::Panel_nograph, 0);

@@ -12,8 +12,10 @@
 #include "MidiConstants.h"
 #include "OrganSettings.h"
 #include "Panic.h"
+#include "RegistrationHistory.h"
 #include "RemoteKeyMap.h"
 #include "Thru.h"
+#include "Transposer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,10 +74,12 @@ CommandExecutor::CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memo
                                  Buffers& buffers, Couplers& couplers, LevelSender& levels,
                                  Thru& thru, Panic& panic, OrganSettings& settings,
                                  std::function<void()> reset, MemoryBanks& banks,
-                                 Crescendo& crescendo)
+                                 Crescendo& crescendo, Transposer& transposer,
+                                 RegistrationHistory& history)
     : state_(state), drawstops_(drawstops), memories_(memories), buffers_(buffers),
       couplers_(couplers), levels_(levels), thru_(thru), panic_(panic), settings_(settings),
-      reset_(std::move(reset)), banks_(banks), crescendo_(crescendo) {}
+      reset_(std::move(reset)), banks_(banks), crescendo_(crescendo), transposer_(transposer),
+      history_(history) {}
 
 int CommandExecutor::expressionLevel(int value) {
     const double a = 127.0 - (0.51968 * value + 61.0);
@@ -169,6 +173,18 @@ void CommandExecutor::execute(const ConsoleCommand& c) {
     case CommandKind::StepCrescendo:
     case CommandKind::StoreCrescendo:
         bankOrCrescendo(c);
+        break;
+    case CommandKind::TransposeStep:
+        transposer_.step(c.a);
+        break;
+    case CommandKind::SetTransposition:
+        transposer_.set(c.a);
+        break;
+    case CommandKind::UndoRegistration:
+        history_.undo();
+        break;
+    case CommandKind::RedoRegistration:
+        history_.redo();
         break;
     }
 }

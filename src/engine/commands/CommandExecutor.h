@@ -16,7 +16,9 @@ class Memories;
 class MemoryBanks;
 class OrganSettings;
 class Panic;
+class RegistrationHistory;
 class Thru;
+class Transposer;
 
 // Carries out the player's commands, whichever way they arrive, by running the same handler
 // as the panel control each one stands for: the console update, the memory indicators and the
@@ -24,11 +26,12 @@ class Thru;
 class CommandExecutor {
 public:
     // settings: levels, balances and the Advanced window's choices. reset: the console's reset
-    // procedure.
+    // procedure. transposer: the semitones the player's notes sound at. history: undo and
+    // redo of the registration.
     CommandExecutor(ConsoleState& state, Drawstops& drawstops, Memories& memories, Buffers& buffers,
                     Couplers& couplers, LevelSender& levels, Thru& thru, Panic& panic,
                     OrganSettings& settings, std::function<void()> reset, MemoryBanks& banks,
-                    Crescendo& crescendo);
+                    Crescendo& crescendo, Transposer& transposer, RegistrationHistory& history);
 
     // The division level an expression pedal value 0..127 gives: 61, 64, ... 124, 127.
     static int expressionLevel(int value);
@@ -67,6 +70,8 @@ private:
     std::function<void()> reset_;
     MemoryBanks& banks_;
     Crescendo& crescendo_;
+    Transposer& transposer_;
+    RegistrationHistory& history_;
 };
 
 } // namespace vorlo

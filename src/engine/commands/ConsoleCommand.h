@@ -70,6 +70,10 @@ enum class CommandKind : int {
     CrescendoPedal,     // a: pedal value 0..127, the crescendo stage from heel to toe
     StepCrescendo,      // a: step (-1, +1) of the crescendo stage, within 0..20
     StoreCrescendo,     // the crescendo stage in force takes the registration in force
+    TransposeStep,      // a: semitones to move the transposition by (-1 down, +1 up)
+    SetTransposition,   // a: semitones -12..+12 (kept within)
+    UndoRegistration,   // brings back the registration before its last change
+    RedoRegistration,   // does the last change undone again
 };
 
 // One request of the player, as a value: a kind and up to two small arguments whose meaning
@@ -183,6 +187,18 @@ struct ConsoleCommand {
     }
     static constexpr ConsoleCommand storeCrescendo() {
         return {CommandKind::StoreCrescendo, 0, 0, 0};
+    }
+    static constexpr ConsoleCommand transposeStep(int step) {
+        return {CommandKind::TransposeStep, step, 0, 0};
+    }
+    static constexpr ConsoleCommand setTransposition(int semitones) {
+        return {CommandKind::SetTransposition, semitones, 0, 0};
+    }
+    static constexpr ConsoleCommand undoRegistration() {
+        return {CommandKind::UndoRegistration, 0, 0, 0};
+    }
+    static constexpr ConsoleCommand redoRegistration() {
+        return {CommandKind::RedoRegistration, 0, 0, 0};
     }
 
     friend constexpr bool operator==(const ConsoleCommand&, const ConsoleCommand&) = default;

@@ -12,6 +12,7 @@
 #include "MidiOutputPort.h"
 #include "ReentryGuard.h"
 #include "RunState.h"
+#include "Transposer.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -46,9 +47,9 @@ int divisionOfNote(int status) {
 InputDispatcher::InputDispatcher(ConsoleState& state, Dialogs& dialogs, MidiOutputPort& player,
                                  MidiInputPort& in1, MidiInputPort& in2, RunState& run,
                                  CommandExecutor& commands, ConsoleListener& listener,
-                                 MidiBindings& bindings)
+                                 MidiBindings& bindings, const Transposer& transposer)
     : state_(state), dialogs_(dialogs), player_(player), in1_(in1), in2_(in2), run_(run),
-      commands_(commands), listener_(listener), bindings_(bindings) {
+      commands_(commands), listener_(listener), bindings_(bindings), transposer_(transposer) {
     QObject::connect(&in1_, &MidiInputPort::message, &context_, [this] { MIDIInput1_Message(); });
     QObject::connect(&in2_, &MidiInputPort::message, &context_, [this] { MIDIInput2_Message(); });
     QObject::connect(&in1_, &MidiInputPort::deviceLost, &context_, [this] { inputLost(1, in1_); });
@@ -136,8 +137,10 @@ void InputDispatcher::releaseHeldBy(int input) {
 }
 
 bool InputDispatcher::heldByAnother(int input, size_t channel, size_t key) const {
+    const auto mine = static_cast<size_t>(input - 1);
     for (size_t source = 0; source < kSources; ++source) {
-        if (source != static_cast<size_t>(input - 1) && heldBy_[source][channel].test(key))
+        if (source != mine && heldBy_[source][channel].test(key) &&
+            sentPitch_[source][channel][key] == sentPitch_[mine][channel][key])
             return true;
     }
     return false;
@@ -288,14 +291,22 @@ void InputDispatcher::sendCopies(const ShortMessage& played, const Copies& c) {
                       velocity);
 }
 
-void InputDispatcher::passThrough(int input, const ShortMessage& m) {
+int InputDispatcher::transposed(int key) const {
+    const int pitch = key + transposer_.semitones();
+    return pitch >= 0 && pitch <= 127 ? pitch : kNotSent;
+}
+
+void InputDispatcher::passThrough(int input, const ShortMessage& played) {
+    ShortMessage m = played;
     const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
     if ((isKind(m.status, midi::NoteOn) || isKind(m.status, midi::NoteOff)) && m.data1 >= 0 &&
         m.data1 <= 127) {
+        const auto source = static_cast<size_t>(input - 1);
         const auto channel = static_cast<size_t>(m.status & 0x0F);
         const auto key = static_cast<size_t>(m.data1);
-        auto& keys = heldBy_[static_cast<size_t>(input - 1)][channel];
-        auto& released = releasedFor_[static_cast<size_t>(input - 1)][channel];
+        auto& keys = heldBy_[source][channel];
+        auto& released = releasedFor_[source][channel];
+        int8_t& sent = sentPitch_[source][channel][key];
         // The keyboard lets go of a key whose note the console released already: sent again,
         // the release would cut the same note struck since on the other keyboard.
         if (release && released.test(key)) {
@@ -303,8 +314,30 @@ void InputDispatcher::passThrough(int input, const ShortMessage& m) {
             return;
         }
         released.reset(key);
+        // A release goes out at the pitch its press did; a key pressed before the console saw
+        // it is released at the transposition in force.
+        const int pitch = release && keys.test(key) ? sent : transposed(m.data1);
+        if (!release && keys.test(key) && sent != pitch && sent != kNotSent) {
+            // Struck again while held, under another transposition: the note it sounds is let
+            // go first, as nothing would release it later.
+            ShortMessage off = m;
+            off.status = static_cast<int16_t>(midi::NoteOff | channel);
+            off.data1 = sent;
+            off.data2 = 0;
+            sendPlayed(off);
+        }
         keys.set(key, !release);
+        sent = static_cast<int8_t>(release ? kNotSent : pitch);
+        // Transposed off the keyboard: neither the note nor its release goes out.
+        if (pitch == kNotSent)
+            return;
+        m.data1 = static_cast<int16_t>(pitch);
     }
+    sendPlayed(m);
+}
+
+void InputDispatcher::sendPlayed(const ShortMessage& m) {
+    const bool release = isKind(m.status, midi::NoteOff) || m.data2 == 0;
     player_.sendShort(static_cast<uint8_t>(m.status), static_cast<uint8_t>(m.data1),
                       static_cast<uint8_t>(m.data2));
     if (m.data1 < 0 || m.data1 > 127)

@@ -17,6 +17,7 @@ class MidiBindings;
 class MidiInputPort;
 class MidiOutputPort;
 class RunState;
+class Transposer;
 enum class DivisionId;
 
 // Everything the player does on the keyboards: drains each input port's queue, learns
@@ -26,10 +27,12 @@ enum class DivisionId;
 class InputDispatcher {
 public:
     // listener: told the channels that learning hears. bindings: the player's own bindings of
-    // keyboard messages to commands, which come before everything else.
+    // keyboard messages to commands, which come before everything else. transposer: the
+    // semitones every note played sounds at, read for each note.
     InputDispatcher(ConsoleState& state, Dialogs& dialogs, MidiOutputPort& player,
                     MidiInputPort& in1, MidiInputPort& in2, RunState& run,
-                    CommandExecutor& commands, ConsoleListener& listener, MidiBindings& bindings);
+                    CommandExecutor& commands, ConsoleListener& listener, MidiBindings& bindings,
+                    const Transposer& transposer);
 
     void MIDIInput1_Message();
     void MIDIInput2_Message();
@@ -64,9 +67,16 @@ private:
     // Releases every note the input holds, with the copies each made; also what a port closed
     // by the console runs.
     void releaseHeldBy(int input);
-    // Whether a source other than this one holds the key on the channel.
+    // Whether a source other than this one holds the key on the channel, sounding at the same
+    // pitch.
     bool heldByAnother(int input, size_t channel, size_t key) const;
+    // A played message: a note is transposed (a key held sounds at the pitch its press went
+    // out at), then sent with its copies.
     void passThrough(int input, const ShortMessage& m);
+    // The pitch a key sounds at under the transposition in force; kNotSent outside 0..127.
+    int transposed(int key) const;
+    // Sends a message as it goes out, with the copies a note makes.
+    void sendPlayed(const ShortMessage& m);
     Copies copiesFor(int status) const;
     void sendCopies(const ShortMessage& played, const Copies& c);
     void noteDelay();
@@ -80,6 +90,7 @@ private:
     CommandExecutor& commands_;
     ConsoleListener& listener_;
     MidiBindings& bindings_;
+    const Transposer& transposer_;
     // Receives the ports' notices; gone with the dispatcher, so none arrives after it.
     QObject context_;
     std::array<bool, 2> draining_{false, false};
@@ -93,6 +104,10 @@ private:
     // The keys each source holds, per output channel (after rechannelling), so that a keyboard
     // that vanishes releases exactly its own notes.
     std::array<std::array<std::bitset<128>, 16>, kSources> heldBy_{};
+    // The pitch each held key's note went out at (kNotSent: transposed off the keyboard, not
+    // sent), so that its release goes out at that pitch whatever the transposition is by then.
+    static constexpr int8_t kNotSent = -1;
+    std::array<std::array<std::array<int8_t, 128>, 16>, kSources> sentPitch_{};
     // Keys whose notes the console released for each input when its device went or its port
     // closed, while the keyboard still held them: the keyboard's own later release of such a
     // key is not sent again.

@@ -40,10 +40,12 @@
 #include "PanelProgramWindows.h"
 #include "PanelState.h"
 #include "Panic.h"
+#include "PlayingAidsPanel.h"
 #include "ProgramLifecycle.h"
 #include "RecordWindowControls.h"
 #include "Recording.h"
 #include "RecoveryCopy.h"
+#include "RegistrationHistory.h"
 #include "ResetDisplay.h"
 #include "SaveOnExitMenu.h"
 #include "SendProgress.h"
@@ -59,6 +61,7 @@
 #include "ThruModeWindow.h"
 #include "TotalRecall.h"
 #include "TotalRecallWindowControls.h"
+#include "Transposer.h"
 
 #include <QDir>
 
@@ -108,6 +111,8 @@ struct Console::Parts {
     Panic panic;
     // The player's own bindings of keyboard messages to commands.
     MidiBindings bindings;
+    // The semitones the player's notes sound at.
+    Transposer transposer;
     InputDispatcher input;
     // Right-click Learn and Forget on the panel's command controls.
     MidiLearn learn;
@@ -121,6 +126,8 @@ struct Console::Parts {
     MemoryFile memoryFile;
     FileMenu fileMenu;
     RecoveryCopy recovery;
+    // Undo and redo of the registration and the free memories.
+    RegistrationHistory history;
     AdvancedControls advanced;
     // The player's commands, and the keys and buttons that ask for them.
     CommandExecutor commands;
@@ -151,6 +158,8 @@ struct Console::Parts {
     Recording recording;
     // The main window's bank and sequence caption.
     SequencerDisplay sequencerDisplay;
+    // The transposer's display.
+    PlayingAidsPanel playingAids;
 };
 
 Console::Parts::Parts(Console& c)
@@ -165,8 +174,9 @@ Console::Parts::Parts(Console& c)
       levels(c.state_, *c.paced_, events), settings(c.state_, events, levels, sysex, settingsLists),
       couplers(c.state_, events, update), thru(c.state_, events),
       thruWindow(c.state_, *c.panel_, c.screen(), later(layout), thru), panic(c.paced_->player()),
-      bindings(c.state_.AppDir), input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_,
-                                       c.run_, later(commands), events, bindings),
+      bindings(c.state_.AppDir), transposer(events),
+      input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
+            events, bindings, transposer),
       learn(bindings, events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       banks(c.state_, events, memories, c.dialogs(), c.run_, problems),
@@ -176,10 +186,11 @@ Console::Parts::Parts(Console& c)
                  settings),
       fileMenu(c.state_, *c.panel_, c.dialogs(), memoryFile),
       recovery(c.state_, c.dialogs(), c.run_, buffers, memoryFile),
+      history(c.state_, update, events, c.run_, recovery),
       advanced(c.state_, *c.panel_, c.screen()),
       commands(
           c.state_, drawstops, memories, buffers, couplers, levels, thru, panic, settings,
-          [this] { reset.RESET_Click(); }, banks, crescendo),
+          [this] { reset.RESET_Click(); }, banks, crescendo, transposer, history),
       totalRecall(c.state_, c.mainForm(), c.form(ctl::totalrecall::Window)),
       hotkeys(c.mainForm(), commands),
       keyboard(c.state_, c.mainForm(), c.form(ctl::keyboard::Window), input),
@@ -202,7 +213,7 @@ Console::Parts::Parts(Console& c)
       deviceLights(devices, *c.in1_, *c.in2_, *c.paced_), sendProgress(*c.paced_),
       recording(c.state_, c.mainForm(), c.form(ctl::record::Window), c.dialogs(), *c.paced_, reset,
                 c.env_.audioRecorder),
-      sequencerDisplay(c.state_, *c.panel_) {
+      sequencerDisplay(c.state_, *c.panel_), playingAids(*c.panel_) {
     events.add(indicators);
     events.add(memoryPanel);
     events.add(thruWindow);
@@ -215,6 +226,8 @@ Console::Parts::Parts(Console& c)
     events.add(sequencerDisplay);
     recovery.onChanged = [this] { banks.shownChanged(); };
     update.beforePass = [this] { crescendo.layOnTop(); };
+    events.add(playingAids);
+    events.add(history);
     bindPanelCommands(c.mainForm(), commands, learn);
     bindAdvancedCommands(c.form(ctl::advanced::Window), commands);
 }

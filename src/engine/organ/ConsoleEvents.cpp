@@ -127,4 +127,11 @@ void ConsoleEvents::bankShown(int bank, int memory) {
 void ConsoleEvents::crescendoShown(int stage) {
     announce(&ConsoleListener::crescendoShown, stage);
 }
+
+void ConsoleEvents::transpositionShown(int semitones) {
+    announce(&ConsoleListener::transpositionShown, semitones);
+}
+void ConsoleEvents::historyShown(bool canUndo, bool canRedo) {
+    announce(&ConsoleListener::historyShown, canUndo, canRedo);
+}
 } // namespace vorlo

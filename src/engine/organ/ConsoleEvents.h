@@ -50,6 +50,8 @@ public:
     void deviceNotice(const QString& text) override;
     void bankShown(int bank, int memory) override;
     void crescendoShown(int stage) override;
+    void transpositionShown(int semitones) override;
+    void historyShown(bool canUndo, bool canRedo) override;
 
 private:
     template <typename... Params, typename... Args>

@@ -103,6 +103,10 @@ public:
     virtual void bankShown(int /*bank*/, int /*memory*/) {}
     // The crescendo pedal's stage in force (0: the drawn registration).
     virtual void crescendoShown(int /*stage*/) {}
+    // The transposition the player's notes sound at, in semitones (-12..+12; 0 as played).
+    virtual void transpositionShown(int /*semitones*/) {}
+    // Whether a registration change can be undone, and one undone can be done again.
+    virtual void historyShown(bool /*canUndo*/, bool /*canRedo*/) {}
 };
 
 } // namespace vorlo

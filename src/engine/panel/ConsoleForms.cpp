@@ -227,6 +227,23 @@ void declareMainForm(Form& f) {
     centred(f, Graduatore);
     centred(f, Numerino_Led);
     declareBankAndCrescendoControls(f);
+
+    button(f, TransposeDown, QStringLiteral("-"),
+           QStringLiteral("Transposer: play a semitone lower"));
+    Control& transposition = f.add(TransposeShown);
+    transposition.setCaption(QStringLiteral("Transp. 0"));
+    transposition.setToolTip(QStringLiteral("Transposer: semitones the notes are moved by"));
+    transposition.setBackColor(color::White);
+    transposition.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    button(f, TransposeUp, QStringLiteral("+"),
+           QStringLiteral("Transposer: play a semitone higher"));
+    // Nothing to undo or redo until the registration changes.
+    button(f, UndoButton, QStringLiteral("Undo"),
+           QStringLiteral("Bring back the stops before their last change (Ctrl+Z)"))
+        .setEnabled(false);
+    button(f, RedoButton, QStringLiteral("Redo"),
+           QStringLiteral("Make the last change undone again (Ctrl+Y)"))
+        .setEnabled(false);
 }
 
 void declareAdvancedForm(Form& f) {

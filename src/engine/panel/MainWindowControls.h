@@ -100,5 +100,12 @@ inline constexpr ControlId CrescendoDown{"CrescendoDown", ControlKind::Button};
 inline constexpr ControlId CrescendoShown{"CrescendoShown", ControlKind::Label};
 inline constexpr ControlId CrescendoUp{"CrescendoUp", ControlKind::Button};
 inline constexpr ControlId CrescendoStore{"CrescendoStore", ControlKind::Button};
+// The transposer: a semitone down, the transposition shown, a semitone up.
+inline constexpr ControlId TransposeDown{"TransposeDown", ControlKind::Button};
+inline constexpr ControlId TransposeShown{"TransposeShown", ControlKind::Label};
+inline constexpr ControlId TransposeUp{"TransposeUp", ControlKind::Button};
+// Undo and redo of the registration.
+inline constexpr ControlId UndoButton{"UndoButton", ControlKind::Button};
+inline constexpr ControlId RedoButton{"RedoButton", ControlKind::Button};
 
 } // namespace vorlo::ctl::main

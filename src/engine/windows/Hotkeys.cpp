@@ -17,6 +17,12 @@ constexpr int kCharOne = '1';
 constexpr int kCharNine = '9';
 constexpr int kCharApostrophe = '\'';
 constexpr int kCharIGrave = 0xEC; // 'ì' in Windows-1252
+// The transposer: '-' a semitone down, '+' a semitone up (the numeric keypad's as well).
+constexpr int kCharMinus = '-';
+constexpr int kCharPlus = '+';
+// Ctrl+Z and Ctrl+Y type the control characters 26 and 25: undo and redo the registration.
+constexpr int kCharCtrlZ = 26;
+constexpr int kCharCtrlY = 25;
 
 } // namespace
 
@@ -44,6 +50,14 @@ std::optional<ConsoleCommand> Hotkeys::keyPressCommand(int charCode) {
         return ConsoleCommand::fixedMemory(11);
     if (charCode == kCharIGrave)
         return ConsoleCommand::fixedMemory(12);
+    if (charCode == kCharMinus)
+        return ConsoleCommand::transposeStep(-1);
+    if (charCode == kCharPlus)
+        return ConsoleCommand::transposeStep(1);
+    if (charCode == kCharCtrlZ)
+        return ConsoleCommand::undoRegistration();
+    if (charCode == kCharCtrlY)
+        return ConsoleCommand::redoRegistration();
     return std::nullopt;
 }
 

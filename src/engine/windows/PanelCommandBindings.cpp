@@ -84,6 +84,10 @@ void bindPanelCommands(Form& main, CommandExecutor& commands, MidiLearn& learn) 
     bind(main(ctl::main::CrescendoDown), C::stepCrescendo(-1));
     bind(main(ctl::main::CrescendoUp), C::stepCrescendo(1));
     bind(main(ctl::main::CrescendoStore), C::storeCrescendo());
+    bind(main(ctl::main::TransposeDown), C::transposeStep(-1));
+    bind(main(ctl::main::TransposeUp), C::transposeStep(1));
+    bind(main(ctl::main::UndoButton), C::undoRegistration());
+    bind(main(ctl::main::RedoButton), C::redoRegistration());
     learn.offersComplete();
 }
 

@@ -64,6 +64,15 @@ constexpr Placement kStandardRow[] = {
     {ctl::main::LabelMode, 6025, 0, 270, 240},
 };
 
+// Standard panel, below the memory buttons row: undo and redo, the transposer.
+constexpr Placement kStandardPlayingAids[] = {
+    {ctl::main::UndoButton, 5300, 6400, 800, 260},
+    {ctl::main::RedoButton, 6150, 6400, 800, 260},
+    {ctl::main::TransposeDown, 7200, 6400, 300, 260},
+    {ctl::main::TransposeShown, 7525, 6400, 1100, 260},
+    {ctl::main::TransposeUp, 8650, 6400, 300, 260},
+};
+
 constexpr Placement kGraphicTop[] = {
     {ctl::main::UN_GOSW, 75, 30, 1740, 260},
     {ctl::main::UN_SWGO, 1875, 30, 1740, 260},
@@ -117,6 +126,15 @@ constexpr Placement kGraphicSequencer[] = {
     {ctl::main::CrescendoShown, 6030, 8250, 1100, 260},
     {ctl::main::CrescendoUp, 7160, 8250, 700, 260},
     {ctl::main::CrescendoStore, 7890, 8250, 900, 260},
+};
+
+// Graphic panel, below the memory buttons row: undo and redo, the transposer.
+constexpr Placement kGraphicPlayingAids[] = {
+    {ctl::main::UndoButton, 7000, 8300, 900, 260},
+    {ctl::main::RedoButton, 7950, 8300, 900, 260},
+    {ctl::main::TransposeDown, 9000, 8300, 350, 260},
+    {ctl::main::TransposeShown, 9400, 8300, 1100, 260},
+    {ctl::main::TransposeUp, 10550, 8300, 350, 260},
 };
 
 // Standard panel grid.
@@ -275,6 +293,8 @@ void PanelLayout::placeStandardPanel(double s) {
         place(p);
     for (const Placement& p : kStandardSequencer)
         place(p);
+    for (const Placement& p : kStandardPlayingAids)
+        place(p);
     REGOLA_ALTEZZA_PULSANTI_BASSI();
     for (const Placement& p : kStandardRow) {
         Control& c = main(p.control);
@@ -397,6 +417,8 @@ void PanelLayout::placeGraphicPanel() {
     for (const Placement& p : kGraphicBottom)
         place(p);
     for (const Placement& p : kGraphicSequencer)
+        place(p);
+    for (const Placement& p : kGraphicPlayingAids)
         place(p);
 
     const QString plate = st.appFile(QStringLiteral("stucco.gif"));
