@@ -66,11 +66,11 @@ constexpr Placement kStandardRow[] = {
 
 // Standard panel, below the memory buttons row: undo and redo, the transposer.
 constexpr Placement kStandardPlayingAids[] = {
-    {ctl::main::UndoButton, 5300, 6400, 800, 260},
-    {ctl::main::RedoButton, 6150, 6400, 800, 260},
-    {ctl::main::TransposeDown, 7200, 6400, 300, 260},
-    {ctl::main::TransposeShown, 7525, 6400, 1100, 260},
-    {ctl::main::TransposeUp, 8650, 6400, 300, 260},
+    {ctl::main::UndoButton, 6290, 6300, 650, 240},
+    {ctl::main::RedoButton, 6970, 6300, 650, 240},
+    {ctl::main::TransposeDown, 7690, 6300, 300, 240},
+    {ctl::main::TransposeShown, 8020, 6300, 900, 240},
+    {ctl::main::TransposeUp, 8950, 6300, 300, 240},
 };
 
 constexpr Placement kGraphicTop[] = {
@@ -105,15 +105,15 @@ constexpr Placement kGraphicBottom[] = {
 
 // The memory banks and the sequence, in the room under the memory indicators.
 constexpr Placement kStandardSequencer[] = {
-    {ctl::main::BankDown, 30, 6300, 700, 240},
-    {ctl::main::BankShown, 760, 6300, 1300, 240},
-    {ctl::main::BankUp, 2090, 6300, 700, 240},
-    {ctl::main::SequencePrevious, 2880, 6300, 800, 240},
-    {ctl::main::SequenceNext, 3710, 6300, 800, 240},
-    {ctl::main::CrescendoDown, 4600, 6300, 600, 240},
-    {ctl::main::CrescendoShown, 5230, 6300, 1000, 240},
-    {ctl::main::CrescendoUp, 6260, 6300, 600, 240},
-    {ctl::main::CrescendoStore, 6890, 6300, 800, 240},
+    {ctl::main::BankDown, 30, 6300, 600, 240},
+    {ctl::main::BankShown, 660, 6300, 1000, 240},
+    {ctl::main::BankUp, 1690, 6300, 600, 240},
+    {ctl::main::SequencePrevious, 2340, 6300, 700, 240},
+    {ctl::main::SequenceNext, 3070, 6300, 700, 240},
+    {ctl::main::CrescendoDown, 3830, 6300, 400, 240},
+    {ctl::main::CrescendoShown, 4260, 6300, 850, 240},
+    {ctl::main::CrescendoUp, 5140, 6300, 400, 240},
+    {ctl::main::CrescendoStore, 5570, 6300, 650, 240},
 };
 
 constexpr Placement kGraphicSequencer[] = {
@@ -130,11 +130,11 @@ constexpr Placement kGraphicSequencer[] = {
 
 // Graphic panel, below the memory buttons row: undo and redo, the transposer.
 constexpr Placement kGraphicPlayingAids[] = {
-    {ctl::main::UndoButton, 7000, 8300, 900, 260},
-    {ctl::main::RedoButton, 7950, 8300, 900, 260},
-    {ctl::main::TransposeDown, 9000, 8300, 350, 260},
-    {ctl::main::TransposeShown, 9400, 8300, 1100, 260},
-    {ctl::main::TransposeUp, 10550, 8300, 350, 260},
+    {ctl::main::UndoButton, 8880, 8250, 750, 260},
+    {ctl::main::RedoButton, 9660, 8250, 750, 260},
+    {ctl::main::TransposeDown, 10460, 8250, 330, 260},
+    {ctl::main::TransposeShown, 10820, 8250, 1000, 260},
+    {ctl::main::TransposeUp, 11850, 8250, 330, 260},
 };
 
 // Standard panel grid.
