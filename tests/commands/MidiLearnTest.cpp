@@ -14,7 +14,13 @@ namespace {
 
 class MidiLearnTest : public ConsoleFixture {
 protected:
-    void SetUp() override { startOnMarkerTable(); }
+    void SetUp() override {
+        StopTable t = markerTable();
+        t.set(StopTable::kFondiNames + 3, QByteArrayLiteral("Principale 8'"));
+        writeTable(t);
+        writeConfig();
+        start();
+    }
     Control& principale() { return main()(ctl::main::Tir_FO_GO, 3); }
     QStringList keys1(std::initializer_list<std::initializer_list<uint8_t>> messages) {
         for (auto m : messages)
@@ -40,9 +46,10 @@ TEST_F(MidiLearnTest, ALearnedKeyDrawsTheStopAsTheClickDoesAndNeverSounds) {
     EXPECT_TRUE(notices.texts.last().startsWith(QStringLiteral("Press the key")));
     // The learnt press and its release do nothing else.
     EXPECT_EQ(keys1({{0x90, 36, 100}, {0x80, 36, 0}}), QStringList());
-    EXPECT_TRUE(notices.texts.last().contains(
-        QStringLiteral("is bound to Keyboard 1, key C2 (36), channel 1.")))
-        << notices.texts.last().toStdString();
+    // Told by the stop's name and division, as the panel shows it.
+    EXPECT_EQ(notices.texts.last(),
+              QStringLiteral("\"Principale 8' (Great)\" is bound to Keyboard 1, key C2 (36), "
+                             "channel 1."));
 
     const QStringList byKey = keys1({{0x90, 36, 100}, {0x90, 36, 0}});
     EXPECT_FALSE(byKey.isEmpty());

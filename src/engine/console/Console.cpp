@@ -177,7 +177,7 @@ Console::Parts::Parts(Console& c)
       bindings(c.state_.AppDir), transposer(events),
       input(c.state_, c.dialogs(), c.paced_->player(), *c.in1_, *c.in2_, c.run_, later(commands),
             events, bindings, transposer),
-      learn(bindings, events),
+      learn(c.state_, c.mainForm(), bindings, events),
       memories(c.state_, events, update, configuration, levels, later(recovery)),
       banks(c.state_, events, memories, c.dialogs(), c.run_, problems),
       crescendo(c.state_, events, update, banks), drawstops(c.state_, events, update, memories),

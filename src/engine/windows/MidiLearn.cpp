@@ -1,15 +1,19 @@
 #include "MidiLearn.h"
 
 #include "ConsoleListener.h"
+#include "ConsoleState.h"
 #include "Control.h"
+#include "Form.h"
 #include "MidiBindings.h"
+#include "StopGroup.h"
 
 #include <QStringList>
 
 namespace vorlo {
 
-MidiLearn::MidiLearn(MidiBindings& bindings, ConsoleListener& events)
-    : bindings_(bindings), events_(events) {}
+MidiLearn::MidiLearn(const ConsoleState& state, Form& main, MidiBindings& bindings,
+                     ConsoleListener& events)
+    : state_(state), main_(main), bindings_(bindings), events_(events) {}
 
 void MidiLearn::offer(Control& control, const ConsoleCommand& command) {
     if (!offered_.contains(command))
@@ -22,7 +26,27 @@ void MidiLearn::offersComplete() {
     bindings_.keepOnly([this](const ConsoleCommand& c) { return offered_.contains(c); });
 }
 
-QString MidiLearn::nameOf(const Control& control) {
+QString MidiLearn::nameOf(const Control& control) const {
+    // A drawstop draws over its stop's name, which another control shows (its own caption is
+    // only the mark of a stop drawn).
+    for (const StopGroup& g : kStopGroups) {
+        const std::pair<const ControlArrayId*, const char*> drawstops[] = {
+            {g.overlayGo, "Great"},
+            {g.knobsGo, g.isManual() ? "Great" : "Pedal"},
+            {g.overlaySw, "Swell"},
+            {g.knobsSw, "Swell"}};
+        for (const auto& [ids, division] : drawstops) {
+            if (!ids || control.name() != QLatin1String(ids->name) || control.index() < 0 ||
+                control.index() >= g.count)
+                continue;
+            const QString stop =
+                main_(*(state_.GraphicMode ? g.captions : g.names), control.index())
+                    .caption()
+                    .simplified();
+            if (!stop.isEmpty())
+                return QStringLiteral("%1 (%2)").arg(stop, QLatin1String(division));
+        }
+    }
     const QString caption = control.caption().simplified().remove(QLatin1Char('&'));
     if (!caption.isEmpty())
         return caption;

@@ -8,7 +8,9 @@
 namespace vorlo {
 
 class ConsoleListener;
+class ConsoleState;
 class Control;
+class Form;
 class MidiBindings;
 
 // "Press the control, then the key": the panel's command controls offer Learn and Forget (the
@@ -17,7 +19,9 @@ class MidiBindings;
 // told on the status line.
 class MidiLearn {
 public:
-    MidiLearn(MidiBindings& bindings, ConsoleListener& events);
+    // main: the window whose stop names tell the player which drawstop a binding works.
+    MidiLearn(const ConsoleState& state, Form& main, MidiBindings& bindings,
+              ConsoleListener& events);
 
     // The control's command can be bound: the control gets its Learn and Forget.
     void offer(Control& control, const ConsoleCommand& command);
@@ -28,8 +32,12 @@ public:
     void forget(const Control& control, const ConsoleCommand& command);
 
 private:
-    static QString nameOf(const Control& control);
+    // The control as the player knows it: its caption, or for a drawstop the stop's name and
+    // division.
+    QString nameOf(const Control& control) const;
 
+    const ConsoleState& state_;
+    Form& main_;
     MidiBindings& bindings_;
     ConsoleListener& events_;
     QList<ConsoleCommand> offered_;
