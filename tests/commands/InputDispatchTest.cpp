@@ -18,19 +18,6 @@ protected:
         startOnMarkerTable([this](ConsoleState& s) { tweak(s); });
     }
     virtual void tweak(ConsoleState&) {}
-    // Plays messages on keyboard 1 (input 1) and returns what went out.
-    QStringList keys1(std::initializer_list<std::initializer_list<uint8_t>> messages) {
-        for (auto m : messages)
-            play(kKeyboard1, m);
-        settle();
-        return log();
-    }
-    QStringList keys2(std::initializer_list<std::initializer_list<uint8_t>> messages) {
-        for (auto m : messages)
-            play(kKeyboard2, m);
-        settle();
-        return log();
-    }
     Control& adv(const ControlId& id) { return console->form(ctl::advanced::Window)(id); }
     Control& adv(const ControlArrayId& id, int index) {
         return console->form(ctl::advanced::Window)(id, index);

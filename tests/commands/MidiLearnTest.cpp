@@ -22,12 +22,6 @@ protected:
         start();
     }
     Control& principale() { return main()(ctl::main::Tir_FO_GO, 3); }
-    QStringList keys1(std::initializer_list<std::initializer_list<uint8_t>> messages) {
-        for (auto m : messages)
-            play(kKeyboard1, m);
-        settle();
-        return log();
-    }
     // What the panel's click of the control sends, on a fresh console started the same way.
     QStringList clicked(const ControlArrayId& id, int index) {
         console.reset();

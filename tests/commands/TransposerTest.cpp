@@ -15,18 +15,6 @@ protected:
     void SetUp() override {
         startOnMarkerTable([](ConsoleState& s) { s.ThruMode = 0; });
     }
-    QStringList keys1(std::initializer_list<std::initializer_list<uint8_t>> messages) {
-        for (auto m : messages)
-            play(kKeyboard1, m);
-        settle();
-        return log();
-    }
-    QStringList keys2(std::initializer_list<std::initializer_list<uint8_t>> messages) {
-        for (auto m : messages)
-            play(kKeyboard2, m);
-        settle();
-        return log();
-    }
     void transpose(int semitones) { console->commands().execute(C::setTransposition(semitones)); }
     QString shown() { return main()(ctl::main::TransposeShown).caption(); }
 };

@@ -121,6 +121,13 @@ void ConsoleFixture::play(const char* device, std::initializer_list<uint8_t> byt
     midi->play(QString::fromLatin1(device), bytes);
 }
 
+QStringList ConsoleFixture::keysOn(const char* device, Messages messages) {
+    for (auto m : messages)
+        play(device, m);
+    settle();
+    return log();
+}
+
 QStringList ConsoleFixture::fullUpdateAfterReset() {
     auto temps = [this](std::initializer_list<int> parts) {
         QStringList out;

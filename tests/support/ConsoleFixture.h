@@ -65,6 +65,11 @@ protected:
     Form& form(const char* name) { return console->form(QString::fromLatin1(name)); }
     QStringList log() { return midi->takeLog(); }
     void play(const char* device, std::initializer_list<uint8_t> bytes);
+    // Plays messages on keyboard 1 (input 1) or 2, lets them through, and returns what went out.
+    using Messages = std::initializer_list<std::initializer_list<uint8_t>>;
+    QStringList keys1(Messages messages) { return keysOn(kKeyboard1, messages); }
+    QStringList keys2(Messages messages) { return keysOn(kKeyboard2, messages); }
+    QStringList keysOn(const char* device, Messages messages);
     // Runs queued events (incoming MIDI) until none is left.
     void settle();
     // Hex of temperament message p as the console holds it now.
